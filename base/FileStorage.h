@@ -1,0 +1,25 @@
+#pragma once
+
+// Containers: a flat run of records, each a 4-byte little-endian Length and that many payload
+// bytes. No header, no index; entry numbers are positions. Every payload in the program is a
+// whole PNG file.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+struct TStorageItem {
+    int32_t Offset = 0; // payload offset; 0 means "no such entry"
+    int32_t Length = 0;
+    bool operator==(const TStorageItem &) const = default;
+};
+
+// Creates or replaces the container with one entry per source, in order.
+void WriteStorage(const QStringList &sources, const QString &container);
+// Offset and length of entry index; {0, 0} when there is none or the container is missing.
+TStorageItem LocateStorageItem(const QString &container, int index);
+// Adds source as a new last entry; creates the container when it does not exist.
+void AppendStorageItem(const QString &container, const QString &source);
+// Removes entry index; an index at or past the last entry changes nothing.
+void DeleteStorageItem(const QString &container, int index);

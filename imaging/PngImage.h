@@ -1,0 +1,77 @@
+#pragma once
+
+// The PNG picture object used for every picture of the program, with its chunk classes.
+// Decoding accepts every colour type and bit depth of the PNG standard's table, Adam7 and
+// gAMA/tRNS; encoding writes the one form the program needs (RGBA, filter Sub, level 7).
+
+#include "imaging/PngChunks.h"
+#include "imaging/PngErrors.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+enum TPNGTransparencyMode { ptmNone = 0, ptmBit = 1, ptmPartial = 2 };
+
+class TPNGObject {
+public:
+    TPNGObject();
+    ~TPNGObject();
+    TPNGObject(const TPNGObject &) = delete;
+    TPNGObject &operator=(const TPNGObject &) = delete;
+
+    // Decoding replaces the whole content. A stream is left just after the IEND chunk.
+    void loadFromStream(QIODevice &stream);
+    void loadFromFile(const QString &path);
+    void loadFromData(const QByteArray &data);
+    // A Qt resource by name, e.g. "LOGO" reads ":/LOGO"; a missing one raises
+    // EPNGCouldNotLoadResource.
+    void loadFromResource(const QString &name);
+
+    void saveToStream(QIODevice &stream) const;
+    void saveToFile(const QString &path) const;
+
+    bool isEmpty() const noexcept;
+    int width() const noexcept;
+    int height() const noexcept;
+    int colorType() const noexcept;
+    int bitDepth() const noexcept;
+    int interlaceMethod() const noexcept;
+    TPNGTransparencyMode transparencyMode() const noexcept;
+
+    // The width alpha bytes of row y, or nullptr for pictures without an alpha plane.
+    uint8_t *alphaScanline(int y) noexcept;
+    const uint8_t *alphaScanline(int y) const noexcept;
+    // Colour of pixel (x, y) as 0x00BBGGRR (red in the low byte); 0 outside the picture.
+    uint32_t pixel(int x, int y) const;
+
+    void createAlpha();
+
+    // Draws the whole picture scaled to rect on a 32-bit surface (Format_ARGB32 or
+    // Format_RGB32); the rectangle may lie partly or wholly outside the surface.
+    void draw(QImage &surface, const QRect &rect) const;
+
+    // Rebuilds the picture from an image: 16 bits per pixel or more gives 8-bit RGB
+    // (a 32-bit image's alpha byte is dropped), fewer gives a palette picture.
+    void assignImage(const QImage &image, bool transparent = false, uint32_t transparentColor = 0);
+
+    const std::vector<std::unique_ptr<TChunk>> &chunks() const noexcept;
+    TChunkIHDR *header() noexcept;
+    const TChunkIHDR *header() const noexcept;
+
+private:
+    friend class TChunk;
+    friend class TChunkIHDR;
+    friend class TChunkPLTE;
+    friend class TChunkgAMA;
+    friend class TChunktRNS;
+    friend class TChunkIDAT;
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Vantelle Pro needs to build, run and test, and the
+# browser tests' npm packages. Only what is missing is installed; a second run does nothing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev qt6-webengine-dev-tools libgl-dev
+  zlib1g-dev libjpeg62-turbo-dev
+  libpng-dev libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth
+  fonts-liberation fonts-comic-neue fonts-dejavu-core
+  chromium nodejs npm
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" != 0 ]; then sudo="sudo"; fi
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+browser="$root/tests/browser"
+if [ "${VANTELLE_SKIP_NPM:-0}" != 1 ] && [ -f "$browser/package.json" ]; then
+  if [ ! -d "$browser/node_modules" ] || [ "$browser/package-lock.json" -nt "$browser/node_modules" ]; then
+    (cd "$browser" && npm ci --no-audit --no-fund --loglevel=error && touch node_modules)
+  fi
+fi
