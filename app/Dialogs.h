@@ -1,0 +1,44 @@
+#pragma once
+
+// Every modal dialog the program opens goes through here, so that a test can give the answer
+// in advance (setNext...) instead of running a modal loop, and can read what was shown.
+
+#include <QColor>
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace Dialogs {
+
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+QString getExistingDirectory(QWidget *parent, const QString &title, const QString &dir);
+// Returns false when the user cancels.
+bool getColor(QWidget *parent, const QColor &initial, QColor *chosen);
+QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons);
+
+// Test seams: each answer is used once, by the next dialog of its kind. An empty file name or
+// folder answers "cancel".
+void setNextFileName(const QString &fileName);
+void setNextDirectory(const QString &folder);
+void setNextColor(const QColor &color, bool accepted = true);
+void setNextAnswer(QMessageBox::StandardButton answer);
+
+struct ShownMessage {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+// Messages shown since the last take (only recorded while an answer was queued or
+// recording is on).
+void setRecordMessages(bool on);
+QList<ShownMessage> takeShownMessages();
+// The directory/colour a dialog was opened with, for tests of "opens on the last colour".
+QString lastDialogStartPath();
+QColor lastColorDialogInitial();
+
+} // namespace Dialogs

@@ -1,0 +1,9 @@
+#include "app/OutputPages.h"
+
+#include "app/MainWindow.h"
+
+TOutputPages::TOutputPages(TMainForm &form) : m_form(form) {}
+TOutputPages::~TOutputPages() = default;
+
+void TOutputPages::ApplyDefaults() {}
+QString TOutputPages::WritePreviewFiles() { return QString(); }
