@@ -5,6 +5,7 @@
 TDesignerPage::TDesignerPage(TMainForm &form) : m_form(form) {}
 TDesignerPage::~TDesignerPage() = default;
 
+void TDesignerPage::BuildControls(TPanel *) {}
 void TDesignerPage::FillPickers() {}
 void TDesignerPage::CreateDesignState() {}
 void TDesignerPage::RenderDesign(QColor) {}

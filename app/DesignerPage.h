@@ -7,6 +7,7 @@
 #include <QColor>
 
 class TMainForm;
+class TPanel;
 
 class TDesignerPage {
 public:
@@ -15,6 +16,8 @@ public:
     TDesignerPage(const TDesignerPage &) = delete;
     TDesignerPage &operator=(const TDesignerPage &) = delete;
 
+    // Creates page 2's controls inside Panel2 (called by the window before start-up runs).
+    void BuildControls(TPanel *page);
     // Start-up: fill FontName, FontColor and FontSize.
     void FillPickers();
     // Start-up, after CloseButtonList is loaded: the designer state with the close-button

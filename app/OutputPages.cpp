@@ -5,5 +5,6 @@
 TOutputPages::TOutputPages(TMainForm &form) : m_form(form) {}
 TOutputPages::~TOutputPages() = default;
 
+void TOutputPages::BuildControls(TPanel *, TPanel *, TPanel *) {}
 void TOutputPages::ApplyDefaults() {}
 QString TOutputPages::WritePreviewFiles() { return QString(); }

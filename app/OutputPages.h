@@ -6,6 +6,7 @@
 #include <QString>
 
 class TMainForm;
+class TPanel;
 
 class TOutputPages {
 public:
@@ -14,6 +15,9 @@ public:
     TOutputPages(const TOutputPages &) = delete;
     TOutputPages &operator=(const TOutputPages &) = delete;
 
+    // Creates the controls of pages 3, 4 (PreviewTextPaint, PreviewBrowser) and 5 inside
+    // their panels (called by the window before start-up runs).
+    void BuildControls(TPanel *page3, TPanel *page4, TPanel *page5);
     // Start-up: the behaviour page's enabling handlers once each, then the default folder
     // and page of the output page.
     void ApplyDefaults();
