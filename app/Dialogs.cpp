@@ -1,0 +1,147 @@
+#include "app/Dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+// Answers queued by tests; each is used by the next dialog of its kind.
+struct Seams {
+    std::optional<QString> fileName;
+    std::optional<QString> directory;
+    std::optional<std::pair<QColor, bool>> color;
+    std::optional<QMessageBox::StandardButton> answer;
+    bool record = false;
+    QList<Dialogs::ShownMessage> shown;
+    QString lastStartPath;
+    QColor lastColorInitial;
+};
+
+Seams &seams()
+{
+    static Seams s;
+    return s;
+}
+
+// Qt wants "Name (*.a *.b);;Other (*)"; the program's filters may be written with "|" pairs.
+QString qtFilter(const QString &filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        if (!name.contains(QLatin1Char('(')))
+            name += QStringLiteral(" (") +
+                    QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                    QLatin1Char(')');
+        out << name;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+namespace Dialogs {
+
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                        const QString &filter)
+{
+    seams().lastStartPath = dir;
+    if (auto answer = std::exchange(seams().fileName, std::nullopt))
+        return *answer;
+    return QFileDialog::getOpenFileName(parent, caption, dir, qtFilter(filter));
+}
+
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                        const QString &filter)
+{
+    seams().lastStartPath = dir;
+    if (auto answer = std::exchange(seams().fileName, std::nullopt))
+        return *answer;
+    return QFileDialog::getSaveFileName(parent, caption, dir, qtFilter(filter));
+}
+
+QString getExistingDirectory(QWidget *parent, const QString &title, const QString &dir)
+{
+    seams().lastStartPath = dir;
+    if (auto answer = std::exchange(seams().directory, std::nullopt))
+        return *answer;
+    return QFileDialog::getExistingDirectory(parent, title, dir);
+}
+
+bool getColor(QWidget *parent, const QColor &initial, QColor *chosen)
+{
+    seams().lastColorInitial = initial;
+    if (auto answer = std::exchange(seams().color, std::nullopt)) {
+        if (answer->second && chosen)
+            *chosen = answer->first;
+        return answer->second;
+    }
+    const QColor color = QColorDialog::getColor(initial, parent);
+    if (!color.isValid())
+        return false;
+    if (chosen)
+        *chosen = color;
+    return true;
+}
+
+QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
+{
+    auto queued = std::exchange(seams().answer, std::nullopt);
+    if (queued || seams().record)
+        seams().shown.append(ShownMessage{caption, text, icon, buttons});
+    if (queued)
+        return *queued;
+    if (seams().record) {
+        // Recording without an answer means a test is running: take the first button offered
+        // rather than block in a modal loop.
+        for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
+            if (buttons.testFlag(b))
+                return b;
+        return QMessageBox::NoButton;
+    }
+    QMessageBox box(icon, caption, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void setNextFileName(const QString &fileName)
+{
+    seams().fileName = fileName;
+}
+void setNextDirectory(const QString &folder)
+{
+    seams().directory = folder;
+}
+void setNextColor(const QColor &color, bool accepted)
+{
+    seams().color = std::make_pair(color, accepted);
+}
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    seams().answer = answer;
+}
+void setRecordMessages(bool on)
+{
+    seams().record = on;
+}
+
+QList<ShownMessage> takeShownMessages()
+{
+    return std::exchange(seams().shown, {});
+}
+QString lastDialogStartPath()
+{
+    return seams().lastStartPath;
+}
+QColor lastColorDialogInitial()
+{
+    return seams().lastColorInitial;
+}
+
+} // namespace Dialogs

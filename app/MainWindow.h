@@ -1,0 +1,115 @@
+#pragma once
+
+// The one main window: owner of all run-time state, the wizard's page switch and page 1 (the
+// template chooser). Pages 2 to 5 are built and wired by TDesignerPage and TOutputPages, which
+// read and write the public state below.
+
+#include "app/DesignerPage.h"
+#include "app/OutputPages.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngImage.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QPushButton;
+class TPanel;
+class TPaintBox;
+class TPngButton;
+class TTemplateGrid;
+class TPictureBase;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    // programFolder is where the containers, "UpdateBaseMarker.txt" and "Resources/" are looked
+    // for (with or without a trailing separator); empty means the executable's folder. Tests
+    // point it at a scratch folder so they never touch the containers beside the program.
+    explicit TMainForm(const QString &programFolder = QString(), QWidget *parent = nullptr);
+    ~TMainForm() override;
+    TMainForm(const TMainForm &) = delete;
+    TMainForm &operator=(const TMainForm &) = delete;
+
+    // The decoded templates followed by the user's pictures; TemplateCount of them are templates.
+    std::vector<std::unique_ptr<TPNGObject>> PictureList;
+    int TemplateCount = 0;
+    std::vector<std::unique_ptr<TPNGObject>> CloseButtonList;
+    // Side of the square popup picture: 150 to 500 in steps of 50.
+    int DocumentSize = 500;
+    Bitmap32 TemplateBitmap;
+    Bitmap32 DesignBitmap;
+    TPNGObject OutputPicture;
+    // The preview's files and folders, removed at exit (files first to last, folders last to
+    // first).
+    QStringList TempFiles, TempFolders;
+    // The page on show, 1 to 5; 0 until the first ShowPage.
+    int CurrentPage = 0;
+    QString TemplateStorage, UserStorage, CloseButtonStorage;
+    QColor GroupFillColor = QColor(245, 245, 245);
+
+    // The picture under the template grid's current cell, or nullptr when the base is empty.
+    TPNGObject *SelectedPicture() const;
+    // Resamples picture into TemplateBitmap as a side x side square.
+    void RenderTemplate(const TPNGObject &picture, int side);
+    void ShowPage(int n);
+    // Gives a group panel its painted frame and caption tab and recolours its children.
+    void StyleGroupPanel(TPanel *panel);
+
+    // The folder the program's files are read from, with its trailing separator.
+    const QString &ProgramFolder() const noexcept { return m_programFolder; }
+
+    std::unique_ptr<TDesignerPage> Designer;
+    std::unique_ptr<TOutputPages> Output;
+
+private:
+    void BuildWindowControls();
+    void BuildPage1();
+    void FormCreate();
+    void FormDestroy();
+    void LoadResourcePictures();
+    void CreatePictureButtons();
+    void LoadPictureBase();
+    void LoadCloseButtons();
+    void UpdateGridRows();
+    void BackButtonClick();
+    void NextButtonClick();
+    void UpdateBaseClick();
+    void AddUserPng_SimpleClick();
+    void DeleteUserPng_SimpleClick();
+    void DrawGrid1SelectionChanged();
+    void IncTemplateClick();
+    void DecTemplateClick();
+    void MorePicturesClickClick();
+    void SetRemoveEnabled(bool enabled);
+
+    QString m_programFolder;
+    std::unique_ptr<TPictureBase> m_base;
+    Bitmap32 m_bgPicture;
+    TPNGObject m_logoPicture;
+    TPNGObject m_moreTextPicture;
+    TPNGObject m_previewTextPicture;
+
+    QPushButton *m_updateBase = nullptr;
+    QPushButton *m_backButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    TPanel *m_pages[5] = {};
+    TPaintBox *m_bg2 = nullptr;
+    TPaintBox *m_logoPaintBox = nullptr;
+    TPanel *m_panel13 = nullptr;
+    TPanel *m_panel14 = nullptr;
+    TPanel *m_panel15 = nullptr;
+    QPushButton *m_addUserPngSimple = nullptr;
+    QPushButton *m_deleteUserPngSimple = nullptr;
+    TPngButton *m_loadButton = nullptr;
+    TPngButton *m_removeButton = nullptr;
+    TTemplateGrid *m_grid = nullptr;
+    TPaintBox *m_morePicturesClick = nullptr;
+};
+
+// The one main window of the process; set before its start-up runs.
+extern TMainForm *MainForm;
