@@ -4,6 +4,8 @@
 // bytes. No header, no index; entry numbers are positions. Every payload in the program is a
 // whole PNG file.
 
+#include "imaging/VantelleError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,13 @@ struct TStorageItem {
     int32_t Offset = 0; // payload offset; 0 means "no such entry"
     int32_t Length = 0;
     bool operator==(const TStorageItem &) const = default;
+};
+
+// A container whose records do not fit the file: a Length that runs past the end, or a file
+// that ends inside a Length field. Raised instead of handing garbage offsets to a reader.
+class EStorageDamaged : public EVantelleError {
+public:
+    EStorageDamaged(const QString &container, int entry, const QString &what);
 };
 
 // Creates or replaces the container with one entry per source, in order.
