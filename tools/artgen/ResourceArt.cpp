@@ -1,0 +1,191 @@
+#include "ResourceArt.h"
+
+#include "ArtKit.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QRadialGradient>
+
+using namespace ArtKit;
+
+namespace ResourceArt {
+
+QImage background()
+{
+    QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    prepare(p);
+    const QRectF r = image.rect();
+    QLinearGradient base(r.topLeft(), r.bottomLeft());
+    base.setColorAt(0.0, QColor(0x1d, 0x0b, 0x33));
+    base.setColorAt(0.45, QColor(0x3f, 0x1f, 0x66));
+    base.setColorAt(1.0, QColor(0x6a, 0x3f, 0x98));
+    p.fillRect(r, base);
+    // A broad, faint light low on the page keeps the gradient from looking flat.
+    QRadialGradient light(QPointF(300, 640), 620);
+    light.setColorAt(0, QColor(0xc8, 0x8c, 0xf0, 70));
+    light.setColorAt(1, QColor(0xc8, 0x8c, 0xf0, 0));
+    p.fillRect(r, light);
+    // Fine diagonal weave: barely visible, it gives the surface a cloth-like texture.
+    p.setPen(QPen(QColor(255, 255, 255, 7), 1));
+    for (int x = -600; x < 800; x += 4)
+        p.drawLine(QPointF(x, 0), QPointF(x + 600, 600));
+    p.setPen(QPen(QColor(0, 0, 0, 9), 1));
+    for (int x = 0; x < 1400; x += 4)
+        p.drawLine(QPointF(x, 0), QPointF(x - 600, 600));
+    p.end();
+    addGrain(image, 3, 0xB6);
+    return image;
+}
+
+namespace {
+
+// Light script lettering with a soft dark halo so it reads on every part of the background.
+void letter(QImage &target, const QString &text, const QRectF &box, int maxSize,
+            Qt::Alignment align)
+{
+    // Fit by the drawn outline, not the advance: the slanted face overhangs its advance width.
+    QFont font = scriptFont(maxSize);
+    QPainterPath path;
+    for (int size = maxSize; size > 8; --size) {
+        font.setPixelSize(size);
+        path = QPainterPath();
+        path.addText(QPointF(0, 0), font, text);
+        if (path.boundingRect().width() <= box.width() - 4 &&
+            QFontMetricsF(font).ascent() + QFontMetricsF(font).descent() <= box.height())
+            break;
+    }
+    const QRectF bounds = path.boundingRect();
+    const QFontMetricsF m(font);
+    const qreal x = (align & Qt::AlignHCenter) ? box.center().x() - bounds.center().x()
+                                               : box.left() + 2 - bounds.left();
+    const qreal y = box.center().y() + (m.ascent() - m.descent()) / 2;
+    path.translate(x, y);
+    withGlow(
+        target,
+        [&](QPainter &p) {
+            QLinearGradient fill(box.topLeft(), box.bottomLeft());
+            fill.setColorAt(0, QColor(0xff, 0xff, 0xff));
+            fill.setColorAt(1, QColor(0xf3, 0xdc, 0xff));
+            p.setPen(Qt::NoPen);
+            p.setBrush(fill);
+            p.drawPath(path);
+        },
+        3, QColor(0x14, 0x04, 0x26, 150));
+}
+
+} // namespace
+
+QImage logo()
+{
+    QImage image = canvas(200, 48);
+    // The icon: a little popup window with a sparkle, on a warm glossy tile.
+    withShadow(
+        image,
+        [](QPainter &p) {
+            const QRectF tile(4, 5, 36, 36);
+            const QPainterPath shape = roundedRect(tile, 8);
+            p.setPen(QPen(QColor(0x7a, 0x1d, 0x5c), 1));
+            p.setBrush(diagonal(tile, QColor(0xff, 0xb3, 0x47), QColor(0xe0, 0x3a, 0x8a)));
+            p.drawPath(shape);
+            const QRectF win(11, 13, 22, 18);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 240));
+            p.drawPath(roundedRect(win, 2.5));
+            p.setBrush(QColor(0xe0, 0x3a, 0x8a));
+            p.drawRect(QRectF(11, 13, 22, 4.5).adjusted(0, 0, 0, 0));
+            p.setBrush(QColor(0xff, 0xb3, 0x47));
+            p.drawPath(star(QPointF(22, 24.5), 5.2, 2.1, 4, -90));
+            gloss(p, shape, 0.4);
+        },
+        QPointF(0, 1.5), 3, QColor(0x10, 0x00, 0x20, 140));
+    letter(image, QStringLiteral("Vantelle Pro"), QRectF(44, 0, 156, 48), 36, Qt::AlignLeft);
+    return image;
+}
+
+QImage previewText()
+{
+    QImage image = canvas(190, 40);
+    letter(image, QStringLiteral("Your popup preview"), QRectF(0, 0, 190, 40), 30,
+           Qt::AlignHCenter);
+    return image;
+}
+
+QImage moreText()
+{
+    QImage image = canvas(460, 40);
+    letter(image, QStringLiteral("Click here to get more pictures for your popups!"),
+           QRectF(0, 0, 460, 40), 30, Qt::AlignHCenter);
+    return image;
+}
+
+QImage loadButton()
+{
+    QImage image = canvas(24, 24);
+    QPainter p(&image);
+    prepare(p);
+    const QColor edge(0x9a, 0x6a, 0x00);
+    // Back of the folder with its tab.
+    QPainterPath back;
+    back.moveTo(2.5, 19.5);
+    back.lineTo(2.5, 5.5);
+    back.quadTo(2.5, 4.5, 3.5, 4.5);
+    back.lineTo(8.5, 4.5);
+    back.lineTo(10.5, 6.5);
+    back.lineTo(18.5, 6.5);
+    back.quadTo(19.5, 6.5, 19.5, 7.5);
+    back.lineTo(19.5, 19.5);
+    back.closeSubpath();
+    p.setPen(QPen(edge, 1));
+    p.setBrush(vertical(QRectF(0, 4, 24, 16), QColor(0xf2, 0xb8, 0x2a), QColor(0xd8, 0x96, 0x10)));
+    p.drawPath(back);
+    // A sheet of paper inside.
+    p.setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1));
+    p.setBrush(QColor(0xfd, 0xfd, 0xfd));
+    p.drawRect(QRectF(5.5, 8.5, 12, 8));
+    // The open front flap, tilted towards the viewer.
+    QPainterPath front;
+    front.moveTo(2.5, 19.5);
+    front.lineTo(6.0, 10.5);
+    front.lineTo(22.5, 10.5);
+    front.lineTo(19.5, 19.5);
+    front.closeSubpath();
+    p.setPen(QPen(edge, 1));
+    p.setBrush(vertical(QRectF(0, 10, 24, 10), QColor(0xff, 0xe8, 0x7a), QColor(0xf6, 0xc0, 0x2e)));
+    p.drawPath(front);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1));
+    p.drawLine(QPointF(6.8, 11.6), QPointF(21.0, 11.6));
+    return image;
+}
+
+QImage removeButton()
+{
+    QImage image = canvas(24, 24);
+    QPainter p(&image);
+    prepare(p);
+    const QPainterPath disc = circle(QPointF(12, 12), 10.5);
+    QRadialGradient fill(QPointF(10, 8), 13);
+    fill.setColorAt(0, QColor(0xff, 0x6b, 0x5e));
+    fill.setColorAt(1, QColor(0xc4, 0x14, 0x14));
+    p.setPen(QPen(QColor(0x8a, 0x0a, 0x0a), 1));
+    p.setBrush(fill);
+    p.drawPath(disc);
+    gloss(p, disc, 0.35);
+    p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8.2, 8.2), QPointF(15.8, 15.8));
+    p.drawLine(QPointF(15.8, 8.2), QPointF(8.2, 15.8));
+    return image;
+}
+
+void writeAll(const QString &folder)
+{
+    QDir().mkpath(folder);
+    saveJpeg(background(), folder + QStringLiteral("/BG.jpg"), 90);
+    savePng(logo(), folder + QStringLiteral("/LOGO.png"));
+    savePng(previewText(), folder + QStringLiteral("/PREVIEW_TEXT.png"));
+    savePng(moreText(), folder + QStringLiteral("/MORE_TEXT.png"));
+    savePng(loadButton(), folder + QStringLiteral("/LOAD_BUTTON.png"));
+    savePng(removeButton(), folder + QStringLiteral("/REMOVE_BUTTON.png"));
+}
+
+} // namespace ResourceArt
