@@ -1,0 +1,337 @@
+#include "designer/DesignRenderer.h"
+
+#include "designer/DesignModel.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngImage.h"
+
+#include <QFontMetrics>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Products of a rotation meant to land on whole pixels (cos 0, a 45-degree diagonal) come out a
+// hair below the integer in floating point; cut toward zero only what is really fractional.
+int TruncPixel(long double value)
+{
+    const long double nearest = std::nearbyint(value);
+    if (std::fabs(value - nearest) < 1e-9L)
+        return static_cast<int>(nearest);
+    return static_cast<int>(std::trunc(value));
+}
+
+// Sides below 2 pixels are widened by repeating the edge, which the resampler needs.
+Bitmap32 PadToResamplable(const Bitmap32 &source)
+{
+    if (source.width() >= 2 && source.height() >= 2)
+        return source;
+    const int width = std::max(source.width(), 2);
+    const int height = std::max(source.height(), 2);
+    Bitmap32 padded(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            padded.setPixel(
+                x, y,
+                source.pixel(std::min(x, source.width() - 1), std::min(y, source.height() - 1)));
+    return padded;
+}
+
+void RebuildScaledPicture(TMovingObject &object, QSize size)
+{
+    Bitmap32 original;
+    PngToBitmap32(*object.ButtonPicture, original);
+    if (original.width() == size.width() && original.height() == size.height()) {
+        Bitmap32ToPng(original, *object.ScaledPicture);
+    } else {
+        Bitmap32 scaled(size.width(), size.height());
+        StretchBitmap32(PadToResamplable(original), scaled);
+        Bitmap32ToPng(scaled, *object.ScaledPicture);
+    }
+    object.ScaledFrom = object.ButtonPicture;
+    object.ScaledAt = object.ButtonScale;
+}
+
+void XorPixel(QImage &image, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return;
+    auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+    line[x] ^= 0x00FFFFFFu;
+}
+
+void SetPixel(QImage &image, int x, int y, QRgb value)
+{
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return;
+    reinterpret_cast<QRgb *>(image.scanLine(y))[x] = value;
+}
+
+// Text lines as drawn: "<Empty>" stands in front when nothing visible would show.
+QStringList DrawnLines(const TMovingObject &object)
+{
+    QStringList lines = object.Lines;
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    if (!HasVisibleText(text))
+        lines.prepend(QStringLiteral("<Empty>"));
+    return lines;
+}
+
+TRect DrawText(TMovingObject &object, TDesignCanvas &canvas, double &t)
+{
+    const QStringList lines = DrawnLines(object);
+    const QFont font = MakeFont(object.Font);
+    const QFontMetrics metrics(font);
+    const int h = metrics.height();
+    const int ascent = metrics.ascent();
+
+    int angle = object.Angle;
+    if (angle <= 0)
+        angle += 360;
+    t = angle * std::numbers::pi / 180.0;
+    // A whole turn is drawn unrotated, so upright text keeps the fast, crisp glyph path.
+    const int turn = angle % 360;
+
+    QPainter &painter = canvas.Painter();
+    painter.setFont(font);
+    painter.setPen(ColorFromValue(object.Font.Color));
+    QPainter *coverage = canvas.CoveragePainter();
+    if (coverage) {
+        coverage->setFont(font);
+        coverage->setPen(QColor(255, 255, 255, 255));
+    }
+
+    const QPoint anchor(object.X, object.Y);
+    int maxWidth = 0;
+    for (int r = 0; r < lines.size(); ++r) {
+        const QPoint origin = RotatePoint(anchor, QPoint(object.X, object.Y + r * h), -t);
+        QTransform transform = QTransform::fromTranslate(origin.x(), origin.y());
+        if (turn != 0)
+            transform.rotate(-turn);
+        painter.setTransform(transform);
+        painter.drawText(QPoint(0, ascent), lines[r]);
+        if (coverage) {
+            coverage->setTransform(transform);
+            coverage->drawText(QPoint(0, ascent), lines[r]);
+        }
+        maxWidth = std::max(maxWidth, metrics.horizontalAdvance(lines[r]));
+    }
+    painter.resetTransform();
+    if (coverage)
+        coverage->resetTransform();
+    return TRect{object.X, object.Y, object.X + maxWidth,
+                 object.Y + static_cast<int>(lines.size()) * h};
+}
+
+TRect DrawPicture(TMovingObject &object, TDesignCanvas &canvas)
+{
+    if (!object.ButtonPicture)
+        return TRect{object.X, object.Y, object.X, object.Y};
+    const QSize size = ScaledButtonSize(*object.ButtonPicture, object.ButtonScale);
+    if (object.ScaledFrom != object.ButtonPicture || object.ScaledAt != object.ButtonScale ||
+        object.ScaledPicture->width() != size.width() ||
+        object.ScaledPicture->height() != size.height())
+        RebuildScaledPicture(object, size);
+    if (!object.MeasureOnly)
+        object.ScaledPicture->draw(canvas.Surface(), QRect(QPoint(object.X, object.Y), size));
+    return TRect{object.X, object.Y, object.X + size.width(), object.Y + size.height()};
+}
+
+} // namespace
+
+TDesignCanvas::TDesignCanvas(QImage surface) : m_surface(std::move(surface)) {}
+
+TDesignCanvas::~TDesignCanvas() = default;
+
+QPainter &TDesignCanvas::Painter()
+{
+    if (!m_painter)
+        m_painter = std::make_unique<QPainter>(&m_surface);
+    return *m_painter;
+}
+
+void TDesignCanvas::SetCoverage(QImage *mask)
+{
+    m_coveragePainter.reset();
+    m_coverage = mask;
+}
+
+void TDesignCanvas::ClearCoverage()
+{
+    if (!m_coverage)
+        return;
+    m_coveragePainter.reset();
+    m_coverage->fill(0);
+}
+
+QPainter *TDesignCanvas::CoveragePainter()
+{
+    if (!m_coverage)
+        return nullptr;
+    if (!m_coveragePainter)
+        m_coveragePainter = std::make_unique<QPainter>(m_coverage);
+    return m_coveragePainter.get();
+}
+
+QFont MakeFont(const TFontDesc &desc)
+{
+    QFont font(desc.Name);
+    // Sizes are typed freely; beyond a few thousand pixels text only costs time and memory.
+    const long long pixels = std::llround(static_cast<double>(desc.Size) * 96.0 / 72.0);
+    font.setPixelSize(static_cast<int>(std::clamp<long long>(pixels, 1, 4000)));
+    font.setBold(desc.Bold);
+    font.setItalic(desc.Italic);
+    font.setUnderline(desc.Underline);
+    return font;
+}
+
+QColor ColorFromValue(uint32_t value)
+{
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+uint32_t ValueFromColor(const QColor &color)
+{
+    return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
+           static_cast<uint32_t>(color.blue()) << 16;
+}
+
+bool HasVisibleText(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c != QLatin1Char(' ') && c != QLatin1Char('\r') && c != QLatin1Char('\n');
+    });
+}
+
+QPoint RotatePoint(QPoint centre, QPoint point, double angle)
+{
+    const long long dx = static_cast<long long>(point.x()) - centre.x();
+    const long long dy = static_cast<long long>(point.y()) - centre.y();
+    long double a = dx == 0
+                        ? std::numbers::pi_v<long double> / 2
+                        : std::atan(static_cast<long double>(dy) / static_cast<long double>(dx));
+    a += angle;
+    const long double d = std::sqrt(static_cast<long double>(dx * dx + dy * dy));
+    return QPoint(centre.x() + TruncPixel(d * std::cos(a)),
+                  centre.y() + TruncPixel(d * std::sin(a)));
+}
+
+QSize ScaledButtonSize(const TPNGObject &picture, double scale)
+{
+    int width = picture.width();
+    int height = picture.height();
+    if (scale != 1.0) {
+        width = static_cast<int>(std::trunc(width * scale));
+        height = static_cast<int>(std::trunc(height * scale));
+    }
+    return QSize(std::max(width, 2), std::max(height, 2));
+}
+
+void DrawObject(TMovingObject &object, TDesignCanvas &canvas, const TMovingObject *currentObject)
+{
+    double t = 0.0;
+    const TRect r = object.IsPicture ? DrawPicture(object, canvas) : DrawText(object, canvas, t);
+
+    const QPoint p0(r.Left, r.Top);
+    const QPoint corners[4] = {p0, RotatePoint(p0, QPoint(r.Right, r.Top), -t),
+                               RotatePoint(p0, QPoint(r.Left, r.Bottom), -t),
+                               RotatePoint(p0, QPoint(r.Right, r.Bottom), -t)};
+    TRect bounds{10000, 10000, -10000, -10000};
+    for (const QPoint &p : corners) {
+        bounds.Left = std::min(bounds.Left, p.x());
+        bounds.Right = std::max(bounds.Right, p.x());
+        bounds.Top = std::min(bounds.Top, p.y());
+        bounds.Bottom = std::max(bounds.Bottom, p.y());
+    }
+    if (!object.IsPicture || object.ButtonPicture) {
+        const int m = object.IsPicture ? (r.Right - r.Left) / 12 : 2;
+        bounds = TRect{bounds.Left - m, bounds.Top - m, bounds.Right + m, bounds.Bottom + m};
+    }
+    object.Bounds = bounds;
+
+    if (!object.MeasureOnly && &object == currentObject)
+        DrawFocusRect(canvas.Surface(), bounds);
+}
+
+void MeasureObject(TMovingObject &object, TDesignCanvas &canvas)
+{
+    object.MeasureOnly = true;
+    try {
+        DrawObject(object, canvas, nullptr);
+    } catch (...) {
+        object.MeasureOnly = false;
+        throw;
+    }
+    object.MeasureOnly = false;
+}
+
+void FrameRect(QImage &image, const TRect &rect, QColor color)
+{
+    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top)
+        return;
+    const QRgb value = color.rgba();
+    for (int x = rect.Left; x < rect.Right; ++x) {
+        SetPixel(image, x, rect.Top, value);
+        SetPixel(image, x, rect.Bottom - 1, value);
+    }
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+        SetPixel(image, rect.Left, y, value);
+        SetPixel(image, rect.Right - 1, y, value);
+    }
+}
+
+void DrawFocusRect(QImage &image, const TRect &rect)
+{
+    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top)
+        return;
+    // Each frame pixel is visited once, so an inverted pixel is never inverted back.
+    auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            XorPixel(image, x, y);
+    };
+    const int right = rect.Right - 1;
+    const int bottom = rect.Bottom - 1;
+    for (int x = rect.Left; x <= right; ++x) {
+        dot(x, rect.Top);
+        if (bottom != rect.Top)
+            dot(x, bottom);
+    }
+    for (int y = rect.Top + 1; y < bottom; ++y) {
+        dot(rect.Left, y);
+        if (right != rect.Left)
+            dot(right, y);
+    }
+}
+
+void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int documentSize,
+                  TDesignModel &model, QColor background)
+{
+    background.setAlpha(255);
+    designBitmap.fill(background.rgba());
+    TDesignCanvas canvas(designBitmap.asQImage());
+
+    const int d = DocumentOrigin(documentSize);
+    const int e = (documentSize + DesignSize) / 2;
+    if (selectedPicture && !selectedPicture->isEmpty())
+        selectedPicture->draw(canvas.Surface(), QRect(d, d, e - d, e - d));
+
+    const QColor frame = QColor::fromRgba(DocumentFrameColor);
+    FrameRect(canvas.Surface(), TRect{d - 1, d - 1, e + 1, e + 1}, frame);
+    FrameRect(canvas.Surface(), TRect{d - 2, d - 2, e + 2, e + 2}, frame);
+
+    for (const auto &object : model.DesignObjects)
+        DrawObject(*object, canvas, model.CurrentObject);
+}
+
+void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap)
+{
+    painter.fillRect(QRect(0, 0, 504, 504), Qt::black);
+    if (!designBitmap.isEmpty())
+        painter.drawImage(QPoint(2, 2), designBitmap.asQImage());
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+// The one renderer of design objects, shared by the designer canvas and the final popup
+// picture, so both show the same text, rotation, close button and Bounds.
+//
+// How the composition uses it:
+//   - Wrap the 32-bit picture in a canvas: TDesignCanvas canvas(bitmap.asQImage());
+//     (a Format_ARGB32 surface; pixels keep straight, non-premultiplied alpha).
+//   - Give the canvas a coverage mask: QImage mask(size, QImage::Format_Alpha8), filled with 0,
+//     canvas.SetCoverage(&mask). From then on every text draw also paints its glyphs into the
+//     mask with the same font and transform; a pixel is painted by the text exactly when its
+//     mask byte is non-zero (anti-aliased edge pixels included). Call canvas.ClearCoverage()
+//     before each object to learn what that object alone painted.
+//   - Shift each object into picture coordinates (X, Y -= DocumentOrigin), call
+//     DrawObject(object, canvas, nullptr) (no current object: no focus frame) and read
+//     object.Bounds (for the close-button object that is the close area), then shift back.
+//   - The close-button object blends object.ScaledPicture into the rectangle (X, Y) with
+//     ScaledPicture's own width and height; that picture's alpha plane is its transparency.
+//   - Text drawing writes colour and alpha through QPainter; the composition sets the final
+//     alpha from the coverage mask, not from what the painter left.
+
+#include "designer/MovingObject.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+
+#include <memory>
+
+class Bitmap32;
+class TDesignModel;
+class TPNGObject;
+
+// A surface to draw design objects on, with an optional coverage mask for text.
+class TDesignCanvas {
+public:
+    // The surface must be Format_ARGB32, Format_ARGB32_Premultiplied or Format_RGB32 and must
+    // outlive the canvas; it is shared, never copied.
+    explicit TDesignCanvas(QImage surface);
+    ~TDesignCanvas();
+    TDesignCanvas(const TDesignCanvas &) = delete;
+    TDesignCanvas &operator=(const TDesignCanvas &) = delete;
+
+    QImage &Surface() noexcept { return m_surface; }
+    QPainter &Painter();
+
+    // mask: Format_Alpha8 of the surface's size, or null to stop recording.
+    void SetCoverage(QImage *mask);
+    void ClearCoverage();
+    QImage *Coverage() const noexcept { return m_coverage; }
+    QPainter *CoveragePainter();
+
+private:
+    QImage m_surface;
+    std::unique_ptr<QPainter> m_painter;
+    QImage *m_coverage = nullptr;
+    std::unique_ptr<QPainter> m_coveragePainter;
+};
+
+// The font a text object is drawn with: pixel size round(points x 96 / 72), at least 1.
+QFont MakeFont(const TFontDesc &font);
+// 0x00BBGGRR as an opaque colour.
+QColor ColorFromValue(uint32_t value);
+uint32_t ValueFromColor(const QColor &color);
+
+// True when the text holds any character other than space, CR and LF.
+bool HasVisibleText(const QString &text);
+
+// Rotates point about centre by angle radians (the callers pass point >= centre on both axes).
+QPoint RotatePoint(QPoint centre, QPoint point, double angle);
+
+// Draws the object and recomputes its Bounds; the focus frame is drawn when the object is
+// currentObject and MeasureOnly is not set.
+void DrawObject(TMovingObject &object, TDesignCanvas &canvas, const TMovingObject *currentObject);
+// DrawObject with MeasureOnly set: Bounds only for a picture, text is drawn all the same.
+void MeasureObject(TMovingObject &object, TDesignCanvas &canvas);
+
+// Size of the close-button picture as drawn: its own size at scale 1 exactly, else each side
+// times the scale cut to an integer, and never below 2 x 2.
+QSize ScaledButtonSize(const TPNGObject &picture, double scale);
+
+// A 1-pixel frame along the inside edge of (left, top, right, bottom), clipped to the image.
+void FrameRect(QImage &image, const TRect &rect, QColor color);
+// The dotted focus frame: every other pixel of the inside edge inverted (colour bits only).
+void DrawFocusRect(QImage &image, const TRect &rect);
+
+// The whole design: background, the selected template scaled into the document square (none
+// leaves the square in the background colour), the 2-pixel document frame RGB(0, 200, 255)
+// and every object in list order. designBitmap must be 500 x 500.
+void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int documentSize,
+                  TDesignModel &model, QColor background);
+
+// The canvas control: 2-pixel black frame, the design at (2, 2).
+void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap);
+
+// The document frame colour.
+constexpr QRgb DocumentFrameColor = 0xFF00C8FFu;
