@@ -1,0 +1,164 @@
+#include "output/PageText.h"
+
+#include "imaging/VantelleError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+QByteArray NormalizeLineBreaks(const QByteArray &text)
+{
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 32 + 2);
+    const char *p = text.constData();
+    const qsizetype n = text.size();
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = p[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        out.append(p + lineStart, i - lineStart);
+        out += "\r\n";
+        if (c == '\r' && i + 1 < n && p[i + 1] == '\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < n) {
+        out.append(p + lineStart, n - lineStart);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QByteArray ScriptTag(const QString &scriptFolderName)
+{
+    return "<!-- POPUP --><script src=" + QFile::encodeName(scriptFolderName) +
+           "/script.js></script><!-- END -->";
+}
+
+namespace {
+
+const QByteArray kStartMarker = "<!-- POPUP -->";
+const QByteArray kEndMarker = "<!-- END -->";
+
+// Position just behind the ">" of the first tag that begins with "<body" in any letter case.
+qsizetype FindBodyTagEnd(const QByteArray &text)
+{
+    QByteArray lowered = text;
+    for (char &c : lowered)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    const qsizetype q = lowered.indexOf("<body");
+    if (q < 0)
+        return -1;
+    const qsizetype r = text.indexOf('>', q + 5);
+    return r < 0 ? -1 : r + 1;
+}
+
+} // namespace
+
+QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag)
+{
+    QByteArray text;
+    qsizetype at = -1;
+    if (page) {
+        text = NormalizeLineBreaks(*page);
+        const qsizetype start = text.indexOf(kStartMarker);
+        if (start >= 0) {
+            const qsizetype end = text.indexOf(kEndMarker);
+            if (end >= 0) {
+                // A first END before the first POPUP removes nothing; the new block then goes
+                // right in front of that start marker.
+                const qsizetype count = end - start + kEndMarker.size();
+                if (count > 0)
+                    text.remove(start, count);
+                at = start;
+                text = NormalizeLineBreaks(text);
+            }
+        }
+        if (at < 0)
+            at = FindBodyTagEnd(text);
+    } else {
+        text = "<BODY>\r\n\r\n</BODY>\r\n";
+        at = 8;
+    }
+    if (at < 0 || at > text.size())
+        at = text.size();
+    text.insert(at, tag);
+    return NormalizeLineBreaks(text);
+}
+
+void CheckSingleByteText(const QByteArray &text, const QString &path)
+{
+    const bool wideMark = text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF") ||
+                          text.startsWith(QByteArray("\x00\x00\xFE\xFF", 4));
+    if (wideMark || text.contains('\0'))
+        throw EVantelleError(
+            QStringLiteral("The page \"%1\" is not single-byte text (it is stored as UTF-16 or "
+                           "UTF-32, or holds NUL bytes); it was left unchanged")
+                .arg(path));
+}
+
+QString FileBaseName(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString name = path.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
+QString ScriptFolderNameOf(const QString &folder)
+{
+    QString trimmed = folder;
+    while (trimmed.endsWith(u'/'))
+        trimmed.chop(1);
+    return trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+}
+
+QString PopupFolderForPage(const QString &page)
+{
+    const QString absolute =
+        QDir::isAbsolutePath(page) ? page : QDir::current().absoluteFilePath(page);
+    const qsizetype slash = absolute.lastIndexOf(u'/');
+    return JoinPath(absolute.left(slash + 1), FileBaseName(absolute) + QStringLiteral(".popup"));
+}
+
+QString JoinPath(const QString &folder, const QString &name)
+{
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+QByteArray ReadFileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString reason = EFileError::LastSystemReason();
+        throw EFileError::CannotOpen(path, reason);
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        const QString reason = EFileError::LastSystemReason();
+        throw EFileError::CannotOpen(path, reason);
+    }
+    return bytes;
+}
+
+void WriteFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    errno = 0;
+    const auto fail = [&] {
+        const QString reason = errno != 0 ? EFileError::LastSystemReason() : file.errorString();
+        file.cancelWriting();
+        throw EFileError::CannotCreate(path, reason);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail();
+    if (file.write(bytes) != bytes.size())
+        fail();
+    if (!file.commit())
+        fail();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// The final popup picture: the template with the close button and the text objects drawn at
+// their picture positions, and an alpha channel that keeps the template's transparency, makes
+// every painted text pixel opaque and carries the close button's own transparency.
+
+#include "imaging/Bitmap32.h"
+#include "output/PixelRect.h"
+
+class TDesignModel;
+class TPNGObject;
+
+// The first and last rows and columns that hold more than 25 pixels with alpha above 128,
+// inclusive; a side with none gives Left/Top = the size and Right/Bottom = -1.
+TPixelRect FindClickArea(const Bitmap32 &image);
+
+// Draws the design into TemplateBitmap, which RenderTemplate has just filled with the chosen
+// template at documentSize, fixes its alpha and stores the result in OutputPicture. No object
+// is drawn selected. Objects are moved into picture coordinates and back; their Bounds stay as
+// computed in the picture. Returns the close button's Bounds there, the close area.
+TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
+                             TPNGObject &OutputPicture);

@@ -1,0 +1,111 @@
+#include "output/PopupWriter.h"
+
+#include "imaging/PngImage.h"
+#include "imaging/TickCount.h"
+#include "imaging/VantelleError.h"
+#include "output/PageText.h"
+#include "output/PopupComposer.h"
+#include "output/ScriptBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <optional>
+
+QByteArray PixGif()
+{
+    QFile resource(QStringLiteral(":/PIXGIF"));
+    if (!resource.open(QIODevice::ReadOnly))
+        throw EVantelleError(QStringLiteral("The spacer picture is missing from the program"));
+    return resource.readAll();
+}
+
+namespace {
+
+void SavePicture(const TPNGObject &picture, const QString &path)
+{
+    QSaveFile file(path);
+    errno = 0;
+    const auto fail = [&] {
+        const QString reason = errno != 0 ? EFileError::LastSystemReason() : file.errorString();
+        file.cancelWriting();
+        throw EFileError::CannotCreate(path, reason);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail();
+    picture.saveToStream(file);
+    if (!file.commit())
+        fail();
+}
+
+} // namespace
+
+TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
+                              bool ForPreview)
+{
+    // A folder that cannot be made shows up as the failure to create logo.png inside it.
+    if (folder.isEmpty())
+        throw EVantelleError(QStringLiteral("Unable to create directory"));
+    QDir().mkpath(folder);
+
+    const TComposedPopup composed = source.ComposePopupImage();
+    SavePicture(composed.Encoded, JoinPath(folder, QStringLiteral("logo.png")));
+
+    std::optional<QByteArray> existing;
+    if (!page.isEmpty() && QFileInfo(page).isFile()) {
+        existing = ReadFileBytes(page);
+        CheckSingleByteText(*existing, page);
+    }
+
+    TWrittenPopup written;
+    written.ScriptFolderName = ScriptFolderNameOf(folder);
+    written.PageText = InsertPopupTag(existing, ScriptTag(written.ScriptFolderName));
+    if (!page.isEmpty())
+        WriteFileBytes(page, written.PageText);
+
+    TScriptValues values;
+    values.DocumentSize = source.DocumentSize();
+    values.ScriptFolderName = written.ScriptFolderName;
+    values.ClickArea = FindClickArea(composed.Picture);
+    values.CloseArea = composed.CloseArea;
+    values.Settings = source.PopupSettings();
+    const QByteArray script = BuildScript(ScriptTemplate(), ForPreview, values);
+    WriteFileBytes(JoinPath(folder, QStringLiteral("script.js")), NormalizeLineBreaks(script));
+
+    WriteFileBytes(JoinPath(folder, QStringLiteral("pix.gif")), PixGif());
+    return written;
+}
+
+QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
+                          QStringList &TempFolders)
+{
+    const QString base = JoinPath(tempDir, QStringLiteral("Popup_"));
+    QString folder;
+    do
+        folder = base + QString::number(GetTickCount());
+    while (QFileInfo::exists(folder));
+
+    const QString files = folder + QStringLiteral("/files");
+    if (!QDir().mkpath(files)) {
+        const QString reason = EFileError::LastSystemReason();
+        throw EFileError::CannotCreate(files, reason);
+    }
+    TempFolders << folder << files;
+
+    const QString page = folder + QStringLiteral("/index.htm");
+    WritePopupFiles(source, page, files, true);
+    TempFiles << page << files + QStringLiteral("/logo.png") << files + QStringLiteral("/pix.gif")
+              << files + QStringLiteral("/script.js");
+    return page;
+}
+
+void RemoveTempFiles(const QStringList &TempFiles, const QStringList &TempFolders)
+{
+    for (const QString &file : TempFiles)
+        QFile::remove(file);
+    for (auto it = TempFolders.crbegin(); it != TempFolders.crend(); ++it)
+        QDir().rmdir(*it);
+}

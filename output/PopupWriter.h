@@ -1,0 +1,56 @@
+#pragma once
+
+// Writing an output: the folder with logo.png, script.js and pix.gif, and the page that loads
+// the script through the marker-framed tag. The preview uses the same path.
+
+#include "imaging/Bitmap32.h"
+#include "output/PixelRect.h"
+#include "output/PopupSettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class TPNGObject;
+
+// What one composition produced; the references stay valid until the next composition.
+struct TComposedPopup {
+    const Bitmap32 &Picture;   // the composed picture, alpha fixed, DocumentSize square
+    const TPNGObject &Encoded; // the same picture as the PNG object that becomes logo.png
+    TPixelRect CloseArea;      // the close button's rectangle in picture coordinates
+};
+
+// The design and settings an output is made from (the main window, or the command-line tool).
+class TPopupSource {
+public:
+    virtual ~TPopupSource() = default;
+    virtual TComposedPopup ComposePopupImage() = 0;
+    virtual int DocumentSize() const = 0;
+    virtual TPopupSettings PopupSettings() const = 0;
+};
+
+// The 43 bytes of the transparent one-pixel GIF.
+QByteArray PixGif();
+
+struct TWrittenPopup {
+    QString ScriptFolderName;
+    // The page text with the tag (CR LF line ends); for an empty page name the three-line page
+    // that the user is shown to paste from.
+    QByteArray PageText;
+};
+
+// Creates folder, writes logo.png, inserts the tag into page (or only builds the page text
+// when page is empty), then writes script.js and pix.gif. The first failure ends it with an
+// EVantelleError; files written before stay, and a page is never left half-written.
+TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
+                              bool ForPreview);
+
+// A fresh "Popup_<tick>" folder under tempDir with index.htm and a "files" folder; returns the
+// page's full path. Every folder made is appended to TempFolders at once, and the four files
+// to TempFiles once they are written.
+QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
+                          QStringList &TempFolders);
+
+// Removes what previews left: the files first in list order, then the folders from last to
+// first (only when empty).
+void RemoveTempFiles(const QStringList &TempFiles, const QStringList &TempFolders);

@@ -1,0 +1,136 @@
+#include "output/ScriptBuilder.h"
+
+#include "imaging/TickCount.h"
+#include "imaging/VantelleError.h"
+#include "output/PageText.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <vector>
+
+QByteArray ScriptTemplate()
+{
+    QFile resource(QStringLiteral(":/SCRIPT"));
+    if (!resource.open(QIODevice::ReadOnly))
+        throw EVantelleError(QStringLiteral("The script template is missing from the program"));
+    return NormalizeLineBreaks(resource.readAll());
+}
+
+QByteArray PointList(const TPixelRect &rect)
+{
+    const int numbers[8] = {rect.Left,  rect.Bottom, rect.Left,  rect.Top,
+                            rect.Right, rect.Top,    rect.Right, rect.Bottom};
+    QByteArray text;
+    for (int i = 0; i < 8; ++i) {
+        if (i > 0)
+            text += ", ";
+        text += QByteArray::number(numbers[i]);
+    }
+    return text;
+}
+
+QByteArray EscapeScriptString(const QString &text)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        switch (c) {
+        case u'\\':
+            out += "\\\\";
+            break;
+        case u'"':
+            out += "\\\"";
+            break;
+        case u'\'':
+            out += "\\'";
+            break;
+        case u'\n':
+            out += "\\n";
+            break;
+        case u'\r':
+            out += "\\r";
+            break;
+        case u'\t':
+            out += "\\t";
+            break;
+        case u'<':
+            out += "\\x3C";
+            break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                out += "\\x";
+                out += hex[(c >> 4) & 0xF];
+                out += hex[c & 0xF];
+            } else if (c > 0x7F) {
+                out += "\\u";
+                out += hex[(c >> 12) & 0xF];
+                out += hex[(c >> 8) & 0xF];
+                out += hex[(c >> 4) & 0xF];
+                out += hex[c & 0xF];
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out;
+}
+
+QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TScriptValues &values)
+{
+    const TPopupSettings &s = values.Settings;
+    const QByteArray size = QByteArray::number(values.DocumentSize);
+
+    QByteArray hideCode;
+    if (s.AutoClose)
+        hideCode = "<script>timeHided(" + QByteArray::number(s.AutoCloseDelay) + "000)</script>";
+
+    const QByteArray action = s.ClickOpensLink ? "HREF='" + EscapeScriptString(s.LinkURL) + "'"
+                                               : QByteArray("HREF='#1' onClick='close_up();'");
+
+    const QByteArray position = s.AutoCenter
+                                    ? QByteArray("width:100%;  top:50%")
+                                    : "left: " + QByteArray::number(s.ManualLeft) +
+                                          "px;  top: " + QByteArray::number(s.ManualTop) + "px";
+
+    struct Replacement {
+        QByteArray placeholder;
+        QByteArray text;
+        qsizetype at = -1;
+    };
+    std::vector<Replacement> replacements = {
+        {"---RandomCookie---", "Cookie_ID_" + QByteArray::number(GetTickCount())},
+        {"---Width---", size},
+        {"---Height---", size},
+        {"---Path---", EscapeScriptString(values.ScriptFolderName) + "/"},
+        {"---ClickPoints---", PointList(values.ClickArea)},
+        {"---ClosePoints---", PointList(values.CloseArea)},
+        {"---HideCode---", hideCode},
+        {"---Target---", s.LinkInSameWindow ? QByteArray("_self") : QByteArray("_blank")},
+        {"---ActionForClick---", action},
+        {"---OncePerSessionCode---", s.OncePerSession && !ForPreview
+                                         ? QByteArray("<script>timeHide()</script>")
+                                         : QByteArray()},
+        {"---Position---", position},
+    };
+    for (Replacement &r : replacements)
+        r.at = templateText.indexOf(r.placeholder);
+    std::erase_if(replacements, [](const Replacement &r) { return r.at < 0; });
+    std::sort(replacements.begin(), replacements.end(),
+              [](const Replacement &a, const Replacement &b) { return a.at < b.at; });
+
+    QByteArray script;
+    script.reserve(templateText.size() + 512);
+    qsizetype from = 0;
+    for (const Replacement &r : replacements) {
+        if (r.at < from)
+            continue; // overlaps the placeholder before it
+        script.append(templateText.constData() + from, r.at - from);
+        script += r.text;
+        from = r.at + r.placeholder.size();
+    }
+    script.append(templateText.constData() + from, templateText.size() - from);
+    return script;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// The popup's script.js: the template carried in the program with its eleven placeholders
+// filled from the design and the behaviour settings.
+
+#include "output/PixelRect.h"
+#include "output/PopupSettings.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Everything BuildScript reads besides the template, taken at the moment of generation.
+struct TScriptValues {
+    int DocumentSize = 500;
+    QString ScriptFolderName;
+    TPixelRect ClickArea;
+    TPixelRect CloseArea;
+    TPopupSettings Settings;
+};
+
+// The template resource read as lines and joined again with CR LF after every line.
+QByteArray ScriptTemplate();
+
+// Fills the first occurrence of each placeholder of the template. All eleven are found in the
+// template as given and filled in one pass, so no inserted text is ever searched again.
+QByteArray BuildScript(const QByteArray &templateText, bool ForPreview,
+                       const TScriptValues &values);
+
+// The four corners of a rectangle: (Left, Bottom), (Left, Top), (Right, Top), (Right, Bottom).
+QByteArray PointList(const TPixelRect &rect);
+
+// Text for the inside of a script string literal in either kind of quotes: quotes, backslashes,
+// "<", control characters and everything outside printable ASCII are escaped, so the literal's
+// value is exactly the given text and the file stays plain ASCII.
+QByteArray EscapeScriptString(const QString &text);

@@ -1,0 +1,164 @@
+#include "imaging/VantelleError.h"
+#include "output/PageText.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+
+namespace {
+
+const QByteArray kTag = "<!-- POPUP --><script src=index.popup/script.js></script><!-- END -->";
+
+TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
+{
+    const QByteArray tag = kTag;
+    const struct {
+        const char *name;
+        std::optional<QByteArray> page;
+        QByteArray expected;
+        bool repeatable = true;
+    } cases[] = {
+        {"body tag with attributes",
+         QByteArray("<html>\r\n<body bgcolor=white>\r\n<p>Welcome</p>\r\n</body></html>\r\n"),
+         "<html>\r\n<body bgcolor=white>" + tag + "\r\n<p>Welcome</p>\r\n</body></html>\r\n"},
+        {"earlier block replaced in place",
+         QByteArray("<html>\r\n<body bgcolor=white><!-- POPUP --><script "
+                    "src=old.popup/script.js></script><!-- END "
+                    "-->\r\n<p>Welcome</p>\r\n</body></html>\r\n"),
+         "<html>\r\n<body bgcolor=white>" + tag + "\r\n<p>Welcome</p>\r\n</body></html>\r\n"},
+        {"block spanning lines", QByteArray("<body>\nA<!-- POPUP -->\nold\n<!-- END -->B\nC\n"),
+         "<body>\r\nA" + tag + "B\r\nC\r\n"},
+        {"start marker without end: stays, tag behind body",
+         QByteArray("<BODY onload=init()>rest\r\n<!-- POPUP -->\r\n"),
+         "<BODY onload=init()>" + tag + "rest\r\n<!-- POPUP -->\r\n"},
+        {"end before start: nothing removed, tag before the old start",
+         QByteArray("<body><!-- END -->x<!-- POPUP -->y\r\n"),
+         "<body><!-- END -->x" + tag + "<!-- POPUP -->y\r\n", false},
+        {"lower-case marker is no marker", QByteArray("<body><!-- popup -->z<!-- END -->\r\n"),
+         "<body>" + tag + "<!-- popup -->z<!-- END -->\r\n"},
+        {"mixed-case body tag", QByteArray("<html><BoDy\nclass=a>\n"),
+         "<html><BoDy\r\nclass=a>" + tag + "\r\n"},
+        {"no body tag: last line", QByteArray("<p>hi</p>"), "<p>hi</p>\r\n" + tag + "\r\n"},
+        {"body without '>': last line", QByteArray("<body\r\n"), "<body\r\n" + tag + "\r\n"},
+        {"empty file", QByteArray(""), tag + "\r\n"},
+        {"no file: new page", std::nullopt, "<BODY>\r\n" + tag + "\r\n</BODY>\r\n"},
+        {"LF and lone CR become CR LF", QByteArray("a\nb\rc\r\n\n<body>d"),
+         "a\r\nb\r\nc\r\n\r\n<body>" + tag + "d\r\n"},
+        {"bytes above 127 pass unchanged", QByteArray("\xE9\xFF<body>\x80\x01\r\n"),
+         "\xE9\xFF<body>" + tag + "\x80\x01\r\n"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray once = InsertPopupTag(c.page, tag);
+        EXPECT_EQ(once, c.expected) << c.name;
+        // A second Add popup finds the block and puts the same one back (a page whose first end
+        // marker comes first never holds a complete pair, so it gains a block each time).
+        if (c.repeatable) {
+            EXPECT_EQ(InsertPopupTag(once, tag), once) << c.name << " (second run)";
+        }
+    }
+}
+
+TEST(PageInsertionTest, NamesOfFoldersAndFiles)
+{
+    EXPECT_EQ(FileBaseName(QStringLiteral("/site/a.b.htm")), QStringLiteral("a.b"));
+    EXPECT_EQ(FileBaseName(QStringLiteral("/site/index")), QStringLiteral("index"));
+    EXPECT_EQ(ScriptFolderNameOf(QStringLiteral("/site/news.popup")), QStringLiteral("news.popup"));
+    EXPECT_EQ(ScriptFolderNameOf(QStringLiteral("/site/my files//")), QStringLiteral("my files"));
+    EXPECT_EQ(ScriptFolderNameOf(QStringLiteral("/")), QString());
+    EXPECT_EQ(ScriptTag(QStringLiteral("my files")),
+              "<!-- POPUP --><script src=my files/script.js></script><!-- END -->");
+    EXPECT_EQ(PopupFolderForPage(QStringLiteral("/site/a.b.htm")),
+              QStringLiteral("/site/a.b.popup"));
+
+    // A page typed without a folder lies in the working directory, and so do its files.
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QString folder = PopupFolderForPage(QStringLiteral("index.htm"));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(folder, QDir(dir.path()).absoluteFilePath(QStringLiteral("index.popup")));
+}
+
+TEST(PageInsertionTest, WideTextIsRefusedEverythingElsePasses)
+{
+    const struct {
+        QByteArray text;
+        bool refused;
+    } cases[] = {
+        {QByteArray("\xFF\xFE<\0b\0", 6), true},      {QByteArray("\xFE\xFF\0<\0b", 6), true},
+        {QByteArray("\xFF\xFE\0\0<\0\0\0", 8), true}, {QByteArray("\0\0\xFE\xFF\0\0\0<", 8), true},
+        {QByteArray("<body>\0</body>", 14), true},    {QByteArray("\xEF\xBB\xBF<body>"), false},
+        {QByteArray("<body>\xFE\xFF</body>"), false}, {QByteArray(), false},
+    };
+    for (const auto &c : cases) {
+        bool refused = false;
+        try {
+            CheckSingleByteText(c.text, QStringLiteral("/p.htm"));
+        } catch (const EVantelleError &e) {
+            refused = true;
+            EXPECT_TRUE(e.message().contains(QStringLiteral("\"/p.htm\""))) << e.what();
+        }
+        EXPECT_EQ(refused, c.refused) << c.text.toHex().constData();
+    }
+}
+
+// A write that fails half-way (here: the file-size limit, as a full disk would) must leave
+// the earlier page whole.
+TEST(PageFileTest, FailedWriteLeavesThePageWhole)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.htm"));
+    const QByteArray original(20000, 'a');
+    WriteFileBytes(page, original);
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool failed = false;
+    try {
+        WriteFileBytes(page, QByteArray(40000, 'b'));
+    } catch (const EFileError &e) {
+        failed = true;
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot create file \"") + page + "\". "))
+            << e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(ReadFileBytes(page), original);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.htm")});
+}
+
+TEST(PageFileTest, UnreadableAndUnwritablePlacesGiveTheFileErrors)
+{
+    QTemporaryDir dir;
+    // A plain file where a folder should be stops even root from creating files "inside" it.
+    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    WriteFileBytes(blocker, "x");
+    const QString inside = blocker + QStringLiteral("/page.htm");
+    try {
+        WriteFileBytes(inside, "y");
+        ADD_FAILURE() << "wrote inside a file";
+    } catch (const EFileError &e) {
+        EXPECT_TRUE(e.message().startsWith("Cannot create file \"" + inside + "\". ")) << e.what();
+    }
+    try {
+        ReadFileBytes(dir.filePath(QStringLiteral("missing.htm")));
+        ADD_FAILURE() << "read a missing file";
+    } catch (const EFileError &e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot open file \""))) << e.what();
+    }
+    EXPECT_EQ(ReadFileBytes(blocker), "x");
+}
+
+} // namespace
