@@ -233,6 +233,14 @@ QSize ScaledButtonSize(const TPNGObject &picture, double scale)
     return QSize(std::max(width, 2), std::max(height, 2));
 }
 
+int FittedItemWidth(int width, int height, int itemHeight)
+{
+    if (width <= 0 || height <= 0 || itemHeight <= 0)
+        return 0;
+    // nearbyint follows the default rounding mode, which rounds halves to even.
+    return static_cast<int>(std::nearbyint(width / (static_cast<double>(height) / itemHeight)));
+}
+
 void DrawObject(TMovingObject &object, TDesignCanvas &canvas, const TMovingObject *currentObject)
 {
     double t = 0.0;

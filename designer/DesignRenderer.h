@@ -81,6 +81,10 @@ void MeasureObject(TMovingObject &object, TDesignCanvas &canvas);
 // times the scale cut to an integer, and never below 2 x 2.
 QSize ScaledButtonSize(const TPNGObject &picture, double scale);
 
+// Width of a close-button picture of width x height fitted to a list item's height, its
+// proportions kept, rounded to the nearest integer with halves to the even neighbour.
+int FittedItemWidth(int width, int height, int itemHeight);
+
 // A 1-pixel frame along the inside edge of (left, top, right, bottom), clipped to the image.
 void FrameRect(QImage &image, const TRect &rect, QColor color);
 // The dotted focus frame: every other pixel of the inside edge inverted (colour bits only).

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "imaging/Bitmap32.h"
+
+#include <cstdint>
+#include <memory>
+
+class TPNGObject;
+
+// Fonts and painting need a GUI application; every test calls this first.
+void EnsureGuiApp();
+
+// A PNG picture of width x height filled with one 0xAARRGGBB value.
+std::unique_ptr<TPNGObject> SolidPicture(int width, int height, uint32_t argb);

@@ -1,0 +1,244 @@
+#include "designer/DesignModel.h"
+#include "designer/DesignRenderer.h"
+#include "designer/FontPickers.h"
+#include "imaging/VantelleError.h"
+
+#include "design_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+TMovingObject &AddTextAt(TDesignModel &model, int x, int y)
+{
+    TMovingObject &object = model.AppendTextObject(500);
+    object.X = x;
+    object.Y = y;
+    return object;
+}
+
+} // namespace
+
+TEST(DesignModel, CloseButtonObjectStartsAsEntryZeroAt400By50)
+{
+    TDesignModel model;
+    model.CreateCloseButtonObject(500);
+    ASSERT_EQ(model.DesignObjects.size(), 1u);
+    const TMovingObject *button = model.CloseButtonObject();
+    EXPECT_TRUE(button->IsPicture);
+    EXPECT_EQ(std::pair(button->X, button->Y), std::pair(400, 50));
+    EXPECT_EQ(button->ButtonScale, 1.0);
+    EXPECT_EQ(button->ButtonPicture, nullptr);
+    // The default position follows the document size: 50 pixels into the centred square.
+    EXPECT_EQ(TMovingObject(150).X, 225);
+}
+
+TEST(DesignModel, NewTextObjectsStepPastOccupiedDefaultPositions)
+{
+    TDesignModel model;
+    model.CreateCloseButtonObject(500);
+    std::vector<std::pair<int, int>> placed;
+    for (int i = 0; i < 3; ++i) {
+        const TMovingObject &object = model.AppendTextObject(500);
+        placed.emplace_back(object.X, object.Y);
+        EXPECT_EQ(model.CurrentObject, &object);
+    }
+    EXPECT_EQ(placed, (std::vector<std::pair<int, int>>{{50, 50}, {70, 70}, {90, 90}}));
+    EXPECT_EQ(model.CloseButtonObject(), model.DesignObjects.front().get());
+}
+
+TEST(DesignModel, BlockingNeedsBothDifferencesBelowTen)
+{
+    const struct {
+        int x, y;
+        int expectedX;
+    } cases[] = {
+        {55, 48, 70},  // differences 5 and 2 block
+        {60, 50, 50},  // a difference of 10 does not
+        {41, 41, 70},  // 9 and 9 block
+        {50, 60, 50},  // 0 and 10 do not
+        {400, 50, 50}, // the close button's start position never blocks
+    };
+    for (const auto &c : cases) {
+        TDesignModel model;
+        model.CreateCloseButtonObject(500);
+        AddTextAt(model, c.x, c.y);
+        const TMovingObject &added = model.AppendTextObject(500);
+        EXPECT_EQ(added.X, c.expectedX) << c.x << "," << c.y;
+        EXPECT_EQ(added.Y, c.expectedX) << c.x << "," << c.y;
+    }
+}
+
+TEST(DesignModel, RemoveKeepsTheCloseButtonAndClearsTheSelection)
+{
+    TDesignModel model;
+    model.CreateCloseButtonObject(500);
+    TMovingObject &text = model.AppendTextObject(500);
+    model.RemoveObject(model.CloseButtonObject());
+    EXPECT_EQ(model.DesignObjects.size(), 2u);
+    model.RemoveObject(&text);
+    EXPECT_EQ(model.DesignObjects.size(), 1u);
+    EXPECT_EQ(model.CurrentObject, nullptr);
+}
+
+TEST(DesignModel, HitTestLastObjectWinsAndRightBottomEdgesAreOutside)
+{
+    TDesignModel model;
+    model.CreateCloseButtonObject(500);
+    TMovingObject &lower = AddTextAt(model, 0, 0);
+    TMovingObject &upper = AddTextAt(model, 0, 0);
+    lower.Bounds = TRect{10, 10, 100, 100};
+    upper.Bounds = TRect{50, 50, 150, 150};
+    // The close button without a picture has the empty Bounds (X, Y, X, Y).
+    model.CloseButtonObject()->Bounds = TRect{400, 50, 400, 50};
+
+    const struct {
+        int x, y;
+        TMovingObject *expected;
+    } cases[] = {
+        {60, 60, &upper},   {20, 20, &lower},   {10, 10, &lower},   {100, 20, nullptr},
+        {20, 100, nullptr}, {149, 149, &upper}, {150, 60, nullptr}, {400, 50, nullptr},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(model.HitTest(c.x, c.y), c.expected) << c.x << "," << c.y;
+}
+
+TEST(DesignModel, MouseDownStoresOffsetsAndOnlyTheLeftButtonDrags)
+{
+    TDesignModel model;
+    model.CreateCloseButtonObject(500);
+    TMovingObject &text = AddTextAt(model, 50, 50);
+    text.Bounds = TRect{48, 48, 152, 72};
+    model.CurrentObject = nullptr;
+
+    TMovingObject *hit = model.MouseDown(60, 55);
+    ASSERT_EQ(hit, &text);
+    EXPECT_EQ(std::pair(model.DragOffsetX, model.DragOffsetY), std::pair(10, 5));
+    model.CurrentObject = hit;
+
+    EXPECT_FALSE(model.MouseMove(false, 200, 200)); // right button only
+    EXPECT_EQ(std::pair(text.X, text.Y), std::pair(50, 50));
+    EXPECT_TRUE(model.MouseMove(true, -30, 15));
+    EXPECT_EQ(std::pair(text.X, text.Y), std::pair(-40, 10));
+
+    EXPECT_EQ(model.MouseDown(300, 300), nullptr);
+    model.CurrentObject = nullptr;
+    EXPECT_FALSE(model.MouseMove(true, 0, 0));
+}
+
+TEST(DesignModel, DirectionButtonsMoveByEightWithoutLimit)
+{
+    TMovingObject object(500);
+    const std::pair<int, std::pair<int, int>> steps[] = {
+        {1, {50, 42}}, {1, {50, 34}}, {2, {50, 42}}, {3, {42, 42}}, {4, {50, 42}}, {9, {50, 42}}};
+    for (const auto &[tag, expected] : steps) {
+        MoveObjectByTag(object, tag);
+        EXPECT_EQ(std::pair(object.X, object.Y), expected) << "tag " << tag;
+    }
+    for (int i = 0; i < 10; ++i)
+        MoveObjectByTag(object, 1);
+    EXPECT_EQ(object.Y, -38);
+}
+
+TEST(DesignModel, AnglesFoldIntoMinus179To180)
+{
+    const std::pair<QString, int> cases[] = {{"190", -170}, {"-180", 180}, {"360", 0},
+                                             {"-360", 0},   {"500", 140},  {"abc", 0},
+                                             {"", 0},       {"180", 180},  {"-179", -179}};
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(NormaliseAngle(ParseAngleText(text)), expected) << text.toStdString();
+}
+
+TEST(DesignModel, ScaleStepsAccumulateAndLabelRoundsTo15Digits)
+{
+    double scale = 1.0;
+    for (int press = 1; press <= 10; ++press) {
+        ASSERT_TRUE(CanIncreaseButtonScale(scale)) << press;
+        scale = StepButtonScale(scale, true);
+    }
+    EXPECT_GT(scale, 2.0); // the error of 0.1 accumulates past 2
+    EXPECT_FALSE(CanIncreaseButtonScale(scale));
+    EXPECT_EQ(ButtonScaleLabel(scale), "Scale (2)");
+    EXPECT_EQ(ButtonScaleLabel(StepButtonScale(1.0, true)), "Scale (1.1)");
+
+    scale = 1.0;
+    for (int press = 1; press <= 9; ++press) {
+        ASSERT_TRUE(CanDecreaseButtonScale(scale)) << press;
+        scale = StepButtonScale(scale, false);
+        if (press == 8) {
+            EXPECT_TRUE(CanDecreaseButtonScale(scale)); // just above 0.2
+            EXPECT_EQ(ButtonScaleLabel(scale), "Scale (0.2)");
+        }
+    }
+    EXPECT_FALSE(CanDecreaseButtonScale(scale));
+    EXPECT_EQ(ButtonScaleLabel(scale), "Scale (0.1)");
+    // The double nearest 0.2 still counts as above the limit.
+    EXPECT_TRUE(CanDecreaseButtonScale(0.2));
+    EXPECT_FALSE(CanDecreaseButtonScale(0.19999999999999998));
+}
+
+TEST(FontPickers, SelectFontColorUsesPaletteFirstElseTheCustomSlot)
+{
+    std::vector<uint32_t> items(PaletteColors().begin(), PaletteColors().end());
+    items.push_back(0);
+    ASSERT_EQ(items.size(), static_cast<size_t>(FontColorCount));
+
+    EXPECT_EQ(SelectFontColorIndex(items, 0x0000FF), 13); // red
+    EXPECT_EQ(items[CustomColorSlot], 0u);
+    EXPECT_EQ(SelectFontColorIndex(items, 0x030201), CustomColorSlot); // RGB(1, 2, 3)
+    EXPECT_EQ(items[CustomColorSlot], 0x030201u);
+    EXPECT_EQ(SelectFontColorIndex(items, 0xFFFFFF), 19); // white is a palette colour
+    EXPECT_EQ(SelectFontColorIndex(items, 0xF0FBFF), 10); // RGB(255, 251, 240)
+    EXPECT_EQ(SelectFontColorIndex(items, 0x030201), CustomColorSlot);
+}
+
+TEST(FontPickers, SizesAndParsing)
+{
+    EXPECT_EQ(FontSizeItems().join(','), "8,9,10,11,12,14,16,18,24,30,36,42,48,54,60,66,72");
+    EXPECT_EQ(ParseFontSize("13"), 13);
+    for (const QString &text : {QStringLiteral("abc"), QString(), QStringLiteral("12pt"),
+                               QStringLiteral("99999999999")}) {
+        try {
+            ParseFontSize(text);
+            ADD_FAILURE() << "accepted " << text.toStdString();
+        } catch (const EConvertError &e) {
+            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+        }
+    }
+}
+
+TEST(FontPickers, FaceListIsSortedWithoutCaseDuplicatesAndDefaultsFollowTheOrder)
+{
+    EXPECT_EQ(SortedFaceNames({"arial", "Zeta", "Arial", "", "beta", "ARIAL"}),
+              (QStringList{"arial", "beta", "Zeta"}));
+
+    const std::pair<QStringList, QString> cases[] = {
+        {{"Arial", "Comic Sans MS", "Times New Roman"}, "Comic Sans MS"},
+        {{"Arial", "times new roman"}, "times new roman"},
+        {{"Arial", "Zeta"}, "Arial"},
+        {{"Comic Neue", "Liberation Sans", "Liberation Serif"}, "Comic Neue"},
+        {{"Liberation Sans", "Liberation Serif"}, "Liberation Serif"},
+        {{"DejaVu Sans", "Liberation Sans"}, "Liberation Sans"},
+        {{"DejaVu Sans", "Noto Mono"}, "DejaVu Sans"},
+        {{}, ""},
+    };
+    for (const auto &[faces, expected] : cases)
+        EXPECT_EQ(DefaultFontFace(faces), expected) << faces.join(',').toStdString();
+
+    EnsureGuiApp();
+    const QStringList installed = FontFaceList();
+    EXPECT_EQ(installed, SortedFaceNames(installed));
+    EXPECT_FALSE(installed.isEmpty());
+}
+
+TEST(CloseButtonList, PicturesFitTheItemHeightWithHalvesToEven)
+{
+    const struct {
+        int w, h, expected;
+    } cases[] = {{48, 24, 48}, {30, 20, 36}, {21, 48, 10}, {23, 48, 12}, {10, 10, 24}};
+    for (const auto &c : cases)
+        EXPECT_EQ(FittedItemWidth(c.w, c.h, 24), c.expected) << c.w << "x" << c.h;
+}
