@@ -1,0 +1,219 @@
+// vantelle-popupgen: the output of "Add popup" (or "Save files", or a preview) from the
+// command line. Positions are picture coordinates; colours are hexadecimal AARRGGBB.
+
+#include "designer/DesignModel.h"
+#include "designer/MovingObject.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngImage.h"
+#include "imaging/VantelleError.h"
+#include "output/PageText.h"
+#include "output/PopupComposer.h"
+#include "output/PopupWriter.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+uint32_t ParseColour(const QString &text)
+{
+    bool ok = false;
+    const uint32_t value = text.toUInt(&ok, 16);
+    if (!ok)
+        throw std::runtime_error("not a hexadecimal AARRGGBB colour: " + text.toStdString());
+    return value;
+}
+
+int ParseInt(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        throw std::runtime_error("not a whole number: " + text.toStdString());
+    return value;
+}
+
+QPoint ParsePoint(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        throw std::runtime_error("expected X,Y: " + text.toStdString());
+    return QPoint(ParseInt(parts[0]), ParseInt(parts[1]));
+}
+
+// A square picture of one colour, or that colour as a disc on a transparent square.
+void SyntheticPicture(TPNGObject &picture, int width, int height, uint32_t colour, bool disc)
+{
+    Bitmap32 image(width, height);
+    const double cx = (width - 1) / 2.0;
+    const double cy = (height - 1) / 2.0;
+    const double r = std::min(width, height) / 2.0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool inside = !disc || (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
+            image.setPixel(x, y, inside ? colour : 0u);
+        }
+    Bitmap32ToPng(image, picture);
+}
+
+class TCommandLineSource : public TPopupSource {
+public:
+    TPNGObject Template;
+    TPNGObject CloseButton;
+    TDesignModel Model;
+    TPopupSettings Settings;
+    int Size = 300;
+
+    TComposedPopup ComposePopupImage() override
+    {
+        Model.CurrentObject = nullptr;
+        Bitmap32 source;
+        PngToBitmap32(Template, source);
+        m_templateBitmap.setSize(0, 0);
+        m_templateBitmap.setSize(Size, Size);
+        StretchBitmap32(source, m_templateBitmap);
+        const TPixelRect closeArea = ::ComposePopupImage(m_templateBitmap, Model, Size, m_output);
+        return TComposedPopup{m_templateBitmap, m_output, closeArea};
+    }
+    int DocumentSize() const override { return Size; }
+    TPopupSettings PopupSettings() const override { return Settings; }
+
+private:
+    Bitmap32 m_templateBitmap;
+    TPNGObject m_output;
+};
+
+int Run(const QCommandLineParser &args)
+{
+    TCommandLineSource source;
+    source.Size = args.isSet("size") ? ParseInt(args.value("size")) : 300;
+    if (source.Size < 2 || source.Size > 500)
+        throw std::runtime_error("--size must lie between 2 and 500");
+    const int origin = DocumentOrigin(source.Size);
+
+    if (args.isSet("template"))
+        source.Template.loadFromFile(args.value("template"));
+    else
+        SyntheticPicture(source.Template, 64, 64,
+                         ParseColour(args.isSet("disc") ? args.value("disc") : args.value("fill")),
+                         args.isSet("disc"));
+
+    source.Model.CreateCloseButtonObject(source.Size);
+    TMovingObject &close = *source.Model.CloseButtonObject();
+    if (args.isSet("close-button") || args.isSet("close-fill")) {
+        if (args.isSet("close-button")) {
+            source.CloseButton.loadFromFile(args.value("close-button"));
+        } else {
+            const QPoint size = ParsePoint(args.value("close-size"));
+            SyntheticPicture(source.CloseButton, size.x(), size.y(),
+                             ParseColour(args.value("close-fill")), false);
+        }
+        close.ButtonPicture = &source.CloseButton;
+        close.ButtonScale = args.value("close-scale").toDouble();
+    }
+    if (args.isSet("close-at")) {
+        const QPoint at = ParsePoint(args.value("close-at"));
+        close.X = at.x() + origin;
+        close.Y = at.y() + origin;
+    }
+
+    const QStringList texts = args.values("text");
+    const QStringList places = args.values("text-at");
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        TMovingObject &text = source.Model.AppendTextObject(source.Size);
+        text.Lines = texts[i].split(u'|');
+        text.Font.Name = args.value("font");
+        text.Font.Size = ParseInt(args.value("font-size"));
+        text.Font.Color = SwapRedBlue(ParseColour(args.value("text-color")) & 0xFFFFFFu);
+        text.Font.Bold = args.isSet("bold");
+        text.Angle = ParseInt(args.value("angle"));
+        if (i < places.size()) {
+            const QPoint at = ParsePoint(places[i]);
+            text.X = at.x() + origin;
+            text.Y = at.y() + origin;
+        }
+    }
+    source.Model.CurrentObject = nullptr;
+
+    TPopupSettings &s = source.Settings;
+    s.ClickOpensLink = !args.isSet("close-popup");
+    s.LinkURL = args.value("url");
+    s.LinkInSameWindow = !args.isSet("new-window");
+    s.AutoClose = args.isSet("auto-close");
+    s.AutoCloseDelay = s.AutoClose ? ParseInt(args.value("auto-close")) : 7;
+    s.OncePerSession = !args.isSet("every-time");
+    s.AutoCenter = !args.isSet("manual");
+    if (args.isSet("manual")) {
+        const QPoint at = ParsePoint(args.value("manual"));
+        s.ManualLeft = at.x();
+        s.ManualTop = at.y();
+    }
+
+    const bool preview = args.isSet("preview");
+    if (args.isSet("page")) {
+        const QString page = args.value("page");
+        WritePopupFiles(source, page, PopupFolderForPage(page), preview);
+    } else if (args.isSet("folder")) {
+        const TWrittenPopup written =
+            WritePopupFiles(source, QString(), args.value("folder"), preview);
+        std::fwrite(written.PageText.constData(), 1, static_cast<size_t>(written.PageText.size()),
+                    stdout);
+    } else {
+        throw std::runtime_error("give --page or --folder");
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser args;
+    args.setApplicationDescription(QStringLiteral(
+        "Writes logo.png, script.js and pix.gif for a popup and adds it to a page."));
+    args.addHelpOption();
+    args.addOptions({
+        {"page", "Page to add the popup to (its files go beside it).", "file"},
+        {"folder", "Folder for the files; the page to paste from is printed.", "folder"},
+        {"preview", "Leave out the once-per-session code, as the preview does."},
+        {"size", "Side of the popup picture (default 300).", "pixels"},
+        {"template", "Template picture (PNG).", "file"},
+        {"fill", "Template of one colour (default FF3366CC).", "AARRGGBB", "FF3366CC"},
+        {"disc", "Template: a disc of this colour on transparency.", "AARRGGBB"},
+        {"close-button", "Close-button picture (PNG).", "file"},
+        {"close-fill", "Close button of one colour.", "AARRGGBB"},
+        {"close-size", "Size of a one-colour close button.", "W,H", "30,30"},
+        {"close-at", "Close button's top-left corner.", "X,Y"},
+        {"close-scale", "Close button's scale.", "scale", "1"},
+        {"text", "A text object; '|' breaks lines (repeatable).", "text"},
+        {"text-at", "The matching text's anchor (repeatable).", "X,Y"},
+        {"font", "Font of the texts.", "family", "Liberation Sans"},
+        {"font-size", "Size of the texts in points.", "points", "20"},
+        {"text-color", "Colour of the texts.", "AARRGGBB", "FFFFFFFF"},
+        {"bold", "Bold texts."},
+        {"angle", "Rotation of the texts in degrees.", "degrees", "0"},
+        {"close-popup", "A click on the picture closes the popup."},
+        {"url", "The link.", "url", "http://"},
+        {"new-window", "Open the link in a new window."},
+        {"auto-close", "Close after this many seconds.", "seconds"},
+        {"every-time", "Show on every page load instead of once per session."},
+        {"manual", "Place at this page position instead of centring.", "X,Y"},
+    });
+    args.process(app);
+    try {
+        return Run(args);
+    } catch (const EVantelleError &e) {
+        std::fprintf(stderr, "vantelle-popupgen: %s\n", e.what());
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "vantelle-popupgen: %s\n", e.what());
+    }
+    return 1;
+}
