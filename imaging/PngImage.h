@@ -2,7 +2,9 @@
 
 // The PNG picture object used for every picture of the program, with its chunk classes.
 // Decoding accepts every colour type and bit depth of the PNG standard's table, Adam7 and
-// gAMA/tRNS; encoding writes the one form the program needs (RGBA, filter Sub, level 7).
+// gAMA/tRNS; encoding writes the one form the program needs (filter Sub on every row, zlib
+// level 7, IDAT chunks of 65535 bytes, no interlacing). A failed decode leaves the picture
+// empty.
 
 #include "imaging/PngChunks.h"
 #include "imaging/PngErrors.h"
@@ -49,7 +51,12 @@ public:
     uint8_t *alphaScanline(int y) noexcept;
     const uint8_t *alphaScanline(int y) const noexcept;
     // Colour of pixel (x, y) as 0x00BBGGRR (red in the low byte); 0 outside the picture.
+    // A palette index past the last palette entry raises EPngError.
     uint32_t pixel(int x, int y) const;
+    // Row y as width values 0xAARRGGBB: alpha from the alpha plane, from the palette's
+    // transparency for palette pictures, else 255 (a single transparent colour does not carry
+    // over). Raises EPngError like pixel().
+    void argbScanline(int y, uint32_t *out) const;
 
     void createAlpha();
 
