@@ -104,29 +104,33 @@ QImage thumbnails(const QList<QImage> &pictures, bool checkerboard)
 
 QImage closeButtons(const QList<QImage> &buttons)
 {
-    const int cell = 120;
-    QImage sheet(10 + buttons.size() * cell, 3 * 130 + 20, QImage::Format_ARGB32_Premultiplied);
+    const int columns = 7, cellW = 150, cellH = 168;
+    const int rows = static_cast<int>((buttons.size() + columns - 1) / columns);
+    const QList<QColor> grounds = {QColor(0xf4, 0xf1, 0xe8), QColor(0x2b, 0x2f, 0x3a), QColor()};
+    QImage sheet(10 + columns * cellW, 10 + grounds.size() * (rows * cellH + 12),
+                 QImage::Format_ARGB32_Premultiplied);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     prepare(p);
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(11);
     p.setFont(f);
-    const QList<QColor> grounds = {QColor(0xf4, 0xf1, 0xe8), QColor(0x2b, 0x2f, 0x3a), QColor()};
-    for (int row = 0; row < 3; ++row) {
+    for (int g = 0; g < grounds.size(); ++g) {
         for (int i = 0; i < buttons.size(); ++i) {
-            const QRectF box(10 + i * cell, 10 + row * 130, cell - 10, 120);
-            if (grounds[row].isValid())
-                p.fillRect(box, grounds[row]);
+            const QRectF box(10 + (i % columns) * cellW,
+                             10 + g * (rows * cellH + 12) + (i / columns) * cellH, cellW - 8,
+                             cellH - 8);
+            if (grounds[g].isValid())
+                p.fillRect(box, grounds[g]);
             else
                 checker(p, box);
             const QImage &b = buttons[i];
             p.drawImage(QPointF(box.left() + 6, box.top() + 6), b);
-            p.drawImage(QRectF(box.left() + 6, box.top() + 58, b.width() * 2.0, b.height() * 2.0),
+            p.drawImage(QRectF(box.left() + 6, box.top() + 60, b.width() * 2.0, b.height() * 2.0),
                         b);
-            p.setPen(row == 1 ? Qt::white : Qt::black);
-            p.drawText(QRectF(box.right() - 50, box.top() + 4, 46, 14), Qt::AlignRight,
-                       QString::number(i + 1) + QLatin1Char(':') + QString::number(b.width()) +
+            p.setPen(g == 1 ? Qt::white : Qt::black);
+            p.drawText(QRectF(box.right() - 64, box.top() + 4, 60, 14), Qt::AlignRight,
+                       QString::number(i + 1) + QStringLiteral(": ") + QString::number(b.width()) +
                            QLatin1Char('x') + QString::number(b.height()));
         }
     }
