@@ -1,15 +1,63 @@
 #include "app/MainWindow.h"
 
+#include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "base/PictureBase.h"
+#include "controls/GroupFrame.h"
+#include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
+#include "controls/TemplateGrid.h"
+#include "controls/uPngButton.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/AlphaStretch.h"
+#include "imaging/JpegImage.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QWebEngineView>
 
 TMainForm *MainForm = nullptr;
+
+namespace {
+
+constexpr int GridColumns = 5;
+constexpr int CellSize = 125;
+const QColor SelectedFrameColor(128, 0, 0);
+// Where the hidden more-pictures link would send the user.
+const char MorePicturesAddress[] = "https://www.vantelle-pro.com/more.php";
+
+QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, int x, int y)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton *windowButton(QWidget *parent, const QString &name, const QString &caption,
+                          const QRect &bounds)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(bounds);
+    return button;
+}
+
+} // namespace
 
 TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(parent)
 {
@@ -19,8 +67,17 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     if (!m_programFolder.endsWith(QLatin1Char('/')))
         m_programFolder += QLatin1Char('/');
     setObjectName(QStringLiteral("MainForm"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(724, 559);
+    // The layout was made for a small 8-point face; the platform's UI font at 11 pixels keeps
+    // every caption inside its control.
+    QFont windowFont = font();
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
     BuildWindowControls();
+    BuildPage1();
     Designer = std::make_unique<TDesignerPage>(*this);
     Designer->BuildControls(m_pages[1]);
     Output = std::make_unique<TOutputPages>(*this);
@@ -40,55 +97,310 @@ void TMainForm::BuildWindowControls()
     for (int n = 1; n <= 5; ++n) {
         auto *page = new TPanel(this, QStringLiteral("Panel%1").arg(n), QString(), n);
         page->setGeometry(0, 0, 724, 559);
+        page->setFrameShape(QFrame::NoFrame);
+        page->hide();
         m_pages[n - 1] = page;
     }
-    m_updateBase = new QPushButton(QStringLiteral("Update Base"), this);
-    m_updateBase->setObjectName(QStringLiteral("UpdateBase"));
-    m_updateBase->setGeometry(448, 528, 97, 25);
-    m_backButton = new QPushButton(QStringLiteral("< Back"), this);
-    m_backButton->setObjectName(QStringLiteral("BackButton"));
-    m_backButton->setGeometry(560, 528, 75, 25);
-    m_nextButton = new QPushButton(QStringLiteral("Next >"), this);
-    m_nextButton->setObjectName(QStringLiteral("NextButton"));
-    m_nextButton->setGeometry(636, 528, 75, 25);
+    m_updateBase = windowButton(this, QStringLiteral("UpdateBase"), QStringLiteral("Update Base"),
+                                QRect(448, 528, 97, 25));
+    m_backButton = windowButton(this, QStringLiteral("BackButton"), QStringLiteral("< Back"),
+                                QRect(560, 528, 75, 25));
+    m_nextButton = windowButton(this, QStringLiteral("NextButton"), QStringLiteral("Next >"),
+                                QRect(636, 528, 75, 25));
+    connect(m_updateBase, &QPushButton::clicked, this, guarded([this] { UpdateBaseClick(); }));
     connect(m_backButton, &QPushButton::clicked, this, guarded([this] { BackButtonClick(); }));
     connect(m_nextButton, &QPushButton::clicked, this, guarded([this] { NextButtonClick(); }));
+
+    m_bg2 = new TPaintBox(m_pages[0], QStringLiteral("BG2"));
+    m_bg2->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_bg2->onPaint = [this](QPainter &painter) { painter.drawPixmap(0, 0, m_bgPixmap); };
+    m_logoPaintBox = new TPaintBox(m_pages[0], QStringLiteral("LogoPaintBox"));
+    m_logoPaintBox->onPaint = [this](QPainter &painter) {
+        PaintOverBackground(painter, m_logoPaintBox, m_logoPicture);
+    };
+}
+
+void TMainForm::BuildPage1()
+{
+    TPanel *page = m_pages[0];
+    m_panel15 = new TPanel(page, QStringLiteral("Panel15"), QStringLiteral("Select Template"));
+    m_panel15->setGeometry(16, 24, 692, 441);
+    boldLabel(m_panel15, QStringLiteral("Label17"),
+              QStringLiteral("Select the thumbnail image of the graphic you would like to use"), 24,
+              56);
+    boldLabel(m_panel15, QStringLiteral("Label20"),
+              QStringLiteral("for your SoftName, then click the next button to continue"), 24, 76);
+
+    m_grid = new TTemplateGrid(m_panel15, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
+    m_grid->setGeometry(24, 112, 657, 289);
+    m_grid->onDrawCell = [this](QPainter &painter, int column, int row, const QRect &cell,
+                                bool selected) {
+        DrawGrid1DrawCell(painter, column, row, cell, selected);
+    };
+    m_grid->onSelectCell = [this](int column, int row) {
+        bool canSelect = false;
+        Guarded([&] { canSelect = DrawGrid1SelectCell(column, row); });
+        return canSelect;
+    };
+
+    m_panel14 = new TPanel(page, QStringLiteral("Panel14"));
+    m_panel14->setGeometry(16, 472, 93, 37);
+    m_panel13 = new TPanel(page, QStringLiteral("Panel13"));
+    m_panel13->setGeometry(112, 472, 93, 37);
+    for (TPanel *holder : {m_panel13, m_panel14}) {
+        holder->setFrameShape(QFrame::NoFrame);
+        holder->setAutoFillBackground(true);
+        holder->setBackgroundRole(QPalette::Button);
+        holder->hide();
+    }
+    m_addUserPngSimple = windowButton(m_panel14, QStringLiteral("AddUserPng_Simple"),
+                                      QStringLiteral("Load..."), QRect(2, 2, 89, 33));
+    m_deleteUserPngSimple = windowButton(m_panel13, QStringLiteral("DeleteUserPng_Simple"),
+                                         QStringLiteral("Remove"), QRect(2, 2, 89, 33));
+    m_addUserPngSimple->setFlat(true);
+    m_deleteUserPngSimple->setFlat(true);
+    m_deleteUserPngSimple->setEnabled(false);
+    connect(m_addUserPngSimple, &QPushButton::clicked, this,
+            guarded([this] { AddUserPng_SimpleClick(); }));
+    connect(m_deleteUserPngSimple, &QPushButton::clicked, this,
+            guarded([this] { DeleteUserPng_SimpleClick(); }));
+
+    m_morePicturesClick = new TPaintBox(page, QStringLiteral("MorePicturesClick"));
+    m_morePicturesClick->setGeometry(234, 476, 460, 40);
+    m_morePicturesClick->setCursor(Qt::PointingHandCursor);
+    m_morePicturesClick->onPaint = [this](QPainter &painter) {
+        PaintOverBackground(painter, m_morePicturesClick, m_moreTextPicture);
+    };
+    m_morePicturesClick->onClick = guarded([this] { MorePicturesClickClick(); });
 }
 
 void TMainForm::FormCreate()
 {
+    GroupFillColor = QColor(245, 245, 245);
     TemplateStorage = m_programFolder + QStringLiteral("img.stg");
     UserStorage = m_programFolder + QStringLiteral("usr.stg");
     CloseButtonStorage = m_programFolder + QStringLiteral("cbs.stg");
+    m_base =
+        std::make_unique<TPictureBase>(PictureList, TemplateCount, TemplateStorage, UserStorage);
+    TemplateBitmap = Bitmap32();
     DesignBitmap.setSize(500, 500);
+
+    // A resource that fails to decode leaves its decoration blank; the window still works.
+    Guarded([this] { LoadResourcePictures(); });
+    CreatePictureButtons();
+    m_bg2->setGeometry(m_bg2->parentWidget()->rect());
+
+    TempFiles.clear();
+    TempFolders.clear();
     m_updateBase->setVisible(
         QFile::exists(m_programFolder + QStringLiteral("UpdateBaseMarker.txt")));
+
+    setWindowTitle(QStringLiteral("Vantelle Pro - popup wizard for your web pages"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantelle Pro"));
+
+    // Every picture that cannot be read is reported once; the rest of the base loads.
+    for (const QString &error : m_base->Load())
+        ShowErrorBox(error);
+    UpdateGridRows();
+    if (!PictureList.empty())
+        Guarded([this] { DrawGrid1SelectCell(0, 0); });
+
+    auto *label20 = findChild<QLabel *>(QStringLiteral("Label20"));
+    label20->setText(
+        QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
+    label20->adjustSize();
+    m_panel13->show();
+    m_panel14->show();
+
+    m_morePicturesClick->resize(m_moreTextPicture.width(), m_moreTextPicture.height());
+    m_morePicturesClick->move(
+        (m_panel13->geometry().right() + 1 + width() - m_morePicturesClick->width()) / 2,
+        m_morePicturesClick->y());
+    m_morePicturesClick->hide();
+
+    m_logoPaintBox->setGeometry(10, m_pages[0]->height() - m_logoPicture.height(),
+                                m_logoPicture.width(), m_logoPicture.height());
+
+    Guarded([this] { Designer->FillPickers(); });
     DocumentSize = 500;
+    Guarded([this] { LoadCloseButtons(); });
+    Guarded([this] { Designer->CreateDesignState(); });
+    Guarded([this] { Output->ApplyDefaults(); });
+    for (QAbstractButton *button : {findChild<QAbstractButton *>(QStringLiteral("IncTemplate")),
+                                    findChild<QAbstractButton *>(QStringLiteral("DecTemplate"))}) {
+        if (!button)
+            continue;
+        const bool increase = button->objectName() == QLatin1String("IncTemplate");
+        connect(button, &QAbstractButton::clicked, this,
+                guarded([this, increase] { increase ? IncTemplateClick() : DecTemplateClick(); }));
+    }
+
+    for (const char *name : {"Panel6", "Panel7", "Panel8", "Panel9", "Panel10", "Panel11",
+                             "Panel12", "Panel15", "PropertiesPanel"}) {
+        if (auto *panel = findChild<TPanel *>(QLatin1String(name)))
+            StyleGroupPanel(panel);
+    }
+
+    if (auto *previewText = findChild<TPaintBox *>(QStringLiteral("PreviewTextPaint"))) {
+        previewText->resize(m_previewTextPicture.width(), m_previewTextPicture.height());
+        int browserTop = previewText->y() * 2 + previewText->height();
+        if (auto *browser = findChild<QWidget *>(QStringLiteral("PreviewBrowser")))
+            browserTop = browser->y();
+        previewText->move((m_pages[3]->width() - previewText->width()) / 2,
+                          (browserTop - previewText->height()) / 2);
+        if (!previewText->onPaint)
+            previewText->onPaint = [this, previewText](QPainter &painter) {
+                PaintOverBackground(painter, previewText, m_previewTextPicture);
+            };
+    }
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     ShowPage(1);
 }
 
-void TMainForm::FormDestroy() {}
+void TMainForm::FormDestroy()
+{
+    for (const QString &file : std::as_const(TempFiles))
+        QFile::remove(file);
+    for (auto it = TempFolders.crbegin(); it != TempFolders.crend(); ++it)
+        QDir().rmdir(*it);
+    TempFiles.clear();
+    TempFolders.clear();
+}
+
+void TMainForm::LoadResourcePictures()
+{
+    QFile bg(QStringLiteral(":/BG"));
+    if (!bg.open(QIODevice::ReadOnly))
+        throw EFileError::CannotOpen(bg.fileName(), bg.errorString());
+    // The view shares the decoded bitmap's memory, so the pixmap must get a copy of its own.
+    const Bitmap32 picture = DecodeJpeg(bg.readAll());
+    m_bgPixmap = QPixmap::fromImage(picture.asQImage().convertToFormat(QImage::Format_RGB32));
+    m_moreTextPicture.loadFromResource(QStringLiteral("MORE_TEXT"));
+    m_logoPicture.loadFromResource(QStringLiteral("LOGO"));
+    m_previewTextPicture.loadFromResource(QStringLiteral("PREVIEW_TEXT"));
+    m_bg2->setGeometry(m_bg2->parentWidget()->rect());
+}
+
+void TMainForm::CreatePictureButtons()
+{
+    auto make = [this](QPushButton *plain, const char *resource, TPngButton *&button) {
+        button = new TPngButton(plain->parentWidget());
+        button->setObjectName(plain->objectName() + QStringLiteral("Png"));
+        button->setGeometry(plain->geometry());
+        Guarded([&] { button->Picture.loadFromResource(QLatin1String(resource)); });
+        button->OnClick = [plain](TPngButton *) { plain->click(); };
+        button->SetCaption(plain->text());
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+        button->SetCaptionPlacement(cpRight);
+        plain->hide();
+    };
+    make(m_addUserPngSimple, "LOAD_BUTTON", m_loadButton);
+    make(m_deleteUserPngSimple, "REMOVE_BUTTON", m_removeButton);
+    m_removeButton->SetEnabled(m_deleteUserPngSimple->isEnabled());
+}
+
+void TMainForm::LoadCloseButtons()
+{
+    TLoadedPictures loaded = LoadContainerPictures(CloseButtonStorage, true);
+    auto *style = findChild<TOwnerDrawComboBox *>(QStringLiteral("CloseButtonStyle"));
+    CloseButtonList.clear();
+    for (auto &picture : loaded.pictures) {
+        CloseButtonList.push_back(std::move(picture));
+        if (style)
+            style->addItem(QStringLiteral("bugfix"));
+    }
+    for (const QString &error : loaded.errors)
+        ShowErrorBox(error);
+}
+
+void TMainForm::PaintOverBackground(QPainter &painter, const QWidget *box,
+                                    const TPNGObject &picture)
+{
+    if (picture.isEmpty())
+        return;
+    // The box lies over BG2, which shows the background from the page's top-left corner, so
+    // the picture is blended over that part of the background.
+    const QPoint onPage = box->mapTo(box->window(), QPoint(0, 0));
+    QImage surface(box->size(), QImage::Format_RGB32);
+    surface.fill(palette().color(QPalette::Window));
+    {
+        QPainter under(&surface);
+        under.drawPixmap(QPoint(0, 0), m_bgPixmap, QRect(onPage, box->size()));
+    }
+    picture.draw(surface, QRect(0, 0, picture.width(), picture.height()));
+    painter.drawImage(0, 0, surface);
+}
+
+void TMainForm::UpdateGridRows()
+{
+    const int count = static_cast<int>(PictureList.size());
+    m_grid->setRowCount((count + GridColumns - 1) / GridColumns);
+}
+
+int TMainForm::CurrentIndex() const
+{
+    return m_grid->currentRow() * GridColumns + m_grid->currentColumn();
+}
 
 TPNGObject *TMainForm::SelectedPicture() const
 {
-    return nullptr;
+    const int p = CurrentIndex();
+    return p < static_cast<int>(PictureList.size()) ? PictureList[static_cast<size_t>(p)].get()
+                                                    : nullptr;
 }
 
-void TMainForm::RenderTemplate(const TPNGObject &, int side)
+void TMainForm::RenderTemplate(const TPNGObject &picture, int side)
 {
+    Bitmap32 source;
+    PngToBitmap32(picture, source);
+    TemplateBitmap.setSize(0, 0);
     TemplateBitmap.setSize(side, side);
+    StretchBitmap32(source, TemplateBitmap);
 }
 
 void TMainForm::ShowPage(int n)
 {
     for (TPanel *page : m_pages)
+        page->hide();
+    for (TPanel *page : m_pages)
         page->setVisible(page->tag() == n);
     m_backButton->setEnabled(n != 1);
     m_nextButton->setEnabled(n != 5);
+
+    if (auto *page = findChild<TPanel *>(QStringLiteral("Panel%1").arg(n))) {
+        m_bg2->setParent(page);
+        m_bg2->setGeometry(page->rect());
+        m_bg2->lower();
+        m_bg2->show();
+        const QPoint logoAt = m_logoPaintBox->pos();
+        m_logoPaintBox->setParent(page);
+        m_logoPaintBox->move(logoAt);
+        m_logoPaintBox->raise();
+        m_logoPaintBox->show();
+    }
+
+    if (n == 2) {
+        Designer->RenderDesign(Qt::white);
+    } else if (n == 4 && CurrentPage != 5) {
+        auto *browser = findChild<QWebEngineView *>(QStringLiteral("PreviewBrowser"));
+        if (browser)
+            browser->setUrl(QUrl(QStringLiteral("about:blank")));
+        QCoreApplication::processEvents();
+        const QString page = Output->WritePreviewFiles();
+        if (browser && !page.isEmpty())
+            browser->setUrl(QUrl::fromLocalFile(page));
+    }
     CurrentPage = n;
 }
 
-void TMainForm::StyleGroupPanel(TPanel *) {}
+void TMainForm::StyleGroupPanel(TPanel *panel)
+{
+    ::StyleGroupPanel(panel, GroupFillColor);
+}
 
 void TMainForm::BackButtonClick()
 {
@@ -97,4 +409,112 @@ void TMainForm::BackButtonClick()
 void TMainForm::NextButtonClick()
 {
     ShowPage(CurrentPage + 1);
+}
+
+void TMainForm::UpdateBaseClick()
+{
+    UpdatePictureBase(m_programFolder, TemplateStorage, CloseButtonStorage);
+}
+
+void TMainForm::SetRemoveEnabled(bool enabled)
+{
+    m_deleteUserPngSimple->setEnabled(enabled);
+    m_removeButton->SetEnabled(enabled);
+}
+
+void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
+                                  bool selected)
+{
+    const int p = row * GridColumns + column;
+    if (p >= static_cast<int>(PictureList.size())) {
+        painter.fillRect(cell, palette().color(QPalette::Base));
+        return;
+    }
+    const TPNGObject *picture = PictureList[static_cast<size_t>(p)].get();
+    auto cached = m_thumbnails.find(picture);
+    if (cached == m_thumbnails.end() || cached->second.size() != cell.size()) {
+        QImage thumbnail(cell.size(), QImage::Format_RGB32);
+        thumbnail.fill(Qt::white);
+        picture->draw(thumbnail, QRect(0, 0, CellSize, CellSize));
+        cached = m_thumbnails.insert_or_assign(picture, std::move(thumbnail)).first;
+    }
+    if (!selected) {
+        painter.drawImage(cell.topLeft(), cached->second);
+        return;
+    }
+    QImage framed = cached->second;
+    {
+        QPainter frame(&framed);
+        frame.setPen(SelectedFrameColor);
+        frame.setBrush(Qt::NoBrush);
+        frame.drawRect(0, 0, framed.width() - 1, framed.height() - 1);
+        frame.drawRect(1, 1, framed.width() - 3, framed.height() - 3);
+    }
+    painter.drawImage(cell.topLeft(), framed);
+}
+
+bool TMainForm::DrawGrid1SelectCell(int column, int row)
+{
+    const int p = row * GridColumns + column;
+    if (p >= static_cast<int>(PictureList.size()))
+        return false;
+    SetRemoveEnabled(p >= TemplateCount);
+    return true;
+}
+
+void TMainForm::AddUserPng_SimpleClick()
+{
+    const QString file = Dialogs::getOpenFileName(this, QString(), QString(),
+                                                  QStringLiteral("Png Image (*.png)|*.png"));
+    if (file.isEmpty())
+        return;
+    const int p = m_base->AddUserPicture(file);
+    m_thumbnails.clear();
+    UpdateGridRows();
+    DrawGrid1SelectCell(p % GridColumns, p / GridColumns);
+    m_grid->setCurrentCell(p % GridColumns, p / GridColumns);
+    m_grid->viewport()->update();
+}
+
+void TMainForm::DeleteUserPng_SimpleClick()
+{
+    if (Dialogs::message(this, QStringLiteral("Confirm"),
+                         QStringLiteral("Delete selected picture from program's base?"),
+                         QMessageBox::Warning,
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const int p = CurrentIndex();
+    if (!m_base->RemovePicture(p))
+        return;
+    m_thumbnails.clear();
+    UpdateGridRows();
+    const int count = static_cast<int>(PictureList.size());
+    const int current = std::max(0, std::min(p, count - 1));
+    m_grid->setCurrentCell(current % GridColumns, current / GridColumns);
+    // The cell may now show a template or nothing at all, so Remove follows what it shows.
+    SetRemoveEnabled(current < count && current >= TemplateCount);
+    m_grid->viewport()->update();
+}
+
+void TMainForm::IncTemplateClick()
+{
+    if (DocumentSize >= 500)
+        return;
+    DocumentSize += 50;
+    Designer->ShowDocumentSize();
+    Designer->RedrawDesign();
+}
+
+void TMainForm::DecTemplateClick()
+{
+    if (DocumentSize <= 150)
+        return;
+    DocumentSize -= 50;
+    Designer->ShowDocumentSize();
+    Designer->RedrawDesign();
+}
+
+void TMainForm::MorePicturesClickClick()
+{
+    QDesktopServices::openUrl(QUrl(QLatin1String(MorePicturesAddress)));
 }

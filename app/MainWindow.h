@@ -10,13 +10,17 @@
 #include "imaging/PngImage.h"
 
 #include <QColor>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
+class QPainter;
 class QPushButton;
 class TPanel;
 class TPaintBox;
@@ -81,7 +85,11 @@ private:
     void UpdateBaseClick();
     void AddUserPng_SimpleClick();
     void DeleteUserPng_SimpleClick();
-    void DrawGrid1SelectionChanged();
+    void DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
+                           bool selected);
+    bool DrawGrid1SelectCell(int column, int row);
+    int CurrentIndex() const;
+    void PaintOverBackground(QPainter &painter, const QWidget *box, const TPNGObject &picture);
     void IncTemplateClick();
     void DecTemplateClick();
     void MorePicturesClickClick();
@@ -89,7 +97,9 @@ private:
 
     QString m_programFolder;
     std::unique_ptr<TPictureBase> m_base;
-    Bitmap32 m_bgPicture;
+    QPixmap m_bgPixmap;
+    // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.
+    std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
     TPNGObject m_logoPicture;
     TPNGObject m_moreTextPicture;
     TPNGObject m_previewTextPicture;

@@ -1,0 +1,54 @@
+#pragma once
+
+// The owner-drawn grid of the template chooser: fixed-size cells with 1-pixel grid lines, no
+// fixed rows or columns, a vertical scroll bar only. The owner draws every cell and may refuse
+// a cell before it becomes current, by mouse or by key.
+
+#include <QAbstractScrollArea>
+#include <QRect>
+
+#include <functional>
+
+class TTemplateGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    using DrawCellHandler =
+        std::function<void(QPainter &, int column, int row, const QRect &cell, bool selected)>;
+    using SelectCellHandler = std::function<bool(int column, int row)>;
+
+    TTemplateGrid(QWidget *parent, const QString &objectName, int columns, int cellSize);
+
+    DrawCellHandler onDrawCell;
+    // Asked before a cell becomes current by a click or a key; false refuses it.
+    SelectCellHandler onSelectCell;
+
+    int columnCount() const noexcept { return m_columns; }
+    int rowCount() const noexcept { return m_rows; }
+    void setRowCount(int rows);
+    int currentColumn() const noexcept { return m_column; }
+    int currentRow() const noexcept { return m_row; }
+    // Moves the current cell without asking onSelectCell and scrolls it into view.
+    void setCurrentCell(int column, int row);
+    // The cell rectangle in viewport coordinates.
+    QRect cellRect(int column, int row) const;
+    // The cell under a viewport point, or false on a grid line or past the last cell.
+    bool cellAt(const QPoint &point, int *column, int *row) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateScrollRange();
+    void scrollToCurrent();
+    // Tries to make a cell current as the user asked; returns whether it moved.
+    bool userSelect(int column, int row);
+
+    int m_columns;
+    int m_cellSize;
+    int m_rows = 1;
+    int m_column = 0;
+    int m_row = 0;
+};

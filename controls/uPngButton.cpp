@@ -1,0 +1,218 @@
+#include "controls/uPngButton.h"
+
+#include "imaging/AdditionalPng.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+TEdgeRect OffsetRectBy(const TEdgeRect &r, int dx, int dy)
+{
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+TEdgeRect CenterRect(const TEdgeRect &r, const TEdgeRect &bounds)
+{
+    return OffsetRectBy(r, (bounds.left + bounds.right - r.left - r.right) / 2,
+                        (bounds.top + bounds.bottom - r.top - r.bottom) / 2);
+}
+
+int Luminance(uint32_t color)
+{
+    const int red = static_cast<int>(color & 0xFF);
+    const int green = static_cast<int>((color >> 8) & 0xFF);
+    const int blue = static_cast<int>((color >> 16) & 0xFF);
+    // Integer thousandths avoid the float sum landing just under a whole number (white would
+    // come out as 254).
+    return (299 * red + 587 * green + 114 * blue) / 1000;
+}
+
+namespace {
+
+QColor mapChannels(const QColor &c, int (*f)(int))
+{
+    return QColor(f(c.red()), f(c.green()), f(c.blue()));
+}
+
+} // namespace
+
+QColor TPngButton::HotFace(const QColor &face)
+{
+    return mapChannels(face, [](int c) { return 255 - static_cast<int>((255 - c) / 1.5); });
+}
+
+QColor TPngButton::PressedFace(const QColor &face)
+{
+    return mapChannels(face, [](int c) { return static_cast<int>(c / 1.1); });
+}
+
+QColor TPngButton::BorderOf(const QColor &face)
+{
+    return mapChannels(face, [](int c) { return static_cast<int>(c / 1.3); });
+}
+
+TPngButton::TPngButton(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+TPngButton::~TPngButton() = default;
+
+void TPngButton::SetCaptionPlacement(uint8_t code)
+{
+    m_captionPlacement = code;
+    UpdateLayout();
+}
+
+void TPngButton::SetEnabled(bool value)
+{
+    if (value == isEnabled())
+        return;
+    setEnabled(value);
+    PaintNow();
+}
+
+void TPngButton::UpdateLayout()
+{
+    const QFontMetrics metrics(font());
+    const int w = metrics.horizontalAdvance(m_caption);
+    const int h = metrics.height();
+    const TEdgeRect client{0, 0, width(), height()};
+    const TEdgeRect picture{0, 0, Picture.width(), Picture.height()};
+    if (m_captionPlacement == cpBottom) {
+        if (!m_caption.isEmpty()) {
+            TextRect = CenterRect({0, 0, w, h}, client);
+            TextRect = OffsetRectBy(TextRect, 0, client.bottom - TextRect.bottom - 5);
+        } else {
+            TextRect = {0, height(), 0, 0};
+        }
+        ImageRect = CenterRect(picture, {0, 0, width(), TextRect.top});
+    } else if (m_captionPlacement == cpRight) {
+        if (!m_caption.isEmpty()) {
+            TextRect = CenterRect({0, 0, w, h}, client);
+            TextRect = OffsetRectBy(TextRect, client.right - TextRect.right - 5, 0);
+        } else {
+            TextRect = {width(), 0, 0, 0};
+        }
+        ImageRect = CenterRect(picture, {0, 0, TextRect.left, height()});
+    }
+
+    if (!Picture.isEmpty()) {
+        Bitmap32 grey;
+        PngToBitmap32(Picture, grey);
+        for (int y = 0; y < grey.height(); ++y) {
+            uint32_t *row = grey.row(y);
+            for (int x = 0; x < grey.width(); ++x) {
+                const auto l = static_cast<uint32_t>(Luminance(Picture.pixel(x, y)));
+                row[x] = (row[x] & 0xFF000000u) | (l << 16) | (l << 8) | l;
+            }
+        }
+        Bitmap32ToPng(grey, DisabledPicture);
+    }
+    PaintNow();
+}
+
+QImage TPngButton::RenderFace() const
+{
+    const QColor buttonFace = palette().color(QPalette::Button);
+    QColor face = MouseInside ? HotFace(buttonFace) : buttonFace;
+    if (Pressed)
+        face = PressedFace(buttonFace);
+
+    QImage surface(size(), QImage::Format_RGB32);
+    surface.fill(face);
+    const int w = width();
+    const int h = height();
+    if (MouseInside) {
+        const QRgb border = BorderOf(face).rgb();
+        auto put = [&](int x, int y) {
+            if (x >= 0 && y >= 0 && x < w && y < h)
+                surface.setPixel(x, y, border);
+        };
+        for (int x = 2; x <= w - 3; ++x) {
+            put(x, 0);
+            put(x, h - 1);
+        }
+        for (int y = 2; y <= h - 3; ++y) {
+            put(0, y);
+            put(w - 1, y);
+        }
+        put(1, 1);
+        put(w - 2, 1);
+        put(1, h - 2);
+        put(w - 2, h - 2);
+    }
+
+    const int shift = Pressed ? 1 : 0;
+    const TEdgeRect image = OffsetRectBy(ImageRect, shift, shift);
+    const TEdgeRect text = OffsetRectBy(TextRect, shift, shift);
+    const TPNGObject &picture = isEnabled() ? Picture : DisabledPicture;
+    if (!Picture.isEmpty())
+        picture.draw(surface, QRect(image.left, image.top, image.right - image.left,
+                                    image.bottom - image.top));
+    if (!m_caption.isEmpty()) {
+        QPainter painter(&surface);
+        painter.setFont(font());
+        painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(128, 128, 128));
+        const QFontMetrics metrics(font());
+        painter.drawText(QPoint(text.left, text.top + metrics.ascent()), m_caption);
+    }
+    return surface;
+}
+
+void TPngButton::PaintNow()
+{
+    repaint();
+}
+
+void TPngButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, RenderFace());
+}
+
+void TPngButton::mousePressEvent(QMouseEvent *)
+{
+    Pressed = true;
+    PaintNow();
+}
+
+void TPngButton::PointerAt(int x, int y, Qt::MouseButtons buttons)
+{
+    const bool inside = x >= 0 && y >= 0 && x < width() && y < height();
+    if (inside != MouseInside) {
+        MouseInside = inside;
+        if (buttons.testFlag(Qt::LeftButton) && hasFocus())
+            Pressed = true;
+        PaintNow();
+    }
+    if (!MouseInside) {
+        Pressed = false;
+        PaintNow();
+    }
+}
+
+void TPngButton::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    PointerAt(p.x(), p.y(), event->buttons());
+}
+
+void TPngButton::leaveEvent(QEvent *)
+{
+    // Qt reports leaving instead of letting the button capture the move that leaves it.
+    if (MouseInside)
+        PointerAt(-1, -1, Qt::NoButton);
+}
+
+void TPngButton::mouseReleaseEvent(QMouseEvent *)
+{
+    const bool wasPressed = Pressed;
+    const bool wasInside = MouseInside;
+    Pressed = false;
+    MouseInside = false;
+    PaintNow();
+    if (wasPressed && wasInside && OnClick)
+        OnClick(this);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// A push button that draws itself: a PNG icon with alpha and an optional caption on a flat face
+// that lights up under the pointer and darkens while held. Disabled, it shows a greyscale copy
+// of its icon and a grey caption.
+
+#include "imaging/PngImage.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+// Left, top, right, bottom with right and bottom exclusive, as the layout rules are written.
+struct TEdgeRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const TEdgeRect &) const = default;
+};
+
+TEdgeRect OffsetRectBy(const TEdgeRect &r, int dx, int dy);
+TEdgeRect CenterRect(const TEdgeRect &r, const TEdgeRect &bounds);
+// Trunc(0.299 red + 0.587 green + 0.114 blue) of a 0x00BBGGRR colour, computed exactly.
+int Luminance(uint32_t color);
+
+enum TCaptionPlacement : uint8_t { cpBottom = 2, cpRight = 4 };
+
+class TPngButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPngButton(QWidget *parent = nullptr);
+    ~TPngButton() override;
+
+    TPNGObject Picture;
+    TPNGObject DisabledPicture;
+    TEdgeRect ImageRect;
+    TEdgeRect TextRect;
+    bool MouseInside = false;
+    bool Pressed = false;
+    std::function<void(TPngButton *sender)> OnClick;
+
+    const QString &Caption() const noexcept { return m_caption; }
+    void SetCaption(const QString &caption) { m_caption = caption; }
+    uint8_t CaptionPlacement() const noexcept { return m_captionPlacement; }
+    void SetCaptionPlacement(uint8_t code);
+    // Repaints at once only when the state changes.
+    void SetEnabled(bool value);
+
+    // The face colours the button paints with for a given button-face colour.
+    static QColor HotFace(const QColor &face);
+    static QColor PressedFace(const QColor &face);
+    static QColor BorderOf(const QColor &face);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void UpdateLayout();
+    void PointerAt(int x, int y, Qt::MouseButtons buttons);
+    void PaintNow();
+    QImage RenderFace() const;
+
+    QString m_caption;
+    uint8_t m_captionPlacement = cpBottom;
+};
