@@ -7,9 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -106,37 +104,6 @@ TEST(PageInsertionTest, WideTextIsRefusedEverythingElsePasses)
         }
         EXPECT_EQ(refused, c.refused) << c.text.toHex().constData();
     }
-}
-
-// A write that fails half-way (here: the file-size limit, as a full disk would) must leave
-// the earlier page whole.
-TEST(PageFileTest, FailedWriteLeavesThePageWhole)
-{
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("page.htm"));
-    const QByteArray original(20000, 'a');
-    WriteFileBytes(page, original);
-
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool failed = false;
-    try {
-        WriteFileBytes(page, QByteArray(40000, 'b'));
-    } catch (const EFileError &e) {
-        failed = true;
-        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot create file \"") + page + "\". "))
-            << e.what();
-    }
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_TRUE(failed);
-    EXPECT_EQ(ReadFileBytes(page), original);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.htm")});
 }
 
 TEST(PageFileTest, UnreadableAndUnwritablePlacesGiveTheFileErrors)

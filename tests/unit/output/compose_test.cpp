@@ -1,0 +1,236 @@
+#include "designer/DesignModel.h"
+#include "designer/DesignRenderer.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/PngImage.h"
+#include "output/PopupComposer.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+namespace {
+
+uint8_t Alpha(uint32_t pixel)
+{
+    return static_cast<uint8_t>(pixel >> 24);
+}
+
+// Text drawing needs the platform's font machinery.
+class ComposeTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "compose_test";
+        static char *argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            new QGuiApplication(argc, argv);
+    }
+
+    void MakeDesign(int size)
+    {
+        m_size = size;
+        m_model.CreateCloseButtonObject(size);
+        m_template.setSize(size, size);
+    }
+    // A one-colour close button of w x h with the given alpha at picture position (x, y).
+    void ShowCloseButton(int x, int y, int w, int h, uint32_t argb)
+    {
+        Bitmap32 image(w, h);
+        image.fill(argb);
+        Bitmap32ToPng(image, m_button);
+        TMovingObject &close = *m_model.CloseButtonObject();
+        close.ButtonPicture = &m_button;
+        close.X = x + DocumentOrigin(m_size);
+        close.Y = y + DocumentOrigin(m_size);
+    }
+    TMovingObject &AddText(const QString &text, int x, int y, uint32_t colour = 0x000000FFu)
+    {
+        TMovingObject &object = m_model.AppendTextObject(m_size);
+        object.Lines = QStringList{text};
+        object.Font.Name = QStringLiteral("Liberation Sans");
+        object.Font.Size = 24;
+        object.Font.Color = colour;
+        object.X = x + DocumentOrigin(m_size);
+        object.Y = y + DocumentOrigin(m_size);
+        return object;
+    }
+    TPixelRect Compose() { return ComposePopupImage(m_template, m_model, m_size, m_output); }
+
+    int m_size = 0;
+    TDesignModel m_model;
+    Bitmap32 m_template;
+    TPNGObject m_button;
+    TPNGObject m_output;
+};
+
+TEST_F(ComposeTest, OpaqueTemplateStaysOpaqueEverywhere)
+{
+    MakeDesign(300);
+    m_template.fill(0xFF336699u);
+    ShowCloseButton(250, 10, 30, 30, 0x40FF0000u); // mostly transparent button
+    AddText(QStringLiteral("Hello"), 20, 100);
+    AddText(QStringLiteral("edge"), 280, 280);
+    const TPixelRect close = Compose();
+
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 300; ++x)
+            ASSERT_EQ(Alpha(m_template.pixel(x, y)), 255) << x << ',' << y;
+    EXPECT_EQ(FindClickArea(m_template), (TPixelRect{0, 0, 299, 299}));
+    // 30 div 12 = 2 around the drawn button, in picture coordinates.
+    EXPECT_EQ(close, (TPixelRect{248, 8, 282, 42}));
+    ASSERT_EQ(m_output.width(), 300);
+    ASSERT_EQ(m_output.height(), 300);
+    ASSERT_NE(m_output.alphaScanline(0), nullptr);
+    Bitmap32 back;
+    PngToBitmap32(m_output, back);
+    EXPECT_EQ(back, m_template);
+}
+
+TEST_F(ComposeTest, TextMakesItsPaintedPixelsOpaqueAndNothingElse)
+{
+    MakeDesign(200);
+    m_template.fill(0x00FFFFFFu); // transparent template
+    TMovingObject &text = AddText(QStringLiteral("Wide text past the edge"), 120, 60, 0x0000FF00u);
+    const int anchorX = text.X;
+    const int anchorY = text.Y;
+    Compose();
+
+    // Bounds are left in picture coordinates and cross the right edge; the anchor is restored.
+    EXPECT_EQ(text.X, anchorX);
+    EXPECT_EQ(text.Y, anchorY);
+    EXPECT_LT(text.Bounds.Left, 200);
+    EXPECT_GT(text.Bounds.Right, 200);
+    int painted = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const uint32_t p = m_template.pixel(x, y);
+            const bool inside = text.Bounds.Contains(x, y);
+            if (!inside) {
+                ASSERT_EQ(p, 0x00FFFFFFu) << "outside the text at " << x << ',' << y;
+                continue;
+            }
+            // Inside: opaque exactly where the text put colour, transparent elsewhere.
+            ASSERT_TRUE(Alpha(p) == 0 || Alpha(p) == 255) << x << ',' << y;
+            if (Alpha(p) == 255) {
+                ++painted;
+                ASSERT_NE(p & 0xFFFFFFu, 0xFFFFFFu) << "opaque but unpainted at " << x << ',' << y;
+            } else {
+                ASSERT_EQ(p & 0xFFFFFFu, 0xFFFFFFu)
+                    << "painted but transparent at " << x << ',' << y;
+            }
+        }
+    EXPECT_GT(painted, 50);
+}
+
+TEST_F(ComposeTest, TextOverTheCloseButtonFallsBackToTheTemplateAlpha)
+{
+    MakeDesign(200);
+    m_template.fill(0x00000000u);
+    ShowCloseButton(100, 50, 80, 60, 0xFFFF0000u);
+    TMovingObject &text = AddText(QStringLiteral("XX"), 110, 60, 0x00FFFFFFu);
+    Compose();
+
+    int keptRed = 0;
+    for (int y = 50; y < 110; ++y)
+        for (int x = 100; x < 180; ++x) {
+            const uint32_t p = m_template.pixel(x, y);
+            if (!text.Bounds.Contains(x, y)) {
+                ASSERT_EQ(p, 0xFFFF0000u) << x << ',' << y;
+            } else if ((p & 0xFFFFFFu) == 0xFF0000u) {
+                // The button's colour stays, its opacity does not.
+                ASSERT_EQ(Alpha(p), 0) << x << ',' << y;
+                ++keptRed;
+            }
+        }
+    EXPECT_GT(keptRed, 0);
+}
+
+TEST_F(ComposeTest, NoCloseButtonAfterOneWasShownLeavesNoTrace)
+{
+    MakeDesign(250);
+    const auto fresh = [this] {
+        for (int y = 0; y < 250; ++y)
+            for (int x = 0; x < 250; ++x)
+                m_template.setPixel(x, y, x < 125 ? 0x80102030u : 0x00405060u);
+    };
+    AddText(QStringLiteral("Hi"), 30, 30);
+    fresh();
+    ShowCloseButton(200, 20, 40, 40, 0xFF00FF00u);
+    Compose();
+
+    TMovingObject &close = *m_model.CloseButtonObject();
+    close.ButtonPicture = nullptr;
+    const int closeX = close.X;
+    const int closeY = close.Y;
+    fresh();
+    const TPixelRect area = Compose();
+    const Bitmap32 afterRemoval = m_template;
+
+    // The same design that never had a button.
+    MakeDesign(250);
+    m_model.CloseButtonObject()->X = closeX;
+    m_model.CloseButtonObject()->Y = closeY;
+    AddText(QStringLiteral("Hi"), 30, 30);
+    fresh();
+    Compose();
+    EXPECT_EQ(afterRemoval, m_template);
+    EXPECT_EQ(area, (TPixelRect{200, 20, 200, 20}));
+}
+
+TEST(ClickAreaTest, RowsAndColumnsNeedMoreThan25PixelsAbove128)
+{
+    const auto picture = [](int size, auto opaque) {
+        Bitmap32 image(size, size);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                image.setPixel(x, y, static_cast<uint32_t>(opaque(x, y)) << 24);
+        return image;
+    };
+    const struct {
+        const char *name;
+        Bitmap32 image;
+        TPixelRect area;
+    } cases[] = {
+        {"transparent", picture(200, [](int, int) { return 0; }), {200, 200, -1, -1}},
+        {"opaque", picture(200, [](int, int) { return 255; }), {0, 0, 199, 199}},
+        {"block at 129",
+         picture(200,
+                 [](int x, int y) { return x >= 50 && x < 80 && y >= 60 && y < 90 ? 129 : 0; }),
+         {50, 60, 79, 89}},
+        {"block at 128 does not count",
+         picture(200,
+                 [](int x, int y) { return x >= 50 && x < 80 && y >= 60 && y < 90 ? 128 : 0; }),
+         {200, 200, -1, -1}},
+        {"26 in one row",
+         picture(200, [](int x, int y) { return y == 10 && x < 26 ? 255 : 0; }),
+         {200, 10, -1, 10}},
+        {"25 in one row",
+         picture(200, [](int x, int y) { return y == 10 && x < 25 ? 255 : 0; }),
+         {200, 200, -1, -1}},
+        // A cross: the 20-pixel stem qualifies its columns but not its rows.
+        {"cross",
+         picture(200,
+                 [](int x, int y) {
+                     return (x >= 90 && x < 110 && y >= 50 && y < 150) ||
+                                    (x >= 40 && x < 160 && y >= 80 && y < 120)
+                                ? 255
+                                : 0;
+                 }),
+         {40, 80, 159, 119}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FindClickArea(c.image), c.area) << c.name;
+
+    // A disc: its thin top, bottom and sides lie outside, symmetrically.
+    const Bitmap32 disc = picture(200, [](int x, int y) {
+        return (x - 99.5) * (x - 99.5) + (y - 99.5) * (y - 99.5) <= 100.0 * 100.0 ? 255 : 0;
+    });
+    const TPixelRect area = FindClickArea(disc);
+    EXPECT_GT(area.Top, 0);
+    EXPECT_EQ(area.Left, area.Top);
+    EXPECT_EQ(area.Bottom, 199 - area.Top);
+    EXPECT_EQ(area.Right, 199 - area.Left);
+}
+
+} // namespace

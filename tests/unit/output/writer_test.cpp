@@ -1,0 +1,238 @@
+#include "designer/DesignModel.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/PngImage.h"
+#include "imaging/TickCount.h"
+#include "imaging/VantelleError.h"
+#include "output/PageText.h"
+#include "output/PopupComposer.h"
+#include "output/PopupWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// A design of a half-transparent template with one text, composed by the real renderer.
+class TTestSource : public TPopupSource {
+public:
+    TTestSource()
+    {
+        m_model.CreateCloseButtonObject(Size);
+        TMovingObject &text = m_model.AppendTextObject(Size);
+        text.Lines = QStringList{QStringLiteral("Sale")};
+        text.Font.Name = QStringLiteral("Liberation Sans");
+        m_model.CurrentObject = nullptr;
+    }
+    TComposedPopup ComposePopupImage() override
+    {
+        ++Compositions;
+        m_bitmap.setSize(Size, Size);
+        for (int y = 0; y < Size; ++y)
+            for (int x = 0; x < Size; ++x)
+                m_bitmap.setPixel(x, y, y < Size / 2 ? 0xFF2050A0u : 0x00000000u);
+        const TPixelRect close = ::ComposePopupImage(m_bitmap, m_model, Size, m_png);
+        return TComposedPopup{m_bitmap, m_png, close};
+    }
+    int DocumentSize() const override { return Size; }
+    TPopupSettings PopupSettings() const override { return Settings; }
+
+    int Size = 200;
+    int Compositions = 0;
+    TPopupSettings Settings;
+
+private:
+    TDesignModel m_model;
+    Bitmap32 m_bitmap;
+    TPNGObject m_png;
+};
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString ErrorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EVantelleError &e) {
+        return e.message();
+    }
+    return QStringLiteral("(no error)");
+}
+
+class WriterTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "writer_test";
+        static char *argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            new QGuiApplication(argc, argv);
+    }
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    TTestSource m_source;
+};
+
+TEST_F(WriterTest, AddPopupWritesTheThreeFilesBesideThePage)
+{
+    const QString page = Path(QStringLiteral("my page.htm"));
+    Write(page, "<html>\n<body bgcolor=white>\n<p>Welcome</p>\n</body></html>\n");
+    const QString folder = PopupFolderForPage(page);
+    const TWrittenPopup written = WritePopupFiles(m_source, page, folder, false);
+
+    EXPECT_EQ(written.ScriptFolderName, QStringLiteral("my page.popup"));
+    EXPECT_EQ(Read(page),
+              "<html>\r\n<body bgcolor=white><!-- POPUP --><script src=my page.popup/"
+              "script.js></script><!-- END -->\r\n<p>Welcome</p>\r\n</body></html>\r\n");
+    TPNGObject logo;
+    logo.loadFromFile(folder + QStringLiteral("/logo.png"));
+    EXPECT_EQ(logo.width(), 200);
+    EXPECT_EQ(logo.height(), 200);
+    ASSERT_NE(logo.alphaScanline(150), nullptr);
+    EXPECT_EQ(logo.alphaScanline(0)[0], 255);
+    EXPECT_EQ(logo.alphaScanline(199)[0], 0);
+    EXPECT_EQ(Read(folder + QStringLiteral("/pix.gif")),
+              QByteArray::fromHex("474946383961010001008000"
+                                  "00ffffff000000"
+                                  "21f90401000000002c"
+                                  "00000000010001000002024401003b"));
+    const QByteArray script = Read(folder + QStringLiteral("/script.js"));
+    EXPECT_TRUE(script.contains("\r\nPath = \"my page.popup/\";\r\n"));
+    EXPECT_TRUE(script.contains("\r\nclick_points = '0, 99, 0, 0, 199, 0, 199, 99';\r\n"));
+    EXPECT_TRUE(script.contains("openhow=\"<script>timeHide()</script>\";"));
+
+    // Again: the same page, the files replaced.
+    const QByteArray pageOnce = Read(page);
+    WritePopupFiles(m_source, page, folder, false);
+    EXPECT_EQ(Read(page), pageOnce);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              (QStringList{"logo.png", "pix.gif", "script.js"}));
+}
+
+TEST_F(WriterTest, SaveFilesGivesTheCodeToPasteAndWritesNoPage)
+{
+    const QString folder = Path(QStringLiteral("out/site/files/"));
+    for (int run = 0; run < 2; ++run) {
+        const TWrittenPopup written = WritePopupFiles(m_source, QString(), folder, false);
+        EXPECT_EQ(written.PageText, "<BODY>\r\n<!-- POPUP --><script src=files/script.js></script>"
+                                    "<!-- END -->\r\n</BODY>\r\n");
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              (QStringList{"logo.png", "pix.gif", "script.js"}));
+    EXPECT_EQ(QDir(Path(QStringLiteral("out/site"))).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(WriterTest, FailuresStopAtTheirStepAndLoseNothing)
+{
+    EXPECT_EQ(ErrorOf([&] { WritePopupFiles(m_source, QString(), QString(), false); }),
+              QStringLiteral("Unable to create directory"));
+
+    // A file where the folder should be: nothing can be made inside it, not even by root.
+    const QString blocker = Path(QStringLiteral("blocker"));
+    Write(blocker, "keep");
+    EXPECT_TRUE(ErrorOf([&] {
+                    WritePopupFiles(m_source, QString(), blocker + "/x.popup", false);
+                }).startsWith("Cannot create file \"" + blocker + "/x.popup/logo.png\". "));
+    EXPECT_EQ(Read(blocker), "keep");
+
+    // A page stored as UTF-16 is refused before anything is written to it.
+    const QString wide = Path(QStringLiteral("wide.htm"));
+    const QByteArray utf16("\xFF\xFE<\0b\0o\0d\0y\0>\0", 14);
+    Write(wide, utf16);
+    EXPECT_TRUE(ErrorOf([&] {
+                    WritePopupFiles(m_source, wide, PopupFolderForPage(wide), false);
+                }).contains(QStringLiteral("not single-byte text")));
+    EXPECT_EQ(Read(wide), utf16);
+
+    // A page in a folder where no file can be created: /proc refuses new files to everyone, so
+    // the page (read fine) cannot be replaced; it stays as it was and no script is written.
+    const QString procPage = QStringLiteral("/proc/sys/kernel/ostype");
+    const QByteArray before = Read(procPage);
+    const QString folder = Path(QStringLiteral("proc.popup"));
+    EXPECT_TRUE(ErrorOf([&] {
+                    WritePopupFiles(m_source, procPage, folder, false);
+                }).startsWith("Cannot create file \"" + procPage + "\". "));
+    EXPECT_EQ(Read(procPage), before);
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/logo.png")));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/script.js")));
+}
+
+// The disk filling up while the page is written (the file-size limit stands in for it): the
+// earlier page survives whole, logo.png written before stays, later files are not written.
+TEST_F(WriterTest, FullDiskWhileWritingThePageKeepsTheOldPage)
+{
+    const QString page = Path(QStringLiteral("big.htm"));
+    const QByteArray original = "<body>\r\n" + QByteArray(300000, 'p') + "\r\n</body>\r\n";
+    Write(page, original);
+    const QString folder = PopupFolderForPage(page);
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = 100000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const QString error = ErrorOf([&] { WritePopupFiles(m_source, page, folder, false); });
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(error.startsWith("Cannot create file \"" + page + "\". ")) << error.toStdString();
+    EXPECT_EQ(Read(page), original);
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/logo.png")));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/script.js")));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("big.htm")});
+}
+
+TEST_F(WriterTest, PreviewFoldersAreFreshAndAllRemovedAtTheEnd)
+{
+    // The first two previews fall in the same tick: the second waits for the next one.
+    const uint32_t ticks[] = {700, 700, 700, 701, 900};
+    size_t next = 0;
+    SetTickCountSource([&] { return ticks[std::min(next++, std::size(ticks) - 1)]; });
+    QStringList files, folders;
+    QStringList pages;
+    for (int i = 0; i < 3; ++i)
+        pages << WritePreviewFiles(m_source, m_dir.path(), files, folders);
+    SetTickCountSource({});
+
+    const QString base = m_dir.path() + QStringLiteral("/Popup_");
+    EXPECT_EQ(pages, (QStringList{base + "700/index.htm", base + "701/index.htm",
+                                  base + "900/index.htm"}));
+    EXPECT_EQ(folders, (QStringList{base + "700", base + "700/files", base + "701",
+                                    base + "701/files", base + "900", base + "900/files"}));
+    ASSERT_EQ(files.size(), 12);
+    EXPECT_EQ(files.mid(0, 4),
+              (QStringList{base + "700/index.htm", base + "700/files/logo.png",
+                           base + "700/files/pix.gif", base + "700/files/script.js"}));
+    for (const QString &file : files)
+        EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+    EXPECT_EQ(Read(pages[0]), "<BODY>\r\n<!-- POPUP --><script src=files/script.js></script>"
+                              "<!-- END -->\r\n</BODY>\r\n");
+    // Once per session is chosen, but a preview shows the popup every time.
+    EXPECT_TRUE(Read(base + "700/files/script.js").contains("\r\nopenhow=\"\";\r\n"));
+
+    RemoveTempFiles(files, folders);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+} // namespace
