@@ -261,8 +261,9 @@ QImage disc()
 QImage saleTag()
 {
     return shaped([](QPainter &p) {
-        p.translate(250, 260);
+        p.translate(252, 262);
         p.rotate(-12);
+        p.scale(0.92, 0.92);
         QPainterPath tag;
         tag.moveTo(-220, 0);
         tag.lineTo(-130, -150);
@@ -389,26 +390,28 @@ QImage bannerBadge()
         const QPainterPath d = circle(c, 200);
         fillPath(p, d, diagonal(d.boundingRect(), rgb(0x8b5cf6), rgb(0x4c1d95)));
         outline(p, circle(c, 180), rgb(0xffffff, 130), 2);
-        // A ribbon across the middle with folded ends behind the disc.
+        // A ribbon across the middle; its ends hang lower, behind it, with a fold between.
         for (int side : {-1, 1}) {
+            auto x = [side](qreal v) { return side < 0 ? v : 500 - v; };
             QPainterPath end;
-            const qreal x0 = 250 + side * 170, x1 = 250 + side * 232;
-            end.moveTo(x0, 262);
-            end.lineTo(x1, 262);
-            end.lineTo(x1 - side * 18, 300);
-            end.lineTo(x1, 338);
-            end.lineTo(x0, 338);
+            end.moveTo(x(14), 270);
+            end.lineTo(x(96), 270);
+            end.lineTo(x(96), 334);
+            end.lineTo(x(14), 334);
+            end.lineTo(x(36), 302);
             end.closeSubpath();
             fillPath(p, end, rgb(0xc2185b));
             QPainterPath fold;
-            fold.moveTo(x0, 338);
-            fold.lineTo(250 + side * 190, 338);
-            fold.lineTo(250 + side * 190, 318);
+            fold.moveTo(x(60), 314);
+            fold.lineTo(x(96), 314);
+            fold.lineTo(x(96), 334);
             fold.closeSubpath();
-            fillPath(p, fold, rgb(0x7a0e3a));
+            fillPath(p, fold, rgb(0x6d0b34));
         }
-        const QRectF band(60, 250, 380, 68);
-        fillPath(p, roundedRect(band, 3), vertical(band, rgb(0xff4f8b), rgb(0xe0245e)));
+        const QRectF band(60, 250, 380, 64);
+        p.fillRect(band, vertical(band, rgb(0xff4f8b), rgb(0xe0245e)));
+        p.fillRect(QRectF(band.left(), band.top() + 5, band.width(), 1.5), rgb(0xffffff, 90));
+        p.fillRect(QRectF(band.left(), band.bottom() - 6.5, band.width(), 1.5), rgb(0xffffff, 90));
         for (int i = -1; i <= 1; ++i)
             fillPath(p,
                      star(QPointF(250 + i * 50, 150 - qAbs(i) * 10), i == 0 ? 26 : 18,
@@ -865,10 +868,15 @@ QImage halloween()
         hill.closeSubpath();
         fillPath(p, hill, rgb(0x120a22));
         auto pumpkin = [&](QPointF c, qreal r) {
-            for (int i = -1; i <= 1; ++i)
-                fillPath(p, QPainterPath(circle(c + QPointF(i * r * 0.45, 0), r * 0.7)),
-                         rgb(i ? 0xe8590c : 0xf76707));
-            p.fillRect(QRectF(c.x() - 3, c.y() - r * 0.95, 7, r * 0.35), rgb(0x2b8a3e));
+            // Outer lobes first, darker, so the middle one reads as nearest.
+            for (int i : {-2, 2, -1, 1, 0}) {
+                const QRectF lobe(c.x() + i * r * 0.3 - r * 0.42, c.y() - r * 0.6, r * 0.84,
+                                  r * 1.2);
+                p.setPen(QPen(rgb(0xa83a06), 1.2));
+                p.setBrush(rgb(qAbs(i) == 2 ? 0xd9480f : qAbs(i) == 1 ? 0xe8590c : 0xf76707));
+                p.drawEllipse(lobe);
+            }
+            p.fillRect(QRectF(c.x() - 3, c.y() - r * 0.78, 7, r * 0.3), rgb(0x2b8a3e));
         };
         pumpkin(QPointF(90, 418), 44);
         pumpkin(QPointF(160, 432), 30);
@@ -886,7 +894,7 @@ QImage party()
         const QRgb colours[] = {0xff4d6d, 0xffbe0b, 0x3a86ff, 0x8338ec, 0x06d6a0, 0xfb5607};
         std::mt19937 rng(21);
         std::uniform_real_distribution<qreal> u(0, 1), ua(0, 180);
-        for (int i = 0; i < 150; ++i) {
+        for (int i = 0; i < 340; ++i) {
             // Confetti keeps to the edges so the middle stays calm.
             QPointF c(30 + u(rng) * 440, 26 + u(rng) * 440);
             const qreal dx = qAbs(c.x() - 250) / 220, dy = qAbs(c.y() - 246) / 220;
@@ -969,18 +977,20 @@ QImage cornerRibbon()
         fillPath(p, card, vertical(Card, rgb(0xffffff), rgb(0xf4f1ec)));
         p.setClipPath(card);
         QPainterPath band;
-        band.moveTo(Card.right() - 150, Card.top());
-        band.lineTo(Card.right() - 92, Card.top());
-        band.lineTo(Card.right(), Card.top() + 92);
-        band.lineTo(Card.right(), Card.top() + 150);
+        band.moveTo(Card.right() - 168, Card.top());
+        band.lineTo(Card.right() - 100, Card.top());
+        band.lineTo(Card.right(), Card.top() + 100);
+        band.lineTo(Card.right(), Card.top() + 168);
         band.closeSubpath();
-        fillPath(p, band, diagonal(QRectF(320, 26, 150, 150), rgb(0xff3b3b), rgb(0xb3001b)));
+        fillPath(p, band, diagonal(QRectF(300, 26, 170, 170), rgb(0xff3b3b), rgb(0xb3001b)));
         QPainterPath edges;
-        edges.moveTo(Card.right() - 144, Card.top());
-        edges.lineTo(Card.right(), Card.top() + 144);
-        edges.moveTo(Card.right() - 98, Card.top());
-        edges.lineTo(Card.right(), Card.top() + 98);
+        edges.moveTo(Card.right() - 160, Card.top());
+        edges.lineTo(Card.right(), Card.top() + 160);
+        edges.moveTo(Card.right() - 108, Card.top());
+        edges.lineTo(Card.right(), Card.top() + 108);
         outline(p, edges, rgb(0xffffff, 160), 1.5, Qt::DashLine);
+        fillPath(p, star(QPointF(Card.right() - 67, Card.top() + 67), 13, 5.5, 5, -45),
+                 rgb(0xffffff, 230));
         p.fillRect(QRectF(Card.left(), Card.bottom() - 8, Card.width(), 8), rgb(0xd0102a));
         p.setClipping(false);
         outline(p, card, rgb(0xdcd5ca), 1.5);
