@@ -1,13 +1,604 @@
 #include "app/DesignerPage.h"
 
+#include "app/Dialogs.h"
+#include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
+#include "controls/OwnerDrawComboBox.h"
+#include "controls/PaintBox.h"
+#include "controls/Panel.h"
+#include "designer/DesignRenderer.h"
+#include "designer/FontPickers.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The angle box passes every typed text on, numbers or not, so that the designer can read a
+// non-number as -360 and fold it back to 0; a plain spin box would refuse such keystrokes.
+class TAngleSpinBox : public QSpinBox {
+public:
+    explicit TAngleSpinBox(QWidget *parent) : QSpinBox(parent)
+    {
+        setObjectName(QStringLiteral("AngleEdit"));
+        setRange(-360, 360);
+        setSingleStep(5);
+        setValue(0);
+        m_lastText = lineEdit()->text();
+        // Typed text arrives through the editor, stepped and programmatic values through the
+        // box; the same text is reported once.
+        connect(lineEdit(), &QLineEdit::textChanged, this, [this] { Report(); });
+        connect(this, &QSpinBox::textChanged, this, [this] { Report(); });
+    }
+
+    std::function<void()> onChange;
+    QString Text() const { return lineEdit()->text(); }
+
+    // Shows value without reporting a change, also over a non-number left in the editor.
+    void SetSilently(int value)
+    {
+        m_silent = true;
+        setValue(value);
+        const QString text = textFromValue(this->value());
+        if (lineEdit()->text() != text)
+            lineEdit()->setText(text);
+        m_lastText = lineEdit()->text();
+        m_silent = false;
+    }
+
+protected:
+    QValidator::State validate(QString &input, int &pos) const override
+    {
+        const QValidator::State state = QSpinBox::validate(input, pos);
+        return state == QValidator::Invalid ? QValidator::Intermediate : state;
+    }
+
+private:
+    void Report()
+    {
+        const QString text = lineEdit()->text();
+        if (m_silent || text == m_lastText)
+            return;
+        m_lastText = text;
+        if (onChange)
+            onChange();
+    }
+
+    QString m_lastText;
+    bool m_silent = false;
+};
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, QRect geometry,
+                        bool flat = false)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFlat(flat);
+    return button;
+}
+
+QToolButton *MakeToolButton(QWidget *parent, const QString &name, const QString &text,
+                            QRect geometry, bool checkable)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setGeometry(geometry);
+    button->setCheckable(checkable);
+    return button;
+}
+
+bool IsAngleBeingTyped(const QString &text)
+{
+    return text.isEmpty() || text == QLatin1String("-") || text == QLatin1String("+");
+}
+
+TAngleSpinBox *AsAngleBox(QSpinBox *box)
+{
+    return static_cast<TAngleSpinBox *>(box);
+}
+
+} // namespace
 
 TDesignerPage::TDesignerPage(TMainForm &form) : m_form(form) {}
 TDesignerPage::~TDesignerPage() = default;
 
-void TDesignerPage::BuildControls(TPanel *) {}
-void TDesignerPage::FillPickers() {}
-void TDesignerPage::CreateDesignState() {}
-void TDesignerPage::RenderDesign(QColor) {}
-void TDesignerPage::ShowDocumentSize() {}
-void TDesignerPage::RedrawDesign() {}
+void TDesignerPage::BuildControls(TPanel *page)
+{
+    m_paintBox = new TPaintBox(page, QStringLiteral("PaintBox1"));
+    m_paintBox->setGeometry(14, 13, 504, 504);
+    m_paintBox->onPaint = [this](QPainter &painter) { PaintBox1Paint(painter); };
+    m_paintBox->onMouseDown = [this](QMouseEvent &event) {
+        Guarded([&] { PaintBox1MouseDown(event); });
+    };
+    m_paintBox->onMouseMove = [this](QMouseEvent &event) {
+        Guarded([&] { PaintBox1MouseMove(event); });
+    };
+
+    m_properties =
+        new TPanel(page, QStringLiteral("PropertiesPanel"), QStringLiteral("Properties"));
+    m_properties->setGeometry(520, 14, 193, 502);
+    QWidget *p = m_properties;
+
+    MakeLabel(p, QStringLiteral("Label19"), QStringLiteral("Document size:"),
+              QRect(8, 20, 100, 16));
+    m_scaleSizeLabel = MakeLabel(p, QStringLiteral("ScaleSizeLabel"),
+                                 QStringLiteral("150px - 500px"), QRect(8, 38, 110, 16));
+    QFont bold = m_scaleSizeLabel->font();
+    bold.setBold(true);
+    m_scaleSizeLabel->setFont(bold);
+    m_incTemplate = MakeButton(p, QStringLiteral("IncTemplate"), QStringLiteral("+"),
+                               QRect(118, 20, 33, 33), true);
+    m_decTemplate = MakeButton(p, QStringLiteral("DecTemplate"), QStringLiteral("-"),
+                               QRect(152, 20, 33, 33), true);
+
+    MakeLabel(p, QStringLiteral("Label7"), QStringLiteral("Close button Style:"),
+              QRect(8, 60, 177, 16));
+    m_closeButtonStyle = new TOwnerDrawComboBox(p, QStringLiteral("CloseButtonStyle"), 24, 28);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(13);
+    m_closeButtonStyle->setFont(arial);
+    m_closeButtonStyle->setGeometry(8, 78, 121, 30);
+    m_closeButtonStyle->addItem(QStringLiteral("No close button"));
+    m_closeButtonStyle->setCurrentIndex(0);
+    m_closeButtonStyle->drawItem = [this](QPainter &painter, int index, const QRect &rect,
+                                          QStyle::State state) {
+        CloseButtonStyleDrawItem(painter, index, rect, state);
+    };
+    QObject::connect(m_closeButtonStyle, &QComboBox::activated, m_closeButtonStyle,
+                     guarded([this] { CloseButtonStyleChange(); }));
+    m_incCloseButton = MakeButton(p, QStringLiteral("IncCloseButton"), QStringLiteral("+"),
+                                  QRect(134, 80, 26, 25), true);
+    m_decCloseButton = MakeButton(p, QStringLiteral("DecCloseButton"), QStringLiteral("-"),
+                                  QRect(161, 80, 25, 25), true);
+    QObject::connect(m_incCloseButton, &QPushButton::clicked, m_incCloseButton,
+                     guarded([this] { ChangeButtonSize(true); }));
+    QObject::connect(m_decCloseButton, &QPushButton::clicked, m_decCloseButton,
+                     guarded([this] { ChangeButtonSize(false); }));
+    m_cbScaleLabel = MakeLabel(p, QStringLiteral("CBScaleLabel"), QStringLiteral("Scale"),
+                               QRect(8, 110, 177, 16));
+
+    m_labels[0] =
+        MakeLabel(p, QStringLiteral("Label1"), QStringLiteral("Text:"), QRect(8, 130, 177, 16));
+    m_textEdit = new QPlainTextEdit(p);
+    m_textEdit->setObjectName(QStringLiteral("TextEdit"));
+    m_textEdit->setGeometry(8, 146, 177, 81);
+    m_textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textEdit->setPlainText(QStringLiteral("Sample text"));
+    QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
+                     guarded([this] { TextControlsChanged(m_textEdit); }));
+
+    m_labels[1] = MakeLabel(p, QStringLiteral("Label2"), QStringLiteral("Font Face:"),
+                            QRect(8, 232, 177, 16));
+    m_fontName = new QComboBox(p);
+    m_fontName->setObjectName(QStringLiteral("FontName"));
+    m_fontName->setEditable(false);
+    m_fontName->setMaxVisibleItems(16);
+    m_fontName->setGeometry(8, 248, 177, 24);
+    QObject::connect(m_fontName, &QComboBox::activated, m_fontName,
+                     guarded([this] { TextControlsChanged(m_fontName); }));
+
+    m_labels[2] = MakeLabel(p, QStringLiteral("Label3"), QStringLiteral("Font Color:"),
+                            QRect(8, 278, 177, 16));
+    m_fontColor = new TOwnerDrawComboBox(p, QStringLiteral("FontColor"), 15, 21);
+    m_fontColor->setGeometry(8, 294, 106, 24);
+    m_fontColor->drawItem = [this](QPainter &painter, int index, const QRect &rect,
+                                   QStyle::State state) {
+        FontColorDrawItem(painter, index, rect, state);
+    };
+    QObject::connect(m_fontColor, &QComboBox::activated, m_fontColor,
+                     guarded([this] { TextControlsChanged(m_fontColor); }));
+    m_customColorButton = MakeButton(p, QStringLiteral("CustomColorButton"),
+                                     QStringLiteral("Custom..."), QRect(118, 294, 67, 24));
+    QObject::connect(m_customColorButton, &QPushButton::clicked, m_customColorButton,
+                     guarded([this] { CustomColorButtonClick(); }));
+
+    m_labels[3] =
+        MakeLabel(p, QStringLiteral("Label4"), QStringLiteral("Font Size:"), QRect(8, 324, 80, 16));
+    m_fontSize = new QComboBox(p);
+    m_fontSize->setObjectName(QStringLiteral("FontSize"));
+    m_fontSize->setEditable(true);
+    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_fontSize->setMaxVisibleItems(12);
+    m_fontSize->setGeometry(8, 340, 70, 24);
+    QObject::connect(m_fontSize, &QComboBox::editTextChanged, m_fontSize,
+                     guarded([this] { TextControlsChanged(m_fontSize); }));
+
+    m_labels[4] = MakeLabel(p, QStringLiteral("Label5"), QStringLiteral("Font Style:"),
+                            QRect(96, 324, 89, 16));
+    m_fontB = MakeToolButton(p, QStringLiteral("FontB"), QStringLiteral("B"),
+                             QRect(96, 340, 25, 24), true);
+    m_fontI = MakeToolButton(p, QStringLiteral("FontI"), QStringLiteral("I"),
+                             QRect(126, 340, 25, 24), true);
+    m_fontU = MakeToolButton(p, QStringLiteral("FontU"), QStringLiteral("U"),
+                             QRect(156, 340, 25, 24), true);
+    QFont styleFont = m_fontB->font();
+    styleFont.setBold(true);
+    m_fontB->setFont(styleFont);
+    styleFont.setBold(false);
+    styleFont.setItalic(true);
+    m_fontI->setFont(styleFont);
+    styleFont.setItalic(false);
+    styleFont.setUnderline(true);
+    m_fontU->setFont(styleFont);
+    for (QToolButton *button : {m_fontB, m_fontI, m_fontU})
+        QObject::connect(button, &QToolButton::clicked, button,
+                         guarded([this, button] { TextControlsChanged(button); }));
+
+    m_labels[5] =
+        MakeLabel(p, QStringLiteral("Label6"), QStringLiteral("Angle:"), QRect(8, 370, 80, 16));
+    auto *angle = new TAngleSpinBox(p);
+    angle->setGeometry(8, 386, 80, 24);
+    angle->onChange = [this] { Guarded([this] { TextControlsChanged(m_angleEdit); }); };
+    m_angleEdit = angle;
+
+    const struct {
+        const char *name;
+        const char *caption;
+        int tag;
+        QRect geometry;
+    } moves[] = {{"SpeedButton4", "Up", 1, QRect(122, 370, 36, 22)},
+                 {"SpeedButton7", "Down", 2, QRect(122, 414, 36, 22)},
+                 {"SpeedButton5", "Left", 3, QRect(96, 392, 40, 22)},
+                 {"SpeedButton6", "Right", 4, QRect(142, 392, 43, 22)}};
+    for (const auto &move : moves) {
+        QToolButton *button =
+            MakeToolButton(p, QString::fromLatin1(move.name), QString::fromLatin1(move.caption),
+                           move.geometry, false);
+        button->setProperty("tag", move.tag);
+        const int tag = move.tag;
+        QObject::connect(button, &QToolButton::clicked, button,
+                         guarded([this, tag] { ChangeTextPosClick(tag); }));
+    }
+
+    m_addText =
+        MakeButton(p, QStringLiteral("AddText"), QStringLiteral("AddText"), QRect(8, 452, 85, 30));
+    m_erase =
+        MakeButton(p, QStringLiteral("Erase"), QStringLiteral("Erase"), QRect(100, 452, 85, 30));
+    QObject::connect(m_addText, &QPushButton::clicked, m_addText,
+                     guarded([this] { AddTextClick(); }));
+    QObject::connect(m_erase, &QPushButton::clicked, m_erase, guarded([this] { EraseClick(); }));
+}
+
+void TDesignerPage::FillPickers()
+{
+    m_fontName->clear();
+    m_fontName->addItems(FontFaceList());
+    m_fontColor->clear();
+    for (uint32_t color : PaletteColors())
+        m_fontColor->addItem(QStringLiteral("bugfix"), QVariant::fromValue(color));
+    m_fontColor->addItem(QStringLiteral("bugfix"), QVariant::fromValue(uint32_t{0}));
+    const bool showing = std::exchange(m_showing, true);
+    m_fontSize->clear();
+    m_fontSize->addItems(FontSizeItems());
+    m_showing = showing;
+}
+
+void TDesignerPage::CreateDesignState()
+{
+    m_model.CreateCloseButtonObject(m_form.DocumentSize);
+    SelectObject(nullptr);
+    m_closeButtonStyle->setCurrentIndex(0);
+    ShowDocumentSize();
+}
+
+void TDesignerPage::RenderDesign(QColor background)
+{
+    if (m_form.DesignBitmap.width() != DesignSize || m_form.DesignBitmap.height() != DesignSize)
+        m_form.DesignBitmap.setSize(DesignSize, DesignSize);
+    ::RenderDesign(m_form.DesignBitmap, m_form.SelectedPicture(), m_form.DocumentSize, m_model,
+                   background);
+}
+
+void TDesignerPage::ShowDocumentSize()
+{
+    const QString n = QString::number(m_form.DocumentSize);
+    m_scaleSizeLabel->setText(n + QStringLiteral(" px x ") + n + QStringLiteral(" px"));
+    m_incTemplate->setEnabled(m_form.DocumentSize != 500);
+    m_decTemplate->setEnabled(m_form.DocumentSize != 150);
+}
+
+void TDesignerPage::RedrawDesign()
+{
+    RenderDesign(Qt::white);
+    m_paintBox->repaint();
+}
+
+void TDesignerPage::SelectObject(TMovingObject *object)
+{
+    m_model.CurrentObject = object;
+    ShowObjectProperties();
+    RedrawDesign();
+}
+
+void TDesignerPage::ShowObjectProperties()
+{
+    TMovingObject *current = m_model.CurrentObject;
+    m_erase->setEnabled(current != nullptr);
+    m_addText->setText(current ? QStringLiteral("Post copy") : QStringLiteral("Add new"));
+
+    m_showing = true;
+    if (current) {
+        EnableTextControls(!current->IsPicture);
+        SetTextEditLines(current->Lines);
+        QStringList faces;
+        for (int i = 0; i < m_fontName->count(); ++i)
+            faces << m_fontName->itemText(i);
+        m_fontName->setCurrentIndex(IndexOfFace(faces, current->Font.Name));
+        SelectFontColor(current->Font.Color);
+        m_fontSize->setEditText(QString::number(current->Font.Size));
+        m_fontB->setChecked(current->Font.Bold);
+        m_fontI->setChecked(current->Font.Italic);
+        m_fontU->setChecked(current->Font.Underline);
+    } else {
+        EnableTextControls(true);
+        m_textEdit->clear();
+        QStringList faces;
+        for (int i = 0; i < m_fontName->count(); ++i)
+            faces << m_fontName->itemText(i);
+        m_fontName->setCurrentIndex(IndexOfFace(faces, DefaultFontFace(faces)));
+        m_fontColor->setCurrentIndex(m_fontColor->count() > 0 ? 0 : -1);
+        const int fourteen = m_fontSize->findText(QStringLiteral("14"));
+        m_fontSize->setCurrentIndex(fourteen);
+        m_fontSize->setEditText(QStringLiteral("14"));
+        m_fontB->setChecked(false);
+        m_fontI->setChecked(false);
+        m_fontU->setChecked(false);
+    }
+    m_showing = false;
+    // Angles held by objects are already folded, so showing one needs no write-back.
+    SetAngleControl(current ? current->Angle : 0);
+}
+
+void TDesignerPage::EnableTextControls(bool enabled)
+{
+    for (QLabel *label : m_labels)
+        label->setEnabled(enabled);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_textEdit, m_fontName, m_fontColor, m_customColorButton,
+                                          m_fontSize, m_fontB, m_fontI, m_fontU, m_angleEdit})
+        w->setEnabled(enabled);
+}
+
+void TDesignerPage::TextControlsChanged(QObject *sender)
+{
+    if (m_showing)
+        return;
+    if (sender == m_angleEdit) {
+        // A lone sign or an emptied box is a number being typed: it reads as 0 but stays, so
+        // that negative angles can be typed at all.
+        const QString text = AsAngleBox(m_angleEdit)->Text().trimmed();
+        if (!IsAngleBeingTyped(text)) {
+            const int typed = ParseAngleText(text);
+            const int folded = NormaliseAngle(typed);
+            if (folded != typed)
+                SetAngleControl(folded);
+        }
+    }
+    TMovingObject *current = m_model.CurrentObject;
+    if (!current)
+        return;
+    ReadTextControls(current->Font, current->Angle);
+    current->Lines = TextEditLines();
+    RedrawDesign();
+}
+
+void TDesignerPage::ReadTextControls(TFontDesc &font, int32_t &angle)
+{
+    font.Name = m_fontName->currentText();
+    const QVariant color = m_fontColor->currentData();
+    font.Color = color.isValid() ? color.value<uint32_t>() : 0;
+    font.Size = ParseFontSize(m_fontSize->currentText());
+    font.Bold = m_fontB->isChecked();
+    font.Italic = m_fontI->isChecked();
+    font.Underline = m_fontU->isChecked();
+    const QString angleText = AsAngleBox(m_angleEdit)->Text().trimmed();
+    angle = IsAngleBeingTyped(angleText) ? 0 : ParseAngleText(angleText);
+}
+
+void TDesignerPage::AddTextClick()
+{
+    TMovingObject &object = m_model.AppendTextObject(m_form.DocumentSize);
+    if (m_textEdit->toPlainText().isEmpty())
+        m_textEdit->setPlainText(QStringLiteral("Sample text"));
+    TextControlsChanged(nullptr);
+    SelectObject(&object);
+}
+
+void TDesignerPage::EraseClick()
+{
+    if (TMovingObject *current = m_model.CurrentObject) {
+        if (current == m_model.CloseButtonObject()) {
+            m_closeButtonStyle->setCurrentIndex(0);
+            CloseButtonStyleChange();
+        } else {
+            m_model.RemoveObject(current);
+        }
+    }
+    SelectObject(nullptr);
+}
+
+void TDesignerPage::ChangeTextPosClick(int tag)
+{
+    if (!m_model.CurrentObject)
+        return;
+    MoveObjectByTag(*m_model.CurrentObject, tag);
+    TextControlsChanged(nullptr);
+}
+
+void TDesignerPage::PaintBox1Paint(QPainter &painter)
+{
+    PaintDesignCanvas(painter, m_form.DesignBitmap);
+}
+
+void TDesignerPage::PaintBox1MouseDown(QMouseEvent &event)
+{
+    const QPoint at = event.position().toPoint();
+    SelectObject(m_model.MouseDown(at.x(), at.y()));
+}
+
+void TDesignerPage::PaintBox1MouseMove(QMouseEvent &event)
+{
+    const QPoint at = event.position().toPoint();
+    if (m_model.MouseMove(event.buttons().testFlag(Qt::LeftButton), at.x(), at.y()))
+        RedrawDesign();
+}
+
+void TDesignerPage::SelectFontColor(uint32_t color)
+{
+    std::vector<uint32_t> items;
+    for (int i = 0; i < m_fontColor->count(); ++i)
+        items.push_back(m_fontColor->itemData(i).value<uint32_t>());
+    const int index = SelectFontColorIndex(items, color);
+    if (index < 0)
+        return;
+    m_fontColor->setItemData(m_fontColor->count() - 1, QVariant::fromValue(items.back()));
+    m_fontColor->setCurrentIndex(index);
+    m_fontColor->update();
+}
+
+void TDesignerPage::CustomColorButtonClick()
+{
+    QColor chosen;
+    if (!Dialogs::getColor(&m_form, m_lastDialogColor, &chosen))
+        return;
+    m_lastDialogColor = chosen;
+    const int last = m_fontColor->count() - 1;
+    if (last < 0)
+        return;
+    m_fontColor->setItemData(last, QVariant::fromValue(ValueFromColor(chosen)));
+    m_fontColor->setCurrentIndex(last);
+    m_fontColor->update();
+    TextControlsChanged(nullptr);
+}
+
+void TDesignerPage::FontColorDrawItem(QPainter &painter, int index, const QRect &rect,
+                                      QStyle::State state)
+{
+    const QPalette &palette = m_fontColor->palette();
+    painter.fillRect(rect, state.testFlag(QStyle::State_Selected)
+                               ? palette.color(QPalette::Highlight)
+                               : palette.color(QPalette::Base));
+    // Edges as left/top inclusive, right/bottom exclusive, the way the layout measures them.
+    int left = rect.left() + 4;
+    int top = rect.top() + 2;
+    int right = rect.left() + rect.width() - 4;
+    const int bottom = rect.top() + rect.height() - 2;
+    if (index == m_fontColor->count() - 1) {
+        right = (left + right) / 2 - 15;
+        QFont bold = painter.font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(palette.color(
+            state.testFlag(QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        const QFontMetrics metrics(bold);
+        painter.drawText(QPoint(right + 5, top + metrics.ascent()), QStringLiteral("Custom..."));
+    }
+    if (right <= left || bottom <= top)
+        return;
+    const QRect inner(left, top, right - left, bottom - top);
+    painter.fillRect(inner, ColorFromValue(m_fontColor->itemData(index).value<uint32_t>()));
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(inner.adjusted(0, 0, -1, -1));
+}
+
+void TDesignerPage::CloseButtonStyleDrawItem(QPainter &painter, int index, const QRect &rect,
+                                             QStyle::State state)
+{
+    const QPalette &palette = m_closeButtonStyle->palette();
+    const bool selected = state.testFlag(QStyle::State_Selected);
+    const QColor fill = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+    painter.fillRect(rect, fill);
+    if (index <= 0) {
+        painter.setFont(m_closeButtonStyle->font());
+        painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
+                         QStringLiteral("No close button"));
+        return;
+    }
+    if (index - 1 >= static_cast<int>(m_form.CloseButtonList.size()))
+        return;
+    const TPNGObject &picture = *m_form.CloseButtonList[index - 1];
+    const int width =
+        FittedItemWidth(picture.width(), picture.height(), m_closeButtonStyle->itemHeight());
+    if (width <= 0 || rect.height() <= 0)
+        return;
+    // The codec blends into a 32-bit picture; the item's own background shows through.
+    QImage item(width, rect.height(), QImage::Format_ARGB32);
+    item.fill(fill);
+    picture.draw(item, QRect(0, 0, width, rect.height()));
+    painter.drawImage(rect.topLeft(), item);
+}
+
+void TDesignerPage::CloseButtonStyleChange()
+{
+    TMovingObject *button = m_model.CloseButtonObject();
+    if (!button)
+        return;
+    const int index = m_closeButtonStyle->currentIndex();
+    if (index <= 0 || index - 1 >= static_cast<int>(m_form.CloseButtonList.size())) {
+        button->ButtonPicture = nullptr;
+        SelectObject(nullptr);
+    } else {
+        button->ButtonPicture = m_form.CloseButtonList[index - 1].get();
+        SelectObject(button);
+    }
+}
+
+void TDesignerPage::ChangeButtonSize(bool increase)
+{
+    TMovingObject *button = m_model.CloseButtonObject();
+    if (!button)
+        return;
+    button->ButtonScale = StepButtonScale(button->ButtonScale, increase);
+    RedrawDesign();
+    m_cbScaleLabel->setText(ButtonScaleLabel(button->ButtonScale));
+    m_incCloseButton->setEnabled(CanIncreaseButtonScale(button->ButtonScale));
+    m_decCloseButton->setEnabled(CanDecreaseButtonScale(button->ButtonScale));
+}
+
+QStringList TDesignerPage::TextEditLines() const
+{
+    // One entry per line as typed; a final line break does not start another entry.
+    const QString text = m_textEdit->toPlainText();
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void TDesignerPage::SetTextEditLines(const QStringList &lines)
+{
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (m_textEdit->toPlainText() != text)
+        m_textEdit->setPlainText(text);
+}
+
+void TDesignerPage::SetAngleControl(int value)
+{
+    AsAngleBox(m_angleEdit)->SetSilently(value);
+}

@@ -2,11 +2,28 @@
 
 // Page 2 of the wizard: the popup designer. Owns the design objects (through the designer
 // model) and wires the page's controls; the main window calls the hooks below from its
-// start-up and page switch.
+// start-up and page switch. Every control handler runs inside the window's error guard.
+
+#include "designer/DesignModel.h"
 
 #include <QColor>
+#include <QRect>
+#include <QStyle>
 
+#include <cstdint>
+
+class QComboBox;
+class QLabel;
+class QMouseEvent;
+class QObject;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
 class TMainForm;
+class TOwnerDrawComboBox;
+class TPaintBox;
 class TPanel;
 
 class TDesignerPage {
@@ -23,12 +40,68 @@ public:
     // Start-up, after CloseButtonList is loaded: the designer state with the close-button
     // object, SelectObject(none), "No close button" selected, ShowDocumentSize.
     void CreateDesignState();
-    // Entering page 2.
+    // Entering page 2: renders DesignBitmap without repainting the canvas.
     void RenderDesign(QColor background);
-    // The document size buttons of the template chooser.
+    // The document size label and its two buttons.
     void ShowDocumentSize();
+    // RenderDesign with white, then the canvas repaints at once.
     void RedrawDesign();
 
+    // The designer state, read by the final composition.
+    TDesignModel &Model() noexcept { return m_model; }
+    // Every change of selection goes through here: controls refreshed, design redrawn.
+    void SelectObject(TMovingObject *object);
+
+    // Handlers, public so that the window and tests can drive them like the controls do.
+    void ShowObjectProperties();
+    void EnableTextControls(bool enabled);
+    // sender: the control that changed, or null when called from another handler.
+    void TextControlsChanged(QObject *sender);
+    void ReadTextControls(TFontDesc &font, int32_t &angle);
+    void AddTextClick();
+    void EraseClick();
+    void ChangeTextPosClick(int tag);
+    void PaintBox1Paint(QPainter &painter);
+    void PaintBox1MouseDown(QMouseEvent &event);
+    void PaintBox1MouseMove(QMouseEvent &event);
+    void SelectFontColor(uint32_t color);
+    void CustomColorButtonClick();
+    void FontColorDrawItem(QPainter &painter, int index, const QRect &rect, QStyle::State state);
+    void CloseButtonStyleDrawItem(QPainter &painter, int index, const QRect &rect,
+                                  QStyle::State state);
+    void CloseButtonStyleChange();
+    void ChangeButtonSize(bool increase);
+
 private:
+    QStringList TextEditLines() const;
+    void SetTextEditLines(const QStringList &lines);
+    void SetAngleControl(int value);
+
     TMainForm &m_form;
+    TDesignModel m_model;
+    // While the controls are being filled from an object, their change events write nothing.
+    bool m_showing = false;
+    QColor m_lastDialogColor = Qt::black;
+
+    TPaintBox *m_paintBox = nullptr;
+    TPanel *m_properties = nullptr;
+    QLabel *m_scaleSizeLabel = nullptr;
+    QPushButton *m_incTemplate = nullptr;
+    QPushButton *m_decTemplate = nullptr;
+    TOwnerDrawComboBox *m_closeButtonStyle = nullptr;
+    QLabel *m_cbScaleLabel = nullptr;
+    QPushButton *m_incCloseButton = nullptr;
+    QPushButton *m_decCloseButton = nullptr;
+    QLabel *m_labels[6] = {};
+    QPlainTextEdit *m_textEdit = nullptr;
+    QComboBox *m_fontName = nullptr;
+    TOwnerDrawComboBox *m_fontColor = nullptr;
+    QPushButton *m_customColorButton = nullptr;
+    QComboBox *m_fontSize = nullptr;
+    QToolButton *m_fontB = nullptr;
+    QToolButton *m_fontI = nullptr;
+    QToolButton *m_fontU = nullptr;
+    QSpinBox *m_angleEdit = nullptr;
+    QPushButton *m_addText = nullptr;
+    QPushButton *m_erase = nullptr;
 };
