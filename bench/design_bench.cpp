@@ -1,0 +1,111 @@
+// Re-rendering the whole design, as every control change and mouse movement while dragging
+// does, beside a peer that paints the same scene with plain QPainter calls (QImage::scaled for
+// the template, drawText for the lines). Budget: a tenth of a 60 Hz frame (1.67 ms).
+
+#include "designer/DesignModel.h"
+#include "designer/DesignRenderer.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngImage.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+struct Scene {
+    TPNGObject templatePicture;
+    TPNGObject closeButton;
+    QImage templateImage;
+    TDesignModel model;
+    Bitmap32 design{500, 500};
+
+    Scene()
+    {
+        templatePicture.loadFromFile(
+            QStringLiteral(VANTELLE_SOURCE_DIR "/content/Templates/1.png"));
+        closeButton.loadFromFile(QStringLiteral(VANTELLE_SOURCE_DIR "/content/CloseButtons/1.png"));
+        closeButton.createAlpha();
+        templateImage = QImage(QStringLiteral(VANTELLE_SOURCE_DIR "/content/Templates/1.png"))
+                            .convertToFormat(QImage::Format_ARGB32);
+        model.CreateCloseButtonObject(500);
+        model.CloseButtonObject()->ButtonPicture = &closeButton;
+        model.CloseButtonObject()->ButtonScale = 1.5;
+        const int angles[] = {0, 0, 15, 90, -30, 0, 45, 180, 0, -90};
+        for (int i = 0; i < 10; ++i) {
+            TMovingObject &text = model.AppendTextObject(500);
+            text.Lines = (i % 3 == 0) ? QStringList{"Summer sale", "Up to 50% off", "Today only"}
+                                      : QStringList{QStringLiteral("Text object %1").arg(i)};
+            text.Angle = angles[i];
+            text.Font.Size = 10 + 2 * i;
+            text.Font.Bold = i % 2 == 1;
+            text.Font.Color = 0x2040C0u + 0x101010u * i;
+        }
+        model.CurrentObject = model.DesignObjects[3].get();
+    }
+};
+
+Scene &TheScene()
+{
+    static int argc = 1;
+    static char name[] = "design_bench";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    static Scene scene;
+    return scene;
+}
+
+void BM_RenderDesign(benchmark::State &state)
+{
+    Scene &scene = TheScene();
+    for (auto _ : state) {
+        RenderDesign(scene.design, &scene.templatePicture, 500, scene.model, Qt::white);
+        benchmark::DoNotOptimize(scene.design.row(0));
+    }
+}
+BENCHMARK(BM_RenderDesign)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The peer: the same pixels' worth of work with stock QPainter calls.
+void BM_PeerQPainterScene(benchmark::State &state)
+{
+    Scene &scene = TheScene();
+    QImage target(500, 500, QImage::Format_ARGB32);
+    for (auto _ : state) {
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        painter.drawImage(QPoint(0, 0), scene.templateImage.scaled(500, 500, Qt::IgnoreAspectRatio,
+                                                                   Qt::SmoothTransformation));
+        for (const auto &object : scene.model.DesignObjects) {
+            if (object->IsPicture)
+                continue;
+            const QFont font = MakeFont(object->Font);
+            const QFontMetrics metrics(font);
+            painter.setFont(font);
+            painter.setPen(ColorFromValue(object->Font.Color));
+            painter.resetTransform();
+            painter.translate(object->X, object->Y);
+            painter.rotate(-object->Angle);
+            int y = metrics.ascent();
+            for (const QString &line : object->Lines) {
+                painter.drawText(QPoint(0, y), line);
+                y += metrics.height();
+            }
+        }
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PeerQPainterScene)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+BENCHMARK_MAIN();
