@@ -3,26 +3,32 @@
 #include "imaging/VantelleError.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
 // Contributor lists of one pass, flattened: entry i owns pairs [first[i], first[i + 1]).
 struct Contributors {
+    // How an entry's pixel can be computed. Copy: one pair with a positive weight, the source
+    // pixel itself. Small and Average: all weights equal and positive, so sum / total is the
+    // plain average of the bytes, floor(S / count), exactly; Small has at most MaxSmall pairs,
+    // for which a 16-bit multiply divides exactly. General: the weighted sum as it stands.
+    enum Kind : uint8_t { Copy, Small, Average, General };
+    static constexpr int MaxSmall = 16;
+
     std::vector<int> first;
     std::vector<int> index;
     std::vector<int32_t> weight;
     std::vector<int32_t> total;
-
-    int count(int i) const { return first[i + 1] - first[i]; }
-    // One pair with a positive weight: the result is that source pixel unchanged.
-    bool isCopy(int i) const
-    {
-        return count(i) == 1 && weight[first[i]] > 0 && weight[first[i]] <= MaxCopyWeight;
-    }
-    static constexpr int32_t MaxCopyWeight = 0x7FFFFFFF / 255;
+    std::vector<Kind> kind;
 };
 
 int32_t toWeight(double value)
@@ -42,11 +48,30 @@ int mirror(int j, int length)
     return std::clamp(j, 0, length - 1);
 }
 
+Contributors::Kind classify(const Contributors &list, int i)
+{
+    const int begin = list.first[i];
+    const int count = list.first[i + 1] - begin;
+    if (count == 0)
+        return Contributors::General;
+    const int32_t w = list.weight[begin];
+    // The byte sums of an average must fit 16-bit lanes and w * 255 * count must not wrap.
+    if (w <= 0 || count > 257 || int64_t(w) * 255 * count > 0x7FFFFFFF)
+        return Contributors::General;
+    for (int k = begin + 1; k < begin + count; ++k)
+        if (list.weight[k] != w)
+            return Contributors::General;
+    if (count == 1)
+        return Contributors::Copy;
+    return count <= Contributors::MaxSmall ? Contributors::Small : Contributors::Average;
+}
+
 Contributors buildContributors(int n, int length, float scale, TFilterProc filter, float support)
 {
     Contributors list;
     list.first.reserve(static_cast<size_t>(n) + 1);
     list.total.reserve(static_cast<size_t>(n));
+    list.kind.reserve(static_cast<size_t>(n));
     list.first.push_back(0);
     const bool shrinking = scale < 1.0f;
     const float width = shrinking ? static_cast<float>(double(support) / double(scale)) : support;
@@ -72,6 +97,7 @@ Contributors buildContributors(int n, int length, float scale, TFilterProc filte
         }
         list.first.push_back(static_cast<int>(list.index.size()));
         list.total.push_back(total);
+        list.kind.push_back(classify(list, i));
     }
     return list;
 }
@@ -122,71 +148,255 @@ private:
     Divider m_div;
 };
 
-void horizontalPass(const Bitmap32 &source, Bitmap32 &mid, const Contributors &list)
+// The four bytes of a pixel in 16-bit lanes: blue, red, green, alpha from the low end.
+inline uint64_t spread(uint32_t p)
 {
-    const int dw = mid.width();
-    std::vector<Finisher> finish;
-    finish.reserve(static_cast<size_t>(dw));
-    for (int i = 0; i < dw; ++i)
-        finish.emplace_back(list.total[i]);
-    const int *index = list.index.data();
-    const int32_t *weight = list.weight.data();
-    for (int y = 0; y < source.height(); ++y) {
-        const uint32_t *in = source.row(y);
-        uint32_t *out = mid.row(y);
-        for (int i = 0; i < dw; ++i) {
-            const int begin = list.first[i];
-            const int end = list.first[i + 1];
-            if (list.isCopy(i)) {
-                out[i] = in[index[begin]];
-                continue;
-            }
-            uint32_t sums[4] = {0, 0, 0, 0};
-            for (int k = begin; k < end; ++k) {
-                const uint32_t p = in[index[k]];
-                const auto w = static_cast<uint32_t>(weight[k]);
-                sums[0] += w * (p & 0xFF);
-                sums[1] += w * ((p >> 8) & 0xFF);
-                sums[2] += w * ((p >> 16) & 0xFF);
-                sums[3] += w * (p >> 24);
-            }
-            out[i] = finish[i].pixel(sums);
-        }
-    }
+    return (p & 0x00FF00FFull) | (uint64_t(p & 0xFF00FF00u) << 24);
 }
 
-// Works a destination row at a time over whole rows of the intermediate image, which gives
-// the same sums as walking each column but reads memory in order.
-void verticalPass(const Bitmap32 &mid, Bitmap32 &dest, const Contributors &list)
+// floor(lane / count) for every lane through one multiply each: with m = ceil(2^32 / count)
+// the product's high half is exact for 16-bit numerators and divisors.
+struct Averager {
+    explicit Averager(int count)
+        : m((uint64_t{1} << 32) / unsigned(count) + ((uint64_t{1} << 32) % unsigned(count) != 0))
+    {
+    }
+    uint32_t operator()(uint64_t lanes) const
+    {
+        const auto b = uint32_t(((lanes & 0xFFFF) * m) >> 32);
+        const auto r = uint32_t((((lanes >> 16) & 0xFFFF) * m) >> 32);
+        const auto g = uint32_t((((lanes >> 32) & 0xFFFF) * m) >> 32);
+        const auto a = uint32_t(((lanes >> 48) * m) >> 32);
+        return b | g << 8 | r << 16 | a << 24;
+    }
+    uint64_t m;
+};
+
+// floor(s / count) = (s * m) >> 16 with m = ceil(2^16 / count), exact for s <= 255 * count
+// when count <= MaxSmall.
+uint32_t smallMagic(int count)
 {
-    const int dw = dest.width();
-    std::vector<uint32_t> acc(static_cast<size_t>(dw) * 4);
-    for (int i = 0; i < dest.height(); ++i) {
-        const int begin = list.first[i];
-        const int end = list.first[i + 1];
-        uint32_t *out = dest.row(i);
-        if (list.isCopy(i)) {
-            std::memcpy(out, mid.row(list.index[begin]), static_cast<size_t>(dw) * 4);
-            continue;
+    return (65536u + unsigned(count) - 1) / unsigned(count);
+}
+
+inline uint32_t smallAverage(const uint32_t *in, const int *index, int begin, int end,
+                             uint32_t magic)
+{
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    __m128i acc = zero;
+    for (int k = begin; k < end; ++k)
+        acc = _mm_add_epi16(
+            acc, _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(in[index[k]])), zero));
+    const __m128i q = _mm_mulhi_epu16(acc, _mm_set1_epi16(static_cast<short>(magic)));
+    return static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(q, q)));
+#else
+    const uint64_t lanes = [&] {
+        uint64_t sum = 0;
+        for (int k = begin; k < end; ++k)
+            sum += spread(in[index[k]]);
+        return sum;
+    }();
+    const auto b = uint32_t(((lanes & 0xFFFF) * magic) >> 16);
+    const auto r = uint32_t((((lanes >> 16) & 0xFFFF) * magic) >> 16);
+    const auto g = uint32_t((((lanes >> 32) & 0xFFFF) * magic) >> 16);
+    const auto a = uint32_t(((lanes >> 48) * magic) >> 16);
+    return b | g << 8 | r << 16 | a << 24;
+#endif
+}
+
+// The first pass for one row at a time: entry i of the list gives pixel i of the out row.
+class HorizontalPass {
+public:
+    explicit HorizontalPass(Contributors list) : m_list(std::move(list))
+    {
+        const int n = static_cast<int>(m_list.kind.size());
+        m_allSmall = std::all_of(m_list.kind.begin(), m_list.kind.end(),
+                                 [](Contributors::Kind k) { return k == Contributors::Small; });
+        m_magic2.resize(static_cast<size_t>(n + 1) / 2);
+        for (int i = 0; i < n; ++i) {
+            const int count = std::max(1, m_list.first[i + 1] - m_list.first[i]);
+            m_finish.emplace_back(m_list.total[i]);
+            m_average.emplace_back(count);
+            m_magic.push_back(smallMagic(count));
+            std::fill_n(m_magic2[i / 2].begin() + 4 * (i % 2), 4,
+                        static_cast<uint16_t>(m_magic.back()));
         }
-        std::fill(acc.begin(), acc.end(), 0u);
-        uint32_t *a = acc.data();
-        for (int k = begin; k < end; ++k) {
-            const uint32_t *in = mid.row(list.index[k]);
-            const auto w = static_cast<uint32_t>(list.weight[k]);
-            for (int x = 0; x < dw; ++x) {
-                const uint32_t p = in[x];
-                a[4 * x] += w * (p & 0xFF);
-                a[4 * x + 1] += w * ((p >> 8) & 0xFF);
-                a[4 * x + 2] += w * ((p >> 16) & 0xFF);
-                a[4 * x + 3] += w * (p >> 24);
+    }
+
+    void run(const uint32_t *in, uint32_t *out) const
+    {
+#if defined(__SSE2__)
+        if (m_allSmall) {
+            runSmall(in, out);
+            return;
+        }
+#endif
+        const int n = static_cast<int>(m_list.kind.size());
+        const int *index = m_list.index.data();
+        const int32_t *weight = m_list.weight.data();
+        for (int i = 0; i < n; ++i) {
+            const int begin = m_list.first[i];
+            const int end = m_list.first[i + 1];
+            switch (m_list.kind[i]) {
+            case Contributors::Copy:
+                out[i] = in[index[begin]];
+                break;
+            case Contributors::Small:
+                out[i] = smallAverage(in, index, begin, end, m_magic[i]);
+                break;
+            case Contributors::Average: {
+                uint64_t lanes = 0;
+                for (int k = begin; k < end; ++k)
+                    lanes += spread(in[index[k]]);
+                out[i] = m_average[i](lanes);
+                break;
+            }
+            case Contributors::General: {
+                uint32_t sums[4] = {0, 0, 0, 0};
+                for (int k = begin; k < end; ++k) {
+                    const uint32_t p = in[index[k]];
+                    const auto w = static_cast<uint32_t>(weight[k]);
+                    sums[0] += w * (p & 0xFF);
+                    sums[1] += w * ((p >> 8) & 0xFF);
+                    sums[2] += w * ((p >> 16) & 0xFF);
+                    sums[3] += w * (p >> 24);
+                }
+                out[i] = m_finish[i].pixel(sums);
+                break;
+            }
             }
         }
-        const Finisher finish(list.total[i]);
-        for (int x = 0; x < dw; ++x)
-            out[x] = finish.pixel(a + 4 * x);
     }
-}
+
+private:
+#if defined(__SSE2__)
+    static __m128i widenedSum(const uint32_t *in, const int *index, int begin, int end)
+    {
+        const __m128i zero = _mm_setzero_si128();
+        __m128i acc = zero;
+        for (int k = begin; k < end; ++k)
+            acc = _mm_add_epi16(
+                acc, _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(in[index[k]])), zero));
+        return acc;
+    }
+
+    // Two destination pixels per step: each 64-bit half of the register carries one entry's
+    // channel sums and its divisor.
+    void runSmall(const uint32_t *in, uint32_t *out) const
+    {
+        const int n = static_cast<int>(m_list.kind.size());
+        const int *first = m_list.first.data();
+        const int *index = m_list.index.data();
+        int i = 0;
+        for (; i + 1 < n; i += 2) {
+            const __m128i a = widenedSum(in, index, first[i], first[i + 1]);
+            const __m128i b = widenedSum(in, index, first[i + 1], first[i + 2]);
+            const __m128i m =
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(m_magic2[i / 2].data()));
+            const __m128i q = _mm_mulhi_epu16(_mm_unpacklo_epi64(a, b), m);
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(q, q));
+        }
+        if (i < n)
+            out[i] = smallAverage(in, index, first[i], first[i + 1], m_magic[i]);
+    }
+#endif
+
+    Contributors m_list;
+    bool m_allSmall = false;
+    std::vector<Finisher> m_finish;
+    std::vector<Averager> m_average;
+    std::vector<uint32_t> m_magic;
+    std::vector<std::array<uint16_t, 8>> m_magic2;
+};
+
+// The second pass, a destination row at a time over whole rows of the intermediate image:
+// the same sums as walking each column, but memory is read in order.
+class VerticalPass {
+public:
+    VerticalPass(Contributors list, int width)
+        : m_list(std::move(list)), m_bytes(static_cast<size_t>(width) * 4), m_acc(m_bytes),
+          m_lanes(static_cast<size_t>(width)), m_small(m_bytes)
+    {
+    }
+
+    // The highest intermediate row that destination row i reads, or -1 for none.
+    int lastRow(int i) const
+    {
+        int last = -1;
+        for (int k = m_list.first[i]; k < m_list.first[i + 1]; ++k)
+            last = std::max(last, m_list.index[k]);
+        return last;
+    }
+
+    template <typename RowOf> void run(int i, RowOf rowOf, uint32_t *out)
+    {
+        const int begin = m_list.first[i];
+        const int end = m_list.first[i + 1];
+        const int width = static_cast<int>(m_lanes.size());
+        switch (m_list.kind[i]) {
+        case Contributors::Copy:
+            std::memcpy(out, rowOf(m_list.index[begin]), m_bytes);
+            break;
+        case Contributors::Small: {
+            // Byte-wise loops over whole rows; the compiler turns them into vector code.
+            uint16_t *acc = m_small.data();
+            const auto *first = reinterpret_cast<const uint8_t *>(rowOf(m_list.index[begin]));
+            for (size_t j = 0; j < m_bytes; ++j)
+                acc[j] = first[j];
+            for (int k = begin + 1; k < end; ++k) {
+                const auto *in = reinterpret_cast<const uint8_t *>(rowOf(m_list.index[k]));
+                for (size_t j = 0; j < m_bytes; ++j)
+                    acc[j] = static_cast<uint16_t>(acc[j] + in[j]);
+            }
+            const uint32_t m = smallMagic(end - begin);
+            auto *o = reinterpret_cast<uint8_t *>(out);
+            for (size_t j = 0; j < m_bytes; ++j)
+                o[j] = static_cast<uint8_t>((acc[j] * m) >> 16);
+            break;
+        }
+        case Contributors::Average: {
+            uint64_t *l = m_lanes.data();
+            std::fill(m_lanes.begin(), m_lanes.end(), uint64_t{0});
+            for (int k = begin; k < end; ++k) {
+                const uint32_t *in = rowOf(m_list.index[k]);
+                for (int x = 0; x < width; ++x)
+                    l[x] += spread(in[x]);
+            }
+            const Averager average(end - begin);
+            for (int x = 0; x < width; ++x)
+                out[x] = average(l[x]);
+            break;
+        }
+        case Contributors::General: {
+            std::fill(m_acc.begin(), m_acc.end(), 0u);
+            uint32_t *a = m_acc.data();
+            for (int k = begin; k < end; ++k) {
+                const uint32_t *in = rowOf(m_list.index[k]);
+                const auto w = static_cast<uint32_t>(m_list.weight[k]);
+                for (int x = 0; x < width; ++x) {
+                    const uint32_t p = in[x];
+                    a[4 * x] += w * (p & 0xFF);
+                    a[4 * x + 1] += w * ((p >> 8) & 0xFF);
+                    a[4 * x + 2] += w * ((p >> 16) & 0xFF);
+                    a[4 * x + 3] += w * (p >> 24);
+                }
+            }
+            const Finisher finish(m_list.total[i]);
+            for (int x = 0; x < width; ++x)
+                out[x] = finish.pixel(a + 4 * x);
+            break;
+        }
+        }
+    }
+
+private:
+    Contributors m_list;
+    size_t m_bytes;
+    std::vector<uint32_t> m_acc;
+    std::vector<uint64_t> m_lanes;
+    std::vector<uint16_t> m_small;
+};
 
 } // namespace
 
@@ -214,7 +424,23 @@ void Stretch(const Bitmap32 &source, Bitmap32 &dest, TFilterProc filter, float s
                                  : static_cast<float>(dw - 1) / static_cast<float>(sw - 1);
     const float yscale = static_cast<float>(dh - 1) / static_cast<float>(sh - 1);
 
-    Bitmap32 mid(dw, sh);
-    horizontalPass(source, mid, buildContributors(dw, sw, xscale, filter, support));
-    verticalPass(mid, dest, buildContributors(dh, sh, yscale, filter, support));
+    const HorizontalPass horizontal(buildContributors(dw, sw, xscale, filter, support));
+    VerticalPass vertical(buildContributors(dh, sh, yscale, filter, support), dw);
+
+    // Intermediate rows are made just before the first destination row that reads them, so
+    // they are still in the cache when the second pass uses them; rows nobody reads are never
+    // made. The values are those of the whole first pass followed by the whole second.
+    const size_t stride = static_cast<size_t>(dw);
+    const std::unique_ptr<uint32_t[]> mid(new uint32_t[stride * static_cast<size_t>(sh)]);
+    int ready = 0;
+    for (int i = 0; i < dh; ++i) {
+        for (const int last = vertical.lastRow(i); ready <= last; ++ready)
+            horizontal.run(source.row(ready), mid.get() + stride * static_cast<size_t>(ready));
+        vertical.run(
+            i,
+            [&](int row) -> const uint32_t * {
+                return mid.get() + stride * static_cast<size_t>(row);
+            },
+            dest.row(i));
+    }
 }

@@ -168,8 +168,8 @@ TEST(StretchTest, MatchesThePlainResamplerByteForByte)
     const struct {
         int sw, sh, dw, dh;
     } cases[] = {
-        {97, 61, 40, 150}, {150, 150, 500, 500}, {333, 211, 100, 77},
-        {1, 9, 7, 20},     {64, 3, 2, 2},        {700, 5, 3, 900},
+        {97, 61, 40, 150}, {150, 150, 500, 500}, {333, 211, 100, 77}, {1, 9, 7, 20},
+        {64, 3, 2, 2},     {700, 5, 3, 900},     {400, 300, 10, 12},
     };
     uint32_t seed = 10;
     for (const auto &c : cases) {
