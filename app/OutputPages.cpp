@@ -1,10 +1,343 @@
 #include "app/OutputPages.h"
 
+#include "app/Dialogs.h"
+#include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
+#include "controls/PaintBox.h"
+#include "controls/Panel.h"
+#include "output/PageText.h"
+#include "output/PopupComposer.h"
+#include "output/PopupWriter.h"
 
-TOutputPages::TOutputPages(TMainForm &form) : m_form(form) {}
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QWebEngineView>
+
+#include <limits>
+
+namespace {
+
+// The design and settings of the window, composed on demand for every output.
+class TFormPopupSource : public TPopupSource {
+public:
+    TFormPopupSource(TMainForm &form, const TOutputPages &pages) : m_form(form), m_pages(pages) {}
+
+    TComposedPopup ComposePopupImage() override
+    {
+        m_form.Designer->SelectObject(nullptr);
+        if (const TPNGObject *picture = m_form.SelectedPicture()) {
+            m_form.RenderTemplate(*picture, m_form.DocumentSize);
+        } else {
+            // No picture to choose from: the popup is only what is drawn on it.
+            m_form.TemplateBitmap.setSize(0, 0);
+            m_form.TemplateBitmap.setSize(m_form.DocumentSize, m_form.DocumentSize);
+        }
+        const TPixelRect closeArea =
+            ::ComposePopupImage(m_form.TemplateBitmap, m_form.Designer->Model(),
+                                m_form.DocumentSize, m_form.OutputPicture);
+        return TComposedPopup{m_form.TemplateBitmap, m_form.OutputPicture, closeArea};
+    }
+    int DocumentSize() const override { return m_form.DocumentSize; }
+    TPopupSettings PopupSettings() const override { return m_pages.ReadPopupSettings(); }
+
+private:
+    TMainForm &m_form;
+    const TOutputPages &m_pages;
+};
+
+template <class W> W *Place(W *widget, const QString &name, int x, int y, int w, int h)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y, int w)
+{
+    return Place(new QLabel(text, parent), name, x, y, w, 18);
+}
+
+QRadioButton *MakeRadio(QWidget *parent, const QString &name, const QString &text, int x, int y,
+                        int w, bool checked)
+{
+    auto *radio = Place(new QRadioButton(text, parent), name, x, y, w, 20);
+    radio->setChecked(checked);
+    return radio;
+}
+
+// Any whole number: the settings read the box's text, so no range may get in the way.
+QSpinBox *MakeSpin(QWidget *parent, const QString &name, int x, int y, int value)
+{
+    auto *spin = Place(new QSpinBox(parent), name, x, y, 90, 22);
+    spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    spin->setValue(value);
+    return spin;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, int x, int y)
+{
+    return Place(new QPushButton(text, parent), name, x, y, 75, 23);
+}
+
+TPanel *MakeGroup(QWidget *page, const QString &name, const QString &caption, int x, int y, int w,
+                  int h)
+{
+    auto *group = new TPanel(page, name, caption);
+    group->setGeometry(x, y, w, h);
+    return group;
+}
+
+QLabel *GreyLabel(QWidget *parent, const QString &name, const QString &text, int x, int y)
+{
+    QLabel *label = MakeLabel(parent, name, text, x, y, 660);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    label->setPalette(palette);
+    return label;
+}
+
+// The page text as the user reads it in the code field.
+QString DisplayText(const QByteArray &pageText)
+{
+    QByteArray text = pageText;
+    text.replace("\r\n", "\n");
+    if (text.endsWith('\n'))
+        text.chop(1);
+    return QFile::decodeName(text);
+}
+
+} // namespace
+
+TOutputPages::TOutputPages(TMainForm &form)
+    : m_form(form), m_source(std::make_unique<TFormPopupSource>(form, *this))
+{
+}
+
 TOutputPages::~TOutputPages() = default;
 
-void TOutputPages::BuildControls(TPanel *, TPanel *, TPanel *) {}
-void TOutputPages::ApplyDefaults() {}
-QString TOutputPages::WritePreviewFiles() { return QString(); }
+void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
+{
+    // Page 3: behaviour.
+    TPanel *panel8 = MakeGroup(page3, QStringLiteral("Panel8"),
+                               QStringLiteral("Popup click action"), 16, 16, 692, 81);
+    m_closePopup = MakeRadio(panel8, QStringLiteral("ClosePopup"), QStringLiteral("Close Popup"),
+                             24, 32, 300, false);
+    m_openLink = MakeRadio(panel8, QStringLiteral("OpenLink"), QStringLiteral("Open Link"), 24, 54,
+                           300, true);
+
+    TPanel *panel9 = MakeGroup(page3, QStringLiteral("Panel9"), QStringLiteral("Website link"), 16,
+                               108, 692, 121);
+    m_label8 = MakeLabel(panel9, QStringLiteral("Label8"), QStringLiteral("URL:"), 24, 36, 40);
+    m_urlEdit = Place(new QLineEdit(QStringLiteral("http://"), panel9), QStringLiteral("URLEdit"),
+                      60, 34, 617, 22);
+    m_sameWindow =
+        MakeRadio(panel9, QStringLiteral("SameWindow"),
+                  QStringLiteral("Open link in the same browser window"), 24, 68, 420, true);
+    m_newWindow =
+        MakeRadio(panel9, QStringLiteral("NewWindow"),
+                  QStringLiteral("Open link in a new browser window"), 24, 92, 420, false);
+
+    TPanel *panel10 = MakeGroup(page3, QStringLiteral("Panel10"),
+                                QStringLiteral("Auto close popup"), 16, 240, 692, 89);
+    m_enableAutoClose = Place(new QCheckBox(QStringLiteral("Enable auto close"), panel10),
+                              QStringLiteral("EnableAutoClose"), 24, 32, 300, 20);
+    m_label9 = MakeLabel(panel10, QStringLiteral("Label9"), QStringLiteral("Delay in seconds:"), 24,
+                         60, 120);
+    m_delayTime = MakeSpin(panel10, QStringLiteral("DelayTime"), 150, 58, 7);
+
+    TPanel *panel11 =
+        MakeGroup(page3, QStringLiteral("Panel11"), QStringLiteral("Sessions"), 16, 340, 692, 81);
+    m_openOncePerSession =
+        MakeRadio(panel11, QStringLiteral("OpenOncePerSession"),
+                  QStringLiteral("Open popup once per session"), 24, 32, 420, true);
+    m_radioButton4 =
+        MakeRadio(panel11, QStringLiteral("RadioButton4"),
+                  QStringLiteral("Open popup every time page is loaded"), 24, 54, 420, false);
+
+    TPanel *panel12 =
+        MakeGroup(page3, QStringLiteral("Panel12"), QStringLiteral("Position"), 16, 432, 692, 81);
+    m_autoCenter = MakeRadio(panel12, QStringLiteral("AutoCenter"),
+                             QStringLiteral("Auto center popup window"), 24, 32, 300, true);
+    m_setManual =
+        MakeRadio(panel12, QStringLiteral("SetManual"),
+                  QStringLiteral("Set popup window position on page"), 24, 54, 300, false);
+    m_label10 = MakeLabel(panel12, QStringLiteral("Label10"), QStringLiteral("Left:"), 340, 56, 36);
+    m_leftSpin = MakeSpin(panel12, QStringLiteral("LeftSpin"), 378, 54, 0);
+    m_label11 = MakeLabel(panel12, QStringLiteral("Label11"), QStringLiteral("Top:"), 490, 56, 34);
+    m_topSpin = MakeSpin(panel12, QStringLiteral("TopSpin"), 526, 54, 0);
+
+    for (QRadioButton *radio : {m_closePopup, m_openLink})
+        QObject::connect(radio, &QRadioButton::clicked, radio,
+                         guarded([this] { PopupClickActionChanged(); }));
+    QObject::connect(m_enableAutoClose, &QCheckBox::clicked, m_enableAutoClose,
+                     guarded([this] { EnableAutoCloseClick(); }));
+    for (QRadioButton *radio : {m_autoCenter, m_setManual})
+        QObject::connect(radio, &QRadioButton::clicked, radio,
+                         guarded([this] { PositionTypeChanged(); }));
+
+    // Page 4: preview. The window sizes, places and paints the heading.
+    m_previewTextPaint = new TPaintBox(page4, QStringLiteral("PreviewTextPaint"));
+    m_previewTextPaint->resize(190, 40);
+    m_previewBrowser =
+        Place(new QWebEngineView(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+
+    // Page 5: output.
+    TPanel *panel6 = MakeGroup(page5, QStringLiteral("Panel6"),
+                               QStringLiteral("Auto modify existing HTML file (or create new)"), 16,
+                               24, 692, 105);
+    MakeLabel(panel6, QStringLiteral("Label12"), QStringLiteral("File to modify or create:"), 16,
+              34, 300);
+    m_existingFileEdit =
+        Place(new QLineEdit(panel6), QStringLiteral("ExistingFileEdit"), 16, 53, 585, 22);
+    m_button2 = MakeButton(panel6, QStringLiteral("Button2"), QStringLiteral("Browse..."), 608, 52);
+    m_addPopup =
+        MakeButton(panel6, QStringLiteral("AddPopup"), QStringLiteral("Add popup"), 608, 78);
+
+    TPanel *panel7 = MakeGroup(page5, QStringLiteral("Panel7"),
+                               QStringLiteral("Manual HTML change"), 16, 152, 692, 361);
+    MakeLabel(panel7, QStringLiteral("Label14"), QStringLiteral("Folder to save necessary files:"),
+              16, 34, 300);
+    m_saveToFolder = Place(new QLineEdit(panel7), QStringLiteral("SaveToFolder"), 16, 53, 585, 22);
+    m_button4 = MakeButton(panel7, QStringLiteral("Button4"), QStringLiteral("Change..."), 608, 52);
+    GreyLabel(panel7, QStringLiteral("Label18"),
+              QStringLiteral("HTML file must be one level above the popup files."), 16, 82);
+    GreyLabel(panel7, QStringLiteral("Label16"),
+              QStringLiteral("If used in an alternative location, please edit paths in JavaScript "
+                             "and HTML files manually."),
+              16, 100);
+    m_saveFiles =
+        MakeButton(panel7, QStringLiteral("SaveFiles"), QStringLiteral("Save files"), 608, 86);
+    MakeLabel(panel7, QStringLiteral("Label13"), QStringLiteral("Code to place in HTML file:"), 16,
+              134, 300);
+    m_htmlCode = Place(new QPlainTextEdit(panel7), QStringLiteral("HTMLCode"), 16, 154, 665, 185);
+    m_htmlCode->setReadOnly(true);
+    m_htmlCode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_htmlCode->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    QObject::connect(m_existingFileEdit, &QLineEdit::textChanged, m_existingFileEdit,
+                     guarded([this] { ExistingFileEditChange(); }));
+    QObject::connect(m_addPopup, &QPushButton::clicked, m_addPopup,
+                     guarded([this] { AddPopupChange(); }));
+    QObject::connect(m_saveFiles, &QPushButton::clicked, m_saveFiles,
+                     guarded([this] { SaveFilesClick(); }));
+    QObject::connect(m_button2, &QPushButton::clicked, m_button2,
+                     guarded([this] { Button2Click(); }));
+    QObject::connect(m_button4, &QPushButton::clicked, m_button4,
+                     guarded([this] { Button4Click(); }));
+}
+
+void TOutputPages::ApplyDefaults()
+{
+    PopupClickActionChanged();
+    EnableAutoCloseClick();
+    PositionTypeChanged();
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    m_saveToFolder->setText(desktop);
+    m_existingFileEdit->setText(JoinPath(desktop, QStringLiteral("Popup.htm")));
+}
+
+TPopupSettings TOutputPages::ReadPopupSettings() const
+{
+    TPopupSettings s;
+    s.ClickOpensLink = m_openLink->isChecked();
+    s.LinkURL = m_urlEdit->text();
+    s.LinkInSameWindow = m_sameWindow->isChecked();
+    s.AutoClose = m_enableAutoClose->isChecked();
+    s.AutoCloseDelay = ReadSpinValue(m_delayTime->text());
+    s.OncePerSession = m_openOncePerSession->isChecked();
+    s.AutoCenter = m_autoCenter->isChecked();
+    s.ManualLeft = ReadSpinValue(m_leftSpin->text());
+    s.ManualTop = ReadSpinValue(m_topSpin->text());
+    return s;
+}
+
+void TOutputPages::PopupClickActionChanged()
+{
+    const bool on = m_openLink->isChecked();
+    for (QWidget *w : {static_cast<QWidget *>(m_label8), static_cast<QWidget *>(m_urlEdit),
+                       static_cast<QWidget *>(m_sameWindow), static_cast<QWidget *>(m_newWindow)})
+        w->setEnabled(on);
+}
+
+void TOutputPages::EnableAutoCloseClick()
+{
+    const bool on = m_enableAutoClose->isChecked();
+    m_label9->setEnabled(on);
+    m_delayTime->setEnabled(on);
+}
+
+void TOutputPages::PositionTypeChanged()
+{
+    const bool on = m_setManual->isChecked();
+    for (QWidget *w : {static_cast<QWidget *>(m_label10), static_cast<QWidget *>(m_label11),
+                       static_cast<QWidget *>(m_leftSpin), static_cast<QWidget *>(m_topSpin)})
+        w->setEnabled(on);
+}
+
+QString TOutputPages::WritePreviewFiles()
+{
+    const QString page =
+        ::WritePreviewFiles(*m_source, QDir::tempPath(), m_form.TempFiles, m_form.TempFolders);
+    ScriptFolderName = QStringLiteral("files");
+    return page;
+}
+
+void TOutputPages::AddPopupChange()
+{
+    const QString page = m_existingFileEdit->text();
+    const TWrittenPopup written = WritePopupFiles(*m_source, page, PopupFolderForPage(page), false);
+    ScriptFolderName = written.ScriptFolderName;
+    m_htmlCode->clear();
+    Dialogs::message(&m_form, QStringLiteral("Done"),
+                     QStringLiteral("Your Vantelle files have been saved,\r\n"
+                                    "and your HTML document modified.\r\n"
+                                    "You are now ready to upload the files to your server"),
+                     QMessageBox::Information, QMessageBox::Ok);
+}
+
+void TOutputPages::ExistingFileEditChange()
+{
+    m_addPopup->setEnabled(!m_existingFileEdit->text().isEmpty());
+}
+
+void TOutputPages::SaveFilesClick()
+{
+    const TWrittenPopup written =
+        WritePopupFiles(*m_source, QString(), m_saveToFolder->text(), false);
+    ScriptFolderName = written.ScriptFolderName;
+    m_htmlCode->setPlainText(DisplayText(written.PageText));
+    Dialogs::message(&m_form, QStringLiteral("Done"),
+                     QStringLiteral("Your Vantelle files have been saved,\r\n"
+                                    "but your HTML document ought to be modified by you"),
+                     QMessageBox::Information, QMessageBox::Ok);
+}
+
+void TOutputPages::Button2Click()
+{
+    QString name = Dialogs::getSaveFileName(
+        &m_form, QString(), m_existingFileEdit->text(),
+        QStringLiteral("HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*"));
+    if (name.isEmpty())
+        return;
+    // The dialog's default extension.
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".htm");
+    m_existingFileEdit->setText(name);
+}
+
+void TOutputPages::Button4Click()
+{
+    const QString folder = Dialogs::getExistingDirectory(
+        &m_form, QStringLiteral("Folder to save files to"), m_saveToFolder->text());
+    if (!folder.isEmpty())
+        m_saveToFolder->setText(folder);
+}

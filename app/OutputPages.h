@@ -3,10 +3,24 @@
 // Pages 3 to 5 of the wizard: behaviour settings, preview and output. Wires those pages'
 // controls; the main window calls the hooks below from its start-up and page switch.
 
+#include "output/PopupSettings.h"
+
 #include <QString>
 
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QWebEngineView;
 class TMainForm;
+class TPaintBox;
 class TPanel;
+class TPopupSource;
 
 class TOutputPages {
 public:
@@ -25,6 +39,52 @@ public:
     // path of its page; records what it made in TempFiles and TempFolders.
     QString WritePreviewFiles();
 
+    // The behaviour settings as the controls show them now.
+    TPopupSettings ReadPopupSettings() const;
+
+    // Handlers, public so that the window and tests can drive them like the controls do.
+    void PopupClickActionChanged();
+    void EnableAutoCloseClick();
+    void PositionTypeChanged();
+    void AddPopupChange();
+    void ExistingFileEditChange();
+    void SaveFilesClick();
+    void Button2Click();
+    void Button4Click();
+
+    // The last component of the folder the last output went to.
+    QString ScriptFolderName;
+
 private:
     TMainForm &m_form;
+    std::unique_ptr<TPopupSource> m_source;
+
+    QRadioButton *m_closePopup = nullptr;
+    QRadioButton *m_openLink = nullptr;
+    QLabel *m_label8 = nullptr;
+    QLineEdit *m_urlEdit = nullptr;
+    QRadioButton *m_sameWindow = nullptr;
+    QRadioButton *m_newWindow = nullptr;
+    QCheckBox *m_enableAutoClose = nullptr;
+    QLabel *m_label9 = nullptr;
+    QSpinBox *m_delayTime = nullptr;
+    QRadioButton *m_openOncePerSession = nullptr;
+    QRadioButton *m_radioButton4 = nullptr;
+    QRadioButton *m_autoCenter = nullptr;
+    QRadioButton *m_setManual = nullptr;
+    QLabel *m_label10 = nullptr;
+    QLabel *m_label11 = nullptr;
+    QSpinBox *m_leftSpin = nullptr;
+    QSpinBox *m_topSpin = nullptr;
+
+    TPaintBox *m_previewTextPaint = nullptr;
+    QWebEngineView *m_previewBrowser = nullptr;
+
+    QLineEdit *m_existingFileEdit = nullptr;
+    QPushButton *m_addPopup = nullptr;
+    QPushButton *m_button2 = nullptr;
+    QLineEdit *m_saveToFolder = nullptr;
+    QPushButton *m_button4 = nullptr;
+    QPushButton *m_saveFiles = nullptr;
+    QPlainTextEdit *m_htmlCode = nullptr;
 };

@@ -1,0 +1,157 @@
+// The whole wizard in the real window: through the pages to the output page, Add popup on a
+// page in a temporary folder, Save files, and the preview folders cleaned up at exit.
+
+#include "app/Dialogs.h"
+#include "gui_helpers.h"
+#include "imaging/PngImage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace GuiTest;
+
+class OutputEndToEndTest : public QObject {
+    Q_OBJECT
+
+    ProgramFolder m_program;
+    QTemporaryDir m_site;
+    std::unique_ptr<TMainForm> m_form;
+
+    void Click(const char *name)
+    {
+        QTest::mouseClick(control<QPushButton>(m_form.get(), name), Qt::LeftButton);
+    }
+    void SetText(const char *name, const QString &text)
+    {
+        control<QLineEdit>(m_form.get(), name)->setText(text);
+    }
+    static QByteArray Read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_program.container(QStringLiteral("img.stg"),
+                            {m_program.png(QStringLiteral("1.png"), 80, 80, QColor(20, 120, 60))});
+        Dialogs::setRecordMessages(true);
+        m_form = openWindow(m_program);
+        Dialogs::takeShownMessages();
+    }
+
+    void addPopupThroughTheWizard()
+    {
+        for (int i = 0; i < 4; ++i)
+            Click("NextButton");
+        QCOMPARE(m_form->CurrentPage, 5);
+        QCOMPARE(m_form->TempFolders.size(), 2); // one preview on the way
+
+        const QString page = m_site.filePath(QStringLiteral("index.htm"));
+        {
+            QFile file(page);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<html>\n<body bgcolor=white>\n<p>Welcome</p>\n</body></html>\n");
+        }
+        SetText("ExistingFileEdit", page);
+        Click("AddPopup");
+
+        const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].caption, QStringLiteral("Done"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Your Vantelle files have been saved,\r\n"
+                                "and your HTML document modified.\r\n"
+                                "You are now ready to upload the files to your server"));
+        QCOMPARE(shown[0].icon, QMessageBox::Information);
+        QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+        QCOMPARE(Read(page), QByteArray("<html>\r\n<body bgcolor=white><!-- POPUP --><script "
+                                        "src=index.popup/script.js></script><!-- END -->\r\n"
+                                        "<p>Welcome</p>\r\n</body></html>\r\n"));
+        const QString folder = m_site.filePath(QStringLiteral("index.popup"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 (QStringList{"logo.png", "pix.gif", "script.js"}));
+        TPNGObject logo;
+        logo.loadFromFile(folder + QStringLiteral("/logo.png"));
+        QCOMPARE(logo.width(), 500);
+        QCOMPARE(Read(folder + QStringLiteral("/pix.gif")).size(), 43);
+        const QByteArray script = Read(folder + QStringLiteral("/script.js"));
+        QVERIFY(script.contains("\r\nPath = \"index.popup/\";\r\n"));
+        QVERIFY(script.contains("\r\nclick_points = '0, 499, 0, 0, 499, 0, 499, 499';\r\n"));
+        QVERIFY(script.contains("\r\naction = \"HREF='http://'\";\r\n"));
+        QVERIFY(control<QPlainTextEdit>(m_form.get(), "HTMLCode")->toPlainText().isEmpty());
+    }
+
+    void settingsAreReadWhenFilesAreWritten()
+    {
+        Click("BackButton");
+        Click("BackButton");
+        QCOMPARE(m_form->CurrentPage, 3);
+        QTest::mouseClick(control<QAbstractButton>(m_form.get(), "ClosePopup"), Qt::LeftButton, {},
+                          QPoint(5, 10));
+        QTest::mouseClick(control<QAbstractButton>(m_form.get(), "SetManual"), Qt::LeftButton, {},
+                          QPoint(5, 10));
+        QLineEdit *left = control<QWidget>(m_form.get(), "LeftSpin")->findChild<QLineEdit *>();
+        left->selectAll();
+        QTest::keyClicks(left, QStringLiteral("-15"));
+        Click("NextButton");
+        Click("NextButton");
+        QCOMPARE(m_form->TempFolders.size(), 4);
+
+        const QString folder = m_site.filePath(QStringLiteral("out"));
+        SetText("SaveToFolder", folder);
+        Click("SaveFiles");
+        const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Your Vantelle files have been saved,\r\n"
+                                "but your HTML document ought to be modified by you"));
+        QCOMPARE(control<QPlainTextEdit>(m_form.get(), "HTMLCode")->toPlainText(),
+                 QStringLiteral("<BODY>\n<!-- POPUP --><script src=out/script.js></script>"
+                                "<!-- END -->\n</BODY>"));
+        const QByteArray script = Read(folder + QStringLiteral("/script.js"));
+        QVERIFY(script.contains("\r\naction = \"HREF='#1' onClick='close_up();'\";\r\n"));
+        QVERIFY(script.contains("\r\nposition = \"left: -15px;  top: 0px;\";\r\n"));
+    }
+
+    void failureShowsTheErrorAndKeepsThePage()
+    {
+        // /proc accepts no new files, so the page cannot be replaced: the error box says so.
+        SetText("ExistingFileEdit", QStringLiteral("/proc/sys/kernel/ostype"));
+        const QByteArray before = Read(QStringLiteral("/proc/sys/kernel/ostype"));
+        Click("AddPopup");
+        const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, QMessageBox::Critical);
+        QVERIFY2(shown[0].text.startsWith(QStringLiteral("Cannot create file \"/proc/sys/kernel/")),
+                 qPrintable(shown[0].text));
+        QCOMPARE(Read(QStringLiteral("/proc/sys/kernel/ostype")), before);
+
+        SetText("ExistingFileEdit", QString());
+        QVERIFY(!control<QPushButton>(m_form.get(), "AddPopup")->isEnabled());
+    }
+
+    void previewFoldersAreGoneAfterExit()
+    {
+        Click("BackButton");
+        Click("BackButton");
+        Click("NextButton"); // a third preview
+        QCOMPARE(m_form->TempFolders.size(), 6);
+        const QStringList folders = m_form->TempFolders;
+        for (const QString &folder : folders)
+            QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
+        m_form.reset();
+        for (const QString &folder : folders)
+            QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+    }
+};
+
+VANTELLE_GUI_TEST_MAIN(OutputEndToEndTest)
+#include "output_endtoend_test.moc"
