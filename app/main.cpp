@@ -1,16 +1,13 @@
+#include "app/AppStart.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
 
-#include <unistd.h>
-
 int main(int argc, char *argv[])
 {
-    // The browser engine refuses to start its sandbox as root.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PrepareProcess();
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("SoftName"));
+    SetInitialTitle();
     int result = 0;
     {
         TMainForm window;

@@ -1,0 +1,18 @@
+#include "app/AppStart.h"
+
+#include <QApplication>
+
+#include <unistd.h>
+
+void PrepareProcess()
+{
+    // The browser engine refuses to start its sandbox as root.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void SetInitialTitle()
+{
+    QApplication::setApplicationDisplayName(QStringLiteral("SoftName"));
+}

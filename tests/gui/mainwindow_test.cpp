@@ -1,0 +1,507 @@
+// The real main window on a scratch program folder: start-up, the wizard buttons, the picture
+// base behind the template chooser, the error box, and the clean-up at exit.
+
+#include "gui_helpers.h"
+
+#include "app/AppStart.h"
+#include "app/Dialogs.h"
+#include "app/ErrorGuard.h"
+#include "base/FileStorage.h"
+#include "controls/GroupFrame.h"
+#include "controls/Panel.h"
+#include "controls/TemplateGrid.h"
+#include "controls/uPngButton.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace GuiTest;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    static TTemplateGrid *grid(QWidget *w) { return control<TTemplateGrid>(w, "DrawGrid1"); }
+    static QAbstractButton *button(QWidget *w, const char *name)
+    {
+        return control<QAbstractButton>(w, name);
+    }
+    static void clickCell(QWidget *w, int p)
+    {
+        TTemplateGrid *g = grid(w);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->cellRect(p % 5, p / 5).center());
+    }
+    static int currentIndex(QWidget *w)
+    {
+        return grid(w)->currentRow() * 5 + grid(w)->currentColumn();
+    }
+    static bool removeEnabled(QWidget *w)
+    {
+        const bool plain = button(w, "DeleteUserPng_Simple")->isEnabled();
+        // The picture button always agrees with the hidden plain one.
+        if (control<TPngButton>(w, "DeleteUserPng_SimplePng")->isEnabled() != plain)
+            qFatal("Remove buttons disagree");
+        return plain;
+    }
+    static void clickRemove(QWidget *w, QMessageBox::StandardButton answer)
+    {
+        Dialogs::setNextAnswer(answer);
+        button(w, "DeleteUserPng_Simple")->click();
+    }
+    // 3 templates (widths 11-13) and 2 user pictures (21, 22).
+    static void standardBase(ProgramFolder &folder)
+    {
+        folder.container("img.stg", {folder.png("t1.png", 11, 5), folder.png("t2.png", 12, 5),
+                                     folder.png("t3.png", 13, 5)});
+        folder.container("usr.stg", {folder.png("u1.png", 21, 5), folder.png("u2.png", 22, 5)});
+    }
+    static std::vector<int> widths(const TMainForm &w)
+    {
+        std::vector<int> out;
+        for (const auto &picture : w.PictureList)
+            out.push_back(picture->width());
+        return out;
+    }
+
+private slots:
+    void initTestCase() { Dialogs::setRecordMessages(true); }
+    void init() { Dialogs::takeShownMessages(); }
+
+    void startUpShowsPageOne()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        SetInitialTitle();
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("SoftName"));
+        auto w = openWindow(folder);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vantelle Pro"));
+        QVERIFY(w->windowTitle().startsWith(QStringLiteral("Vantelle Pro - ")));
+        QCOMPARE(w->size(), QSize(724, 559));
+        QCOMPARE(w->CurrentPage, 1);
+        for (int n = 1; n <= 5; ++n)
+            QCOMPARE(
+                control<TPanel>(w.get(), qPrintable(QStringLiteral("Panel%1").arg(n)))->isVisible(),
+                n == 1);
+        QVERIFY(!button(w.get(), "BackButton")->isEnabled());
+        QVERIFY(button(w.get(), "NextButton")->isEnabled());
+        QVERIFY(!removeEnabled(w.get()));
+        QCOMPARE(control<QLabel>(w.get(), "Label20")->text(),
+                 QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
+        QCOMPARE(w->DocumentSize, 500);
+        QCOMPARE(w->DesignBitmap.width(), 500);
+        QCOMPARE(w->SelectedPicture(), w->PictureList[0].get());
+        QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->isVisible(), false);
+        QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->geometry(),
+                 QRect(234, 476, 460, 40));
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    void updateBaseFollowsTheMarkerFile_data()
+    {
+        QTest::addColumn<QByteArray>("marker");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("no marker") << QByteArray() << false;
+        QTest::newRow("empty marker") << QByteArray() << true;
+        QTest::newRow("marker with text") << QByteArray("anything") << true;
+    }
+    void updateBaseFollowsTheMarkerFile()
+    {
+        QFETCH(QByteArray, marker);
+        QFETCH(bool, present);
+        ProgramFolder folder;
+        if (present) {
+            QFile file(folder.path("UpdateBaseMarker.txt"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(marker);
+        }
+        auto w = openWindow(folder);
+        QCOMPARE(button(w.get(), "UpdateBase")->isVisible(), present);
+    }
+
+    void updateBaseRewritesTheContainersButNotTheWindow()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        QFile(folder.path("UpdateBaseMarker.txt")).open(QIODevice::WriteOnly);
+        folder.png("Resources/Templates/1.png", 31, 4);
+        folder.png("Resources/Templates/5.png", 35, 4);
+        folder.png("Resources/CloseButtons/101.png", 41, 4);
+        const QByteArray user = folder.bytes("usr.stg");
+        auto w = openWindow(folder);
+        button(w.get(), "UpdateBase")->click();
+        QCOMPARE(LocateStorageItem(folder.path("img.stg"), 1).Length,
+                 QFileInfo(folder.path("Resources/Templates/5.png")).size());
+        QCOMPARE(LocateStorageItem(folder.path("img.stg"), 2).Offset, 0);
+        QVERIFY(LocateStorageItem(folder.path("cbs.stg"), 0).Offset != 0);
+        QCOMPARE(folder.bytes("usr.stg"), user);
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22}));
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    void backAndNextWalkThePages()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        QAbstractButton *back = button(w.get(), "BackButton");
+        QAbstractButton *next = button(w.get(), "NextButton");
+        QWidget *logo = control<QWidget>(w.get(), "LogoPaintBox");
+        QWidget *bg = control<QWidget>(w.get(), "BG2");
+        auto check = [&](int page) {
+            QCOMPARE(w->CurrentPage, page);
+            QCOMPARE(back->isEnabled(), page != 1);
+            QCOMPARE(next->isEnabled(), page != 5);
+            int visible = 0;
+            for (int n = 1; n <= 5; ++n)
+                visible += control<TPanel>(w.get(), qPrintable(QStringLiteral("Panel%1").arg(n)))
+                               ->isVisible();
+            QCOMPARE(visible, 1);
+            const QString name = QStringLiteral("Panel%1").arg(page);
+            QCOMPARE(logo->parentWidget()->objectName(), name);
+            QCOMPARE(logo->geometry(), QRect(10, 511, 200, 48));
+            QCOMPARE(bg->parentWidget()->objectName(), name);
+            QCOMPARE(bg->geometry(), QRect(0, 0, 724, 559));
+        };
+        check(1);
+        for (int page = 2; page <= 5; ++page) {
+            QTest::mouseClick(next, Qt::LeftButton);
+            check(page);
+        }
+        QTest::mouseClick(next, Qt::LeftButton); // disabled on the last page
+        check(5);
+        for (int page = 4; page >= 1; --page) {
+            QTest::mouseClick(back, Qt::LeftButton);
+            check(page);
+        }
+    }
+
+    void anEmptyBaseStillLetsTheUserGoOn()
+    {
+        ProgramFolder folder;
+        auto w = openWindow(folder);
+        QVERIFY(w->PictureList.empty());
+        QCOMPARE(w->TemplateCount, 0);
+        QVERIFY(w->CloseButtonList.empty());
+        QCOMPARE(grid(w.get())->rowCount(), 1);
+        QCOMPARE(w->SelectedPicture(), nullptr);
+        QVERIFY(!removeEnabled(w.get()));
+        clickCell(w.get(), 2);
+        QCOMPARE(currentIndex(w.get()), 0);
+        clickRemove(w.get(), QMessageBox::Yes); // disabled: nothing to ask about
+        QVERIFY(!QFile::exists(folder.path("usr.stg")));
+        for (int page = 2; page <= 5; ++page)
+            button(w.get(), "NextButton")->click();
+        QCOMPARE(w->CurrentPage, 5);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    void loadAndRemoveKeepTheNumbering()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        QCOMPARE(w->TemplateCount, 3);
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22}));
+
+        Dialogs::setNextFileName(folder.png("new.png", 23, 5));
+        button(w.get(), "AddUserPng_Simple")->click();
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22, 23}));
+        QCOMPARE(LocateStorageItem(folder.path("usr.stg"), 2).Length,
+                 QFileInfo(folder.path("new.png")).size());
+        QCOMPARE(grid(w.get())->rowCount(), 2);
+        QCOMPARE(grid(w.get())->currentRow(), 1);
+        QCOMPARE(grid(w.get())->currentColumn(), 0);
+        QVERIFY(removeEnabled(w.get()));
+
+        clickCell(w.get(), 4);
+        QCOMPARE(currentIndex(w.get()), 4);
+        const QByteArray before = folder.bytes("usr.stg");
+        clickRemove(w.get(), QMessageBox::No);
+        QCOMPARE(folder.bytes("usr.stg"), before);
+        QCOMPARE(w->PictureList.size(), 6u);
+
+        clickRemove(w.get(), QMessageBox::Yes);
+        const auto shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].caption, QStringLiteral("Confirm"));
+        QCOMPARE(shown[1].text, QStringLiteral("Delete selected picture from program's base?"));
+        QCOMPARE(shown[1].icon, QMessageBox::Warning);
+        QCOMPARE(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 23}));
+        QCOMPARE(currentIndex(w.get()), 4); // now shows the picture that followed
+        QCOMPARE(w->SelectedPicture()->width(), 23);
+        WriteStorage({folder.path("u1.png"), folder.path("new.png")}, folder.path("expected.stg"));
+        QCOMPARE(folder.bytes("usr.stg"), folder.bytes("expected.stg"));
+        QCOMPARE(grid(w.get())->rowCount(), 1);
+
+        // Removing the last picture makes the one before it current; a template disables Remove.
+        clickRemove(w.get(), QMessageBox::Yes);
+        QCOMPARE(currentIndex(w.get()), 3);
+        clickRemove(w.get(), QMessageBox::Yes);
+        QCOMPARE(currentIndex(w.get()), 2);
+        QVERIFY(!removeEnabled(w.get()));
+        QCOMPARE(folder.bytes("usr.stg"), QByteArray());
+    }
+
+    void aFileThatDoesNotDecodeIsRefused()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        const QByteArray before = folder.bytes("usr.stg");
+        Dialogs::setNextFileName(folder.garbage("bad.png"));
+        button(w.get(), "AddUserPng_Simple")->click();
+        const auto shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].caption, QStringLiteral("Vantelle Pro"));
+        QCOMPARE(shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(shown[0].buttons, QMessageBox::Ok);
+        QVERIFY(shown[0].text.endsWith(QLatin1Char('.')));
+        QCOMPARE(folder.bytes("usr.stg"), before);
+        QCOMPARE(w->PictureList.size(), 5u);
+        // Cancelling the dialog does nothing at all.
+        Dialogs::setNextFileName(QString());
+        button(w.get(), "AddUserPng_Simple")->click();
+        QCOMPARE(w->PictureList.size(), 5u);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    void aCorruptEntryIsReportedOnceAndRemoveHitsTheCellsOwnEntry()
+    {
+        ProgramFolder folder;
+        folder.container("img.stg", {folder.png("t1.png", 11, 5)});
+        folder.container("usr.stg", {folder.png("u1.png", 21, 5), folder.garbage("bad.png"),
+                                     folder.png("u3.png", 23, 5)});
+        auto w = openWindow(folder);
+        auto shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(widths(*w), (std::vector<int>{11, 21, 23}));
+        QCOMPARE(w->CurrentPage, 1);
+
+        clickCell(w.get(), 2);
+        QVERIFY(removeEnabled(w.get()));
+        clickRemove(w.get(), QMessageBox::Yes);
+        WriteStorage({folder.path("u1.png"), folder.path("bad.png")}, folder.path("expected.stg"));
+        QCOMPARE(folder.bytes("usr.stg"), folder.bytes("expected.stg"));
+        QCOMPARE(widths(*w), (std::vector<int>{11, 21}));
+    }
+
+    void aDamagedContainerKeepsWhatCameBefore()
+    {
+        ProgramFolder folder;
+        folder.container("cbs.stg", {folder.png("c1.png", 16, 16), folder.png("c2.png", 20, 20)});
+        {
+            QFile file(folder.path("cbs.stg"));
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("\xff\xff\x00\x00", 4); // a Length far past the end
+        }
+        auto w = openWindow(folder);
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        QCOMPARE(w->CloseButtonList.size(), 2u);
+        QVERIFY(w->CloseButtonList[0]->alphaScanline(0) != nullptr);
+        if (auto *style = w->findChild<QComboBox *>(QStringLiteral("CloseButtonStyle")))
+            QCOMPARE(style->count(), 3);
+    }
+
+    void theGridRefusesEmptyCellsAndDrivesRemove()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        folder.container("usr.stg", {folder.png("u1.png", 21, 5), folder.png("u2.png", 22, 5),
+                                     folder.png("u3.png", 23, 5), folder.png("u4.png", 24, 5)});
+        auto w = openWindow(folder);
+        TTemplateGrid *g = grid(w.get());
+        QCOMPARE(g->rowCount(), 2);
+
+        struct Step {
+            int click, current;
+            bool remove;
+        } steps[] = {{3, 3, true}, {1, 1, false}, {6, 6, true},
+                     {7, 6, true}, {9, 6, true},  {2, 2, false}};
+        for (const Step &s : steps) {
+            clickCell(w.get(), s.click);
+            QCOMPARE(currentIndex(w.get()), s.current);
+            QCOMPARE(removeEnabled(w.get()), s.remove);
+        }
+        QCOMPARE(w->SelectedPicture()->width(), 13);
+
+        // Keys obey the same veto: from cell 6, Right and End lead to empty cells.
+        clickCell(w.get(), 6);
+        g->setFocus();
+        QTest::keyClick(g, Qt::Key_Right);
+        QCOMPARE(currentIndex(w.get()), 6);
+        QTest::keyClick(g, Qt::Key_Up);
+        QCOMPARE(currentIndex(w.get()), 1);
+        QVERIFY(!removeEnabled(w.get()));
+        QTest::keyClick(g, Qt::Key_Right);
+        QTest::keyClick(g, Qt::Key_Right);
+        QTest::keyClick(g, Qt::Key_Right);
+        QCOMPARE(currentIndex(w.get()), 4);
+        QVERIFY(removeEnabled(w.get()));
+        QTest::keyClick(g, Qt::Key_Down); // cell 9 is empty
+        QCOMPARE(currentIndex(w.get()), 4);
+    }
+
+    void thumbnailsFillTheirCellsAndTheSelectionIsFramed()
+    {
+        ProgramFolder folder;
+        folder.container("usr.stg", {folder.png("wide.png", 400, 100, QColor(0, 160, 0)),
+                                     folder.png("tall.png", 10, 300, QColor(0, 0, 200))});
+        auto w = openWindow(folder);
+        TTemplateGrid *g = grid(w.get());
+        const QImage shot = g->viewport()->grab().toImage();
+        const QRect first = g->cellRect(0, 0);
+        const QRect second = g->cellRect(1, 0);
+        const QRect empty = g->cellRect(2, 0);
+        QCOMPARE(shot.pixelColor(first.topLeft()), QColor(128, 0, 0));
+        QCOMPARE(shot.pixelColor(first.topLeft() + QPoint(1, 1)), QColor(128, 0, 0));
+        QCOMPARE(shot.pixelColor(first.bottomRight() - QPoint(1, 1)), QColor(128, 0, 0));
+        // The 400 x 100 picture is squeezed to the whole cell.
+        QCOMPARE(shot.pixelColor(first.topLeft() + QPoint(2, 2)), QColor(0, 160, 0));
+        QCOMPARE(shot.pixelColor(first.bottomRight() - QPoint(2, 2)), QColor(0, 160, 0));
+        QCOMPARE(shot.pixelColor(second.topLeft()), QColor(0, 0, 200));
+        QCOMPARE(shot.pixelColor(second.bottomRight()), QColor(0, 0, 200));
+        QCOMPARE(shot.pixelColor(empty.center()), g->palette().color(QPalette::Base));
+    }
+
+    void documentSizeStepsByFifty()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        QAbstractButton *inc = button(w.get(), "IncTemplate");
+        QAbstractButton *dec = button(w.get(), "DecTemplate");
+        QLabel *label = control<QLabel>(w.get(), "ScaleSizeLabel");
+        QCOMPARE(label->text(), QStringLiteral("500 px x 500 px"));
+        QVERIFY(!inc->isEnabled());
+        QVERIFY(dec->isEnabled());
+        for (int size = 450; size >= 150; size -= 50) {
+            dec->click();
+            QCOMPARE(w->DocumentSize, size);
+        }
+        QCOMPARE(label->text(), QStringLiteral("150 px x 150 px"));
+        QVERIFY(!dec->isEnabled());
+        dec->click();
+        QCOMPARE(w->DocumentSize, 150);
+        inc->click();
+        QCOMPARE(w->DocumentSize, 200);
+        QCOMPARE(label->text(), QStringLiteral("200 px x 200 px"));
+    }
+
+    void renderTemplateResamplesToTheSide()
+    {
+        ProgramFolder folder;
+        folder.container("img.stg", {folder.png("t.png", 40, 10, QColor(200, 100, 50))});
+        auto w = openWindow(folder);
+        w->RenderTemplate(*w->SelectedPicture(), 150);
+        QCOMPARE(w->TemplateBitmap.width(), 150);
+        QCOMPARE(w->TemplateBitmap.height(), 150);
+        QCOMPARE(w->TemplateBitmap.pixel(149, 149), 0xFFC86432u);
+    }
+
+    void exitRemovesTheTemporaryFilesAndFolders()
+    {
+        ProgramFolder folder;
+        QTemporaryDir temp;
+        const QString parent = temp.filePath("Popup_1");
+        const QString child = parent + QStringLiteral("/files");
+        QVERIFY(QDir().mkpath(child));
+        QStringList files;
+        for (const char *name : {"index.htm", "logo.png", "script.js", "pix.gif"}) {
+            files << child + QLatin1Char('/') + QLatin1String(name);
+            QFile file(files.back());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString keep = temp.filePath("Popup_2");
+        QVERIFY(QDir().mkpath(keep + QStringLiteral("/unlisted")));
+        {
+            auto w = openWindow(folder);
+            w->TempFolders << parent << child << keep;
+            w->TempFiles << files << temp.filePath("never-made.txt");
+        }
+        QVERIFY(!QFileInfo::exists(parent));
+        QVERIFY(QFileInfo::exists(keep)); // not empty: left in place, silently
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    void theErrorBoxAddsAFullStopWhenNeeded_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "Cannot open file"
+                                << "Cannot open file.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("exclamation sorts before") << "Oops!"
+                                                  << "Oops!";
+        QTest::newRow("closing quote sorts before") << "file \"a.png\""
+                                                    << "file \"a.png\"";
+        QTest::newRow("slash sorts after") << "in /tmp/"
+                                           << "in /tmp/.";
+        QTest::newRow("digit") << "entry 3"
+                               << "entry 3.";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void theErrorBoxAddsAFullStopWhenNeeded()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(ErrorBoxText(message), shown);
+    }
+
+    void theGuardShowsTheErrorAndCarriesOn()
+    {
+        ProgramFolder folder;
+        auto w = openWindow(folder);
+        bool after = false;
+        Guarded([] { throw EFileError(QStringLiteral("Cannot open file \"x\". No such file")); });
+        Guarded([] { throw std::runtime_error("plain failure"); });
+        guarded([&after](bool) { after = true; })(true);
+        QVERIFY(after);
+        const auto shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].text, QStringLiteral("Cannot open file \"x\". No such file."));
+        QCOMPARE(shown[0].caption, QStringLiteral("Vantelle Pro"));
+        QCOMPARE(shown[1].text, QStringLiteral("plain failure."));
+    }
+
+    void groupFrameTabFollowsTheCaption()
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(12);
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        const int tw = metrics.horizontalAdvance(QStringLiteral("Sessions"));
+        const int th = metrics.height();
+        QImage image(300, 80, QImage::Format_RGB32);
+        image.fill(GroupPanelColor);
+        {
+            QPainter painter(&image);
+            PaintGroupFrame(painter, 300, 80, QStringLiteral("Sessions"), QColor(245, 245, 245));
+        }
+        const QColor line(128, 128, 128);
+        QCOMPARE(image.pixelColor(0, 0), line);
+        QCOMPARE(image.pixelColor(tw + 29 - th, 0), line);
+        QCOMPARE(image.pixelColor(tw + 34, th + 5), line);                // the slanted side
+        QCOMPARE(image.pixelColor(tw + 29 - th + 3, 0), GroupPanelColor); // beyond the tab
+        QCOMPARE(image.pixelColor(299, 79 - 10), line);                   // the frame's right side
+        QCOMPARE(image.pixelColor(299, 79), GroupPanelColor);             // a rounded corner
+        QCOMPARE(image.pixelColor(5, th + 10), QColor(245, 245, 245));    // squared inner corner
+        // The caption is written inside the tab.
+        bool dark = false;
+        for (int x = 10; x < 10 + tw; ++x)
+            for (int y = 3; y < 3 + th; ++y)
+                dark = dark || image.pixelColor(x, y).value() < 60;
+        QVERIFY(dark);
+    }
+};
+
+VANTELLE_GUI_TEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
