@@ -997,18 +997,249 @@ QImage cornerRibbon()
     });
 }
 
+QImage signUp()
+{
+    return shaped([](QPainter &p) {
+        const QPainterPath card = roundedRect(Card, 26);
+        fillPath(p, card, rgb(0xffffff));
+        p.setClipPath(card);
+        QPainterPath top;
+        top.addEllipse(QRectF(-60, -250, 620, 390));
+        fillPath(p, top, diagonal(QRectF(30, 26, 440, 120), rgb(0x0ea5a4), rgb(0x2563eb)));
+        p.setClipping(false);
+        // An envelope in a disc straddles the coloured cap.
+        const QPointF c(250, 140);
+        fillPath(p, circle(c, 42), rgb(0xffffff));
+        outline(p, circle(c, 42), rgb(0xd9e3ef), 2);
+        const QRectF env(c.x() - 22, c.y() - 15, 44, 30);
+        fillPath(p, roundedRect(env, 3), rgb(0x2563eb));
+        QPainterPath flap;
+        flap.moveTo(env.topLeft() + QPointF(2, 2));
+        flap.lineTo(c + QPointF(0, 3));
+        flap.lineTo(env.topRight() + QPointF(-2, 2));
+        outline(p, flap, rgb(0xffffff), 2.5);
+        // Where a sign-up form would sit: a field and a button shape.
+        const QRectF field(80, 330, 340, 44);
+        fillPath(p, roundedRect(field, 22), rgb(0xf1f5f9));
+        outline(p, roundedRect(field, 22), rgb(0xcbd5e1), 1.5);
+        const QRectF button(150, 392, 200, 44);
+        fillPath(p, roundedRect(button, 22), vertical(button, rgb(0xfb923c), rgb(0xea580c)));
+        gloss(p, roundedRect(button, 22), 0.25);
+        outline(p, card, rgb(0xdbe3ec), 1.5);
+    });
+}
+
+QImage newBadgeCard()
+{
+    QImage image = shaped([](QPainter &p) {
+        const QPainterPath card = roundedRect(QRectF(42, 50, 420, 410), 24);
+        fillPath(p, card, vertical(card.boundingRect(), rgb(0xfdfcff), rgb(0xeef0ff)));
+        outline(p, card, rgb(0xd6d9f5), 1.5);
+        p.setClipPath(card);
+        p.fillRect(QRectF(42, 430, 420, 30), rgb(0x6366f1));
+        p.setClipping(false);
+    });
+    // The badge hangs over the card's corner with its own shadow.
+    withShadow(
+        image,
+        [](QPainter &p) {
+            const QPointF c(84, 88);
+            const QPainterPath burst = star(c, 66, 54, 20);
+            fillPath(p, burst, diagonal(burst.boundingRect(), rgb(0xffd43b), rgb(0xf08c00)));
+            QFont f(QStringLiteral("Liberation Sans"));
+            f.setBold(true);
+            f.setPixelSize(30);
+            QPainterPath word;
+            word.addText(0, 0, f, QStringLiteral("NEW"));
+            const QRectF b = word.boundingRect();
+            QTransform t;
+            t.translate(c.x(), c.y());
+            t.rotate(-14);
+            t.translate(-b.center().x(), -b.center().y());
+            fillPath(p, t.map(word), rgb(0xffffff));
+            outline(p, t.map(word), rgb(0xb35900, 160), 1);
+        },
+        QPointF(0, 3), 6, QColor(0, 0, 0, 90));
+    return image;
+}
+
+QImage saleBanner()
+{
+    return shaped(
+        [](QPainter &p) {
+            const QPainterPath card = roundedRect(Card, 20);
+            fillPath(p, card, vertical(Card, rgb(0x1f1f24), rgb(0x09090b)));
+            p.setClipPath(card);
+            p.save();
+            p.translate(250, 110);
+            p.rotate(-8);
+            const QRectF band(-320, -44, 640, 88);
+            p.fillRect(band, vertical(band, rgb(0xffe14d), rgb(0xffc400)));
+            p.fillRect(QRectF(band.left(), band.top() + 6, band.width(), 2), rgb(0x111111, 120));
+            p.fillRect(QRectF(band.left(), band.bottom() - 8, band.width(), 2), rgb(0x111111, 120));
+            QFont f(QStringLiteral("Liberation Sans"));
+            f.setBold(true);
+            f.setPixelSize(54);
+            f.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+            QPainterPath word;
+            word.addText(0, 0, f, QStringLiteral("SALE"));
+            word.translate(-word.boundingRect().center());
+            fillPath(p, word, rgb(0x111111));
+            p.restore();
+            for (const auto &[x, y, r] : {std::tuple{420.0, 420.0, 120.0}, {70.0, 460.0, 80.0}})
+                fillPath(p, circle(QPointF(x, y), r), rgb(0xffc400, 22));
+            p.setClipping(false);
+            outline(p, card, rgb(0xffc400, 110), 2);
+        },
+        8, 16, 120);
+}
+
+QImage easter()
+{
+    return shaped([](QPainter &p) {
+        const QPainterPath card = roundedRect(Card, 28);
+        fillPath(p, card, vertical(Card, rgb(0xfdf4ff), rgb(0xe9f5ff)));
+        p.setClipPath(card);
+        QPainterPath grass;
+        grass.moveTo(Card.left(), 420);
+        for (int k = 0; k <= 22; ++k)
+            grass.lineTo(Card.left() + k * 20, k % 2 ? 398 : 418);
+        grass.lineTo(Card.bottomRight());
+        grass.lineTo(Card.bottomLeft());
+        grass.closeSubpath();
+        fillPath(p, grass, vertical(QRectF(0, 398, 500, 70), rgb(0x8fd16a), rgb(0x4f9a3a)));
+        const struct {
+            qreal x, w, h;
+            QRgb colour, stripe;
+            qreal tilt;
+        } eggs[] = {{100, 62, 84, 0xffb3c7, 0xffffff, -10},
+                    {180, 54, 72, 0xb9e2ff, 0xffe08a, 6},
+                    {320, 58, 78, 0xffe08a, 0xc7a6ff, -4},
+                    {400, 64, 86, 0xc7a6ff, 0xffffff, 12}};
+        for (const auto &e : eggs) {
+            p.save();
+            p.translate(e.x, 430 - e.h / 2);
+            p.rotate(e.tilt);
+            QPainterPath egg;
+            egg.moveTo(0, -e.h / 2);
+            egg.cubicTo(e.w * 0.6, -e.h / 2, e.w * 0.55, e.h / 2, 0, e.h / 2);
+            egg.cubicTo(-e.w * 0.55, e.h / 2, -e.w * 0.6, -e.h / 2, 0, -e.h / 2);
+            fillPath(p, egg, rgb(e.colour));
+            p.setClipPath(egg);
+            QPainterPath zig;
+            zig.moveTo(-e.w, 0);
+            for (int k = 0; k < 8; ++k)
+                zig.lineTo(-e.w + (k + 1) * e.w / 4, k % 2 ? 0 : -8);
+            outline(p, zig, rgb(e.stripe), 5);
+            p.fillRect(QRectF(-e.w, e.h * 0.18, 2 * e.w, 5), rgb(e.stripe, 200));
+            p.restore();
+        }
+        // Blades in front of the eggs settle them into the grass.
+        QPainterPath front;
+        front.moveTo(Card.left(), 440);
+        for (int k = 0; k <= 29; ++k)
+            front.lineTo(Card.left() + k * 15 + 7, k % 2 ? 420 : 438);
+        front.lineTo(Card.bottomRight());
+        front.lineTo(Card.bottomLeft());
+        front.closeSubpath();
+        fillPath(p, front, vertical(QRectF(0, 420, 500, 50), rgb(0x7cc35a), rgb(0x3f8a2e)));
+        p.setClipping(false);
+        outline(p, card, rgb(0xe2d4f0), 2);
+    });
+}
+
+QImage palmSunset()
+{
+    return shaped([](QPainter &p) {
+        const QPainterPath card = roundedRect(Card, 28);
+        QLinearGradient sky(Card.topLeft(), Card.bottomLeft());
+        sky.setColorAt(0, rgb(0xff9a5a));
+        sky.setColorAt(0.55, rgb(0xffd08a));
+        sky.setColorAt(1, rgb(0xffe8b8));
+        fillPath(p, card, sky);
+        p.setClipPath(card);
+        fillPath(p, circle(QPointF(250, 370), 80), rgb(0xfff3d6, 210));
+        p.fillRect(QRectF(Card.left(), 370, Card.width(), 100),
+                   vertical(QRectF(0, 370, 1, 100), rgb(0xf08a5d), rgb(0xb8566b)));
+        for (int i = 0; i < 5; ++i)
+            p.fillRect(QRectF(250 - 70 + i * 12, 382 + i * 14, 140 - i * 24, 3),
+                       rgb(0xfff3d6, 150));
+        // A palm leans in from the left edge.
+        QPainterPath trunk;
+        trunk.moveTo(40, 470);
+        trunk.cubicTo(70, 380, 90, 250, 130, 150);
+        trunk.lineTo(140, 154);
+        trunk.cubicTo(106, 250, 88, 380, 62, 470);
+        trunk.closeSubpath();
+        fillPath(p, trunk, rgb(0x3b2330));
+        const QPointF crown(134, 150);
+        for (const auto &[angle, length] : {std::pair{-160.0, 120.0},
+                                            {-120.0, 110.0},
+                                            {-60.0, 120.0},
+                                            {-20.0, 130.0},
+                                            {20.0, 110.0},
+                                            {160.0, 100.0}})
+            fillPath(p, leaf(crown, length, 16, angle), rgb(0x3b2330));
+        p.setClipping(false);
+        outline(p, card, rgb(0xffffff, 90), 2);
+    });
+}
+
+QImage wreath()
+{
+    return shaped([](QPainter &p) {
+        const QPointF c(250, 250);
+        std::mt19937 rng(5);
+        std::uniform_real_distribution<qreal> jitter(-8, 8);
+        const QRgb greens[] = {0x2f7d32, 0x1b5e20, 0x43a047};
+        for (int i = 0; i < 72; ++i) {
+            const qreal a = 5.0 * i;
+            const qreal rad = qDegreesToRadians(a);
+            const QPointF base = c + QPointF(qCos(rad), qSin(rad)) * (196 + jitter(rng));
+            fillPath(p, leaf(base, 44, 12, a + 100 + jitter(rng) * 3), rgb(greens[i % 3]));
+        }
+        std::uniform_int_distribution<int> pick(0, 359);
+        for (int i = 0; i < 14; ++i) {
+            const qreal rad = qDegreesToRadians(static_cast<qreal>(pick(rng)));
+            const QPointF b = c + QPointF(qCos(rad), qSin(rad)) * 198;
+            fillPath(p, circle(b, 7), rgb(0xd32f2f));
+            fillPath(p, circle(b + QPointF(-2, -2), 2), rgb(0xffffff, 150));
+        }
+        // Calm middle for the text, and a bow at the bottom.
+        fillPath(p, circle(c, 168), rgb(0xfffdf7));
+        outline(p, circle(c, 160), rgb(0xd4a22a, 150), 1.5, Qt::DashLine);
+        const QPointF knot(250, 440);
+        for (int side : {-1, 1}) {
+            QPainterPath loop;
+            loop.moveTo(knot);
+            loop.cubicTo(knot + QPointF(side * 20, -50), knot + QPointF(side * 70, -30),
+                         knot + QPointF(side * 14, 8));
+            loop.closeSubpath();
+            fillPath(p, loop, rgb(0xc62828));
+            QPainterPath tail;
+            tail.moveTo(knot);
+            tail.lineTo(knot + QPointF(side * 34, 44));
+            tail.lineTo(knot + QPointF(side * 18, 42));
+            tail.closeSubpath();
+            fillPath(p, tail, rgb(0xa61e1e));
+        }
+        fillPath(p, circle(knot, 10), rgb(0xe53935));
+    });
+}
+
 } // namespace
 
 QList<QImage> all()
 {
     // The order is the order of the template grid: varied neighbours, plain cards first.
-    return {classicCard(),   gradientPanel(), cornerRibbon(), starburst(),    speechBubble(),
-            ticket(),        disc(),          saleTag(),      photoFrame(),   winter(),
-            spring(),        summer(),        autumn(),       holidayGift(),  envelope(),
-            coupon(),        announcement(),  notepad(),      stickyNote(),   hexagon(),
-            neonGlass(),     rosette(),       heartShape(),   halloween(),    party(),
-            browserWindow(), chalkboard(),    cloud(),        hazardNotice(), polaroid(),
-            splitPanel(),    postageStamp(),  luxuryCard(),   bauble(),       bannerBadge()};
+    return {
+        classicCard(),  gradientPanel(), cornerRibbon(), starburst(),  speechBubble(), ticket(),
+        disc(),         saleTag(),       photoFrame(),   winter(),     spring(),       summer(),
+        autumn(),       holidayGift(),   envelope(),     coupon(),     announcement(), notepad(),
+        stickyNote(),   hexagon(),       neonGlass(),    rosette(),    heartShape(),   halloween(),
+        party(),        browserWindow(), chalkboard(),   cloud(),      hazardNotice(), polaroid(),
+        splitPanel(),   postageStamp(),  luxuryCard(),   bauble(),     bannerBadge(),  signUp(),
+        newBadgeCard(), saleBanner(),    easter(),       palmSunset(), wreath()};
 }
 
 } // namespace TemplateArt
