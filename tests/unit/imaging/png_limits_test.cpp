@@ -1,0 +1,132 @@
+// Hostile sizes: the decoder refuses pictures beyond 100,000,000 pixels and ancillary data
+// beyond 8 MB, and a small file never makes it reserve memory that its data cannot fill.
+// Allocation is measured by replacing the global operator new in this test program.
+
+#include "imaging/PngImage.h"
+
+#include "png_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<size_t> g_live{0};
+std::atomic<size_t> g_peak{0};
+
+void *track(size_t size)
+{
+    void *p = std::malloc(size ? size : 1);
+    if (!p)
+        throw std::bad_alloc();
+    const size_t now = g_live += malloc_usable_size(p);
+    size_t peak = g_peak;
+    while (now > peak && !g_peak.compare_exchange_weak(peak, now)) {
+    }
+    return p;
+}
+
+void untrack(void *p) noexcept
+{
+    if (p) {
+        g_live -= malloc_usable_size(p);
+        std::free(p);
+    }
+}
+} // namespace
+
+void *operator new(size_t size)
+{
+    return track(size);
+}
+void *operator new[](size_t size)
+{
+    return track(size);
+}
+void operator delete(void *p) noexcept
+{
+    untrack(p);
+}
+void operator delete[](void *p) noexcept
+{
+    untrack(p);
+}
+void operator delete(void *p, size_t) noexcept
+{
+    untrack(p);
+}
+void operator delete[](void *p, size_t) noexcept
+{
+    untrack(p);
+}
+
+using namespace pngtest;
+
+namespace {
+
+// Peak memory taken through operator new while decoding, above what was live before.
+size_t peakWhileDecoding(const QByteArray &file)
+{
+    TPNGObject png;
+    const size_t before = g_live;
+    g_peak = before;
+    try {
+        png.loadFromData(file);
+    } catch (const EVantelleError &) {
+    }
+    return g_peak - before;
+}
+
+} // namespace
+
+TEST(PngLimits, PictureOfMoreThanHundredMillionPixelsIsRefused)
+{
+    const QByteArray row(1 + 4 * 20000, '\0');
+    // 10000 x 10000 is exactly the limit; 10001 x 10000 is one row of pixels beyond it.
+    TPNGObject png;
+    try {
+        png.loadFromData(craftFile(ihdrData(10001, 10000, 8, 6), {}, row));
+        FAIL() << "accepted 100,010,000 pixels";
+    } catch (const EPNGImageTooLarge &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("100,000,000")));
+    }
+    EXPECT_THROW(png.loadFromData(craftFile(ihdrData(65535, 65535, 1, 0), {}, row)),
+                 EPNGImageTooLarge);
+}
+
+TEST(PngLimits, SmallFileDeclaringHugePictureTakesLittleMemory)
+{
+    // A few hundred bytes that declare 10000 x 10000 RGBA (500 MB decoded) and carry a handful
+    // of rows; the decoder may only take memory in step with the rows that actually arrive.
+    const QByteArray rows(3 * (1 + 4 * 10000), '\0');
+    for (int interlace : {0, 1}) {
+        const QByteArray file = craftFile(ihdrData(10000, 10000, 8, 6, interlace), {}, rows);
+        ASSERT_LT(file.size(), 1000);
+        const size_t peak = peakWhileDecoding(file);
+        EXPECT_LT(peak, size_t(8) << 20) << "interlace " << interlace << ": took " << peak;
+    }
+}
+
+TEST(PngLimits, AncillaryChunkLengthsAreCapped)
+{
+    const QByteArray row("\0\x10", 2);
+    const QByteArray head = signature() + chunk("IHDR", ihdrData(1, 1, 8, 0));
+    const QByteArray rest = chunk("IDAT", zlibCompress(row)) + chunk("IEND", {});
+    // Declared beyond 8 MB: refused before reading.
+    TPNGObject png;
+    EXPECT_THROW(png.loadFromData(head + be32(9u << 20) + "tEXt" + QByteArray(64, 'a') + rest),
+                 EPNGChunkTooLarge);
+    EXPECT_THROW(png.loadFromData(head + be32(0x80000000u) + "IDAT" + rest), EPNGChunkTooLarge);
+    // Declared 8 MB but cut short: an end-of-file error, without the 8 MB.
+    const QByteArray shortChunk = head + be32(8u << 20) + "tEXt" + QByteArray(100, 'a');
+    EXPECT_THROW(png.loadFromData(shortChunk), EPngUnexpectedEnd);
+    // A chunk of the largest accepted size still decodes.
+    QByteArray big(qsizetype(8) << 20, 'b');
+    big[0] = 'k';
+    big[1] = '\0';
+    EXPECT_NO_THROW(png.loadFromData(head + chunk("tEXt", big) + rest));
+}
