@@ -1,0 +1,77 @@
+// The preview page: entering page 4 shows the freshly written popup in the embedded browser,
+// and its pixels appear in the browser control.
+
+#include "gui_helpers.h"
+
+#include <QFileInfo>
+#include <QWebEngineView>
+
+using namespace GuiTest;
+
+class WebEnginePreviewTest : public QObject {
+    Q_OBJECT
+
+    ProgramFolder m_program;
+    std::unique_ptr<TMainForm> m_form;
+
+    // How many pixels of the browser control are (close to) the given colour.
+    static int Count(const QImage &image, QColor colour)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += qAbs(c.red() - colour.red()) < 8 && qAbs(c.green() - colour.green()) < 8 &&
+                     qAbs(c.blue() - colour.blue()) < 8;
+            }
+        return n;
+    }
+
+private slots:
+    void initTestCase()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the browser engine does not start in the sanitizer build");
+#endif
+        m_program.container(QStringLiteral("img.stg"),
+                            {m_program.png(QStringLiteral("1.png"), 64, 64, QColor(230, 20, 200))});
+        m_form = openWindow(m_program);
+    }
+
+    void previewShowsThePopup()
+    {
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QCOMPARE(browser->geometry(), QRect(16, 48, 692, 465));
+        m_form->ShowPage(2);
+        m_form->ShowPage(3);
+        m_form->ShowPage(4);
+        QCOMPARE(m_form->TempFolders.size(), 2);
+        const QString page = m_form->TempFolders.first() + QStringLiteral("/index.htm");
+        QVERIFY(QFileInfo(page).isFile());
+        QTRY_COMPARE_WITH_TIMEOUT(browser->url(), QUrl::fromLocalFile(page), 10000);
+
+        // The 500-pixel magenta popup, centred in the 692 x 465 view, fills most of it.
+        const QColor magenta(230, 20, 200);
+        QTRY_VERIFY_WITH_TIMEOUT(Count(browser->grab().toImage(), magenta) > 100000, 20000);
+        // Centred across the view: columns 96 to 595.
+        const QImage shot = browser->grab().toImage();
+        int left = shot.width(), right = -1;
+        for (int x = 0; x < shot.width(); ++x)
+            if (Count(shot.copy(x, 0, 1, shot.height()), magenta) > shot.height() / 2) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        QVERIFY2(qAbs(left - 96) <= 1 && qAbs(right - 595) <= 1,
+                 qPrintable(QStringLiteral("popup columns %1 to %2").arg(left).arg(right)));
+    }
+
+    void backFromTheOutputPageKeepsThePreview()
+    {
+        m_form->ShowPage(5);
+        m_form->ShowPage(4);
+        QCOMPARE(m_form->TempFolders.size(), 2);
+    }
+};
+
+VANTELLE_GUI_TEST_MAIN(WebEnginePreviewTest)
+#include "webengine_preview_test.moc"
