@@ -269,18 +269,6 @@ QFont scriptFont(int pixelSize)
     return font;
 }
 
-int fitPixelSize(const QFont &base, const QString &text, qreal width, qreal height, int maxSize)
-{
-    for (int size = maxSize; size > 6; --size) {
-        QFont f = base;
-        f.setPixelSize(size);
-        const QFontMetricsF m(f);
-        if (m.horizontalAdvance(text) <= width && m.ascent() + m.descent() <= height)
-            return size;
-    }
-    return 6;
-}
-
 void savePng(const QImage &image, const QString &path)
 {
     const QImage straight = image.convertToFormat(QImage::Format_ARGB32);

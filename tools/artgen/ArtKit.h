@@ -48,8 +48,6 @@ void gloss(QPainter &p, const QPainterPath &shape, qreal strength = 0.45);
 
 // The script face the lettering uses; throws std::runtime_error when it is not installed.
 QFont scriptFont(int pixelSize);
-// The largest pixel size (at most maxSize) at which text fits width x height in family font.
-int fitPixelSize(const QFont &font, const QString &text, qreal width, qreal height, int maxSize);
 
 // Writes an 8-bit RGBA PNG (straight alpha) or throws std::runtime_error.
 void savePng(const QImage &image, const QString &path);
