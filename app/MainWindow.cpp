@@ -115,9 +115,7 @@ void TMainForm::BuildWindowControls()
     m_bg2->setAttribute(Qt::WA_OpaquePaintEvent);
     m_bg2->onPaint = [this](QPainter &painter) { painter.drawPixmap(0, 0, m_bgPixmap); };
     m_logoPaintBox = new TPaintBox(m_pages[0], QStringLiteral("LogoPaintBox"));
-    m_logoPaintBox->onPaint = [this](QPainter &painter) {
-        PaintOverBackground(painter, m_logoPaintBox, m_logoPicture);
-    };
+    m_logoPaintBox->onPaint = [this](QPainter &painter) { PaintBlended(painter, m_logoPicture); };
 }
 
 void TMainForm::BuildPage1()
@@ -169,7 +167,7 @@ void TMainForm::BuildPage1()
     m_morePicturesClick->setGeometry(234, 476, 460, 40);
     m_morePicturesClick->setCursor(Qt::PointingHandCursor);
     m_morePicturesClick->onPaint = [this](QPainter &painter) {
-        PaintOverBackground(painter, m_morePicturesClick, m_moreTextPicture);
+        PaintBlended(painter, m_moreTextPicture);
     };
     m_morePicturesClick->onClick = guarded([this] { MorePicturesClickClick(); });
 }
@@ -249,8 +247,8 @@ void TMainForm::FormCreate()
         previewText->move((m_pages[3]->width() - previewText->width()) / 2,
                           (browserTop - previewText->height()) / 2);
         if (!previewText->onPaint)
-            previewText->onPaint = [this, previewText](QPainter &painter) {
-                PaintOverBackground(painter, previewText, m_previewTextPicture);
+            previewText->onPaint = [this](QPainter &painter) {
+                PaintBlended(painter, m_previewTextPicture);
             };
     }
 
@@ -317,22 +315,19 @@ void TMainForm::LoadCloseButtons()
         ShowErrorBox(error);
 }
 
-void TMainForm::PaintOverBackground(QPainter &painter, const QWidget *box,
-                                    const TPNGObject &picture)
+void TMainForm::PaintBlended(QPainter &painter, const TPNGObject &picture)
 {
     if (picture.isEmpty())
         return;
-    // The box lies over BG2, which shows the background from the page's top-left corner, so
-    // the picture is blended over that part of the background.
-    const QPoint onPage = box->mapTo(box->window(), QPoint(0, 0));
-    QImage surface(box->size(), QImage::Format_RGB32);
-    surface.fill(palette().color(QPalette::Window));
-    {
-        QPainter under(&surface);
-        under.drawPixmap(QPoint(0, 0), m_bgPixmap, QRect(onPage, box->size()));
+    // The paint box has no background of its own, so whatever lies below it (the page
+    // background, or the design canvas under the logo on page 2) shows through the alpha.
+    auto found = m_blendImages.find(&picture);
+    if (found == m_blendImages.end()) {
+        Bitmap32 pixels;
+        PngToBitmap32(picture, pixels);
+        found = m_blendImages.emplace(&picture, pixels.asQImage().copy()).first;
     }
-    picture.draw(surface, QRect(0, 0, picture.width(), picture.height()));
-    painter.drawImage(0, 0, surface);
+    painter.drawImage(0, 0, found->second);
 }
 
 void TMainForm::UpdateGridRows()

@@ -89,7 +89,7 @@ private:
                            bool selected);
     bool DrawGrid1SelectCell(int column, int row);
     int CurrentIndex() const;
-    void PaintOverBackground(QPainter &painter, const QWidget *box, const TPNGObject &picture);
+    void PaintBlended(QPainter &painter, const TPNGObject &picture);
     void IncTemplateClick();
     void DecTemplateClick();
     void MorePicturesClickClick();
@@ -100,6 +100,8 @@ private:
     QPixmap m_bgPixmap;
     // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.
     std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
+    // The decorations' pictures with their alpha, converted once for painting.
+    std::unordered_map<const TPNGObject *, QImage> m_blendImages;
     TPNGObject m_logoPicture;
     TPNGObject m_moreTextPicture;
     TPNGObject m_previewTextPicture;

@@ -18,8 +18,10 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace GuiTest;
 
@@ -500,6 +502,21 @@ private slots:
             for (int y = 3; y < 3 + th; ++y)
                 dark = dark || image.pixelColor(x, y).value() < 60;
         QVERIFY(dark);
+
+        // Styling recolours the group's own radio buttons and check boxes, not other controls.
+        TPanel panel(nullptr, QStringLiteral("Panel11"), QStringLiteral("Sessions"));
+        panel.resize(300, 80);
+        auto *radio = new QRadioButton(QStringLiteral("Open popup once per session"), &panel);
+        radio->setGeometry(20, 30, 250, 20);
+        auto *edit = new QLineEdit(&panel);
+        edit->setGeometry(20, 55, 100, 20);
+        const QColor editBase = edit->palette().color(QPalette::Base);
+        StyleGroupPanel(&panel, QColor(245, 245, 245));
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QCOMPARE(pixelOf(radio, radio->width() - 2, 2), QColor(245, 245, 245));
+        QCOMPARE(pixelOf(&panel, 299, 79), GroupPanelColor);
+        QCOMPARE(edit->palette().color(QPalette::Base), editBase);
     }
 };
 
