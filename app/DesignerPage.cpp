@@ -345,7 +345,7 @@ void TDesignerPage::ShowObjectProperties()
         QStringList faces;
         for (int i = 0; i < m_fontName->count(); ++i)
             faces << m_fontName->itemText(i);
-        m_fontName->setCurrentIndex(IndexOfFace(faces, current->Font.Name));
+        m_fontName->setCurrentIndex(IndexOfFaceOrLookAlike(faces, current->Font.Name));
         SelectFontColor(current->Font.Color);
         m_fontSize->setEditText(QString::number(current->Font.Size));
         m_fontB->setChecked(current->Font.Bold);

@@ -18,11 +18,17 @@ namespace {
 // hair below the integer in floating point; cut toward zero only what is really fractional.
 int TruncPixel(long double value)
 {
+    // Far beyond any canvas; keeps the conversion to int defined for absurd texts.
+    constexpr long double Limit = 1 << 30;
+    value = std::clamp(value, -Limit, Limit);
     const long double nearest = std::nearbyint(value);
     if (std::fabs(value - nearest) < 1e-9L)
         return static_cast<int>(nearest);
     return static_cast<int>(std::trunc(value));
 }
+
+// A pasted novel on one line must not overflow the text rectangle's arithmetic.
+constexpr int MaxTextExtent = 1 << 24;
 
 // Sides below 2 pixels are widened by repeating the edge, which the resampler needs.
 Bitmap32 PadToResamplable(const Bitmap32 &source)
@@ -119,13 +125,14 @@ TRect DrawText(TMovingObject &object, TDesignCanvas &canvas, double &t)
             coverage->setTransform(transform);
             coverage->drawText(QPoint(0, ascent), lines[r]);
         }
-        maxWidth = std::max(maxWidth, metrics.horizontalAdvance(lines[r]));
+        maxWidth = std::max(maxWidth, std::min(metrics.horizontalAdvance(lines[r]), MaxTextExtent));
     }
     painter.resetTransform();
     if (coverage)
         coverage->resetTransform();
-    return TRect{object.X, object.Y, object.X + maxWidth,
-                 object.Y + static_cast<int>(lines.size()) * h};
+    const long long height =
+        std::min<long long>(static_cast<long long>(lines.size()) * h, MaxTextExtent);
+    return TRect{object.X, object.Y, object.X + maxWidth, object.Y + static_cast<int>(height)};
 }
 
 TRect DrawPicture(TMovingObject &object, TDesignCanvas &canvas)

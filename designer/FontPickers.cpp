@@ -44,11 +44,29 @@ int IndexOfFace(const QStringList &faces, const QString &face)
     return -1;
 }
 
+namespace {
+
+// The faces the designer names, with the free look-alike installed in their place.
+const char *const LookAlikes[][2] = {{"Comic Sans MS", "Comic Neue"},
+                                     {"Times New Roman", "Liberation Serif"},
+                                     {"Arial", "Liberation Sans"}};
+
+} // namespace
+
+int IndexOfFaceOrLookAlike(const QStringList &faces, const QString &face)
+{
+    const int index = IndexOfFace(faces, face);
+    if (index >= 0)
+        return index;
+    for (const auto &pair : LookAlikes)
+        if (QString::compare(face, QString::fromLatin1(pair[0]), Qt::CaseInsensitive) == 0)
+            return IndexOfFace(faces, QString::fromLatin1(pair[1]));
+    return -1;
+}
+
 QString DefaultFontFace(const QStringList &faces)
 {
-    static const char *const preferred[][2] = {{"Comic Sans MS", "Comic Neue"},
-                                               {"Times New Roman", "Liberation Serif"},
-                                               {"Arial", "Liberation Sans"}};
+    const auto &preferred = LookAlikes;
     for (const auto &pair : preferred) {
         const int index = IndexOfFace(faces, QString::fromLatin1(pair[0]));
         if (index >= 0)

@@ -21,6 +21,8 @@ QStringList SortedFaceNames(const QStringList &names);
 QString DefaultFontFace(const QStringList &faces);
 // Index of face in faces ignoring case, or -1.
 int IndexOfFace(const QStringList &faces, const QString &face);
+// Index of face, else of its installed look-alike ("Comic Sans MS" -> "Comic Neue" ...), or -1.
+int IndexOfFaceOrLookAlike(const QStringList &faces, const QString &face);
 
 // The 20 colours of the stock palette as 0x00BBGGRR, in palette order.
 const std::array<uint32_t, 20> &PaletteColors();

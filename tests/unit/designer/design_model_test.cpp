@@ -200,7 +200,7 @@ TEST(FontPickers, SizesAndParsing)
     EXPECT_EQ(FontSizeItems().join(','), "8,9,10,11,12,14,16,18,24,30,36,42,48,54,60,66,72");
     EXPECT_EQ(ParseFontSize("13"), 13);
     for (const QString &text : {QStringLiteral("abc"), QString(), QStringLiteral("12pt"),
-                               QStringLiteral("99999999999")}) {
+                                QStringLiteral("99999999999")}) {
         try {
             ParseFontSize(text);
             ADD_FAILURE() << "accepted " << text.toStdString();
@@ -227,6 +227,13 @@ TEST(FontPickers, FaceListIsSortedWithoutCaseDuplicatesAndDefaultsFollowTheOrder
     };
     for (const auto &[faces, expected] : cases)
         EXPECT_EQ(DefaultFontFace(faces), expected) << faces.join(',').toStdString();
+
+    // An object's face is found in the list itself, else through its look-alike.
+    const QStringList faces{"Comic Neue", "DejaVu Sans", "Liberation Serif"};
+    const std::pair<QString, int> lookups[] = {
+        {"comic neue", 0}, {"Comic Sans MS", 0}, {"Times New Roman", 2}, {"Arial", -1}, {"", -1}};
+    for (const auto &[face, expected] : lookups)
+        EXPECT_EQ(IndexOfFaceOrLookAlike(faces, face), expected) << face.toStdString();
 
     EnsureGuiApp();
     const QStringList installed = FontFaceList();
