@@ -384,7 +384,11 @@ void TMainForm::ShowPage(int n)
         auto *browser = findChild<QWebEngineView *>(QStringLiteral("PreviewBrowser"));
         if (browser)
             browser->setUrl(QUrl(QStringLiteral("about:blank")));
+        // A Back or Next click already waiting is dropped while the page is switching: handled
+        // here it would show another page, which this switch would then half overwrite.
+        m_switchingPage = true;
         QCoreApplication::processEvents();
+        m_switchingPage = false;
         const QString page = Output->WritePreviewFiles();
         if (browser && !page.isEmpty())
             browser->setUrl(QUrl::fromLocalFile(page));
@@ -399,11 +403,13 @@ void TMainForm::StyleGroupPanel(TPanel *panel)
 
 void TMainForm::BackButtonClick()
 {
-    ShowPage(CurrentPage - 1);
+    if (!m_switchingPage)
+        ShowPage(CurrentPage - 1);
 }
 void TMainForm::NextButtonClick()
 {
-    ShowPage(CurrentPage + 1);
+    if (!m_switchingPage)
+        ShowPage(CurrentPage + 1);
 }
 
 void TMainForm::UpdateBaseClick()

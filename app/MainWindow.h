@@ -96,6 +96,7 @@ private:
     void SetRemoveEnabled(bool enabled);
 
     QString m_programFolder;
+    bool m_switchingPage = false;
     std::unique_ptr<TPictureBase> m_base;
     QPixmap m_bgPixmap;
     // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.

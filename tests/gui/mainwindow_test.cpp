@@ -100,6 +100,7 @@ private slots:
         QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->isVisible(), false);
         QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->geometry(),
                  QRect(234, 476, 460, 40));
+        QCOMPARE(control<QWidget>(w.get(), "PreviewTextPaint")->geometry(), QRect(267, 4, 190, 40));
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
@@ -179,6 +180,45 @@ private slots:
         for (int page = 4; page >= 1; --page) {
             QTest::mouseClick(back, Qt::LeftButton);
             check(page);
+        }
+    }
+
+    void thePreviewIsRebuiltOnlyWhenComingFromPageThree()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        QAbstractButton *back = button(w.get(), "BackButton");
+        QAbstractButton *next = button(w.get(), "NextButton");
+        next->click();
+        next->click();
+        QVERIFY(w->TempFolders.isEmpty());
+        next->click();
+        QCOMPARE(w->CurrentPage, 4);
+        const qsizetype perPreview = w->TempFolders.size();
+        QVERIFY(perPreview > 0);
+        next->click();
+        back->click();
+        QCOMPARE(w->CurrentPage, 4);
+        QCOMPARE(w->TempFolders.size(), perPreview);
+        back->click();
+        next->click();
+        QCOMPARE(w->TempFolders.size(), 2 * perPreview);
+
+        // Clicks already queued when the preview switch lets events through are not run inside
+        // it (they would count from page 3): no second preview, and the page on show and
+        // CurrentPage stay in step.
+        for (QAbstractButton *queued : {next, back}) {
+            const qsizetype before = w->TempFolders.size();
+            back->click();
+            QMetaObject::invokeMethod(queued, "click", Qt::QueuedConnection);
+            next->click();
+            QCOMPARE(w->CurrentPage, 4);
+            QCOMPARE(w->TempFolders.size(), before + perPreview);
+            for (int n = 1; n <= 5; ++n)
+                QCOMPARE(control<TPanel>(w.get(), qPrintable(QStringLiteral("Panel%1").arg(n)))
+                             ->isVisible(),
+                         n == 4);
         }
     }
 
