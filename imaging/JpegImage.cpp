@@ -5,6 +5,8 @@
 #include <vector>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 namespace {
 
@@ -26,11 +28,16 @@ struct ErrorManager {
 }
 
 // Corrupt-data warnings (a truncated file among them) would otherwise decode as grey filler,
-// so they end the decoding like errors; trace messages are dropped.
+// so they end the decoding like errors. Warnings that leave the pixels whole are let through;
+// trace messages are dropped.
 void emitMessage(j_common_ptr cinfo, int level)
 {
-    if (level < 0)
-        errorExit(cinfo);
+    if (level >= 0)
+        return;
+    const int code = cinfo->err->msg_code;
+    if (code == JWRN_JFIF_MAJOR || code == JWRN_EXTRANEOUS_DATA)
+        return;
+    errorExit(cinfo);
 }
 
 void outputMessage(j_common_ptr) {}

@@ -90,6 +90,18 @@ TEST(JpegTest, DecodesColourGreyAndCmykToOpaquePixels)
     }
 }
 
+TEST(JpegTest, JunkBetweenMarkersIsSkipped)
+{
+    std::vector<unsigned char> grey(8 * 8);
+    for (size_t i = 0; i < grey.size(); ++i)
+        grey[i] = static_cast<unsigned char>(i * 4);
+    const QByteArray clean = encodeJpeg(8, 8, JCS_GRAYSCALE, 1, grey);
+    ASSERT_TRUE(clean.endsWith("\xFF\xD9"));
+    QByteArray junk = clean;
+    junk.insert(junk.size() - 2, "abc");
+    EXPECT_EQ(DecodeJpeg(junk), DecodeJpeg(clean));
+}
+
 TEST(JpegTest, BadInputRaisesTheLibraryMessage)
 {
     std::vector<unsigned char> rgb(64 * 64 * 3);
