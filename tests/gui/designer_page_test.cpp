@@ -328,6 +328,23 @@ private slots:
         QVERIFY(!Find<QPushButton>("Erase")->isEnabled());
     }
 
+    void documentSizeMovesTheFrameButNoObject()
+    {
+        Click("AddText");
+        for (int press = 0; press < 7; ++press)
+            Click("DecTemplate");
+        QCOMPARE(Find<QLabel>("ScaleSizeLabel")->text(), QStringLiteral("150 px x 150 px"));
+        QVERIFY(!Find<QAbstractButton>("DecTemplate")->isEnabled());
+        QVERIFY(Find<QAbstractButton>("IncTemplate")->isEnabled());
+        for (int at : {173, 174, 325, 326})
+            QCOMPARE(m_form->DesignBitmap.pixel(at, 250), DocumentFrameColor);
+        QCOMPARE(QPoint(Object(1)->X, Object(1)->Y), QPoint(50, 50));
+        // A new object's default position follows the document square.
+        m_form->Designer->SelectObject(nullptr);
+        Click("AddText");
+        QCOMPARE(QPoint(Object(2)->X, Object(2)->Y), QPoint(225, 225));
+    }
+
     void canvasShowsTheDesignInsideABlackFrame()
     {
         Click("AddText");
