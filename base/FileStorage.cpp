@@ -208,6 +208,8 @@ void AppendStorageItem(const QString &container, const QString &source)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw EFileError::CannotOpen(source, in.errorString());
+    if (in.size() > MaxOffset)
+        throw tooLarge(container);
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         throw cannotRead(source, in.errorString());

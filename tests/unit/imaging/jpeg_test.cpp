@@ -113,6 +113,11 @@ TEST(JpegTest, BadInputRaisesTheLibraryMessage)
     QByteArray badMarker = good;
     badMarker[good.size() / 2] = '\xFF';
     badMarker[good.size() / 2 + 1] = '\xC3'; // a marker the decoder does not expect mid-scan
+    // A frame header that claims 60000 x 60000 pixels: refused before any pixel memory is taken.
+    QByteArray huge = good;
+    const qsizetype sof = huge.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    huge.replace(sof + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4));
 
     const struct {
         const char *name;
@@ -124,6 +129,7 @@ TEST(JpegTest, BadInputRaisesTheLibraryMessage)
         {"header only", good.left(20), ""},
         {"truncated", good.left(good.size() / 2), ""},
         {"marker mid-scan", badMarker, ""},
+        {"huge", huge, "The JPEG picture is too large (60000 x 60000 pixels)."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
