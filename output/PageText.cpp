@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <QTemporaryFile>
+
 #include <cerrno>
+#include <cstdio>
 
 QByteArray NormalizeLineBreaks(const QByteArray &text)
 {
@@ -146,19 +149,40 @@ QByteArray ReadFileBytes(const QString &path)
     return bytes;
 }
 
-void WriteFileBytes(const QString &path, const QByteArray &bytes)
+void WriteFileBytes(const QString &path, const QByteArray &bytes, bool durable)
 {
-    QSaveFile file(path);
     errno = 0;
+    if (durable) {
+        QSaveFile file(path);
+        const auto fail = [&] {
+            const QString reason = errno != 0 ? EFileError::LastSystemReason() : file.errorString();
+            file.cancelWriting();
+            throw EFileError::CannotCreate(path, reason);
+        };
+        if (!file.open(QIODevice::WriteOnly))
+            fail();
+        if (file.write(bytes) != bytes.size())
+            fail();
+        if (!file.commit())
+            fail();
+        return;
+    }
+
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     const auto fail = [&] {
         const QString reason = errno != 0 ? EFileError::LastSystemReason() : file.errorString();
-        file.cancelWriting();
         throw EFileError::CannotCreate(path, reason);
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open())
         fail();
-    if (file.write(bytes) != bytes.size())
+    // Web files must be readable by the web server, not only by their owner.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    if (file.write(bytes) != bytes.size() || !file.flush())
         fail();
-    if (!file.commit())
+    file.close();
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
         fail();
+    file.setAutoRemove(false);
 }

@@ -36,5 +36,7 @@ QString JoinPath(const QString &folder, const QString &name);
 // Reads a whole file; "Cannot open file" when it cannot be read.
 QByteArray ReadFileBytes(const QString &path);
 // Writes a file to a new file beside it and renames it over the old one, so a failure leaves
-// any earlier file whole; "Cannot create file" on failure.
-void WriteFileBytes(const QString &path, const QByteArray &bytes);
+// any earlier file whole; "Cannot create file" on failure. A durable write also waits until
+// the bytes are on the disk before the rename (the user's page); files the program can make
+// again skip that wait.
+void WriteFileBytes(const QString &path, const QByteArray &bytes, bool durable = true);

@@ -31,15 +31,6 @@ TRect ClippedArea(const TRect &bounds, const Bitmap32 &image)
                  std::min(bounds.Right, image.width()), std::min(bounds.Bottom, image.height())};
 }
 
-void MakeAreaOpaque(Bitmap32 &image, const TRect &area)
-{
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        uint32_t *row = image.row(y);
-        for (int x = area.Left; x < area.Right; ++x)
-            row[x] |= 0xFF000000u;
-    }
-}
-
 // Inside a text's area only the pixels its glyphs covered stay opaque.
 void AlphaFromCoverage(Bitmap32 &image, const QImage &coverage, const TRect &area)
 {
@@ -139,12 +130,18 @@ TPixelRect FindClickArea(const Bitmap32 &image)
 TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
                              TPNGObject &OutputPicture)
 {
-    const int pixels = TemplateBitmap.width() * TemplateBitmap.height();
-    std::vector<uint8_t> savedAlpha(static_cast<size_t>(std::max(pixels, 0)));
-    for (int y = 0, i = 0; y < TemplateBitmap.height(); ++y) {
+    // The template's own alpha, one byte a pixel; kept between calls so that a composition
+    // allocates nothing of the picture's size.
+    static thread_local std::vector<uint8_t> savedAlpha;
+    const int width = TemplateBitmap.width();
+    const int height = TemplateBitmap.height();
+    savedAlpha.resize(static_cast<size_t>(std::max(width, 0)) *
+                      static_cast<size_t>(std::max(height, 0)));
+    for (int y = 0; y < height; ++y) {
         const uint32_t *row = TemplateBitmap.row(y);
-        for (int x = 0; x < TemplateBitmap.width(); ++x)
-            savedAlpha[static_cast<size_t>(i++)] = AlphaOf(row[x]);
+        uint8_t *saved = savedAlpha.data() + static_cast<size_t>(y) * width;
+        for (int x = 0; x < width; ++x)
+            saved[x] = AlphaOf(row[x]);
     }
 
     const int offset = DocumentOrigin(documentSize);
@@ -156,11 +153,10 @@ TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int 
         for (const auto &entry : model.DesignObjects) {
             TMovingObject &object = *entry;
             TPictureCoordinates inPicture(object, offset);
-            if (!object.IsPicture) {
-                MeasureObject(object, canvas);
-                MakeAreaOpaque(TemplateBitmap, ClippedArea(object.Bounds, TemplateBitmap));
+            // A text is drawn once, recording its glyphs' coverage; every pixel of its area then
+            // gets its alpha from that record, so no earlier opaque fill is needed.
+            if (!object.IsPicture)
                 canvas.ClearCoverage();
-            }
             DrawObject(object, canvas, nullptr);
             if (object.IsPicture) {
                 if (object.ButtonPicture)
@@ -174,11 +170,13 @@ TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int 
         }
     }
 
-    for (int y = 0, i = 0; y < TemplateBitmap.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         uint32_t *row = TemplateBitmap.row(y);
-        for (int x = 0; x < TemplateBitmap.width(); ++x, ++i)
-            if (savedAlpha[static_cast<size_t>(i)] > AlphaOf(row[x]))
-                row[x] = WithAlpha(row[x], savedAlpha[static_cast<size_t>(i)]);
+        const uint8_t *saved = savedAlpha.data() + static_cast<size_t>(y) * width;
+        for (int x = 0; x < width; ++x) {
+            const uint32_t alpha = std::max<uint32_t>(row[x] >> kAlphaShift, saved[x]);
+            row[x] = (row[x] & kColourMask) | (alpha << kAlphaShift);
+        }
     }
     Bitmap32ToPng(TemplateBitmap, OutputPicture);
     return closeArea;

@@ -7,10 +7,10 @@
 #include "output/PopupComposer.h"
 #include "output/ScriptBuilder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <optional>
@@ -25,20 +25,16 @@ QByteArray PixGif()
 
 namespace {
 
-void SavePicture(const TPNGObject &picture, const QString &path)
+// logo.png, script.js and pix.gif are made again by every output, so they skip the wait for the
+// disk that the user's page gets.
+constexpr bool kRegenerable = false;
+
+QByteArray EncodePicture(const TPNGObject &picture)
 {
-    QSaveFile file(path);
-    errno = 0;
-    const auto fail = [&] {
-        const QString reason = errno != 0 ? EFileError::LastSystemReason() : file.errorString();
-        file.cancelWriting();
-        throw EFileError::CannotCreate(path, reason);
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    picture.saveToStream(file);
-    if (!file.commit())
-        fail();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    picture.saveToStream(buffer);
+    return buffer.data();
 }
 
 } // namespace
@@ -52,7 +48,8 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     QDir().mkpath(folder);
 
     const TComposedPopup composed = source.ComposePopupImage();
-    SavePicture(composed.Encoded, JoinPath(folder, QStringLiteral("logo.png")));
+    WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded),
+                   kRegenerable);
 
     std::optional<QByteArray> existing;
     if (!page.isEmpty() && QFileInfo(page).isFile()) {
@@ -73,9 +70,10 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     values.CloseArea = composed.CloseArea;
     values.Settings = source.PopupSettings();
     const QByteArray script = BuildScript(ScriptTemplate(), ForPreview, values);
-    WriteFileBytes(JoinPath(folder, QStringLiteral("script.js")), NormalizeLineBreaks(script));
+    WriteFileBytes(JoinPath(folder, QStringLiteral("script.js")), NormalizeLineBreaks(script),
+                   kRegenerable);
 
-    WriteFileBytes(JoinPath(folder, QStringLiteral("pix.gif")), PixGif());
+    WriteFileBytes(JoinPath(folder, QStringLiteral("pix.gif")), PixGif(), kRegenerable);
     return written;
 }
 
