@@ -99,9 +99,10 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
     if (queued)
         return *queued;
     if (seams().record) {
-        // Recording without an answer means a test is running: take the first button offered
-        // rather than block in a modal loop.
-        for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
+        // Recording without an answer means a test is running: take the answer that changes
+        // nothing rather than block in a modal loop.
+        for (QMessageBox::StandardButton b :
+             {QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel})
             if (buttons.testFlag(b))
                 return b;
         return QMessageBox::NoButton;
