@@ -223,8 +223,10 @@ position = "---Position---;";
 
   function layout() {
     if (!root) return;
-    var viewWidth = doc.documentElement.clientWidth || window.innerWidth || width;
-    var viewHeight = doc.documentElement.clientHeight || window.innerHeight || height;
+    // Pages without a doctype report the viewport on the body, not on the root element.
+    var view = doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
+    var viewWidth = view.clientWidth || window.innerWidth || width;
+    var viewHeight = view.clientHeight || window.innerHeight || height;
     var scale = width > 0 && viewWidth < width ? viewWidth / width : 1;
     var shownWidth = width * scale;
     var shownHeight = height * scale;

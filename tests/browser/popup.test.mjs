@@ -7,10 +7,11 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
 const popupgen = process.env.VANTELLE_POPUPGEN;
+const content = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..', 'content');
 const screenshot = process.env.VANTELLE_POPUP_SCREENSHOT; // optional: where to save a picture
 let site;
 let server;
@@ -114,8 +115,11 @@ const plain = ['--size', '300', '--fill', 'FFCC3344', '--close-fill', 'FF202020'
   '--close-size', '30,30', '--close-at', '260,10', '--url', 'target.htm', '--every-time'];
 
 test('centred popup: picture, close control and its rectangle', async () => {
-  const s = makeSite('centred', [...plain, '--text', 'Summer|sale', '--text-at', '40,100',
-    '--font-size', '28', '--bold']);
+  // A shipped template and close button (24 x 24, drawn at 1.5 times: 36 x 36).
+  const s = makeSite('centred', ['--size', '300', '--template', path.join(content, 'Templates', '1.png'),
+    '--close-button', path.join(content, 'CloseButtons', '1.png'), '--close-scale', '1.5',
+    '--close-at', '240,28', '--url', 'target.htm', '--every-time', '--text', 'Summer sale!',
+    '--text-at', '30,34', '--font-size', '20', '--bold']);
   const { ctx, page, printed } = await open(s.http);
   const box = await shown(page);
   near(box.x, 250, 'left');
@@ -124,14 +128,23 @@ test('centred popup: picture, close control and its rectangle', async () => {
   near(box.height, 300, 'height');
   assert.equal(await page.evaluate(() => document.querySelector('[aria-label="Popup"] img').naturalWidth), 300);
 
-  // 30 x 30 at (260, 10) grown by 30 div 12 = 2 on every side.
+  // 36 x 36 at (240, 28) grown by 36 div 12 = 3 on every side.
   const close = page.getByRole('button', { name: 'Close' });
   const closeBox = await close.boundingBox();
-  near(closeBox.x, 250 + 258, 'close left');
-  near(closeBox.y, 150 + 8, 'close top');
-  near(closeBox.width, 34, 'close width');
-  near(closeBox.height, 34, 'close height');
+  near(closeBox.x, 250 + 237, 'close left');
+  near(closeBox.y, 150 + 25, 'close top');
+  near(closeBox.width, 42, 'close width');
+  near(closeBox.height, 42, 'close height');
   if (screenshot) await page.screenshot({ path: screenshot });
+
+  // A resized window centres it again, also on this page without a doctype and with long text.
+  await page.setViewportSize({ width: 700, height: 500 });
+  await page.waitForFunction(() => document.querySelector('[aria-label="Popup"]').getBoundingClientRect().top === 100);
+  const resized = await popup(page).boundingBox();
+  near(resized.x, 200, 'left after resizing');
+  near(resized.y, 100, 'top after resizing');
+  await page.setViewportSize({ width: 800, height: 600 });
+  await page.waitForFunction(() => document.querySelector('[aria-label="Popup"]').getBoundingClientRect().top === 150);
 
   await page.mouse.click(...centre(closeBox));
   await gone(page);

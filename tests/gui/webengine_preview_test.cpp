@@ -3,7 +3,12 @@
 
 #include "gui_helpers.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QWebEngineView>
 
 using namespace GuiTest;
@@ -70,6 +75,40 @@ private slots:
         m_form->ShowPage(5);
         m_form->ShowPage(4);
         QCOMPARE(m_form->TempFolders.size(), 2);
+    }
+
+    // With VANTELLE_SCREENSHOT_DIR set: pictures of pages 3 to 5 with the shipped picture base,
+    // a text and a close button, for the documentation.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("VANTELLE_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("VANTELLE_SCREENSHOT_DIR is not set");
+        m_form.reset();
+        ProgramFolder program;
+        const QString bin = QStringLiteral(VANTELLE_BINARY_DIR "/bin/");
+        for (const char *container : {"img.stg", "cbs.stg"})
+            QVERIFY(QFile::copy(bin + QLatin1String(container),
+                                program.path(QLatin1String(container))));
+        m_form = openWindow(program);
+        m_form->ShowPage(2);
+        control<QPlainTextEdit>(m_form.get(), "TextEdit")
+            ->setPlainText(QStringLiteral("Summer sale!"));
+        QTest::mouseClick(control<QPushButton>(m_form.get(), "AddText"), Qt::LeftButton);
+        auto *style = control<QComboBox>(m_form.get(), "CloseButtonStyle");
+        style->setCurrentIndex(1);
+        emit style->activated(1);
+        m_form->ShowPage(3);
+        QVERIFY(m_form->grab().save(QDir(dir).filePath(QStringLiteral("page3.png"))));
+        m_form->ShowPage(4);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QTRY_VERIFY_WITH_TIMEOUT(Count(browser->grab().toImage(), QColor(255, 255, 255)) <
+                                     browser->width() * browser->height() * 9 / 10,
+                                 20000);
+        QTest::qWait(500);
+        QVERIFY(m_form->grab().save(QDir(dir).filePath(QStringLiteral("page4.png"))));
+        m_form->ShowPage(5);
+        QVERIFY(m_form->grab().save(QDir(dir).filePath(QStringLiteral("page5.png"))));
     }
 };
 
