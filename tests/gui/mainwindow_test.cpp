@@ -229,6 +229,7 @@ private slots:
         QVERIFY(w->PictureList.empty());
         QCOMPARE(w->TemplateCount, 0);
         QVERIFY(w->CloseButtonList.empty());
+        QCOMPARE(control<QComboBox>(w.get(), "CloseButtonStyle")->count(), 1);
         QCOMPARE(grid(w.get())->rowCount(), 1);
         QCOMPARE(w->SelectedPicture(), nullptr);
         QVERIFY(!removeEnabled(w.get()));
@@ -347,8 +348,7 @@ private slots:
         QCOMPARE(Dialogs::takeShownMessages().size(), 1);
         QCOMPARE(w->CloseButtonList.size(), 2u);
         QVERIFY(w->CloseButtonList[0]->alphaScanline(0) != nullptr);
-        if (auto *style = w->findChild<QComboBox *>(QStringLiteral("CloseButtonStyle")))
-            QCOMPARE(style->count(), 3);
+        QCOMPARE(control<QComboBox>(w.get(), "CloseButtonStyle")->count(), 3);
     }
 
     void theGridRefusesEmptyCellsAndDrivesRemove()
