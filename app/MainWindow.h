@@ -77,7 +77,6 @@ private:
     void FormDestroy();
     void LoadResourcePictures();
     void CreatePictureButtons();
-    void LoadPictureBase();
     void LoadCloseButtons();
     void UpdateGridRows();
     void BackButtonClick();
