@@ -27,7 +27,7 @@ namespace {
 
 // logo.png, script.js and pix.gif are made again by every output, so they skip the wait for the
 // disk that the user's page gets.
-constexpr bool kRegenerable = false;
+constexpr bool kWaitForDisk = false;
 
 QByteArray EncodePicture(const TPNGObject &picture)
 {
@@ -49,7 +49,7 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
 
     const TComposedPopup composed = source.ComposePopupImage();
     WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded),
-                   kRegenerable);
+                   kWaitForDisk);
 
     std::optional<QByteArray> existing;
     if (!page.isEmpty() && QFileInfo(page).isFile()) {
@@ -71,9 +71,9 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     values.Settings = source.PopupSettings();
     const QByteArray script = BuildScript(ScriptTemplate(), ForPreview, values);
     WriteFileBytes(JoinPath(folder, QStringLiteral("script.js")), NormalizeLineBreaks(script),
-                   kRegenerable);
+                   kWaitForDisk);
 
-    WriteFileBytes(JoinPath(folder, QStringLiteral("pix.gif")), PixGif(), kRegenerable);
+    WriteFileBytes(JoinPath(folder, QStringLiteral("pix.gif")), PixGif(), kWaitForDisk);
     return written;
 }
 
