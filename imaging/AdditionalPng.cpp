@@ -5,7 +5,9 @@
 
 void PngToBitmap32(const TPNGObject &png, Bitmap32 &image)
 {
-    image.setSize(png.width(), png.height());
+    // Every pixel is written below, so a picture of the right size is not cleared first.
+    if (image.width() != png.width() || image.height() != png.height())
+        image.setSize(png.width(), png.height());
     for (int y = 0; y < image.height(); ++y)
         png.argbScanline(y, image.row(y));
 }

@@ -14,6 +14,10 @@
 #include <new>
 #include <typeinfo>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr uchar kSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
@@ -82,9 +86,78 @@ void readExactly(QIODevice &stream, void *to, qint64 count)
         throw EPngUnexpectedEnd();
 }
 
+#if defined(__SSE2__)
+// Average and Paeth for whole pixels of 4 bytes: the four channels of a pixel are worked in one
+// register, which the byte-serial scalar loop cannot do.
+template <size_t bpp> inline __m128i loadPixel(const uint8_t *p)
+{
+    uint32_t v = 0;
+    std::memcpy(&v, p, bpp);
+    return _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(v)), _mm_setzero_si128());
+}
+
+template <size_t bpp> inline void storePixel(uint8_t *p, __m128i v)
+{
+    const uint32_t packed = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(v, v)));
+    std::memcpy(p, &packed, bpp);
+}
+
+inline __m128i abs16(__m128i x)
+{
+    return _mm_max_epi16(x, _mm_sub_epi16(_mm_setzero_si128(), x));
+}
+
+inline __m128i select16(__m128i mask, __m128i yes, __m128i no)
+{
+    return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
+}
+
+template <size_t bpp> void unfilterPaethPixels(uint8_t *row, const uint8_t *prior, size_t length)
+{
+    const __m128i low = _mm_set1_epi16(0xFF);
+    __m128i a = _mm_setzero_si128(), c = _mm_setzero_si128();
+    for (size_t i = 0; i + bpp <= length; i += bpp) {
+        const __m128i b = loadPixel<bpp>(prior + i);
+        const __m128i x = loadPixel<bpp>(row + i);
+        const __m128i p = _mm_sub_epi16(b, c), q = _mm_sub_epi16(a, c);
+        const __m128i pa = abs16(p), pb = abs16(q), pc = abs16(_mm_add_epi16(p, q));
+        const __m128i smallest = _mm_min_epi16(pa, _mm_min_epi16(pb, pc));
+        const __m128i predictor = select16(_mm_cmpeq_epi16(pa, smallest), a,
+                                           select16(_mm_cmpeq_epi16(pb, smallest), b, c));
+        a = _mm_and_si128(_mm_add_epi16(x, predictor), low);
+        c = b;
+        storePixel<bpp>(row + i, a);
+    }
+}
+
+template <size_t bpp> void unfilterAveragePixels(uint8_t *row, const uint8_t *prior, size_t length)
+{
+    const __m128i low = _mm_set1_epi16(0xFF);
+    __m128i a = _mm_setzero_si128();
+    for (size_t i = 0; i + bpp <= length; i += bpp) {
+        const __m128i b = loadPixel<bpp>(prior + i);
+        const __m128i x = loadPixel<bpp>(row + i);
+        a = _mm_and_si128(_mm_add_epi16(x, _mm_srli_epi16(_mm_add_epi16(a, b), 1)), low);
+        storePixel<bpp>(row + i, a);
+    }
+}
+#endif
+
 // Reverses one PNG row filter in place. prior is the previous unfiltered row (zeros first).
 void unfilterRow(int filter, uint8_t *row, const uint8_t *prior, size_t length, size_t bpp)
 {
+#if defined(__SSE2__)
+    // Rows of 4-byte pixels always hold whole pixels. (For 3-byte pixels the partial loads and
+    // stores cost more than the scalar loop.)
+    if (filter == 4 && bpp == 4) {
+        unfilterPaethPixels<4>(row, prior, length);
+        return;
+    }
+    if (filter == 3 && bpp == 4) {
+        unfilterAveragePixels<4>(row, prior, length);
+        return;
+    }
+#endif
     switch (filter) {
     case 1:
         for (size_t i = bpp; i < length; ++i)
@@ -130,6 +203,9 @@ struct ZInflate {
         const int result = inflateInit(&z);
         if (result != Z_OK)
             throw EPNGZLIBError(result);
+        // Every chunk's CRC already guards the compressed bytes; the stream's own checksum
+        // would only cost time.
+        inflateValidate(&z, 0);
     }
     ~ZInflate() { inflateEnd(&z); }
 };
@@ -189,6 +265,7 @@ struct TPNGObject::Impl {
                 return false;
         return true;
     }
+    bool gammaIdentity = true;
 
     void clear()
     {
@@ -345,7 +422,25 @@ void TPNGObject::Impl::convertRow(const uint8_t *raw, int count, int y, int x0, 
         const int channels = type == 6 ? 4 : 3;
         const int step = channels * (depth / 8); // bytes per pixel
         const int sub = depth / 8;               // distance between samples
-        const bool identity = gammaIsIdentity();
+        const bool identity = gammaIdentity;
+        if (identity && !keyOut && dx == 1 && depth == 8) {
+            // The common case, kept free of branches so that it vectorises.
+            if (alphaOut) {
+                for (int i = 0; i < count; ++i) {
+                    const uint8_t *p = raw + 4 * size_t(i);
+                    px[x0 + i] =
+                        0xFF000000u | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+                    alphaOut[x0 + i] = p[3];
+                }
+            } else {
+                for (int i = 0; i < count; ++i) {
+                    const uint8_t *p = raw + 3 * size_t(i);
+                    px[x0 + i] =
+                        0xFF000000u | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+                }
+            }
+            return;
+        }
         for (int i = 0; i < count; ++i) {
             const uint8_t *s = raw + size_t(i) * size_t(step);
             const int x = x0 + i * dx;
@@ -416,6 +511,7 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
 {
     const int type = header->colorType();
     const int width = header->width(), height = header->height();
+    gammaIdentity = gammaIsIdentity();
     if (type == 0 || type == 4)
         buildGreyTable();
     if ((type == 0 || type == 2) && trns() && trns()->data().size() >= (type == 0 ? 2 : 6))

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QImage>
 
+#include <png.h>
+
 #include <gtest/gtest.h>
 
 using namespace pngtest;
@@ -144,6 +146,28 @@ TEST(PngDecode, TransparencyAndGammaMatchLibpng)
             expectMatchesLibpng(writeWithLibpng(p), describe(p, "tRNS + gAMA 45455"));
             p.gamma = 100000;
             expectMatchesLibpng(writeWithLibpng(p), describe(p, "tRNS + gAMA 100000"));
+        }
+    }
+}
+
+TEST(PngDecode, EveryRowFilterMatchesLibpng)
+{
+    // Each filter forced on every row, for pixel sizes of 1 byte or less, 3, 4, 6 and 8 bytes.
+    const struct {
+        int filter;
+        const char *name;
+    } filters[] = {{PNG_FILTER_NONE, "None"},
+                   {PNG_FILTER_SUB, "Sub"},
+                   {PNG_FILTER_UP, "Up"},
+                   {PNG_FILTER_AVG, "Average"},
+                   {PNG_FILTER_PAETH, "Paeth"}};
+    const Layout layouts[] = {{0, 2}, {2, 8}, {6, 8}, {4, 16}, {2, 16}, {6, 16}};
+    uint32_t seed = 300;
+    for (const auto &f : filters) {
+        for (const Layout &layout : layouts) {
+            Picture p = randomPicture(21, 9, layout.colorType, layout.bitDepth, seed++);
+            p.filters = f.filter;
+            expectMatchesLibpng(writeWithLibpng(p), describe(p, f.name));
         }
     }
 }

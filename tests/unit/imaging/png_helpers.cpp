@@ -83,6 +83,8 @@ QByteArray writeWithLibpng(const Picture &picture)
     png_set_write_fn(png, &out, writeBytes, flushNothing);
     if (picture.idatSize)
         png_set_compression_buffer_size(png, picture.idatSize);
+    if (picture.filters)
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, picture.filters);
     png_set_IHDR(png, info, png_uint_32(picture.width), png_uint_32(picture.height),
                  picture.bitDepth, picture.colorType,
                  picture.interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,

@@ -25,6 +25,7 @@ struct Picture {
     std::vector<uint8_t> trns;    // palette alphas, or the key sample(s) as 16-bit values
     uint32_t gamma = 0;           // gAMA value, 0 for none
     size_t idatSize = 0;          // largest IDAT chunk, 0 for libpng's default
+    int filters = 0;              // libpng's PNG_FILTER_* mask, 0 for its adaptive choice
 
     size_t rowBytes() const;
 };
