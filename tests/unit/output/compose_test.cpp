@@ -3,10 +3,9 @@
 #include "imaging/AdditionalPng.h"
 #include "imaging/PngImage.h"
 #include "output/PopupComposer.h"
+#include "output_helpers.h"
 
 #include <gtest/gtest.h>
-
-#include <QGuiApplication>
 
 namespace {
 
@@ -18,14 +17,7 @@ uint8_t Alpha(uint32_t pixel)
 // Text drawing needs the platform's font machinery.
 class ComposeTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "compose_test";
-        static char *argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureGuiApp(); }
 
     void MakeDesign(int size)
     {

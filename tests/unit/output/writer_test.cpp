@@ -6,13 +6,13 @@
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupWriter.h"
+#include "output_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -79,14 +79,7 @@ QString ErrorOf(const std::function<void()> &action)
 
 class WriterTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "writer_test";
-        static char *argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureGuiApp(); }
     QString Path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
