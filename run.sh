@@ -5,7 +5,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 VANTELLE_SKIP_NPM=1 ./tools/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)" --target vantelle-pro
+cmake --build build -j "$(nproc)" --target vantelle-pro vantelle-content
 
 exe=build/bin/vantelle-pro
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
