@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <QTemporaryFile>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstdio>
@@ -36,9 +37,14 @@ QByteArray NormalizeLineBreaks(const QByteArray &text)
     return out;
 }
 
+QByteArray FolderAddress(const QString &scriptFolderName)
+{
+    return QUrl::toPercentEncoding(scriptFolderName);
+}
+
 QByteArray ScriptTag(const QString &scriptFolderName)
 {
-    return "<!-- POPUP --><script src=" + QFile::encodeName(scriptFolderName) +
+    return "<!-- POPUP --><script src=" + FolderAddress(scriptFolderName) +
            "/script.js></script><!-- END -->";
 }
 

@@ -11,7 +11,12 @@
 // Splits at CR LF, CR and LF and ends every line with CR LF (no final empty line is added).
 QByteArray NormalizeLineBreaks(const QByteArray &text);
 
-// "<!-- POPUP --><script src=" + folder + "/script.js></script><!-- END -->".
+// The folder name as a relative address: letters, digits and "-._~" stay, every other byte
+// is percent-encoded, so a blank, quote, "#" or ">" in a name can break neither the tag's
+// unquoted src nor the address.
+QByteArray FolderAddress(const QString &scriptFolderName);
+
+// "<!-- POPUP --><script src=" + FolderAddress + "/script.js></script><!-- END -->".
 QByteArray ScriptTag(const QString &scriptFolderName);
 
 // The page with the tag in place: an earlier marker block is replaced at its position;

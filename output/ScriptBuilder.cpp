@@ -104,7 +104,7 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
         {"---RandomCookie---", "Cookie_ID_" + QByteArray::number(GetTickCount())},
         {"---Width---", size},
         {"---Height---", size},
-        {"---Path---", EscapeScriptString(values.ScriptFolderName) + "/"},
+        {"---Path---", FolderAddress(values.ScriptFolderName) + "/"},
         {"---ClickPoints---", PointList(values.ClickArea)},
         {"---ClosePoints---", PointList(values.CloseArea)},
         {"---HideCode---", hideCode},

@@ -61,10 +61,10 @@ after(async () => {
 });
 
 // A page with the popup added behind its body tag, and a link target beside it.
-function makeSite(name, args) {
+function makeSite(name, args, pageName = 'index.htm') {
   const dir = path.join(site, name);
   fs.mkdirSync(dir, { recursive: true });
-  const page = path.join(dir, 'index.htm');
+  const page = path.join(dir, pageName);
   fs.writeFileSync(page, `<html><head><title>${name}</title></head>\n` +
     '<body style="margin:0;background:#e8e8e8">\n' +
     '<h1 style="margin:16px">A page of the site</h1>\n' +
@@ -72,8 +72,8 @@ function makeSite(name, args) {
   fs.writeFileSync(path.join(dir, 'target.htm'), '<html><body><p>landed</p></body></html>\n');
   execFileSync(popupgen, ['--page', page, ...args], { stdio: ['ignore', 'ignore', 'inherit'] });
   assert.match(fs.readFileSync(page, 'latin1'),
-    new RegExp(`<body style="margin:0;background:#e8e8e8"><!-- POPUP --><script src=index\\.popup/script\\.js></script><!-- END -->\\r\\n`));
-  return { http: `${base}/${name}/index.htm`, file: pathToFileURL(page).href, dir };
+    /<body style="margin:0;background:#e8e8e8"><!-- POPUP --><script src=[^ >]+\/script\.js><\/script><!-- END -->\r\n/);
+  return { http: `${base}/${name}/${encodeURIComponent(pageName)}`, file: pathToFileURL(page).href, dir };
 }
 
 // Opens url in a fresh browser session and records everything the page prints.
@@ -317,4 +317,16 @@ test('typed link text with quotes and backslashes reaches the browser unchanged'
   assert.equal(new URL(page.url()).searchParams.get('q'), query);
   assert.deepEqual(printed, []);
   await ctx.close();
+});
+
+test('a page whose name holds blanks and "#" still finds its popup files', async () => {
+  const s = makeSite('names', plain, 'my page #1.htm');
+  assert.ok(fs.existsSync(path.join(s.dir, 'my page #1.popup', 'script.js')));
+  for (const url of [s.http, s.file]) {
+    const { ctx, page, printed } = await open(url);
+    const box = await shown(page);
+    near(box.width, 300, 'width');
+    assert.deepEqual(printed, []);
+    await ctx.close();
+  }
 });

@@ -69,8 +69,20 @@ TEST(PageInsertionTest, NamesOfFoldersAndFiles)
     EXPECT_EQ(ScriptFolderNameOf(QStringLiteral("/site/news.popup")), QStringLiteral("news.popup"));
     EXPECT_EQ(ScriptFolderNameOf(QStringLiteral("/site/my files//")), QStringLiteral("my files"));
     EXPECT_EQ(ScriptFolderNameOf(QStringLiteral("/")), QString());
-    EXPECT_EQ(ScriptTag(QStringLiteral("my files")),
-              "<!-- POPUP --><script src=my files/script.js></script><!-- END -->");
+    // Names become addresses: only characters that need it are percent-encoded.
+    const struct {
+        QString name;
+        QByteArray src;
+    } names[] = {{"news.popup", "news.popup"},
+                 {"my files", "my%20files"},
+                 {"a#b>c\"d'e=f", "a%23b%3Ec%22d%27e%3Df"},
+                 {"100%.popup", "100%25.popup"},
+                 {QString::fromUtf8("na\u00efve-_~"), "na%C3%AFve-_~"},
+                 {"", ""}};
+    for (const auto &n : names)
+        EXPECT_EQ(ScriptTag(n.name),
+                  "<!-- POPUP --><script src=" + n.src + "/script.js></script><!-- END -->")
+            << n.name.toStdString();
     EXPECT_EQ(PopupFolderForPage(QStringLiteral("/site/a.b.htm")),
               QStringLiteral("/site/a.b.popup"));
 

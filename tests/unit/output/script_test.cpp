@@ -158,7 +158,7 @@ TEST_F(ScriptTest, TypedTextCannotBreakTheScriptOrReachAnotherPlaceholder)
 
     EXPECT_EQ(Assignment(script, "action"),
               "action = \"HREF='a\\\"b\\'c\\\\d---Position---\\x3C/script>\\r\\n\\u00E9'\";");
-    EXPECT_EQ(Assignment(script, "Path"), "Path = \"say \\\"hi\\\".popup/\";");
+    EXPECT_EQ(Assignment(script, "Path"), "Path = \"say%20%22hi%22.popup/\";");
     EXPECT_EQ(Assignment(script, "position"), "position = \"left: 20px;  top: 35px;\";");
     EXPECT_EQ(Lines(script).size(), Lines(ScriptTemplate()).size());
 }

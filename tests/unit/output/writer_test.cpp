@@ -95,7 +95,7 @@ TEST_F(WriterTest, AddPopupWritesTheThreeFilesBesideThePage)
 
     EXPECT_EQ(written.ScriptFolderName, QStringLiteral("my page.popup"));
     EXPECT_EQ(Read(page),
-              "<html>\r\n<body bgcolor=white><!-- POPUP --><script src=my page.popup/"
+              "<html>\r\n<body bgcolor=white><!-- POPUP --><script src=my%20page.popup/"
               "script.js></script><!-- END -->\r\n<p>Welcome</p>\r\n</body></html>\r\n");
     TPNGObject logo;
     logo.loadFromFile(folder + QStringLiteral("/logo.png"));
@@ -110,7 +110,7 @@ TEST_F(WriterTest, AddPopupWritesTheThreeFilesBesideThePage)
                                   "21f90401000000002c"
                                   "00000000010001000002024401003b"));
     const QByteArray script = Read(folder + QStringLiteral("/script.js"));
-    EXPECT_TRUE(script.contains("\r\nPath = \"my page.popup/\";\r\n"));
+    EXPECT_TRUE(script.contains("\r\nPath = \"my%20page.popup/\";\r\n"));
     EXPECT_TRUE(script.contains("\r\nclick_points = '0, 99, 0, 0, 199, 0, 199, 99';\r\n"));
     EXPECT_TRUE(script.contains("openhow=\"<script>timeHide()</script>\";"));
 
