@@ -93,10 +93,12 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     }
     TempFolders << folder << files;
 
+    // Listed before they are written, so that a preview that fails half-way leaves nothing
+    // behind at exit either.
     const QString page = folder + QStringLiteral("/index.htm");
-    WritePopupFiles(source, page, files, true);
     TempFiles << page << files + QStringLiteral("/logo.png") << files + QStringLiteral("/pix.gif")
               << files + QStringLiteral("/script.js");
+    WritePopupFiles(source, page, files, true);
     return page;
 }
 

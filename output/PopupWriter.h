@@ -46,8 +46,8 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
                               bool ForPreview);
 
 // A fresh "Popup_<tick>" folder under tempDir with index.htm and a "files" folder; returns the
-// page's full path. Every folder made is appended to TempFolders at once, and the four files
-// to TempFiles once they are written.
+// page's full path. The folders and the four files are appended to TempFolders and TempFiles
+// before anything is written into them.
 QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
                           QStringList &TempFolders);
 

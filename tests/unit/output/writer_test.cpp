@@ -228,4 +228,27 @@ TEST_F(WriterTest, PreviewFoldersAreFreshAndAllRemovedAtTheEnd)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
+// A preview that fails half-way (script.js meets the file-size limit) still leaves nothing in
+// the temporary folder once the lists are cleaned up.
+TEST_F(WriterTest, FailedPreviewIsCleanedUpAsWell)
+{
+    QStringList files, folders;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = 6000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const QString error =
+        ErrorOf([&] { WritePreviewFiles(m_source, m_dir.path(), files, folders); });
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(error.contains(QStringLiteral("/files/script.js\". "))) << error.toStdString();
+    ASSERT_EQ(folders.size(), 2);
+    EXPECT_TRUE(QFileInfo(folders[1] + QStringLiteral("/logo.png")).isFile());
+    RemoveTempFiles(files, folders);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
 } // namespace
