@@ -123,7 +123,8 @@ private slots:
 
     void failureShowsTheErrorAndKeepsThePage()
     {
-        // /proc accepts no new files, so the page cannot be replaced: the error box says so.
+        // /proc accepts no new files or folders, even from root: the error box names the first
+        // file that could not be made and the page stays as it was.
         SetText("ExistingFileEdit", QStringLiteral("/proc/sys/kernel/ostype"));
         const QByteArray before = Read(QStringLiteral("/proc/sys/kernel/ostype"));
         Click("AddPopup");
