@@ -230,6 +230,8 @@ struct TPNGObject::Impl {
     std::vector<std::unique_ptr<TChunk>> chunks;
     TChunkIHDR *header = nullptr;
     std::array<uint8_t, 256> forward{}, inverse{};
+    // Whether forward is the identity, worked out once per decode for the fast row paths.
+    bool gammaIdentity = true;
     // Palette colours or grey levels as 0x00BBGGRR, gamma applied once.
     std::array<uint32_t, 256> colors{};
     int colorCount = 0;
@@ -265,7 +267,6 @@ struct TPNGObject::Impl {
                 return false;
         return true;
     }
-    bool gammaIdentity = true;
 
     void clear()
     {
