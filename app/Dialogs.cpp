@@ -63,7 +63,9 @@ QString getSaveFileName(QWidget *parent, const QString &caption, const QString &
     seams().lastStartPath = dir;
     if (auto answer = std::exchange(seams().fileName, std::nullopt))
         return *answer;
-    return QFileDialog::getSaveFileName(parent, caption, dir, qtFilter(filter));
+    // The chosen page is modified, not overwritten, so there is nothing to confirm.
+    return QFileDialog::getSaveFileName(parent, caption, dir, qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 QString getExistingDirectory(QWidget *parent, const QString &title, const QString &dir)
