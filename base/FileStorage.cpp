@@ -1,11 +1,13 @@
 #include "base/FileStorage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -20,6 +22,15 @@ struct Record {
     qint64 payload() const { return start + 4; }
     qint64 end() const { return start + 4 + length; }
 };
+
+// The platform's reason for a failed open. Qt words a directory in its own way; the program
+// reports the system's text for it like for every other failure.
+QString openFailure(const QString &path, const QFileDevice &file)
+{
+    if (QFileInfo(path).isDir())
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+    return file.errorString();
+}
 
 EFileError cannotRead(const QString &path, const QString &reason)
 {
@@ -137,7 +148,7 @@ void writeRecordFromFile(QSaveFile &out, const QString &container, const QString
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw EFileError::CannotOpen(source, in.errorString());
+        throw EFileError::CannotOpen(source, openFailure(source, in));
     const qint64 start = out.pos();
     writeAll(out, container, encodeLength(0).data(), 4);
     std::array<char, CopyChunk> buf{};
@@ -176,7 +187,7 @@ void WriteStorage(const QStringList &sources, const QString &container)
     // Written beside the old container and renamed over it, so a failure leaves the old one.
     QSaveFile out(container);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw EFileError::CannotCreate(container, out.errorString());
+        throw EFileError::CannotCreate(container, openFailure(container, out));
     for (const QString &source : sources)
         writeRecordFromFile(out, container, source);
     if (!out.commit())
@@ -191,7 +202,7 @@ TStorageItem LocateStorageItem(const QString &container, int index)
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists())
             return {};
-        throw EFileError::CannotOpen(container, file.errorString());
+        throw EFileError::CannotOpen(container, openFailure(container, file));
     }
     const std::optional<Record> r = findRecord(file, container, index);
     if (!r)
@@ -207,7 +218,7 @@ void AppendStorageItem(const QString &container, const QString &source)
     }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw EFileError::CannotOpen(source, in.errorString());
+        throw EFileError::CannotOpen(source, openFailure(source, in));
     if (in.size() > MaxOffset)
         throw tooLarge(container);
     const QByteArray bytes = in.readAll();
@@ -216,7 +227,7 @@ void AppendStorageItem(const QString &container, const QString &source)
 
     QFile file(container);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        throw EFileError::CannotOpen(container, file.errorString());
+        throw EFileError::CannotOpen(container, openFailure(container, file));
     // A new record behind a damaged one could never be found again.
     checkAllRecords(file, container);
     const qint64 oldSize = file.size();
@@ -242,7 +253,7 @@ void DeleteStorageItem(const QString &container, int index)
         return;
     QFile in(container);
     if (!in.open(QIODevice::ReadOnly))
-        throw EFileError::CannotOpen(container, in.errorString());
+        throw EFileError::CannotOpen(container, openFailure(container, in));
     const std::optional<Record> r = findRecord(in, container, index);
     if (!r)
         return;
@@ -250,7 +261,7 @@ void DeleteStorageItem(const QString &container, int index)
 
     QSaveFile out(container);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw EFileError::CannotCreate(container, out.errorString());
+        throw EFileError::CannotCreate(container, openFailure(container, out));
     copyRange(in, container, 0, r->start, out, container);
     copyRange(in, container, r->end(), size, out, container);
     if (!out.commit())

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -214,16 +215,32 @@ TEST_F(FileStorageTest, UnreadableSourceLeavesTheOldContainerWhole)
     EXPECT_FALSE(QFile::exists(path("new.stg")));
 }
 
-TEST_F(FileStorageTest, ContainerThatCannotBeCreatedNamesTheReason)
+TEST_F(FileStorageTest, FailuresNameThePathAndTheSystemReason)
 {
-    const QString target = path("no/such/folder/img.stg");
-    try {
-        WriteStorage({m_a}, target);
-        ADD_FAILURE() << "WriteStorage into a missing folder succeeded";
-    } catch (const EFileError &e) {
-        EXPECT_EQ(
-            e.message(),
-            QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(target));
+    const QString missingFolder = path("no/such/folder/img.stg");
+    const QString folder = m_dir.path();
+    WriteStorage({m_a}, m_container);
+    const struct {
+        const char *name;
+        std::function<void()> call;
+        QString expected;
+    } cases[] = {
+        {"container in a missing folder", [&] { WriteStorage({m_a}, missingFolder); },
+         QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(missingFolder)},
+        {"container is a folder", [&] { WriteStorage({m_a}, folder); },
+         QStringLiteral("Cannot create file \"%1\". Is a directory").arg(folder)},
+        {"source is a folder", [&] { AppendStorageItem(m_container, folder); },
+         QStringLiteral("Cannot open file \"%1\". Is a directory").arg(folder)},
+        {"locate in a folder", [&] { LocateStorageItem(folder, 0); },
+         QStringLiteral("Cannot open file \"%1\". Is a directory").arg(folder)},
+    };
+    for (const auto &c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const EFileError &e) {
+            EXPECT_EQ(e.message(), c.expected) << c.name;
+        }
     }
 }
 
