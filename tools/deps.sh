@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   fonts-liberation fonts-comic-neue fonts-dejavu-core
-  chromium nodejs npm
+  chromium
 )
 
 missing=()
@@ -20,6 +20,11 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+# Node.js may come from another packaging that carries npm inside it; only a machine without
+# the commands gets Debian's packages.
+if ! command -v node >/dev/null 2>&1; then missing+=(nodejs); fi
+if ! command -v npm >/dev/null 2>&1; then missing+=(npm); fi
 
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
