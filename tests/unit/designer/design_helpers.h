@@ -1,5 +1,7 @@
 #pragma once
 
+#include "unit_support.h"
+
 #include "imaging/Bitmap32.h"
 
 #include <cstdint>
@@ -7,8 +9,6 @@
 
 class TPNGObject;
 
-// Fonts and painting need a GUI application; every test calls this first.
-void EnsureGuiApp();
 
 // A PNG picture of width x height filled with one 0xAARRGGBB value.
 std::unique_ptr<TPNGObject> SolidPicture(int width, int height, uint32_t argb);

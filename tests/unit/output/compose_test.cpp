@@ -3,7 +3,7 @@
 #include "imaging/AdditionalPng.h"
 #include "imaging/PngImage.h"
 #include "output/PopupComposer.h"
-#include "output_helpers.h"
+#include "unit_support.h"
 
 #include <gtest/gtest.h>
 

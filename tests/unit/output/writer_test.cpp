@@ -6,7 +6,7 @@
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupWriter.h"
-#include "output_helpers.h"
+#include "unit_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output_helpers.h"
+#include "unit_support.h"
 
 #include <QGuiApplication>
 
@@ -9,7 +9,7 @@ void EnsureGuiApp()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "output_tests";
+    static char name[] = "vantelle_unit_tests";
     static char *argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 }
