@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev qt6-webengine-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
   zlib1g-dev libjpeg62-turbo-dev
   libpng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
@@ -31,7 +31,7 @@ if ((${#missing[@]})); then
   sudo=""
   if [ "$(id -u)" != 0 ]; then sudo="sudo"; fi
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
