@@ -7,7 +7,7 @@
 #include "app/DesignerPage.h"
 #include "app/OutputPages.h"
 #include "imaging/Bitmap32.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QColor>
 #include <QImage>

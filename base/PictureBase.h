@@ -4,7 +4,7 @@
 // (usr.stg) and the close-button pictures (cbs.stg). Headless; every failure is an exception or
 // a message in a returned list, never a dialog.
 
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupWriter.h"

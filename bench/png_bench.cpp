@@ -4,7 +4,7 @@
 // zlib alone deflating the same filtered rows. Compare medians of --benchmark_repetitions=5.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <benchmark/benchmark.h>
 

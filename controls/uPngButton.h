@@ -4,7 +4,7 @@
 // that lights up under the pointer and darkens while held. Disabled, it shows a greyscale copy
 // of its icon and a grey caption.
 
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QColor>
 #include <QRect>

@@ -3,7 +3,7 @@
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QFontMetrics>
 #include <QTransform>

@@ -1,6 +1,6 @@
 #include "designer/MovingObject.h"
 
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 TMovingObject::TMovingObject(int documentSize) : ScaledPicture(std::make_unique<TPNGObject>())
 {

@@ -2,7 +2,7 @@
 // picture paths: conversion to a 32-bit picture, drawing, re-encoding and decoding again.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -3,7 +3,7 @@
 // file changed by exactly one record.
 
 #include "base/FileStorage.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "imaging/AdditionalPng.h"
 
 #include "imaging/AlphaStretch.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 void PngToBitmap32(const TPNGObject &png, Bitmap32 &image)
 {

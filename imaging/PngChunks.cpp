@@ -1,7 +1,7 @@
 #include "imaging/PngChunks.h"
 
 #include "imaging/PngErrors.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QIODevice>
 

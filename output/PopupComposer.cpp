@@ -3,7 +3,7 @@
 #include "designer/DesignModel.h"
 #include "designer/DesignRenderer.h"
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include "app/Dialogs.h"
 #include "gui_helpers.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QDir>
 #include <QFile>

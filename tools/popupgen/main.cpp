@@ -5,7 +5,7 @@
 #include "designer/MovingObject.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"

@@ -7,7 +7,7 @@
 
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <QByteArray>
 #include <QFile>

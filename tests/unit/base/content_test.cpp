@@ -4,7 +4,7 @@
 
 #include "base/FileStorage.h"
 #include "imaging/JpegImage.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "design_helpers.h"
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 std::unique_ptr<TPNGObject> SolidPicture(int width, int height, uint32_t argb)
 {

@@ -1,7 +1,7 @@
 #include "designer/DesignModel.h"
 #include "designer/DesignRenderer.h"
 #include "imaging/Bitmap32.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "design_helpers.h"
 

@@ -1,7 +1,7 @@
 // Moving pictures between the PNG object and the 32-bit picture, alpha kept both ways.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "png_helpers.h"
 

@@ -2,7 +2,7 @@
 // gamma, split image data, and the conformance images when they are at hand.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "png_helpers.h"
 

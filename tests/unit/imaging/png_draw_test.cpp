@@ -2,7 +2,7 @@
 // repeating pixels, and the transparent colour of each picture kind.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "png_helpers.h"
 

@@ -2,7 +2,7 @@
 // ways a picture is built in memory: assignment from an image and alpha creation.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "png_helpers.h"
 

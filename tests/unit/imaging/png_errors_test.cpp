@@ -2,7 +2,7 @@
 // sees, and the limits that keep hostile files from taking memory their data cannot fill.
 
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "png_helpers.h"
 

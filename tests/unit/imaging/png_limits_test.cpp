@@ -2,7 +2,7 @@
 // beyond 8 MB, and a small file never makes it reserve memory that its data cannot fill.
 // Allocation is measured by replacing the global operator new in this test program.
 
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "png_helpers.h"
 

@@ -1,7 +1,7 @@
 #include "designer/DesignModel.h"
 #include "designer/DesignRenderer.h"
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 #include "output/PopupComposer.h"
 #include "unit_support.h"
 

@@ -1,6 +1,6 @@
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 #include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"

@@ -1,4 +1,4 @@
-#include "imaging/PngImage.h"
+#include "imaging/PngObject.h"
 
 #include "imaging/AdditionalPng.h"
 
