@@ -12,6 +12,7 @@
 #include "imaging/AdditionalPng.h"
 #include "imaging/AlphaStretch.h"
 #include "imaging/JpegImage.h"
+#include "output/PopupWriter.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -259,10 +260,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormDestroy()
 {
-    for (const QString &file : std::as_const(TempFiles))
-        QFile::remove(file);
-    for (auto it = TempFolders.crbegin(); it != TempFolders.crend(); ++it)
-        QDir().rmdir(*it);
+    RemoveTempFiles(TempFiles, TempFolders);
     TempFiles.clear();
     TempFolders.clear();
 }
