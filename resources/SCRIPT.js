@@ -149,9 +149,10 @@ position = "---Position---;";
     return el;
   }
 
-  function spacer() {
+  // A picture from the popup's folder that fills its parent.
+  function fillingImage(name) {
     var img = reset(doc.createElement('img'));
-    img.src = folder + 'pix.gif';
+    img.src = folder + name;
     img.alt = '';
     img.draggable = false;
     img.style.left = '0';
@@ -159,6 +160,10 @@ position = "---Position---;";
     img.style.width = '100%';
     img.style.height = '100%';
     return img;
+  }
+
+  function spacer() {
+    return fillingImage('pix.gif');
   }
 
   function build() {
@@ -169,14 +174,7 @@ position = "---Position---;";
     root.style.overflow = 'visible';
     root.style.pointerEvents = 'none';
 
-    var picture = reset(doc.createElement('img'));
-    picture.src = folder + 'logo.png';
-    picture.alt = '';
-    picture.draggable = false;
-    picture.style.left = '0';
-    picture.style.top = '0';
-    picture.style.width = '100%';
-    picture.style.height = '100%';
+    var picture = fillingImage('logo.png');
     picture.style.pointerEvents = 'none';
     root.appendChild(picture);
 
