@@ -92,8 +92,21 @@ position = "---Position---;";
   var hideAfter = /<script[^>]*>\s*timeHided\(\s*(-?\d+)\s*\)\s*;?\s*<\/script>/i.exec(String(need_hide));
   var oncePerSession = /<script[^>]*>\s*timeHide\(\s*\)\s*;?\s*<\/script>/i.test(String(openhow));
 
+  // Fields where Escape belongs to the visitor's typing (a search box, say), not to the popup.
+  var nonTextInputs = /^(button|checkbox|color|file|hidden|image|radio|range|reset|submit)$/i;
+  function editable(el) {
+    if (!el || el.nodeType !== 1) return false;
+    if (el.isContentEditable) return true;
+    var tag = el.tagName.toLowerCase();
+    if (tag === 'textarea' || tag === 'select') return true;
+    return tag === 'input' && !nonTextInputs.test(el.type || '');
+  }
+
   function onKey(event) {
-    if (event.key === 'Escape' || event.key === 'Esc') close_up();
+    if (event.key !== 'Escape' && event.key !== 'Esc') return;
+    var focused = doc.activeElement;
+    if (root && focused && root.contains(focused)) close_up();
+    else if (!editable(focused)) close_up();
   }
 
   function close_up() {
@@ -108,28 +121,59 @@ position = "---Position---;";
     root = null;
   }
 
+  // Browsers keep timer delays in 32 bits and fire longer ones at once, so a long wait is
+  // made of several timers.
+  var longestTimer = 2147483647;
   function timeHided(ms) {
     if (closed) return;
     if (hideTimer) clearTimeout(hideTimer);
-    hideTimer = setTimeout(close_up, Math.max(0, Number(ms) || 0));
+    var left = Math.max(0, Number(ms) || 0);
+    (function wait() {
+      var step = Math.min(left, longestTimer);
+      left -= step;
+      hideTimer = setTimeout(left > 0 ? wait : close_up, step);
+    })();
   }
 
-  // One showing per browser session: a session cookie marks the popup as seen. Where cookies
-  // are refused the popup simply shows every time.
-  function timeHide() {
-    var name = String(Cookie_unique);
+  function hasCookie(name) {
     try {
-      var seen = doc.cookie.split(';').some(function (part) {
+      return doc.cookie.split(';').some(function (part) {
         return part.replace(/^\s+/, '').indexOf(name + '=') === 0;
       });
-      if (seen) {
-        close_up();
-        return;
-      }
-      doc.cookie = name + '=1; Path=/; SameSite=Lax' + (location.protocol === 'https:' ? '; Secure' : '');
     } catch (e) {
+      return false;
+    }
+  }
+
+  function storage(kind) {
+    try {
+      return window[kind] || null;
+    } catch (e) {
+      return null;
+    }
+  }
+
+  // One showing per browser session: a session cookie marks the popup as seen. Pages opened
+  // from disk keep no cookies, so there the mark goes into the tab's session storage. Where
+  // both are refused the popup simply shows every time.
+  function timeHide() {
+    var name = String(Cookie_unique);
+    var session = storage('sessionStorage');
+    var seen = hasCookie(name);
+    try {
+      seen = seen || (session && session.getItem(name) === '1');
+    } catch (e) { /* storage refused: the cookie alone decides */ }
+    if (seen) {
+      close_up();
       return;
     }
+    try {
+      doc.cookie = name + '=1; Path=/; SameSite=Lax' + (location.protocol === 'https:' ? '; Secure' : '');
+    } catch (e) { /* cookies refused */ }
+    if (hasCookie(name)) return;
+    try {
+      if (session) session.setItem(name, '1');
+    } catch (e) { /* storage refused too */ }
   }
 
   function reset(el) {
@@ -225,7 +269,11 @@ position = "---Position---;";
     var view = doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
     var viewWidth = view.clientWidth || window.innerWidth || width;
     var viewHeight = view.clientHeight || window.innerHeight || height;
-    var scale = width > 0 && viewWidth < width ? viewWidth / width : 1;
+    // Shrunk to fit the window both ways, so that every part of it, the close area above all,
+    // can be reached.
+    var scale = 1;
+    if (width > 0 && viewWidth < width) scale = viewWidth / width;
+    if (height > 0 && viewHeight < height * scale) scale = viewHeight / height;
     var shownWidth = width * scale;
     var shownHeight = height * scale;
 
