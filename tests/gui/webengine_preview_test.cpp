@@ -58,16 +58,23 @@ private slots:
         // The 500-pixel magenta popup, centred in the 692 x 465 view, fills most of it.
         const QColor magenta(230, 20, 200);
         QTRY_VERIFY_WITH_TIMEOUT(Count(browser->grab().toImage(), magenta) > 100000, 20000);
-        // Centred across the view: columns 96 to 595.
+        // Shrunk to the view's 465-pixel height, so all of it shows, and centred across the
+        // view: columns 114 to 578, rows 0 to 464.
         const QImage shot = browser->grab().toImage();
-        int left = shot.width(), right = -1;
+        int left = shot.width(), right = -1, top = shot.height(), bottom = -1;
         for (int x = 0; x < shot.width(); ++x)
             if (Count(shot.copy(x, 0, 1, shot.height()), magenta) > shot.height() / 2) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
-        QVERIFY2(qAbs(left - 96) <= 1 && qAbs(right - 595) <= 1,
-                 qPrintable(QStringLiteral("popup columns %1 to %2").arg(left).arg(right)));
+        for (int y = 0; y < shot.height(); ++y)
+            if (Count(shot.copy(0, y, shot.width(), 1), magenta) > 400) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        QVERIFY2(qAbs(left - 114) <= 1 && qAbs(right - 578) <= 1 && top == 0 && bottom == 464,
+                 qPrintable(QStringLiteral("popup columns %1 to %2, rows %3 to %4")
+                                .arg(left).arg(right).arg(top).arg(bottom)));
     }
 
     void backFromTheOutputPageKeepsThePreview()
