@@ -1,5 +1,6 @@
-// Page insertion on arbitrary bytes: a page that is accepted always gets exactly the tag and
-// comes back with CR LF line ends only; one that is refused is refused with an error.
+// Page insertion on arbitrary bytes: a page that is accepted always gets exactly the tag, comes
+// back with CR LF line ends only and stays the same when the tag is inserted again; one that is
+// refused is refused with an error.
 
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
@@ -27,5 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (cr && (i + 1 == result.size() || result[i + 1] != '\n')))
             std::abort();
     }
+    // Add popup run again finds the block it wrote and changes nothing.
+    if (InsertPopupTag(std::optional<QByteArray>(result), tag) != result)
+        std::abort();
     return 0;
 }

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 QByteArray NormalizeLineBreaks(const QByteArray &text)
 {
@@ -67,6 +68,22 @@ qsizetype FindBodyTagEnd(const QByteArray &text)
     return r < 0 ? -1 : r + 1;
 }
 
+// The earliest marker block: the first end marker that has a start marker before it, paired
+// with the nearest such start marker. A stray start or end marker never pairs with a block
+// written later, so the block that Add popup writes is the one it finds again. The markers
+// share no characters that could overlap, so plain searches suffice.
+std::optional<std::pair<qsizetype, qsizetype>> FindMarkerBlock(const QByteArray &text)
+{
+    const qsizetype firstStart = text.indexOf(kStartMarker);
+    if (firstStart < 0)
+        return std::nullopt;
+    const qsizetype end = text.indexOf(kEndMarker, firstStart + kStartMarker.size());
+    if (end < 0)
+        return std::nullopt;
+    const qsizetype start = text.lastIndexOf(kStartMarker, end - kStartMarker.size());
+    return std::make_pair(start, end + kEndMarker.size());
+}
+
 } // namespace
 
 QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag)
@@ -75,21 +92,12 @@ QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArra
     qsizetype at = -1;
     if (page) {
         text = NormalizeLineBreaks(*page);
-        const qsizetype start = text.indexOf(kStartMarker);
-        if (start >= 0) {
-            const qsizetype end = text.indexOf(kEndMarker);
-            if (end >= 0) {
-                // A first END before the first POPUP removes nothing; the new block then goes
-                // right in front of that start marker.
-                const qsizetype count = end - start + kEndMarker.size();
-                if (count > 0)
-                    text.remove(start, count);
-                at = start;
-                text = NormalizeLineBreaks(text);
-            }
-        }
-        if (at < 0)
+        if (const auto block = FindMarkerBlock(text)) {
+            text.remove(block->first, block->second - block->first);
+            at = block->first;
+        } else {
             at = FindBodyTagEnd(text);
+        }
     } else {
         text = "<BODY>\r\n\r\n</BODY>\r\n";
         at = 8;

@@ -19,8 +19,10 @@ QByteArray FolderAddress(const QString &scriptFolderName);
 // "<!-- POPUP --><script src=" + FolderAddress + "/script.js></script><!-- END -->".
 QByteArray ScriptTag(const QString &scriptFolderName);
 
-// The page with the tag in place: an earlier marker block is replaced at its position;
-// otherwise the tag goes right behind the first "<body...>" tag, or at the end of the page.
+// The page with the tag in place: the first marker block (an end marker and the nearest start
+// marker before it) is replaced at its position; otherwise the tag goes right behind the first
+// "<body...>" tag, or at the end of the page. Stray markers stay as they are, and running it
+// again on its own result gives the same page.
 // Without a page, a new three-line page holds the tag. The result has CR LF line ends.
 QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag);
 
