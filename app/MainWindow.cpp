@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "base/PictureBase.h"
+#include "base/ProgramPaths.h"
 #include "controls/GroupFrame.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
@@ -63,10 +64,21 @@ QPushButton *windowButton(QWidget *parent, const QString &name, const QString &c
 TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(parent)
 {
     MainForm = this;
-    m_programFolder =
-        programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
-    if (!m_programFolder.endsWith(QLatin1Char('/')))
-        m_programFolder += QLatin1Char('/');
+    TProgramPaths paths;
+    if (programFolder.isEmpty()) {
+        paths = ResolveProgramPaths();
+    } else {
+        paths.dataFolder = programFolder.endsWith(QLatin1Char('/'))
+                               ? programFolder
+                               : programFolder + QLatin1Char('/');
+        paths.userFolder = paths.dataFolder;
+        paths.portable = true;
+    }
+    m_programFolder = paths.dataFolder;
+    m_userFolder = paths.userFolder;
+    // The user's own folder may not exist yet on a first start of an installed program.
+    if (!paths.portable)
+        QDir().mkpath(m_userFolder);
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -177,7 +189,7 @@ void TMainForm::FormCreate()
 {
     GroupFillColor = QColor(245, 245, 245);
     TemplateStorage = m_programFolder + QStringLiteral("img.stg");
-    UserStorage = m_programFolder + QStringLiteral("usr.stg");
+    UserStorage = m_userFolder + QStringLiteral("usr.stg");
     CloseButtonStorage = m_programFolder + QStringLiteral("cbs.stg");
     m_base =
         std::make_unique<TPictureBase>(PictureList, TemplateCount, TemplateStorage, UserStorage);

@@ -32,8 +32,9 @@ class TMainForm : public QWidget {
     Q_OBJECT
 public:
     // programFolder is where the containers, "UpdateBaseMarker.txt" and "Resources/" are looked
-    // for (with or without a trailing separator); empty means the executable's folder. Tests
-    // point it at a scratch folder so they never touch the containers beside the program.
+    // for (with or without a trailing separator); empty means the folders ResolveProgramPaths
+    // finds for the executable. Tests point it at a scratch folder so they never touch the
+    // containers beside the program.
     explicit TMainForm(const QString &programFolder = QString(), QWidget *parent = nullptr);
     ~TMainForm() override;
     TMainForm(const TMainForm &) = delete;
@@ -66,6 +67,8 @@ public:
 
     // The folder the program's files are read from, with its trailing separator.
     const QString &ProgramFolder() const noexcept { return m_programFolder; }
+    // The folder that holds usr.stg, with its trailing separator.
+    const QString &UserFolder() const noexcept { return m_userFolder; }
 
     std::unique_ptr<TDesignerPage> Designer;
     std::unique_ptr<TOutputPages> Output;
@@ -95,6 +98,7 @@ private:
     void SetRemoveEnabled(bool enabled);
 
     QString m_programFolder;
+    QString m_userFolder;
     bool m_switchingPage = false;
     std::unique_ptr<TPictureBase> m_base;
     QPixmap m_bgPixmap;

@@ -1,12 +1,21 @@
 #include "app/AppStart.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv), false);
+    if (commandLine.exit) {
+        PrintCommandLineText(commandLine);
+        return commandLine.exitCode;
+    }
     PrepareProcess();
-    QApplication app(argc, argv);
+    // Qt sees only the program name; the command line above was the program's own.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     SetInitialTitle();
     int result = 0;
     {

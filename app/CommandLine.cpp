@@ -1,0 +1,108 @@
+#include "app/CommandLine.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifndef VANTELLE_VERSION
+#error "VANTELLE_VERSION is set by the build"
+#endif
+
+namespace {
+
+const QLatin1String Program("vantelle-pro");
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: vantelle-pro [FILE.vpopup]\n"
+        "Vantelle Pro builds a picture popup for a web page: choose a picture, place texts and a\n"
+        "close button on it, set how the popup behaves, preview it and write the web files.\n"
+        "\n"
+        "  FILE.vpopup   open this design\n"
+        "  -h, --help    show this help and exit\n"
+        "  --version     show the version and exit\n");
+}
+
+TCommandLine refuse(const QString &message)
+{
+    TCommandLine result;
+    result.exit = true;
+    result.exitCode = 2;
+    result.toStandardError = true;
+    result.text = Program + QStringLiteral(": ") + message + QLatin1Char('\n');
+    return result;
+}
+
+TCommandLine print(const QString &text)
+{
+    TCommandLine result;
+    result.exit = true;
+    result.text = text;
+    return result;
+}
+
+} // namespace
+
+TCommandLine ParseCommandLine(const QStringList &arguments, bool canOpenDesigns)
+{
+    QStringList files;
+    bool optionsEnded = false;
+    for (const QString &argument : arguments) {
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && (argument == QLatin1String("--help") ||
+                                     argument == QLatin1String("-h"))) {
+            return print(usage());
+        } else if (!optionsEnded && argument == QLatin1String("--version")) {
+            return print(QStringLiteral("Vantelle Pro " VANTELLE_VERSION "\n"));
+        } else if (!optionsEnded && argument.startsWith(QLatin1Char('-')) &&
+                   argument != QLatin1String("-")) {
+            return refuse(QStringLiteral("unknown option '%1'\nTry 'vantelle-pro --help' for "
+                                         "more information.")
+                              .arg(argument));
+        } else {
+            files << argument;
+        }
+    }
+    if (files.isEmpty())
+        return {};
+    if (files.size() > 1)
+        return refuse(QStringLiteral("one design at a time, but %1 files were given").arg(files.size()));
+    const QString &file = files.first();
+    if (!file.endsWith(QLatin1String(".vpopup"), Qt::CaseInsensitive))
+        return refuse(QStringLiteral("'%1' is not a design file (FILE.vpopup)").arg(file));
+    if (!canOpenDesigns)
+        return refuse(QStringLiteral("cannot open '%1': this version of Vantelle Pro does not "
+                                     "open design files yet")
+                          .arg(file));
+    const QByteArray name = QFile::encodeName(file);
+    if (std::FILE *probe = std::fopen(name.constData(), "rb")) {
+        std::fclose(probe);
+    } else {
+        return refuse(QStringLiteral("cannot open '%1': %2")
+                          .arg(file, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    TCommandLine result;
+    result.designFile = QFileInfo(file).absoluteFilePath();
+    return result;
+}
+
+QStringList ArgumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return arguments;
+}
+
+void PrintCommandLineText(const TCommandLine &result)
+{
+    const QByteArray bytes = result.text.toLocal8Bit();
+    std::FILE *stream = result.toStandardError ? stderr : stdout;
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}

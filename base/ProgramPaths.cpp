@@ -1,0 +1,78 @@
+#include "base/ProgramPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+
+const QLatin1String ProgramDirName("vantelle-pro");
+
+QString withSlash(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+bool holdsProgramData(const QString &folder)
+{
+    return QFileInfo::exists(folder + QStringLiteral("img.stg")) ||
+           QFileInfo::exists(folder + QStringLiteral("cbs.stg"));
+}
+
+// access() asks the kernel, so read-only mounts and ACLs count, not only the mode bits.
+bool writableFolder(const QString &folder)
+{
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+} // namespace
+
+TProgramPaths ResolveProgramPaths(const QString &executableFolder, const QStringList &dataDirs,
+                                  const QString &userDataHome)
+{
+    const QString beside = withSlash(QDir::cleanPath(executableFolder));
+    QStringList candidates{beside};
+    candidates << withSlash(QDir::cleanPath(beside + QStringLiteral("../share/")) + QLatin1Char('/') +
+                            ProgramDirName);
+    for (const QString &dir : dataDirs)
+        if (!dir.isEmpty())
+            candidates << withSlash(QDir::cleanPath(dir) + QLatin1Char('/') + ProgramDirName);
+
+    TProgramPaths paths;
+    paths.dataFolder = beside;
+    for (const QString &candidate : candidates) {
+        if (holdsProgramData(candidate)) {
+            paths.dataFolder = candidate;
+            break;
+        }
+    }
+    paths.portable = paths.dataFolder == beside;
+    // Even root, who could write there, keeps the pictures of an installed program at home.
+    if (paths.portable && writableFolder(beside))
+        paths.userFolder = beside;
+    else
+        paths.userFolder = withSlash(QDir::cleanPath(userDataHome) + QLatin1Char('/') + ProgramDirName);
+    return paths;
+}
+
+TProgramPaths ResolveProgramPaths()
+{
+    return ResolveProgramPaths(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+QString ProgramStateFolder()
+{
+    // Qt 6.4 has no state location of its own; this is the XDG base-directory rule.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(state) + QLatin1Char('/') + ProgramDirName;
+}
