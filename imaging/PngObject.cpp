@@ -242,6 +242,8 @@ struct TPNGObject::Impl {
     // Grey and RGB pictures with a transparent colour: 0 where the pixel is that colour.
     Plane keyMask;
     bool hasImage = false;
+    TChunktRNS *transparency = nullptr;
+    size_t chunkSearches = 0;
 
     void resetGamma()
     {
@@ -272,6 +274,7 @@ struct TPNGObject::Impl {
     {
         chunks.clear();
         header = nullptr;
+        transparency = nullptr;
         resetGamma();
         colors.fill(0);
         colorCount = 0;
@@ -288,12 +291,16 @@ struct TPNGObject::Impl {
         return header && (header->colorType() == 4 || header->colorType() == 6) && !alpha.isNull();
     }
 
-    TChunktRNS *trns() const
+    // The first tRNS chunk, kept up to date as chunks are added and removed: row and pixel
+    // work asks for it all the time, and a file may hold any number of other chunks.
+    TChunktRNS *trns() const { return transparency; }
+
+    // Position of the first chunk of that name, or the end of the list.
+    auto findChunk(const char *name)
     {
-        for (const auto &c : chunks)
-            if (auto *t = dynamic_cast<TChunktRNS *>(c.get()))
-                return t;
-        return nullptr;
+        ++chunkSearches;
+        return std::find_if(chunks.begin(), chunks.end(),
+                            [name](const auto &c) { return c->name() == name; });
     }
 
     void setupPlanes()
@@ -388,6 +395,8 @@ void TPNGObject::Impl::load(QIODevice &stream)
         chunks.push_back(std::move(chunk));
         if (name == "IHDR")
             header = static_cast<TChunkIHDR *>(added);
+        else if (name == "tRNS" && !transparency)
+            transparency = static_cast<TChunktRNS *>(added);
         added->loadFromStream(stream, length);
 
         if (name == "IHDR") {
@@ -964,6 +973,7 @@ void TPNGObject::createAlpha()
     if (type == 0 || type == 2) {
         // Alpha pictures may not keep a transparent colour.
         std::erase_if(d.chunks, [](const auto &c) { return c->name() == "tRNS"; });
+        d.transparency = nullptr;
         d.keyMask.clear();
         if (type == 0) {
             const int depth = d.header->bitDepth();
@@ -987,9 +997,8 @@ void TPNGObject::createAlpha()
         if (!t) {
             auto chunk = std::make_unique<TChunktRNS>(*this);
             t = chunk.get();
-            auto at = std::find_if(d.chunks.begin(), d.chunks.end(),
-                                   [](const auto &c) { return c->name() == "IDAT"; });
-            d.chunks.insert(at, std::move(chunk));
+            d.chunks.insert(d.findChunk("IDAT"), std::move(chunk));
+            d.transparency = t;
         }
         std::array<uint8_t, 256> opaque;
         opaque.fill(255);
@@ -1080,6 +1089,7 @@ void TPNGObject::assignImage(const QImage &image, bool transparent, uint32_t tra
             const char keyData[6] = {0, char(key & 0xFF), 0, char((key >> 8) & 0xFF),
                                      0, char(key >> 16)};
             trns->setColorKey(QByteArray(keyData, 6));
+            d.transparency = trns.get();
             d.chunks.push_back(std::move(trns));
             d.keyMask.reset(size_t(w), h);
         }
@@ -1133,6 +1143,7 @@ void TPNGObject::assignImage(const QImage &image, bool transparent, uint32_t tra
                     alpha[size_t(i)] = 0;
             auto trns = std::make_unique<TChunktRNS>(*this);
             trns->setPaletteAlpha(alpha, d.colorCount);
+            d.transparency = trns.get();
             d.chunks.push_back(std::move(trns));
         }
         // Grey-like formats without a table: their byte is the grey level.
@@ -1158,6 +1169,11 @@ void TPNGObject::assignImage(const QImage &image, bool transparent, uint32_t tra
     d.chunks.push_back(std::make_unique<TChunkIDAT>(*this));
     d.chunks.push_back(std::make_unique<TChunkIEND>(*this));
     d.hasImage = true;
+}
+
+size_t TPNGObject::chunkListSearches() const noexcept
+{
+    return m_impl->chunkSearches;
 }
 
 const std::vector<std::unique_ptr<TChunk>> &TPNGObject::chunks() const noexcept

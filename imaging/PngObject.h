@@ -69,6 +69,10 @@ public:
     void assignImage(const QImage &image, bool transparent = false, uint32_t transparentColor = 0);
 
     const std::vector<std::unique_ptr<TChunk>> &chunks() const noexcept;
+    // How often the chunk list has been searched since the object was created. A file may carry
+    // any number of chunks, so work done per row or per pixel must never search it; the tests
+    // hold the count to a few searches per picture.
+    size_t chunkListSearches() const noexcept;
     TChunkIHDR *header() noexcept;
     const TChunkIHDR *header() const noexcept;
 

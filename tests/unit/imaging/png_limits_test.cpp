@@ -2,9 +2,12 @@
 // beyond 8 MB, and a small file never makes it reserve memory that its data cannot fill.
 // Allocation is measured by replacing the global operator new in this test program.
 
+#include "imaging/AdditionalPng.h"
 #include "imaging/PngObject.h"
 
 #include "png_helpers.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -129,4 +132,44 @@ TEST(PngLimits, AncillaryChunkLengthsAreCapped)
     big[0] = 'k';
     big[1] = '\0';
     EXPECT_NO_THROW(png.loadFromData(head + chunk("tEXt", big) + rest));
+}
+
+TEST(PngLimits, RowWorkNeverSearchesTheChunkList)
+{
+    // Thousands of rows behind hundreds of empty ancillary chunks, with a transparent colour or
+    // palette transparency: looking the transparency up once per row made decoding and
+    // conversion grow with rows x chunks (a 1.2 MB file took over a minute).
+    constexpr int kRows = 3000;
+    QByteArray padding;
+    for (int i = 0; i < 300; ++i)
+        padding += chunk("auXl", {});
+    const struct {
+        const char *what;
+        int colorType;
+        QByteArray middle;
+        QByteArray row;
+    } cases[] = {
+        {"grey with a transparent level", 0, chunk("tRNS", QByteArray("\0\x10", 2)),
+         QByteArray("\0\x10", 2)},
+        {"RGB with a transparent colour", 2, chunk("tRNS", QByteArray(6, '\x10')),
+         QByteArray("\0\x10\x10\x10", 4)},
+        {"palette with transparency", 3,
+         chunk("PLTE", QByteArray("\x10\x20\x30", 3)) + chunk("tRNS", QByteArray("\x80", 1)),
+         QByteArray("\0\0", 2)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray rows;
+        for (int y = 0; y < kRows; ++y)
+            rows += c.row;
+        TPNGObject png;
+        png.loadFromData(craftFile(ihdrData(1, kRows, 8, c.colorType), padding + c.middle, rows));
+        ASSERT_EQ(png.height(), kRows);
+        Bitmap32 image;
+        PngToBitmap32(png, image);
+        QImage surface(1, kRows, QImage::Format_ARGB32);
+        png.draw(surface, surface.rect());
+        EXPECT_NE(png.transparencyMode(), ptmNone);
+        EXPECT_LE(png.chunkListSearches(), 8u);
+    }
 }
