@@ -3,6 +3,7 @@
 #   build/       Release with -Werror: unit, window, browser and benchmark-free tests
 #   build-asan/  AddressSanitizer + UndefinedBehaviorSanitizer: the same tests but the browser ones
 #   build-fuzz/  clang + libFuzzer: every fuzz corpus replayed once
+#   build/package/  the Debian package, validated, unpacked and run headless
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 root="$(pwd)"
@@ -38,6 +39,11 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DVANTELLE_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "$jobs"
 (cd build-fuzz && ctest --output-on-failure -j "$jobs" -L fuzz)
+
+step "Package"
+# The Debian package from the Release build, its validators, and the unpacked program run
+# headless from a scratch root with scratch XDG folders (tools/package-check.sh).
+./tools/package-check.sh build
 
 echo
 echo "All test stages passed."

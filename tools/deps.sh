@@ -10,6 +10,7 @@ packages=(
   libpng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  dpkg-dev file lintian appstream desktop-file-utils xdotool imagemagick
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   chromium
 )

@@ -10,12 +10,13 @@ using namespace ArtKit;
 
 namespace ResourceArt {
 
-QImage background()
+QImage background(qreal scale)
 {
-    QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(800 * scale), qRound(600 * scale), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     prepare(p);
-    const QRectF r = image.rect();
+    p.scale(scale, scale);
+    const QRectF r(0, 0, 800, 600);
     QLinearGradient base(r.topLeft(), r.bottomLeft());
     base.setColorAt(0.0, QColor(0x1d, 0x0b, 0x33));
     base.setColorAt(0.45, QColor(0x3f, 0x1f, 0x66));
@@ -42,7 +43,7 @@ namespace {
 
 // Light script lettering with a soft dark halo so it reads on every part of the background.
 void letter(QImage &target, const QString &text, const QRectF &box, int maxSize,
-            Qt::Alignment align)
+            Qt::Alignment align, qreal scale)
 {
     // Fit by the drawn outline, not the advance: the slanted face overhangs its advance width.
     QFont font = scriptFont(maxSize);
@@ -64,6 +65,7 @@ void letter(QImage &target, const QString &text, const QRectF &box, int maxSize,
     withGlow(
         target,
         [&](QPainter &p) {
+            p.scale(scale, scale);
             QLinearGradient fill(box.topLeft(), box.bottomLeft());
             fill.setColorAt(0, QColor(0xff, 0xff, 0xff));
             fill.setColorAt(1, QColor(0xf3, 0xdc, 0xff));
@@ -71,59 +73,83 @@ void letter(QImage &target, const QString &text, const QRectF &box, int maxSize,
             p.setBrush(fill);
             p.drawPath(path);
         },
-        3, QColor(0x14, 0x04, 0x26, 150));
+        qRound(3 * scale), QColor(0x14, 0x04, 0x26, 150));
+}
+
+// The product's emblem, a little popup window with a sparkle on a warm glossy tile, drawn in
+// the 36 x 36 square at (x, y); the logo and the desktop icon share it.
+void emblem(QPainter &p, qreal x, qreal y)
+{
+    const QRectF tile(x, y, 36, 36);
+    const QPainterPath shape = roundedRect(tile, 8);
+    p.setPen(QPen(QColor(0x7a, 0x1d, 0x5c), 1));
+    p.setBrush(diagonal(tile, QColor(0xff, 0xb3, 0x47), QColor(0xe0, 0x3a, 0x8a)));
+    p.drawPath(shape);
+    const QRectF win(x + 7, y + 8, 22, 18);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 240));
+    p.drawPath(roundedRect(win, 2.5));
+    p.setBrush(QColor(0xe0, 0x3a, 0x8a));
+    p.drawRect(QRectF(x + 7, y + 8, 22, 4.5));
+    p.setBrush(QColor(0xff, 0xb3, 0x47));
+    p.drawPath(star(QPointF(x + 18, y + 19.5), 5.2, 2.1, 4, -90));
+    gloss(p, shape, 0.4);
 }
 
 } // namespace
 
-QImage logo()
+QImage logo(qreal scale)
 {
-    QImage image = canvas(200, 48);
-    // The icon: a little popup window with a sparkle, on a warm glossy tile.
+    QImage image = canvas(qRound(200 * scale), qRound(48 * scale));
     withShadow(
         image,
-        [](QPainter &p) {
-            const QRectF tile(4, 5, 36, 36);
-            const QPainterPath shape = roundedRect(tile, 8);
-            p.setPen(QPen(QColor(0x7a, 0x1d, 0x5c), 1));
-            p.setBrush(diagonal(tile, QColor(0xff, 0xb3, 0x47), QColor(0xe0, 0x3a, 0x8a)));
-            p.drawPath(shape);
-            const QRectF win(11, 13, 22, 18);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(255, 255, 255, 240));
-            p.drawPath(roundedRect(win, 2.5));
-            p.setBrush(QColor(0xe0, 0x3a, 0x8a));
-            p.drawRect(QRectF(11, 13, 22, 4.5).adjusted(0, 0, 0, 0));
-            p.setBrush(QColor(0xff, 0xb3, 0x47));
-            p.drawPath(star(QPointF(22, 24.5), 5.2, 2.1, 4, -90));
-            gloss(p, shape, 0.4);
+        [scale](QPainter &p) {
+            p.scale(scale, scale);
+            emblem(p, 4, 5);
         },
-        QPointF(0, 1.5), 3, QColor(0x10, 0x00, 0x20, 140));
-    letter(image, QStringLiteral("Vantelle Pro"), QRectF(44, 0, 156, 48), 36, Qt::AlignLeft);
+        QPointF(0, 1.5 * scale), qRound(3 * scale), QColor(0x10, 0x00, 0x20, 140));
+    letter(image, QStringLiteral("Vantelle Pro"), QRectF(44, 0, 156, 48), 36, Qt::AlignLeft,
+           scale);
     return image;
 }
 
-QImage previewText()
+QImage appIcon(int size)
 {
-    QImage image = canvas(190, 40);
+    // The emblem fills a 40-unit square with room for its shadow, scaled to the icon's size.
+    const qreal scale = size / 40.0;
+    QImage image = canvas(size, size);
+    withShadow(
+        image,
+        [scale](QPainter &p) {
+            p.scale(scale, scale);
+            emblem(p, 2, 1.5);
+        },
+        QPointF(0, 1.0 * scale), std::max(1, qRound(2 * scale)), QColor(0x10, 0x00, 0x20, 110));
+    return image;
+}
+
+QImage previewText(qreal scale)
+{
+    QImage image = canvas(qRound(190 * scale), qRound(40 * scale));
     letter(image, QStringLiteral("Your popup preview"), QRectF(0, 0, 190, 40), 30,
-           Qt::AlignHCenter);
+           Qt::AlignHCenter, scale);
     return image;
 }
 
-QImage moreText()
+QImage moreText(qreal scale)
 {
-    QImage image = canvas(460, 40);
+    QImage image = canvas(qRound(460 * scale), qRound(40 * scale));
     letter(image, QStringLiteral("Click here to get more pictures for your popups!"),
-           QRectF(0, 0, 460, 40), 30, Qt::AlignHCenter);
+           QRectF(0, 0, 460, 40), 30, Qt::AlignHCenter, scale);
     return image;
 }
 
-QImage loadButton()
+QImage loadButton(qreal scale)
 {
-    QImage image = canvas(24, 24);
+    QImage image = canvas(qRound(24 * scale), qRound(24 * scale));
     QPainter p(&image);
     prepare(p);
+    p.scale(scale, scale);
     const QColor edge(0x9a, 0x6a, 0x00);
     // Back of the folder with its tab.
     QPainterPath back;
@@ -158,11 +184,12 @@ QImage loadButton()
     return image;
 }
 
-QImage removeButton()
+QImage removeButton(qreal scale)
 {
-    QImage image = canvas(24, 24);
+    QImage image = canvas(qRound(24 * scale), qRound(24 * scale));
     QPainter p(&image);
     prepare(p);
+    p.scale(scale, scale);
     const QPainterPath disc = circle(QPointF(12, 12), 10.5);
     QRadialGradient fill(QPointF(10, 8), 13);
     fill.setColorAt(0, QColor(0xff, 0x6b, 0x5e));
@@ -180,12 +207,24 @@ QImage removeButton()
 void writeAll(const QString &folder)
 {
     QDir().mkpath(folder);
-    saveJpeg(background(), folder + QStringLiteral("/BG.jpg"), 90);
-    savePng(logo(), folder + QStringLiteral("/LOGO.png"));
-    savePng(previewText(), folder + QStringLiteral("/PREVIEW_TEXT.png"));
-    savePng(moreText(), folder + QStringLiteral("/MORE_TEXT.png"));
-    savePng(loadButton(), folder + QStringLiteral("/LOAD_BUTTON.png"));
-    savePng(removeButton(), folder + QStringLiteral("/REMOVE_BUTTON.png"));
+    for (const qreal scale : {1.0, 2.0}) {
+        const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@2x");
+        saveJpeg(background(scale), folder + QStringLiteral("/BG%1.jpg").arg(suffix), 90);
+        savePng(logo(scale), folder + QStringLiteral("/LOGO%1.png").arg(suffix));
+        savePng(previewText(scale), folder + QStringLiteral("/PREVIEW_TEXT%1.png").arg(suffix));
+        savePng(moreText(scale), folder + QStringLiteral("/MORE_TEXT%1.png").arg(suffix));
+        savePng(loadButton(scale), folder + QStringLiteral("/LOAD_BUTTON%1.png").arg(suffix));
+        savePng(removeButton(scale), folder + QStringLiteral("/REMOVE_BUTTON%1.png").arg(suffix));
+    }
+}
+
+void writeIcons(const QString &hicolor, const QString &name)
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = hicolor + QStringLiteral("/%1x%1/apps").arg(size);
+        QDir().mkpath(folder);
+        savePng(appIcon(size), folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
 }
 
 } // namespace ResourceArt

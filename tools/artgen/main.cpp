@@ -2,8 +2,9 @@
 //
 //   vantelle-artgen SOURCE_DIR [SHEET_DIR]
 //
-// writes SOURCE_DIR/resources/*, SOURCE_DIR/content/Templates/N.png and
-// SOURCE_DIR/content/CloseButtons/N.png, and contact sheets for review into SHEET_DIR
+// writes SOURCE_DIR/resources/* (each picture also as NAME@2x for high-density screens),
+// SOURCE_DIR/content/Templates/N.png, SOURCE_DIR/content/CloseButtons/N.png, the desktop icons in
+// SOURCE_DIR/packaging/icons/hicolor/, and contact sheets for review into SHEET_DIR
 // (default /tmp/vantelle-art). The output is committed; the build never runs this program.
 
 #include "ArtKit.h"
@@ -47,6 +48,8 @@ int main(int argc, char **argv)
     const QString sheets = args.size() > 2 ? args[2] : QStringLiteral("/tmp/vantelle-art");
     try {
         ResourceArt::writeAll(source + QStringLiteral("/resources"));
+        ResourceArt::writeIcons(source + QStringLiteral("/packaging/icons/hicolor"),
+                                QStringLiteral("com.vantelle_pro.VantellePro"));
         const QList<QImage> templates = TemplateArt::all();
         writeNumbered(templates, source + QStringLiteral("/content/Templates"));
         const QList<QImage> buttons = CloseButtonArt::all();
