@@ -16,6 +16,8 @@ struct TPopupSettings {
     bool AutoCenter = true;
     int32_t ManualLeft = 0;
     int32_t ManualTop = 0;
+
+    bool operator==(const TPopupSettings &other) const = default;
 };
 
 // A number box's text as a whole decimal number with an optional sign; anything else, an empty

@@ -1,0 +1,145 @@
+#include "document/DesignDocument.h"
+
+#include "imaging/AdditionalPng.h"
+#include "imaging/AlphaStretch.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngObject.h"
+#include "output/PopupComposer.h"
+
+#include <QBuffer>
+
+TDesignPicture DecodeDesignPicture(const QByteArray &bytes, bool createAlpha)
+{
+    auto picture = std::make_shared<TPNGObject>();
+    picture->loadFromData(bytes);
+    if (createAlpha)
+        picture->createAlpha();
+    return TDesignPicture{bytes, std::move(picture)};
+}
+
+TDesignPicture DesignPictureOf(const TPNGObject &picture, bool createAlpha)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    picture.saveToStream(buffer);
+    return DecodeDesignPicture(buffer.data(), createAlpha);
+}
+
+TDesignDocument::TDesignDocument()
+{
+    Model.CreateCloseButtonObject(DocumentSize);
+}
+
+TDesignDocument::~TDesignDocument() = default;
+
+void TDesignDocument::SetTemplate(TDesignPicture picture)
+{
+    m_template = std::move(picture);
+}
+
+void TDesignDocument::SetCloseButton(TDesignPicture picture)
+{
+    m_closeButton = std::move(picture);
+    if (TMovingObject *button = Model.CloseButtonObject())
+        button->ButtonPicture = m_closeButton.Picture.get();
+}
+
+TDesignState TDesignDocument::Snapshot() const
+{
+    TDesignState state;
+    state.DocumentSize = DocumentSize;
+    state.Template = m_template;
+    state.Settings = Settings;
+    state.Output = Output;
+    for (const auto &object : Model.DesignObjects) {
+        if (object->IsPicture) {
+            if (object->ButtonPicture)
+                state.CloseButton = m_closeButton;
+            state.CloseButtonScale = object->ButtonScale;
+            state.CloseButtonX = object->X;
+            state.CloseButtonY = object->Y;
+            continue;
+        }
+        state.Texts.push_back(
+            TDesignText{object->Lines, object->Font, object->Angle, object->X, object->Y});
+    }
+    return state;
+}
+
+void TDesignDocument::Restore(const TDesignState &state)
+{
+    int selected = -1;
+    for (size_t i = 0; i < Model.DesignObjects.size(); ++i)
+        if (Model.DesignObjects[i].get() == Model.CurrentObject)
+            selected = static_cast<int>(i);
+
+    DocumentSize = state.DocumentSize;
+    m_template = state.Template;
+    Settings = state.Settings;
+    Output = state.Output;
+
+    // The close-button object keeps its identity (and its scaled-picture cache); only the texts
+    // are made again.
+    if (Model.DesignObjects.empty())
+        Model.CreateCloseButtonObject(DocumentSize);
+    Model.DesignObjects.resize(1);
+    TMovingObject &button = *Model.DesignObjects.front();
+    m_closeButton = state.CloseButton;
+    button.ButtonPicture = m_closeButton.Picture.get();
+    button.ButtonScale = state.CloseButtonScale;
+    button.X = state.CloseButtonX;
+    button.Y = state.CloseButtonY;
+    for (const TDesignText &text : state.Texts) {
+        auto object = std::make_unique<TMovingObject>(DocumentSize);
+        object->Lines = text.Lines;
+        object->Font = text.Font;
+        object->Angle = text.Angle;
+        object->X = text.X;
+        object->Y = text.Y;
+        Model.DesignObjects.push_back(std::move(object));
+    }
+    Model.CurrentObject = selected >= 0 && selected < static_cast<int>(Model.DesignObjects.size())
+                              ? Model.DesignObjects[static_cast<size_t>(selected)].get()
+                              : nullptr;
+}
+
+void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitmap)
+{
+    Bitmap32 source;
+    PngToBitmap32(picture, source);
+    templateBitmap.setSize(0, 0);
+    templateBitmap.setSize(side, side);
+    StretchBitmap32(source, templateBitmap);
+}
+
+TDocumentPopupSource::TDocumentPopupSource(TDesignDocument &document, Bitmap32 &templateBitmap,
+                                           TPNGObject &outputPicture)
+    : m_document(document), m_templateBitmap(templateBitmap), m_outputPicture(outputPicture)
+{
+}
+
+TComposedPopup TDocumentPopupSource::ComposePopupImage()
+{
+    m_document.Model.CurrentObject = nullptr;
+    const int side = m_document.DocumentSize;
+    if (const TPNGObject *picture = m_document.TemplatePicture()) {
+        RenderTemplate(*picture, side, m_templateBitmap);
+    } else {
+        // No template: the popup is only what is drawn on it.
+        m_templateBitmap.setSize(0, 0);
+        m_templateBitmap.setSize(side, side);
+    }
+    const TPixelRect closeArea =
+        ::ComposePopupImage(m_templateBitmap, m_document.Model, side, m_outputPicture);
+    return TComposedPopup{m_templateBitmap, m_outputPicture, closeArea};
+}
+
+int TDocumentPopupSource::DocumentSize() const
+{
+    return m_document.DocumentSize;
+}
+
+TPopupSettings TDocumentPopupSource::PopupSettings() const
+{
+    return m_document.Settings;
+}

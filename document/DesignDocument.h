@@ -1,0 +1,127 @@
+#pragma once
+
+// The whole design of one popup as one object: the template picture, the document size, the
+// text objects, the close button with its scale and position, the behaviour settings and the
+// output targets. The pages show and edit it; the composition, the script, the design file,
+// undo and recovery read it. No widgets.
+
+#include "designer/DesignModel.h"
+#include "output/PopupSettings.h"
+#include "output/PopupWriter.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class Bitmap32;
+class TPNGObject;
+
+// A picture kept as the PNG bytes it is stored as, with the picture decoded from exactly those
+// bytes, so what the design shows is what the design file holds. Both empty means none.
+struct TDesignPicture {
+    QByteArray Bytes;
+    std::shared_ptr<const TPNGObject> Picture;
+
+    bool IsNone() const noexcept { return !Picture; }
+    bool operator==(const TDesignPicture &other) const { return Bytes == other.Bytes; }
+};
+
+// Decodes PNG bytes (raising the codec's error when they do not decode). Close-button pictures
+// are given an alpha channel, as the close-button catalogue gives its own.
+TDesignPicture DecodeDesignPicture(const QByteArray &bytes, bool createAlpha = false);
+// The picture re-encoded and decoded again, so the bytes and the picture agree.
+TDesignPicture DesignPictureOf(const TPNGObject &picture, bool createAlpha = false);
+
+// One text object as plain data.
+struct TDesignText {
+    QStringList Lines;
+    TFontDesc Font;
+    int32_t Angle = 0;
+    int32_t X = 0;
+    int32_t Y = 0;
+
+    bool operator==(const TDesignText &other) const = default;
+};
+
+// Where "Add popup" and "Save files" write: the page to modify or create, and the folder.
+struct TOutputTargets {
+    QString ExistingFile;
+    QString SaveToFolder;
+
+    bool operator==(const TOutputTargets &other) const = default;
+};
+
+// Everything a design is made of, as a value: what the design file holds, what undo keeps and
+// what recovery writes. Pictures are shared, so copying a state is cheap.
+struct TDesignState {
+    int DocumentSize = 500;
+    TDesignPicture Template;
+    // None means "No close button"; the scale and position stay for a later choice.
+    TDesignPicture CloseButton;
+    double CloseButtonScale = 1.0;
+    int32_t CloseButtonX = 400;
+    int32_t CloseButtonY = 50;
+    std::vector<TDesignText> Texts;
+    TPopupSettings Settings;
+    TOutputTargets Output;
+
+    bool operator==(const TDesignState &other) const = default;
+};
+
+class TDesignDocument {
+public:
+    // A new design: size 500, no template, no texts, "No close button" at (400, 50), the
+    // behaviour defaults and no output targets.
+    TDesignDocument();
+    ~TDesignDocument();
+    TDesignDocument(const TDesignDocument &) = delete;
+    TDesignDocument &operator=(const TDesignDocument &) = delete;
+
+    // Side of the square popup picture: 150 to 500 in steps of 50.
+    int DocumentSize = 500;
+    // The objects, the selection and the drag offsets; entry 0 is the close-button object,
+    // whose ButtonPicture is always CloseButton().Picture.
+    TDesignModel Model;
+    TPopupSettings Settings;
+    TOutputTargets Output;
+
+    const TDesignPicture &Template() const noexcept { return m_template; }
+    const TPNGObject *TemplatePicture() const noexcept { return m_template.Picture.get(); }
+    void SetTemplate(TDesignPicture picture);
+
+    const TDesignPicture &CloseButton() const noexcept { return m_closeButton; }
+    // None chooses "No close button"; scale and position stay.
+    void SetCloseButton(TDesignPicture picture);
+
+    TDesignState Snapshot() const;
+    // Replaces the whole design. The selection stays on the object at the same place in the
+    // list when there still is one there, else nothing is selected.
+    void Restore(const TDesignState &state);
+
+private:
+    TDesignPicture m_template;
+    TDesignPicture m_closeButton;
+};
+
+// Resamples picture into templateBitmap as a side x side square, proportions not kept.
+void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitmap);
+
+// Composes the popup of a document for the file writer: the template at DocumentSize (a
+// transparent square without one), then the objects. The picture and PNG object are the
+// caller's, so a window can keep showing them.
+class TDocumentPopupSource : public TPopupSource {
+public:
+    TDocumentPopupSource(TDesignDocument &document, Bitmap32 &templateBitmap,
+                         TPNGObject &outputPicture);
+    TComposedPopup ComposePopupImage() override;
+    int DocumentSize() const override;
+    TPopupSettings PopupSettings() const override;
+
+private:
+    TDesignDocument &m_document;
+    Bitmap32 &m_templateBitmap;
+    TPNGObject &m_outputPicture;
+};

@@ -1,0 +1,314 @@
+#include "designer/FontPickers.h"
+#include "document/DesignDocument.h"
+#include "document/DesignFile.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngObject.h"
+#include "output/PageText.h"
+#include "output/PopupWriter.h"
+#include "unit_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A picture with colour and alpha gradients, so resampling and alpha both show in the output.
+TDesignPicture GradientPicture(int width, int height, bool createAlpha = false)
+{
+    Bitmap32 image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           (uint32_t((x * 255) / width) << 24) | (uint32_t(y * 7 % 256) << 16) |
+                               (uint32_t(x * 3 % 256) << 8) | uint32_t((x + y) % 256));
+    TPNGObject png;
+    Bitmap32ToPng(image, png);
+    return DesignPictureOf(png, createAlpha);
+}
+
+QString InstalledOr(const QString &face)
+{
+    return IndexOfFace(FontFaceList(), face) >= 0 ? face : DefaultFontFace(FontFaceList());
+}
+
+// A design that uses every part of the file: rotated multi-line texts in several faces and
+// colours, a scaled close button and settings away from their defaults.
+void FillRichDesign(TDesignDocument &doc)
+{
+    doc.DocumentSize = 350;
+    doc.SetTemplate(GradientPicture(97, 61));
+    doc.SetCloseButton(GradientPicture(30, 24, true));
+    TMovingObject &button = *doc.Model.CloseButtonObject();
+    double scale = 1.0;
+    for (int i = 0; i < 4; ++i)
+        scale += 0.1; // as four presses of "+" make it, error and all
+    button.ButtonScale = scale;
+    button.X = 330;
+    button.Y = 90;
+    const struct {
+        const char *lines;
+        const char *face;
+        int size;
+        uint32_t color;
+        bool bold, italic, underline;
+        int angle, x, y;
+    } texts[] = {
+        {"Summer|sale", "Liberation Sans", 24, 0x0000FF, true, false, false, 30, 120, 160},
+        {"Up to|50 %|off", "DejaVu Serif", 18, 0x804000, false, true, true, -45, 200, 220},
+        {"today", "Comic Neue", 14, 0x00C000, false, false, false, 90, 260, 300},
+    };
+    for (const auto &t : texts) {
+        TMovingObject &object = doc.Model.AppendTextObject(doc.DocumentSize);
+        object.Lines = QString::fromUtf8(t.lines).split(u'|');
+        object.Font = TFontDesc{InstalledOr(QString::fromLatin1(t.face)),
+                                t.size,
+                                t.color,
+                                t.bold,
+                                t.italic,
+                                t.underline};
+        object.Angle = t.angle;
+        object.X = t.x;
+        object.Y = t.y;
+    }
+    doc.Model.CurrentObject = nullptr;
+    doc.Settings.ClickOpensLink = false;
+    doc.Settings.LinkURL = QStringLiteral("https://example.org/offer?a=1&b=\"2\"");
+    doc.Settings.LinkInSameWindow = false;
+    doc.Settings.AutoClose = true;
+    doc.Settings.AutoCloseDelay = -3;
+    doc.Settings.OncePerSession = false;
+    doc.Settings.AutoCenter = false;
+    doc.Settings.ManualLeft = 20;
+    doc.Settings.ManualTop = -35;
+    doc.Output.ExistingFile = QStringLiteral("/srv/www/index.htm");
+    doc.Output.SaveToFolder = QStringLiteral("/srv/www/files");
+}
+
+QByteArray WithoutCookie(QByteArray script)
+{
+    const qsizetype at = script.indexOf("Cookie_ID_");
+    const qsizetype end = script.indexOf('\'', at);
+    return script.remove(at, end - at);
+}
+
+class DesignFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureGuiApp();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(DesignFileTest, SavedAndOpenedDesignWritesTheSamePopup)
+{
+    TDesignDocument before;
+    FillRichDesign(before);
+    Bitmap32 bitmapA;
+    TPNGObject outputA;
+    TDocumentPopupSource sourceA(before, bitmapA, outputA);
+    // The script names its folder, so both outputs go to folders of the same name.
+    ASSERT_TRUE(QDir().mkpath(Path("a/out")));
+    WritePopupFiles(sourceA, QString(), Path("a/out"), false);
+    WriteDesignFile(Path("rich.vpopup"), before.Snapshot());
+
+    TDesignDocument after;
+    after.Restore(ReadDesignFile(Path("rich.vpopup")));
+    EXPECT_TRUE(after.Snapshot() == before.Snapshot());
+    Bitmap32 bitmapB;
+    TPNGObject outputB;
+    TDocumentPopupSource sourceB(after, bitmapB, outputB);
+    ASSERT_TRUE(QDir().mkpath(Path("b/out")));
+    WritePopupFiles(sourceB, QString(), Path("b/out"), false);
+
+    EXPECT_EQ(Read(Path("a/out/logo.png")), Read(Path("b/out/logo.png")));
+    const QByteArray scriptA = Read(Path("a/out/script.js"));
+    const QByteArray scriptB = Read(Path("b/out/script.js"));
+    ASSERT_TRUE(scriptA.contains("Cookie_ID_"));
+    EXPECT_EQ(WithoutCookie(scriptA).toStdString(), WithoutCookie(scriptB).toStdString());
+    EXPECT_TRUE(scriptA.contains("timeHided(-3000)"));
+    // Saving the opened design again gives the same file.
+    EXPECT_EQ(DesignFileBytes(after.Snapshot()), Read(Path("rich.vpopup")));
+}
+
+TEST_F(DesignFileTest, RestoreKeepsTheCloseButtonObjectAndTheSelectionByPlace)
+{
+    TDesignDocument doc;
+    FillRichDesign(doc);
+    const TMovingObject *button = doc.Model.CloseButtonObject();
+    doc.Model.CurrentObject = doc.Model.DesignObjects[2].get();
+    TDesignState state = doc.Snapshot();
+    state.Texts.pop_back();
+    state.CloseButton = {};
+    doc.Restore(state);
+    EXPECT_EQ(doc.Model.CloseButtonObject(), button);
+    EXPECT_EQ(button->ButtonPicture, nullptr);
+    EXPECT_EQ(doc.Model.DesignObjects.size(), 3u);
+    EXPECT_EQ(doc.Model.CurrentObject, doc.Model.DesignObjects[2].get());
+    state.Texts.clear();
+    doc.Restore(state);
+    EXPECT_EQ(doc.Model.CurrentObject, nullptr);
+    // Scale and position stay while there is no picture, as "No close button" keeps them.
+    EXPECT_EQ(button->X, 330);
+}
+
+TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
+{
+    TDesignDocument source;
+    FillRichDesign(source);
+    const QByteArray good = DesignFileBytes(source.Snapshot());
+    const QString goodTemplate = QString::fromLatin1(source.Template().Bytes.toBase64());
+    auto edited = [&](const char *from, const char *to) {
+        QByteArray bytes = good;
+        EXPECT_TRUE(bytes.contains(from)) << from;
+        return bytes.replace(from, to);
+    };
+    auto rewritten = [&](const char *pattern, const char *to) {
+        QString text = QString::fromUtf8(good);
+        const QRegularExpression re{QString::fromLatin1(pattern)};
+        EXPECT_TRUE(text.contains(re)) << pattern;
+        return text.replace(re, QLatin1String(to)).toUtf8();
+    };
+    QByteArray badPicture = good;
+    badPicture.replace(goodTemplate.toLatin1(), QByteArray("not a png at all").toBase64());
+
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        const char *reason;
+    } cases[] = {
+        {"empty", QByteArray(), "The file is empty"},
+        {"truncated", good.left(good.size() / 2), "cut short"},
+        {"not JSON", QByteArray("\x89PNG\r\n\x1a\n garbage"), "It is not a design file"},
+        {"JSON but no object", QByteArray("[1, 2, 3]"), "holds no JSON object"},
+        {"no format", QByteArray("{\"documentSize\": 300}"), "has no \"format\" number"},
+        {"newer format", edited("\"format\": 1", "\"format\": 2"), "newer version"},
+        {"size as text", edited("\"documentSize\": 350", "\"documentSize\": \"350\""),
+         "\"documentSize\" must be a whole number from 150 to 500"},
+        {"size out of range", edited("\"documentSize\": 350", "\"documentSize\": 550"),
+         "\"documentSize\" must be a whole number from 150 to 500"},
+        {"size between steps", edited("\"documentSize\": 350", "\"documentSize\": 360"),
+         "must be one of 150"},
+        {"texts not a list", QByteArray("{\"format\": 1, \"texts\": {\"a\": 1}}"),
+         "\"texts\" must be a list"},
+        {"lines of numbers", edited("\"Summer\"", "7"), "\"texts[0].lines\" must be a list"},
+        {"bold as text", edited("\"bold\": true", "\"bold\": \"yes\""),
+         "\"texts[0].bold\" must be true or false"},
+        {"colour not #RRGGBB", edited("\"#FF0000\"", "\"red\""), "\"texts[0].color\""},
+        {"position far away", edited("\"x\": 120", "\"x\": 1e9"), "\"texts[0].x\""},
+        {"scale zero", rewritten("\"scale\": [0-9.e+-]+", "\"scale\": 0"), "\"closeButton.scale\""},
+        {"scale huge", rewritten("\"scale\": [0-9.e+-]+", "\"scale\": 1e300"),
+         "\"closeButton.scale\""},
+        {"picture not base64", edited("\"template\": \"", "\"template\": \"*"), "not valid base64"},
+        {"picture does not decode", badPicture, "\"template\" does not decode"},
+        {"behaviour wrong type", edited("\"autoCloseDelay\": -3", "\"autoCloseDelay\": true"),
+         "\"behaviour.autoCloseDelay\""},
+    };
+    TDesignDocument open;
+    FillRichDesign(open);
+    const TDesignState unchanged = open.Snapshot();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Path(QStringLiteral("damaged.vpopup"));
+        Write(path, c.bytes);
+        try {
+            open.Restore(ReadDesignFile(path));
+            ADD_FAILURE() << "opened";
+        } catch (const EDesignFileError &e) {
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("Cannot open design \"%1\". ").arg(path)))
+                << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QLatin1String(c.reason))) << e.message().toStdString();
+        }
+        EXPECT_TRUE(open.Snapshot() == unchanged);
+    }
+}
+
+TEST_F(DesignFileTest, MissingFacesTakeTheLookAlikeAndAreNamed)
+{
+    const QStringList installed{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Liberation Serif")};
+    TDesignState state;
+    for (const char *face :
+         {"Comic Sans MS", "DejaVu Sans", "No Such Face", "comic sans ms", "No Such Face"})
+        state.Texts.push_back(TDesignText{{QStringLiteral("x")}, TFontDesc{QLatin1String(face)}});
+    const auto replaced = ReplaceMissingFaces(state, installed);
+    const std::vector<std::pair<QString, QString>> expected{
+        {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")},
+        {QStringLiteral("No Such Face"), QStringLiteral("Comic Neue")},
+        {QStringLiteral("comic sans ms"), QStringLiteral("Comic Neue")}};
+    EXPECT_EQ(replaced, expected);
+    EXPECT_EQ(state.Texts[1].Font.Name, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(state.Texts[4].Font.Name, QStringLiteral("Comic Neue"));
+}
+
+TEST_F(DesignFileTest, APublishedPageLeadsToItsDesign)
+{
+    TDesignDocument doc;
+    FillRichDesign(doc);
+    Bitmap32 bitmap;
+    TPNGObject output;
+    TDocumentPopupSource source(doc, bitmap, output);
+    const QString page = Path(QStringLiteral("my site/index page.htm"));
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("my site"))));
+    Write(page, "<html>\r\n<body bgcolor=white>\r\n<p>Hi</p>\r\n</body></html>\r\n");
+    const QString folder = PopupFolderForPage(page);
+    WritePopupFiles(source, page, folder, false);
+
+    // Without a design beside the script the page cannot be edited.
+    try {
+        FindPublishedPopup(page);
+        ADD_FAILURE() << "found a design that is not there";
+    } catch (const EDesignFileError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("holds no design.vpopup")));
+    }
+    WriteDesignFile(JoinPath(folder, DesignFileName), doc.Snapshot());
+    const TPublishedPopup found = FindPublishedPopup(page);
+    EXPECT_EQ(found.Page, page);
+    EXPECT_EQ(found.Folder, folder);
+    EXPECT_EQ(found.DesignFile, JoinPath(folder, DesignFileName));
+
+    const QString plain = Path(QStringLiteral("plain.htm"));
+    Write(plain, "<body><!-- POPUP --></body>");
+    EXPECT_THROW(FindPublishedPopup(plain), EDesignFileError);
+    EXPECT_TRUE(IsPageFileName(page));
+    EXPECT_FALSE(IsPageFileName(found.DesignFile));
+}
+
+TEST_F(DesignFileTest, AFailedSaveLeavesTheEarlierFile)
+{
+    TDesignDocument doc;
+    const QString path = Path(QStringLiteral("keep.vpopup"));
+    WriteDesignFile(path, doc.Snapshot());
+    const QByteArray earlier = Read(path);
+    // A folder where the temporary file would go makes the write fail before the rename.
+    EXPECT_THROW(WriteDesignFile(Path(QStringLiteral("missing/dir/x.vpopup")), doc.Snapshot()),
+                 EDesignFileError);
+    FillRichDesign(doc);
+    ASSERT_TRUE(QDir().mkpath(path + QStringLiteral(".d")));
+    EXPECT_EQ(Read(path), earlier);
+}
+
+} // namespace
