@@ -223,7 +223,9 @@ EDesignFileError CannotOpen(const QString &fileName, const QString &reason)
 
 } // namespace
 
-QByteArray DesignFileBytes(const TDesignState &state)
+namespace {
+
+QJsonObject DesignJson(const TDesignState &state)
 {
     QJsonObject root;
     root.insert(QStringLiteral("format"), DesignFileFormat);
@@ -242,20 +244,10 @@ QByteArray DesignFileBytes(const TDesignState &state)
     root.insert(QStringLiteral("texts"), texts);
     root.insert(QStringLiteral("behaviour"), PopupSettingsToJson(state.Settings));
     root.insert(QStringLiteral("output"), OutputTargetsToJson(state.Output));
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return root;
 }
 
-void WriteDesignFile(const QString &path, const TDesignState &state, bool durable)
-{
-    const QByteArray bytes = DesignFileBytes(state);
-    try {
-        WriteFileBytes(path, bytes, durable);
-    } catch (const EVantelleError &e) {
-        throw EDesignFileError(e.message());
-    }
-}
-
-TDesignState ParseDesignFile(const QByteArray &bytes, const QString &fileName)
+QJsonObject ParseRoot(const QByteArray &bytes, const QString &fileName)
 {
     if (bytes.isEmpty())
         throw CannotOpen(fileName, QStringLiteral("The file is empty"));
@@ -273,14 +265,10 @@ TDesignState ParseDesignFile(const QByteArray &bytes, const QString &fileName)
     if (!json.isObject())
         throw CannotOpen(fileName, QStringLiteral("It is not a Vantelle Pro design: it holds no "
                                                   "JSON object"));
-    try {
-        return StateFromJson(json.object());
-    } catch (const EDesignFormat &e) {
-        throw CannotOpen(fileName, e.message());
-    }
+    return json.object();
 }
 
-TDesignState ReadDesignFile(const QString &path)
+QByteArray ReadLimited(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -291,7 +279,73 @@ TDesignState ReadDesignFile(const QString &path)
     const QByteArray bytes = file.read(DesignLimits::FileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw EFileError::CannotOpen(path, file.errorString());
-    return ParseDesignFile(bytes, path);
+    return bytes;
+}
+
+} // namespace
+
+QByteArray DesignFileBytes(const TDesignState &state)
+{
+    return QJsonDocument(DesignJson(state)).toJson(QJsonDocument::Indented);
+}
+
+void WriteDesignFile(const QString &path, const TDesignState &state, bool durable)
+{
+    const QByteArray bytes = DesignFileBytes(state);
+    try {
+        WriteFileBytes(path, bytes, durable);
+    } catch (const EVantelleError &e) {
+        throw EDesignFileError(e.message());
+    }
+}
+
+TDesignState ParseDesignFile(const QByteArray &bytes, const QString &fileName)
+{
+    const QJsonObject root = ParseRoot(bytes, fileName);
+    try {
+        return StateFromJson(root);
+    } catch (const EDesignFormat &e) {
+        throw CannotOpen(fileName, e.message());
+    }
+}
+
+TDesignState ReadDesignFile(const QString &path)
+{
+    return ParseDesignFile(ReadLimited(path), path);
+}
+
+QString RecoveryFilePath()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || !QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/vantelle-pro/recovery.vpopup");
+}
+
+void WriteRecoveryFile(const QString &path, const TDesignState &state, const QString &designFile)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QJsonObject root = DesignJson(state);
+    root.insert(QStringLiteral("designFile"), designFile);
+    try {
+        // Made again within seconds of the next change, so no wait for the disk.
+        WriteFileBytes(path, QJsonDocument(root).toJson(QJsonDocument::Compact), false);
+    } catch (const EVantelleError &e) {
+        throw EDesignFileError(e.message());
+    }
+}
+
+TRecoveredDesign ReadRecoveryFile(const QString &path)
+{
+    const QJsonObject root = ParseRoot(ReadLimited(path), path);
+    try {
+        TRecoveredDesign recovered;
+        recovered.State = StateFromJson(root);
+        recovered.DesignFile = JsonText(root, "designFile", QString(), 4096, QString());
+        return recovered;
+    } catch (const EDesignFormat &e) {
+        throw CannotOpen(path, e.message());
+    }
 }
 
 std::vector<std::pair<QString, QString>> ReplaceMissingFaces(TDesignState &state,

@@ -66,3 +66,15 @@ struct TPublishedPopup {
 TPublishedPopup FindPublishedPopup(const QString &page);
 // True for the names Open design... takes as pages rather than design files.
 bool IsPageFileName(const QString &path);
+
+// Recovery: while a design has unsaved changes it is written to one file in the user's state
+// folder ($XDG_STATE_HOME, else ~/.local/state, then "vantelle-pro"), never beside the
+// program. The file is a design file with one more key, the design file it belongs to.
+QString RecoveryFilePath();
+void WriteRecoveryFile(const QString &path, const TDesignState &state, const QString &designFile);
+struct TRecoveredDesign {
+    TDesignState State;
+    // Empty for a design that had never been saved.
+    QString DesignFile;
+};
+TRecoveredDesign ReadRecoveryFile(const QString &path);

@@ -312,3 +312,21 @@ TEST_F(DesignFileTest, AFailedSaveLeavesTheEarlierFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DesignFileTest, RecoveryFileKeepsTheDesignAndItsName)
+{
+    qputenv("XDG_STATE_HOME", m_dir.path().toUtf8());
+    const QString path = RecoveryFilePath();
+    EXPECT_EQ(path, m_dir.path() + QStringLiteral("/vantelle-pro/recovery.vpopup"));
+    TDesignDocument doc;
+    FillRichDesign(doc);
+    WriteRecoveryFile(path, doc.Snapshot(), QStringLiteral("/home/ann/sale.vpopup"));
+    const TRecoveredDesign recovered = ReadRecoveryFile(path);
+    EXPECT_TRUE(recovered.State == doc.Snapshot());
+    EXPECT_EQ(recovered.DesignFile, QStringLiteral("/home/ann/sale.vpopup"));
+    qunsetenv("XDG_STATE_HOME");
+}
+
+} // namespace
