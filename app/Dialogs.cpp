@@ -17,6 +17,7 @@ struct Seams {
     bool record = false;
     QList<Dialogs::ShownMessage> shown;
     QString lastStartPath;
+    QString lastFilter;
     QColor lastColorInitial;
 };
 
@@ -26,45 +27,55 @@ Seams &seams()
     return s;
 }
 
-// Qt wants "Name (*.a *.b);;Other (*)"; the program's filters may be written with "|" pairs.
-QString qtFilter(const QString &filter)
+} // namespace
+
+namespace Dialogs {
+
+QString QtFilter(const QString &filter)
 {
     if (!filter.contains(QLatin1Char('|')))
         return filter;
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString name = parts[i];
-        if (!name.contains(QLatin1Char('(')))
-            name += QStringLiteral(" (") +
-                    QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                    QLatin1Char(')');
-        out << name;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &part : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString pattern = part.trimmed();
+            // "*.*" means every file where these filters come from; here it would ask for a dot,
+            // and Qt would put ".*" on a typed name.
+            patterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+        }
+        patterns.removeDuplicates();
+        // Qt reads the patterns from the parentheses of the name and splits them only at
+        // blanks, so the name's own list is written again from the patterns.
+        QString name = parts[i].trimmed();
+        const qsizetype open = name.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && name.endsWith(QLatin1Char(')')))
+            name = name.left(open).trimmed();
+        out << name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return out.join(QStringLiteral(";;"));
 }
-
-} // namespace
-
-namespace Dialogs {
 
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                         const QString &filter)
 {
     seams().lastStartPath = dir;
+    seams().lastFilter = QtFilter(filter);
     if (auto answer = std::exchange(seams().fileName, std::nullopt))
         return *answer;
-    return QFileDialog::getOpenFileName(parent, caption, dir, qtFilter(filter));
+    return QFileDialog::getOpenFileName(parent, caption, dir, QtFilter(filter));
 }
 
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                         const QString &filter)
 {
     seams().lastStartPath = dir;
+    seams().lastFilter = QtFilter(filter);
     if (auto answer = std::exchange(seams().fileName, std::nullopt))
         return *answer;
     // The chosen page is modified, not overwritten, so there is nothing to confirm.
-    return QFileDialog::getSaveFileName(parent, caption, dir, qtFilter(filter), nullptr,
+    return QFileDialog::getSaveFileName(parent, caption, dir, QtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
@@ -141,6 +152,10 @@ QList<ShownMessage> takeShownMessages()
 QString lastDialogStartPath()
 {
     return seams().lastStartPath;
+}
+QString lastDialogFilter()
+{
+    return seams().lastFilter;
 }
 QColor lastColorDialogInitial()
 {

@@ -12,6 +12,10 @@ class QWidget;
 
 namespace Dialogs {
 
+// The program's filters are written as "Name (*.a;*.b)|*.a;*.b|Any file (*.*)|*.*"; Qt wants
+// "Name (*.a *.b);;Any file (*)". A filter already in Qt's form comes back unchanged.
+QString QtFilter(const QString &filter);
+
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QString getExistingDirectory(QWidget *parent, const QString &title, const QString &dir);
@@ -39,6 +43,8 @@ void setRecordMessages(bool on);
 QList<ShownMessage> takeShownMessages();
 // The directory/colour a dialog was opened with, for tests of "opens on the last colour".
 QString lastDialogStartPath();
+// The filter the last file dialog was given, in Qt's form.
+QString lastDialogFilter();
 QColor lastColorDialogInitial();
 
 } // namespace Dialogs

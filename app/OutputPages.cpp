@@ -80,6 +80,8 @@ QSpinBox *MakeSpin(QWidget *parent, const QString &name, int x, int y, int value
     auto *spin = Place(new QSpinBox(parent), name, x, y, 90, 22);
     spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     spin->setValue(value);
+    // An emptied box reads as 0 and must not get its old number back when focus leaves it.
+    spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     return spin;
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/Dialogs.h"
 #include "gui_helpers.h"
+#include "output/PopupSettings.h"
+#include "tests/cases/SettingsCases.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -90,21 +92,77 @@ private slots:
     {
         Click("EnableAutoClose");
         QCOMPARE(Enabled({"Label9", "DelayTime"}), QStringLiteral("11"));
+        Click("SetManual");
+        // Each box is read into its own setting. A text is typed where the box takes it, else
+        // (letters, numbers past the range) put into it as it stands; one the box itself
+        // rewrites (" 5" becomes "5") cannot reach the reading rule from here.
         const struct {
-            QString typed;
-            int32_t value;
-        } cases[] = {{"-3", -3},
-                     {"", 0},
-                     {"2147483647", 2147483647},
-                     {"-2147483648", INT32_MIN},
-                     {"86400", 86400}};
-        for (const auto &c : cases) {
-            Type("DelayTime", c.typed);
-            QCOMPARE(Settings().AutoCloseDelay, c.value);
+            const char *box;
+            int32_t TPopupSettings::*field;
+        } boxes[] = {{"DelayTime", &TPopupSettings::AutoCloseDelay},
+                     {"LeftSpin", &TPopupSettings::ManualLeft},
+                     {"TopSpin", &TPopupSettings::ManualTop}};
+        for (const auto &b : boxes) {
+            QLineEdit *edit = control<QSpinBox>(m_form.get(), b.box)->findChild<QLineEdit *>();
+            for (const auto &c : SpinTextCases) {
+                const QString text = QString::fromLatin1(c.text);
+                Type(b.box, text);
+                if (edit->text() != text)
+                    edit->setText(text);
+                if (edit->text() != text)
+                    continue;
+                QCOMPARE(Settings().*(b.field), c.value);
+            }
+            // No bound stands in the way of typing a number of either sign.
+            for (const QString &typed : {QStringLiteral("-2147483648"), QStringLiteral("2147483647")}) {
+                Type(b.box, typed);
+                QCOMPARE(edit->text(), typed);
+            }
         }
-        // Text the box would not let a user type still reads as 0.
-        control<QSpinBox>(m_form.get(), "DelayTime")->findChild<QLineEdit *>()->setText("abc");
+        Click("AutoCenter");
+    }
+
+    void anEmptiedBoxReadsZeroAfterFocusLeavesIt()
+    {
+        for (const char *name : {"DelayTime", "LeftSpin", "TopSpin"}) {
+            auto *spin = control<QSpinBox>(m_form.get(), name);
+            spin->setEnabled(true);
+            Type(name, QStringLiteral("5"));
+            Type(name, QString());
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(spin, &out);
+            QVERIFY2(spin->text().isEmpty() || spin->text() == QLatin1String("0"),
+                     qPrintable(spin->text()));
+            QCOMPARE(ReadSpinValue(spin->text()), 0);
+        }
         QCOMPARE(Settings().AutoCloseDelay, 0);
+        m_form->Output->EnableAutoCloseClick();
+        m_form->Output->PositionTypeChanged();
+    }
+
+    void fileDialogsGetTheirFiltersInQtsForm()
+    {
+        // Every file dialog of the program with the filter Qt must get: patterns split at
+        // blanks, and any file as "*" (a "*.*" would ask for a dot and rename a typed page).
+        const struct {
+            int page;
+            const char *button;
+            const char *filter;
+        } dialogs[] = {{5, "Button2", "HTML pages (*.htm *.html);;Any file (*)"},
+                       {1, "AddUserPng_Simple", "Png Image (*.png)"}};
+        for (const auto &d : dialogs) {
+            m_form->ShowPage(d.page);
+            Dialogs::setNextFileName(QString());
+            control<QAbstractButton>(m_form.get(), d.button)->click();
+            QCOMPARE(Dialogs::lastDialogFilter(), QString::fromLatin1(d.filter));
+        }
+        const std::pair<QString, QString> forms[] = {
+            {"Pictures|*.png;*.jpg", "Pictures (*.png *.jpg)"},
+            {"All files (*.*)|*.*;*", "All files (*)"},
+            {"Png Image (*.png)", "Png Image (*.png)"}};
+        for (const auto &[program, qt] : forms)
+            QCOMPARE(Dialogs::QtFilter(program), qt);
+        m_form->ShowPage(3);
     }
 
     void positionNumbersSurviveSwitching()

@@ -2,6 +2,7 @@
 #include "output/PageText.h"
 #include "output/PopupSettings.h"
 #include "output/ScriptBuilder.h"
+#include "tests/cases/SettingsCases.h"
 
 #include <gtest/gtest.h>
 
@@ -177,27 +178,7 @@ TEST_F(ScriptTest, EachGenerationTakesTheTickCounterAtThatMoment)
 
 TEST(SpinValueTest, WholeDecimalNumbersOnlyAndNoBounds)
 {
-    const struct {
-        const char *text;
-        int32_t value;
-    } cases[] = {
-        {"7", 7},
-        {"-3", -3},
-        {"+12", 12},
-        {"", 0},
-        {"abc", 0},
-        {"-", 0},
-        {"1.5", 0},
-        {" 5", 0},
-        {"0x10", 0},
-        {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN},
-        {"2147483648", 0},
-        {"-2147483649", 0},
-        {"99999999999999999999", 0},
-        {"007", 7},
-    };
-    for (const auto &c : cases)
+    for (const auto &c : SpinTextCases)
         EXPECT_EQ(ReadSpinValue(QString::fromLatin1(c.text)), c.value) << '"' << c.text << '"';
 }
 
