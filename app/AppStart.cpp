@@ -12,7 +12,27 @@ void PrepareProcess()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
+namespace {
+
+QString &title()
+{
+    static QString t;
+    return t;
+}
+
+} // namespace
+
 void SetInitialTitle()
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("SoftName"));
+    SetApplicationTitle(QStringLiteral("SoftName"));
+}
+
+QString ApplicationTitle()
+{
+    return title();
+}
+
+void SetApplicationTitle(const QString &text)
+{
+    title() = text;
 }

@@ -3,9 +3,16 @@
 // What the program entry does around the window, shared with the GUI tests so that they start
 // the window the way the program does.
 
+#include <QString>
+
 // Before the application object exists: the browser engine's needs (no sandbox as root, shared
 // GL contexts).
 void PrepareProcess();
 // After the application object exists and before the window: the placeholder title that
 // start-up replaces.
 void SetInitialTitle();
+
+// The application title, the caption of the standard error box. It is kept apart from Qt's
+// application display name, which Qt would append to every window title.
+QString ApplicationTitle();
+void SetApplicationTitle(const QString &text);

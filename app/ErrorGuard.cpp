@@ -1,9 +1,8 @@
 #include "app/ErrorGuard.h"
 
+#include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-
-#include <QGuiApplication>
 
 QString ErrorBoxText(const QString &message)
 {
@@ -14,6 +13,6 @@ QString ErrorBoxText(const QString &message)
 
 void ShowErrorBox(const QString &message)
 {
-    Dialogs::message(MainForm, QGuiApplication::applicationDisplayName(), ErrorBoxText(message),
+    Dialogs::message(MainForm, ApplicationTitle(), ErrorBoxText(message),
                      QMessageBox::Critical, QMessageBox::Ok);
 }

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "base/PictureBase.h"
@@ -84,6 +85,9 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(724, 559);
+    // Start-up errors are shown before the window is; their boxes centre over this place.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     // The layout was made for a small 8-point face; the platform's UI font at 11 pixels keeps
     // every caption inside its control.
     QFont windowFont = font();
@@ -207,7 +211,7 @@ void TMainForm::FormCreate()
         QFile::exists(m_programFolder + QStringLiteral("UpdateBaseMarker.txt")));
 
     setWindowTitle(QStringLiteral("Vantelle Pro - popup wizard for your web pages"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantelle Pro"));
+    SetApplicationTitle(QStringLiteral("Vantelle Pro"));
 
     // Every picture that cannot be read is reported once; the rest of the base loads.
     for (const QString &error : m_base->Load())

@@ -9,7 +9,7 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev
   libpng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth x11-utils
   dpkg-dev file lintian appstream desktop-file-utils xdotool imagemagick
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   chromium

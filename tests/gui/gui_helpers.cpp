@@ -57,8 +57,9 @@ std::unique_ptr<TMainForm> openWindow(const ProgramFolder &folder)
     SetInitialTitle();
     auto window = std::make_unique<TMainForm>(folder.path());
     window->show();
+    // Every check that follows needs the window on screen; without it the test cannot pass.
     if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
+        qFatal("the window never appeared on the screen");
     return window;
 }
 

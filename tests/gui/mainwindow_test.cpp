@@ -79,9 +79,9 @@ private slots:
         ProgramFolder folder;
         standardBase(folder);
         SetInitialTitle();
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("SoftName"));
+        QCOMPARE(ApplicationTitle(), QStringLiteral("SoftName"));
         auto w = openWindow(folder);
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vantelle Pro"));
+        QCOMPARE(ApplicationTitle(), QStringLiteral("Vantelle Pro"));
         QVERIFY(w->windowTitle().startsWith(QStringLiteral("Vantelle Pro - ")));
         QCOMPARE(w->size(), QSize(724, 559));
         QCOMPARE(w->CurrentPage, 1);
