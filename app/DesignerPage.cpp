@@ -139,17 +139,18 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_properties->setGeometry(520, 14, 193, 502);
     QWidget *p = m_properties;
 
+    // The group's frame line runs about 20 pixels down, below its caption tab.
     MakeLabel(p, QStringLiteral("Label19"), QStringLiteral("Document size:"),
-              QRect(8, 20, 100, 16));
+              QRect(8, 26, 100, 16));
     m_scaleSizeLabel = MakeLabel(p, QStringLiteral("ScaleSizeLabel"),
-                                 QStringLiteral("150px - 500px"), QRect(8, 38, 110, 16));
+                                 QStringLiteral("150px - 500px"), QRect(8, 42, 110, 16));
     QFont bold = m_scaleSizeLabel->font();
     bold.setBold(true);
     m_scaleSizeLabel->setFont(bold);
     m_incTemplate = MakeButton(p, QStringLiteral("IncTemplate"), QStringLiteral("+"),
-                               QRect(118, 20, 33, 33), true);
+                               QRect(118, 25, 33, 33), true);
     m_decTemplate = MakeButton(p, QStringLiteral("DecTemplate"), QStringLiteral("-"),
-                               QRect(152, 20, 33, 33), true);
+                               QRect(152, 25, 33, 33), true);
 
     MakeLabel(p, QStringLiteral("Label7"), QStringLiteral("Close button Style:"),
               QRect(8, 60, 177, 16));
@@ -195,6 +196,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_fontName->setObjectName(QStringLiteral("FontName"));
     m_fontName->setEditable(false);
     m_fontName->setMaxVisibleItems(16);
+    // Without this the style opens the list as a menu as tall as the screen.
+    m_fontName->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     m_fontName->setGeometry(8, 248, 177, 24);
     QObject::connect(m_fontName, &QComboBox::activated, m_fontName,
                      guarded([this] { TextControlsChanged(m_fontName); }));
@@ -220,6 +223,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_fontSize->setObjectName(QStringLiteral("FontSize"));
     m_fontSize->setEditable(true);
     m_fontSize->setInsertPolicy(QComboBox::NoInsert);
+    // Completing "7" to "72" would redraw the text at a size nobody typed.
+    m_fontSize->setCompleter(nullptr);
     m_fontSize->setMaxVisibleItems(12);
     m_fontSize->setGeometry(8, 340, 70, 24);
     QObject::connect(m_fontSize, &QComboBox::editTextChanged, m_fontSize,
@@ -228,11 +233,11 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_labels[4] = MakeLabel(p, QStringLiteral("Label5"), QStringLiteral("Font Style:"),
                             QRect(96, 324, 89, 16));
     m_fontB = MakeToolButton(p, QStringLiteral("FontB"), QStringLiteral("B"),
-                             QRect(96, 340, 25, 24), true);
+                             QRect(96, 341, 23, 22), true);
     m_fontI = MakeToolButton(p, QStringLiteral("FontI"), QStringLiteral("I"),
-                             QRect(126, 340, 25, 24), true);
+                             QRect(123, 341, 23, 22), true);
     m_fontU = MakeToolButton(p, QStringLiteral("FontU"), QStringLiteral("U"),
-                             QRect(156, 340, 25, 24), true);
+                             QRect(150, 341, 23, 22), true);
     QFont styleFont = m_fontB->font();
     styleFont.setBold(true);
     m_fontB->setFont(styleFont);
@@ -258,14 +263,15 @@ void TDesignerPage::BuildControls(TPanel *page)
         const char *caption;
         int tag;
         QRect geometry;
-    } moves[] = {{"SpeedButton4", "Up", 1, QRect(122, 370, 36, 22)},
-                 {"SpeedButton7", "Down", 2, QRect(122, 414, 36, 22)},
-                 {"SpeedButton5", "Left", 3, QRect(96, 392, 40, 22)},
-                 {"SpeedButton6", "Right", 4, QRect(142, 392, 43, 22)}};
+    } moves[] = {{"SpeedButton4", "Up", 1, QRect(121, 370, 41, 22)},
+                 {"SpeedButton7", "Down", 2, QRect(121, 414, 41, 22)},
+                 {"SpeedButton5", "Left", 3, QRect(98, 392, 41, 22)},
+                 {"SpeedButton6", "Right", 4, QRect(143, 392, 41, 22)}};
     for (const auto &move : moves) {
         QToolButton *button =
             MakeToolButton(p, QString::fromLatin1(move.name), QString::fromLatin1(move.caption),
                            move.geometry, false);
+        button->setAutoRaise(true);
         button->setProperty("tag", move.tag);
         const int tag = move.tag;
         QObject::connect(button, &QToolButton::clicked, button,
@@ -273,9 +279,9 @@ void TDesignerPage::BuildControls(TPanel *page)
     }
 
     m_addText =
-        MakeButton(p, QStringLiteral("AddText"), QStringLiteral("AddText"), QRect(8, 452, 85, 30));
+        MakeButton(p, QStringLiteral("AddText"), QStringLiteral("AddText"), QRect(8, 455, 85, 25));
     m_erase =
-        MakeButton(p, QStringLiteral("Erase"), QStringLiteral("Erase"), QRect(100, 452, 85, 30));
+        MakeButton(p, QStringLiteral("Erase"), QStringLiteral("Erase"), QRect(100, 455, 85, 25));
     QObject::connect(m_addText, &QPushButton::clicked, m_addText,
                      guarded([this] { AddTextClick(); }));
     QObject::connect(m_erase, &QPushButton::clicked, m_erase, guarded([this] { EraseClick(); }));
@@ -593,7 +599,11 @@ QStringList TDesignerPage::TextEditLines() const
 
 void TDesignerPage::SetTextEditLines(const QStringList &lines)
 {
-    const QString text = lines.join(QLatin1Char('\n'));
+    // The inverse of TextEditLines: a final empty entry is a blank line typed at the end, which
+    // keeps the line break that ends it.
+    QString text = lines.join(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += QLatin1Char('\n');
     if (m_textEdit->toPlainText() != text)
         m_textEdit->setPlainText(text);
 }

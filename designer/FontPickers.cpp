@@ -2,9 +2,20 @@
 
 #include "imaging/VantelleError.h"
 
-#include <QFontDatabase>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+// TrueType and OpenType fonts; fontconfig names OpenType's PostScript outlines "CFF".
+bool IsOutlineFormat(const char *format)
+{
+    return std::strcmp(format, "TrueType") == 0 || std::strcmp(format, "CFF") == 0;
+}
+
+} // namespace
 
 QStringList SortedFaceNames(const QStringList &names)
 {
@@ -24,16 +35,42 @@ QStringList SortedFaceNames(const QStringList &names)
 
 QStringList FontFaceList()
 {
-    QStringList outline;
-    const QStringList families = QFontDatabase::families();
-    for (const QString &family : families) {
-        // Bitmap faces cannot be rotated or sized freely, and private faces are the system's own.
-        if (QFontDatabase::isPrivateFamily(family) || QFontDatabase::isBitmapScalable(family) ||
-            !QFontDatabase::isSmoothlyScalable(family))
+    // Qt's family list mixes in Type 1 faces, fontconfig's generic aliases ("Sans Serif") and one
+    // entry per foundry ("Nimbus Sans [URW ]"); fontconfig itself tells each font's format and
+    // its plain family names.
+    QStringList names;
+    FcPattern *pattern = FcPatternCreate();
+    FcObjectSet *objects =
+        FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_FONTFORMAT, FC_OUTLINE, nullptr);
+    FcFontSet *fonts = pattern && objects ? FcFontList(nullptr, pattern, objects) : nullptr;
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        const FcPattern *font = fonts->fonts[i];
+        FcChar8 *format = nullptr;
+        FcBool outline = FcTrue;
+        if (FcPatternGetString(font, FC_FONTFORMAT, 0, &format) != FcResultMatch ||
+            !IsOutlineFormat(reinterpret_cast<const char *>(format)) ||
+            (FcPatternGetBool(font, FC_OUTLINE, 0, &outline) == FcResultMatch && !outline))
             continue;
-        outline.append(family);
+        // A font names its family, and sometimes its subfamily ("DejaVu Sans Condensed"), in
+        // its first language; names in other languages are translations of those.
+        FcChar8 *firstLang = nullptr;
+        const bool hasLang = FcPatternGetString(font, FC_FAMILYLANG, 0, &firstLang) == FcResultMatch;
+        FcChar8 *family = nullptr;
+        for (int k = 0; FcPatternGetString(font, FC_FAMILY, k, &family) == FcResultMatch; ++k) {
+            FcChar8 *lang = nullptr;
+            if (k > 0 && hasLang && FcPatternGetString(font, FC_FAMILYLANG, k, &lang) == FcResultMatch &&
+                FcStrCmp(lang, firstLang) != 0)
+                continue;
+            names.append(QString::fromUtf8(reinterpret_cast<const char *>(family)));
+        }
     }
-    return SortedFaceNames(outline);
+    if (fonts)
+        FcFontSetDestroy(fonts);
+    if (objects)
+        FcObjectSetDestroy(objects);
+    if (pattern)
+        FcPatternDestroy(pattern);
+    return SortedFaceNames(names);
 }
 
 int IndexOfFace(const QStringList &faces, const QString &face)

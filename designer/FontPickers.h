@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-// Installed scalable outline faces, sorted without regard to case, each name once.
+// Installed TrueType and OpenType families by their plain names, sorted without regard to case,
+// each name once.
 QStringList FontFaceList();
 // Sorts and drops case-insensitive duplicates and empty names (the rule FontFaceList applies).
 QStringList SortedFaceNames(const QStringList &names);

@@ -6,12 +6,14 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
-  zlib1g-dev libjpeg62-turbo-dev
+  zlib1g-dev libjpeg62-turbo-dev libfontconfig-dev fontconfig
   libpng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
   dpkg-dev file lintian appstream desktop-file-utils xdotool imagemagick
-  fonts-liberation fonts-comic-neue fonts-dejavu-core
+  # fonts-urw-base35 puts Type 1 faces and one family from several foundries beside the
+  # OpenType ones, which the font face list must show once, by name (and artgen draws with it).
+  fonts-liberation fonts-comic-neue fonts-dejavu-core fonts-urw-base35
   chromium
 )
 

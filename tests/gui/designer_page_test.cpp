@@ -7,6 +7,7 @@
 #include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
 #include "imaging/AdditionalPng.h"
+#include "tests/cases/DesignerCases.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,7 +19,48 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <QAbstractItemView>
+#include <QFontMetrics>
+#include <QProcess>
+
 #include <memory>
+
+namespace {
+
+// The installed TrueType and OpenType families as fontconfig's own lister reports them: each
+// font's family names in its first family language, sorted without regard to case, each once.
+QStringList ListedFaces()
+{
+    QProcess list;
+    list.start(QStringLiteral("fc-list"),
+               {QStringLiteral("--format"),
+                QStringLiteral("%{fontformat}\t%{outline}\t%{family}\t%{familylang}\n")});
+    if (!list.waitForFinished(30000) || list.exitCode() != 0)
+        qFatal("fc-list did not run");
+    QStringList faces;
+    for (const QString &line : QString::fromUtf8(list.readAllStandardOutput()).split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (fields.size() != 4 || fields[1] != QLatin1String("True") ||
+            (fields[0] != QLatin1String("TrueType") && fields[0] != QLatin1String("CFF")))
+            continue;
+        const QStringList families = fields[2].split(',');
+        const QStringList langs = fields[3].split(',');
+        for (qsizetype k = 0; k < families.size(); ++k)
+            if (k == 0 || langs.size() <= k || langs[k] == langs[0])
+                faces << families[k];
+    }
+    std::sort(faces.begin(), faces.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    faces.erase(std::unique(faces.begin(), faces.end(),
+                            [](const QString &a, const QString &b) {
+                                return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+                            }),
+                faces.end());
+    return faces;
+}
+
+} // namespace
 
 class DesignerPageTest : public QObject {
     Q_OBJECT
@@ -49,6 +91,11 @@ private:
     void TypeFontSize(const QString &text)
     {
         QLineEdit *edit = Find<QComboBox>("FontSize")->lineEdit();
+        // Completion acts only in a box that has the keyboard focus, as a user's box has.
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
@@ -97,9 +144,7 @@ private slots:
         QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Add new"));
         QVERIFY(!Find<QPushButton>("Erase")->isEnabled());
         QCOMPARE(Find<QPlainTextEdit>("TextEdit")->toPlainText(), QString());
-        auto *faces = Find<QComboBox>("FontName");
-        QCOMPARE(faces->count(), FontFaceList().size());
-        QCOMPARE(faces->currentText(), DefaultFontFace(FontFaceList()));
+        QCOMPARE(Find<QComboBox>("FontName")->currentText(), DefaultFontFace(ListedFaces()));
         QCOMPARE(Find<QComboBox>("FontColor")->count(), 21);
         QCOMPARE(Find<QComboBox>("FontColor")->currentIndex(), 0);
         QCOMPARE(Find<QComboBox>("FontSize")->count(), 17);
@@ -146,9 +191,9 @@ private slots:
         Click("AddText");
         Click("AddText");
         QCOMPARE(Model().DesignObjects.size(), size_t{4});
-        const QList<QPoint> expected{{50, 50}, {70, 70}, {90, 90}};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(QPoint(Object(i + 1)->X, Object(i + 1)->Y), expected[i]);
+            QCOMPARE(QPoint(Object(i + 1)->X, Object(i + 1)->Y),
+                     QPoint(DefaultPositions[i].x, DefaultPositions[i].y));
             if (i > 0) {
                 QVERIFY(Object(i + 1)->Font == styled);
                 QCOMPARE(Object(i + 1)->Angle, 45);
@@ -162,27 +207,29 @@ private slots:
     {
         Click("AddText");
         TMovingObject *object = Object(1);
-        // Typed key by key, as a user would; a lone "-" or an emptied box waits for more.
-        const struct {
-            QString typed;
-            int angle;
-            QString shown;
-        } cases[] = {{"190", -170, "-170"}, {"-180", 180, "180"}, {"360", 0, "0"},
-                     {"-360", 0, "0"},      {"500", 140, "140"},  {"abc", 0, "0"},
-                     {"-45", -45, "-45"},   {"-", 0, "-"},        {"", 0, ""}};
-        for (const auto &c : cases) {
+        // Typed key by key, as a user would.
+        for (const TAngleCase &c : AngleCases) {
             TypeAngle(QStringLiteral("25"));
             QCOMPARE(object->Angle, 25);
-            TypeAngle(c.typed);
+            TypeAngle(QString::fromLatin1(c.typed));
             QCOMPARE(object->Angle, c.angle);
-            QCOMPARE(Find<QSpinBox>("AngleEdit")->findChild<QLineEdit *>()->text(), c.shown);
+            QCOMPARE(Find<QSpinBox>("AngleEdit")->findChild<QLineEdit *>()->text(),
+                     QString::fromLatin1(c.shown));
         }
     }
 
-    void nonNumericFontSizeIsReportedAndKeepsTheOldSize()
+    void typedFontSizesAreTakenAsTyped()
     {
         Click("AddText");
         TMovingObject *object = Object(1);
+        // Key by key: nothing completes "7" to "72" or "1" to "10".
+        for (const char *typed : {"7", "1", "2", "13", "36"}) {
+            TypeFontSize(QString::fromLatin1(typed));
+            QCOMPARE(Find<QComboBox>("FontSize")->currentText(), QString::fromLatin1(typed));
+            QCOMPARE(object->Font.Size, QString::fromLatin1(typed).toInt());
+        }
+        QCOMPARE(Find<QComboBox>("FontSize")->count(), 17);
+
         Dialogs::takeShownMessages();
         Pick("FontColor", 2);
         TypeFontSize(QStringLiteral("abc"));
@@ -190,11 +237,8 @@ private slots:
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().text, QStringLiteral("'abc' is not a valid integer value."));
         QCOMPARE(shown.last().icon, QMessageBox::Critical);
-        QCOMPARE(object->Font.Size, 14);
+        QCOMPARE(object->Font.Size, 36);
         QCOMPARE(object->Font.Color, PaletteColors()[2]);
-        TypeFontSize(QStringLiteral("13"));
-        QCOMPARE(object->Font.Size, 13);
-        QCOMPARE(Find<QComboBox>("FontSize")->count(), 17);
     }
 
     void coloursFindTheirItemAndTheCustomSlot()
@@ -202,16 +246,14 @@ private slots:
         Click("AddText");
         TMovingObject *object = Object(1);
         auto *colors = Find<QComboBox>("FontColor");
-        const struct {
-            uint32_t color;
-            int index;
-        } cases[] = {{0x0000FF, 13}, {0x030201, 20}, {0xFFFFFF, 19}};
-        for (const auto &c : cases) {
-            object->Font.Color = c.color;
+        for (const TColourCase &c : ColourCases) {
+            object->Font.Color = c.colour;
             m_form->Designer->SelectObject(object);
-            QCOMPARE(colors->currentIndex(), c.index);
+            QCOMPARE(colors->currentIndex(), c.item);
+            QCOMPARE(colors->itemData(20).value<uint32_t>(), c.customAfter);
         }
-        QCOMPARE(colors->itemData(20).value<uint32_t>(), 0x030201u);
+        object->Font.Color = 0x030201;
+        m_form->Designer->SelectObject(object);
 
         // The dialog opens on the colour chosen in it last, not on the object's.
         Dialogs::setNextColor(Qt::white);
@@ -281,12 +323,8 @@ private slots:
         Click("SpeedButton4");
         QCOMPARE(QPoint(button->X, button->Y), QPoint(400, 42));
 
-        for (int press = 1; press <= 10; ++press) {
-            QVERIFY(Find<QAbstractButton>("IncCloseButton")->isEnabled());
+        for (int press = 1; press <= 10; ++press)
             Click("IncCloseButton");
-        }
-        QCOMPARE(Find<QLabel>("CBScaleLabel")->text(), QStringLiteral("Scale (2)"));
-        QVERIFY(!Find<QAbstractButton>("IncCloseButton")->isEnabled());
         QCOMPARE(button->Bounds, (TRect{395, 37, 465, 107})); // 60 x 60, margin 5
 
         // Picking "No close button" keeps the scale and position; Erase does the same.
@@ -303,17 +341,34 @@ private slots:
         QCOMPARE(button->ButtonScale > 2.0, true);
     }
 
-    void scaleDownStopsAtATenth()
+    void scaleButtonsStepByATenth_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(ScaleCases)); ++i)
+            QTest::newRow(ScaleCases[i].label) << i;
+    }
+    void scaleButtonsStepByATenth()
+    {
+        QFETCH(int, row);
+        const TScaleCase &c = ScaleCases[row];
+        AddCloseButtons();
+        Pick("CloseButtonStyle", 1);
+        const char *name = c.increase ? "IncCloseButton" : "DecCloseButton";
+        for (int press = 1; press <= c.presses; ++press) {
+            QVERIFY2(Find<QAbstractButton>(name)->isEnabled(), qPrintable(QString::number(press)));
+            Click(name);
+        }
+        QCOMPARE(Find<QLabel>("CBScaleLabel")->text(), QString::fromLatin1(c.label));
+        QCOMPARE(Find<QAbstractButton>(name)->isEnabled(), c.canPressAgain);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    void theSmallestScaleStillDrawsThePicture()
     {
         AddCloseButtons();
         Pick("CloseButtonStyle", 1);
-        for (int press = 1; press <= 9; ++press) {
-            QVERIFY2(Find<QAbstractButton>("DecCloseButton")->isEnabled(),
-                     qPrintable(QString::number(press)));
+        for (int press = 1; press <= 9; ++press)
             Click("DecCloseButton");
-        }
-        QCOMPARE(Find<QLabel>("CBScaleLabel")->text(), QStringLiteral("Scale (0.1)"));
-        QVERIFY(!Find<QAbstractButton>("DecCloseButton")->isEnabled());
         // The ninth step leaves the scale a hair above 0.1, so 30 pixels become 3.
         QCOMPARE(Model().CloseButtonObject()->ScaledPicture->width(), 3);
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
@@ -347,14 +402,111 @@ private slots:
 
     void canvasShowsTheDesignInsideABlackFrame()
     {
-        Click("AddText");
+        // Every design pixel gets a colour of its own, so a picture shown a pixel off differs.
+        Bitmap32 &design = m_form->DesignBitmap;
+        for (int y = 0; y < 500; ++y)
+            for (int x = 0; x < 500; ++x)
+                design.setPixel(x, y,
+                                0xFF000000u | uint32_t(x & 0xFF) << 16 | uint32_t(y & 0xFF) << 8 |
+                                    uint32_t((x >> 8) | (y >> 8) << 1));
         const QImage shot = Find<TPaintBox>("PaintBox1")->grab().toImage();
         QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::black));
         QCOMPARE(shot.pixelColor(1, 250), QColor(Qt::black));
         QCOMPARE(shot.pixelColor(503, 503), QColor(Qt::black));
         // Design pixel (x, y) shows at (x + 2, y + 2).
-        QCOMPARE(shot.pixel(252, 252), m_form->DesignBitmap.pixel(250, 250));
-        QCOMPARE(shot.pixel(2 + 60, 2 + 55), m_form->DesignBitmap.pixel(60, 55));
+        for (const QPoint at : {QPoint(0, 0), QPoint(499, 499), QPoint(0, 499), QPoint(499, 0),
+                                QPoint(250, 137), QPoint(60, 55)})
+            QCOMPARE(shot.pixel(at + QPoint(2, 2)), design.pixel(at.x(), at.y()));
+    }
+
+    void theFaceListHoldsEachTrueTypeFamilyOnceAndShowsSixteenRows()
+    {
+        auto *faces = Find<QComboBox>("FontName");
+        QStringList shown;
+        for (int i = 0; i < faces->count(); ++i)
+            shown << faces->itemText(i);
+        QCOMPARE(shown, ListedFaces());
+        // Neither the generic aliases nor one entry per foundry ("Nimbus Sans [URW ]").
+        for (const QString &face : shown) {
+            QVERIFY2(!face.contains(QLatin1Char('[')), qPrintable(face));
+            for (const char *alias : {"Sans Serif", "Serif", "Monospace"})
+                QVERIFY2(face != QLatin1String(alias), alias);
+        }
+
+        while (faces->count() < 40)
+            faces->addItem(QStringLiteral("Extra %1").arg(faces->count()));
+        faces->showPopup();
+        QAbstractItemView *view = faces->view();
+        QTRY_VERIFY(view->isVisible());
+        int rows = 0;
+        for (int i = 0; i < faces->count(); ++i)
+            rows += view->viewport()->rect().contains(view->visualRect(view->model()->index(i, 0)));
+        faces->hidePopup();
+        QCOMPARE(rows, 16);
+    }
+
+    void selectingAnObjectShowsItsStyleAndPostCopyKeepsIt()
+    {
+        const char *const styles[] = {"FontB", "FontI", "FontU"};
+        for (int s = 0; s < 3; ++s) {
+            m_form->Designer->SelectObject(nullptr);
+            Click("AddText");
+            TMovingObject *styled = Model().CurrentObject;
+            Click(styles[s]);
+            m_form->Designer->SelectObject(nullptr);
+            QVERIFY(!Find<QToolButton>(styles[s])->isChecked());
+            m_form->Designer->SelectObject(styled);
+            for (int b = 0; b < 3; ++b)
+                QCOMPARE(Find<QToolButton>(styles[b])->isChecked(), b == s);
+            Click("AddText"); // "Post copy"
+            QVERIFY(Model().CurrentObject != styled);
+            QVERIFY(Model().CurrentObject->Font == styled->Font);
+        }
+    }
+
+    void aTrailingBlankLineIsKeptAsTyped()
+    {
+        Click("AddText");
+        TMovingObject *object = Object(1);
+        auto *edit = Find<QPlainTextEdit>("TextEdit");
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("abc"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(object->Lines, (QStringList{"abc", ""}));
+        const int height = object->Bounds.Bottom - object->Bounds.Top;
+
+        // Selected again, then something else changes.
+        m_form->Designer->SelectObject(nullptr);
+        m_form->Designer->SelectObject(object);
+        QCOMPARE(edit->toPlainText(), QStringLiteral("abc\n\n"));
+        Click("SpeedButton4");
+        QCOMPARE(object->Lines, (QStringList{"abc", ""}));
+        QCOMPARE(object->Bounds.Bottom - object->Bounds.Top, height);
+    }
+
+    void controlsHaveTheirLayoutSizes()
+    {
+        const struct {
+            const char *name;
+            QSize size;
+        } controls[] = {{"FontB", {23, 22}},        {"FontI", {23, 22}},
+                        {"FontU", {23, 22}},        {"SpeedButton4", {41, 22}},
+                        {"SpeedButton5", {41, 22}}, {"SpeedButton6", {41, 22}},
+                        {"SpeedButton7", {41, 22}}, {"AddText", {85, 25}},
+                        {"Erase", {85, 25}},        {"IncTemplate", {33, 33}},
+                        {"DecTemplate", {33, 33}},  {"IncCloseButton", {26, 25}},
+                        {"DecCloseButton", {25, 25}}, {"TextEdit", {177, 81}}};
+        for (const auto &c : controls)
+            QCOMPARE(Find<QWidget>(c.name)->size(), c.size);
+        for (const char *name : {"SpeedButton4", "SpeedButton5", "SpeedButton6", "SpeedButton7"})
+            QVERIFY2(Find<QToolButton>(name)->autoRaise(), name); // flat
+        // The group frame's top line runs at the caption's height + 6 (Arial 9 points, bold).
+        QFont caption(QStringLiteral("Arial"));
+        caption.setPixelSize(12);
+        caption.setBold(true);
+        const int frameLine = QFontMetrics(caption).height() + 6;
+        QVERIFY(Find<QLabel>("Label19")->y() > frameLine);
     }
 };
 

@@ -21,10 +21,21 @@ struct TextMetrics {
     int height;
 };
 
-TextMetrics Measure(const TFontDesc &font, const QString &text)
+// The text's size in a font made here, not by the renderer: the face by name at a pixel
+// height worked out by hand from the points (round(points x 96 / 72)).
+TextMetrics Measure(const QString &face, int pixels, const QString &text, bool bold = false)
 {
-    const QFontMetrics metrics(MakeFont(font));
+    QFont font(face);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    const QFontMetrics metrics(font);
     return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+// A new object's font: "Comic Sans MS" at 14 points, 18.67 pixels.
+TextMetrics MeasureDefault(const QString &text)
+{
+    return Measure(QStringLiteral("Comic Sans MS"), 19, text);
 }
 
 // A white 500 x 500 canvas of the design's kind.
@@ -77,7 +88,7 @@ TEST(DesignRenderer, TextBoundsFollowTheMeasuredTextAtEveryAngle)
     EnsureGuiApp();
     TMovingObject object(500);
     object.Lines = {"Sample text"};
-    const TextMetrics m = Measure(object.Font, "Sample text");
+    const TextMetrics m = MeasureDefault("Sample text");
     ASSERT_GT(m.width, 0);
 
     WhiteCanvas white;
@@ -96,6 +107,21 @@ TEST(DesignRenderer, TextBoundsFollowTheMeasuredTextAtEveryAngle)
         DrawObject(object, canvas, nullptr);
         EXPECT_EQ(object.Bounds, c.expected) << "angle " << c.angle;
     }
+
+    // Other sizes and styles, each measured at the pixel height worked out by hand.
+    const struct {
+        int points;
+        bool bold;
+        int pixels;
+    } fonts[] = {{9, false, 12}, {11, false, 15}, {20, true, 27}, {36, false, 48}, {72, true, 96}};
+    object.Angle = 0;
+    for (const auto &f : fonts) {
+        object.Font.Size = f.points;
+        object.Font.Bold = f.bold;
+        const TextMetrics fm = Measure(QStringLiteral("Comic Sans MS"), f.pixels, "Sample text", f.bold);
+        DrawObject(object, canvas, nullptr);
+        EXPECT_EQ(object.Bounds, (TRect{48, 48, 52 + fm.width, 52 + fm.height})) << f.points;
+    }
 }
 
 TEST(DesignRenderer, RotatedLinesStepPerpendicularToTheBaseline)
@@ -106,7 +132,7 @@ TEST(DesignRenderer, RotatedLinesStepPerpendicularToTheBaseline)
     object.Y = 300;
     object.Angle = 90;
     object.Lines = {"WWWW", "WWWWWWWW"};
-    const TextMetrics second = Measure(object.Font, "WWWWWWWW");
+    const TextMetrics second = MeasureDefault("WWWWWWWW");
 
     WhiteCanvas white;
     QImage mask(500, 500, QImage::Format_Alpha8);
@@ -121,7 +147,7 @@ TEST(DesignRenderer, RotatedLinesStepPerpendicularToTheBaseline)
     // second (longer) line reaches higher than the first one ends.
     EXPECT_EQ(CountNonZero(mask, {0, 302, 500, 500}), 0);
     EXPECT_EQ(CountNonZero(mask, {0, 0, 198, 500}), 0);
-    const int firstLength = Measure(object.Font, "WWWW").width;
+    const int firstLength = MeasureDefault("WWWW").width;
     EXPECT_GT(CountNonZero(mask, {200 + second.height, 0, 500, 300 - firstLength - 2}), 0);
     EXPECT_EQ(CountNonZero(mask, {200, 0, 200 + second.height, 300 - firstLength - 2}), 0);
 }
@@ -131,7 +157,7 @@ TEST(DesignRenderer, BlankTextIsDrawnAsEmptyMarkerWithItsBlankLines)
     EnsureGuiApp();
     TMovingObject object(500);
     object.Lines = {"", "   "};
-    const TextMetrics m = Measure(object.Font, "<Empty>");
+    const TextMetrics m = MeasureDefault("<Empty>");
     WhiteCanvas white;
     TDesignCanvas canvas(white.bitmap.asQImage());
     DrawObject(object, canvas, nullptr);
