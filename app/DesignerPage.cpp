@@ -455,7 +455,17 @@ void TDesignerPage::ChangeTextPosClick(int tag)
 
 void TDesignerPage::PaintBox1Paint(QPainter &painter)
 {
-    PaintDesignCanvas(painter, m_form.DesignBitmap);
+    const qreal scale = m_paintBox->devicePixelRatioF();
+    if (scale == 1) {
+        PaintDesignCanvas(painter, m_form.DesignBitmap);
+        return;
+    }
+    // A high-density screen gets the design drawn at its own density; DesignBitmap stays the
+    // design in design pixels.
+    Bitmap32 screen;
+    ::RenderDesignScaled(screen, scale, m_form.SelectedPicture(), m_form.DocumentSize, m_model,
+                         Qt::white);
+    PaintDesignCanvas(painter, screen, scale);
 }
 
 void TDesignerPage::PaintBox1MouseDown(QMouseEvent &event)

@@ -9,6 +9,7 @@
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
+#include "controls/ScreenArt.h"
 #include "controls/TemplateGrid.h"
 #include "controls/uPngButton.h"
 #include "imaging/AdditionalPng.h"
@@ -58,6 +59,16 @@ QPushButton *windowButton(QWidget *parent, const QString &name, const QString &c
     button->setObjectName(name);
     button->setGeometry(bounds);
     return button;
+}
+
+// A picture of the resources at twice its size, decoded by the program's codec.
+QImage TwiceImage(const QString &resource)
+{
+    TPNGObject picture;
+    picture.loadFromResource(resource);
+    Bitmap32 pixels;
+    PngToBitmap32(picture, pixels);
+    return pixels.asQImage().copy();
 }
 
 } // namespace
@@ -130,7 +141,7 @@ void TMainForm::BuildWindowControls()
 
     m_bg2 = new TPaintBox(m_pages[0], QStringLiteral("BG2"));
     m_bg2->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_bg2->onPaint = [this](QPainter &painter) { painter.drawPixmap(0, 0, m_bgPixmap); };
+    m_bg2->onPaint = [this](QPainter &painter) { PaintBackground(painter); };
     m_logoPaintBox = new TPaintBox(m_pages[0], QStringLiteral("LogoPaintBox"));
     m_logoPaintBox->onPaint = [this](QPainter &painter) { PaintBlended(painter, m_logoPicture); };
 }
@@ -293,6 +304,17 @@ void TMainForm::LoadResourcePictures()
     m_logoPicture.loadFromResource(QStringLiteral("LOGO"));
     m_previewTextPicture.loadFromResource(QStringLiteral("PREVIEW_TEXT"));
     m_bg2->setGeometry(m_bg2->parentWidget()->rect());
+
+    QFile bgTwice(QStringLiteral(":/BG@2x"));
+    if (!bgTwice.open(QIODevice::ReadOnly))
+        throw EFileError::CannotOpen(bgTwice.fileName(), bgTwice.errorString());
+    m_bgTwice = DecodeJpeg(bgTwice.readAll()).asQImage().convertToFormat(QImage::Format_RGB32);
+    for (TPNGObject *picture : {&m_moreTextPicture, &m_logoPicture, &m_previewTextPicture}) {
+        const QString name = picture == &m_logoPicture       ? QStringLiteral("LOGO@2x")
+                             : picture == &m_moreTextPicture ? QStringLiteral("MORE_TEXT@2x")
+                                                             : QStringLiteral("PREVIEW_TEXT@2x");
+        m_twiceImages[picture] = TwiceImage(name);
+    }
 }
 
 void TMainForm::CreatePictureButtons()
@@ -301,7 +323,10 @@ void TMainForm::CreatePictureButtons()
         button = new TPngButton(plain->parentWidget());
         button->setObjectName(plain->objectName() + QStringLiteral("Png"));
         button->setGeometry(plain->geometry());
-        Guarded([&] { button->Picture.loadFromResource(QLatin1String(resource)); });
+        Guarded([&] {
+            button->Picture.loadFromResource(QLatin1String(resource));
+            button->TwicePicture = TwiceImage(QLatin1String(resource) + QStringLiteral("@2x"));
+        });
         button->OnClick = [plain](TPngButton *) { plain->click(); };
         button->SetCaption(plain->text());
         QFont font = button->font();
@@ -329,10 +354,33 @@ void TMainForm::LoadCloseButtons()
         ShowErrorBox(error);
 }
 
+void TMainForm::PaintBackground(QPainter &painter)
+{
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    if (dpr == 1) {
+        painter.drawPixmap(0, 0, m_bgPixmap);
+        return;
+    }
+    if (m_bgScreen.devicePixelRatio() != dpr)
+        m_bgScreen = QPixmap::fromImage(PictureForScreen(m_bgPixmap.toImage(), m_bgTwice, dpr));
+    painter.drawPixmap(QPointF(0, 0), m_bgScreen);
+}
+
 void TMainForm::PaintBlended(QPainter &painter, const TPNGObject &picture)
 {
     if (picture.isEmpty())
         return;
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    if (dpr != 1) {
+        QImage &screen = m_screenImages[&picture];
+        if (screen.isNull() || screen.devicePixelRatio() != dpr) {
+            Bitmap32 pixels;
+            PngToBitmap32(picture, pixels);
+            screen = PictureForScreen(pixels.asQImage(), m_twiceImages[&picture], dpr);
+        }
+        painter.drawImage(QPointF(0, 0), screen);
+        return;
+    }
     // The paint box has no background of its own, so whatever lies below it (the page
     // background, or the design canvas under the logo on page 2) shows through the alpha.
     auto found = m_blendImages.find(&picture);
@@ -446,26 +494,33 @@ void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const 
         return;
     }
     const TPNGObject *picture = PictureList[static_cast<size_t>(p)].get();
+    // The thumbnail is made at the screen's density straight from the picture, so a
+    // high-density screen shows it sharp.
+    const qreal dpr = painter.device()->devicePixelRatioF();
     auto cached = m_thumbnails.find(picture);
-    if (cached == m_thumbnails.end() || cached->second.size() != cell.size()) {
-        QImage thumbnail(cell.size(), QImage::Format_RGB32);
+    if (cached == m_thumbnails.end() || cached->second.devicePixelRatio() != dpr ||
+        cached->second.size() != DeviceSize(cell.size(), dpr)) {
+        QImage thumbnail(DeviceSize(cell.size(), dpr), QImage::Format_RGB32);
         thumbnail.fill(Qt::white);
-        picture->draw(thumbnail, QRect(0, 0, CellSize, CellSize));
+        picture->draw(thumbnail, QRect(QPoint(0, 0), DeviceSize(QSize(CellSize, CellSize), dpr)));
+        thumbnail.setDevicePixelRatio(dpr);
         cached = m_thumbnails.insert_or_assign(picture, std::move(thumbnail)).first;
     }
     if (!selected) {
-        painter.drawImage(cell.topLeft(), cached->second);
+        painter.drawImage(QPointF(cell.topLeft()), cached->second);
         return;
     }
     QImage framed = cached->second;
     {
+        // Two 1-pixel frames, outer edge and one pixel inside, as logical pixels.
         QPainter frame(&framed);
-        frame.setPen(SelectedFrameColor);
-        frame.setBrush(Qt::NoBrush);
-        frame.drawRect(0, 0, framed.width() - 1, framed.height() - 1);
-        frame.drawRect(1, 1, framed.width() - 3, framed.height() - 3);
+        const QSizeF size = framed.deviceIndependentSize();
+        frame.fillRect(QRectF(0, 0, size.width(), 2), SelectedFrameColor);
+        frame.fillRect(QRectF(0, size.height() - 2, size.width(), 2), SelectedFrameColor);
+        frame.fillRect(QRectF(0, 0, 2, size.height()), SelectedFrameColor);
+        frame.fillRect(QRectF(size.width() - 2, 0, 2, size.height()), SelectedFrameColor);
     }
-    painter.drawImage(cell.topLeft(), framed);
+    painter.drawImage(QPointF(cell.topLeft()), framed);
 }
 
 bool TMainForm::DrawGrid1SelectCell(int column, int row)

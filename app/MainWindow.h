@@ -92,6 +92,7 @@ private:
     bool DrawGrid1SelectCell(int column, int row);
     int CurrentIndex() const;
     void PaintBlended(QPainter &painter, const TPNGObject &picture);
+    void PaintBackground(QPainter &painter);
     void IncTemplateClick();
     void DecTemplateClick();
     void MorePicturesClickClick();
@@ -102,6 +103,11 @@ private:
     bool m_switchingPage = false;
     std::unique_ptr<TPictureBase> m_base;
     QPixmap m_bgPixmap;
+    // The artwork at twice its size, and what was last made of it for the screen's density.
+    QImage m_bgTwice;
+    QPixmap m_bgScreen;
+    std::unordered_map<const TPNGObject *, QImage> m_twiceImages;
+    std::unordered_map<const TPNGObject *, QImage> m_screenImages;
     // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.
     std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
     // The decorations' pictures with their alpha, converted once for painting.

@@ -1,5 +1,6 @@
 #include "controls/uPngButton.h"
 
+#include "controls/ScreenArt.h"
 #include "imaging/AdditionalPng.h"
 
 #include <QFontMetrics>
@@ -161,6 +162,65 @@ QImage TPngButton::RenderFace() const
     return surface;
 }
 
+QImage TPngButton::RenderDenseFace(qreal dpr) const
+{
+    const QColor buttonFace = palette().color(QPalette::Button);
+    QColor face = MouseInside ? HotFace(buttonFace) : buttonFace;
+    if (Pressed)
+        face = PressedFace(buttonFace);
+
+    QImage surface(DeviceSize(size(), dpr), QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(dpr);
+    surface.fill(face);
+    QPainter painter(&surface);
+    const int w = width();
+    const int h = height();
+    if (MouseInside) {
+        // The same cut-corner border, each logical pixel as wide as the screen makes it.
+        const QColor border = BorderOf(face);
+        painter.fillRect(QRectF(2, 0, w - 4, 1), border);
+        painter.fillRect(QRectF(2, h - 1, w - 4, 1), border);
+        painter.fillRect(QRectF(0, 2, 1, h - 4), border);
+        painter.fillRect(QRectF(w - 1, 2, 1, h - 4), border);
+        for (const QPointF corner : {QPointF(1, 1), QPointF(w - 2, 1), QPointF(1, h - 2),
+                                     QPointF(w - 2, h - 2)})
+            painter.fillRect(QRectF(corner, QSizeF(1, 1)), border);
+    }
+
+    const int shift = Pressed ? 1 : 0;
+    const TEdgeRect image = OffsetRectBy(ImageRect, shift, shift);
+    const TEdgeRect text = OffsetRectBy(TextRect, shift, shift);
+    if (!Picture.isEmpty()) {
+        Bitmap32 normal;
+        PngToBitmap32(Picture, normal);
+        QImage icon = PictureForScreen(normal.asQImage(), TwicePicture, dpr);
+        if (!isEnabled()) {
+            // The disabled icon is grey by the same luminance rule, at the screen's density.
+            icon = icon.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < icon.height(); ++y) {
+                auto *row = reinterpret_cast<QRgb *>(icon.scanLine(y));
+                for (int x = 0; x < icon.width(); ++x) {
+                    const QRgb c = row[x];
+                    const int l = Luminance(static_cast<uint32_t>(qRed(c)) |
+                                            static_cast<uint32_t>(qGreen(c)) << 8 |
+                                            static_cast<uint32_t>(qBlue(c)) << 16);
+                    row[x] = qRgba(l, l, l, qAlpha(c));
+                }
+            }
+        }
+        painter.drawImage(QRectF(image.left, image.top, image.right - image.left,
+                                 image.bottom - image.top),
+                          icon);
+    }
+    if (!m_caption.isEmpty()) {
+        painter.setFont(font());
+        painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(128, 128, 128));
+        const QFontMetrics metrics(font());
+        painter.drawText(QPoint(text.left, text.top + metrics.ascent()), m_caption);
+    }
+    return surface;
+}
+
 void TPngButton::PaintNow()
 {
     repaint();
@@ -169,7 +229,11 @@ void TPngButton::PaintNow()
 void TPngButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, RenderFace());
+    const qreal dpr = devicePixelRatioF();
+    if (dpr == 1)
+        painter.drawImage(0, 0, RenderFace());
+    else
+        painter.drawImage(QPointF(0, 0), RenderDenseFace(dpr));
 }
 
 void TPngButton::mousePressEvent(QMouseEvent *)

@@ -35,6 +35,9 @@ public:
 
     TPNGObject Picture;
     TPNGObject DisabledPicture;
+    // The icon at twice Picture's size, painted on screens of a higher density than 1; without
+    // it Picture is resampled there.
+    QImage TwicePicture;
     TEdgeRect ImageRect;
     TEdgeRect TextRect;
     bool MouseInside = false;
@@ -65,6 +68,8 @@ private:
     void PointerAt(int x, int y, Qt::MouseButtons buttons);
     void PaintNow();
     QImage RenderFace() const;
+    // The face at a device pixel ratio other than 1: the same look, drawn at that density.
+    QImage RenderDenseFace(qreal dpr) const;
 
     QString m_caption;
     uint8_t m_captionPlacement = cpBottom;

@@ -119,7 +119,9 @@ TRect DrawText(TMovingObject &object, TDesignCanvas &canvas, double &t)
         QTransform transform = QTransform::fromTranslate(origin.x(), origin.y());
         if (turn != 0)
             transform.rotate(-turn);
-        painter.setTransform(transform);
+        painter.setTransform(canvas.Scale() == 1
+                                 ? transform
+                                 : transform * QTransform::fromScale(canvas.Scale(), canvas.Scale()));
         painter.drawText(QPoint(0, ascent), lines[r]);
         if (coverage) {
             coverage->setTransform(transform);
@@ -144,9 +146,26 @@ TRect DrawPicture(TMovingObject &object, TDesignCanvas &canvas)
         object.ScaledPicture->width() != size.width() ||
         object.ScaledPicture->height() != size.height())
         RebuildScaledPicture(object, size);
-    if (!object.MeasureOnly)
+    const TRect drawn{object.X, object.Y, object.X + size.width(), object.Y + size.height()};
+    if (object.MeasureOnly)
+        return drawn;
+    if (canvas.Scale() == 1) {
         object.ScaledPicture->draw(canvas.Surface(), QRect(QPoint(object.X, object.Y), size));
-    return TRect{object.X, object.Y, object.X + size.width(), object.Y + size.height()};
+    } else {
+        // Resampled from the original picture to the device size, not blown up from the design
+        // size, so the button is as sharp as the screen.
+        const TRect device = canvas.ToDevice(drawn);
+        const int width = std::max(device.Right - device.Left, 2);
+        const int height = std::max(device.Bottom - device.Top, 2);
+        Bitmap32 original;
+        PngToBitmap32(*object.ButtonPicture, original);
+        Bitmap32 scaled(width, height);
+        StretchBitmap32(PadToResamplable(original), scaled);
+        TPNGObject picture;
+        Bitmap32ToPng(scaled, picture);
+        picture.draw(canvas.Surface(), QRect(device.Left, device.Top, width, height));
+    }
+    return drawn;
 }
 
 } // namespace
@@ -174,6 +193,12 @@ void TDesignCanvas::ClearCoverage()
         return;
     m_coveragePainter.reset();
     m_coverage->fill(0);
+}
+
+TRect TDesignCanvas::ToDevice(const TRect &rect) const
+{
+    auto at = [this](int v) { return static_cast<int>(std::lround(v * m_scale)); };
+    return TRect{at(rect.Left), at(rect.Top), at(rect.Right), at(rect.Bottom)};
 }
 
 QPainter *TDesignCanvas::CoveragePainter()
@@ -271,7 +296,7 @@ void DrawObject(TMovingObject &object, TDesignCanvas &canvas, const TMovingObjec
     object.Bounds = bounds;
 
     if (!object.MeasureOnly && &object == currentObject)
-        DrawFocusRect(canvas.Surface(), bounds);
+        DrawFocusRect(canvas.Surface(), canvas.ToDevice(bounds));
 }
 
 void MeasureObject(TMovingObject &object, TDesignCanvas &canvas)
@@ -344,9 +369,46 @@ void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int
         DrawObject(*object, canvas, model.CurrentObject);
 }
 
-void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap)
+void RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale, const TPNGObject *selectedPicture,
+                        int documentSize, TDesignModel &model, QColor background)
+{
+    const int side = static_cast<int>(std::lround(DesignSize * scale));
+    if (screenBitmap.width() != side || screenBitmap.height() != side)
+        screenBitmap.setSize(side, side);
+    background.setAlpha(255);
+    screenBitmap.fill(background.rgba());
+    TDesignCanvas canvas(screenBitmap.asQImage());
+    canvas.SetScale(scale);
+
+    const int d = DocumentOrigin(documentSize);
+    const int e = (documentSize + DesignSize) / 2;
+    const TRect square = canvas.ToDevice(TRect{d, d, e, e});
+    if (selectedPicture && !selectedPicture->isEmpty())
+        selectedPicture->draw(canvas.Surface(),
+                              QRect(square.Left, square.Top, square.Right - square.Left,
+                                    square.Bottom - square.Top));
+
+    // The 2-pixel document frame, as wide in device pixels as the screen makes two pixels.
+    const TRect outer = canvas.ToDevice(TRect{d - 2, d - 2, e + 2, e + 2});
+    const QColor frame = QColor::fromRgba(DocumentFrameColor);
+    for (int k = 0; outer.Left + k < square.Left; ++k)
+        FrameRect(canvas.Surface(),
+                  TRect{outer.Left + k, outer.Top + k, outer.Right - k, outer.Bottom - k}, frame);
+
+    for (const auto &object : model.DesignObjects)
+        DrawObject(*object, canvas, model.CurrentObject);
+}
+
+void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap, qreal scale)
 {
     painter.fillRect(QRect(0, 0, 504, 504), Qt::black);
-    if (!designBitmap.isEmpty())
+    if (designBitmap.isEmpty())
+        return;
+    if (scale == 1) {
         painter.drawImage(QPoint(2, 2), designBitmap.asQImage());
+        return;
+    }
+    QImage image = designBitmap.asQImage();
+    image.setDevicePixelRatio(scale);
+    painter.drawImage(QPointF(2, 2), image);
 }

@@ -46,6 +46,13 @@ public:
     QImage &Surface() noexcept { return m_surface; }
     QPainter &Painter();
 
+    // Device pixels per design pixel: 1 for the design itself, the screen's ratio for the
+    // canvas a high-density screen shows. Objects keep their design coordinates and Bounds.
+    void SetScale(qreal scale) noexcept { m_scale = scale; }
+    qreal Scale() const noexcept { return m_scale; }
+    // A rectangle in design pixels as device pixels, edges rounded.
+    TRect ToDevice(const TRect &rect) const;
+
     // mask: Format_Alpha8 of the surface's size, or null to stop recording.
     void SetCoverage(QImage *mask);
     void ClearCoverage();
@@ -57,6 +64,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QImage *m_coverage = nullptr;
     std::unique_ptr<QPainter> m_coveragePainter;
+    qreal m_scale = 1;
 };
 
 // The font a text object is drawn with: pixel size round(points x 96 / 72), at least 1.
@@ -96,8 +104,16 @@ void DrawFocusRect(QImage &image, const TRect &rect);
 void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int documentSize,
                   TDesignModel &model, QColor background);
 
-// The canvas control: 2-pixel black frame, the design at (2, 2).
-void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap);
+// RenderDesign at scale device pixels per design pixel into a square of 500 x scale: the
+// template is resampled straight to the larger square and texts and pictures are drawn at that
+// density, so a high-density screen shows the design sharp while the design, its objects and
+// their Bounds stay in design pixels.
+void RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale, const TPNGObject *selectedPicture,
+                        int documentSize, TDesignModel &model, QColor background);
+
+// The canvas control: 2-pixel black frame, the design at (2, 2). A bitmap rendered at a scale
+// above 1 is given with that scale and fills the same 500 x 500 logical pixels.
+void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap, qreal scale = 1);
 
 // The document frame colour.
 constexpr QRgb DocumentFrameColor = 0xFF00C8FFu;

@@ -1,0 +1,142 @@
+// On a screen scaled by 2 the window paints its artwork, thumbnails and design canvas at the
+// screen's density instead of blowing up 1x pictures: a picture blown up by 2 is made of
+// uniform 2 x 2 blocks, a sharp one is not. At ratio 1 nothing changes (the other window
+// tests check those pixels).
+
+#include "controls/ScreenArt.h"
+#include "gui_helpers.h"
+
+#include "app/MainWindow.h"
+
+#include <QAbstractScrollArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace GuiTest;
+
+namespace {
+
+// Share of the aligned 2 x 2 device-pixel blocks of region (logical pixels) that are not one
+// colour.
+double sharpness(QWidget *widget, const QRect &region)
+{
+    const QImage image = widget->grab(region).toImage().convertToFormat(QImage::Format_RGB32);
+    if (image.devicePixelRatio() != 2)
+        qFatal("the screen is not scaled by 2 (ratio %g)", image.devicePixelRatio());
+    int blocks = 0;
+    int mixed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb a = image.pixel(x, y);
+            ++blocks;
+            if (image.pixel(x + 1, y) != a || image.pixel(x, y + 1) != a ||
+                image.pixel(x + 1, y + 1) != a)
+                ++mixed;
+        }
+    }
+    return blocks ? static_cast<double>(mixed) / blocks : 0.0;
+}
+
+// A picture with detail at every pixel: what a sharp thumbnail keeps and a blown-up one loses.
+QString detailedPng(ProgramFolder &folder, const QString &name)
+{
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y * 11) & 0xFF, (x * 5 + y * 71) & 0xFF,
+                                      ((x ^ y) * 13) & 0xFF));
+    const QString file = folder.path(name);
+    if (!image.save(file, "PNG"))
+        qFatal("cannot write %s", qPrintable(file));
+    return file;
+}
+
+QImage filled(int width, int height, QColor colour)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class HighDensityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pictureForScreen_data();
+    void pictureForScreen();
+    void windowPaintsAtScreenDensity();
+};
+
+void HighDensityTest::pictureForScreen_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<bool>("withTwice");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("colour");
+    // The normal picture is red, the twice-sized one blue: the colour tells which was used.
+    QTest::newRow("ratio 1: the normal picture") << 1.0 << true << QSize(20, 10) << QColor(Qt::red);
+    QTest::newRow("ratio 2: the larger picture as it is")
+        << 2.0 << true << QSize(40, 20) << QColor(Qt::blue);
+    QTest::newRow("ratio 1.5: resampled from the larger one")
+        << 1.5 << true << QSize(30, 15) << QColor(Qt::blue);
+    QTest::newRow("ratio 3: the larger one, resampled up")
+        << 3.0 << true << QSize(60, 30) << QColor(Qt::blue);
+    QTest::newRow("no larger picture: the normal one resampled")
+        << 2.0 << false << QSize(40, 20) << QColor(Qt::red);
+}
+
+void HighDensityTest::pictureForScreen()
+{
+    QFETCH(qreal, dpr);
+    QFETCH(bool, withTwice);
+    QFETCH(QSize, size);
+    QFETCH(QColor, colour);
+    const QImage picture = PictureForScreen(filled(20, 10, Qt::red),
+                                            withTwice ? filled(40, 20, Qt::blue) : QImage(), dpr);
+    QCOMPARE(picture.size(), size);
+    QCOMPARE(picture.devicePixelRatio(), dpr);
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(20, 10));
+    QCOMPARE(picture.pixelColor(size.width() / 2, size.height() / 2).rgb(), colour.rgb());
+}
+
+void HighDensityTest::windowPaintsAtScreenDensity()
+{
+    ProgramFolder folder;
+    folder.container(QStringLiteral("img.stg"), {detailedPng(folder, QStringLiteral("t.png"))});
+    auto window = openWindow(folder);
+    QCOMPARE(window->devicePixelRatioF(), 2.0);
+
+    // Page 1: the picture button (icon and caption), the logo, the background and a thumbnail.
+    auto *load = control<QWidget>(window.get(), "AddUserPng_SimplePng");
+    QVERIFY2(sharpness(load, QRect(4, 4, 24, 24)) > 0.2, "Load... icon blown up");
+    QVERIFY2(sharpness(load, QRect(30, 8, 55, 16)) > 0.05, "Load... caption blown up");
+    auto *logo = control<QWidget>(window.get(), "LogoPaintBox");
+    QVERIFY2(sharpness(logo, logo->rect()) > 0.2, "logo blown up");
+    auto *background = control<QWidget>(window.get(), "BG2");
+    QVERIFY2(sharpness(background, QRect(300, 5, 100, 15)) > 0.2, "background blown up");
+    auto *grid = control<QAbstractScrollArea>(window.get(), "DrawGrid1");
+    QVERIFY2(sharpness(grid->viewport(), QRect(10, 10, 100, 100)) > 0.5, "thumbnail blown up");
+
+    // Page 2: the design canvas with the template and a text object.
+    window->ShowPage(2);
+    control<QPushButton>(window.get(), "AddText")->click();
+    control<QPlainTextEdit>(window.get(), "TextEdit")->setPlainText(QStringLiteral("Sharp text"));
+    auto *canvas = control<QWidget>(window.get(), "PaintBox1");
+    QVERIFY2(sharpness(canvas, QRect(60, 60, 120, 120)) > 0.5, "template on the canvas blown up");
+    const QRect text(window->Designer->Model().CurrentObject->Bounds.Left + 2,
+                     window->Designer->Model().CurrentObject->Bounds.Top + 2, 60, 16);
+    QVERIFY2(sharpness(canvas, text) > 0.05, "text on the canvas blown up");
+}
+
+int main(int argc, char *argv[])
+{
+    // Before the application exists, as a user's environment would set it.
+    qputenv("QT_SCALE_FACTOR", "2");
+    GuiTest::PrepareProcess();
+    QApplication app(argc, argv);
+    HighDensityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "highdensity_test.moc"
