@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(Model().CurrentObject, first);
         QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Post copy"));
         QCOMPARE(first->Lines, QStringList{"Sample text"});
-        QCOMPARE(first->Font.Name, DefaultFontFace(FontFaceList()));
+        QCOMPARE(first->Font.Name, DefaultFontFace(ListedFaces()));
         QCOMPARE(first->Font.Size, 14);
         QCOMPARE(first->Font.Color, 0u);
 
