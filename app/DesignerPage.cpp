@@ -6,6 +6,7 @@
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
+#include "controls/ScreenArt.h"
 #include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
 
@@ -562,10 +563,13 @@ void TDesignerPage::CloseButtonStyleDrawItem(QPainter &painter, int index, const
     if (width <= 0 || rect.height() <= 0)
         return;
     // The codec blends into a 32-bit picture; the item's own background shows through.
-    QImage item(width, rect.height(), QImage::Format_ARGB32);
+    // Drawn at the screen's density straight from the picture, so the list is sharp there too.
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    QImage item(DeviceSize(QSize(width, rect.height()), dpr), QImage::Format_ARGB32);
     item.fill(fill);
-    picture.draw(item, QRect(0, 0, width, rect.height()));
-    painter.drawImage(rect.topLeft(), item);
+    picture.draw(item, item.rect());
+    item.setDevicePixelRatio(dpr);
+    painter.drawImage(QPointF(rect.topLeft()), item);
 }
 
 void TDesignerPage::CloseButtonStyleChange()

@@ -7,8 +7,10 @@
 #include "gui_helpers.h"
 
 #include "app/MainWindow.h"
+#include "controls/OwnerDrawComboBox.h"
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -38,9 +40,9 @@ double sharpness(QWidget *widget, const QRect &region)
 }
 
 // A picture with detail at every pixel: what a sharp thumbnail keeps and a blown-up one loses.
-QString detailedPng(ProgramFolder &folder, const QString &name)
+QString detailedPng(ProgramFolder &folder, const QString &name, int side)
 {
-    QImage image(1000, 1000, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb((x * 37 + y * 11) & 0xFF, (x * 5 + y * 71) & 0xFF,
@@ -103,7 +105,16 @@ void HighDensityTest::pictureForScreen()
 void HighDensityTest::windowPaintsAtScreenDensity()
 {
     ProgramFolder folder;
-    folder.container(QStringLiteral("img.stg"), {detailedPng(folder, QStringLiteral("t.png"))});
+    folder.container(QStringLiteral("img.stg"),
+                     {detailedPng(folder, QStringLiteral("t.png"), 1000)});
+    // A close button of 48 x 48 one-pixel squares: an item 24 pixels high at ratio 2 shows every
+    // square, black and white; one made at ratio 1 has lost half of them.
+    QImage checker(48, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            checker.setPixel(x, y, ((x + y) & 1) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    QVERIFY(checker.save(folder.path(QStringLiteral("c.png")), "PNG"));
+    folder.container(QStringLiteral("cbs.stg"), {folder.path(QStringLiteral("c.png"))});
     auto window = openWindow(folder);
     QCOMPARE(window->devicePixelRatioF(), 2.0);
 
@@ -118,8 +129,25 @@ void HighDensityTest::windowPaintsAtScreenDensity()
     auto *grid = control<QAbstractScrollArea>(window.get(), "DrawGrid1");
     QVERIFY2(sharpness(grid->viewport(), QRect(10, 10, 100, 100)) > 0.5, "thumbnail blown up");
 
-    // Page 2: the design canvas with the template and a text object.
+    // Page 2: the close-button list, and the design canvas with the template and a text object.
     window->ShowPage(2);
+    auto *style = control<TOwnerDrawComboBox>(window.get(), "CloseButtonStyle");
+    QImage item(80, 48, QImage::Format_RGB32);
+    item.setDevicePixelRatio(2);
+    {
+        QPainter painter(&item);
+        style->drawItem(painter, 1, QRect(0, 0, 40, 24), QStyle::State_Enabled);
+    }
+    int black = 0;
+    int white = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 48; ++x) {
+            black += qGray(item.pixel(x, y)) < 40;
+            white += qGray(item.pixel(x, y)) > 215;
+        }
+    }
+    QVERIFY2(black > 48 * 48 * 4 / 10 && white > 48 * 48 * 4 / 10,
+             "close button in the list blown up");
     control<QPushButton>(window.get(), "AddText")->click();
     control<QPlainTextEdit>(window.get(), "TextEdit")->setPlainText(QStringLiteral("Sharp text"));
     auto *canvas = control<QWidget>(window.get(), "PaintBox1");
