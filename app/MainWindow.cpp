@@ -5,6 +5,7 @@
 #include "app/ErrorGuard.h"
 #include "base/PictureBase.h"
 #include "base/ProgramPaths.h"
+#include "base/TemplatePicture.h"
 #include "controls/GroupFrame.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
@@ -227,6 +228,8 @@ void TMainForm::FormCreate()
     // Every picture that cannot be read is reported once; the rest of the base loads.
     for (const QString &error : m_base->Load())
         ShowErrorBox(error);
+    m_addUserPngSimple->setEnabled(m_base->CanChange());
+    m_loadButton->SetEnabled(m_base->CanChange());
     UpdateGridRows();
     if (!PictureList.empty())
         Guarded([this] { DrawGrid1SelectCell(0, 0); });
@@ -406,17 +409,14 @@ int TMainForm::CurrentIndex() const
 TPNGObject *TMainForm::SelectedPicture() const
 {
     const int p = CurrentIndex();
-    return p < static_cast<int>(PictureList.size()) ? PictureList[static_cast<size_t>(p)].get()
-                                                    : nullptr;
+    if (p >= static_cast<int>(PictureList.size()) || m_base->IsDamaged(p))
+        return nullptr;
+    return PictureList[static_cast<size_t>(p)].get();
 }
 
 void TMainForm::RenderTemplate(const TPNGObject &picture, int side)
 {
-    Bitmap32 source;
-    PngToBitmap32(picture, source);
-    TemplateBitmap.setSize(0, 0);
-    TemplateBitmap.setSize(side, side);
-    StretchBitmap32(source, TemplateBitmap);
+    RenderTemplatePicture(picture, side, TemplateBitmap);
 }
 
 void TMainForm::ShowPage(int n)
@@ -470,8 +470,11 @@ void TMainForm::BackButtonClick()
 }
 void TMainForm::NextButtonClick()
 {
-    if (!m_switchingPage)
-        ShowPage(CurrentPage + 1);
+    if (m_switchingPage)
+        return;
+    if (CurrentPage == 1)
+        m_base->CheckTemplateChoice(CurrentIndex());
+    ShowPage(CurrentPage + 1);
 }
 
 void TMainForm::UpdateBaseClick()
@@ -502,8 +505,17 @@ void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const 
         cached->second.size() != DeviceSize(cell.size(), dpr)) {
         QImage thumbnail(DeviceSize(cell.size(), dpr), QImage::Format_RGB32);
         thumbnail.fill(Qt::white);
-        picture->draw(thumbnail, QRect(QPoint(0, 0), DeviceSize(QSize(CellSize, CellSize), dpr)));
-        thumbnail.setDevicePixelRatio(dpr);
+        if (m_base->IsDamaged(p)) {
+            // Drawn, not decoded, in logical pixels like the rest of the grid.
+            thumbnail.setDevicePixelRatio(dpr);
+            QPainter damaged(&thumbnail);
+            damaged.setFont(font());
+            PaintDamagedCell(damaged, QRect(QPoint(0, 0), cell.size()), m_base->UserEntry(p));
+        } else {
+            picture->draw(thumbnail,
+                          QRect(QPoint(0, 0), DeviceSize(QSize(CellSize, CellSize), dpr)));
+            thumbnail.setDevicePixelRatio(dpr);
+        }
         cached = m_thumbnails.insert_or_assign(picture, std::move(thumbnail)).first;
     }
     if (!selected) {
@@ -528,7 +540,7 @@ bool TMainForm::DrawGrid1SelectCell(int column, int row)
     const int p = row * GridColumns + column;
     if (p >= static_cast<int>(PictureList.size()))
         return false;
-    SetRemoveEnabled(p >= TemplateCount);
+    SetRemoveEnabled(p >= TemplateCount && m_base->CanChange());
     return true;
 }
 
@@ -538,12 +550,7 @@ void TMainForm::AddUserPng_SimpleClick()
                                                   QStringLiteral("Png Image (*.png)|*.png"));
     if (file.isEmpty())
         return;
-    const int p = m_base->AddUserPicture(file);
-    m_thumbnails.clear();
-    UpdateGridRows();
-    DrawGrid1SelectCell(p % GridColumns, p / GridColumns);
-    m_grid->setCurrentCell(p % GridColumns, p / GridColumns);
-    m_grid->viewport()->update();
+    ShowGridAt(m_base->AddUserPicture(file, DocumentSize));
 }
 
 void TMainForm::DeleteUserPng_SimpleClick()
@@ -554,15 +561,26 @@ void TMainForm::DeleteUserPng_SimpleClick()
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const int p = CurrentIndex();
-    if (!m_base->RemovePicture(p))
-        return;
+    try {
+        if (!m_base->RemovePicture(p))
+            return;
+    } catch (const EPictureBaseChanged &) {
+        // The list was read again; the grid must show it before the user is told.
+        ShowGridAt(p);
+        throw;
+    }
+    ShowGridAt(p);
+}
+
+void TMainForm::ShowGridAt(int p)
+{
     m_thumbnails.clear();
     UpdateGridRows();
     const int count = static_cast<int>(PictureList.size());
     const int current = std::max(0, std::min(p, count - 1));
     m_grid->setCurrentCell(current % GridColumns, current / GridColumns);
     // The cell may now show a template or nothing at all, so Remove follows what it shows.
-    SetRemoveEnabled(current < count && current >= TemplateCount);
+    SetRemoveEnabled(current < count && current >= TemplateCount && m_base->CanChange());
     m_grid->viewport()->update();
 }
 

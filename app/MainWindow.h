@@ -97,6 +97,8 @@ private:
     void DecTemplateClick();
     void MorePicturesClickClick();
     void SetRemoveEnabled(bool enabled);
+    // Shows the grid after the list changed, with cell p (or the last picture) current.
+    void ShowGridAt(int p);
 
     QString m_programFolder;
     QString m_userFolder;

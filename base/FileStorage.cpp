@@ -259,11 +259,38 @@ void DeleteStorageItem(const QString &container, int index)
         return;
     const qint64 size = in.size();
 
+    // The replacement is a new file beside the old one: failing to make it means the folder
+    // cannot be written, which says more to the user than the name of a file they never chose.
     QSaveFile out(container);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw EFileError::CannotCreate(container, openFailure(container, out));
+    errno = 0;
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const QFileInfo info(container);
+        throw EFileError(
+            QStringLiteral("The folder \"%1\" holding %2 cannot be written (%3); nothing was "
+                           "changed")
+                .arg(info.absolutePath(), info.fileName(),
+                     errno != 0 ? EFileError::LastSystemReason() : out.errorString()));
+    }
     copyRange(in, container, 0, r->start, out, container);
     copyRange(in, container, r->end(), size, out, container);
     if (!out.commit())
         throw EFileError::CannotCreate(container, out.errorString());
+}
+
+std::optional<QByteArray> ReadStorageItem(const QString &container, int index)
+{
+    const TStorageItem item = LocateStorageItem(container, index);
+    if (item.Offset == 0)
+        return std::nullopt;
+    QFile file(container);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError::CannotOpen(container, openFailure(container, file));
+    if (!file.seek(item.Offset))
+        throw cannotRead(container, file.errorString());
+    QByteArray bytes = file.read(item.Length);
+    if (bytes.size() != item.Length)
+        throw cannotRead(container, file.error() != QFileDevice::NoError
+                                        ? file.errorString()
+                                        : QStringLiteral("The file ended unexpectedly"));
+    return bytes;
 }

@@ -6,10 +6,12 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 struct TStorageItem {
     int32_t Offset = 0; // payload offset; 0 means "no such entry"
@@ -24,11 +26,18 @@ public:
     EStorageDamaged(const QString &container, int entry, const QString &what);
 };
 
+// The largest source a container can take as an entry: a payload must end within 2 GiB.
+constexpr qint64 MaxStorageItemSize = 0x7FFFFFFF - 4;
+
 // Creates or replaces the container with one entry per source, in order.
 void WriteStorage(const QStringList &sources, const QString &container);
 // Offset and length of entry index; {0, 0} when there is none or the container is missing.
 TStorageItem LocateStorageItem(const QString &container, int index);
 // Adds source as a new last entry; creates the container when it does not exist.
 void AppendStorageItem(const QString &container, const QString &source);
-// Removes entry index; an index at or past the last entry changes nothing.
+// Removes entry index; an index at or past the last entry changes nothing. The shorter file is
+// written beside the old one, so a folder that cannot be written is reported as such.
 void DeleteStorageItem(const QString &container, int index);
+// The payload bytes of entry index; none when there is no such entry or the container is
+// missing.
+std::optional<QByteArray> ReadStorageItem(const QString &container, int index);

@@ -1,44 +1,138 @@
 #include "base/PictureBase.h"
 
 #include "base/FileStorage.h"
+#include "base/TemplatePicture.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
-TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha)
+#include <cstring>
+
+namespace {
+
+QByteArray Fingerprint(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// A codec message as the middle of a longer text: some end in a full stop, some do not.
+QString Sentence(const QString &message)
+{
+    return message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.');
+}
+
+QString FolderOf(const QString &file)
+{
+    return QFileInfo(file).absolutePath();
+}
+
+} // namespace
+
+bool TStoredEntry::sameBytes(const QByteArray &bytes) const
+{
+    return bytes.size() == length && Fingerprint(bytes) == hash;
+}
+
+TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha,
+                                      TDamagedEntries damaged)
 {
     TLoadedPictures loaded;
     QFile file(container);
-    // A missing or unreadable container is an empty one.
-    if (!file.open(QIODevice::ReadOnly))
-        return loaded;
     for (int entry = 0;; ++entry) {
         TStorageItem item;
         try {
             item = LocateStorageItem(container, entry);
-        } catch (const EVantelleError &e) {
+        } catch (const EStorageDamaged &e) {
             loaded.errors << e.message();
+            break;
+        } catch (const EVantelleError &e) {
+            // The file is there but the system refuses it: its pictures must not silently
+            // look like an empty base.
+            loaded.errors << e.message();
+            loaded.unreadable = true;
             break;
         }
         if (item.Offset == 0)
             break;
-        try {
-            if (!file.seek(item.Offset))
-                throw EFileError(file.errorString());
-            const QByteArray bytes = file.read(item.Length);
-            auto picture = std::make_unique<TPNGObject>();
-            picture->loadFromData(bytes);
-            if (createAlpha)
-                picture->createAlpha();
-            loaded.pictures.push_back(std::move(picture));
-            loaded.entries.push_back(entry);
-        } catch (const EVantelleError &e) {
-            loaded.errors << e.message();
-        } catch (const std::exception &e) {
-            loaded.errors << QString::fromLocal8Bit(e.what());
+        if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) {
+            loaded.errors << EFileError::CannotOpen(container, file.errorString()).message();
+            loaded.unreadable = true;
+            break;
         }
+        QByteArray bytes;
+        if (file.seek(item.Offset))
+            bytes = file.read(item.Length);
+        if (bytes.size() != item.Length) {
+            loaded.errors << QStringLiteral("Cannot read file \"%1\". %2")
+                                 .arg(container, file.errorString());
+            loaded.unreadable = true;
+            break;
+        }
+        TStoredEntry stored{entry, item.Length, Fingerprint(bytes), false};
+        auto picture = std::make_unique<TPNGObject>();
+        QString failure;
+        try {
+            picture->loadFromData(bytes);
+            // A palette index past the palette decodes but fails every later conversion.
+            CheckConvertible(*picture);
+            if (createAlpha)
+                CreateShownAlpha(*picture);
+        } catch (const EVantelleError &e) {
+            failure = e.message();
+        } catch (const std::exception &e) {
+            failure = QString::fromLocal8Bit(e.what());
+        }
+        if (!failure.isEmpty()) {
+            QString message =
+                QStringLiteral("Entry %1 of the picture container \"%2\" cannot be used as a "
+                               "picture. %3")
+                    .arg(entry)
+                    .arg(container, Sentence(failure));
+            if (damaged == TDamagedEntries::Skip) {
+                loaded.errors << message;
+                continue;
+            }
+            loaded.errors << message +
+                                 QStringLiteral("\nIt is shown as a damaged picture, which "
+                                                "Remove deletes");
+            picture = std::make_unique<TPNGObject>();
+            stored.damaged = true;
+        }
+        loaded.pictures.push_back(std::move(picture));
+        loaded.entries.push_back(stored);
     }
     return loaded;
+}
+
+std::unique_ptr<TPNGObject> ReadUserPictureFile(const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        const QString reason = QFileInfo(file).isDir()
+                                   ? QString::fromLocal8Bit(std::strerror(EISDIR))
+                                   : in.errorString();
+        throw EFileError::CannotOpen(file, reason);
+    }
+    // Anything past this size could never be stored, so it is not read at all.
+    if (in.size() > MaxStorageItemSize)
+        throw EVantelleError(
+            QStringLiteral("The file \"%1\" is too large for the picture base: it holds %2 "
+                           "bytes, and a picture may have at most %3")
+                .arg(file)
+                .arg(in.size())
+                .arg(MaxStorageItemSize));
+    static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1A', '\n'};
+    char head[8] = {};
+    if (in.read(head, 8) != 8 || std::memcmp(head, signature, 8) != 0)
+        throw EPNGInvalidFileHeader();
+    if (!in.seek(0))
+        throw EFileError::CannotOpen(file, in.errorString());
+    // Decoding straight from the file reads only as far as the picture goes.
+    auto picture = std::make_unique<TPNGObject>();
+    picture->loadFromStream(in);
+    return picture;
 }
 
 void UpdatePictureBase(const QString &programFolder, const QString &templateStorage,
@@ -58,6 +152,14 @@ void UpdatePictureBase(const QString &programFolder, const QString &templateStor
     WriteStorage(numbered(QStringLiteral("Resources/CloseButtons/"), 101), closeButtonStorage);
 }
 
+EPictureBaseChanged::EPictureBaseChanged(const QString &userStorage)
+    : EVantelleError(QStringLiteral("\"%1\" was changed by another program since Vantelle Pro "
+                                    "read it, so nothing was removed. The pictures have been "
+                                    "read again; choose the picture to remove once more")
+                         .arg(userStorage))
+{
+}
+
 TPictureBase::TPictureBase(std::vector<std::unique_ptr<TPNGObject>> &pictureList,
                            int &templateCount, QString templateStorage, QString userStorage)
     : m_pictures(pictureList), m_templateCount(templateCount),
@@ -65,34 +167,81 @@ TPictureBase::TPictureBase(std::vector<std::unique_ptr<TPNGObject>> &pictureList
 {
 }
 
+TPictureBase::~TPictureBase() = default;
+
 QStringList TPictureBase::Load()
 {
+    QStringList messages;
+    if (!m_lockTried) {
+        m_lockTried = true;
+        m_lock = std::make_unique<QLockFile>(m_userStorage + QStringLiteral(".lock"));
+        // Only an owner that has ended frees the lock; age alone says nothing about a copy
+        // that simply runs for a long time.
+        m_lock->setStaleLockTime(0);
+        // A folder where no lock file can be made cannot be changed by any copy either; the
+        // writes themselves report that.
+        if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError) {
+            m_inUse = QStringLiteral("The picture base in \"%1\" is in use by another copy of "
+                                     "Vantelle Pro. This copy shows its pictures, but Load... "
+                                     "and Remove stay off until it is started again after the "
+                                     "other copy has ended")
+                          .arg(FolderOf(m_userStorage));
+            messages << m_inUse;
+        }
+    }
+
     m_pictures.clear();
-    m_userEntries.clear();
+    m_user.clear();
     TLoadedPictures templates = LoadContainerPictures(m_templateStorage);
-    TLoadedPictures user = LoadContainerPictures(m_userStorage);
+    TLoadedPictures user = LoadContainerPictures(m_userStorage, false, TDamagedEntries::Keep);
     m_templateCount = static_cast<int>(templates.pictures.size());
     for (auto &picture : templates.pictures)
         m_pictures.push_back(std::move(picture));
     for (auto &picture : user.pictures)
         m_pictures.push_back(std::move(picture));
-    m_userEntries = std::move(user.entries);
-    return templates.errors + user.errors;
+    m_user = std::move(user.entries);
+    messages << templates.errors;
+    if (user.unreadable && m_unreadable.isEmpty()) {
+        // Appending to a file that could not be read might bury the pictures it still holds.
+        m_unreadable = QStringLiteral("Load... is off because \"%1\" could not be read when "
+                                      "Vantelle Pro started. Start Vantelle Pro again once the "
+                                      "file can be read")
+                           .arg(m_userStorage);
+        user.errors.back() += QStringLiteral(
+            ".\nThe pictures in it are not shown, and Load... is refused until the next start "
+            "so that the file stays as it is");
+    }
+    messages << user.errors;
+    return messages;
 }
 
-int TPictureBase::AddUserPicture(const QString &file)
+void TPictureBase::RefuseChange() const
 {
-    // Decoded before anything is stored, so usr.stg never gains an entry that start-up could not
-    // read back.
-    auto picture = std::make_unique<TPNGObject>();
-    picture->loadFromFile(file);
+    if (!m_inUse.isEmpty())
+        throw EVantelleError(m_inUse);
+}
+
+int TPictureBase::AddUserPicture(const QString &file, int side)
+{
+    RefuseChange();
+    if (!m_unreadable.isEmpty())
+        throw EVantelleError(m_unreadable);
+    // Checked the way the composition will use it before anything is stored, so usr.stg never
+    // gains an entry that start-up or a preview could not read back.
+    auto picture = ReadUserPictureFile(file);
+    {
+        Bitmap32 rendered;
+        RenderTemplatePicture(*picture, side, rendered);
+    }
     // Counting walks the whole container, so a damaged one stops the add before it is written.
     int entry = 0;
     while (LocateStorageItem(m_userStorage, entry).Offset != 0)
         ++entry;
     AppendStorageItem(m_userStorage, file);
+    const std::optional<QByteArray> stored = ReadStorageItem(m_userStorage, entry);
+    const QByteArray bytes = stored.value_or(QByteArray());
     m_pictures.push_back(std::move(picture));
-    m_userEntries.push_back(entry);
+    m_user.push_back(TStoredEntry{entry, bytes.size(), Fingerprint(bytes), false});
     return static_cast<int>(m_pictures.size()) - 1;
 }
 
@@ -100,20 +249,48 @@ bool TPictureBase::RemovePicture(int p)
 {
     if (p < m_templateCount || p >= static_cast<int>(m_pictures.size()))
         return false;
+    RefuseChange();
     const size_t user = static_cast<size_t>(p - m_templateCount);
-    const int entry = m_userEntries[user];
-    DeleteStorageItem(m_userStorage, entry);
+    const TStoredEntry record = m_user[user];
+    // Another program may have changed usr.stg since it was read; the entry number alone would
+    // then name some other picture.
+    const std::optional<QByteArray> now = ReadStorageItem(m_userStorage, record.entry);
+    if (!now || !record.sameBytes(*now)) {
+        Load();
+        throw EPictureBaseChanged(m_userStorage);
+    }
+    DeleteStorageItem(m_userStorage, record.entry);
     m_pictures.erase(m_pictures.begin() + p);
-    m_userEntries.erase(m_userEntries.begin() + static_cast<std::ptrdiff_t>(user));
-    for (int &later : m_userEntries)
-        if (later > entry)
-            --later;
+    m_user.erase(m_user.begin() + static_cast<std::ptrdiff_t>(user));
+    for (TStoredEntry &later : m_user)
+        if (later.entry > record.entry)
+            --later.entry;
     return true;
+}
+
+const TStoredEntry *TPictureBase::UserRecord(int p) const
+{
+    if (p < m_templateCount || p >= static_cast<int>(m_pictures.size()))
+        return nullptr;
+    return &m_user[static_cast<size_t>(p - m_templateCount)];
 }
 
 int TPictureBase::UserEntry(int p) const
 {
-    if (p < m_templateCount || p >= static_cast<int>(m_pictures.size()))
-        return -1;
-    return m_userEntries[static_cast<size_t>(p - m_templateCount)];
+    const TStoredEntry *record = UserRecord(p);
+    return record ? record->entry : -1;
+}
+
+bool TPictureBase::IsDamaged(int p) const
+{
+    const TStoredEntry *record = UserRecord(p);
+    return record && record->damaged;
+}
+
+void TPictureBase::CheckTemplateChoice(int p) const
+{
+    if (IsDamaged(p))
+        throw EVantelleError(QStringLiteral("This picture is damaged and cannot be used for a "
+                                            "popup. Choose another picture, or delete this one "
+                                            "with Remove"));
 }

@@ -6,25 +6,53 @@
 
 #include "imaging/PngObject.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 #include <vector>
 
-// What one container yielded: the pictures that decoded, the entry index each came from, and one
-// message per entry that did not decode (or for damage that ended the reading).
-struct TLoadedPictures {
-    std::vector<std::unique_ptr<TPNGObject>> pictures;
-    std::vector<int> entries;
-    QStringList errors;
+class QLockFile;
+
+// One entry as it was read: its number in the container and what its bytes were, so that a
+// later change of the container by someone else can be noticed before anything is deleted.
+struct TStoredEntry {
+    int entry = 0;
+    qint64 length = 0;
+    QByteArray hash;
+    // The bytes are there but do not make a picture the program can use.
+    bool damaged = false;
+
+    bool sameBytes(const QByteArray &bytes) const;
 };
 
-// Decodes every entry of container in order. An entry that does not decode is skipped and
-// reported; damage to the container itself ends the reading, keeping the entries before it. A
-// missing container yields nothing and no message. With createAlpha each picture is given an
-// alpha channel right after decoding.
-TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha = false);
+// What one container yielded: the pictures, the entry each came from, and one message per
+// entry that could not be used (or for damage that ended the reading).
+struct TLoadedPictures {
+    std::vector<std::unique_ptr<TPNGObject>> pictures;
+    std::vector<TStoredEntry> entries;
+    QStringList errors;
+    // The container exists but the system would not let it be read (the message is in errors).
+    bool unreadable = false;
+};
+
+enum class TDamagedEntries {
+    Skip, // reported and left out
+    Keep, // reported and kept as an empty picture marked damaged, so it can still be removed
+};
+
+// Reads every entry of container in order. An entry that does not decode, or decodes to a
+// picture that cannot be converted, is reported naming the container and the entry number;
+// damage to the container itself ends the reading, keeping the entries before it. A missing
+// container yields nothing and no message. With createAlpha each picture is given the alpha it
+// shows (close buttons).
+TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha = false,
+                                      TDamagedEntries damaged = TDamagedEntries::Skip);
+
+// Decodes a file the user chose with Load...: a file too large for a container entry or
+// without the PNG signature is refused before the rest of it is read.
+std::unique_ptr<TPNGObject> ReadUserPictureFile(const QString &file);
 
 // Rebuilds img.stg from programFolder + "Resources/Templates/1.png" .. "100.png" and cbs.stg from
 // "Resources/CloseButtons/1.png" .. "101.png", skipping missing numbers. programFolder ends in a
@@ -32,30 +60,57 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
 void UpdatePictureBase(const QString &programFolder, const QString &templateStorage,
                        const QString &closeButtonStorage);
 
+// Raised by Remove when usr.stg no longer holds the bytes the cell was read from; the list has
+// been read again by then.
+class EPictureBaseChanged : public EVantelleError {
+public:
+    explicit EPictureBaseChanged(const QString &userStorage);
+};
+
 // PictureList and usr.stg kept in step: every user picture remembers the usr.stg entry it came
-// from, so that removing the picture a cell shows deletes exactly that entry, even when entries
-// before it failed to decode at start-up.
+// from and what that entry held, so that removing the picture a cell shows deletes exactly that
+// entry, or nothing when the file changed under the program. One copy of the program at a time
+// may change a base: the first to load it holds a lock file beside usr.stg until it ends.
 class TPictureBase {
 public:
     TPictureBase(std::vector<std::unique_ptr<TPNGObject>> &pictureList, int &templateCount,
                  QString templateStorage, QString userStorage);
+    ~TPictureBase();
+    TPictureBase(const TPictureBase &) = delete;
+    TPictureBase &operator=(const TPictureBase &) = delete;
 
-    // Fills the list with img.stg's pictures, then usr.stg's; returns the messages of what could
-    // not be read.
+    // Fills the list with img.stg's pictures, then usr.stg's; returns what the user should be
+    // told: pictures that could not be read, and once that the base is in use elsewhere.
     QStringList Load();
-    // Decodes file first and stores it as the last usr.stg entry only when it decodes; returns
-    // the new picture's index in the list.
-    int AddUserPicture(const QString &file);
+    // False while another copy of the program holds the base: Load... and Remove are off.
+    bool CanChange() const noexcept { return m_inUse.isEmpty(); }
+    // Checks, decodes and renders file at side x side the way a template is used, and only then
+    // stores it as the last usr.stg entry; returns the new picture's index in the list.
+    int AddUserPicture(const QString &file, int side);
     // Removes the user picture at index p and its usr.stg entry; false (nothing changes) for a
-    // template or an index past the end.
+    // template or an index past the end. Raises EPictureBaseChanged when the entry no longer
+    // holds what the cell shows.
     bool RemovePicture(int p);
     // The usr.stg entry of the user picture at index p, or -1 for a template.
     int UserEntry(int p) const;
+    // Whether the list element p is a user entry that could not be read as a picture.
+    bool IsDamaged(int p) const;
+    // Raises the reason why p cannot be the popup's template, if it cannot.
+    void CheckTemplateChoice(int p) const;
 
 private:
+    const TStoredEntry *UserRecord(int p) const;
+    void RefuseChange() const;
+
     std::vector<std::unique_ptr<TPNGObject>> &m_pictures;
     int &m_templateCount;
     QString m_templateStorage;
     QString m_userStorage;
-    std::vector<int> m_userEntries;
+    std::vector<TStoredEntry> m_user;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_lockTried = false;
+    // Why Load... and Remove are off (another copy holds the base), or empty.
+    QString m_inUse;
+    // Why Load... is off (usr.stg could not be read at start-up), or empty.
+    QString m_unreadable;
 };

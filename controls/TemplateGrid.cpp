@@ -167,3 +167,34 @@ void TTemplateGrid::keyPressEvent(QKeyEvent *event)
     row = std::clamp(row, 0, m_rows - 1);
     userSelect(column, row);
 }
+
+void PaintDamagedCell(QPainter &painter, const QRect &cell, int entry)
+{
+    painter.save();
+    painter.setClipRect(cell);
+    painter.fillRect(cell, QColor(246, 240, 240));
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A picture frame torn by a jagged crack.
+    const QRect frame(cell.left() + (cell.width() - 64) / 2, cell.top() + 18, 64, 48);
+    painter.setPen(QPen(QColor(150, 150, 150), 2));
+    painter.setBrush(Qt::white);
+    painter.drawRect(frame);
+    const QPointF crack[] = {
+        {frame.left() + 22.0, frame.top() - 2.0},    {frame.left() + 30.0, frame.top() + 14.0},
+        {frame.left() + 22.0, frame.top() + 24.0},   {frame.left() + 36.0, frame.top() + 34.0},
+        {frame.left() + 30.0, frame.bottom() + 2.0},
+    };
+    painter.setPen(QPen(QColor(192, 0, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(crack, 5);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(128, 0, 0));
+    const QRect text(cell.left(), frame.bottom() + 8, cell.width(), cell.bottom() - frame.bottom());
+    painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("Damaged picture\nentry %1").arg(entry));
+    painter.restore();
+}

@@ -7,6 +7,8 @@
 #include <QAbstractScrollArea>
 #include <QRect>
 
+class QPainter;
+
 #include <functional>
 
 class TTemplateGrid : public QAbstractScrollArea {
@@ -52,3 +54,7 @@ private:
     int m_column = 0;
     int m_row = 0;
 };
+
+// The cell of a picture that is kept in the base but cannot be shown: drawn, never decoded, so
+// it looks the same whatever is wrong with the bytes. entry is its number in the container.
+void PaintDamagedCell(QPainter &painter, const QRect &cell, int entry);

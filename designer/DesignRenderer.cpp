@@ -1,5 +1,6 @@
 #include "designer/DesignRenderer.h"
 
+#include "base/TemplatePicture.h"
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
@@ -30,22 +31,6 @@ int TruncPixel(long double value)
 // A pasted novel on one line must not overflow the text rectangle's arithmetic.
 constexpr int MaxTextExtent = 1 << 24;
 
-// Sides below 2 pixels are widened by repeating the edge, which the resampler needs.
-Bitmap32 PadToResamplable(const Bitmap32 &source)
-{
-    if (source.width() >= 2 && source.height() >= 2)
-        return source;
-    const int width = std::max(source.width(), 2);
-    const int height = std::max(source.height(), 2);
-    Bitmap32 padded(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            padded.setPixel(
-                x, y,
-                source.pixel(std::min(x, source.width() - 1), std::min(y, source.height() - 1)));
-    return padded;
-}
-
 void RebuildScaledPicture(TMovingObject &object, QSize size)
 {
     Bitmap32 original;
@@ -54,7 +39,10 @@ void RebuildScaledPicture(TMovingObject &object, QSize size)
         Bitmap32ToPng(original, *object.ScaledPicture);
     } else {
         Bitmap32 scaled(size.width(), size.height());
-        StretchBitmap32(PadToResamplable(original), scaled);
+        // Sides below 2 pixels are widened by repeating the edge, which the resampler needs.
+        if (original.width() < 2 || original.height() < 2)
+            original = PadToResamplable(original);
+        StretchBitmap32(original, scaled);
         Bitmap32ToPng(scaled, *object.ScaledPicture);
     }
     object.ScaledFrom = object.ButtonPicture;

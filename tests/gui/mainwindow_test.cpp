@@ -2,6 +2,7 @@
 // base behind the template chooser, the error box, and the clean-up at exit.
 
 #include "gui_helpers.h"
+#include "picture_base_scenarios.h"
 
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
@@ -314,25 +315,98 @@ private slots:
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
-    void aCorruptEntryIsReportedOnceAndRemoveHitsTheCellsOwnEntry()
+    // The picture-base cases of the core tests, seen through the window: the error boxes, the
+    // grid, Remove and Next follow what the base made of the containers.
+    void sharedBaseScenariosThroughTheWindow()
+    {
+        for (const BaseScenarios::Scenario &s : BaseScenarios::Scenarios()) {
+            const QByteArray name = s.name;
+            ProgramFolder folder;
+            BaseScenarios::Build(s, folder.path());
+            auto w = openWindow(folder);
+            const auto shown = Dialogs::takeShownMessages();
+            QVERIFY2(shown.size() == s.messages, name);
+            for (const auto &message : shown)
+                QVERIFY2(message.icon == QMessageBox::Critical, name);
+            QVERIFY2(widths(*w) == s.list, name);
+            QCOMPARE(w->TemplateCount, s.templateCount);
+            const int count = static_cast<int>(s.list.size());
+            QCOMPARE(grid(w.get())->rowCount(), std::max(1, (count + 4) / 5));
+            for (int p = 0; p < count; ++p) {
+                if (s.list[size_t(p)] != 0)
+                    continue;
+                // A damaged entry has a drawn cell of its own, can be removed, and cannot be
+                // taken on to the designer.
+                clickCell(w.get(), p);
+                QCOMPARE(currentIndex(w.get()), p);
+                QVERIFY2(removeEnabled(w.get()), name);
+                QCOMPARE(w->SelectedPicture(), nullptr);
+                const QRect cell = grid(w.get())->cellRect(p % 5, p / 5);
+                QCOMPARE(pixelOf(grid(w.get())->viewport(), cell.left() + 4, cell.top() + 4),
+                         QColor(246, 240, 240));
+                button(w.get(), "NextButton")->click();
+                QCOMPARE(w->CurrentPage, 1);
+                const auto refused = Dialogs::takeShownMessages();
+                QCOMPARE(refused.size(), 1);
+                QVERIFY(refused[0].text.startsWith(QStringLiteral("This picture is damaged")));
+            }
+            if (s.remove < 0)
+                continue;
+            clickCell(w.get(), s.remove);
+            QCOMPARE(removeEnabled(w.get()), s.removed);
+            clickRemove(w.get(), QMessageBox::Yes);
+            QCOMPARE(Dialogs::takeShownMessages().size(), s.removed ? 1 : 0); // the question
+            if (s.userAfter)
+                QVERIFY2(folder.bytes("usr.stg") ==
+                             BaseScenarios::ContainerBytes(folder.path(), *s.userAfter),
+                         name);
+            else
+                QVERIFY2(!QFile::exists(folder.path("usr.stg")), name);
+            QCOMPARE(static_cast<int>(w->PictureList.size()), count - (s.removed ? 1 : 0));
+        }
+    }
+
+    void aSecondCopyOnTheSameBaseCannotChangeIt()
     {
         ProgramFolder folder;
-        folder.container("img.stg", {folder.png("t1.png", 11, 5)});
-        folder.container("usr.stg", {folder.png("u1.png", 21, 5), folder.garbage("bad.png"),
-                                     folder.png("u3.png", 23, 5)});
-        auto w = openWindow(folder);
-        auto shown = Dialogs::takeShownMessages();
+        standardBase(folder);
+        auto first = openWindow(folder);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        auto second = openWindow(folder);
+        const auto shown = Dialogs::takeShownMessages();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].icon, QMessageBox::Critical);
-        QCOMPARE(widths(*w), (std::vector<int>{11, 21, 23}));
-        QCOMPARE(w->CurrentPage, 1);
+        QVERIFY(shown[0].text.contains(QStringLiteral("is in use by another copy")));
+        QVERIFY(shown[0].text.contains(folder.path().chopped(1)));
+        QCOMPARE(widths(*second), (std::vector<int>{11, 12, 13, 21, 22}));
+        QVERIFY(!button(second.get(), "AddUserPng_Simple")->isEnabled());
+        QVERIFY(!control<TPngButton>(second.get(), "AddUserPng_SimplePng")->isEnabled());
+        clickCell(second.get(), 4);
+        QCOMPARE(currentIndex(second.get()), 4);
+        QVERIFY(!removeEnabled(second.get()));
+        // The first copy goes on as before.
+        QVERIFY(button(first.get(), "AddUserPng_Simple")->isEnabled());
+        clickCell(first.get(), 4);
+        QVERIFY(removeEnabled(first.get()));
+    }
 
-        clickCell(w.get(), 2);
-        QVERIFY(removeEnabled(w.get()));
+    void removeAfterAnotherProgramChangedTheBaseRemovesNothing()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        DeleteStorageItem(folder.path("usr.stg"), 0);
+        const QByteArray changed = folder.bytes("usr.stg");
+        clickCell(w.get(), 4);
         clickRemove(w.get(), QMessageBox::Yes);
-        WriteStorage({folder.path("u1.png"), folder.path("bad.png")}, folder.path("expected.stg"));
-        QCOMPARE(folder.bytes("usr.stg"), folder.bytes("expected.stg"));
-        QCOMPARE(widths(*w), (std::vector<int>{11, 21}));
+        const auto shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].icon, QMessageBox::Critical);
+        QVERIFY(shown[1].text.contains(QStringLiteral("was changed by another program")));
+        QCOMPARE(folder.bytes("usr.stg"), changed);
+        // The grid shows the base as it now is.
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 22}));
+        QCOMPARE(currentIndex(w.get()), 3);
+        QVERIFY(removeEnabled(w.get()));
     }
 
     void aDamagedContainerKeepsWhatCameBefore()

@@ -155,6 +155,9 @@ TEST_F(FileStorageTest, DamagedContainersAreReportedAndLeftAlone)
         const char *what;
     } cases[] = {
         {"length past end", le32(10) + "12345", 0, "runs past the end of the file"},
+        {"one byte past the end", le32(4) + "abc", 0, "runs past the end of the file"},
+        {"second one byte past the end", good + le32(4) + "xyz", 1,
+         "runs past the end of the file"},
         {"cut inside length", QByteArray("\x05\x00", 2), 0, "ends inside its length field"},
         {"second cut inside length", good + QByteArray("\x01\x00\x00", 3), 1,
          "ends inside its length field"},

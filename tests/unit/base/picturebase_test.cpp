@@ -1,8 +1,13 @@
 // The picture base: loading the containers into the picture list, Load... and Remove keeping
-// usr.stg and the list paired, Update Base, and what happens with damaged input.
+// usr.stg and the list paired, one copy of the program at a time changing a base, Update Base,
+// the close buttons' alpha, and what happens with damaged or unreadable input.
 
 #include "base/FileStorage.h"
 #include "base/PictureBase.h"
+#include "base/TemplatePicture.h"
+#include "imaging/AdditionalPng.h"
+
+#include "picture_base_scenarios.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +16,13 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+
 namespace {
+
+using namespace BaseScenarios;
 
 class PictureBaseTest : public ::testing::Test {
 protected:
@@ -20,24 +31,8 @@ protected:
     int templateCount = -1;
 
     QString path(const QString &name) const { return dir.filePath(name); }
-
-    // A small opaque PNG whose width identifies it in the list.
-    QString png(int width, const QString &name = QString())
-    {
-        const QString file = path(name.isEmpty() ? QStringLiteral("p%1.png").arg(width) : name);
-        QDir().mkpath(QFileInfo(file).path());
-        QImage image(width, 3, QImage::Format_RGB32);
-        image.fill(qRgb(width % 256, 40, 90));
-        EXPECT_TRUE(image.save(file, "PNG"));
-        return file;
-    }
-    QString garbage(const QString &name)
-    {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("this is not a picture at all");
-        return file.fileName();
-    }
+    QString folder() const { return dir.path(); }
+    QString png(int width) { return Source(folder(), width); }
     static QByteArray bytes(const QString &file)
     {
         QFile f(file);
@@ -50,102 +45,287 @@ protected:
             out.push_back(picture->width());
         return out;
     }
-    // Builds the 3-template, 2-user base of the examples.
-    TPictureBase standardBase()
+    std::unique_ptr<TPictureBase> makeBase()
     {
-        WriteStorage({png(11), png(12), png(13)}, path("img.stg"));
-        WriteStorage({png(21), png(22)}, path("usr.stg"));
-        TPictureBase base(list, templateCount, path("img.stg"), path("usr.stg"));
-        EXPECT_TRUE(base.Load().isEmpty());
+        return std::make_unique<TPictureBase>(list, templateCount, path("img.stg"),
+                                              path("usr.stg"));
+    }
+    // The 3-template, 2-user base of the examples, loaded.
+    std::unique_ptr<TPictureBase> standardBase()
+    {
+        Build(Scenarios()[0], folder());
+        auto base = makeBase();
+        EXPECT_TRUE(base->Load().isEmpty());
         return base;
     }
 };
 
-TEST_F(PictureBaseTest, LoadsTemplatesThenUserPictures)
+TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 {
-    TPictureBase base = standardBase();
-    EXPECT_EQ(templateCount, 3);
-    EXPECT_EQ(widths(), (std::vector<int>{11, 12, 13, 21, 22}));
-    EXPECT_EQ(base.UserEntry(2), -1);
-    EXPECT_EQ(base.UserEntry(3), 0);
-    EXPECT_EQ(base.UserEntry(4), 1);
-}
-
-TEST_F(PictureBaseTest, MissingContainersAreEmptyWithoutMessages)
-{
-    struct Case {
-        bool templates, user;
-        int count, templateCount;
-    } cases[] = {{false, false, 0, 0}, {false, true, 2, 0}, {true, false, 3, 3}};
-    for (const Case &c : cases) {
-        QFile::remove(path("img.stg"));
-        QFile::remove(path("usr.stg"));
-        if (c.templates)
-            WriteStorage({png(11), png(12), png(13)}, path("img.stg"));
-        if (c.user)
-            WriteStorage({png(21), png(22)}, path("usr.stg"));
-        TPictureBase base(list, templateCount, path("img.stg"), path("usr.stg"));
-        EXPECT_TRUE(base.Load().isEmpty());
-        EXPECT_EQ(static_cast<int>(list.size()), c.count);
-        EXPECT_EQ(templateCount, c.templateCount);
+    for (const Scenario &s : Scenarios()) {
+        SCOPED_TRACE(s.name);
+        QTemporaryDir scratch;
+        Build(s, scratch.path());
+        const QString user = scratch.filePath("usr.stg");
+        std::vector<std::unique_ptr<TPNGObject>> pictures;
+        int count = -1;
+        TPictureBase base(pictures, count, scratch.filePath("img.stg"), user);
+        const QStringList messages = base.Load();
+        EXPECT_EQ(messages.size(), s.messages) << messages.join('\n').toStdString();
+        EXPECT_EQ(count, s.templateCount);
+        std::vector<int> got;
+        for (const auto &picture : pictures)
+            got.push_back(picture->width());
+        EXPECT_EQ(got, s.list);
+        for (int p = 0; p < static_cast<int>(pictures.size()); ++p) {
+            EXPECT_EQ(base.IsDamaged(p), s.list[size_t(p)] == 0) << "index " << p;
+            if (base.IsDamaged(p)) {
+                // The message names the container and the entry; the cell cannot be chosen.
+                const QString named = QStringLiteral("Entry %1 of the picture container \"%2\"")
+                                          .arg(base.UserEntry(p))
+                                          .arg(user);
+                EXPECT_TRUE(messages.value(0).startsWith(named)) << messages.value(0).toStdString();
+                EXPECT_THROW(base.CheckTemplateChoice(p), EVantelleError);
+            } else {
+                EXPECT_NO_THROW(base.CheckTemplateChoice(p));
+            }
+        }
+        if (s.remove < 0)
+            continue;
+        EXPECT_EQ(base.RemovePicture(s.remove), s.removed);
+        if (s.userAfter) {
+            EXPECT_EQ(bytes(user), ContainerBytes(scratch.path(), *s.userAfter));
+        } else {
+            EXPECT_FALSE(QFile::exists(user));
+        }
     }
 }
 
 TEST_F(PictureBaseTest, LoadAppendsAsNextEntryAndRemoveDeletesTheMatchingEntry)
 {
-    TPictureBase base = standardBase();
+    auto base = standardBase();
     const QString added = png(23);
-    EXPECT_EQ(base.AddUserPicture(added), 5);
-    EXPECT_EQ(base.UserEntry(5), 2);
+    EXPECT_EQ(base->AddUserPicture(added, 500), 5);
+    EXPECT_EQ(base->UserEntry(5), 2);
     EXPECT_EQ(LocateStorageItem(path("usr.stg"), 2).Length, QFileInfo(added).size());
 
-    EXPECT_TRUE(base.RemovePicture(4));
+    EXPECT_TRUE(base->RemovePicture(4));
     EXPECT_EQ(widths(), (std::vector<int>{11, 12, 13, 21, 23}));
-    EXPECT_EQ(base.UserEntry(4), 1);
-    WriteStorage({path("p21.png"), added}, path("expected.stg"));
-    EXPECT_EQ(bytes(path("usr.stg")), bytes(path("expected.stg")));
+    EXPECT_EQ(base->UserEntry(4), 1);
+    EXPECT_EQ(bytes(path("usr.stg")), ContainerBytes(folder(), {21, 23}));
+    // The picture added in this run is removed by its own entry, too.
+    EXPECT_TRUE(base->RemovePicture(4));
+    EXPECT_EQ(bytes(path("usr.stg")), ContainerBytes(folder(), {21}));
+    EXPECT_FALSE(base->RemovePicture(99));
 }
 
-TEST_F(PictureBaseTest, TemplatesAndIndexesPastTheEndAreNeverRemoved)
+TEST_F(PictureBaseTest, LoadStoresOnlyWhatTheTemplatePathCanUse)
 {
-    TPictureBase base = standardBase();
+    auto base = standardBase();
     const QByteArray before = bytes(path("usr.stg"));
-    for (int p : {0, 2, 5, 99}) {
-        EXPECT_FALSE(base.RemovePicture(p)) << p;
-        EXPECT_EQ(list.size(), 5u);
+    auto write = [&](const QString &name, const QByteArray &content) {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    };
+    // Larger than any container entry can be; sparse, so it costs no disk and must not be read.
+    const QString huge = write("huge.png", QByteArray("\x89PNG\r\n\x1A\n", 8));
+    ASSERT_TRUE(QFile(huge).resize(MaxStorageItemSize + 1));
+    const QString hugeText = write("huge-text.png", "not a picture at all");
+    ASSERT_TRUE(QFile(hugeText).resize(qint64(3) << 30));
+
+    const struct {
+        const char *name;
+        QString file;
+        QString message;
+    } refused[] = {
+        {"not a picture", Source(folder(), NotAPicture), EPNGInvalidFileHeader().message()},
+        {"no signature", write("text.png", "<html></html>"), EPNGInvalidFileHeader().message()},
+        {"missing file", path("missing.png"),
+         QStringLiteral("Cannot open file \"%1\". No such file or directory")
+             .arg(path("missing.png"))},
+        {"palette indices past the palette", Source(folder(), BadPalette), EPngError().message()},
+        {"too large for a container",
+         huge,
+         QStringLiteral("The file \"%1\" is too large for the picture base: it holds %2 bytes, "
+                        "and a picture may have at most %3")
+             .arg(huge)
+             .arg(MaxStorageItemSize + 1)
+             .arg(MaxStorageItemSize)},
+        {"too large and no picture either", hugeText,
+         QStringLiteral("The file \"%1\" is too large for the picture base: it holds %2 bytes, "
+                        "and a picture may have at most %3")
+             .arg(hugeText)
+             .arg(qint64(3) << 30)
+             .arg(MaxStorageItemSize)},
+    };
+    for (const auto &c : refused) {
+        try {
+            base->AddUserPicture(c.file, 150);
+            ADD_FAILURE() << c.name << ": stored";
+        } catch (const EVantelleError &e) {
+            EXPECT_EQ(e.message(), c.message) << c.name;
+        }
+        EXPECT_EQ(bytes(path("usr.stg")), before) << c.name;
+        EXPECT_EQ(list.size(), 5u) << c.name;
     }
-    EXPECT_EQ(bytes(path("usr.stg")), before);
+
+    // Pictures of one pixel in either direction are used like any other.
+    for (const QSize size : {QSize(1, 1), QSize(1, 4), QSize(4, 1)}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(qRgb(10, 200, 30));
+        const QString file = path(QStringLiteral("thin%1x%2.png").arg(size.width()).arg(size.height()));
+        ASSERT_TRUE(image.save(file, "PNG"));
+        const int p = base->AddUserPicture(file, 150);
+        Bitmap32 rendered;
+        RenderTemplatePicture(*list[size_t(p)], 150, rendered);
+        ASSERT_EQ(rendered.width(), 150);
+        EXPECT_EQ(rendered.pixel(0, 0), 0xFF0AC81Eu);
+        EXPECT_EQ(rendered.pixel(149, 149), 0xFF0AC81Eu);
+    }
 }
 
-TEST_F(PictureBaseTest, AFileThatDoesNotDecodeIsNotStored)
+TEST_F(PictureBaseTest, OneCopyAtATimeChangesABase)
 {
-    TPictureBase base = standardBase();
+    auto first = standardBase();
+    std::vector<std::unique_ptr<TPNGObject>> otherList;
+    int otherCount = 0;
+    TPictureBase second(otherList, otherCount, path("img.stg"), path("usr.stg"));
+    const QStringList messages = second.Load();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0],
+              QStringLiteral("The picture base in \"%1\" is in use by another copy of Vantelle "
+                             "Pro. This copy shows its pictures, but Load... and Remove stay off "
+                             "until it is started again after the other copy has ended")
+                  .arg(folder()));
+    EXPECT_TRUE(first->CanChange());
+    EXPECT_FALSE(second.CanChange());
+    EXPECT_EQ(otherList.size(), 5u);
     const QByteArray before = bytes(path("usr.stg"));
-    EXPECT_THROW(base.AddUserPicture(garbage("bad.png")), EVantelleError);
-    EXPECT_THROW(base.AddUserPicture(path("missing.png")), EVantelleError);
+    EXPECT_THROW(second.AddUserPicture(png(23), 500), EVantelleError);
+    EXPECT_THROW(second.RemovePicture(3), EVantelleError);
     EXPECT_EQ(bytes(path("usr.stg")), before);
-    EXPECT_EQ(list.size(), 5u);
+
+    // The lock goes with the copy that held it.
+    first.reset();
+    TPictureBase third(otherList, otherCount, path("img.stg"), path("usr.stg"));
+    EXPECT_TRUE(third.Load().isEmpty());
+    EXPECT_TRUE(third.CanChange());
 }
 
-TEST_F(PictureBaseTest, AnUndecodableEntryIsReportedSkippedAndStaysPaired)
+TEST_F(PictureBaseTest, RemoveDeletesNothingWhenTheEntryNoLongerHoldsTheCellsPicture)
 {
-    WriteStorage({png(21), garbage("bad.png"), png(23), png(24)}, path("usr.stg"));
-    TPictureBase base(list, templateCount, path("img.stg"), path("usr.stg"));
-    EXPECT_EQ(base.Load().size(), 1);
-    EXPECT_EQ(widths(), (std::vector<int>{21, 23, 24}));
-    EXPECT_EQ(base.UserEntry(1), 2);
+    auto base = standardBase();
+    // Another program takes entry 0 out: the cell of width 22 still says entry 1.
+    DeleteStorageItem(path("usr.stg"), 0);
+    const QByteArray changed = bytes(path("usr.stg"));
+    try {
+        base->RemovePicture(4);
+        ADD_FAILURE() << "removed a picture the cell does not show";
+    } catch (const EPictureBaseChanged &e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("\"%1\" was changed by another program")
+                                               .arg(path("usr.stg"))));
+    }
+    EXPECT_EQ(bytes(path("usr.stg")), changed);
+    // The list now shows what the file holds, and Remove works on it again.
+    EXPECT_EQ(widths(), (std::vector<int>{11, 12, 13, 22}));
+    EXPECT_TRUE(base->RemovePicture(3));
+    EXPECT_EQ(bytes(path("usr.stg")), QByteArray());
 
-    // The cell showing width 23 is entry 2; its neighbour (the bad entry 1) must survive.
-    EXPECT_TRUE(base.RemovePicture(1));
-    WriteStorage({path("p21.png"), path("bad.png"), path("p24.png")}, path("expected.stg"));
-    EXPECT_EQ(bytes(path("usr.stg")), bytes(path("expected.stg")));
-    EXPECT_EQ(base.UserEntry(1), 2);
+    // Same length, other bytes: the hash tells them apart.
+    WriteStorage({png(21)}, path("usr.stg"));
+    base->Load();
+    QByteArray same = bytes(path("usr.stg"));
+    same[same.size() - 20] = static_cast<char>(same[same.size() - 20] ^ 1);
+    {
+        QFile f(path("usr.stg"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(same);
+    }
+    EXPECT_THROW(base->RemovePicture(3), EPictureBaseChanged);
+    EXPECT_EQ(bytes(path("usr.stg")), same);
+}
 
-    // A new picture goes behind the bad entry, and removing it removes exactly it.
-    EXPECT_EQ(base.AddUserPicture(png(25)), 2);
-    EXPECT_EQ(base.UserEntry(2), 3);
-    EXPECT_TRUE(base.RemovePicture(2));
-    EXPECT_EQ(bytes(path("usr.stg")), bytes(path("expected.stg")));
+// Runs check as an ordinary user in a child process (root passes every permission test), and
+// expects it to print ok.
+void ExpectAsOrdinaryUser(const std::function<bool()> &check)
+{
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                std::fputs("cannot drop root\n", stderr);
+                std::_Exit(2);
+            }
+            const bool ok = check();
+            std::fputs(ok ? "ok\n" : "wrong\n", stderr);
+            std::_Exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "ok");
+}
+
+TEST_F(PictureBaseTest, AnUnreadableUserContainerIsReportedKeptAndNotAddedTo)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Build(Scenarios()[0], folder());
+    ASSERT_TRUE(QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther | QFileDevice::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(path("usr.stg"), QFileDevice::WriteOwner));
+    const QByteArray before = [&] {
+        QFile::setPermissions(path("usr.stg"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QByteArray b = bytes(path("usr.stg"));
+        QFile::setPermissions(path("usr.stg"), QFileDevice::WriteOther);
+        return b;
+    }();
+    ExpectAsOrdinaryUser([&] {
+        auto base = makeBase();
+        const QStringList messages = base->Load();
+        const QString expected =
+            QStringLiteral("Cannot open file \"%1\". Permission denied.\nThe pictures in it are "
+                           "not shown, and Load... is refused until the next start so that the "
+                           "file stays as it is")
+                .arg(path("usr.stg"));
+        bool refused = false;
+        try {
+            base->AddUserPicture(png(23), 500);
+        } catch (const EVantelleError &e) {
+            refused = e.message().startsWith(QStringLiteral("Load... is off because"));
+        }
+        return messages == QStringList{expected} && templateCount == 3 && list.size() == 3 &&
+               refused;
+    });
+    QFile::setPermissions(path("usr.stg"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(bytes(path("usr.stg")), before);
+}
+
+TEST_F(PictureBaseTest, RemoveInAFolderThatCannotBeWrittenSaysSo)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Build(Scenarios()[0], folder());
+    const QByteArray before = bytes(path("usr.stg"));
+    // Readable by everyone, writable by nobody but root, which the check does not run as.
+    ASSERT_TRUE(QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                    QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther));
+    ExpectAsOrdinaryUser([&] {
+        auto base = makeBase();
+        if (!base->Load().isEmpty())
+            return false;
+        try {
+            base->RemovePicture(3);
+        } catch (const EVantelleError &e) {
+            return e.message() ==
+                       QStringLiteral("The folder \"%1\" holding usr.stg cannot be written "
+                                      "(Permission denied); nothing was changed")
+                           .arg(folder()) &&
+                   list.size() == 5;
+        }
+        return false;
+    });
+    QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+    EXPECT_EQ(bytes(path("usr.stg")), before);
 }
 
 TEST_F(PictureBaseTest, ADamagedContainerKeepsTheEntriesBeforeTheDamage)
@@ -159,11 +339,11 @@ TEST_F(PictureBaseTest, ADamagedContainerKeepsTheEntriesBeforeTheDamage)
         file.write("short");
     }
     const QByteArray before = bytes(path("usr.stg"));
-    TPictureBase base(list, templateCount, path("img.stg"), path("usr.stg"));
-    EXPECT_EQ(base.Load().size(), 1);
+    auto base = makeBase();
+    EXPECT_EQ(base->Load().size(), 1);
     EXPECT_EQ(widths(), (std::vector<int>{21, 22}));
     // Adding behind the damage would store a picture nobody can read back.
-    EXPECT_THROW(base.AddUserPicture(png(25)), EVantelleError);
+    EXPECT_THROW(base->AddUserPicture(png(25), 500), EVantelleError);
     EXPECT_EQ(bytes(path("usr.stg")), before);
 }
 
@@ -178,15 +358,75 @@ TEST_F(PictureBaseTest, CloseButtonsGetAnAlphaChannel)
     EXPECT_EQ(alpha.pictures[0]->alphaScanline(2)[15], 255);
 }
 
+TEST_F(PictureBaseTest, CloseButtonsKeepTheTransparencyTheyShow)
+{
+    // One row of pixels per picture, written as the file stores it (filter byte 0 in front).
+    auto file = [](int width, int depth, int colorType, const QByteArray &middle,
+                   const QByteArray &row) {
+        const char ihdr[13] = {0, 0, 0, char(width), 0, 0, 0, 1, char(depth), char(colorType),
+                               0, 0, 0};
+        return QByteArray("\x89PNG\r\n\x1A\n", 8) + Chunk("IHDR", QByteArray(ihdr, 13)) +
+               middle + Chunk("IDAT", qCompress(QByteArray(1, '\0') + row).mid(4)) +
+               Chunk("IEND", QByteArray());
+    };
+    const struct {
+        const char *name;
+        QByteArray png;
+        std::vector<uint32_t> shown; // 0xAARRGGBB as the picture shows each pixel
+    } cases[] = {
+        {"palette with a transparency table",
+         file(3, 8, 3,
+              Chunk("PLTE", QByteArray("\xFF\x00\x00\x00\xFF\x00\xFF\x00\xFF", 9)) +
+                  Chunk("tRNS", QByteArray("\x00\x80", 2)),
+              QByteArray("\x00\x01\x02", 3)),
+         {0x00FF0000u, 0x8000FF00u, 0xFFFF00FFu}},
+        {"RGB with a transparent colour",
+         file(2, 8, 2, Chunk("tRNS", QByteArray("\x00\xFF\x00\x00\x00\xFF", 6)),
+              QByteArray("\xFF\x00\xFF\x00\x00\xFF", 6)),
+         {0x00FF00FFu, 0xFF0000FFu}},
+        {"16-bit RGB with a transparent colour",
+         file(2, 16, 2, Chunk("tRNS", QByteArray("\x12\x34\x56\x78\x9A\xBC", 6)),
+              QByteArray("\x12\x34\x56\x78\x9A\xBC\x12\x34\x56\x78\x9A\xBD", 12)),
+         {0x0012569Au, 0xFF12569Au}},
+        {"grey with a transparent colour",
+         file(2, 8, 0, Chunk("tRNS", QByteArray("\x00\x00", 2)), QByteArray("\x00\xC8", 2)),
+         {0x00000000u, 0xFFC8C8C8u}},
+    };
+    QStringList sources;
+    for (const auto &c : cases) {
+        QFile out(path(QStringLiteral("cb%1.png").arg(sources.size())));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(c.png);
+        sources << out.fileName();
+    }
+    WriteStorage(sources, path("cbs.stg"));
+    const TLoadedPictures loaded = LoadContainerPictures(path("cbs.stg"), true);
+    ASSERT_TRUE(loaded.errors.isEmpty()) << loaded.errors.join('\n').toStdString();
+    ASSERT_EQ(loaded.pictures.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        // The conversion every drawing of the close button goes through.
+        Bitmap32 drawn;
+        PngToBitmap32(*loaded.pictures[i], drawn);
+        std::vector<uint32_t> got;
+        for (int x = 0; x < drawn.width(); ++x)
+            got.push_back(drawn.pixel(x, 0));
+        EXPECT_EQ(got, cases[i].shown) << cases[i].name;
+    }
+}
+
 TEST_F(PictureBaseTest, UpdateBaseImportsNumberedFilesInOrder)
 {
-    const QString folder = dir.path() + QLatin1Char('/');
+    const QString programFolder = folder() + QLatin1Char('/');
+    auto numbered = [&](const QString &name, int width) {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        QFile::copy(png(width), path(name));
+    };
     for (int n : {1, 2, 5, 101})
-        png(30 + n, QStringLiteral("Resources/Templates/%1.png").arg(n));
+        numbered(QStringLiteral("Resources/Templates/%1.png").arg(n), 30 + n);
     for (int n : {3, 101, 102})
-        png(60 + n, QStringLiteral("Resources/CloseButtons/%1.png").arg(n));
-    png(99, QStringLiteral("Resources/Templates/01.png")); // not a number the import forms
-    UpdatePictureBase(folder, path("img.stg"), path("cbs.stg"));
+        numbered(QStringLiteral("Resources/CloseButtons/%1.png").arg(n), 60 + n);
+    numbered(QStringLiteral("Resources/Templates/01.png"), 99); // not a number the import forms
+    UpdatePictureBase(programFolder, path("img.stg"), path("cbs.stg"));
 
     auto loadedWidths = [](const QString &container) {
         std::vector<int> out;
