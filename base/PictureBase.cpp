@@ -70,13 +70,18 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
             loaded.unreadable = true;
             break;
         }
-        TStoredEntry stored{entry, item.Length, Fingerprint(bytes), false};
+        // Only entries that Remove may delete need their fingerprint.
+        TStoredEntry stored{entry, item.Length,
+                            damaged == TDamagedEntries::Keep ? Fingerprint(bytes) : QByteArray(),
+                            false};
         auto picture = std::make_unique<TPNGObject>();
         QString failure;
         try {
             picture->loadFromData(bytes);
-            // A palette index past the palette decodes but fails every later conversion.
-            CheckConvertible(*picture);
+            // A palette index past the palette decodes but fails every later conversion; no
+            // other kind of picture can.
+            if (picture->colorType() == 3)
+                CheckConvertible(*picture);
             if (createAlpha)
                 CreateShownAlpha(*picture);
         } catch (const EVantelleError &e) {
