@@ -10,7 +10,7 @@ packages=(
   libpng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
-  dpkg-dev file lintian appstream desktop-file-utils xdotool imagemagick
+  dpkg-dev file lintian appstream desktop-file-utils shared-mime-info xdotool imagemagick
   # fonts-urw-base35 puts Type 1 faces and one family from several foundries beside the
   # OpenType ones, which the font face list must show once, by name (and artgen draws with it).
   fonts-liberation fonts-comic-neue fonts-dejavu-core fonts-urw-base35

@@ -101,6 +101,14 @@ scratch="$(mktemp -d "${TMPDIR:-/tmp}/vantelle-package.XXXXXX")"
 dpkg-deb -x "$deb" "$scratch/root"
 mkdir -p "$scratch/home/Desktop" "$scratch/tmp" "$scratch/run"
 chmod 700 "$scratch/run"
+# The design file type as the desktop's MIME database reads it, built in a copy.
+mkdir -p "$scratch/mime/packages"
+cp "$scratch/root/usr/share/mime/packages/"*.xml "$scratch/mime/packages/"
+update-mime-database "$scratch/mime" >/dev/null 2>&1 || { echo "update-mime-database refused the design type" >&2; exit 1; }
+grep -q '^50:application/x-vantelle-popup:\*\.vpopup$' "$scratch/mime/globs2" ||
+  { echo "the MIME database does not map *.vpopup to the design type" >&2; exit 1; }
+grep -q 'MimeType=application/x-vantelle-popup;' "$scratch/root/usr/share/applications/"*.desktop ||
+  { echo "the desktop entry does not claim the design type" >&2; exit 1; }
 exe="$scratch/root/usr/bin/vantelle-pro"
 "$exe" --version
 "$exe" --help >/dev/null
