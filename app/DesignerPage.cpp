@@ -3,15 +3,18 @@
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
+#include "base/TemplatePicture.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "controls/ScreenArt.h"
 #include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
+#include "imaging/PngObject.h"
 
 #include <QComboBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -120,7 +123,59 @@ TAngleSpinBox *AsAngleBox(QSpinBox *box)
 
 } // namespace
 
-TDesignerPage::TDesignerPage(TMainForm &form) : m_form(form) {}
+TDesignerPage::TDesignerPage(TMainForm &form) : m_form(form), m_model(form.Document.Model) {}
+
+template <class F> void TDesignerPage::Recorded(const QString &what, F &&change, TChangeKind kind)
+{
+    if (m_recording > 0 || !m_form.History) {
+        ++m_recording;
+        try {
+            change();
+        } catch (...) {
+            --m_recording;
+            throw;
+        }
+        --m_recording;
+        return;
+    }
+    const TDesignState before = m_form.Document.Snapshot();
+    ++m_recording;
+    // A change that fails half way (a size that is not a number) keeps what it did, so it is
+    // recorded all the same.
+    try {
+        change();
+    } catch (...) {
+        --m_recording;
+        m_form.History->Record(what, before, kind, CurrentIndex());
+        throw;
+    }
+    --m_recording;
+    m_form.History->Record(what, before, kind, CurrentIndex());
+}
+
+bool TDesignerPage::TKeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination combination = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
+            // Not taken here, so the window's shortcut runs.
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int TDesignerPage::CurrentIndex() const
+{
+    for (size_t i = 0; i < m_model.DesignObjects.size(); ++i)
+        if (m_model.DesignObjects[i].get() == m_model.CurrentObject)
+            return static_cast<int>(i);
+    return -1;
+}
 TDesignerPage::~TDesignerPage() = default;
 
 void TDesignerPage::BuildControls(TPanel *page)
@@ -188,6 +243,9 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setPlainText(QStringLiteral("Sample text"));
+    // Undo and redo act on the whole design, also while the text box has the focus.
+    m_textEdit->setUndoRedoEnabled(false);
+    m_textEdit->installEventFilter(&m_keyFilter);
     QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
                      guarded([this] { TextControlsChanged(m_textEdit); }));
 
@@ -304,7 +362,7 @@ void TDesignerPage::FillPickers()
 
 void TDesignerPage::CreateDesignState()
 {
-    m_model.CreateCloseButtonObject(m_form.DocumentSize);
+    m_model.CreateCloseButtonObject(m_form.Document.DocumentSize);
     SelectObject(nullptr);
     m_closeButtonStyle->setCurrentIndex(0);
     ShowDocumentSize();
@@ -314,16 +372,17 @@ void TDesignerPage::RenderDesign(QColor background)
 {
     if (m_form.DesignBitmap.width() != DesignSize || m_form.DesignBitmap.height() != DesignSize)
         m_form.DesignBitmap.setSize(DesignSize, DesignSize);
-    ::RenderDesign(m_form.DesignBitmap, m_form.SelectedPicture(), m_form.DocumentSize, m_model,
-                   background);
+    ::RenderDesign(m_form.DesignBitmap, m_form.Document.TemplatePicture(),
+                   m_form.Document.DocumentSize, m_model, background);
 }
 
 void TDesignerPage::ShowDocumentSize()
 {
-    const QString n = QString::number(m_form.DocumentSize);
+    const int size = m_form.Document.DocumentSize;
+    const QString n = QString::number(size);
     m_scaleSizeLabel->setText(n + QStringLiteral(" px x ") + n + QStringLiteral(" px"));
-    m_incTemplate->setEnabled(m_form.DocumentSize != 500);
-    m_decTemplate->setEnabled(m_form.DocumentSize != 150);
+    m_incTemplate->setEnabled(size != 500);
+    m_decTemplate->setEnabled(size != 150);
 }
 
 void TDesignerPage::RedrawDesign()
@@ -406,8 +465,13 @@ void TDesignerPage::TextControlsChanged(QObject *sender)
     TMovingObject *current = m_model.CurrentObject;
     if (!current)
         return;
-    ReadTextControls(current->Font, current->Angle);
-    current->Lines = TextEditLines();
+    Recorded(
+        QStringLiteral("Text"),
+        [&] {
+            ReadTextControls(current->Font, current->Angle);
+            current->Lines = TextEditLines();
+        },
+        sender == m_textEdit ? TChangeKind::Typing : TChangeKind::Other);
     RedrawDesign();
 }
 
@@ -426,23 +490,27 @@ void TDesignerPage::ReadTextControls(TFontDesc &font, int32_t &angle)
 
 void TDesignerPage::AddTextClick()
 {
-    TMovingObject &object = m_model.AppendTextObject(m_form.DocumentSize);
-    if (m_textEdit->toPlainText().isEmpty())
-        m_textEdit->setPlainText(QStringLiteral("Sample text"));
-    TextControlsChanged(nullptr);
-    SelectObject(&object);
+    Recorded(QStringLiteral("Add text"), [&] {
+        TMovingObject &object = m_model.AppendTextObject(m_form.Document.DocumentSize);
+        if (m_textEdit->toPlainText().isEmpty())
+            m_textEdit->setPlainText(QStringLiteral("Sample text"));
+        TextControlsChanged(nullptr);
+        SelectObject(&object);
+    });
 }
 
 void TDesignerPage::EraseClick()
 {
-    if (TMovingObject *current = m_model.CurrentObject) {
-        if (current == m_model.CloseButtonObject()) {
-            m_closeButtonStyle->setCurrentIndex(0);
-            CloseButtonStyleChange();
-        } else {
-            m_model.RemoveObject(current);
+    Recorded(QStringLiteral("Erase"), [&] {
+        if (TMovingObject *current = m_model.CurrentObject) {
+            if (current == m_model.CloseButtonObject()) {
+                m_closeButtonStyle->setCurrentIndex(0);
+                CloseButtonStyleChange();
+            } else {
+                m_model.RemoveObject(current);
+            }
         }
-    }
+    });
     SelectObject(nullptr);
 }
 
@@ -450,8 +518,10 @@ void TDesignerPage::ChangeTextPosClick(int tag)
 {
     if (!m_model.CurrentObject)
         return;
-    MoveObjectByTag(*m_model.CurrentObject, tag);
-    TextControlsChanged(nullptr);
+    Recorded(QStringLiteral("Move"), [&] {
+        MoveObjectByTag(*m_model.CurrentObject, tag);
+        TextControlsChanged(nullptr);
+    });
 }
 
 void TDesignerPage::PaintBox1Paint(QPainter &painter)
@@ -464,21 +534,31 @@ void TDesignerPage::PaintBox1Paint(QPainter &painter)
     // A high-density screen gets the design drawn at its own density; DesignBitmap stays the
     // design in design pixels.
     Bitmap32 screen;
-    ::RenderDesignScaled(screen, scale, m_form.SelectedPicture(), m_form.DocumentSize, m_model,
-                         Qt::white);
+    ::RenderDesignScaled(screen, scale, m_form.Document.TemplatePicture(),
+                         m_form.Document.DocumentSize, m_model, Qt::white);
     PaintDesignCanvas(painter, screen, scale);
 }
 
 void TDesignerPage::PaintBox1MouseDown(QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
+    // Every drag is a step of its own.
+    if (m_form.History)
+        m_form.History->BreakGroup();
     SelectObject(m_model.MouseDown(at.x(), at.y()));
 }
 
 void TDesignerPage::PaintBox1MouseMove(QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
-    if (m_model.MouseMove(event.buttons().testFlag(Qt::LeftButton), at.x(), at.y()))
+    bool moved = false;
+    Recorded(
+        QStringLiteral("Move"),
+        [&] {
+            moved = m_model.MouseMove(event.buttons().testFlag(Qt::LeftButton), at.x(), at.y());
+        },
+        TChangeKind::Drag);
+    if (moved)
         RedrawDesign();
 }
 
@@ -579,10 +659,16 @@ void TDesignerPage::CloseButtonStyleChange()
         return;
     const int index = m_closeButtonStyle->currentIndex();
     if (index <= 0 || index - 1 >= static_cast<int>(m_form.CloseButtonList.size())) {
-        button->ButtonPicture = nullptr;
+        Recorded(QStringLiteral("Close button"),
+                 [&] { m_form.Document.SetCloseButton(TDesignPicture{}); });
         SelectObject(nullptr);
     } else {
-        button->ButtonPicture = m_form.CloseButtonList[index - 1].get();
+        const TPNGObject *picture = m_form.CloseButtonList[static_cast<size_t>(index - 1)].get();
+        auto known = m_buttonPictures.find(picture);
+        if (known == m_buttonPictures.end())
+            known = m_buttonPictures.emplace(picture, DesignPictureOf(*picture, true)).first;
+        Recorded(QStringLiteral("Close button"),
+                 [&] { m_form.Document.SetCloseButton(known->second); });
         SelectObject(button);
     }
 }
@@ -592,11 +678,56 @@ void TDesignerPage::ChangeButtonSize(bool increase)
     TMovingObject *button = m_model.CloseButtonObject();
     if (!button)
         return;
-    button->ButtonScale = StepButtonScale(button->ButtonScale, increase);
+    Recorded(QStringLiteral("Close button scale"),
+             [&] { button->ButtonScale = StepButtonScale(button->ButtonScale, increase); });
     RedrawDesign();
     m_cbScaleLabel->setText(ButtonScaleLabel(button->ButtonScale));
-    m_incCloseButton->setEnabled(CanIncreaseButtonScale(button->ButtonScale));
-    m_decCloseButton->setEnabled(CanDecreaseButtonScale(button->ButtonScale));
+    ShowButtonScale();
+}
+
+void TDesignerPage::ShowButtonScale()
+{
+    const TMovingObject *button = m_model.CloseButtonObject();
+    const double scale = button ? button->ButtonScale : 1.0;
+    m_incCloseButton->setEnabled(CanIncreaseButtonScale(scale));
+    m_decCloseButton->setEnabled(CanDecreaseButtonScale(scale));
+}
+
+void TDesignerPage::ShowDocument()
+{
+    ShowDocumentSize();
+    const TDesignPicture &picture = m_form.Document.CloseButton();
+    int item = 0;
+    if (!picture.IsNone()) {
+        auto &list = m_form.CloseButtonList;
+        for (size_t k = 0; k < list.size() && item == 0; ++k) {
+            const auto known = m_buttonPictures.find(list[k].get());
+            if (known != m_buttonPictures.end() ? known->second.Bytes == picture.Bytes
+                                                : SamePicture(*list[k], *picture.Picture)) {
+                item = static_cast<int>(k) + 1;
+                m_buttonPictures.insert_or_assign(list[k].get(), picture);
+            }
+        }
+        if (item == 0) {
+            // A close button from elsewhere joins the list for this run, not cbs.stg.
+            auto copy = std::make_unique<TPNGObject>();
+            copy->loadFromData(picture.Bytes);
+            CreateShownAlpha(*copy);
+            m_buttonPictures.insert_or_assign(copy.get(), picture);
+            list.push_back(std::move(copy));
+            m_closeButtonStyle->addItem(QStringLiteral("bugfix"));
+            item = static_cast<int>(list.size());
+        }
+    }
+    m_closeButtonStyle->setCurrentIndex(item);
+    const TMovingObject *button = m_model.CloseButtonObject();
+    const double scale = button ? button->ButtonScale : 1.0;
+    m_cbScaleLabel->setText(scale == 1.0 ? QStringLiteral("Scale") : ButtonScaleLabel(scale));
+    ShowButtonScale();
+    if (m_model.CurrentObject && !m_model.Contains(m_model.CurrentObject))
+        m_model.CurrentObject = nullptr;
+    ShowObjectProperties();
+    RedrawDesign();
 }
 
 QStringList TDesignerPage::TextEditLines() const

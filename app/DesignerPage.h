@@ -5,14 +5,20 @@
 // start-up and page switch. Every control handler runs inside the window's error guard.
 
 #include "designer/DesignModel.h"
+#include "document/DesignHistory.h"
 
 #include <QColor>
 #include <QRect>
 #include <QStyle>
 
+#include <QObject>
+
 #include <cstdint>
+#include <unordered_map>
 
 class QComboBox;
+class QEvent;
+class TPNGObject;
 class QLabel;
 class QMouseEvent;
 class QObject;
@@ -47,8 +53,11 @@ public:
     // RenderDesign with white, then the canvas repaints at once.
     void RedrawDesign();
 
-    // The designer state, read by the final composition.
+    // The design document's objects and selection.
     TDesignModel &Model() noexcept { return m_model; }
+    // Shows the document on the page after it was opened, restored or undone: document size,
+    // close button and its scale, the current object's properties, the canvas.
+    void ShowDocument();
     // Every change of selection goes through here: controls refreshed, design redrawn.
     void SelectObject(TMovingObject *object);
 
@@ -76,9 +85,23 @@ private:
     QStringList TextEditLines() const;
     void SetTextEditLines(const QStringList &lines);
     void SetAngleControl(int value);
+    void ShowButtonScale();
+    // Runs change and records it as one undoable step, unless it runs inside another recorded
+    // change, which then takes it in.
+    template <class F>
+    void Recorded(const QString &what, F &&change, TChangeKind kind = TChangeKind::Other);
+    int CurrentIndex() const;
 
     TMainForm &m_form;
-    TDesignModel m_model;
+    TDesignModel &m_model;
+    int m_recording = 0;
+    // The design picture made from each catalogue picture chosen, to find its item again.
+    std::unordered_map<const TPNGObject *, TDesignPicture> m_buttonPictures;
+    // Leaves the undo and redo keys to the window while the text box has the focus.
+    class TKeyFilter : public QObject {
+    public:
+        bool eventFilter(QObject *watched, QEvent *event) override;
+    } m_keyFilter;
     // While the controls are being filled from an object, their change events write nothing.
     bool m_showing = false;
     QColor m_lastDialogColor = Qt::black;

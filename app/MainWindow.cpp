@@ -111,12 +111,17 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Designer->BuildControls(m_pages[1]);
     Output = std::make_unique<TOutputPages>(*this);
     Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
+    History = std::make_unique<TDesignHistory>(Document);
+    Files = std::make_unique<TDesignFiles>(*this);
+    Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
 }
 
 TMainForm::~TMainForm()
 {
     FormDestroy();
+    // The commands of the history restore the document; they go first.
+    History.reset();
     if (MainForm == this)
         MainForm = nullptr;
 }
@@ -167,6 +172,9 @@ void TMainForm::BuildPage1()
     m_grid->onSelectCell = [this](int column, int row) {
         bool canSelect = false;
         Guarded([&] { canSelect = DrawGrid1SelectCell(column, row); });
+        // The cell the user picks is the design's template from now on.
+        if (canSelect)
+            Guarded([&] { ChooseTemplate(row * GridColumns + column); });
         return canSelect;
     };
 
@@ -251,10 +259,14 @@ void TMainForm::FormCreate()
                                 m_logoPicture.width(), m_logoPicture.height());
 
     Guarded([this] { Designer->FillPickers(); });
-    DocumentSize = 500;
+    Document.DocumentSize = 500;
     Guarded([this] { LoadCloseButtons(); });
     Guarded([this] { Designer->CreateDesignState(); });
     Guarded([this] { Output->ApplyDefaults(); });
+    // A new design starts on the grid's current picture; that is not a change to save.
+    if (const TPNGObject *picture = SelectedPicture())
+        Guarded([&] { Document.SetTemplate(DesignPictureOf(*picture)); });
+    Files->StartNewDesign();
     for (QAbstractButton *button : {findChild<QAbstractButton *>(QStringLiteral("IncTemplate")),
                                     findChild<QAbstractButton *>(QStringLiteral("DecTemplate"))}) {
         if (!button)
@@ -290,6 +302,9 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormDestroy()
 {
+    // A normal end: nothing is left to recover.
+    if (Files)
+        Files->RemoveRecoveryFile();
     RemoveTempFiles(TempFiles, TempFolders);
     TempFiles.clear();
     TempFolders.clear();
@@ -456,6 +471,7 @@ void TMainForm::ShowPage(int n)
             browser->setUrl(QUrl::fromLocalFile(page));
     }
     CurrentPage = n;
+    Files->PageShown(n);
 }
 
 void TMainForm::StyleGroupPanel(TPanel *panel)
@@ -550,7 +566,8 @@ void TMainForm::AddUserPng_SimpleClick()
                                                   QStringLiteral("Png Image (*.png)|*.png"));
     if (file.isEmpty())
         return;
-    ShowGridAt(m_base->AddUserPicture(file, DocumentSize));
+    const int p = m_base->AddUserPicture(file, Document.DocumentSize);
+    ShowGridAt(p);
 }
 
 void TMainForm::DeleteUserPng_SimpleClick()
@@ -574,6 +591,13 @@ void TMainForm::DeleteUserPng_SimpleClick()
 
 void TMainForm::ShowGridAt(int p)
 {
+    // Pictures that left the list lose their link to the design; the design keeps its copy.
+    for (auto it = m_designPictures.begin(); it != m_designPictures.end();) {
+        const bool listed =
+            std::any_of(PictureList.begin(), PictureList.end(),
+                        [&](const auto &picture) { return picture.get() == it->first; });
+        it = listed ? std::next(it) : m_designPictures.erase(it);
+    }
     m_thumbnails.clear();
     UpdateGridRows();
     const int count = static_cast<int>(PictureList.size());
@@ -582,24 +606,102 @@ void TMainForm::ShowGridAt(int p)
     // The cell may now show a template or nothing at all, so Remove follows what it shows.
     SetRemoveEnabled(current < count && current >= TemplateCount && m_base->CanChange());
     m_grid->viewport()->update();
+    ChooseTemplate(current);
 }
 
 void TMainForm::IncTemplateClick()
 {
-    if (DocumentSize >= 500)
+    if (Document.DocumentSize >= 500)
         return;
-    DocumentSize += 50;
+    const TDesignState before = Document.Snapshot();
+    Document.DocumentSize += 50;
+    History->Record(QStringLiteral("Document size"), before);
     Designer->ShowDocumentSize();
     Designer->RedrawDesign();
 }
 
 void TMainForm::DecTemplateClick()
 {
-    if (DocumentSize <= 150)
+    if (Document.DocumentSize <= 150)
         return;
-    DocumentSize -= 50;
+    const TDesignState before = Document.Snapshot();
+    Document.DocumentSize -= 50;
+    History->Record(QStringLiteral("Document size"), before);
     Designer->ShowDocumentSize();
     Designer->RedrawDesign();
+}
+
+void TMainForm::ChooseTemplate(int p)
+{
+    if (p < 0 || p >= static_cast<int>(PictureList.size()) || m_base->IsDamaged(p) ||
+        p == TemplateIndex())
+        return;
+    const TPNGObject *picture = PictureList[static_cast<size_t>(p)].get();
+    auto known = m_designPictures.find(picture);
+    if (known == m_designPictures.end())
+        known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
+    const TDesignState before = Document.Snapshot();
+    Document.SetTemplate(known->second);
+    History->Record(QStringLiteral("Template"), before);
+}
+
+int TMainForm::TemplateIndex() const
+{
+    const TDesignPicture &current = Document.Template();
+    if (current.IsNone())
+        return -1;
+    for (size_t i = 0; i < PictureList.size(); ++i) {
+        const auto known = m_designPictures.find(PictureList[i].get());
+        if (known != m_designPictures.end() && known->second.Bytes == current.Bytes)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TMainForm::ShowDocument()
+{
+    int p = TemplateIndex();
+    if (p < 0 && !Document.Template().IsNone()) {
+        // A design from elsewhere: its template may still be one of ours, else it joins the
+        // grid for this run only.
+        const TPNGObject &wanted = *Document.Template().Picture;
+        for (size_t i = 0; i < PictureList.size() && p < 0; ++i)
+            if (SamePicture(*PictureList[i], wanted)) {
+                p = static_cast<int>(i);
+                m_designPictures.insert_or_assign(PictureList[i].get(), Document.Template());
+            }
+        if (p < 0) {
+            auto picture = std::make_unique<TPNGObject>();
+            picture->loadFromData(Document.Template().Bytes);
+            p = m_base->AddUnsavedPicture(std::move(picture));
+            m_designPictures.insert_or_assign(PictureList[static_cast<size_t>(p)].get(),
+                                              Document.Template());
+            m_thumbnails.clear();
+            UpdateGridRows();
+        }
+    }
+    if (p >= 0) {
+        m_grid->setCurrentCell(p % GridColumns, p / GridColumns);
+        SetRemoveEnabled(p >= TemplateCount);
+        m_grid->viewport()->update();
+    }
+    Designer->ShowDocument();
+    Output->ShowDocument();
+}
+
+void TMainForm::OpenDesignFile(const QString &path)
+{
+    Files->OpenDesignFile(path);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    bool close = true;
+    Guarded([&] { close = Files->MaySetAside(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TMainForm::MorePicturesClickClick()

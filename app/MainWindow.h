@@ -4,8 +4,11 @@
 // template chooser). Pages 2 to 5 are built and wired by TDesignerPage and TOutputPages, which
 // read and write the public state below.
 
+#include "app/DesignFiles.h"
 #include "app/DesignerPage.h"
 #include "app/OutputPages.h"
+#include "document/DesignDocument.h"
+#include "document/DesignHistory.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 
@@ -18,6 +21,8 @@
 
 #include <memory>
 #include <unordered_map>
+
+class QCloseEvent;
 #include <vector>
 
 class QPainter;
@@ -44,8 +49,10 @@ public:
     std::vector<std::unique_ptr<TPNGObject>> PictureList;
     int TemplateCount = 0;
     std::vector<std::unique_ptr<TPNGObject>> CloseButtonList;
-    // Side of the square popup picture: 150 to 500 in steps of 50.
-    int DocumentSize = 500;
+    // The design being made: template, document size, objects, close button, behaviour and
+    // output settings. The pages show and edit it; undo restores it.
+    TDesignDocument Document;
+    std::unique_ptr<TDesignHistory> History;
     Bitmap32 TemplateBitmap;
     Bitmap32 DesignBitmap;
     TPNGObject OutputPicture;
@@ -72,6 +79,20 @@ public:
 
     std::unique_ptr<TDesignerPage> Designer;
     std::unique_ptr<TOutputPages> Output;
+    std::unique_ptr<TDesignFiles> Files;
+
+    // Opens a design file (.vpopup) or the page of a published popup, after asking what to do
+    // with unsaved changes; shows page 2. Failures are shown in the standard error box and
+    // leave the open design as it was.
+    void OpenDesignFile(const QString &path);
+    // Shows the design of Document on every page: the grid's current picture (added to the
+    // grid, not to usr.stg, when it is not in the picture base), the designer, pages 3 and 5.
+    void ShowDocument();
+    // Makes picture p of PictureList the design's template, as one undoable step.
+    void ChooseTemplate(int p);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildWindowControls();
@@ -99,6 +120,8 @@ private:
     void SetRemoveEnabled(bool enabled);
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
+    // Index in PictureList of the picture the document's template was made from, or -1.
+    int TemplateIndex() const;
 
     QString m_programFolder;
     QString m_userFolder;
@@ -114,6 +137,9 @@ private:
     std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
     // The decorations' pictures with their alpha, converted once for painting.
     std::unordered_map<const TPNGObject *, QImage> m_blendImages;
+    // The design picture made from each picture of the grid that was chosen as a template, so
+    // that the grid cell of the design's template is found again.
+    std::unordered_map<const TPNGObject *, TDesignPicture> m_designPictures;
     TPNGObject m_logoPicture;
     TPNGObject m_moreTextPicture;
     TPNGObject m_previewTextPicture;

@@ -5,10 +5,12 @@
 #include "app/MainWindow.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
+#include "document/DesignDocument.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupWriter.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -25,34 +27,6 @@
 #include <limits>
 
 namespace {
-
-// The design and settings of the window, composed on demand for every output.
-class TFormPopupSource : public TPopupSource {
-public:
-    TFormPopupSource(TMainForm &form, const TOutputPages &pages) : m_form(form), m_pages(pages) {}
-
-    TComposedPopup ComposePopupImage() override
-    {
-        m_form.Designer->SelectObject(nullptr);
-        if (const TPNGObject *picture = m_form.SelectedPicture()) {
-            m_form.RenderTemplate(*picture, m_form.DocumentSize);
-        } else {
-            // No picture to choose from: the popup is only what is drawn on it.
-            m_form.TemplateBitmap.setSize(0, 0);
-            m_form.TemplateBitmap.setSize(m_form.DocumentSize, m_form.DocumentSize);
-        }
-        const TPixelRect closeArea =
-            ::ComposePopupImage(m_form.TemplateBitmap, m_form.Designer->Model(),
-                                m_form.DocumentSize, m_form.OutputPicture);
-        return TComposedPopup{m_form.TemplateBitmap, m_form.OutputPicture, closeArea};
-    }
-    int DocumentSize() const override { return m_form.DocumentSize; }
-    TPopupSettings PopupSettings() const override { return m_pages.ReadPopupSettings(); }
-
-private:
-    TMainForm &m_form;
-    const TOutputPages &m_pages;
-};
 
 template <class W> W *Place(W *widget, const QString &name, int x, int y, int w, int h)
 {
@@ -120,7 +94,8 @@ QString DisplayText(const QByteArray &pageText)
 } // namespace
 
 TOutputPages::TOutputPages(TMainForm &form)
-    : m_form(form), m_source(std::make_unique<TFormPopupSource>(form, *this))
+    : m_form(form), m_source(std::make_unique<TDocumentPopupSource>(
+                        form.Document, form.TemplateBitmap, form.OutputPicture))
 {
 }
 
@@ -227,6 +202,14 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
 
     QObject::connect(m_existingFileEdit, &QLineEdit::textChanged, m_existingFileEdit,
                      guarded([this] { ExistingFileEditChange(); }));
+
+    // Every edit on pages 3 and 5 goes into the design document at once.
+    for (QWidget *page : {static_cast<QWidget *>(page3), static_cast<QWidget *>(page5)}) {
+        for (QAbstractButton *button : page->findChildren<QAbstractButton *>())
+            QObject::connect(button, &QAbstractButton::toggled, button, [this] { SyncDocument(); });
+        for (QLineEdit *edit : page->findChildren<QLineEdit *>())
+            QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { SyncDocument(); });
+    }
     QObject::connect(m_addPopup, &QPushButton::clicked, m_addPopup,
                      guarded([this] { AddPopupChange(); }));
     QObject::connect(m_saveFiles, &QPushButton::clicked, m_saveFiles,
@@ -285,8 +268,44 @@ void TOutputPages::PositionTypeChanged()
         w->setEnabled(on);
 }
 
+void TOutputPages::SyncDocument()
+{
+    if (m_showing)
+        return;
+    m_form.Document.Settings = ReadPopupSettings();
+    m_form.Document.Output.ExistingFile = m_existingFileEdit->text();
+    m_form.Document.Output.SaveToFolder = m_saveToFolder->text();
+}
+
+void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
+{
+    (s.ClickOpensLink ? m_openLink : m_closePopup)->setChecked(true);
+    m_urlEdit->setText(s.LinkURL);
+    (s.LinkInSameWindow ? m_sameWindow : m_newWindow)->setChecked(true);
+    m_enableAutoClose->setChecked(s.AutoClose);
+    m_delayTime->setValue(s.AutoCloseDelay);
+    (s.OncePerSession ? m_openOncePerSession : m_radioButton4)->setChecked(true);
+    (s.AutoCenter ? m_autoCenter : m_setManual)->setChecked(true);
+    m_leftSpin->setValue(s.ManualLeft);
+    m_topSpin->setValue(s.ManualTop);
+    PopupClickActionChanged();
+    EnableAutoCloseClick();
+    PositionTypeChanged();
+}
+
+void TOutputPages::ShowDocument()
+{
+    m_showing = true;
+    ShowPopupSettings(m_form.Document.Settings);
+    m_existingFileEdit->setText(m_form.Document.Output.ExistingFile);
+    m_saveToFolder->setText(m_form.Document.Output.SaveToFolder);
+    m_showing = false;
+    SyncDocument();
+}
+
 QString TOutputPages::WritePreviewFiles()
 {
+    SyncDocument();
     const QString page =
         ::WritePreviewFiles(*m_source, QDir::tempPath(), m_form.TempFiles, m_form.TempFolders);
     ScriptFolderName = QStringLiteral("files");
@@ -295,9 +314,13 @@ QString TOutputPages::WritePreviewFiles()
 
 void TOutputPages::AddPopupChange()
 {
+    SyncDocument();
     const QString page = m_existingFileEdit->text();
-    const TWrittenPopup written = WritePopupFiles(*m_source, page, PopupFolderForPage(page), false);
+    const QString folder = PopupFolderForPage(page);
+    const TWrittenPopup written = WritePopupFiles(*m_source, page, folder, false);
     ScriptFolderName = written.ScriptFolderName;
+    // The design goes with the popup, so that the page can be opened and edited later.
+    m_form.Files->WriteDesignBeside(folder);
     m_htmlCode->clear();
     Dialogs::message(&m_form, QStringLiteral("Done"),
                      QStringLiteral("Your Vantelle files have been saved,\r\n"
@@ -313,6 +336,7 @@ void TOutputPages::ExistingFileEditChange()
 
 void TOutputPages::SaveFilesClick()
 {
+    SyncDocument();
     const TWrittenPopup written =
         WritePopupFiles(*m_source, QString(), m_saveToFolder->text(), false);
     ScriptFolderName = written.ScriptFolderName;

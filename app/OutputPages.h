@@ -41,6 +41,13 @@ public:
 
     // The behaviour settings as the controls show them now.
     TPopupSettings ReadPopupSettings() const;
+    // Sets the behaviour page's controls to the settings, with their enabling rules.
+    void ShowPopupSettings(const TPopupSettings &settings);
+    // Pages 3 and 5 into the design document (behaviour settings, page and folder); runs on
+    // every edit of their controls.
+    void SyncDocument();
+    // The design document onto pages 3 and 5.
+    void ShowDocument();
 
     // Handlers, public so that the window and tests can drive them like the controls do.
     void PopupClickActionChanged();
@@ -58,6 +65,8 @@ public:
 private:
     TMainForm &m_form;
     std::unique_ptr<TPopupSource> m_source;
+    // While the controls are filled from the document, their change events write nothing.
+    bool m_showing = false;
 
     QRadioButton *m_closePopup = nullptr;
     QRadioButton *m_openLink = nullptr;

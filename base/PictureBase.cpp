@@ -65,8 +65,8 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
         if (file.seek(item.Offset))
             bytes = file.read(item.Length);
         if (bytes.size() != item.Length) {
-            loaded.errors << QStringLiteral("Cannot read file \"%1\". %2")
-                                 .arg(container, file.errorString());
+            loaded.errors
+                << QStringLiteral("Cannot read file \"%1\". %2").arg(container, file.errorString());
             loaded.unreadable = true;
             break;
         }
@@ -99,9 +99,8 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
                 loaded.errors << message;
                 continue;
             }
-            loaded.errors << message +
-                                 QStringLiteral("\nIt is shown as a damaged picture, which "
-                                                "Remove deletes");
+            loaded.errors << message + QStringLiteral("\nIt is shown as a damaged picture, which "
+                                                      "Remove deletes");
             picture = std::make_unique<TPNGObject>();
             stored.damaged = true;
         }
@@ -250,6 +249,13 @@ int TPictureBase::AddUserPicture(const QString &file, int side)
     return static_cast<int>(m_pictures.size()) - 1;
 }
 
+int TPictureBase::AddUnsavedPicture(std::unique_ptr<TPNGObject> picture)
+{
+    m_pictures.push_back(std::move(picture));
+    m_user.push_back(TStoredEntry{-1, 0, QByteArray(), false});
+    return static_cast<int>(m_pictures.size()) - 1;
+}
+
 bool TPictureBase::RemovePicture(int p)
 {
     if (p < m_templateCount || p >= static_cast<int>(m_pictures.size()))
@@ -257,6 +263,11 @@ bool TPictureBase::RemovePicture(int p)
     RefuseChange();
     const size_t user = static_cast<size_t>(p - m_templateCount);
     const TStoredEntry record = m_user[user];
+    if (record.entry < 0) {
+        m_pictures.erase(m_pictures.begin() + p);
+        m_user.erase(m_user.begin() + static_cast<std::ptrdiff_t>(user));
+        return true;
+    }
     // Another program may have changed usr.stg since it was read; the entry number alone would
     // then name some other picture.
     const std::optional<QByteArray> now = ReadStorageItem(m_userStorage, record.entry);

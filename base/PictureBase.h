@@ -87,9 +87,12 @@ public:
     // Checks, decodes and renders file at side x side the way a template is used, and only then
     // stores it as the last usr.stg entry; returns the new picture's index in the list.
     int AddUserPicture(const QString &file, int side);
-    // Removes the user picture at index p and its usr.stg entry; false (nothing changes) for a
-    // template or an index past the end. Raises EPictureBaseChanged when the entry no longer
-    // holds what the cell shows.
+    // Appends a picture for this run only (the template of a design from elsewhere); it is not
+    // written to usr.stg. Returns its index in the list.
+    int AddUnsavedPicture(std::unique_ptr<TPNGObject> picture);
+    // Removes the user picture at index p and its usr.stg entry (a picture added for this run
+    // has none); false (nothing changes) for a template or an index past the end. Raises
+    // EPictureBaseChanged when the entry no longer holds what the cell shows.
     bool RemovePicture(int p);
     // The usr.stg entry of the user picture at index p, or -1 for a template.
     int UserEntry(int p) const;

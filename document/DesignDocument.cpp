@@ -1,5 +1,6 @@
 #include "document/DesignDocument.h"
 
+#include "base/TemplatePicture.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/AlphaStretch.h"
 #include "imaging/Bitmap32.h"
@@ -8,12 +9,14 @@
 
 #include <QBuffer>
 
+#include <vector>
+
 TDesignPicture DecodeDesignPicture(const QByteArray &bytes, bool createAlpha)
 {
     auto picture = std::make_shared<TPNGObject>();
     picture->loadFromData(bytes);
     if (createAlpha)
-        picture->createAlpha();
+        CreateShownAlpha(*picture);
     return TDesignPicture{bytes, std::move(picture)};
 }
 
@@ -23,6 +26,24 @@ TDesignPicture DesignPictureOf(const TPNGObject &picture, bool createAlpha)
     buffer.open(QIODevice::WriteOnly);
     picture.saveToStream(buffer);
     return DecodeDesignPicture(buffer.data(), createAlpha);
+}
+
+bool SamePicture(const TPNGObject &a, const TPNGObject &b)
+{
+    if (a.width() != b.width() || a.height() != b.height())
+        return false;
+    std::vector<uint32_t> rowA(static_cast<size_t>(a.width())), rowB(rowA.size());
+    try {
+        for (int y = 0; y < a.height(); ++y) {
+            a.argbScanline(y, rowA.data());
+            b.argbScanline(y, rowB.data());
+            if (rowA != rowB)
+                return false;
+        }
+    } catch (const EVantelleError &) {
+        return false;
+    }
+    return true;
 }
 
 TDesignDocument::TDesignDocument()
@@ -105,11 +126,7 @@ void TDesignDocument::Restore(const TDesignState &state)
 
 void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitmap)
 {
-    Bitmap32 source;
-    PngToBitmap32(picture, source);
-    templateBitmap.setSize(0, 0);
-    templateBitmap.setSize(side, side);
-    StretchBitmap32(source, templateBitmap);
+    RenderTemplatePicture(picture, side, templateBitmap);
 }
 
 TDocumentPopupSource::TDocumentPopupSource(TDesignDocument &document, Bitmap32 &templateBitmap,

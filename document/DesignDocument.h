@@ -35,6 +35,9 @@ TDesignPicture DecodeDesignPicture(const QByteArray &bytes, bool createAlpha = f
 // The picture re-encoded and decoded again, so the bytes and the picture agree.
 TDesignPicture DesignPictureOf(const TPNGObject &picture, bool createAlpha = false);
 
+// True when both pictures have the same size and the same pixels (colour and alpha).
+bool SamePicture(const TPNGObject &a, const TPNGObject &b);
+
 // One text object as plain data.
 struct TDesignText {
     QStringList Lines;

@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
+#include "document/DesignDocument.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "designer/DesignRenderer.h"
@@ -313,7 +314,10 @@ private slots:
         QCOMPARE(Model().CurrentObject, nullptr);
 
         Pick("CloseButtonStyle", 2);
-        QCOMPARE(button->ButtonPicture, m_form->CloseButtonList[1].get());
+        // The design holds its own copy of the catalogue's picture.
+        QVERIFY(button->ButtonPicture);
+        QCOMPARE(button->ButtonPicture, m_form->Document.CloseButton().Picture.get());
+        QVERIFY(SamePicture(*button->ButtonPicture, *m_form->CloseButtonList[1]));
         QCOMPARE(Model().CurrentObject, button);
         QCOMPARE(button->Bounds, (TRect{398, 48, 432, 82}));
         QVERIFY(!Find<QPlainTextEdit>("TextEdit")->isEnabled());

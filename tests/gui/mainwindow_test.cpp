@@ -95,7 +95,7 @@ private slots:
         QVERIFY(!removeEnabled(w.get()));
         QCOMPARE(control<QLabel>(w.get(), "Label20")->text(),
                  QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
-        QCOMPARE(w->DocumentSize, 500);
+        QCOMPARE(w->Document.DocumentSize, 500);
         QCOMPARE(w->DesignBitmap.width(), 500);
         QCOMPARE(w->SelectedPicture(), w->PictureList[0].get());
         QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->isVisible(), false);
@@ -499,14 +499,14 @@ private slots:
         QVERIFY(dec->isEnabled());
         for (int size = 450; size >= 150; size -= 50) {
             dec->click();
-            QCOMPARE(w->DocumentSize, size);
+            QCOMPARE(w->Document.DocumentSize, size);
         }
         QCOMPARE(label->text(), QStringLiteral("150 px x 150 px"));
         QVERIFY(!dec->isEnabled());
         dec->click();
-        QCOMPARE(w->DocumentSize, 150);
+        QCOMPARE(w->Document.DocumentSize, 150);
         inc->click();
-        QCOMPARE(w->DocumentSize, 200);
+        QCOMPARE(w->Document.DocumentSize, 200);
         QCOMPARE(label->text(), QStringLiteral("200 px x 200 px"));
     }
 

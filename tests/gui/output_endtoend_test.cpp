@@ -77,7 +77,7 @@ private slots:
                                         "<p>Welcome</p>\r\n</body></html>\r\n"));
         const QString folder = m_site.filePath(QStringLiteral("index.popup"));
         QCOMPARE(QDir(folder).entryList(QDir::Files),
-                 (QStringList{"logo.png", "pix.gif", "script.js"}));
+                 (QStringList{"design.vpopup", "logo.png", "pix.gif", "script.js"}));
         TPNGObject logo;
         logo.loadFromFile(folder + QStringLiteral("/logo.png"));
         QCOMPARE(logo.width(), 500);

@@ -1,0 +1,83 @@
+#pragma once
+
+// Design files in the window: Open design..., Save design, Save design as... and New design
+// (buttons in the bottom bar on every page, with their keys), the open design's name with a
+// mark while it has unsaved changes, the question before unsaved changes would be dropped,
+// undo and redo on the designer page, and recovery after a crash.
+
+#include "document/DesignDocument.h"
+
+#include <QString>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class QWidget;
+class TMainForm;
+
+class TDesignFiles {
+public:
+    explicit TDesignFiles(TMainForm &form);
+    ~TDesignFiles();
+    TDesignFiles(const TDesignFiles &) = delete;
+    TDesignFiles &operator=(const TDesignFiles &) = delete;
+
+    // Creates the bottom bar's controls and the window's keys (called before start-up runs).
+    void BuildControls(QWidget *window);
+    // The design now in the window is a new one: nothing to save, no file, no history.
+    void StartNewDesign();
+    // Undo and redo belong to the designer page.
+    void PageShown(int page);
+
+    // Handlers, public so that tests can drive them like the controls do.
+    void OpenDesignClick();
+    // Opens a design file or a page's design; the open design stays when the user cancels or
+    // the file cannot be read.
+    void OpenDesignFile(const QString &path);
+    // False when the user cancelled the file dialog or the write failed.
+    bool SaveDesign();
+    bool SaveDesignAs();
+    void NewDesign();
+    // Asks Save / Discard / Cancel when the design has unsaved changes; true when it may go.
+    bool MaySetAside();
+    // Writes the design as design.vpopup into an output folder beside logo.png.
+    void WriteDesignBeside(const QString &folder);
+
+    // Offers the design a crashed or killed run left in the recovery file.
+    void OfferRecovery();
+    // The design's state went somewhere safe or away: no recovery file is needed.
+    void RemoveRecoveryFile();
+    // Compares the design with what was saved, shows the mark and keeps the recovery file;
+    // runs twice a second and after every save and open.
+    void Refresh();
+
+    bool IsModified() const;
+    const QString &DesignPath() const noexcept { return m_path; }
+    // What the name label shows, e.g. "Design: sale.vpopup *".
+    QString NameText() const;
+
+private:
+    void OpenDesignFileNow(const QString &path);
+    void ApplyState(const TDesignState &state);
+    void WriteTo(const QString &path);
+
+    TMainForm &m_form;
+    QString m_path;
+    TDesignState m_saved;
+    bool m_savedKnown = true;
+    TDesignState m_recovered;
+    bool m_recoveryWritten = false;
+    QString m_recoveryPath;
+
+    QLabel *m_nameLabel = nullptr;
+    QPushButton *m_openButton = nullptr;
+    QToolButton *m_saveButton = nullptr;
+    QToolButton *m_undoButton = nullptr;
+    QToolButton *m_redoButton = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    QAction *m_redoAltAction = nullptr;
+    QTimer *m_timer = nullptr;
+};
