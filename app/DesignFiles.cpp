@@ -51,24 +51,27 @@ void TDesignFiles::BuildControls(QWidget *window)
     // every page; the pages' own controls end above 518.
     m_nameLabel = new QLabel(window);
     m_nameLabel->setObjectName(QStringLiteral("DesignName"));
-    m_nameLabel->setGeometry(214, 515, 232, 16);
+    m_nameLabel->setGeometry(214, 518, 232, 14);
+    QPalette light = m_nameLabel->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    m_nameLabel->setPalette(light);
     m_openButton = new QPushButton(QStringLiteral("Open design..."), window);
     m_openButton->setObjectName(QStringLiteral("OpenDesign"));
-    m_openButton->setGeometry(214, 532, 86, 22);
+    m_openButton->setGeometry(214, 534, 86, 21);
     m_openButton->setToolTip(
         QStringLiteral("Open a design, or the page of a published popup (Ctrl+O)"));
     m_saveButton = new QToolButton(window);
     m_saveButton->setObjectName(QStringLiteral("SaveDesign"));
     m_saveButton->setText(QStringLiteral("Save design"));
-    m_saveButton->setGeometry(302, 532, 94, 22);
+    m_saveButton->setGeometry(302, 534, 94, 21);
     m_saveButton->setPopupMode(QToolButton::MenuButtonPopup);
     m_saveButton->setToolTip(QStringLiteral("Save design (Ctrl+S)"));
     m_undoButton = new QToolButton(window);
     m_undoButton->setObjectName(QStringLiteral("UndoButton"));
-    m_undoButton->setGeometry(400, 532, 22, 22);
+    m_undoButton->setGeometry(400, 534, 22, 21);
     m_redoButton = new QToolButton(window);
     m_redoButton->setObjectName(QStringLiteral("RedoButton"));
-    m_redoButton->setGeometry(424, 532, 22, 22);
+    m_redoButton->setGeometry(424, 534, 22, 21);
 
     QAction *open = AddAction(window, QStringLiteral("Open design..."), QKeySequence::Open);
     QAction *save = AddAction(window, QStringLiteral("Save design"), QKeySequence::Save);

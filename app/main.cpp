@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
     {
         TMainForm window;
         window.show();
+        // Once the window is up: the design a crash or kill left behind, if any.
+        QTimer::singleShot(0, &window, [&window] { window.Files->OfferRecovery(); });
         result = QApplication::exec();
     }
     return result;
