@@ -45,6 +45,7 @@ struct Scenario {
 
 inline const std::vector<Scenario> &Scenarios()
 {
+    // clang-format off
     static const std::vector<Scenario> all = {
         {"three templates and two user pictures", Widths{11, 12, 13}, Widths{21, 22},
          {11, 12, 13, 21, 22}, 3, 0, 4, true, Widths{21}},
@@ -61,6 +62,7 @@ inline const std::vector<Scenario> &Scenarios()
         {"an undecodable template is left out", Widths{11, NotAPicture, 13}, Widths{21},
          {11, 13, 21}, 2, 1, 2, true, Widths{}},
     };
+    // clang-format on
     return all;
 }
 
@@ -100,7 +102,7 @@ inline QByteArray BadPalettePng(int width)
 // The source file of a width in folder/src/, written on first use.
 inline QString Source(const QString &folder, int width)
 {
-    const QString name = width == NotAPicture ? QStringLiteral("not-a-picture.png")
+    const QString name = width == NotAPicture  ? QStringLiteral("not-a-picture.png")
                          : width == BadPalette ? QStringLiteral("bad-palette.png")
                                                : QStringLiteral("w%1.png").arg(width);
     const QString file = QDir(folder).filePath(QStringLiteral("src/") + name);
@@ -132,7 +134,8 @@ inline QStringList Sources(const QString &folder, const Widths &widths)
 inline void Build(const Scenario &s, const QString &folder)
 {
     if (s.templates)
-        WriteStorage(Sources(folder, *s.templates), QDir(folder).filePath(QStringLiteral("img.stg")));
+        WriteStorage(Sources(folder, *s.templates),
+                     QDir(folder).filePath(QStringLiteral("img.stg")));
     if (s.user)
         WriteStorage(Sources(folder, *s.user), QDir(folder).filePath(QStringLiteral("usr.stg")));
 }

@@ -40,8 +40,8 @@ TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
         {"lone start in the head stays, the block behind body is the one replaced",
          QByteArray("<html><head><!-- POPUP --><title>T</title>\r\n<style>p{}</style></head>\r\n"
                     "<body>\r\n<p>Welcome</p>\r\n</body></html>\r\n"),
-         "<html><head><!-- POPUP --><title>T</title>\r\n<style>p{}</style></head>\r\n<body>" +
-             tag + "\r\n<p>Welcome</p>\r\n</body></html>\r\n"},
+         "<html><head><!-- POPUP --><title>T</title>\r\n<style>p{}</style></head>\r\n<body>" + tag +
+             "\r\n<p>Welcome</p>\r\n</body></html>\r\n"},
         {"two starts before one end: the nearer start pairs",
          QByteArray("<!-- POPUP -->a<body><!-- POPUP -->old<!-- END -->b\r\n"),
          "<!-- POPUP -->a<body>" + tag + "b\r\n"},
