@@ -519,6 +519,19 @@ private slots:
         QCOMPARE(w->TemplateBitmap.width(), 150);
         QCOMPARE(w->TemplateBitmap.height(), 150);
         QCOMPARE(w->TemplateBitmap.pixel(149, 149), 0xFFC86432u);
+
+        // Pictures one pixel wide or high come in through Load... and serve as templates.
+        for (const QSize size : {QSize(1, 1), QSize(1, 6), QSize(6, 1)}) {
+            Dialogs::setNextFileName(
+                folder.png(QStringLiteral("thin%1x%2.png").arg(size.width()).arg(size.height()),
+                           size.width(), size.height(), QColor(10, 200, 30)));
+            button(w.get(), "AddUserPng_Simple")->click();
+            QVERIFY(Dialogs::takeShownMessages().isEmpty());
+            QCOMPARE(w->SelectedPicture()->width(), size.width());
+            w->RenderTemplate(*w->SelectedPicture(), 200);
+            QCOMPARE(w->TemplateBitmap.pixel(0, 0), 0xFF0AC81Eu);
+            QCOMPARE(w->TemplateBitmap.pixel(199, 199), 0xFF0AC81Eu);
+        }
     }
 
     void exitRemovesTheTemporaryFilesAndFolders()
