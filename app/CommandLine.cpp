@@ -47,7 +47,7 @@ TCommandLine print(const QString &text)
 
 } // namespace
 
-TCommandLine ParseCommandLine(const QStringList &arguments, bool canOpenDesigns)
+TCommandLine ParseCommandLine(const QStringList &arguments)
 {
     QStringList files;
     bool optionsEnded = false;
@@ -75,10 +75,6 @@ TCommandLine ParseCommandLine(const QStringList &arguments, bool canOpenDesigns)
     const QString &file = files.first();
     if (!file.endsWith(QLatin1String(".vpopup"), Qt::CaseInsensitive))
         return refuse(QStringLiteral("'%1' is not a design file (FILE.vpopup)").arg(file));
-    if (!canOpenDesigns)
-        return refuse(QStringLiteral("cannot open '%1': this version of Vantelle Pro does not "
-                                     "open design files yet")
-                          .arg(file));
     const QByteArray name = QFile::encodeName(file);
     if (std::FILE *probe = std::fopen(name.constData(), "rb")) {
         std::fclose(probe);

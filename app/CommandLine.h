@@ -17,9 +17,9 @@ struct TCommandLine {
     QString designFile;
 };
 
-// arguments are those after the program name. canOpenDesigns says whether this build can open
-// a design file yet; without it a design file is refused with a message.
-TCommandLine ParseCommandLine(const QStringList &arguments, bool canOpenDesigns);
+// arguments are those after the program name. A design file is checked for being readable
+// here, so that a wrong name gets its message on the terminal; its content is read by the window.
+TCommandLine ParseCommandLine(const QStringList &arguments);
 
 // The arguments of main() after the program name, decoded as the system's file names are.
 QStringList ArgumentsOf(int argc, char *argv[]);

@@ -7,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv), false);
+    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
     if (commandLine.exit) {
         PrintCommandLineText(commandLine);
         return commandLine.exitCode;
@@ -26,6 +26,11 @@ int main(int argc, char *argv[])
         window.show();
         // Once the window is up: the design a crash or kill left behind, if any.
         QTimer::singleShot(0, &window, [&window] { window.Files->OfferRecovery(); });
+        // Then the design named on the command line, after any recovered one was offered.
+        if (!commandLine.designFile.isEmpty())
+            QTimer::singleShot(0, &window, [&window, &commandLine] {
+                window.OpenDesignFile(commandLine.designFile);
+            });
         result = QApplication::exec();
     }
     return result;

@@ -1,5 +1,6 @@
 #include "document/DesignFile.h"
 
+#include "base/ProgramPaths.h"
 #include "designer/FontPickers.h"
 #include "document/SettingsJson.h"
 #include "imaging/PngObject.h"
@@ -316,10 +317,7 @@ TDesignState ReadDesignFile(const QString &path)
 
 QString RecoveryFilePath()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || !QDir::isAbsolutePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/vantelle-pro/recovery.vpopup");
+    return ProgramStateFolder() + QStringLiteral("/recovery.vpopup");
 }
 
 void WriteRecoveryFile(const QString &path, const TDesignState &state, const QString &designFile)

@@ -2,7 +2,8 @@
 # Builds the Debian package from a configured and built tree and proves the installed layout:
 # the desktop entry, the AppStream metainfo and the package pass their validators, and the
 # program unpacked from the package starts headless with its XDG folders in a scratch folder,
-# shows page 1 with the shipped templates, and writes a popup into a page.
+# shows page 1 with the shipped templates, writes a popup into a page, and opens the design
+# written beside it when started with that file.
 #
 #   tools/package-check.sh [BUILD_DIR]        (default: build)
 #
@@ -21,13 +22,16 @@ if [ "${1:-}" = --on-display ]; then
     [ -f "$log" ] && sed 's/^/  program: /' "$log" >&2
     exit 1
   }
-  env -i PATH="$PATH" DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" HOME="$scratch/home" \
-    XDG_DATA_HOME="$scratch/home/data" XDG_CONFIG_HOME="$scratch/home/config" \
-    XDG_STATE_HOME="$scratch/home/state" XDG_CACHE_HOME="$scratch/home/cache" \
-    XDG_RUNTIME_DIR="$scratch/run" TMPDIR="$scratch/tmp" \
-    QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu" \
-    "$exe" >"$log" 2>&1 &
-  program=$!
+  start() {
+    env -i PATH="$PATH" DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" HOME="$scratch/home" \
+      XDG_DATA_HOME="$scratch/home/data" XDG_CONFIG_HOME="$scratch/home/config" \
+      XDG_STATE_HOME="$scratch/home/state" XDG_CACHE_HOME="$scratch/home/cache" \
+      XDG_RUNTIME_DIR="$scratch/run" TMPDIR="$scratch/tmp" \
+      QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu" \
+      "$exe" "$@" >"$log" 2>&1 &
+    program=$!
+  }
+  start
   trap 'kill "$program" 2>/dev/null || true' EXIT
   window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Vantelle Pro - ' | head -n1)" ||
     fail "the window did not appear"
@@ -56,13 +60,29 @@ if [ "${1:-}" = --on-display ]; then
   page="$scratch/home/Desktop/Popup.htm"
   grep -q '<!-- POPUP --><script src=Popup.popup/script.js></script><!-- END -->' "$page" ||
     fail "the page has no popup block: $(cat "$page" 2>/dev/null)"
-  for f in logo.png script.js pix.gif; do
+  for f in logo.png script.js pix.gif design.vpopup; do
     [ -s "$scratch/home/Desktop/Popup.popup/$f" ] || fail "Popup.popup/$f was not written"
   done
   [ "$(identify -format '%m %wx%h' "$scratch/home/Desktop/Popup.popup/logo.png")" = "PNG 500x500" ] ||
     fail "logo.png is not a 500 x 500 PNG"
   xdotool windowfocus --sync "$done_box" key Return
   sleep 1
+  kill "$program"
+  wait "$program" 2>/dev/null || true
+
+  # A second start opens the design Add popup wrote, named on the command line as a file
+  # manager would: the window shows it on page 2, where the canvas's black frame runs down the
+  # left edge that page 1 leaves to the background. The killed run's recovery file would be
+  # offered first, so it goes.
+  rm -rf "$scratch/home/state"
+  start "$scratch/home/Desktop/Popup.popup/design.vpopup"
+  window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Vantelle Pro - ' | head -n1)" ||
+    fail "the window did not appear with a design named"
+  sleep 2
+  import -window "$window" "$scratch/opened.png"
+  frame="$(convert "$scratch/opened.png" -crop 1x200+15+100 +repage -colorspace gray \
+    -format '%[fx:maxima]' info:)"
+  awk -v m="$frame" 'BEGIN { exit !(m < 0.1) }' || fail "the named design did not open on page 2"
   kill "$program"
   wait "$program" 2>/dev/null || true
   trap - EXIT
@@ -122,4 +142,4 @@ written="$(find "$scratch/root" -newer "$scratch/before" -print)"
 [ -z "$written" ] || { echo "the program wrote under the prefix: $written" >&2; exit 1; }
 [ -d "$scratch/home/data/vantelle-pro" ] ||
   { echo "the user's picture folder was not made in XDG_DATA_HOME" >&2; exit 1; }
-echo "started from the package, showed the shipped templates and wrote a popup into a page"
+echo "started from the package, showed the shipped templates, wrote a popup into a page and opened its design"

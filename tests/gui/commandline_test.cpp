@@ -37,10 +37,11 @@ void CommandLineTest::arguments_data()
                                   << "'page.htm' is not a design file";
     QTest::newRow("two designs") << QStringList{"a.vpopup", "b.vpopup"} << 2 << ""
                                  << "one design at a time";
-    QTest::newRow("a design, before designs can be opened")
-        << QStringList{"mine.vpopup"} << 2 << "" << "does not open design files yet";
+    QTest::newRow("a design that is not there")
+        << QStringList{"mine.vpopup"} << 2 << ""
+        << "cannot open 'mine.vpopup': No such file or directory";
     QTest::newRow("a design after --")
-        << QStringList{"--", "-x.vpopup"} << 2 << "" << "'-x.vpopup'";
+        << QStringList{"--", "-x.vpopup"} << 2 << "" << "cannot open '-x.vpopup'";
 }
 
 void CommandLineTest::arguments()
