@@ -457,6 +457,8 @@ void TMainForm::ShowPage(int n)
 
     if (n == 2) {
         Designer->RenderDesign(Qt::white);
+    } else if (n == 3) {
+        Output->EnterBehaviourPage();
     } else if (n == 4 && CurrentPage != 5) {
         auto *browser = findChild<QWebEngineView *>(QStringLiteral("PreviewBrowser"));
         if (browser)

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
+#include "app/MoreOptionsDialog.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "document/DesignDocument.h"
@@ -111,6 +112,15 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     m_openLink = MakeRadio(panel8, QStringLiteral("OpenLink"), QStringLiteral("Open Link"), 24, 54,
                            300, true);
 
+    // Beside the click action, where the group has room: the text that screen readers say for
+    // the popup, made from the design's texts until the user writes their own.
+    MakeLabel(panel8, QStringLiteral("ScreenReaderTextLabel"),
+              QStringLiteral("Text for screen readers:"), 330, 30, 340);
+    m_screenReaderText =
+        Place(new QLineEdit(panel8), QStringLiteral("ScreenReaderText"), 330, 50, 347, 22);
+    m_screenReaderText->setToolTip(QStringLiteral(
+        "What screen readers say for the popup and its picture; empty: the design's texts"));
+
     TPanel *panel9 = MakeGroup(page3, QStringLiteral("Panel9"), QStringLiteral("Website link"), 16,
                                108, 692, 121);
     m_label8 = MakeLabel(panel9, QStringLiteral("Label8"), QStringLiteral("URL:"), 24, 36, 40);
@@ -140,6 +150,10 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
         MakeRadio(panel11, QStringLiteral("RadioButton4"),
                   QStringLiteral("Open popup every time page is loaded"), 24, 54, 420, false);
 
+    // The further options, in the free right part of the sessions group.
+    m_moreOptions = Place(new QPushButton(QStringLiteral("More options..."), panel11),
+                          QStringLiteral("MoreOptions"), 567, 43, 110, 23);
+
     TPanel *panel12 =
         MakeGroup(page3, QStringLiteral("Panel12"), QStringLiteral("Position"), 16, 432, 692, 81);
     m_autoCenter = MakeRadio(panel12, QStringLiteral("AutoCenter"),
@@ -160,6 +174,10 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     for (QRadioButton *radio : {m_autoCenter, m_setManual})
         QObject::connect(radio, &QRadioButton::clicked, radio,
                          guarded([this] { PositionTypeChanged(); }));
+    QObject::connect(m_screenReaderText, &QLineEdit::textEdited, m_screenReaderText,
+                     [this] { m_readerTextEdited = true; });
+    QObject::connect(m_moreOptions, &QPushButton::clicked, m_moreOptions,
+                     guarded([this] { MoreOptionsClick(); }));
 
     // Page 4: preview. The window sizes, places and paints the heading.
     m_previewTextPaint = new TPaintBox(page4, QStringLiteral("PreviewTextPaint"));
@@ -232,7 +250,8 @@ void TOutputPages::ApplyDefaults()
 
 TPopupSettings TOutputPages::ReadPopupSettings() const
 {
-    TPopupSettings s;
+    // The further options live in the document only; the page's controls cover the rest.
+    TPopupSettings s = m_form.Document.Settings;
     s.ClickOpensLink = m_openLink->isChecked();
     s.LinkURL = m_urlEdit->text();
     s.LinkInSameWindow = m_sameWindow->isChecked();
@@ -242,6 +261,9 @@ TPopupSettings TOutputPages::ReadPopupSettings() const
     s.AutoCenter = m_autoCenter->isChecked();
     s.ManualLeft = ReadSpinValue(m_leftSpin->text());
     s.ManualTop = ReadSpinValue(m_topSpin->text());
+    // Left empty while it follows the design, so that the output takes the design's texts as
+    // they are at that moment.
+    s.ScreenReaderText = m_readerTextEdited ? m_screenReaderText->text() : QString();
     return s;
 }
 
@@ -288,9 +310,31 @@ void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
     (s.AutoCenter ? m_autoCenter : m_setManual)->setChecked(true);
     m_leftSpin->setValue(s.ManualLeft);
     m_topSpin->setValue(s.ManualTop);
+    m_readerTextEdited = !s.ScreenReaderText.isEmpty();
+    m_screenReaderText->setText(m_readerTextEdited ? s.ScreenReaderText
+                                                   : DesignReadingText(m_form.Document.Model));
+    m_screenReaderText->setEnabled(s.ScreenReaderTextOn);
     PopupClickActionChanged();
     EnableAutoCloseClick();
     PositionTypeChanged();
+}
+
+void TOutputPages::EnterBehaviourPage()
+{
+    if (!m_readerTextEdited)
+        m_screenReaderText->setText(DesignReadingText(m_form.Document.Model));
+    m_screenReaderText->setEnabled(m_form.Document.Settings.ScreenReaderTextOn);
+}
+
+void TOutputPages::MoreOptionsClick()
+{
+    SyncDocument();
+    TMoreOptionsDialog dialog(&m_form);
+    dialog.SetSettings(m_form.Document.Settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_form.Document.Settings = dialog.Settings(m_form.Document.Settings);
+    m_screenReaderText->setEnabled(m_form.Document.Settings.ScreenReaderTextOn);
 }
 
 void TOutputPages::ShowDocument()

@@ -39,7 +39,8 @@ public:
     // path of its page; records what it made in TempFiles and TempFolders.
     QString WritePreviewFiles();
 
-    // The behaviour settings as the controls show them now.
+    // The behaviour settings as the controls show them now, with the further options of
+    // "More options..." (kept in the design document) and the text for screen readers.
     TPopupSettings ReadPopupSettings() const;
     // Sets the behaviour page's controls to the settings, with their enabling rules.
     void ShowPopupSettings(const TPopupSettings &settings);
@@ -48,6 +49,8 @@ public:
     void SyncDocument();
     // The design document onto pages 3 and 5.
     void ShowDocument();
+    // Entering page 3: the text for screen readers follows the design until the user edits it.
+    void EnterBehaviourPage();
 
     // Handlers, public so that the window and tests can drive them like the controls do.
     void PopupClickActionChanged();
@@ -58,6 +61,7 @@ public:
     void SaveFilesClick();
     void Button2Click();
     void Button4Click();
+    void MoreOptionsClick();
 
     // The last component of the folder the last output went to.
     QString ScriptFolderName;
@@ -85,6 +89,10 @@ private:
     QLabel *m_label11 = nullptr;
     QSpinBox *m_leftSpin = nullptr;
     QSpinBox *m_topSpin = nullptr;
+    QLineEdit *m_screenReaderText = nullptr;
+    QPushButton *m_moreOptions = nullptr;
+    // Whether the user typed their own text for screen readers.
+    bool m_readerTextEdited = false;
 
     TPaintBox *m_previewTextPaint = nullptr;
     QWebEngineView *m_previewBrowser = nullptr;

@@ -6,6 +6,7 @@
 #include "imaging/PngObject.h"
 
 #include <algorithm>
+#include <memory>
 #include <cstdint>
 #include <vector>
 
@@ -127,8 +128,11 @@ TPixelRect FindClickArea(const Bitmap32 &image)
     return area;
 }
 
-TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
-                             TPNGObject &OutputPicture)
+namespace {
+
+// Draws every object of model into TemplateBitmap (objects shifted by -offset while drawn) and
+// fixes the alpha; returns the close area.
+TPixelRect ComposeInto(Bitmap32 &TemplateBitmap, TDesignModel &model, int offset)
 {
     // The template's own alpha, one byte a pixel; kept between calls so that a composition
     // allocates nothing of the picture's size.
@@ -144,7 +148,6 @@ TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int 
             saved[x] = AlphaOf(row[x]);
     }
 
-    const int offset = DocumentOrigin(documentSize);
     TPixelRect closeArea;
     {
         QImage coverage(TemplateBitmap.width(), TemplateBitmap.height(), QImage::Format_Alpha8);
@@ -178,6 +181,95 @@ TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int 
             row[x] = (row[x] & kColourMask) | (alpha << kAlphaShift);
         }
     }
+    return closeArea;
+}
+
+int Doubled(int value)
+{
+    return static_cast<int>(std::clamp<long long>(2LL * value, -1000000000LL, 1000000000LL));
+}
+
+// Every pixel becomes a block of two by two.
+void DoublePixels(const Bitmap32 &source, Bitmap32 &dest)
+{
+    for (int y = 0; y < dest.height(); ++y) {
+        const uint32_t *from = source.row(y / 2);
+        uint32_t *to = dest.row(y);
+        for (int x = 0; x < dest.width(); ++x)
+            to[x] = from[x / 2];
+    }
+}
+
+} // namespace
+
+TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
+                             TPNGObject &OutputPicture)
+{
+    const TPixelRect closeArea = ComposeInto(TemplateBitmap, model, DocumentOrigin(documentSize));
     Bitmap32ToPng(TemplateBitmap, OutputPicture);
     return closeArea;
+}
+
+void ComposeSharpPopupImage(const TPNGObject *templatePicture, const TDesignModel &model,
+                            int documentSize, TPNGObject &picture)
+{
+    const int side = 2 * documentSize;
+    Bitmap32 image(side, side);
+    if (templatePicture) {
+        Bitmap32 original;
+        PngToBitmap32(*templatePicture, original);
+        if (original.width() >= side && original.height() >= side) {
+            StretchBitmap32(original, image);
+        } else {
+            // The original has no detail for the larger size: the template as logo.png has it,
+            // each pixel doubled, and only texts and close button gain.
+            Bitmap32 single(documentSize, documentSize);
+            StretchBitmap32(original, single);
+            DoublePixels(single, image);
+        }
+    }
+
+    // The objects again at twice their size and place, in picture coordinates.
+    const int offset = DocumentOrigin(documentSize);
+    TDesignModel doubled;
+    for (const auto &entry : model.DesignObjects) {
+        auto copy = std::make_unique<TMovingObject>(documentSize);
+        copy->Lines = entry->Lines;
+        copy->IsPicture = entry->IsPicture;
+        copy->ButtonPicture = entry->ButtonPicture;
+        copy->ButtonScale = entry->ButtonScale * 2.0;
+        copy->Font = entry->Font;
+        copy->Font.Size = Doubled(entry->Font.Size);
+        copy->Angle = entry->Angle;
+        copy->X = Doubled(entry->X - offset);
+        copy->Y = Doubled(entry->Y - offset);
+        doubled.DesignObjects.push_back(std::move(copy));
+    }
+    ComposeInto(image, doubled, 0);
+    Bitmap32ToPng(image, picture);
+}
+
+QString DesignReadingText(const TDesignModel &model)
+{
+    std::vector<const TMovingObject *> texts;
+    for (const auto &entry : model.DesignObjects)
+        if (!entry->IsPicture && HasVisibleText(entry->Lines.join(u'\n')))
+            texts.push_back(entry.get());
+    // Top to bottom, and left to right within a row.
+    std::stable_sort(texts.begin(), texts.end(), [](const TMovingObject *a, const TMovingObject *b) {
+        return a->Y != b->Y ? a->Y < b->Y : a->X < b->X;
+    });
+    QString text;
+    for (const TMovingObject *object : texts) {
+        QStringList words;
+        for (const QString &line : object->Lines)
+            if (!line.trimmed().isEmpty())
+                words << line.simplified();
+        const QString part = words.join(u' ');
+        if (!text.isEmpty())
+            text += QStringLiteral(".!?:;").contains(text.back()) ? QStringLiteral(" ")
+                                                                 : QStringLiteral(". ");
+        text += part;
+    }
+    return text;
 }

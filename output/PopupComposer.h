@@ -7,6 +7,8 @@
 #include "imaging/Bitmap32.h"
 #include "output/PixelRect.h"
 
+#include <QString>
+
 class TDesignModel;
 class TPNGObject;
 
@@ -20,3 +22,14 @@ TPixelRect FindClickArea(const Bitmap32 &image);
 // computed in the picture. Returns the close button's Bounds there, the close area.
 TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
                              TPNGObject &OutputPicture);
+
+// logo@2x.png: the same design at twice the size for dense screens. The texts and the close
+// button are drawn at twice their size; the template (none: transparent) is resampled from its
+// original picture when that has the pixels for the larger size, and is otherwise the one of
+// logo.png with each pixel doubled. The model is not changed.
+void ComposeSharpPopupImage(const TPNGObject *templatePicture, const TDesignModel &model,
+                            int documentSize, TPNGObject &picture);
+
+// The design's texts in reading order (top to bottom, then left to right), each text's lines
+// joined by blanks and the texts joined as sentences: what a screen reader says for the popup.
+QString DesignReadingText(const TDesignModel &model);

@@ -51,6 +51,17 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded),
                    kWaitForDisk);
 
+    const TPopupSettings settings = source.PopupSettings();
+    bool hasSharpPicture = false;
+    if (settings.SharpPicture) {
+        TPNGObject sharp;
+        if (source.ComposeSharpImage(sharp)) {
+            WriteFileBytes(JoinPath(folder, QStringLiteral("logo@2x.png")), EncodePicture(sharp),
+                           kWaitForDisk);
+            hasSharpPicture = true;
+        }
+    }
+
     std::optional<QByteArray> existing;
     if (!page.isEmpty() && QFileInfo(page).isFile()) {
         existing = ReadFileBytes(page);
@@ -68,7 +79,9 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     values.ScriptFolderName = written.ScriptFolderName;
     values.ClickArea = FindClickArea(composed.Picture);
     values.CloseArea = composed.CloseArea;
-    values.Settings = source.PopupSettings();
+    values.Settings = settings;
+    values.DesignText = source.DesignText();
+    values.HasSharpPicture = hasSharpPicture;
     const QByteArray script = BuildScript(ScriptTemplate(), ForPreview, values);
     WriteFileBytes(JoinPath(folder, QStringLiteral("script.js")), NormalizeLineBreaks(script),
                    kWaitForDisk);
@@ -96,7 +109,8 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     // Listed before they are written, so that a preview that fails half-way leaves nothing
     // behind at exit either.
     const QString page = folder + QStringLiteral("/index.htm");
-    TempFiles << page << files + QStringLiteral("/logo.png") << files + QStringLiteral("/pix.gif")
+    TempFiles << page << files + QStringLiteral("/logo.png")
+              << files + QStringLiteral("/logo@2x.png") << files + QStringLiteral("/pix.gif")
               << files + QStringLiteral("/script.js");
     WritePopupFiles(source, page, files, true);
     return page;

@@ -27,6 +27,10 @@ public:
     virtual TComposedPopup ComposePopupImage() = 0;
     virtual int DocumentSize() const = 0;
     virtual TPopupSettings PopupSettings() const = 0;
+    // The design's texts in reading order, for screen readers.
+    virtual QString DesignText() const { return QString(); }
+    // Composes logo@2x.png's picture; false when this source has none.
+    virtual bool ComposeSharpImage(TPNGObject & /*picture*/) { return false; }
 };
 
 // The 43 bytes of the transparent one-pixel GIF.
@@ -39,7 +43,7 @@ struct TWrittenPopup {
     QByteArray PageText;
 };
 
-// Creates folder, writes logo.png, inserts the tag into page (or only builds the page text
+// Creates folder, writes logo.png (and logo@2x.png when the settings ask for it), inserts the tag into page (or only builds the page text
 // when page is empty), then writes script.js and pix.gif. The first failure ends it with an
 // EVantelleError; files written before stay, and a page is never left half-written.
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,

@@ -95,6 +95,17 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
                                     : "left: " + QByteArray::number(s.ManualLeft) +
                                           "px;  top: " + QByteArray::number(s.ManualTop) + "px";
 
+    QByteArray readerText;
+    if (s.ScreenReaderTextOn)
+        readerText = EscapeScriptString(
+            (s.ScreenReaderText.trimmed().isEmpty() ? values.DesignText : s.ScreenReaderText)
+                .simplified());
+    const QByteArray backdropColour =
+        s.Backdrop ? "#" + QByteArray::number(s.BackdropColor & 0xFFFFFFu, 16)
+                               .rightJustified(6, '0')
+                               .toUpper()
+                   : QByteArray();
+
     struct Replacement {
         QByteArray placeholder;
         QByteArray text;
@@ -114,6 +125,17 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
                                          ? QByteArray("<script>timeHide()</script>")
                                          : QByteArray()},
         {"---Position---", position},
+        {"---ShowWhen---", ShowTriggerName(s.ShowTrigger).toLatin1()},
+        {"---ShowDelay---", QByteArray::number(s.ShowDelay)},
+        {"---ScrollPercent---", QByteArray::number(s.ScrollPercent)},
+        // The preview shows the popup on every refresh, as it does for once per session.
+        {"---RepeatDays---", QByteArray::number(ForPreview ? 0 : std::max(0, s.RepeatDays))},
+        {"---BackdropColor---", backdropColour},
+        {"---BackdropOpacity---", QByteArray::number(std::clamp(s.BackdropOpacity, 0, 100))},
+        {"---BackdropClickCloses---", s.BackdropClickCloses ? "1" : "0"},
+        {"---Entrance---", EntranceName(s.Entrance).toLatin1()},
+        {"---ReaderText---", readerText},
+        {"---SharpPicture---", values.HasSharpPicture ? "1" : "0"},
     };
     for (Replacement &r : replacements)
         r.at = templateText.indexOf(r.placeholder);

@@ -16,13 +16,18 @@ struct TScriptValues {
     TPixelRect ClickArea;
     TPixelRect CloseArea;
     TPopupSettings Settings;
+    // The design's texts in reading order, for the screen-reader text the settings leave empty.
+    QString DesignText;
+    // Whether logo@2x.png was written beside logo.png.
+    bool HasSharpPicture = false;
 };
 
 // The template resource read as lines and joined again with CR LF after every line.
 QByteArray ScriptTemplate();
 
-// Fills the first occurrence of each placeholder of the template. All eleven are found in the
-// template as given and filled in one pass, so no inserted text is ever searched again.
+// Fills the first occurrence of each placeholder of the template: the eleven of the header and
+// the newer options' after it. All are found in the template as given and filled in one pass,
+// so no inserted text is ever searched again.
 QByteArray BuildScript(const QByteArray &templateText, bool ForPreview,
                        const TScriptValues &values);
 

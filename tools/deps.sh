@@ -14,7 +14,7 @@ packages=(
   # fonts-urw-base35 puts Type 1 faces and one family from several foundries beside the
   # OpenType ones, which the font face list must show once, by name (and artgen draws with it).
   fonts-liberation fonts-comic-neue fonts-dejavu-core fonts-urw-base35
-  chromium
+  chromium firefox-esr
 )
 
 missing=()

@@ -1,24 +1,32 @@
-// The generated popup in a real browser: pages are written by vantelle-popupgen, served from
-// 127.0.0.1 by a small server of this test (or opened from file://), and driven in Chromium.
-import { after, before, test } from 'node:test';
+// The generated popup in two real browsers: pages are written by vantelle-popupgen, served from
+// 127.0.0.1 by a small server of this test (or opened from file://), and driven through
+// puppeteer-core in Debian's Chromium (DevTools protocol) and firefox-esr (WebDriver BiDi).
+// One table of behaviours runs in both.
+import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
+import { createRequire } from 'node:module';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
 
+const require = createRequire(import.meta.url);
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const popupgen = process.env.VANTELLE_POPUPGEN;
 const content = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..', 'content');
-const screenshot = process.env.VANTELLE_POPUP_SCREENSHOT; // optional: where to save a picture
+const screenshots = process.env.VANTELLE_POPUP_SCREENSHOTS; // optional: a folder for pictures
+const only = process.env.VANTELLE_BROWSERS ? process.env.VANTELLE_BROWSERS.split(',') : null;
 let site;
 let server;
 let base;
-let browser;
+const measured = [];
 
 const types = { '.htm': 'text/html', '.js': 'text/javascript', '.png': 'image/png', '.gif': 'image/gif' };
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 before(async () => {
   assert.ok(popupgen, 'VANTELLE_POPUPGEN names the generator');
@@ -44,64 +52,108 @@ before(async () => {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   base = `http://127.0.0.1:${server.address().port}`;
-  // Playwright starts Chromium on a fresh temporary profile (--user-data-dir) of its own.
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    chromiumSandbox: process.getuid() !== 0,
-    args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', '--no-first-run'],
-  });
 });
 
 after(async () => {
-  await browser?.close();
   server?.close();
+  if (site) {
+    const s = makeSite('size', plain);
+    const script = fs.readFileSync(path.join(s.dir, 'index.popup', 'script.js'));
+    console.log(`# script.js: ${script.length} bytes, ${zlib.gzipSync(script, { level: 9 }).length} bytes gzipped`);
+  }
+  if (measured.length) {
+    console.log('# time from trigger to the first animation frame with the popup on screen (ms):');
+    for (const m of measured) console.log(`#   ${m}`);
+  }
   if (site) fs.rmSync(site, { recursive: true, force: true });
 });
+
+// The two engines; options start a browser that prefers reduced motion or has a touch screen
+// only, or that keeps its profile in a given folder.
+const engines = {
+  chromium: {
+    async launch({ profile, reducedMotion } = {}) {
+      return puppeteer.launch({
+        browser: 'chrome',
+        executablePath: '/usr/bin/chromium',
+        headless: true,
+        userDataDir: profile,
+        args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
+          '--disable-sync', '--no-first-run',
+          ...(process.getuid() === 0 ? ['--no-sandbox'] : []),
+          ...(reducedMotion ? ['--force-prefers-reduced-motion'] : [])],
+      });
+    },
+    async page(context, viewport, { touch } = {}) {
+      const page = await context.newPage();
+      await page.setViewport({ ...viewport, ...(touch ? { hasTouch: true, isMobile: true } : {}) });
+      return page;
+    },
+  },
+  firefox: {
+    async launch({ profile, reducedMotion, touch } = {}) {
+      return puppeteer.launch({
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        headless: true,
+        userDataDir: profile,
+        extraPrefsFirefox: {
+          ...(reducedMotion ? { 'ui.prefersReducedMotion': 1 } : {}),
+          // A coarse pointer without hover: a touch screen.
+          ...(touch ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } : {}),
+        },
+      });
+    },
+    async page(context, viewport) {
+      const page = await context.newPage();
+      await page.setViewport(viewport);
+      return page;
+    },
+  },
+};
 
 // A page with the popup added behind its body tag, and a link target beside it.
 function makeSite(name, args, pageName = 'index.htm') {
   const dir = path.join(site, name);
   fs.mkdirSync(dir, { recursive: true });
   const page = path.join(dir, pageName);
-  fs.writeFileSync(page, `<html><head><title>${name}</title></head>\n` +
+  fs.writeFileSync(page, `<html lang="en"><head><title>${name}</title></head>\n` +
     '<body style="margin:0;background:#e8e8e8">\n' +
-    '<h1 style="margin:16px">A page of the site</h1>\n' +
-    '<p style="margin:16px;height:2000px">Page text under the popup.</p>\n</body></html>\n');
+    '<main><h1 style="margin:16px">A page of the site</h1>\n' +
+    '<button id="before" style="margin:16px">A button of the page</button>\n' +
+    '<p style="margin:16px;height:2000px">Page text under the popup.</p></main>\n</body></html>\n');
   fs.writeFileSync(path.join(dir, 'target.htm'), '<html><body><p>landed</p></body></html>\n');
-  execFileSync(popupgen, ['--page', page, ...args], { stdio: ['ignore', 'ignore', 'inherit'] });
+  execFileSync(popupgen, ['--page', page, ...args], { stdio: ['ignore', 'ignore', 'pipe'] });
   assert.match(fs.readFileSync(page, 'latin1'),
     /<body style="margin:0;background:#e8e8e8"><!-- POPUP --><script src=[^ >]+\/script\.js><\/script><!-- END -->\r\n/);
   return { http: `${base}/${name}/${encodeURIComponent(pageName)}`, file: pathToFileURL(page).href, dir };
 }
 
-// Opens url in a fresh browser session and records everything the page prints.
-async function open(url, { viewport = { width: 800, height: 600 }, context } = {}) {
-  const ctx = context || await browser.newContext({ viewport });
-  const page = await ctx.newPage();
-  const printed = [];
-  page.on('console', (message) => printed.push(`${message.type()}: ${message.text()}`));
-  page.on('pageerror', (error) => printed.push(`error: ${error.message}`));
-  const response = await page.goto(url);
-  return { ctx, page, printed, response };
+// In every page: the times the popup went into the page and left it, the first animation frame
+// that shows it, and the time stamp of the last scroll or pointer-leave event before it.
+function recordPopupTimes() {
+  window.popupLife = {};
+  const note = (event) => { window.popupLife.trigger = event.timeStamp; };
+  addEventListener('scroll', note, true);
+  document.addEventListener('mouseout', note, true);
+  new MutationObserver((changes) => {
+    for (const change of changes) {
+      for (const node of change.addedNodes)
+        if (node.getAttribute && node.getAttribute('role') === 'dialog') {
+          window.popupLife.shown = performance.now();
+          // The entrance starts with the showing; taken here, before it can end.
+          window.popupLife.animations = node.getAnimations().map((a) => a.effect.getKeyframes().map((k) => k.transform || k.opacity));
+          requestAnimationFrame(() => { window.popupLife.frame = performance.now(); });
+        }
+      for (const node of change.removedNodes)
+        if (node.getAttribute && node.getAttribute('role') === 'dialog') window.popupLife.gone = performance.now();
+    }
+  }).observe(document, { childList: true, subtree: true });
 }
 
-const popup = (page) => page.locator('[role="dialog"][aria-label="Popup"]');
-
-// Waits for the popup and its picture; returns the popup's box on screen.
-async function shown(page) {
-  await popup(page).waitFor({ state: 'attached' });
-  await page.waitForFunction(() => {
-    const img = document.querySelector('[aria-label="Popup"] img');
-    return img && img.complete && img.naturalWidth > 0;
-  });
-  return popup(page).boundingBox();
-}
-
-async function gone(page, timeout = 2000) {
-  await popup(page).waitFor({ state: 'detached', timeout });
-}
+const POPUP = '[role="dialog"]';
+const CLOSE = '[role="dialog"] button';
+const LINK = '[role="dialog"] a';
 
 function near(actual, expected, what, tolerance = 1) {
   assert.ok(Math.abs(actual - expected) <= tolerance, `${what}: ${actual}, expected ${expected}`);
@@ -113,296 +165,591 @@ function centre(box) {
 
 const plain = ['--size', '300', '--fill', 'FFCC3344', '--close-fill', 'FF202020',
   '--close-size', '30,30', '--close-at', '260,10', '--url', 'target.htm', '--every-time'];
+const oncePerSession = plain.filter((a) => a !== '--every-time');
+const designed = ['--size', '300', '--template', path.join(content, 'Templates', '1.png'),
+  '--close-button', path.join(content, 'CloseButtons', '1.png'), '--close-scale', '1.5',
+  '--close-at', '240,28', '--url', 'target.htm', '--every-time', '--text', 'Half price',
+  '--text-at', '30,120', '--text', 'Summer sale!', '--text-at', '30,34', '--font-size', '20', '--bold'];
 
-test('centred popup: picture, close control and its rectangle', async () => {
-  // A shipped template and close button (24 x 24, drawn at 1.5 times: 36 x 36).
-  const s = makeSite('centred', ['--size', '300', '--template', path.join(content, 'Templates', '1.png'),
-    '--close-button', path.join(content, 'CloseButtons', '1.png'), '--close-scale', '1.5',
-    '--close-at', '240,28', '--url', 'target.htm', '--every-time', '--text', 'Summer sale!',
-    '--text-at', '30,34', '--font-size', '20', '--bold']);
-  const { ctx, page, printed } = await open(s.http);
-  const box = await shown(page);
-  near(box.x, 250, 'left');
-  near(box.y, 150, 'top');
-  near(box.width, 300, 'width');
-  near(box.height, 300, 'height');
-  assert.equal(await page.evaluate(() => document.querySelector('[aria-label="Popup"] img').naturalWidth), 300);
+for (const [engineName, engine] of Object.entries(engines)) {
+  if (only && !only.includes(engineName)) continue;
+  describe(engineName, () => {
+    let browser;
+    before(async () => { browser = await engine.launch(); });
+    after(async () => { await browser?.close(); });
 
-  // 36 x 36 at (240, 28) grown by 36 div 12 = 3 on every side.
-  const close = page.getByRole('button', { name: 'Close' });
-  const closeBox = await close.boundingBox();
-  // At scale 1 every edge is a whole pixel: one pixel off or wider is a fault.
-  near(closeBox.x, 250 + 237, 'close left', 0);
-  near(closeBox.y, 150 + 25, 'close top', 0);
-  near(closeBox.width, 42, 'close width', 0);
-  near(closeBox.height, 42, 'close height', 0);
-  if (screenshot) await page.screenshot({ path: screenshot });
+    // Opens url in a fresh browser session (or the given one) and records what the page prints.
+    async function open(url, { viewport = { width: 800, height: 600 }, context, into = browser, touch, init } = {}) {
+      const ctx = context || await into.createBrowserContext();
+      const page = await engine.page(ctx, viewport, { touch });
+      const printed = [];
+      page.on('console', (message) => printed.push(`${message.type()}: ${message.text()}`));
+      page.on('pageerror', (error) => printed.push(`error: ${error.message}`));
+      await page.evaluateOnNewDocument(recordPopupTimes);
+      if (init) await page.evaluateOnNewDocument(init);
+      const response = await page.goto(url, { waitUntil: 'load' });
+      return { ctx, page, printed, response };
+    }
 
-  // A resized window centres it again, also on this page without a doctype and with long text.
-  await page.setViewportSize({ width: 700, height: 500 });
-  await page.waitForFunction(() => document.querySelector('[aria-label="Popup"]').getBoundingClientRect().top === 100);
-  const resized = await popup(page).boundingBox();
-  near(resized.x, 200, 'left after resizing');
-  near(resized.y, 100, 'top after resizing');
-  await page.setViewportSize({ width: 800, height: 600 });
-  await page.waitForFunction(() => document.querySelector('[aria-label="Popup"]').getBoundingClientRect().top === 150);
+    const count = (page) => page.$$eval(POPUP, (nodes) => nodes.length);
 
-  await page.mouse.click(...centre(closeBox));
-  await gone(page);
-  assert.match(page.url(), /\/centred\/index\.htm$/);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
+    // Waits for the popup and its picture; returns the popup's box on screen.
+    async function shown(page, timeout = 5000) {
+      await page.waitForFunction(() => {
+        const img = document.querySelector('[role="dialog"] img');
+        return img && img.complete && img.naturalWidth > 0;
+      }, { timeout, polling: 50 });
+      return (await page.$(POPUP)).boundingBox();
+    }
 
-test('manual position places the popup on the page', async () => {
-  const s = makeSite('manual', ['--size', '200', '--fill', 'FF3366CC', '--manual', '20,35', '--every-time']);
-  const { ctx, page, printed } = await open(s.http);
-  const box = await shown(page);
-  near(box.x, 20, 'left', 0);
-  near(box.y, 35, 'top', 0);
-  near(box.width, 200, 'width');
-  // It belongs to the page: scrolling moves it.
-  await page.mouse.wheel(0, 100);
-  await page.waitForFunction(() => window.scrollY === 100);
-  near((await popup(page).boundingBox()).y, -65, 'top after scrolling');
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
+    async function gone(page, timeout = 2000) {
+      await page.waitForFunction(() => !document.querySelector('[role="dialog"]'), { timeout, polling: 50 });
+    }
 
-test('a click on the body follows the link in the same window', async () => {
-  const s = makeSite('same', plain);
-  const { ctx, page, printed } = await open(s.http);
-  const box = await shown(page);
-  await page.mouse.click(box.x + 100, box.y + 200);
-  await page.waitForURL(/\/same\/target\.htm$/);
-  assert.equal(ctx.pages().length, 1);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
+    async function notShown(page, ms = 300) {
+      await sleep(ms);
+      assert.equal(await count(page), 0, 'the popup is on the page');
+    }
 
-test('a click on the body opens the link in a new window without an opener', async () => {
-  const s = makeSite('blank', [...plain, '--new-window']);
-  const { ctx, page, printed } = await open(s.http);
-  const box = await shown(page);
-  const [opened] = await Promise.all([ctx.waitForEvent('page'), page.mouse.click(box.x + 100, box.y + 200)]);
-  await opened.waitForLoadState();
-  assert.match(opened.url(), /\/blank\/target\.htm$/);
-  assert.equal(await opened.evaluate(() => window.opener), null);
-  assert.match(page.url(), /\/blank\/index\.htm$/);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
+    const box = async (page, selector) => (await page.$(selector)).boundingBox();
 
-test('"Close Popup" closes on a body click and stays on the page', async () => {
-  const s = makeSite('closeclick', [...plain, '--close-popup']);
-  const { ctx, page, printed } = await open(s.http);
-  const box = await shown(page);
-  await page.mouse.click(box.x + 100, box.y + 200);
-  await gone(page);
-  assert.match(page.url(), /\/closeclick\/index\.htm$/);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
+    async function measure(page, what) {
+      const life = await page.evaluate(() => window.popupLife);
+      const from = life.trigger !== undefined && life.trigger <= life.shown ? life.trigger : life.shown;
+      if (life.frame !== undefined) measured.push(`${engineName}, ${what}: ${(life.frame - from).toFixed(1)}`);
+    }
 
-// Times the popup's life in the page itself: from the moment the script puts it into the page
-// (when its timer starts) to its removal, whatever the picture's loading takes.
-async function recordLifetime(page) {
-  await page.addInitScript(() => {
-    window.popupLife = {};
-    new MutationObserver((changes) => {
-      for (const change of changes) {
-        for (const node of change.addedNodes)
-          if (node.getAttribute && node.getAttribute('role') === 'dialog') window.popupLife.shown = performance.now();
-        for (const node of change.removedNodes)
-          if (node.getAttribute && node.getAttribute('role') === 'dialog') window.popupLife.gone = performance.now();
+    test('centred popup: picture, close control and its rectangle', async () => {
+      // A shipped template and close button (24 x 24, drawn at 1.5 times: 36 x 36).
+      const s = makeSite(`${engineName}-centred`, designed);
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      // Where the browser shows a scroll bar for the long page, the window is that much narrower.
+      const viewWidth = () => page.evaluate(() => document.documentElement.clientWidth);
+      const left = (await viewWidth() - 300) / 2;
+      near(popup.x, left, 'left', 0);
+      near(popup.y, 150, 'top', 0);
+      near(popup.width, 300, 'width', 0);
+      near(popup.height, 300, 'height', 0);
+      assert.equal(await page.$eval(`${POPUP} img`, (img) => img.naturalWidth), 300);
+
+      // 36 x 36 at (240, 28) grown by 36 div 12 = 3 on every side. At scale 1 every edge is a
+      // whole pixel: one pixel off or wider is a fault.
+      const closeBox = await box(page, CLOSE);
+      near(closeBox.x, left + 237, 'close left', 0);
+      near(closeBox.y, 150 + 25, 'close top', 0);
+      near(closeBox.width, 42, 'close width', 0);
+      near(closeBox.height, 42, 'close height', 0);
+      await measure(page, 'at load');
+
+      // A resized window centres it again.
+      await page.setViewport({ width: 700, height: 500 });
+      await page.waitForFunction(() => document.querySelector('[role="dialog"]').getBoundingClientRect().top === 100);
+      near((await box(page, POPUP)).x, (await viewWidth() - 300) / 2, 'left after resizing', 0);
+      await page.setViewport({ width: 800, height: 600 });
+      await page.waitForFunction(() => document.querySelector('[role="dialog"]').getBoundingClientRect().top === 150);
+
+      await page.mouse.click(...centre(closeBox));
+      await gone(page);
+      assert.match(page.url(), /-centred\/index\.htm$/);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('manual position places the popup on the page', async () => {
+      const s = makeSite(`${engineName}-manual`, ['--size', '200', '--fill', 'FF3366CC', '--manual', '20,35', '--every-time']);
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      near(popup.x, 20, 'left', 0);
+      near(popup.y, 35, 'top', 0);
+      near(popup.width, 200, 'width', 0);
+      // It belongs to the page: scrolling moves it.
+      await page.evaluate(() => window.scrollTo(0, 100));
+      await page.waitForFunction(() => window.scrollY === 100);
+      near((await box(page, POPUP)).y, -65, 'top after scrolling', 0);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('a click on the body follows the link in the same window', async () => {
+      const s = makeSite(`${engineName}-same`, plain);
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      await Promise.all([page.waitForNavigation(), page.mouse.click(popup.x + 100, popup.y + 200)]);
+      assert.match(page.url(), /-same\/target\.htm$/);
+      assert.equal((await ctx.pages()).length, 1);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('a click on the body opens the link in a new window without an opener', async () => {
+      const s = makeSite(`${engineName}-blank`, [...plain, '--new-window']);
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      const [opened] = await Promise.all([
+        ctx.waitForTarget((t) => /-blank\/target\.htm$/.test(t.url())),
+        page.mouse.click(popup.x + 100, popup.y + 200),
+      ]);
+      const tab = await opened.page();
+      await tab.waitForFunction(() => document.readyState === 'complete');
+      assert.equal(await tab.evaluate(() => window.opener), null);
+      assert.match(page.url(), /-blank\/index\.htm$/);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('"Close Popup" closes on a body click and stays on the page', async () => {
+      const s = makeSite(`${engineName}-closeclick`, [...plain, '--close-popup']);
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      await page.mouse.click(popup.x + 100, popup.y + 200);
+      await gone(page);
+      assert.match(page.url(), /-closeclick\/index\.htm$/);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    // The popup's life is timed in the page itself: from the moment the script puts it into
+    // the page (when its timer starts) to its removal, whatever the picture's loading takes.
+    test('auto close after one second', async () => {
+      const s = makeSite(`${engineName}-autoclose`, [...plain, '--auto-close', '1']);
+      const { ctx, page, printed } = await open(s.http);
+      await gone(page, 5000);
+      const life = await page.evaluate(() => window.popupLife.gone - window.popupLife.shown);
+      assert.ok(life >= 995 && life < 3000, `shown for ${life} ms, expected 1000`);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('an auto close past the browser timer range waits as long as it says', async () => {
+      // 2,147,484 s is 2,147,484,000 ms, just past the 2^31 - 1 ms that one timer can wait.
+      const s = makeSite(`${engineName}-longclose`, [...plain, '--auto-close', '2147484']);
+      const { ctx, page, printed } = await open(s.http);
+      await sleep(1500);
+      assert.equal(await count(page), 1, 'closed at once');
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('Escape closes the popup unless the visitor types in a field of the page', async () => {
+      const s = makeSite(`${engineName}-escape`, plain);
+      const { ctx, page, printed } = await open(s.http);
+      await shown(page);
+      await page.evaluate(() => {
+        const field = document.createElement('input');
+        field.type = 'search';
+        document.body.insertBefore(field, document.body.firstChild);
+        field.focus();
+      });
+      await page.keyboard.press('Escape');
+      await sleep(200);
+      assert.equal(await count(page), 1, 'Escape in a search box closed the popup');
+      // Focus in the popup closes it even though the field was focused before.
+      await page.focus(CLOSE);
+      await page.keyboard.press('Escape');
+      await gone(page);
+
+      // Focus on no editable element (the page itself) closes it as well.
+      await page.reload({ waitUntil: 'load' });
+      await shown(page);
+      await page.keyboard.press('Escape');
+      await gone(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    // A 500 px popup with its close button at the bottom right corner: in every window the whole
+    // picture, its click area and its close area are on screen, scaled by the one factor that fits.
+    for (const [width, height] of [[360, 640], [640, 360], [692, 465], [1000, 800]]) {
+      test(`a ${width} x ${height} window shows the whole popup with its areas`, async () => {
+        const s = makeSite(`${engineName}-fit-${width}x${height}`, ['--size', '500', '--fill', 'FF118833',
+          '--close-fill', 'FFFFFFFF', '--close-size', '40,40', '--close-at', '440,440', '--url', 'target.htm',
+          '--every-time']);
+        const { ctx, page, printed } = await open(s.http, { viewport: { width, height } });
+        const popup = await shown(page);
+        // The page scrolls, so its scroll bar takes from the width in browsers that show one.
+        const viewWidth = await page.evaluate(() => document.documentElement.clientWidth);
+        const scale = Math.min(1, viewWidth / 500, height / 500);
+        const tolerance = scale === 1 ? 0 : 1;
+        near(popup.width, 500 * scale, 'width', tolerance);
+        near(popup.height, 500 * scale, 'height', tolerance);
+        near(popup.x, (viewWidth - 500 * scale) / 2, 'left', tolerance);
+        near(popup.y, (height - 500 * scale) / 2, 'top', tolerance);
+        // 40 x 40 at (440, 440) grown by 3 on every side; the click area is the whole picture.
+        const closeBox = await box(page, CLOSE);
+        near(closeBox.x, popup.x + 437 * scale, 'close left', tolerance);
+        near(closeBox.y, popup.y + 437 * scale, 'close top', tolerance);
+        near(closeBox.width, 46 * scale, 'close width', tolerance);
+        near(closeBox.height, 46 * scale, 'close height', tolerance);
+        assert.ok(closeBox.y + closeBox.height <= height && closeBox.x + closeBox.width <= width, 'close area off screen');
+        const link = await box(page, LINK);
+        near(link.width, 500 * scale, 'click area width', tolerance);
+        near(link.height, 500 * scale, 'click area height', tolerance);
+        await page.mouse.click(...centre(closeBox));
+        await gone(page);
+        assert.deepEqual(printed, []);
+        await ctx.close();
+      });
+    }
+
+    test('runs under Content-Security-Policy script-src self', async () => {
+      const s = makeSite(`csp-${engineName}`, [...plain, '--backdrop', '000000,50', '--entrance', 'zoom', '--show', 'delay:0']);
+      const { ctx, page, printed, response } = await open(s.http);
+      assert.equal(response.headers()['content-security-policy'], "script-src 'self'");
+      const popup = await shown(page);
+      await Promise.all([page.waitForNavigation(), page.mouse.click(popup.x + 100, popup.y + 200)]);
+      assert.match(page.url(), /target\.htm$/);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('works from file:// as the preview opens it', async () => {
+      const dir = path.join(site, `${engineName}-preview`);
+      fs.mkdirSync(path.join(dir, 'files'), { recursive: true });
+      const file = path.join(dir, 'index.htm');
+      execFileSync(popupgen, ['--page', file, '--preview', '--repeat-days', '3', ...oncePerSession],
+        { stdio: ['ignore', 'ignore', 'pipe'] });
+      const { ctx, page, printed } = await open(pathToFileURL(file).href);
+      near((await shown(page)).width, 300, 'width', 0);
+      await page.reload({ waitUntil: 'load' });
+      await shown(page); // the preview leaves out the once-per-session and the days code
+      await page.keyboard.press('Escape');
+      await gone(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('typed link text with quotes and backslashes reaches the browser unchanged', async () => {
+      const query = `"it's" \\ ---Position--- <b>`;
+      const s = makeSite(`${engineName}-oddlink`, ['--size', '200', '--fill', 'FF444444', '--every-time',
+        '--url', `target.htm?q=${query}`]);
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      near(popup.x, await page.evaluate(() => (document.documentElement.clientWidth - 200) / 2), 'left of the centred popup', 0);
+      await Promise.all([page.waitForNavigation(), page.mouse.click(popup.x + 100, popup.y + 100)]);
+      assert.equal(new URL(page.url()).searchParams.get('q'), query);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('a page whose name holds blanks and "#" still finds its popup files', async () => {
+      const s = makeSite(`${engineName}-names`, plain, 'my page #1.htm');
+      assert.ok(fs.existsSync(path.join(s.dir, 'my page #1.popup', 'script.js')));
+      for (const url of [s.http, s.file]) {
+        const { ctx, page, printed } = await open(url);
+        near((await shown(page)).width, 300, 'width', 0);
+        assert.deepEqual(printed, []);
+        await ctx.close();
       }
-    }).observe(document, { childList: true, subtree: true });
+    });
+
+    // When it shows.
+
+    test('a delay of two seconds waits two seconds after the page', async () => {
+      const s = makeSite(`${engineName}-delay`, [...plain, '--show', 'delay:2']);
+      const { ctx, page, printed } = await open(s.http);
+      await notShown(page, 800);
+      await shown(page, 5000);
+      const at = await page.evaluate(() => window.popupLife.shown);
+      assert.ok(at >= 2000, `shown ${at} ms after the page began`);
+      await measure(page, 'after a delay');
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('exit intent: shown when the pointer leaves the top of the window, once', async () => {
+      const s = makeSite(`${engineName}-exit`, [...plain, '--show', 'exit:1']);
+      const { ctx, page, printed } = await open(s.http);
+      await page.mouse.move(400, 300);
+      await page.mouse.move(400, 100);
+      // Leaving at the side or the bottom is no intent to leave the page.
+      await page.evaluate(() => document.dispatchEvent(new MouseEvent('mouseout', { clientX: 400, clientY: 599, bubbles: true })));
+      await notShown(page, 1500); // no touch screen: the fallback delay does not apply
+      // The pointer leaves through the top edge (as the browser reports it: no element to go to).
+      await page.evaluate(() => document.documentElement.dispatchEvent(new MouseEvent('mouseout', { clientX: 400, clientY: -2, bubbles: true })));
+      await shown(page);
+      await measure(page, 'on exit intent');
+      await page.keyboard.press('Escape');
+      await gone(page);
+      // Only one showing per page load.
+      await page.evaluate(() => document.documentElement.dispatchEvent(new MouseEvent('mouseout', { clientX: 400, clientY: -2, bubbles: true })));
+      await notShown(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('exit intent on a touch screen: shown after its delay', async () => {
+      const s = makeSite(`${engineName}-exit-touch`, [...plain, '--show', 'exit:1']);
+      const touchBrowser = engineName === 'firefox' ? await engine.launch({ touch: true }) : browser;
+      try {
+        const { ctx, page, printed } = await open(s.http, { into: touchBrowser, touch: true, viewport: { width: 360, height: 640 } });
+        assert.equal(await page.evaluate(() => matchMedia('(pointer: coarse)').matches), true);
+        await notShown(page, 500);
+        await shown(page, 4000);
+        const at = await page.evaluate(() => window.popupLife.shown);
+        assert.ok(at >= 1000, `shown ${at} ms after the page began`);
+        assert.deepEqual(printed, []);
+        await ctx.close();
+      } finally {
+        if (touchBrowser !== browser) await touchBrowser.close();
+      }
+    });
+
+    test('scrolling shows it once the visitor has read the asked share of the page', async () => {
+      const s = makeSite(`${engineName}-scroll`, [...plain, '--show', 'scroll:50']);
+      const { ctx, page, printed } = await open(s.http);
+      const range = await page.evaluate(() => document.documentElement.scrollHeight - innerHeight);
+      await notShown(page, 200);
+      await page.evaluate((y) => window.scrollTo(0, y), Math.floor(range * 0.4));
+      await notShown(page, 300);
+      await page.evaluate((y) => window.scrollTo(0, y), Math.ceil(range * 0.55));
+      await shown(page);
+      await measure(page, 'on scrolling');
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    // How often it shows, across reloads and a browser restart on the same profile.
+
+    for (const [name, args, afterReload, afterRestart] of [
+      ['every load', plain, true, true],
+      ['once per session', oncePerSession, false, true],
+      ['once every 3 days', [...oncePerSession, '--repeat-days', '3'], false, false],
+    ]) {
+      test(`${name}: shown again after a reload ${afterReload}, after a restart ${afterRestart}`, async () => {
+        const s = makeSite(`${engineName}-often-${name.replace(/ /g, '-')}`, args);
+        const profile = fs.mkdtempSync(path.join(os.tmpdir(), `vantelle-profile-${engineName}-`));
+        try {
+          let own = await engine.launch({ profile });
+          let context = own.defaultBrowserContext();
+          let { page, printed } = await open(s.http, { context });
+          await shown(page);
+          await page.reload({ waitUntil: 'load' });
+          if (afterReload) await shown(page);
+          else await notShown(page);
+          assert.deepEqual(printed, []);
+          await own.close();
+
+          own = await engine.launch({ profile });
+          context = own.defaultBrowserContext();
+          ({ page, printed } = await open(s.http, { context }));
+          if (afterRestart) await shown(page);
+          else await notShown(page);
+          await own.close();
+        } finally {
+          fs.rmSync(profile, { recursive: true, force: true });
+        }
+      });
+    }
+
+    test('once every 3 days falls back to a cookie of that life where storage is refused', async () => {
+      const s = makeSite(`${engineName}-days-cookie`, [...oncePerSession, '--repeat-days', '3']);
+      const refuse = () => {
+        Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('refused', 'SecurityError'); } });
+      };
+      const { ctx, page, printed } = await open(s.http, { init: refuse });
+      await shown(page);
+      const cookie = (await ctx.cookies()).find((c) => c.name.startsWith('Cookie_ID_'));
+      assert.ok(cookie, 'cookie set');
+      const days = (cookie.expires - Date.now() / 1000) / 86400;
+      assert.ok(days > 2.9 && days <= 3.01, `cookie lasts ${days} days`);
+      await page.reload({ waitUntil: 'load' });
+      await notShown(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('once per session: a session cookie over http, session storage from disk', async () => {
+      const s = makeSite(`${engineName}-session`, oncePerSession);
+      for (const url of [s.http, s.file]) {
+        const { ctx, page, printed } = await open(url);
+        await shown(page);
+        if (url === s.http) {
+          const cookie = (await ctx.cookies()).find((c) => c.name.startsWith('Cookie_ID_'));
+          assert.ok(cookie, 'session cookie set');
+          assert.ok(cookie.session || cookie.expires === -1, 'a session cookie');
+          assert.equal(cookie.path, '/');
+        }
+        await page.reload({ waitUntil: 'load' });
+        await notShown(page);
+        assert.deepEqual(printed, []);
+        await ctx.close();
+        // A new session shows it again.
+        const again = await open(url);
+        await shown(again.page);
+        await again.ctx.close();
+      }
+    });
+
+    // Backdrop and dialog.
+
+    test('backdrop: dims the page, a click on it closes, focus is trapped and returned', async () => {
+      const s = makeSite(`${engineName}-backdrop`, [...plain, '--backdrop', '102030,60', '--show', 'delay:1']);
+      const { ctx, page, printed } = await open(s.http);
+      await page.focus('#before');
+      await shown(page);
+      const dim = await page.evaluate(() => {
+        const el = document.querySelector('[aria-hidden="true"]');
+        const r = el.getBoundingClientRect();
+        const style = getComputedStyle(el);
+        return { w: r.width - document.documentElement.clientWidth, h: r.height, colour: style.backgroundColor,
+          opacity: style.opacity, fixed: style.position };
+      });
+      assert.deepEqual(dim, { w: 0, h: 600, colour: 'rgb(16, 32, 48)', opacity: '0.6', fixed: 'fixed' });
+      const dialog = await page.$eval(POPUP, (el) => [el.getAttribute('aria-modal'), document.activeElement === el]);
+      assert.deepEqual(dialog, ['true', true], 'focus moves into the dialog');
+
+      // Tab and Shift+Tab stay inside: link, close, link; back to close.
+      const focused = () => page.evaluate(() => document.activeElement.tagName.toLowerCase());
+      const order = [];
+      for (let i = 0; i < 3; ++i) {
+        await page.keyboard.press('Tab');
+        order.push(await focused());
+      }
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('Tab');
+      await page.keyboard.up('Shift');
+      order.push(await focused());
+      assert.deepEqual(order, ['a', 'button', 'a', 'button']);
+
+      // A click on the backdrop beside the popup closes it; focus goes back where it was.
+      await page.mouse.click(20, 20);
+      await gone(page);
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'before');
+      assert.equal(await page.$('[aria-hidden="true"]'), null);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('backdrop that stays: a click on it does nothing, Escape closes', async () => {
+      const s = makeSite(`${engineName}-backdrop-stay`, [...plain, '--backdrop', '000000,50,stay']);
+      const { ctx, page, printed } = await open(s.http);
+      await shown(page);
+      await page.mouse.click(20, 20);
+      await sleep(200);
+      assert.equal(await count(page), 1);
+      await page.keyboard.press('Escape');
+      await gone(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('without a backdrop the page stays usable: Tab goes from the popup on to the page', async () => {
+      const s = makeSite(`${engineName}-tab`, plain);
+      const { ctx, page, printed } = await open(s.http);
+      await shown(page);
+      assert.equal(await page.$eval(POPUP, (el) => el.getAttribute('aria-modal')), null);
+      const order = [];
+      for (let i = 0; i < 3; ++i) {
+        await page.keyboard.press('Tab');
+        order.push(await page.evaluate(() => document.activeElement.id || document.activeElement.tagName.toLowerCase()));
+      }
+      assert.deepEqual(order, ['a', 'button', 'before']);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    // Entrance, and none when the visitor's system asks for reduced motion.
+
+    for (const entrance of ['fade', 'zoom']) {
+      test(`${entrance} entrance, and none under reduced motion`, async () => {
+        const s = makeSite(`${engineName}-${entrance}`, [...plain, '--entrance', entrance, '--show', 'delay:0']);
+        const animations = async (into) => {
+          const { ctx, page, printed } = await open(s.http, { into });
+          await shown(page);
+          const running = await page.evaluate(() => window.popupLife.animations);
+          assert.deepEqual(printed, []);
+          await ctx.close();
+          return running;
+        };
+        const moving = await animations(browser);
+        assert.equal(moving.length, 1);
+        assert.equal(moving[0].length, 2);
+        if (entrance === 'zoom') assert.match(String(moving[0][0]), /scale/);
+        const still = await engine.launch({ reducedMotion: true });
+        try {
+          assert.deepEqual(await animations(still), []);
+        } finally {
+          await still.close();
+        }
+      });
+    }
+
+    test('the sharp picture is chosen at device scale 2, logo.png at 1', async () => {
+      const s = makeSite(`${engineName}-sharp`, designed);
+      const plainSite = makeSite(`${engineName}-not-sharp`, [...designed, '--no-sharp']);
+      assert.ok(fs.existsSync(path.join(s.dir, 'index.popup', 'logo@2x.png')));
+      assert.ok(!fs.existsSync(path.join(plainSite.dir, 'index.popup', 'logo@2x.png')));
+      // The PNG header's width: twice the popup's 300 pixels.
+      assert.equal(fs.readFileSync(path.join(s.dir, 'index.popup', 'logo@2x.png')).readUInt32BE(16), 600);
+      for (const [url, scale, expected] of [[s.http, 2, 'logo@2x.png'], [s.http, 1, 'logo.png'], [plainSite.http, 2, 'logo.png']]) {
+        const { ctx, page, printed } = await open(url, { viewport: { width: 800, height: 600, deviceScaleFactor: scale } });
+        const popup = await shown(page);
+        const picture = await page.$eval(`${POPUP} img`, (img) => img.currentSrc.split('/').pop());
+        assert.equal(picture, expected, `at scale ${scale}`);
+        near(popup.width, 300, 'width on the page', 0);
+        if (screenshots && scale === 2 && url === s.http)
+          await page.screenshot({ path: path.join(screenshots, `popup-${engineName}-scale2.png`) });
+        assert.deepEqual(printed, []);
+        await ctx.close();
+      }
+    });
+
+    // Screen readers.
+
+    test('axe finds nothing wrong with the popup in any mode', async () => {
+      for (const [mode, args] of [['link', designed], ['close click', [...designed, '--close-popup']],
+        ['backdrop', [...designed, '--backdrop', '000000,50']], ['manual', [...designed, '--manual', '10,10']],
+        ['no texts', plain]]) {
+        const s = makeSite(`${engineName}-axe-${mode.replace(/ /g, '-')}`, args);
+        const { ctx, page } = await open(s.http);
+        await shown(page);
+        await page.evaluate(axeSource);
+        const violations = await page.evaluate(async () => {
+          const result = await window.axe.run({ include: [['[role="dialog"]']] });
+          return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+        });
+        assert.deepEqual(violations, [], mode);
+        await ctx.close();
+      }
+    });
+
+    test('the popup and its picture are named with the designer\'s texts in reading order', async () => {
+      const s = makeSite(`${engineName}-named`, [...designed, '--new-window']);
+      const { ctx, page } = await open(s.http);
+      await shown(page);
+      const names = await page.evaluate(() => {
+        const dialog = document.querySelector('[role="dialog"]');
+        return [dialog.getAttribute('aria-label'), dialog.querySelector('img').alt,
+          dialog.querySelector('a').getAttribute('aria-label')];
+      });
+      assert.deepEqual(names, ['Summer sale! Half price', 'Summer sale! Half price',
+        'Go to target.htm (opens in a new window)']);
+      if (engineName === 'chromium') {
+        const tree = await page.accessibility.snapshot({ interestingOnly: false });
+        const find = (node, role) => (node.role === role ? node : (node.children || []).map((c) => find(c, role)).find(Boolean));
+        assert.equal(find(tree, 'dialog')?.name, 'Summer sale! Half price');
+        assert.equal(find(tree, 'link')?.name, 'Go to target.htm (opens in a new window)');
+      }
+      await ctx.close();
+
+      const off = makeSite(`${engineName}-unnamed`, [...designed, '--no-reader-text']);
+      const o = await open(off.http);
+      await shown(o.page);
+      assert.deepEqual(await o.page.$eval(POPUP, (el) => [el.getAttribute('aria-label'), el.querySelector('img').alt]),
+        ['Popup', '']);
+      await o.ctx.close();
+    });
+
+    test('phone-sized window with a backdrop (the README picture)', async () => {
+      const s = makeSite(`${engineName}-phone`, [...designed, '--backdrop', '000000,60', '--size', '400']);
+      const { ctx, page, printed } = await open(s.http, { viewport: { width: 360, height: 640, deviceScaleFactor: 2 } });
+      const popup = await shown(page);
+      near(popup.width, await page.evaluate(() => document.documentElement.clientWidth), 'width', 1);
+      if (screenshots) await page.screenshot({ path: path.join(screenshots, `popup-${engineName}-phone.png`) });
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
   });
 }
 
-test('auto close after one second', async () => {
-  const s = makeSite('autoclose', [...plain, '--auto-close', '1']);
-  const ctx = await browser.newContext({ viewport: { width: 800, height: 600 } });
-  const page = await ctx.newPage();
-  await recordLifetime(page);
-  const printed = [];
-  page.on('console', (message) => printed.push(`${message.type()}: ${message.text()}`));
-  await page.goto(s.http);
-  await shown(page);
-  await gone(page, 5000);
-  const life = await page.evaluate(() => window.popupLife.gone - window.popupLife.shown);
-  assert.ok(life >= 995 && life < 3000, `shown for ${life} ms, expected 1000`);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
-
-test('an auto close past the browser timer range waits as long as it says', async () => {
-  // 2,147,484 s is 2,147,484,000 ms, just past the 2^31 - 1 ms that one timer can wait.
-  const s = makeSite('longclose', [...plain, '--auto-close', '2147484']);
-  const { ctx, page, printed } = await open(s.http);
-  await shown(page);
-  await page.waitForTimeout(1500);
-  assert.equal(await popup(page).count(), 1, 'closed at once');
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
-
-test('once per session across reloads, every time when asked', async () => {
-  const once = makeSite('once', plain.filter((a) => a !== '--every-time'));
-  const { ctx, page, printed } = await open(once.http);
-  await shown(page);
-  const cookie = (await ctx.cookies()).find((c) => c.name.startsWith('Cookie_ID_'));
-  assert.ok(cookie, 'session cookie set');
-  assert.equal(cookie.expires, -1);
-  assert.equal(cookie.path, '/');
-  assert.equal(cookie.sameSite, 'Lax');
-  await page.reload();
-  await page.waitForLoadState('load');
-  assert.equal(await popup(page).count(), 0);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-
-  // A new browser session shows it again.
-  const again = await open(once.http);
-  await shown(again.page);
-  await again.ctx.close();
-
-  const every = makeSite('every', plain);
-  const e = await open(every.http);
-  await shown(e.page);
-  await e.page.reload();
-  await shown(e.page);
-  assert.deepEqual(e.printed, []);
-  await e.ctx.close();
-});
-
-test('Escape closes the popup unless the visitor types in a field of the page', async () => {
-  const s = makeSite('escape', plain);
-  const { ctx, page, printed } = await open(s.http);
-  await shown(page);
-  await page.evaluate(() => {
-    const field = document.createElement('input');
-    field.type = 'search';
-    field.id = 'search';
-    document.body.insertBefore(field, document.body.firstChild);
-    field.focus();
-  });
-  await page.keyboard.press('Escape');
-  await page.waitForTimeout(200);
-  assert.equal(await popup(page).count(), 1, 'Escape in a search box closed the popup');
-  // Focus in the popup closes it even though the field was focused before.
-  await page.getByRole('button', { name: 'Close' }).focus();
-  await page.keyboard.press('Escape');
-  await gone(page);
-
-  // Focus on no editable element (the page itself) closes it as well.
-  await page.reload();
-  await shown(page);
-  await page.keyboard.press('Escape');
-  await gone(page);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
-
-// A 500 px popup with its close button at the bottom right corner: in every window the whole
-// picture, its click area and its close area are on screen, scaled by the one factor that fits.
-for (const [width, height] of [[360, 640], [640, 360], [692, 465], [1000, 800]]) {
-  test(`a ${width} x ${height} window shows the whole popup with its areas`, async () => {
-    const s = makeSite(`fit-${width}x${height}`, ['--size', '500', '--fill', 'FF118833',
-      '--close-fill', 'FFFFFFFF', '--close-size', '40,40', '--close-at', '440,440', '--url', 'target.htm',
-      '--every-time']);
-    const { ctx, page, printed } = await open(s.http, { viewport: { width, height } });
-    const box = await shown(page);
-    const scale = Math.min(1, width / 500, height / 500);
-    const tolerance = scale === 1 ? 0 : 1;
-    near(box.width, 500 * scale, 'width', tolerance);
-    near(box.height, 500 * scale, 'height', tolerance);
-    near(box.x, (width - 500 * scale) / 2, 'left', tolerance);
-    near(box.y, (height - 500 * scale) / 2, 'top', tolerance);
-    // 40 x 40 at (440, 440) grown by 3 on every side; the click area is the whole picture.
-    const closeBox = await page.getByRole('button', { name: 'Close' }).boundingBox();
-    near(closeBox.x, box.x + 437 * scale, 'close left', tolerance);
-    near(closeBox.y, box.y + 437 * scale, 'close top', tolerance);
-    near(closeBox.width, 46 * scale, 'close width', tolerance);
-    near(closeBox.height, 46 * scale, 'close height', tolerance);
-    assert.ok(closeBox.y + closeBox.height <= height && closeBox.x + closeBox.width <= width, 'close area off screen');
-    const link = await page.locator('[aria-label="Popup"] a').boundingBox();
-    near(link.width, 500 * scale, 'click area width', tolerance);
-    near(link.height, 500 * scale, 'click area height', tolerance);
-    await page.mouse.click(...centre(closeBox));
-    await gone(page);
-    assert.deepEqual(printed, []);
-    await ctx.close();
-  });
-}
-
-test('runs under Content-Security-Policy script-src self', async () => {
-  const s = makeSite('csp-page', plain);
-  const { ctx, page, printed, response } = await open(s.http);
-  assert.equal(response.headers()['content-security-policy'], "script-src 'self'");
-  await shown(page);
-  const box = await popup(page).boundingBox();
-  await page.mouse.click(box.x + 100, box.y + 200);
-  await page.waitForURL(/\/csp-page\/target\.htm$/);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
-
-test('works from file:// as the preview opens it', async () => {
-  const dir = path.join(site, 'preview');
-  fs.mkdirSync(path.join(dir, 'files'), { recursive: true });
-  const page = path.join(dir, 'index.htm');
-  execFileSync(popupgen, ['--page', page, '--preview', ...plain.filter((a) => a !== '--every-time')],
-    { stdio: ['ignore', 'ignore', 'inherit'] });
-  const { ctx, page: tab, printed } = await open(pathToFileURL(page).href);
-  const box = await shown(tab);
-  near(box.width, 300, 'width');
-  await tab.reload();
-  await shown(tab); // the preview leaves out the once-per-session code
-  await tab.keyboard.press('Escape');
-  await gone(tab);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
-
-test('once per session also holds for a page opened from disk', async () => {
-  const s = makeSite('disk-once', plain.filter((a) => a !== '--every-time'));
-  const { ctx, page, printed } = await open(s.file);
-  await shown(page);
-  await page.reload();
-  await page.waitForLoadState('load');
-  await page.waitForTimeout(200);
-  assert.equal(await popup(page).count(), 0, 'shown again in the same session');
-  assert.deepEqual(printed, []);
-  await ctx.close();
-  // A new session shows it again.
-  const again = await open(s.file);
-  await shown(again.page);
-  await again.ctx.close();
-});
-
-test('typed link text with quotes and backslashes reaches the browser unchanged', async () => {
-  const query = `"it's" \\ ---Position--- <b>`;
-  const s = makeSite('oddlink', ['--size', '200', '--fill', 'FF444444', '--every-time',
-    '--url', `target.htm?q=${query}`]);
-  const { ctx, page, printed } = await open(s.http);
-  const box = await shown(page);
-  near(box.x, 300, 'left of the centred popup');
-  await page.mouse.click(box.x + 100, box.y + 100);
-  await page.waitForURL(/target\.htm/);
-  assert.equal(new URL(page.url()).searchParams.get('q'), query);
-  assert.deepEqual(printed, []);
-  await ctx.close();
-});
-
-test('a page whose name holds blanks and "#" still finds its popup files', async () => {
-  const s = makeSite('names', plain, 'my page #1.htm');
-  assert.ok(fs.existsSync(path.join(s.dir, 'my page #1.popup', 'script.js')));
-  for (const url of [s.http, s.file]) {
-    const { ctx, page, printed } = await open(url);
-    const box = await shown(page);
-    near(box.width, 300, 'width');
-    assert.deepEqual(printed, []);
-    await ctx.close();
-  }
-});

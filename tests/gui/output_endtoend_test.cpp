@@ -77,10 +77,12 @@ private slots:
                                         "<p>Welcome</p>\r\n</body></html>\r\n"));
         const QString folder = m_site.filePath(QStringLiteral("index.popup"));
         QCOMPARE(QDir(folder).entryList(QDir::Files),
-                 (QStringList{"design.vpopup", "logo.png", "pix.gif", "script.js"}));
+                 (QStringList{"design.vpopup", "logo.png", "logo@2x.png", "pix.gif", "script.js"}));
         TPNGObject logo;
         logo.loadFromFile(folder + QStringLiteral("/logo.png"));
         QCOMPARE(logo.width(), 500);
+        logo.loadFromFile(folder + QStringLiteral("/logo@2x.png"));
+        QCOMPARE(logo.width(), 1000);
         QCOMPARE(Read(folder + QStringLiteral("/pix.gif")).size(), 43);
         const QByteArray script = Read(folder + QStringLiteral("/script.js"));
         QVERIFY(script.contains("\r\nPath = \"index.popup/\";\r\n"));

@@ -82,6 +82,12 @@ public:
     }
     int DocumentSize() const override { return Size; }
     TPopupSettings PopupSettings() const override { return Settings; }
+    QString DesignText() const override { return DesignReadingText(Model); }
+    bool ComposeSharpImage(TPNGObject &picture) override
+    {
+        ComposeSharpPopupImage(&Template, Model, Size, picture);
+        return true;
+    }
 
 private:
     Bitmap32 m_templateBitmap;
@@ -154,6 +160,35 @@ int Run(const QCommandLineParser &args)
         s.ManualTop = at.y();
     }
 
+    if (args.isSet("show")) {
+        const QStringList show = args.value("show").split(u':');
+        if (!ShowTriggerFromName(show[0], s.ShowTrigger))
+            throw std::runtime_error("--show takes load, delay:N, exit:N or scroll:N");
+        if (show.size() > 1) {
+            if (s.ShowTrigger == TPopupSettings::TShowTrigger::Scroll)
+                s.ScrollPercent = ParseInt(show[1]);
+            else
+                s.ShowDelay = ParseInt(show[1]);
+        }
+    }
+    if (args.isSet("repeat-days"))
+        s.RepeatDays = ParseInt(args.value("repeat-days"));
+    if (args.isSet("backdrop")) {
+        // RRGGBB[,opacity[,stay]]
+        const QStringList parts = args.value("backdrop").split(u',');
+        s.Backdrop = true;
+        s.BackdropColor = ParseColour(parts[0]) & 0xFFFFFFu;
+        if (parts.size() > 1)
+            s.BackdropOpacity = ParseInt(parts[1]);
+        s.BackdropClickCloses = !(parts.size() > 2 && parts[2] == QStringLiteral("stay"));
+    }
+    if (args.isSet("entrance") && !EntranceFromName(args.value("entrance"), s.Entrance))
+        throw std::runtime_error("--entrance takes none, fade or zoom");
+    if (args.isSet("reader-text"))
+        s.ScreenReaderText = args.value("reader-text");
+    s.ScreenReaderTextOn = !args.isSet("no-reader-text");
+    s.SharpPicture = !args.isSet("no-sharp");
+
     const bool preview = args.isSet("preview");
     if (args.isSet("page")) {
         const QString page = args.value("page");
@@ -206,6 +241,16 @@ int main(int argc, char *argv[])
         {"auto-close", "Close after this many seconds.", "seconds"},
         {"every-time", "Show on every page load instead of once per session."},
         {"manual", "Place at this page position instead of centring.", "X,Y"},
+        {"show", "When it shows: load, delay:SECONDS, exit:SECONDS (touch screens), scroll:PERCENT.",
+         "when"},
+        {"repeat-days", "Show once in this many days instead of once per session.", "days"},
+        {"backdrop", "Dim the page behind: colour, opacity in percent, 'stay' when a click on it "
+                     "does not close.",
+         "RRGGBB[,PERCENT[,stay]]"},
+        {"entrance", "none, fade or zoom.", "kind"},
+        {"reader-text", "Text for screen readers (default: the texts of the design).", "text"},
+        {"no-reader-text", "No text for screen readers."},
+        {"no-sharp", "No logo@2x.png for dense screens."},
     });
     args.process(app);
     try {

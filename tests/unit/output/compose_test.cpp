@@ -170,6 +170,112 @@ TEST_F(ComposeTest, NoCloseButtonAfterOneWasShownLeavesNoTrace)
     EXPECT_EQ(area, (TPixelRect{200, 20, 200, 20}));
 }
 
+// The box of the pixels whose alpha is above 128, and how many there are.
+struct TOpaque {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1, count = 0;
+};
+TOpaque OpaquePixels(const Bitmap32 &image)
+{
+    TOpaque o;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Alpha(image.pixel(x, y)) > 128) {
+                o.left = std::min(o.left, x);
+                o.right = std::max(o.right, x);
+                o.top = std::min(o.top, y);
+                o.bottom = std::max(o.bottom, y);
+                ++o.count;
+            }
+    return o;
+}
+
+// A checkerboard of single pixels: resampling shows whether detail came from it or was doubled.
+void Checkerboard(int side, TPNGObject &png)
+{
+    Bitmap32 image(side, side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? 0xFFFFFFFFu : 0xFF000000u);
+    Bitmap32ToPng(image, png);
+}
+
+TEST_F(ComposeTest, SharpPictureDrawsTextAndButtonAtTwiceTheSize)
+{
+    MakeDesign(200);
+    ShowCloseButton(150, 20, 30, 30, 0xFF00FF00u);
+    AddText(QStringLiteral("Sale"), 20, 100);
+    Compose();
+    Bitmap32 single;
+    PngToBitmap32(m_output, single);
+
+    TPNGObject sharp;
+    ComposeSharpPopupImage(nullptr, m_model, 200, sharp);
+    ASSERT_EQ(sharp.width(), 400);
+    ASSERT_EQ(sharp.height(), 400);
+    Bitmap32 twice;
+    PngToBitmap32(sharp, twice);
+
+    // The button covers (300, 40) to (359, 99); the text lies at twice its place and size.
+    EXPECT_EQ(twice.pixel(300, 40), 0xFF00FF00u);
+    EXPECT_EQ(twice.pixel(359, 99), 0xFF00FF00u);
+    EXPECT_EQ(Alpha(twice.pixel(299, 40)), 0);
+    EXPECT_EQ(Alpha(twice.pixel(360, 99)), 0);
+    Bitmap32 textOnly1(200, 200), textOnly2(400, 400);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 140; ++x)
+            textOnly1.setPixel(x, y, single.pixel(x, y));
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 280; ++x)
+            textOnly2.setPixel(x, y, twice.pixel(x, y));
+    const TOpaque a = OpaquePixels(textOnly1);
+    const TOpaque b = OpaquePixels(textOnly2);
+    ASSERT_GT(a.count, 50);
+    EXPECT_NEAR(b.left, 2 * a.left, 3);
+    EXPECT_NEAR(b.top, 2 * a.top, 3);
+    EXPECT_NEAR(b.right, 2 * a.right, 4);
+    EXPECT_NEAR(b.bottom, 2 * a.bottom, 4);
+    EXPECT_NEAR(static_cast<double>(b.count) / a.count, 4.0, 0.8);
+    // The design itself is left as it was.
+    EXPECT_EQ(m_model.CloseButtonObject()->X, 150 + DocumentOrigin(200));
+    EXPECT_EQ(m_model.DesignObjects[1]->Font.Size, 24);
+}
+
+TEST_F(ComposeTest, SharpPictureTakesTheTemplatesDetailOnlyWhenItHasThePixels)
+{
+    MakeDesign(150);
+    m_model.CloseButtonObject()->ButtonPicture = nullptr;
+    // 300 pixels are exactly what 2 x 150 needs: the checkerboard comes through pixel for pixel.
+    TPNGObject large;
+    Checkerboard(300, large);
+    TPNGObject sharp;
+    ComposeSharpPopupImage(&large, m_model, 150, sharp);
+    Bitmap32 image;
+    PngToBitmap32(sharp, image);
+    ASSERT_EQ(image.width(), 300);
+    EXPECT_NE(image.pixel(0, 0), image.pixel(1, 0));
+    EXPECT_NE(image.pixel(0, 0), image.pixel(0, 1));
+
+    // 150 pixels: logo.png's template, each pixel doubled.
+    TPNGObject small;
+    Checkerboard(150, small);
+    ComposeSharpPopupImage(&small, m_model, 150, sharp);
+    PngToBitmap32(sharp, image);
+    ASSERT_EQ(image.width(), 300);
+    EXPECT_EQ(image.pixel(0, 0), image.pixel(1, 1));
+    EXPECT_NE(image.pixel(0, 0), image.pixel(2, 0));
+    EXPECT_EQ(image.pixel(2, 0), image.pixel(3, 1));
+}
+
+TEST_F(ComposeTest, ReadingTextFollowsThePlaceOfTheTexts)
+{
+    MakeDesign(300);
+    AddText(QStringLiteral("right"), 150, 10);
+    AddText(QStringLiteral("Today only"), 10, 200).Lines << QStringLiteral("") << QStringLiteral("  all  day ");
+    AddText(QStringLiteral("Summer sale!"), 10, 10);
+    AddText(QStringLiteral(" "), 10, 50);
+    EXPECT_EQ(DesignReadingText(m_model), QStringLiteral("Summer sale! right. Today only all day"));
+}
+
 TEST(ClickAreaTest, RowsAndColumnsNeedMoreThan25PixelsAbove128)
 {
     const auto picture = [](int size, auto opaque) {

@@ -82,8 +82,9 @@ TEST_F(ScriptTest, WorkedExampleGivesTheElevenLinesExactly)
     const int assignmentLines[] = {3, 5, 6, 9, 13, 14, 21, 28, 35, 42, 49};
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(lines[assignmentLines[i] - 1], expected[i]) << "line " << assignmentLines[i];
+    // In the header only the eleven lines change; the further options follow it.
     int changed = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i)
+    for (qsizetype i = 0; i < 49; ++i)
         changed += lines[i] != templateLines[i];
     EXPECT_EQ(changed, 11);
     EXPECT_EQ(script.count("\r\n"), script.count('\n'));
@@ -137,6 +138,60 @@ TEST_F(ScriptTest, SettingsReachTheirLines)
          false, "close_points", "close_points = '240, 20, 240, 20, 240, 20, 240, 20';"},
         {"folder at the root", [](TScriptValues &v) { v.ScriptFolderName.clear(); }, false, "Path",
          "Path = \"/\";"},
+        // The further options, each in its own line after the header.
+        {"shows at load", [](TScriptValues &) {}, false, "show_when", "show_when = \"load\";"},
+        {"shows after a delay",
+         [](TScriptValues &v) {
+             v.Settings.ShowTrigger = TPopupSettings::TShowTrigger::Delay;
+             v.Settings.ShowDelay = 12;
+         },
+         false, "show_delay", "show_delay = 12;"},
+        {"shows on exit intent",
+         [](TScriptValues &v) { v.Settings.ShowTrigger = TPopupSettings::TShowTrigger::ExitIntent; },
+         false, "show_when", "show_when = \"exit\";"},
+        {"shows after scrolling",
+         [](TScriptValues &v) {
+             v.Settings.ShowTrigger = TPopupSettings::TShowTrigger::Scroll;
+             v.Settings.ScrollPercent = 75;
+         },
+         false, "scroll_percent", "scroll_percent = 75;"},
+        {"not again for days", [](TScriptValues &v) { v.Settings.RepeatDays = 3; }, false,
+         "repeat_days", "repeat_days = 3;"},
+        {"the preview shows it on every refresh", [](TScriptValues &v) { v.Settings.RepeatDays = 3; },
+         true, "repeat_days", "repeat_days = 0;"},
+        {"no backdrop", [](TScriptValues &) {}, false, "backdrop_color", "backdrop_color = \"\";"},
+        {"backdrop colour",
+         [](TScriptValues &v) {
+             v.Settings.Backdrop = true;
+             v.Settings.BackdropColor = 0x0A2B3C;
+         },
+         false, "backdrop_color", "backdrop_color = \"#0A2B3C\";"},
+        {"backdrop opacity", [](TScriptValues &v) { v.Settings.BackdropOpacity = 140; }, false,
+         "backdrop_opacity", "backdrop_opacity = 100;"},
+        {"backdrop click stays", [](TScriptValues &v) { v.Settings.BackdropClickCloses = false; },
+         false, "backdrop_click_closes", "backdrop_click_closes = 0;"},
+        {"zoom entrance",
+         [](TScriptValues &v) { v.Settings.Entrance = TPopupSettings::TEntrance::Zoom; }, false,
+         "entrance", "entrance = \"zoom\";"},
+        {"reader text from the design",
+         [](TScriptValues &v) { v.DesignText = QStringLiteral("Summer \"sale\"!  Today"); }, false,
+         "reader_text", "reader_text = \"Summer \\\"sale\\\"! Today\";"},
+        {"reader text typed by the user",
+         [](TScriptValues &v) {
+             v.DesignText = QStringLiteral("Summer");
+             v.Settings.ScreenReaderText = QStringLiteral("Half price\nall week");
+         },
+         false, "reader_text", "reader_text = \"Half price all week\";"},
+        {"reader text off",
+         [](TScriptValues &v) {
+             v.DesignText = QStringLiteral("Summer");
+             v.Settings.ScreenReaderTextOn = false;
+         },
+         false, "reader_text", "reader_text = \"\";"},
+        {"no sharp picture written", [](TScriptValues &) {}, false, "sharp_picture",
+         "sharp_picture = 0;"},
+        {"sharp picture written", [](TScriptValues &v) { v.HasSharpPicture = true; }, false,
+         "sharp_picture", "sharp_picture = 1;"},
     };
     for (const Case &c : cases) {
         TScriptValues values = Example();
