@@ -160,3 +160,15 @@ TPopupSettings TDocumentPopupSource::PopupSettings() const
 {
     return m_document.Settings;
 }
+
+QString TDocumentPopupSource::DesignText() const
+{
+    return DesignReadingText(m_document.Model);
+}
+
+bool TDocumentPopupSource::ComposeSharpImage(TPNGObject &picture)
+{
+    ComposeSharpPopupImage(m_document.TemplatePicture(), m_document.Model,
+                           m_document.DocumentSize, picture);
+    return true;
+}

@@ -122,6 +122,8 @@ public:
     TComposedPopup ComposePopupImage() override;
     int DocumentSize() const override;
     TPopupSettings PopupSettings() const override;
+    QString DesignText() const override;
+    bool ComposeSharpImage(TPNGObject &picture) override;
 
 private:
     TDesignDocument &m_document;

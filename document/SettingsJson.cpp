@@ -73,6 +73,19 @@ QJsonObject PopupSettingsToJson(const TPopupSettings &s)
     json.insert(QStringLiteral("autoCenter"), s.AutoCenter);
     json.insert(QStringLiteral("manualLeft"), s.ManualLeft);
     json.insert(QStringLiteral("manualTop"), s.ManualTop);
+    json.insert(QStringLiteral("showWhen"), ShowTriggerName(s.ShowTrigger));
+    json.insert(QStringLiteral("showDelay"), s.ShowDelay);
+    json.insert(QStringLiteral("scrollPercent"), s.ScrollPercent);
+    json.insert(QStringLiteral("repeatDays"), s.RepeatDays);
+    json.insert(QStringLiteral("backdrop"), s.Backdrop);
+    json.insert(QStringLiteral("backdropColor"),
+                QStringLiteral("#%1").arg(s.BackdropColor & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper());
+    json.insert(QStringLiteral("backdropOpacity"), s.BackdropOpacity);
+    json.insert(QStringLiteral("backdropClickCloses"), s.BackdropClickCloses);
+    json.insert(QStringLiteral("entrance"), EntranceName(s.Entrance));
+    json.insert(QStringLiteral("screenReaderTextOn"), s.ScreenReaderTextOn);
+    json.insert(QStringLiteral("screenReaderText"), s.ScreenReaderText);
+    json.insert(QStringLiteral("sharpPicture"), s.SharpPicture);
     return json;
 }
 
@@ -93,6 +106,34 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     s.ManualLeft =
         static_cast<int32_t>(JsonInteger(json, "manualLeft", s.ManualLeft, lo, hi, where));
     s.ManualTop = static_cast<int32_t>(JsonInteger(json, "manualTop", s.ManualTop, lo, hi, where));
+
+    const QString showWhen = JsonText(json, "showWhen", ShowTriggerName(s.ShowTrigger), 16, where);
+    if (!ShowTriggerFromName(showWhen, s.ShowTrigger))
+        throw EDesignFormat(QStringLiteral("\"behaviour.showWhen\" must be \"load\", \"delay\", "
+                                           "\"exit\" or \"scroll\""));
+    s.ShowDelay = static_cast<int32_t>(JsonInteger(json, "showDelay", s.ShowDelay, 0, 86400, where));
+    s.ScrollPercent =
+        static_cast<int32_t>(JsonInteger(json, "scrollPercent", s.ScrollPercent, 0, 100, where));
+    s.RepeatDays =
+        static_cast<int32_t>(JsonInteger(json, "repeatDays", s.RepeatDays, 0, 3650, where));
+    s.Backdrop = JsonBool(json, "backdrop", s.Backdrop, where);
+    const QString colour = JsonText(json, "backdropColor", QStringLiteral("#000000"), 16, where);
+    bool ok = colour.size() == 7 && colour[0] == u'#';
+    const uint32_t value = ok ? colour.mid(1).toUInt(&ok, 16) : 0;
+    if (!ok)
+        throw EDesignFormat(
+            QStringLiteral("\"behaviour.backdropColor\" must be a colour written #RRGGBB"));
+    s.BackdropColor = value;
+    s.BackdropOpacity =
+        static_cast<int32_t>(JsonInteger(json, "backdropOpacity", s.BackdropOpacity, 0, 100, where));
+    s.BackdropClickCloses = JsonBool(json, "backdropClickCloses", s.BackdropClickCloses, where);
+    const QString entrance = JsonText(json, "entrance", EntranceName(s.Entrance), 16, where);
+    if (!EntranceFromName(entrance, s.Entrance))
+        throw EDesignFormat(
+            QStringLiteral("\"behaviour.entrance\" must be \"none\", \"fade\" or \"zoom\""));
+    s.ScreenReaderTextOn = JsonBool(json, "screenReaderTextOn", s.ScreenReaderTextOn, where);
+    s.ScreenReaderText = JsonText(json, "screenReaderText", s.ScreenReaderText, MaxLinkLength, where);
+    s.SharpPicture = JsonBool(json, "sharpPicture", s.SharpPicture, where);
     return s;
 }
 

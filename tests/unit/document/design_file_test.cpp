@@ -99,6 +99,18 @@ void FillRichDesign(TDesignDocument &doc)
     doc.Settings.AutoCenter = false;
     doc.Settings.ManualLeft = 20;
     doc.Settings.ManualTop = -35;
+    doc.Settings.ShowTrigger = TPopupSettings::TShowTrigger::Scroll;
+    doc.Settings.ShowDelay = 9;
+    doc.Settings.ScrollPercent = 65;
+    doc.Settings.RepeatDays = 4;
+    doc.Settings.Backdrop = true;
+    doc.Settings.BackdropColor = 0x0A1B2C;
+    doc.Settings.BackdropOpacity = 35;
+    doc.Settings.BackdropClickCloses = false;
+    doc.Settings.Entrance = TPopupSettings::TEntrance::Zoom;
+    doc.Settings.ScreenReaderTextOn = false;
+    doc.Settings.ScreenReaderText = QStringLiteral("Sale \"now\"\nall week");
+    doc.Settings.SharpPicture = false;
     doc.Output.ExistingFile = QStringLiteral("/srv/www/index.htm");
     doc.Output.SaveToFolder = QStringLiteral("/srv/www/files");
 }
@@ -221,6 +233,14 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
         {"scale zero", rewritten("\"scale\": [0-9.e+-]+", "\"scale\": 0"), "\"closeButton.scale\""},
         {"scale huge", rewritten("\"scale\": [0-9.e+-]+", "\"scale\": 1e300"),
          "\"closeButton.scale\""},
+        {"unknown trigger", edited("\"showWhen\": \"scroll\"", "\"showWhen\": \"hover\""),
+         "\"behaviour.showWhen\" must be"},
+        {"unknown entrance", edited("\"entrance\": \"zoom\"", "\"entrance\": \"spin\""),
+         "\"behaviour.entrance\" must be"},
+        {"backdrop colour not #RRGGBB", edited("\"#0A1B2C\"", "\"#0A1B2\""),
+         "\"behaviour.backdropColor\""},
+        {"opacity past 100", edited("\"backdropOpacity\": 35", "\"backdropOpacity\": 101"),
+         "\"behaviour.backdropOpacity\" must be a whole number from 0 to 100"},
         {"picture not base64", edited("\"template\": \"", "\"template\": \"*"), "not valid base64"},
         {"picture does not decode", badPicture, "\"template\" does not decode"},
         {"behaviour wrong type", edited("\"autoCloseDelay\": -3", "\"autoCloseDelay\": true"),
