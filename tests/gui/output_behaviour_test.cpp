@@ -1,11 +1,17 @@
 // The behaviour page and the output page's pickers, driven through their real controls.
 
+#include "app/DesignerPage.h"
 #include "app/Dialogs.h"
+#include "app/OutputPages.h"
 #include "gui_helpers.h"
 #include "output/PopupSettings.h"
 #include "tests/cases/SettingsCases.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -178,6 +184,94 @@ private slots:
         QVERIFY(!s.AutoCenter);
         QCOMPARE(s.ManualLeft, -40);
         QCOMPARE(s.ManualTop, 120);
+    }
+
+    // "More options..." edits the further options on a copy: OK keeps the edits, Cancel drops
+    // them, and each number box is enabled only with the choice it belongs to.
+    void moreOptionsDialogEditsTheFurtherOptions()
+    {
+        m_form->ShowPage(3);
+        QCOMPARE(W("MoreOptions")->parentWidget()->objectName(), QStringLiteral("Panel11"));
+        QString enabledAtLoad, enabledOnScroll;
+        auto inDialog = [&](bool accept) {
+            QTimer::singleShot(0, [&, accept] {
+                QWidget *dialog = nullptr;
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (w->objectName() == QStringLiteral("MoreOptionsDialog") && w->isVisible())
+                        dialog = w;
+                QVERIFY(dialog);
+                const auto enabled = [&](std::initializer_list<const char *> names) {
+                    QString state;
+                    for (const char *name : names)
+                        state += control<QWidget>(dialog, name)->isEnabled() ? u'1' : u'0';
+                    return state;
+                };
+                const auto names = {"ShowDelay", "ScrollPercent", "RepeatDays", "BackdropColour",
+                                    "BackdropOpacity", "BackdropClickCloses"};
+                enabledAtLoad = enabled(names);
+                control<QRadioButton>(dialog, "ShowOnScroll")->click();
+                control<QSpinBox>(dialog, "ScrollPercent")->setValue(70);
+                control<QCheckBox>(dialog, "RepeatEnabled")->click();
+                control<QSpinBox>(dialog, "RepeatDays")->setValue(3);
+                control<QCheckBox>(dialog, "BackdropEnabled")->click();
+                control<QSpinBox>(dialog, "BackdropOpacity")->setValue(65);
+                Dialogs::setNextColor(QColor(0x12, 0x34, 0x56));
+                control<QPushButton>(dialog, "BackdropColour")->click();
+                control<QComboBox>(dialog, "Entrance")->setCurrentIndex(1);
+                control<QCheckBox>(dialog, "SharpPicture")->click();
+                enabledOnScroll = enabled(names);
+                const QString shots = qEnvironmentVariable("VANTELLE_SCREENSHOT_DIR");
+                if (!shots.isEmpty())
+                    dialog->grab().save(shots + QStringLiteral("/more-options.png"));
+                if (accept)
+                    static_cast<QDialog *>(dialog)->accept();
+                else
+                    static_cast<QDialog *>(dialog)->reject();
+            });
+            Click("MoreOptions");
+        };
+
+        inDialog(false);
+        QCOMPARE(enabledAtLoad, QStringLiteral("000000"));
+        QCOMPARE(Settings().ShowTrigger, TPopupSettings::TShowTrigger::Load);
+        QVERIFY(!Settings().Backdrop);
+
+        inDialog(true);
+        QCOMPARE(enabledOnScroll, QStringLiteral("011111"));
+        const TPopupSettings s = Settings();
+        QCOMPARE(s.ShowTrigger, TPopupSettings::TShowTrigger::Scroll);
+        QCOMPARE(s.ScrollPercent, 70);
+        QCOMPARE(s.RepeatDays, 3);
+        QVERIFY(s.Backdrop);
+        QCOMPARE(s.BackdropColor, 0x123456u);
+        QCOMPARE(s.BackdropOpacity, 65);
+        QVERIFY(s.BackdropClickCloses);
+        QCOMPARE(s.Entrance, TPopupSettings::TEntrance::Fade);
+        QVERIFY(!s.SharpPicture);
+        QVERIFY(s.ScreenReaderTextOn);
+        // The page's own settings are read as before, beside the further ones.
+        QCOMPARE(s.LinkURL, control<QLineEdit>(m_form.get(), "URLEdit")->text());
+    }
+
+    void screenReaderTextFollowsTheDesignUntilTyped()
+    {
+        TDesignModel &model = m_form->Document.Model;
+        TMovingObject &text = model.AppendTextObject(m_form->Document.DocumentSize);
+        text.Lines = QStringList{QStringLiteral("Summer"), QStringLiteral("sale")};
+        model.CurrentObject = nullptr;
+        auto *box = control<QLineEdit>(m_form.get(), "ScreenReaderText");
+        m_form->ShowPage(3);
+        QCOMPARE(box->text(), QStringLiteral("Summer sale"));
+        // Left empty in the settings, so the output takes the design's texts when it is written.
+        QCOMPARE(Settings().ScreenReaderText, QString());
+
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("Half price"));
+        text.Lines = QStringList{QStringLiteral("Winter")};
+        m_form->ShowPage(2);
+        m_form->ShowPage(3);
+        QCOMPARE(box->text(), QStringLiteral("Half price"));
+        QCOMPARE(Settings().ScreenReaderText, QStringLiteral("Half price"));
     }
 
     void browseAndChangePickPathsOrKeepThem()
