@@ -189,7 +189,8 @@ void TDesignFiles::Refresh()
 
 void TDesignFiles::RemoveRecoveryFile()
 {
-    if (m_recoveryWritten || QFile::exists(m_recoveryPath))
+    // Only this run's own file: one that a crash left is kept until the offer was answered.
+    if (m_recoveryWritten)
         QFile::remove(m_recoveryPath);
     m_recoveryWritten = false;
 }

@@ -47,7 +47,7 @@ public:
 
     // Offers the design a crashed or killed run left in the recovery file.
     void OfferRecovery();
-    // The design's state went somewhere safe or away: no recovery file is needed.
+    // The design's state went somewhere safe or away: the recovery file this run wrote goes.
     void RemoveRecoveryFile();
     // Compares the design with what was saved, shows the mark and keeps the recovery file;
     // runs twice a second and after every save and open.

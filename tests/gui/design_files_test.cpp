@@ -1,0 +1,327 @@
+// Designs in the real window: Save design and Open design restore every page, unsaved changes
+// are never dropped without asking, a published page opens its design and Add popup writes it
+// back unchanged, undo and redo walk the designer's steps, and a killed program's design comes
+// back from the recovery file.
+
+#include "app/Dialogs.h"
+#include "controls/OwnerDrawComboBox.h"
+#include "controls/PaintBox.h"
+#include "document/DesignFile.h"
+#include "gui_helpers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <csignal>
+
+using namespace GuiTest;
+
+namespace {
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QImage Render(TMainForm &form)
+{
+    form.Designer->RenderDesign(Qt::white);
+    return form.DesignBitmap.asQImage().copy();
+}
+
+// What the child process does before the parent kills it: one change on the designer page,
+// then its render for the parent to compare with, then it waits to be killed.
+int RunRecoveryChild(const QString &programFolder, const QString &renderFile)
+{
+    TMainForm form(programFolder);
+    form.show();
+    form.ShowPage(2);
+    form.Designer->AddTextClick();
+    control<QPlainTextEdit>(&form, "TextEdit")->setPlainText(QStringLiteral("Do not\nlose me"));
+    // A restored design has nothing selected; neither has the render it is compared with.
+    form.Designer->SelectObject(nullptr);
+    if (!Render(form).save(renderFile + QStringLiteral(".part"), "PNG") ||
+        !QFile::rename(renderFile + QStringLiteral(".part"), renderFile))
+        return 3;
+    return QApplication::exec();
+}
+
+} // namespace
+
+class DesignFilesTest : public QObject {
+    Q_OBJECT
+
+    ProgramFolder m_program;
+    QTemporaryDir m_files;
+    std::unique_ptr<TMainForm> m_form;
+
+    template <class T> T *Find(const char *name) { return control<T>(m_form.get(), name); }
+    void Click(const char *name) { Find<QAbstractButton>(name)->click(); }
+    void PickCloseButton(int item)
+    {
+        Find<QComboBox>("CloseButtonStyle")->setCurrentIndex(item);
+        m_form->Designer->CloseButtonStyleChange();
+    }
+    void Mouse(QEvent::Type type, Qt::MouseButtons held, QPoint at)
+    {
+        auto *box = Find<TPaintBox>("PaintBox1");
+        QMouseEvent event(type, at, box->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &event);
+    }
+    QString NameShown() { return Find<QLabel>("DesignName")->text(); }
+    QString File(const QString &name) const { return m_files.filePath(name); }
+    // A design touching every page: texts, document size, close button and scale, settings.
+    void MakeDesign()
+    {
+        m_form->ShowPage(2);
+        Click("AddText");
+        Find<QPlainTextEdit>("TextEdit")->setPlainText(QStringLiteral("Big\nsale"));
+        Click("FontB");
+        Click("DecTemplate");
+        PickCloseButton(1);
+        Click("IncCloseButton");
+        Click("AddText");
+        Click("SpeedButton6");
+        Find<QRadioButton>("ClosePopup")->click();
+        Find<QLineEdit>("URLEdit")->setText(QStringLiteral("https://example.org/"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_files.isValid());
+        m_program.container(QStringLiteral("img.stg"),
+                            {m_program.png(QStringLiteral("1.png"), 80, 60, QColor(20, 120, 60)),
+                             m_program.png(QStringLiteral("2.png"), 40, 90, QColor(200, 40, 90))});
+        m_program.container(QStringLiteral("cbs.stg"),
+                            {m_program.png(QStringLiteral("c1.png"), 24, 24, QColor(0, 0, 0))});
+        Dialogs::setRecordMessages(true);
+    }
+
+    void init()
+    {
+        m_form = openWindow(m_program);
+        Dialogs::takeShownMessages();
+    }
+    void cleanup() { m_form.reset(); }
+
+    void savedDesignOpensOnEveryPage()
+    {
+        QCOMPARE(NameShown(), QStringLiteral("Design: new design"));
+        MakeDesign();
+        m_form->Files->Refresh();
+        QCOMPARE(NameShown(), QStringLiteral("Design: new design *"));
+        // An opened design has nothing selected.
+        m_form->Designer->SelectObject(nullptr);
+        const QImage made = Render(*m_form);
+
+        Dialogs::setNextFileName(File(QStringLiteral("sale")));
+        QVERIFY(m_form->Files->SaveDesignAs());
+        QVERIFY(QFile::exists(File(QStringLiteral("sale.vpopup"))));
+        QCOMPARE(NameShown(), QStringLiteral("Design: sale.vpopup"));
+
+        // A new design asks about the unsaved change first.
+        Click("AddText");
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        m_form->Files->NewDesign();
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        QCOMPARE(m_form->Document.Model.DesignObjects.size(), size_t(1));
+        QVERIFY(Find<QRadioButton>("OpenLink")->isChecked());
+
+        Dialogs::setNextFileName(File(QStringLiteral("sale.vpopup")));
+        m_form->Files->OpenDesignClick();
+        QCOMPARE(m_form->CurrentPage, 2);
+        QVERIFY(Render(*m_form) == made);
+        QCOMPARE(Find<QLabel>("ScaleSizeLabel")->text(), QStringLiteral("450 px x 450 px"));
+        QCOMPARE(Find<QComboBox>("CloseButtonStyle")->currentIndex(), 1);
+        QCOMPARE(Find<QLabel>("CBScaleLabel")->text(), QStringLiteral("Scale (1.1)"));
+        QVERIFY(Find<QRadioButton>("ClosePopup")->isChecked());
+        QVERIFY(!Find<QLineEdit>("URLEdit")->isEnabled());
+        QCOMPARE(Find<QLineEdit>("URLEdit")->text(), QStringLiteral("https://example.org/"));
+        QVERIFY(!m_form->Files->IsModified());
+        QCOMPARE(NameShown(), QStringLiteral("Design: sale.vpopup"));
+    }
+
+    void unsavedChangesAreNeverDroppedSilently()
+    {
+        MakeDesign();
+        const TDesignState made = m_form->Document.Snapshot();
+        Write(File(QStringLiteral("other.vpopup")), DesignFileBytes(TDesignState{}));
+
+        Dialogs::setNextAnswer(QMessageBox::Cancel);
+        m_form->OpenDesignFile(File(QStringLiteral("other.vpopup")));
+        QVERIFY(m_form->Document.Snapshot() == made);
+
+        Dialogs::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!m_form->close());
+        QVERIFY(m_form->isVisible());
+        const QList<Dialogs::ShownMessage> asked = Dialogs::takeShownMessages();
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[1].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+
+        // Save answers the question by saving, then the window may close.
+        Dialogs::setNextAnswer(QMessageBox::Save);
+        Dialogs::setNextFileName(File(QStringLiteral("kept.vpopup")));
+        QVERIFY(m_form->close());
+        QCOMPARE(ReadDesignFile(File(QStringLiteral("kept.vpopup"))), made);
+    }
+
+    void aDamagedDesignChangesNothing()
+    {
+        MakeDesign();
+        const TDesignState made = m_form->Document.Snapshot();
+        const QString damaged = File(QStringLiteral("damaged.vpopup"));
+        Write(damaged, "{\"format\": 1, \"documentSize\": 520}");
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        m_form->OpenDesignFile(damaged);
+        const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(
+            shown[1].text.startsWith(QStringLiteral("Cannot open design \"%1\".").arg(damaged)),
+            qPrintable(shown[1].text));
+        QCOMPARE(shown[1].icon, QMessageBox::Critical);
+        QVERIFY(m_form->Document.Snapshot() == made);
+    }
+
+    void aPublishedPageOpensItsDesignAndAddPopupWritesItBack()
+    {
+        const QString page = File(QStringLiteral("site/index.htm"));
+        QVERIFY(QDir().mkpath(File(QStringLiteral("site"))));
+        Write(page, "<html>\r\n<body bgcolor=white>\r\n<p>Welcome</p>\r\n</body></html>\r\n");
+        MakeDesign();
+        Find<QLineEdit>("ExistingFileEdit")->setText(page);
+        m_form->Output->AddPopupChange();
+        const QByteArray pageBytes = Read(page);
+        const QString logo = File(QStringLiteral("site/index.popup/logo.png"));
+        const QByteArray logoBytes = Read(logo);
+        QVERIFY(QFile::exists(File(QStringLiteral("site/index.popup/design.vpopup"))));
+
+        // A new program opens the page and adds the popup again.
+        m_form.reset();
+        m_form = openWindow(m_program);
+        m_form->OpenDesignFile(page);
+        QCOMPARE(m_form->CurrentPage, 2);
+        QCOMPARE(Find<QLineEdit>("ExistingFileEdit")->text(), page);
+        QVERIFY(!m_form->Files->IsModified());
+        QFile::remove(logo);
+        m_form->Output->AddPopupChange();
+        QCOMPARE(Read(page), pageBytes);
+        QCOMPARE(Read(logo), logoBytes);
+        QVERIFY(!m_form->Files->IsModified());
+    }
+
+    void undoAndRedoWalkEveryStep()
+    {
+        m_form->ShowPage(2);
+        const QImage first = Render(*m_form);
+        Click("AddText");
+        auto *text = Find<QPlainTextEdit>("TextEdit");
+        text->selectAll();
+        QTest::keyClicks(text, QStringLiteral("Hello"));
+        Click("FontB");
+        Click("FontI");
+        Find<QComboBox>("FontSize")->setEditText(QStringLiteral("24"));
+        Click("SpeedButton7");
+        PickCloseButton(1);
+        Click("IncCloseButton");
+        Click("DecTemplate");
+        Click("AddText");
+        // A drag of three movements is one step.
+        TMovingObject *copy = m_form->Document.Model.CurrentObject;
+        const QPoint grab(copy->Bounds.Left + 3, copy->Bounds.Top + 3);
+        Mouse(QEvent::MouseButtonPress, Qt::LeftButton, grab);
+        for (int step = 1; step <= 3; ++step)
+            Mouse(QEvent::MouseMove, Qt::LeftButton, grab + QPoint(10 * step, 5 * step));
+        Mouse(QEvent::MouseButtonRelease, Qt::NoButton, grab + QPoint(30, 15));
+        Click("Erase");
+        const QImage last = Render(*m_form);
+        QUndoStack &stack = m_form->History->Stack();
+        // add, typing, B, I, size, down, close button, scale, document size, add, drag, erase
+        QCOMPARE(stack.count(), 12);
+
+        QVERIFY(Find<QToolButton>("UndoButton")->isVisible());
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stack.index(), 11);
+        Click("UndoButton");
+        while (stack.canUndo())
+            QTest::keyClick(m_form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(Render(*m_form) == first);
+        QCOMPARE(Find<QLabel>("ScaleSizeLabel")->text(), QStringLiteral("500 px x 500 px"));
+        QCOMPARE(Find<QComboBox>("CloseButtonStyle")->currentIndex(), 0);
+
+        QTest::keyClick(m_form.get(), Qt::Key_Y, Qt::ControlModifier);
+        Click("RedoButton");
+        while (stack.canRedo())
+            QTest::keyClick(m_form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Render(*m_form) == last);
+        QCOMPARE(Find<QLabel>("CBScaleLabel")->text(), QStringLiteral("Scale (1.1)"));
+        // Undo belongs to the designer page.
+        m_form->ShowPage(3);
+        QVERIFY(!Find<QToolButton>("UndoButton")->isVisible());
+        QTest::keyClick(m_form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stack.index(), 12);
+    }
+
+    void aKilledProgramsDesignComesBack()
+    {
+        m_form.reset();
+        QTemporaryDir state;
+        const QString render = state.filePath(QStringLiteral("child.png"));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_STATE_HOME"), state.path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--recovery-child"), m_program.path(), render});
+        QVERIFY(child.waitForStarted());
+        const QString recovery = state.path() + QStringLiteral("/vantelle-pro/recovery.vpopup");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(render) && QFile::exists(recovery), 20000);
+        // The change is older than two seconds by now at the latest.
+        QTest::qWait(2000);
+        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        QVERIFY(QFile::exists(recovery));
+
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        m_form = openWindow(m_program);
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        m_form->Files->OfferRecovery();
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        QCOMPARE(m_form->CurrentPage, 2);
+        QVERIFY(Render(*m_form) == QImage(render).convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(m_form->Files->IsModified());
+        // A normal end leaves nothing to recover.
+        m_form.reset();
+        QVERIFY(!QFile::exists(recovery));
+        qunsetenv("XDG_STATE_HOME");
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    GuiTest::PrepareProcess();
+    QApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--recovery-child")
+        return RunRecoveryChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    DesignFilesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "design_files_test.moc"
