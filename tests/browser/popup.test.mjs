@@ -193,11 +193,12 @@ for (const [engineName, engine] of Object.entries(engines)) {
 
     const count = (page) => page.$$eval(POPUP, (nodes) => nodes.length);
 
-    // Waits for the popup and its picture; returns the popup's box on screen.
+    // Waits for the popup, its picture and the end of its entrance; returns its box on screen.
     async function shown(page, timeout = 5000) {
       await page.waitForFunction(() => {
-        const img = document.querySelector('[role="dialog"] img');
-        return img && img.complete && img.naturalWidth > 0;
+        const dialog = document.querySelector('[role="dialog"]');
+        const img = dialog && dialog.querySelector('img');
+        return img && img.complete && img.naturalWidth > 0 && dialog.getAnimations().length === 0;
       }, { timeout, polling: 50 });
       return (await page.$(POPUP)).boundingBox();
     }
@@ -742,7 +743,10 @@ for (const [engineName, engine] of Object.entries(engines)) {
     });
 
     test('phone-sized window with a backdrop (the README picture)', async () => {
-      const s = makeSite(`${engineName}-phone`, [...designed, '--backdrop', '000000,60', '--size', '400']);
+      const s = makeSite(`${engineName}-phone`, ['--size', '400', '--template', path.join(content, 'Templates', '1.png'),
+        '--close-button', path.join(content, 'CloseButtons', '1.png'), '--close-scale', '1.5', '--close-at', '326,26',
+        '--url', 'target.htm', '--every-time', '--text', 'Summer sale!|Half price today', '--text-at', '30,30',
+        '--font-size', '20', '--bold', '--backdrop', '000000,60', '--entrance', 'zoom']);
       const { ctx, page, printed } = await open(s.http, { viewport: { width: 360, height: 640, deviceScaleFactor: 2 } });
       const popup = await shown(page);
       near(popup.width, await page.evaluate(() => document.documentElement.clientWidth), 'width', 1);
