@@ -48,10 +48,9 @@ void TChunk::loadFromStream(QIODevice &stream, uint32_t length)
         throw EPNGChunkTooLarge();
     // The declared length is only trusted as far as the stream actually delivers bytes.
     m_data.clear();
-    constexpr uint32_t kStep = 64 * 1024;
     uint32_t remaining = length;
     while (remaining > 0) {
-        const uint32_t step = std::min(remaining, kStep);
+        const uint32_t step = std::min(remaining, kBlockSize);
         const qsizetype old = m_data.size();
         m_data.resize(old + step);
         if (stream.read(m_data.data() + old, step) != qint64(step))

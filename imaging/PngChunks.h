@@ -37,6 +37,8 @@ public:
 
     // Largest data length accepted for chunks that keep their bytes in memory.
     static constexpr uint32_t kMaxDataLength = 8u * 1024 * 1024;
+    // Chunk data is read, and image data compressed, in blocks of at most this many bytes.
+    static constexpr uint32_t kBlockSize = 65535;
 
 protected:
     // Checks and interprets m_data after it was loaded or set.

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr uchar kSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
-constexpr int kIdatChunkSize = 65535;
+constexpr int kIdatChunkSize = int(TChunk::kBlockSize);
 
 uint32_t readBE32(const uchar *p)
 {
@@ -203,9 +203,6 @@ struct ZInflate {
         const int result = inflateInit(&z);
         if (result != Z_OK)
             throw EPNGZLIBError(result);
-        // Every chunk's CRC already guards the compressed bytes; the stream's own checksum
-        // would only cost time.
-        inflateValidate(&z, 0);
     }
     ~ZInflate() { inflateEnd(&z); }
 };
@@ -556,7 +553,7 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
 
     ZInflate inflater;
     z_stream &z = inflater.z;
-    std::vector<uint8_t> input(65536);
+    std::vector<uint8_t> input(TChunk::kBlockSize);
     const size_t capacity = std::max<size_t>(256 * 1024, 2 * (widest + 1));
     std::vector<uint8_t> output(capacity);
     std::vector<uint8_t> prior(widest, 0);
@@ -568,6 +565,7 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
     size_t passIndex = 0;
     int rowInPass = 0;
     bool done = false;
+    bool streamEnded = false;
 
     auto finishChunk = [&] {
         uchar stored[4];
@@ -600,6 +598,7 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
         z.next_out = output.data() + filled;
         z.avail_out = uInt(capacity - filled);
         const int result = inflate(&z, Z_NO_FLUSH);
+        streamEnded = result == Z_STREAM_END;
         if (result == Z_NEED_DICT)
             throw EPNGZLIBError(Z_DATA_ERROR);
         if (result < 0 && result != Z_BUF_ERROR)
@@ -639,14 +638,55 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
             throw EPNGMissingMultipleIDAT();
     }
 
-    // The rest of this chunk is read so that its CRC is checked and the stream stays in step.
-    while (remaining > 0) {
-        const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
-        readExactly(stream, input.data(), step);
-        crc = crc32(crc, input.data(), step);
-        remaining -= step;
+    // The stream's checksum (Adler-32) follows the last row, possibly in a later IDAT chunk:
+    // inflating on to the end of the stream lets zlib check it. Data that still inflates to
+    // something is not image data, and is left unread rather than inflated at any length.
+    bool chunkFinished = false;
+    while (!streamEnded) {
+        if (z.avail_in == 0) {
+            if (remaining == 0) {
+                finishChunk();
+                chunkFinished = true;
+                char head[8];
+                if (stream.peek(head, 8) != 8 || std::memcmp(head + 4, "IDAT", 4) != 0)
+                    break;
+                readExactly(stream, head, 8);
+                remaining = readBE32(reinterpret_cast<const uchar *>(head));
+                if (remaining > 0x7FFFFFFFu)
+                    throw EPNGChunkTooLarge();
+                crc = crc32(0, reinterpret_cast<const Bytef *>(head + 4), 4);
+                chunkFinished = false;
+                continue;
+            }
+            const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
+            readExactly(stream, input.data(), step);
+            crc = crc32(crc, input.data(), step);
+            remaining -= step;
+            z.next_in = input.data();
+            z.avail_in = step;
+        }
+        uint8_t spare[64];
+        z.next_out = spare;
+        z.avail_out = sizeof spare;
+        const int result = inflate(&z, Z_NO_FLUSH);
+        if (result == Z_NEED_DICT)
+            throw EPNGZLIBError(Z_DATA_ERROR);
+        if (result < 0 && result != Z_BUF_ERROR)
+            throw EPNGZLIBError(result);
+        streamEnded = result == Z_STREAM_END;
+        if (z.avail_out < sizeof spare)
+            break;
     }
-    finishChunk();
+    // The rest of this chunk is read so that its CRC is checked and the stream stays in step.
+    if (!chunkFinished) {
+        while (remaining > 0) {
+            const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
+            readExactly(stream, input.data(), step);
+            crc = crc32(crc, input.data(), step);
+            remaining -= step;
+        }
+        finishChunk();
+    }
 
     if (interlaced) {
         const uint8_t *row = interlacedRows.data();

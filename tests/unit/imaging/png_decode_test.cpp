@@ -189,6 +189,35 @@ TEST(PngDecode, ImageDataSplitOverManyChunks)
     expectMatchesLibpng(writeWithLibpng(p), "interlaced palette in 7-byte IDAT chunks");
 }
 
+TEST(PngDecode, ReadsInBlocksOfAtMost65535Bytes)
+{
+    // Reads go straight to the device (unbuffered), so its largest request is the decoder's
+    // block size: one 360 KB IDAT chunk of noise and a 100 KB ancillary chunk in front of it.
+    class Recorder : public QBuffer {
+    public:
+        qint64 largest = 0;
+
+    protected:
+        qint64 readData(char *data, qint64 maxSize) override
+        {
+            largest = std::max(largest, maxSize);
+            return QBuffer::readData(data, maxSize);
+        }
+    };
+    Picture p = randomPicture(300, 300, 6, 8, 11);
+    p.idatSize = size_t(1) << 20;
+    QByteArray file = writeWithLibpng(p);
+    file.insert(33, chunk("prVt", QByteArray(100000, 'x'))); // behind the 25-byte IHDR chunk
+    ASSERT_GT(file.size(), 400000);
+    Recorder device;
+    device.setData(file);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    TPNGObject png;
+    png.loadFromStream(device);
+    EXPECT_EQ(png.width(), 300);
+    EXPECT_EQ(device.largest, 65535);
+}
+
 TEST(PngDecode, StreamIsLeftJustAfterIend)
 {
     const QByteArray file = writeWithLibpng(randomPicture(9, 9, 2, 8, 3));
@@ -200,6 +229,19 @@ TEST(PngDecode, StreamIsLeftJustAfterIend)
     png.loadFromStream(buffer);
     EXPECT_EQ(buffer.pos(), file.size());
     EXPECT_EQ(buffer.readAll(), trailer);
+
+    // Also when the stream's checksum comes in an IDAT chunk of its own behind the last row.
+    const QByteArray raw("\0\x10\x20\x30", 4);
+    const QByteArray deflated = zlibCompress(raw);
+    const QByteArray split = signature() + chunk("IHDR", ihdrData(1, 1, 8, 2)) +
+                             chunk("IDAT", deflated.chopped(4)) +
+                             chunk("IDAT", deflated.right(4)) + chunk("IEND", {});
+    QBuffer splitBuffer;
+    splitBuffer.setData(split + trailer);
+    splitBuffer.open(QIODevice::ReadOnly);
+    png.loadFromStream(splitBuffer);
+    EXPECT_EQ(png.pixel(0, 0), 0x302010u);
+    EXPECT_EQ(splitBuffer.readAll(), trailer);
 
     // Two pictures back to back, as in a container, read one after the other.
     const QByteArray second = writeWithLibpng(randomPicture(4, 3, 0, 1, 4));

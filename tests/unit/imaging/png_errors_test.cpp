@@ -51,6 +51,11 @@ TEST(PngErrors, EachFailureHasItsClassAndMessage)
     const QByteArray idat = chunk("IDAT", zlibCompress(kGreyRow));
     const QByteArray iend = chunk("IEND", {});
     const QByteArray twoRows = zlibCompress(QByteArray("\0\x10\0\x20", 4));
+    QByteArray withBadAdler = zlibCompress(kGreyRow);
+    withBadAdler[withBadAdler.size() - 1] = char(withBadAdler[withBadAdler.size() - 1] ^ 1);
+    const QString kDataError =
+        QStringLiteral("Could not decompress the image because it contains invalid compressed "
+                       "data.\n Description: data error (-3)");
     const ErrorCase cases[] = {
         {"bad signature", QByteArray("\x89PNG\r\n\x1a\x0b", 8) + ihdr + idat + iend,
          isA<EPNGInvalidFileHeader>(),
@@ -111,8 +116,14 @@ TEST(PngErrors, EachFailureHasItsClassAndMessage)
          isA<EPNGMissingMultipleIDAT>(),
          {}},
         {"not zlib data", sig + ihdr + chunk("IDAT", "garbage!") + iend, isA<EPNGZLIBError>(),
-         QStringLiteral("Could not decompress the image because it contains invalid compressed "
-                        "data.\n Description: data error (-3)")},
+         kDataError},
+        {"wrong Adler-32", sig + ihdr + chunk("IDAT", withBadAdler) + iend,
+         isA<EPNGZLIBError>(), kDataError},
+        // The rows are complete before the checksum arrives in its own chunk.
+        {"wrong Adler-32 in a later IDAT",
+         sig + ihdr + chunk("IDAT", withBadAdler.chopped(4)) +
+             chunk("IDAT", withBadAdler.right(4)) + iend,
+         isA<EPNGZLIBError>(), kDataError},
         {"no IDAT", sig + ihdr + iend, isA<EPNGNoImageData>(),
          kPng + QStringLiteral("contains no data.")},
         {"RGB at 4 bits",
