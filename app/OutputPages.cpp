@@ -174,8 +174,9 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     for (QRadioButton *radio : {m_autoCenter, m_setManual})
         QObject::connect(radio, &QRadioButton::clicked, radio,
                          guarded([this] { PositionTypeChanged(); }));
+    // A box the user empties follows the design again.
     QObject::connect(m_screenReaderText, &QLineEdit::textEdited, m_screenReaderText,
-                     [this] { m_readerTextEdited = true; });
+                     [this](const QString &text) { m_readerTextEdited = !text.isEmpty(); });
     QObject::connect(m_moreOptions, &QPushButton::clicked, m_moreOptions,
                      guarded([this] { MoreOptionsClick(); }));
 

@@ -272,6 +272,14 @@ private slots:
         m_form->ShowPage(3);
         QCOMPARE(box->text(), QStringLiteral("Half price"));
         QCOMPARE(Settings().ScreenReaderText, QStringLiteral("Half price"));
+
+        // Emptied by the user, it follows the design again.
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(Settings().ScreenReaderText, QString());
+        m_form->ShowPage(2);
+        m_form->ShowPage(3);
+        QCOMPARE(box->text(), QStringLiteral("Winter"));
     }
 
     void browseAndChangePickPathsOrKeepThem()
