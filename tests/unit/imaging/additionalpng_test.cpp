@@ -107,14 +107,14 @@ TEST(AdditionalPng, TransparentImageKeepsItsColours)
 
 TEST(AdditionalPng, StretchUsesTheBoxFilter)
 {
-    // Four columns into two: each channel (p0 + 2 p1) div 3 and (p2 + 2 p3) div 3.
-    Bitmap32 source(4, 2);
-    const uint32_t columns[4] = {0x03060900u, 0x0609FF30u, 0x00000000u, 0xFF3030FFu};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            source.setPixel(x, y, columns[x]);
-    Bitmap32 dest(2, 2);
-    StretchBitmap32(source, dest);
-    EXPECT_EQ(dest.pixel(0, 0), 0x0508AD20u);
-    EXPECT_EQ(dest.pixel(1, 1), 0xAA2020AAu);
+    for (const FourToTwoCase &c : kFourToTwo) {
+        Bitmap32 source(4, 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                source.setPixel(x, y, c.columns[x]);
+        Bitmap32 dest(2, 2);
+        StretchBitmap32(source, dest);
+        EXPECT_EQ(dest.pixel(0, 0), c.left);
+        EXPECT_EQ(dest.pixel(1, 1), c.right);
+    }
 }

@@ -1,6 +1,8 @@
 #include "imaging/AlphaStretch.h"
 #include "imaging/VantelleError.h"
 
+#include "png_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -146,19 +148,15 @@ TEST(StretchTest, EnlargingTwoToFourRepeatsEachSourcePixel)
 TEST(StretchTest, ShrinkingFourToTwoAveragesWithMirroredNeighbours)
 {
     // Two equal rows, so the vertical pass (2 -> 2) copies and only the columns are averaged.
-    // Transparent pixels take part like any other: their colour bytes count.
-    const uint32_t row[4] = {0x00FF0000u, 0xFF0000FFu, 0x10203040u, 0x00FFFFFFu};
-    Bitmap32 src(4, 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            src.setPixel(x, y, row[x]);
-    const Bitmap32 dst = boxStretch(src, 2, 2);
-    for (int y = 0; y < 2; ++y) {
-        for (int c = 0; c < 4; ++c) {
-            const uint32_t left = (channel(row[0], c) + 2 * channel(row[1], c)) / 3;
-            const uint32_t right = (channel(row[2], c) + 2 * channel(row[3], c)) / 3;
-            EXPECT_EQ(channel(dst.pixel(0, y), c), left) << "channel " << c;
-            EXPECT_EQ(channel(dst.pixel(1, y), c), right) << "channel " << c;
+    for (const pngtest::FourToTwoCase &c : pngtest::kFourToTwo) {
+        Bitmap32 src(4, 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                src.setPixel(x, y, c.columns[x]);
+        const Bitmap32 dst = boxStretch(src, 2, 2);
+        for (int y = 0; y < 2; ++y) {
+            EXPECT_EQ(dst.pixel(0, y), c.left) << std::hex << c.columns[0];
+            EXPECT_EQ(dst.pixel(1, y), c.right) << std::hex << c.columns[0];
         }
     }
 }

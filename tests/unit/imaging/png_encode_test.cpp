@@ -121,11 +121,8 @@ TEST(PngEncode, DecodedPicturesOfEveryLayoutReadBackAlike)
 {
     // Decoding, encoding and decoding again keeps every colour and alpha (2-bit and 16-bit
     // pictures are written at 4 and 8 bits, as stored).
-    const std::pair<int, int> layouts[] = {{0, 1}, {0, 2},  {0, 4},  {0, 8}, {0, 16},
-                                           {2, 8}, {2, 16}, {3, 1},  {3, 2}, {3, 4},
-                                           {3, 8}, {4, 8},  {4, 16}, {6, 8}, {6, 16}};
     uint32_t seed = 9;
-    for (auto [type, depth] : layouts) {
+    for (auto [type, depth] : kLayouts) {
         Picture p = randomPicture(11, 5, type, depth, seed++);
         p.interlace = 1;
         if (type == 3)

@@ -117,8 +117,8 @@ TEST(PngErrors, EachFailureHasItsClassAndMessage)
          {}},
         {"not zlib data", sig + ihdr + chunk("IDAT", "garbage!") + iend, isA<EPNGZLIBError>(),
          kDataError},
-        {"wrong Adler-32", sig + ihdr + chunk("IDAT", withBadAdler) + iend,
-         isA<EPNGZLIBError>(), kDataError},
+        {"wrong Adler-32", sig + ihdr + chunk("IDAT", withBadAdler) + iend, isA<EPNGZLIBError>(),
+         kDataError},
         // The rows are complete before the checksum arrives in its own chunk.
         {"wrong Adler-32 in a later IDAT",
          sig + ihdr + chunk("IDAT", withBadAdler.chopped(4)) +

@@ -1,5 +1,12 @@
 #include "png_helpers.h"
 
+#include "imaging/AdditionalPng.h"
+#include "imaging/PngObject.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
 #include <png.h>
 #include <zlib.h>
 
@@ -243,6 +250,84 @@ std::vector<std::pair<QByteArray, QByteArray>> parseChunks(const QByteArray &fil
         at += length + 12;
     }
     return chunks;
+}
+
+const FourToTwoCase kFourToTwo[2] = {
+    {{0x00FF0000u, 0xFF0000FFu, 0x10203040u, 0x00FFFFFFu}, 0xAA5500AAu, 0x05B4BABFu},
+    {{0x03060900u, 0x0609FF30u, 0x00000000u, 0xFF3030FFu}, 0x0508AD20u, 0xAA2020AAu},
+};
+
+const Layout kLayouts[15] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
+                             {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
+
+namespace {
+
+// What the program should show for libpng's raw reading: the forward gamma table applied once
+// to the colour, and alpha only where the picture carries an alpha (alpha channel or palette
+// transparency); a single transparent colour does not carry over into the 32-bit picture.
+uint32_t expectedArgb(uint32_t raw, const std::array<uint8_t, 256> &forward, int colorType)
+{
+    const uint32_t colour = (uint32_t(forward[(raw >> 16) & 0xFF]) << 16) |
+                            (uint32_t(forward[(raw >> 8) & 0xFF]) << 8) | forward[raw & 0xFF];
+    const bool keepsAlpha = colorType == 3 || colorType == 4 || colorType == 6;
+    return colour | (keepsAlpha ? raw & 0xFF000000u : 0xFF000000u);
+}
+
+// The drawing rule over a destination pixel: alpha 0 leaves it, 255 replaces it, otherwise
+// each colour byte is (s * a + d * (255 - a) + 255) div 256. Here the alpha is libpng's, so a
+// transparent colour is left unpainted.
+uint32_t blendOver(uint32_t source, uint32_t dest)
+{
+    const uint32_t a = source >> 24;
+    if (a == 0)
+        return dest;
+    if (a == 255)
+        return source;
+    uint32_t out = 0;
+    for (int shift : {0, 8, 16}) {
+        const uint32_t s = (source >> shift) & 0xFF, d = (dest >> shift) & 0xFF;
+        out |= ((s * a + d * (255 - a) + 255) >> 8) << shift;
+    }
+    return out | (((255 * a + (dest >> 24) * (255 - a) + 255) >> 8) << 24);
+}
+
+} // namespace
+
+void expectMatchesLibpng(const QByteArray &file, const std::string &what)
+{
+    const Decoded oracle = readWithLibpng(file);
+    TPNGObject png;
+    png.loadFromData(file);
+    ASSERT_EQ(png.width(), oracle.width) << what;
+    ASSERT_EQ(png.height(), oracle.height) << what;
+    const auto forward = forwardGamma(oracle.gamma);
+
+    Bitmap32 image;
+    PngToBitmap32(png, image);
+    QImage surface(oracle.width, oracle.height, QImage::Format_ARGB32);
+    const uint32_t backdrop = 0x80336699u;
+    surface.fill(backdrop);
+    png.draw(surface, surface.rect());
+
+    int wrong = 0;
+    for (int y = 0; y < oracle.height && wrong < 5; ++y) {
+        for (int x = 0; x < oracle.width && wrong < 5; ++x) {
+            const uint32_t raw = oracle.argb[size_t(y) * size_t(oracle.width) + size_t(x)];
+            const uint32_t want = expectedArgb(raw, forward, oracle.colorType);
+            const uint32_t got = image.pixel(x, y);
+            const uint32_t pixel = png.pixel(x, y);
+            const uint32_t drawn = reinterpret_cast<const uint32_t *>(surface.constScanLine(y))[x];
+            const uint32_t wantDrawn =
+                blendOver((want & 0xFFFFFFu) | (raw & 0xFF000000u), backdrop);
+            if (got != want || SwapRedBlue(pixel) != (want & 0xFFFFFFu) || drawn != wantDrawn) {
+                ++wrong;
+                ADD_FAILURE() << what << " at (" << x << ", " << y << "): libpng " << std::hex
+                              << raw << ", expected " << want << ", PngToBitmap32 " << got
+                              << ", pixel " << pixel << ", drawn " << drawn << " expected "
+                              << wantDrawn;
+            }
+        }
+    }
 }
 
 } // namespace pngtest

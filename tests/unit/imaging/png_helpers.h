@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+#include <string>
+
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -58,6 +60,26 @@ QByteArray be32(uint32_t value);
 // A complete file: signature, IHDR, the middle chunks, one IDAT of the given raw filtered rows,
 // IEND.
 QByteArray craftFile(const QByteArray &ihdr, const QByteArray &middle, const QByteArray &rawRows);
+
+// The colour type and bit depth pairs of the PNG standard, each one the decoder accepts.
+struct Layout {
+    int colorType;
+    int bitDepth;
+};
+extern const Layout kLayouts[15];
+
+// Four columns shrunk to two with the box filter: the weights are a third each, with the
+// mirrored neighbour counted again, so each channel becomes (p0 + 2 p1) div 3 and
+// (p2 + 2 p3) div 3. Transparent pixels count like any other. Rows are all alike.
+struct FourToTwoCase {
+    uint32_t columns[4];
+    uint32_t left, right;
+};
+extern const FourToTwoCase kFourToTwo[2];
+
+// Decodes with the codec and compares pixel(), PngToBitmap32 and drawing at the same size with
+// libpng's reading of the same bytes; reports at most five wrong pixels per picture.
+void expectMatchesLibpng(const QByteArray &file, const std::string &what);
 
 // (name, data) of every chunk after the signature; stops at the end of the bytes.
 std::vector<std::pair<QByteArray, QByteArray>> parseChunks(const QByteArray &file);

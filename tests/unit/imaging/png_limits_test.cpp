@@ -127,6 +127,7 @@ TEST(PngLimits, AncillaryChunkLengthsAreCapped)
     // Declared 8 MB but cut short: an end-of-file error, without the 8 MB.
     const QByteArray shortChunk = head + be32(8u << 20) + "tEXt" + QByteArray(100, 'a');
     EXPECT_THROW(png.loadFromData(shortChunk), EPngUnexpectedEnd);
+    EXPECT_LT(peakWhileDecoding(shortChunk), size_t(1) << 20);
     // A chunk of the largest accepted size still decodes.
     QByteArray big(qsizetype(8) << 20, 'b');
     big[0] = 'k';

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/PngObject.h"
@@ -14,9 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -179,15 +177,10 @@ TEST_F(WriterTest, FullDiskWhileWritingThePageKeepsTheOldPage)
     Write(page, original);
     const QString folder = PopupFolderForPage(page);
 
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = 100000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const QString error = ErrorOf([&] { WritePopupFiles(m_source, page, folder, false); });
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    const QString error = [&] {
+        const FileSizeLimit full(100000);
+        return ErrorOf([&] { WritePopupFiles(m_source, page, folder, false); });
+    }();
 
     EXPECT_TRUE(error.startsWith("Cannot create file \"" + page + "\". ")) << error.toStdString();
     EXPECT_EQ(Read(page), original);
@@ -237,16 +230,10 @@ TEST_F(WriterTest, PreviewFoldersAreFreshAndAllRemovedAtTheEnd)
 TEST_F(WriterTest, FailedPreviewIsCleanedUpAsWell)
 {
     QStringList files, folders;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = 6000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const QString error =
-        ErrorOf([&] { WritePreviewFiles(m_source, m_dir.path(), files, folders); });
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    const QString error = [&] {
+        const FileSizeLimit full(6000);
+        return ErrorOf([&] { WritePreviewFiles(m_source, m_dir.path(), files, folders); });
+    }();
 
     EXPECT_TRUE(error.contains(QStringLiteral("/files/script.js\". "))) << error.toStdString();
     ASSERT_EQ(folders.size(), 2);
