@@ -50,6 +50,19 @@ void BM_QImageSmoothScaled(benchmark::State &state)
     }
 }
 
+// Enlarging with the box filter takes one source pixel per destination pixel, which is what
+// Qt's fast (nearest-pixel) scaling does; shrinking averages like smooth scaling.
+void BM_QImageFastScaled(benchmark::State &state)
+{
+    const Bitmap32 src = makePicture(int(state.range(0)), int(state.range(0)));
+    const QImage image = src.asQImage().copy();
+    const int side = int(state.range(1));
+    for (auto _ : state) {
+        QImage out = image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        benchmark::DoNotOptimize(out.constBits());
+    }
+}
+
 void sizes(benchmark::internal::Benchmark *b)
 {
     b->Args({1000, 500})->Args({150, 500});
@@ -62,5 +75,6 @@ void sizes(benchmark::internal::Benchmark *b)
 
 BENCHMARK(BM_Stretch)->Apply(sizes);
 BENCHMARK(BM_QImageSmoothScaled)->Apply(sizes);
+BENCHMARK(BM_QImageFastScaled)->Apply(sizes);
 
 BENCHMARK_MAIN();
