@@ -42,11 +42,12 @@ TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("More options"));
 
     auto *when = new QGroupBox(QStringLiteral("When the popup shows"));
-    m_showAtLoad = Named(new QRadioButton(QStringLiteral("When the page has loaded")), "ShowAtLoad");
+    m_showAtLoad =
+        Named(new QRadioButton(QStringLiteral("When the page has loaded")), "ShowAtLoad");
     m_showAfterDelay = Named(new QRadioButton(QStringLiteral("After a delay")), "ShowAfterDelay");
-    m_showOnExit = Named(
-        new QRadioButton(QStringLiteral("When the visitor is about to leave the page")),
-        "ShowOnExit");
+    m_showOnExit =
+        Named(new QRadioButton(QStringLiteral("When the visitor is about to leave the page")),
+              "ShowOnExit");
     m_showOnScroll = Named(new QRadioButton(QStringLiteral("When the visitor has scrolled through "
                                                            "part of the page")),
                            "ShowOnScroll");
@@ -168,9 +169,9 @@ void TMoreOptionsDialog::UpdateEnabled()
     m_showDelay->setEnabled(m_showAfterDelay->isChecked() || m_showOnExit->isChecked());
     m_scrollPercent->setEnabled(m_showOnScroll->isChecked());
     m_repeatDays->setEnabled(m_repeat->isChecked());
-    for (QWidget *w : {static_cast<QWidget *>(m_backdropColour),
-                       static_cast<QWidget *>(m_backdropOpacity),
-                       static_cast<QWidget *>(m_backdropCloses)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_backdropColour), static_cast<QWidget *>(m_backdropOpacity),
+          static_cast<QWidget *>(m_backdropCloses)})
         w->setEnabled(m_backdrop->isChecked());
 }
 
@@ -187,8 +188,8 @@ void TMoreOptionsDialog::ShowBackdropColour()
 {
     const QColor colour = QColor::fromRgb(m_colour);
     m_backdropColour->setText(colour.name().toUpper());
-    m_backdropColour->setStyleSheet(
-        QStringLiteral("background-color: %1; color: %2;")
-            .arg(colour.name(), colour.lightness() < 128 ? QStringLiteral("white")
-                                                         : QStringLiteral("black")));
+    m_backdropColour->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                                        .arg(colour.name(), colour.lightness() < 128
+                                                                ? QStringLiteral("white")
+                                                                : QStringLiteral("black")));
 }

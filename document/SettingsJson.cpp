@@ -78,8 +78,9 @@ QJsonObject PopupSettingsToJson(const TPopupSettings &s)
     json.insert(QStringLiteral("scrollPercent"), s.ScrollPercent);
     json.insert(QStringLiteral("repeatDays"), s.RepeatDays);
     json.insert(QStringLiteral("backdrop"), s.Backdrop);
-    json.insert(QStringLiteral("backdropColor"),
-                QStringLiteral("#%1").arg(s.BackdropColor & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper());
+    json.insert(
+        QStringLiteral("backdropColor"),
+        QStringLiteral("#%1").arg(s.BackdropColor & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper());
     json.insert(QStringLiteral("backdropOpacity"), s.BackdropOpacity);
     json.insert(QStringLiteral("backdropClickCloses"), s.BackdropClickCloses);
     json.insert(QStringLiteral("entrance"), EntranceName(s.Entrance));
@@ -111,7 +112,8 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     if (!ShowTriggerFromName(showWhen, s.ShowTrigger))
         throw EDesignFormat(QStringLiteral("\"behaviour.showWhen\" must be \"load\", \"delay\", "
                                            "\"exit\" or \"scroll\""));
-    s.ShowDelay = static_cast<int32_t>(JsonInteger(json, "showDelay", s.ShowDelay, 0, 86400, where));
+    s.ShowDelay =
+        static_cast<int32_t>(JsonInteger(json, "showDelay", s.ShowDelay, 0, 86400, where));
     s.ScrollPercent =
         static_cast<int32_t>(JsonInteger(json, "scrollPercent", s.ScrollPercent, 0, 100, where));
     s.RepeatDays =
@@ -124,15 +126,16 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
         throw EDesignFormat(
             QStringLiteral("\"behaviour.backdropColor\" must be a colour written #RRGGBB"));
     s.BackdropColor = value;
-    s.BackdropOpacity =
-        static_cast<int32_t>(JsonInteger(json, "backdropOpacity", s.BackdropOpacity, 0, 100, where));
+    s.BackdropOpacity = static_cast<int32_t>(
+        JsonInteger(json, "backdropOpacity", s.BackdropOpacity, 0, 100, where));
     s.BackdropClickCloses = JsonBool(json, "backdropClickCloses", s.BackdropClickCloses, where);
     const QString entrance = JsonText(json, "entrance", EntranceName(s.Entrance), 16, where);
     if (!EntranceFromName(entrance, s.Entrance))
         throw EDesignFormat(
             QStringLiteral("\"behaviour.entrance\" must be \"none\", \"fade\" or \"zoom\""));
     s.ScreenReaderTextOn = JsonBool(json, "screenReaderTextOn", s.ScreenReaderTextOn, where);
-    s.ScreenReaderText = JsonText(json, "screenReaderText", s.ScreenReaderText, MaxLinkLength, where);
+    s.ScreenReaderText =
+        JsonText(json, "screenReaderText", s.ScreenReaderText, MaxLinkLength, where);
     s.SharpPicture = JsonBool(json, "sharpPicture", s.SharpPicture, where);
     return s;
 }

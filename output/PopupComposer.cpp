@@ -6,8 +6,8 @@
 #include "imaging/PngObject.h"
 
 #include <algorithm>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -256,9 +256,10 @@ QString DesignReadingText(const TDesignModel &model)
         if (!entry->IsPicture && HasVisibleText(entry->Lines.join(u'\n')))
             texts.push_back(entry.get());
     // Top to bottom, and left to right within a row.
-    std::stable_sort(texts.begin(), texts.end(), [](const TMovingObject *a, const TMovingObject *b) {
-        return a->Y != b->Y ? a->Y < b->Y : a->X < b->X;
-    });
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const TMovingObject *a, const TMovingObject *b) {
+                         return a->Y != b->Y ? a->Y < b->Y : a->X < b->X;
+                     });
     QString text;
     for (const TMovingObject *object : texts) {
         QStringList words;
@@ -268,7 +269,7 @@ QString DesignReadingText(const TDesignModel &model)
         const QString part = words.join(u' ');
         if (!text.isEmpty())
             text += QStringLiteral(".!?:;").contains(text.back()) ? QStringLiteral(" ")
-                                                                 : QStringLiteral(". ");
+                                                                  : QStringLiteral(". ");
         text += part;
     }
     return text;

@@ -43,9 +43,10 @@ struct TWrittenPopup {
     QByteArray PageText;
 };
 
-// Creates folder, writes logo.png (and logo@2x.png when the settings ask for it), inserts the tag into page (or only builds the page text
-// when page is empty), then writes script.js and pix.gif. The first failure ends it with an
-// EVantelleError; files written before stay, and a page is never left half-written.
+// Creates folder, writes logo.png (and logo@2x.png when the settings ask for it), inserts the tag
+// into page (or only builds the page text when page is empty), then writes script.js and pix.gif.
+// The first failure ends it with an EVantelleError; files written before stay, and a page is never
+// left half-written.
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
                               bool ForPreview);
 

@@ -241,11 +241,13 @@ int main(int argc, char *argv[])
         {"auto-close", "Close after this many seconds.", "seconds"},
         {"every-time", "Show on every page load instead of once per session."},
         {"manual", "Place at this page position instead of centring.", "X,Y"},
-        {"show", "When it shows: load, delay:SECONDS, exit:SECONDS (touch screens), scroll:PERCENT.",
+        {"show",
+         "When it shows: load, delay:SECONDS, exit:SECONDS (touch screens), scroll:PERCENT.",
          "when"},
         {"repeat-days", "Show once in this many days instead of once per session.", "days"},
-        {"backdrop", "Dim the page behind: colour, opacity in percent, 'stay' when a click on it "
-                     "does not close.",
+        {"backdrop",
+         "Dim the page behind: colour, opacity in percent, 'stay' when a click on it "
+         "does not close.",
          "RRGGBB[,PERCENT[,stay]]"},
         {"entrance", "none, fade or zoom.", "kind"},
         {"reader-text", "Text for screen readers (default: the texts of the design).", "text"},

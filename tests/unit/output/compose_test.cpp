@@ -270,7 +270,8 @@ TEST_F(ComposeTest, ReadingTextFollowsThePlaceOfTheTexts)
 {
     MakeDesign(300);
     AddText(QStringLiteral("right"), 150, 10);
-    AddText(QStringLiteral("Today only"), 10, 200).Lines << QStringLiteral("") << QStringLiteral("  all  day ");
+    AddText(QStringLiteral("Today only"), 10, 200).Lines << QStringLiteral("")
+                                                         << QStringLiteral("  all  day ");
     AddText(QStringLiteral("Summer sale!"), 10, 10);
     AddText(QStringLiteral(" "), 10, 50);
     EXPECT_EQ(DesignReadingText(m_model), QStringLiteral("Summer sale! right. Today only all day"));

@@ -147,7 +147,9 @@ TEST_F(ScriptTest, SettingsReachTheirLines)
          },
          false, "show_delay", "show_delay = 12;"},
         {"shows on exit intent",
-         [](TScriptValues &v) { v.Settings.ShowTrigger = TPopupSettings::TShowTrigger::ExitIntent; },
+         [](TScriptValues &v) {
+             v.Settings.ShowTrigger = TPopupSettings::TShowTrigger::ExitIntent;
+         },
          false, "show_when", "show_when = \"exit\";"},
         {"shows after scrolling",
          [](TScriptValues &v) {
@@ -157,8 +159,9 @@ TEST_F(ScriptTest, SettingsReachTheirLines)
          false, "scroll_percent", "scroll_percent = 75;"},
         {"not again for days", [](TScriptValues &v) { v.Settings.RepeatDays = 3; }, false,
          "repeat_days", "repeat_days = 3;"},
-        {"the preview shows it on every refresh", [](TScriptValues &v) { v.Settings.RepeatDays = 3; },
-         true, "repeat_days", "repeat_days = 0;"},
+        {"the preview shows it on every refresh",
+         [](TScriptValues &v) { v.Settings.RepeatDays = 3; }, true, "repeat_days",
+         "repeat_days = 0;"},
         {"no backdrop", [](TScriptValues &) {}, false, "backdrop_color", "backdrop_color = \"\";"},
         {"backdrop colour",
          [](TScriptValues &v) {
