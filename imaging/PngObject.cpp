@@ -573,36 +573,59 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
         if (readBE32(stored) != uint32_t(crc))
             throw EPngInvalidCRC();
     };
-
-    while (!done) {
-        if (z.avail_in == 0) {
-            if (remaining == 0) {
-                finishChunk();
-                uchar head[8];
-                readExactly(stream, head, 8);
-                if (std::memcmp(head + 4, "IDAT", 4) != 0)
-                    throw EPNGMissingMultipleIDAT();
-                remaining = readBE32(head);
-                if (remaining > 0x7FFFFFFFu)
-                    throw EPNGChunkTooLarge();
-                crc = crc32(0, head + 4, 4);
-                continue;
-            }
-            const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
-            readExactly(stream, input.data(), step);
-            crc = crc32(crc, input.data(), step);
-            remaining -= step;
-            z.next_in = input.data();
-            z.avail_in = step;
+    // Closes the current chunk and opens the next one, which must be an IDAT chunk when
+    // `required`; otherwise a chunk of another type is left unread and false is returned.
+    auto nextIdat = [&](bool required) {
+        finishChunk();
+        uchar head[8];
+        if (!required) {
+            char peeked[8];
+            if (stream.peek(peeked, 8) != 8 || std::memcmp(peeked + 4, "IDAT", 4) != 0)
+                return false;
         }
-        z.next_out = output.data() + filled;
-        z.avail_out = uInt(capacity - filled);
+        readExactly(stream, head, 8);
+        if (std::memcmp(head + 4, "IDAT", 4) != 0)
+            throw EPNGMissingMultipleIDAT();
+        remaining = readBE32(head);
+        if (remaining > 0x7FFFFFFFu)
+            throw EPNGChunkTooLarge();
+        crc = crc32(0, head + 4, 4);
+        return true;
+    };
+    // Reads the next block of the current chunk (at most one input buffer) into `input`.
+    auto readBlock = [&] {
+        const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
+        readExactly(stream, input.data(), step);
+        crc = crc32(crc, input.data(), step);
+        remaining -= step;
+        return step;
+    };
+    auto feedBlock = [&] {
+        const uint32_t step = readBlock();
+        z.next_in = input.data();
+        z.avail_in = step;
+    };
+    auto inflateChecked = [&] {
         const int result = inflate(&z, Z_NO_FLUSH);
-        streamEnded = result == Z_STREAM_END;
         if (result == Z_NEED_DICT)
             throw EPNGZLIBError(Z_DATA_ERROR);
         if (result < 0 && result != Z_BUF_ERROR)
             throw EPNGZLIBError(result);
+        return result;
+    };
+
+    while (!done) {
+        if (z.avail_in == 0) {
+            if (remaining == 0) {
+                nextIdat(true);
+                continue;
+            }
+            feedBlock();
+        }
+        z.next_out = output.data() + filled;
+        z.avail_out = uInt(capacity - filled);
+        const int result = inflateChecked();
+        streamEnded = result == Z_STREAM_END;
         filled = capacity - z.avail_out;
 
         size_t consumed = 0;
@@ -645,46 +668,25 @@ void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
     while (!streamEnded) {
         if (z.avail_in == 0) {
             if (remaining == 0) {
-                finishChunk();
                 chunkFinished = true;
-                char head[8];
-                if (stream.peek(head, 8) != 8 || std::memcmp(head + 4, "IDAT", 4) != 0)
+                if (!nextIdat(false))
                     break;
-                readExactly(stream, head, 8);
-                remaining = readBE32(reinterpret_cast<const uchar *>(head));
-                if (remaining > 0x7FFFFFFFu)
-                    throw EPNGChunkTooLarge();
-                crc = crc32(0, reinterpret_cast<const Bytef *>(head + 4), 4);
                 chunkFinished = false;
                 continue;
             }
-            const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
-            readExactly(stream, input.data(), step);
-            crc = crc32(crc, input.data(), step);
-            remaining -= step;
-            z.next_in = input.data();
-            z.avail_in = step;
+            feedBlock();
         }
         uint8_t spare[64];
         z.next_out = spare;
         z.avail_out = sizeof spare;
-        const int result = inflate(&z, Z_NO_FLUSH);
-        if (result == Z_NEED_DICT)
-            throw EPNGZLIBError(Z_DATA_ERROR);
-        if (result < 0 && result != Z_BUF_ERROR)
-            throw EPNGZLIBError(result);
-        streamEnded = result == Z_STREAM_END;
+        streamEnded = inflateChecked() == Z_STREAM_END;
         if (z.avail_out < sizeof spare)
             break;
     }
     // The rest of this chunk is read so that its CRC is checked and the stream stays in step.
     if (!chunkFinished) {
-        while (remaining > 0) {
-            const uint32_t step = std::min<uint32_t>(remaining, uint32_t(input.size()));
-            readExactly(stream, input.data(), step);
-            crc = crc32(crc, input.data(), step);
-            remaining -= step;
-        }
+        while (remaining > 0)
+            readBlock();
         finishChunk();
     }
 
