@@ -182,7 +182,10 @@ void TMainForm::BuildPage1()
     m_panel14->setGeometry(16, 472, 93, 37);
     m_panel13 = new TPanel(page, QStringLiteral("Panel13"));
     m_panel13->setGeometry(112, 472, 93, 37);
-    for (TPanel *holder : {m_panel13, m_panel14}) {
+    // Shown only while the current cell holds a design's picture that is not stored.
+    m_keepPanel = new TPanel(page, QStringLiteral("KeepPanel"));
+    m_keepPanel->setGeometry(208, 472, 93, 37);
+    for (TPanel *holder : {m_panel13, m_panel14, m_keepPanel}) {
         holder->setFrameShape(QFrame::NoFrame);
         holder->setAutoFillBackground(true);
         holder->setBackgroundRole(QPalette::Button);
@@ -192,13 +195,19 @@ void TMainForm::BuildPage1()
                                       QStringLiteral("Load..."), QRect(2, 2, 89, 33));
     m_deleteUserPngSimple = windowButton(m_panel13, QStringLiteral("DeleteUserPng_Simple"),
                                          QStringLiteral("Remove"), QRect(2, 2, 89, 33));
+    m_keepUserPng = windowButton(m_keepPanel, QStringLiteral("KeepUserPng"), QStringLiteral("Keep"),
+                                 QRect(2, 2, 89, 33));
+    m_keepUserPng->setToolTip(QStringLiteral("This picture came with the design and is shown "
+                                             "for this run only. Keep it in your pictures"));
     m_addUserPngSimple->setFlat(true);
     m_deleteUserPngSimple->setFlat(true);
+    m_keepUserPng->setFlat(true);
     m_deleteUserPngSimple->setEnabled(false);
     connect(m_addUserPngSimple, &QPushButton::clicked, this,
             guarded([this] { AddUserPng_SimpleClick(); }));
     connect(m_deleteUserPngSimple, &QPushButton::clicked, this,
             guarded([this] { DeleteUserPng_SimpleClick(); }));
+    connect(m_keepUserPng, &QPushButton::clicked, this, guarded([this] { KeepUserPngClick(); }));
 
     m_morePicturesClick = new TPaintBox(page, QStringLiteral("MorePicturesClick"));
     m_morePicturesClick->setGeometry(234, 476, 460, 40);
@@ -355,6 +364,8 @@ void TMainForm::CreatePictureButtons()
     };
     make(m_addUserPngSimple, "LOAD_BUTTON", m_loadButton);
     make(m_deleteUserPngSimple, "REMOVE_BUTTON", m_removeButton);
+    make(m_keepUserPng, "KEEP_BUTTON", m_keepButton);
+    m_keepButton->setToolTip(m_keepUserPng->toolTip());
     m_removeButton->SetEnabled(m_deleteUserPngSimple->isEnabled());
 }
 
@@ -500,10 +511,15 @@ void TMainForm::UpdateBaseClick()
     UpdatePictureBase(m_programFolder, TemplateStorage, CloseButtonStorage);
 }
 
-void TMainForm::SetRemoveEnabled(bool enabled)
+void TMainForm::ShowPictureButtons(int p)
 {
+    const bool user = p >= TemplateCount && p < static_cast<int>(PictureList.size());
+    const bool enabled = user && m_base->CanChange();
     m_deleteUserPngSimple->setEnabled(enabled);
     m_removeButton->SetEnabled(enabled);
+    m_keepPanel->setVisible(m_base->IsUnsaved(p));
+    m_keepUserPng->setEnabled(m_base->CanChange());
+    m_keepButton->SetEnabled(m_base->CanChange());
 }
 
 void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
@@ -558,7 +574,7 @@ bool TMainForm::DrawGrid1SelectCell(int column, int row)
     const int p = row * GridColumns + column;
     if (p >= static_cast<int>(PictureList.size()))
         return false;
-    SetRemoveEnabled(p >= TemplateCount && m_base->CanChange());
+    ShowPictureButtons(p);
     return true;
 }
 
@@ -591,6 +607,13 @@ void TMainForm::DeleteUserPng_SimpleClick()
     ShowGridAt(p);
 }
 
+void TMainForm::KeepUserPngClick()
+{
+    const int p = CurrentIndex();
+    if (m_base->KeepPicture(p))
+        ShowPictureButtons(p);
+}
+
 void TMainForm::ShowGridAt(int p)
 {
     // Pictures that left the list lose their link to the design; the design keeps its copy.
@@ -606,7 +629,7 @@ void TMainForm::ShowGridAt(int p)
     const int current = std::max(0, std::min(p, count - 1));
     m_grid->setCurrentCell(current % GridColumns, current / GridColumns);
     // The cell may now show a template or nothing at all, so Remove follows what it shows.
-    SetRemoveEnabled(current < count && current >= TemplateCount && m_base->CanChange());
+    ShowPictureButtons(current);
     m_grid->viewport()->update();
     ChooseTemplate(current);
 }
@@ -673,9 +696,7 @@ void TMainForm::ShowDocument()
                 m_designPictures.insert_or_assign(PictureList[i].get(), Document.Template());
             }
         if (p < 0) {
-            auto picture = std::make_unique<TPNGObject>();
-            picture->loadFromData(Document.Template().Bytes);
-            p = m_base->AddUnsavedPicture(std::move(picture));
+            p = m_base->AddUnsavedPicture(Document.Template().Bytes);
             m_designPictures.insert_or_assign(PictureList[static_cast<size_t>(p)].get(),
                                               Document.Template());
             m_thumbnails.clear();
@@ -684,7 +705,7 @@ void TMainForm::ShowDocument()
     }
     if (p >= 0) {
         m_grid->setCurrentCell(p % GridColumns, p / GridColumns);
-        SetRemoveEnabled(p >= TemplateCount);
+        ShowPictureButtons(p);
         m_grid->viewport()->update();
     }
     Designer->ShowDocument();

@@ -117,7 +117,9 @@ private:
     void IncTemplateClick();
     void DecTemplateClick();
     void MorePicturesClickClick();
-    void SetRemoveEnabled(bool enabled);
+    // Remove on for a user picture at cell p, Keep shown for a design's picture not stored.
+    void ShowPictureButtons(int p);
+    void KeepUserPngClick();
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
     // Index in PictureList of the picture the document's template was made from, or -1.
@@ -155,6 +157,9 @@ private:
     TPanel *m_panel15 = nullptr;
     QPushButton *m_addUserPngSimple = nullptr;
     QPushButton *m_deleteUserPngSimple = nullptr;
+    TPanel *m_keepPanel = nullptr;
+    QPushButton *m_keepUserPng = nullptr;
+    TPngButton *m_keepButton = nullptr;
     TPngButton *m_loadButton = nullptr;
     TPngButton *m_removeButton = nullptr;
     TTemplateGrid *m_grid = nullptr;

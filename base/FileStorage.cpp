@@ -224,7 +224,23 @@ void AppendStorageItem(const QString &container, const QString &source)
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         throw cannotRead(source, in.errorString());
+    AppendStorageBytes(container, bytes);
+}
 
+void AppendStorageBytes(const QString &container, const QByteArray &bytes)
+{
+    if (bytes.size() > MaxStorageItemSize)
+        throw tooLarge(container);
+    if (!QFile::exists(container)) {
+        QSaveFile out(container);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            throw EFileError::CannotCreate(container, openFailure(container, out));
+        writeAll(out, container, encodeLength(static_cast<int32_t>(bytes.size())).data(), 4);
+        writeAll(out, container, bytes.constData(), bytes.size());
+        if (!out.commit())
+            throw EFileError::CannotCreate(container, out.errorString());
+        return;
+    }
     QFile file(container);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw EFileError::CannotOpen(container, openFailure(container, file));

@@ -35,6 +35,8 @@ void WriteStorage(const QStringList &sources, const QString &container);
 TStorageItem LocateStorageItem(const QString &container, int index);
 // Adds source as a new last entry; creates the container when it does not exist.
 void AppendStorageItem(const QString &container, const QString &source);
+// Adds bytes as a new last entry, the same way.
+void AppendStorageBytes(const QString &container, const QByteArray &bytes);
 // Removes entry index; an index at or past the last entry changes nothing. The shorter file is
 // written beside the old one, so a folder that cannot be written is reported as such.
 void DeleteStorageItem(const QString &container, int index);

@@ -73,7 +73,7 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
         // Only entries that Remove may delete need their fingerprint.
         TStoredEntry stored{entry, item.Length,
                             damaged == TDamagedEntries::Keep ? Fingerprint(bytes) : QByteArray(),
-                            false};
+                            false, QByteArray()};
         auto picture = std::make_unique<TPNGObject>();
         QString failure;
         try {
@@ -225,11 +225,16 @@ void TPictureBase::RefuseChange() const
         throw EVantelleError(m_inUse);
 }
 
-int TPictureBase::AddUserPicture(const QString &file, int side)
+void TPictureBase::RefuseStoring() const
 {
     RefuseChange();
     if (!m_unreadable.isEmpty())
         throw EVantelleError(m_unreadable);
+}
+
+int TPictureBase::AddUserPicture(const QString &file, int side)
+{
+    RefuseStoring();
     // Checked the way the composition will use it before anything is stored, so usr.stg never
     // gains an entry that start-up or a preview could not read back.
     auto picture = ReadUserPictureFile(file);
@@ -237,23 +242,47 @@ int TPictureBase::AddUserPicture(const QString &file, int side)
         Bitmap32 rendered;
         RenderTemplatePicture(*picture, side, rendered);
     }
+    const TStoredEntry stored = StoreUserEntry([&] { AppendStorageItem(m_userStorage, file); });
+    m_pictures.push_back(std::move(picture));
+    m_user.push_back(stored);
+    return static_cast<int>(m_pictures.size()) - 1;
+}
+
+TStoredEntry TPictureBase::StoreUserEntry(const std::function<void()> &append)
+{
     // Counting walks the whole container, so a damaged one stops the add before it is written.
     int entry = 0;
     while (LocateStorageItem(m_userStorage, entry).Offset != 0)
         ++entry;
-    AppendStorageItem(m_userStorage, file);
+    append();
     const std::optional<QByteArray> stored = ReadStorageItem(m_userStorage, entry);
-    const QByteArray bytes = stored.value_or(QByteArray());
+    const QByteArray now = stored.value_or(QByteArray());
+    return TStoredEntry{entry, now.size(), Fingerprint(now), false, QByteArray()};
+}
+
+int TPictureBase::AddUnsavedPicture(const QByteArray &bytes)
+{
+    auto picture = std::make_unique<TPNGObject>();
+    picture->loadFromData(bytes);
     m_pictures.push_back(std::move(picture));
-    m_user.push_back(TStoredEntry{entry, bytes.size(), Fingerprint(bytes), false});
+    m_user.push_back(TStoredEntry{-1, 0, QByteArray(), false, bytes});
     return static_cast<int>(m_pictures.size()) - 1;
 }
 
-int TPictureBase::AddUnsavedPicture(std::unique_ptr<TPNGObject> picture)
+bool TPictureBase::IsUnsaved(int p) const
 {
-    m_pictures.push_back(std::move(picture));
-    m_user.push_back(TStoredEntry{-1, 0, QByteArray(), false});
-    return static_cast<int>(m_pictures.size()) - 1;
+    const TStoredEntry *record = UserRecord(p);
+    return record && record->entry < 0;
+}
+
+bool TPictureBase::KeepPicture(int p)
+{
+    if (!IsUnsaved(p))
+        return false;
+    RefuseStoring();
+    TStoredEntry &record = m_user[static_cast<size_t>(p - m_templateCount)];
+    record = StoreUserEntry([&] { AppendStorageBytes(m_userStorage, record.unsaved); });
+    return true;
 }
 
 bool TPictureBase::RemovePicture(int p)

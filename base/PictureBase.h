@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct TStoredEntry {
     QByteArray hash;
     // The bytes are there but do not make a picture the program can use.
     bool damaged = false;
+    // For a picture added for this run only (entry -1): the bytes it was decoded from.
+    QByteArray unsaved;
 
     bool sameBytes(const QByteArray &bytes) const;
 };
@@ -87,9 +90,16 @@ public:
     // Checks, decodes and renders file at side x side the way a template is used, and only then
     // stores it as the last usr.stg entry; returns the new picture's index in the list.
     int AddUserPicture(const QString &file, int side);
-    // Appends a picture for this run only (the template of a design from elsewhere); it is not
-    // written to usr.stg. Returns its index in the list.
-    int AddUnsavedPicture(std::unique_ptr<TPNGObject> picture);
+    // Appends a picture for this run only (the template of a design from elsewhere), decoded
+    // from bytes; it is not written to usr.stg unless KeepPicture is asked to. Returns its index
+    // in the list.
+    int AddUnsavedPicture(const QByteArray &bytes);
+    // Whether the list element p was added for this run only.
+    bool IsUnsaved(int p) const;
+    // Stores the picture at p that was added for this run only as the last usr.stg entry,
+    // exactly the bytes it came from; from then on it is a user picture like any other. False
+    // (nothing changes) when p is not such a picture.
+    bool KeepPicture(int p);
     // Removes the user picture at index p and its usr.stg entry (a picture added for this run
     // has none); false (nothing changes) for a template or an index past the end. Raises
     // EPictureBaseChanged when the entry no longer holds what the cell shows.
@@ -104,6 +114,10 @@ public:
 private:
     const TStoredEntry *UserRecord(int p) const;
     void RefuseChange() const;
+    // RefuseChange, and also while usr.stg could not be read at start-up.
+    void RefuseStoring() const;
+    // Runs append, which adds one entry to usr.stg, and returns what that entry now holds.
+    TStoredEntry StoreUserEntry(const std::function<void()> &append);
 
     std::vector<std::unique_ptr<TPNGObject>> &m_pictures;
     int &m_templateCount;

@@ -4,8 +4,10 @@
 // back from the recovery file.
 
 #include "app/Dialogs.h"
+#include "base/FileStorage.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
+#include "controls/TemplateGrid.h"
 #include "document/DesignFile.h"
 #include "gui_helpers.h"
 
@@ -225,6 +227,51 @@ private slots:
         QCOMPARE(Read(page), pageBytes);
         QCOMPARE(Read(logo), logoBytes);
         QVERIFY(!m_form->Files->IsModified());
+    }
+
+    void aDesignsOwnPictureJoinsTheBaseOnlyWhenKept()
+    {
+        const QString userStorage = m_form->UserFolder() + QStringLiteral("usr.stg");
+        QFile::remove(userStorage);
+        const size_t baseSize = m_form->PictureList.size();
+        TDesignState design;
+        m_program.png(QStringLiteral("own.png"), 70, 30, QColor(240, 200, 0));
+        design.Template = DecodeDesignPicture(m_program.bytes(QStringLiteral("own.png")));
+        const QString file = File(QStringLiteral("own.vpopup"));
+        Write(file, DesignFileBytes(design));
+
+        auto *keep = Find<QWidget>("KeepPanel");
+        QVERIFY(keep->isHidden());
+        m_form->OpenDesignFile(file);
+        QCOMPARE(m_form->PictureList.size(), baseSize + 1);
+        QVERIFY(!keep->isHidden());
+        QVERIFY(!QFile::exists(userStorage));
+        // Another cell hides Keep, the design's cell shows it again.
+        m_form->ShowPage(1);
+        auto *grid = Find<TTemplateGrid>("DrawGrid1");
+        auto clickCell = [&](int p) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->cellRect(p % 5, p / 5).center());
+        };
+        clickCell(0);
+        QVERIFY(keep->isHidden());
+        clickCell(int(baseSize));
+        QVERIFY(!keep->isHidden());
+
+        Click("KeepUserPng");
+        QVERIFY(keep->isHidden());
+        QCOMPARE(ReadStorageItem(userStorage, 0), std::optional(design.Template.Bytes));
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+
+        // The next start lists it as a user picture, and the design finds it there.
+        m_form.reset();
+        m_form = openWindow(m_program);
+        QCOMPARE(m_form->PictureList.size(), baseSize + 1);
+        m_form->OpenDesignFile(file);
+        QCOMPARE(m_form->PictureList.size(), baseSize + 1);
+        QVERIFY(Find<QWidget>("KeepPanel")->isHidden());
+        QVERIFY(Find<QAbstractButton>("DeleteUserPng_Simple")->isEnabled());
+        QFile::remove(userStorage);
     }
 
     void undoAndRedoWalkEveryStep()

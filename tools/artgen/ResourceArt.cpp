@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QRadialGradient>
 
+#include <functional>
+
 using namespace ArtKit;
 
 namespace ResourceArt {
@@ -108,8 +110,7 @@ QImage logo(qreal scale)
             emblem(p, 4, 5);
         },
         QPointF(0, 1.5 * scale), qRound(3 * scale), QColor(0x10, 0x00, 0x20, 140));
-    letter(image, QStringLiteral("Vantelle Pro"), QRectF(44, 0, 156, 48), 36, Qt::AlignLeft,
-           scale);
+    letter(image, QStringLiteral("Vantelle Pro"), QRectF(44, 0, 156, 48), 36, Qt::AlignLeft, scale);
     return image;
 }
 
@@ -131,8 +132,8 @@ QImage appIcon(int size)
 QImage previewText(qreal scale)
 {
     QImage image = canvas(qRound(190 * scale), qRound(40 * scale));
-    letter(image, QStringLiteral("Your popup preview"), QRectF(0, 0, 190, 40), 30,
-           Qt::AlignHCenter, scale);
+    letter(image, QStringLiteral("Your popup preview"), QRectF(0, 0, 190, 40), 30, Qt::AlignHCenter,
+           scale);
     return image;
 }
 
@@ -184,7 +185,9 @@ QImage loadButton(qreal scale)
     return image;
 }
 
-QImage removeButton(qreal scale)
+// A glossy disc in the given colours with a white sign drawn by mark on it.
+static QImage discButton(qreal scale, QColor light, QColor dark, QColor edge,
+                         const std::function<void(QPainter &)> &mark)
 {
     QImage image = canvas(qRound(24 * scale), qRound(24 * scale));
     QPainter p(&image);
@@ -192,16 +195,33 @@ QImage removeButton(qreal scale)
     p.scale(scale, scale);
     const QPainterPath disc = circle(QPointF(12, 12), 10.5);
     QRadialGradient fill(QPointF(10, 8), 13);
-    fill.setColorAt(0, QColor(0xff, 0x6b, 0x5e));
-    fill.setColorAt(1, QColor(0xc4, 0x14, 0x14));
-    p.setPen(QPen(QColor(0x8a, 0x0a, 0x0a), 1));
+    fill.setColorAt(0, light);
+    fill.setColorAt(1, dark);
+    p.setPen(QPen(edge, 1));
     p.setBrush(fill);
     p.drawPath(disc);
     gloss(p, disc, 0.35);
     p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(8.2, 8.2), QPointF(15.8, 15.8));
-    p.drawLine(QPointF(15.8, 8.2), QPointF(8.2, 15.8));
+    mark(p);
     return image;
+}
+
+QImage removeButton(qreal scale)
+{
+    return discButton(scale, QColor(0xff, 0x6b, 0x5e), QColor(0xc4, 0x14, 0x14),
+                      QColor(0x8a, 0x0a, 0x0a), [](QPainter &p) {
+                          p.drawLine(QPointF(8.2, 8.2), QPointF(15.8, 15.8));
+                          p.drawLine(QPointF(15.8, 8.2), QPointF(8.2, 15.8));
+                      });
+}
+
+QImage keepButton(qreal scale)
+{
+    return discButton(scale, QColor(0x7c, 0xd9, 0x5a), QColor(0x2a, 0x8c, 0x1e),
+                      QColor(0x1a, 0x5e, 0x12), [](QPainter &p) {
+                          p.drawLine(QPointF(12, 6.8), QPointF(12, 17.2));
+                          p.drawLine(QPointF(6.8, 12), QPointF(17.2, 12));
+                      });
 }
 
 void writeAll(const QString &folder)
@@ -215,6 +235,7 @@ void writeAll(const QString &folder)
         savePng(moreText(scale), folder + QStringLiteral("/MORE_TEXT%1.png").arg(suffix));
         savePng(loadButton(scale), folder + QStringLiteral("/LOAD_BUTTON%1.png").arg(suffix));
         savePng(removeButton(scale), folder + QStringLiteral("/REMOVE_BUTTON%1.png").arg(suffix));
+        savePng(keepButton(scale), folder + QStringLiteral("/KEEP_BUTTON%1.png").arg(suffix));
     }
 }
 

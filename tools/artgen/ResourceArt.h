@@ -1,7 +1,7 @@
 #pragma once
 
 // The pictures compiled into the program: the page background, the logo, the two headings
-// and the icons of the Load... and Remove buttons.
+// and the icons of the Load..., Remove and Keep buttons.
 
 #include <QImage>
 #include <QString>
@@ -16,6 +16,7 @@ QImage previewText(qreal scale = 1);  // 190 x 40
 QImage moreText(qreal scale = 1);     // 460 x 40
 QImage loadButton(qreal scale = 1);   // 24 x 24
 QImage removeButton(qreal scale = 1); // 24 x 24
+QImage keepButton(qreal scale = 1);   // 24 x 24
 // The desktop icon, size x size.
 QImage appIcon(int size);
 

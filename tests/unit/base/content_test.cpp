@@ -105,11 +105,9 @@ TEST(ShippedContent, ResourcePicturesHaveTheirSizes)
     const struct {
         const char *name;
         int width, height;
-    } pictures[] = {{"LOGO.png", 200, 48},
-                    {"PREVIEW_TEXT.png", 190, 40},
-                    {"MORE_TEXT.png", 460, 40},
-                    {"LOAD_BUTTON.png", 24, 24},
-                    {"REMOVE_BUTTON.png", 24, 24}};
+    } pictures[] = {{"LOGO.png", 200, 48},         {"PREVIEW_TEXT.png", 190, 40},
+                    {"MORE_TEXT.png", 460, 40},    {"LOAD_BUTTON.png", 24, 24},
+                    {"REMOVE_BUTTON.png", 24, 24}, {"KEEP_BUTTON.png", 24, 24}};
     for (const auto &p : pictures) {
         SCOPED_TRACE(p.name);
         TPNGObject png;

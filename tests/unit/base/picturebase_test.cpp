@@ -119,6 +119,50 @@ TEST_F(PictureBaseTest, LoadAppendsAsNextEntryAndRemoveDeletesTheMatchingEntry)
     EXPECT_FALSE(base->RemovePicture(99));
 }
 
+TEST_F(PictureBaseTest, ADesignsPictureIsStoredOnlyWhenKept)
+{
+    auto base = standardBase();
+    const QByteArray before = bytes(path("usr.stg"));
+    const QByteArray design = bytes(png(24));
+    const int p = base->AddUnsavedPicture(design);
+    EXPECT_EQ(p, 5);
+    EXPECT_TRUE(base->IsUnsaved(p));
+    EXPECT_FALSE(base->IsUnsaved(4));
+    EXPECT_EQ(bytes(path("usr.stg")), before);
+    // A second copy on the base may not store it.
+    {
+        std::vector<std::unique_ptr<TPNGObject>> otherList;
+        int otherCount = 0;
+        TPictureBase second(otherList, otherCount, path("img.stg"), path("usr.stg"));
+        second.Load();
+        const int q = second.AddUnsavedPicture(design);
+        EXPECT_THROW(second.KeepPicture(q), EVantelleError);
+        EXPECT_TRUE(second.IsUnsaved(q));
+    }
+    EXPECT_FALSE(base->KeepPicture(4));
+    EXPECT_FALSE(base->KeepPicture(0));
+
+    // Kept: the very bytes of the design become the next entry, and Remove finds them there.
+    EXPECT_TRUE(base->KeepPicture(p));
+    EXPECT_FALSE(base->IsUnsaved(p));
+    EXPECT_FALSE(base->KeepPicture(p));
+    EXPECT_EQ(base->UserEntry(p), 2);
+    EXPECT_EQ(ReadStorageItem(path("usr.stg"), 2), design);
+    EXPECT_TRUE(base->RemovePicture(3));
+    EXPECT_EQ(base->UserEntry(4), 1);
+    EXPECT_EQ(bytes(path("usr.stg")), ContainerBytes(folder(), {22, 24}));
+    base.reset();
+    auto again = makeBase();
+    again->Load();
+    EXPECT_EQ(widths(), (std::vector<int>{11, 12, 13, 22, 24}));
+
+    // Into a base without usr.stg yet, the kept picture makes the file.
+    QFile::remove(path("usr.stg"));
+    again->Load();
+    EXPECT_TRUE(again->KeepPicture(again->AddUnsavedPicture(design)));
+    EXPECT_EQ(bytes(path("usr.stg")), ContainerBytes(folder(), {24}));
+}
+
 TEST_F(PictureBaseTest, LoadStoresOnlyWhatTheTemplatePathCanUse)
 {
     auto base = standardBase();
