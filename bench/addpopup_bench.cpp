@@ -2,6 +2,7 @@
 // into a page, write the four files) beside its peer, the encoding of the same 500 x 500 picture
 // alone. Budget: no more than 1.2 times the encoding.
 
+#include "bench/encode_peer.h"
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
@@ -10,7 +11,6 @@
 #include "output/PopupComposer.h"
 #include "output/PopupWriter.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -97,15 +97,7 @@ BENCHMARK(BM_AddPopup)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAgg
 void BM_PeerEncodeOnly(benchmark::State &state)
 {
     TBenchSource &source = Source();
-    const TComposedPopup composed = source.ComposePopupImage();
-    TPNGObject png;
-    for (auto _ : state) {
-        Bitmap32ToPng(composed.Picture, png);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        png.saveToStream(buffer);
-        benchmark::DoNotOptimize(buffer.data().constData());
-    }
+    RunEncodeLogoPeer(state, source.ComposePopupImage().Picture);
 }
 BENCHMARK(BM_PeerEncodeOnly)
     ->Unit(benchmark::kMillisecond)

@@ -4,16 +4,15 @@
 // and one redo step with the redraw that follows them, against the designer's redraw budget
 // of a tenth of a 60 Hz frame (1.67 ms).
 
+#include "bench/encode_peer.h"
 #include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
 #include "document/DesignDocument.h"
 #include "document/DesignFile.h"
 #include "document/DesignHistory.h"
-#include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -89,15 +88,7 @@ void BM_PeerEncodeLogo(benchmark::State &state)
 {
     TBenchDesign &design = Design();
     TDocumentPopupSource source(design.Document, design.TemplateBitmap, design.Output);
-    const TComposedPopup composed = source.ComposePopupImage();
-    TPNGObject png;
-    for (auto _ : state) {
-        Bitmap32ToPng(composed.Picture, png);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        png.saveToStream(buffer);
-        benchmark::DoNotOptimize(buffer.data().constData());
-    }
+    RunEncodeLogoPeer(state, source.ComposePopupImage().Picture);
 }
 BENCHMARK(BM_PeerEncodeLogo)
     ->Unit(benchmark::kMillisecond)
