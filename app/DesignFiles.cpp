@@ -3,7 +3,9 @@
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
+#include "base/ProgramPaths.h"
 #include "document/DesignFile.h"
+#include "document/RecoveryFiles.h"
 #include "output/PageText.h"
 
 #include <QAction>
@@ -41,7 +43,10 @@ QString QuotedFaces(const std::vector<std::pair<QString, QString>> &replaced)
 
 } // namespace
 
-TDesignFiles::TDesignFiles(TMainForm &form) : m_form(form), m_recoveryPath(RecoveryFilePath()) {}
+TDesignFiles::TDesignFiles(TMainForm &form)
+    : m_form(form), m_recovery(std::make_unique<TRecoveryFiles>(ProgramStateFolder()))
+{
+}
 
 TDesignFiles::~TDesignFiles() = default;
 
@@ -180,7 +185,10 @@ void TDesignFiles::Refresh()
         return;
     // Recovery is a safety net: a full disk must not pester the user twice a second.
     try {
-        WriteRecoveryFile(m_recoveryPath, now, m_path);
+        const QString path = m_recovery->OwnPath();
+        if (path.isEmpty())
+            return;
+        WriteRecoveryFile(path, now, m_path);
         m_recovered = now;
         m_recoveryWritten = true;
     } catch (const EVantelleError &) {
@@ -191,40 +199,48 @@ void TDesignFiles::RemoveRecoveryFile()
 {
     // Only this run's own file: one that a crash left is kept until the offer was answered.
     if (m_recoveryWritten)
-        QFile::remove(m_recoveryPath);
+        m_recovery->RemoveOwn();
     m_recoveryWritten = false;
 }
 
 void TDesignFiles::OfferRecovery()
 {
-    if (!QFile::exists(m_recoveryPath))
-        return;
-    TRecoveredDesign recovered;
-    try {
-        recovered = ReadRecoveryFile(m_recoveryPath);
-    } catch (const EVantelleError &) {
-        // What cannot be read cannot be offered; it would only be offered again.
-        QFile::remove(m_recoveryPath);
+    // Files of copies that still run are theirs; each one an ended copy left is offered in
+    // turn until one is restored.
+    for (QString path = m_recovery->TakeLeftFile(); !path.isEmpty();
+         path = m_recovery->TakeLeftFile()) {
+        TRecoveredDesign recovered;
+        try {
+            recovered = ReadRecoveryFile(path);
+        } catch (const EVantelleError &) {
+            // What cannot be read cannot be offered; it would only be offered again.
+            m_recovery->Discard(path);
+            continue;
+        }
+        const QString name = recovered.DesignFile.isEmpty()
+                                 ? QStringLiteral("a new design")
+                                 : QStringLiteral("the design \"%1\"").arg(recovered.DesignFile);
+        const auto answer = Dialogs::message(
+            &m_form, QStringLiteral("Vantelle Pro"),
+            QStringLiteral("Vantelle Pro did not end normally last time. Restore the unsaved "
+                           "changes to %1?")
+                .arg(name),
+            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            m_recovery->Discard(path);
+            continue;
+        }
+        ApplyState(recovered.State);
+        m_path = recovered.DesignFile;
+        // Unsaved until the user saves it, whatever the file on disk holds.
+        m_savedKnown = false;
+        // The restored design goes on being kept in the file it came from.
+        m_recovery->Adopt(path);
+        m_recovered = recovered.State;
+        m_recoveryWritten = true;
+        Refresh();
         return;
     }
-    const QString name = recovered.DesignFile.isEmpty()
-                             ? QStringLiteral("a new design")
-                             : QStringLiteral("the design \"%1\"").arg(recovered.DesignFile);
-    const auto answer = Dialogs::message(
-        &m_form, QStringLiteral("Vantelle Pro"),
-        QStringLiteral("Vantelle Pro did not end normally last time. Restore the unsaved "
-                       "changes to %1?")
-            .arg(name),
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
-        QFile::remove(m_recoveryPath);
-        return;
-    }
-    ApplyState(recovered.State);
-    m_path = recovered.DesignFile;
-    // Unsaved until the user saves it, whatever the file on disk holds.
-    m_savedKnown = false;
-    Refresh();
 }
 
 void TDesignFiles::ApplyState(const TDesignState &state)

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QAction;
 class QLabel;
 class QPushButton;
@@ -16,6 +18,7 @@ class QTimer;
 class QToolButton;
 class QWidget;
 class TMainForm;
+class TRecoveryFiles;
 
 class TDesignFiles {
 public:
@@ -45,7 +48,7 @@ public:
     // Writes the design as design.vpopup into an output folder beside logo.png.
     void WriteDesignBeside(const QString &folder);
 
-    // Offers the design a crashed or killed run left in the recovery file.
+    // Offers the design a crashed or killed run left in its recovery file.
     void OfferRecovery();
     // The design's state went somewhere safe or away: the recovery file this run wrote goes.
     void RemoveRecoveryFile();
@@ -69,7 +72,7 @@ private:
     bool m_savedKnown = true;
     TDesignState m_recovered;
     bool m_recoveryWritten = false;
-    QString m_recoveryPath;
+    std::unique_ptr<TRecoveryFiles> m_recovery;
 
     QLabel *m_nameLabel = nullptr;
     QPushButton *m_openButton = nullptr;

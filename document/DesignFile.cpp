@@ -315,11 +315,6 @@ TDesignState ReadDesignFile(const QString &path)
     return ParseDesignFile(ReadLimited(path), path);
 }
 
-QString RecoveryFilePath()
-{
-    return ProgramStateFolder() + QStringLiteral("/recovery.vpopup");
-}
-
 void WriteRecoveryFile(const QString &path, const TDesignState &state, const QString &designFile)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -67,10 +67,10 @@ TPublishedPopup FindPublishedPopup(const QString &page);
 // True for the names Open design... takes as pages rather than design files.
 bool IsPageFileName(const QString &path);
 
-// Recovery: while a design has unsaved changes it is written to one file in the user's state
-// folder ($XDG_STATE_HOME, else ~/.local/state, then "vantelle-pro"), never beside the
-// program. The file is a design file with one more key, the design file it belongs to.
-QString RecoveryFilePath();
+// Recovery: while a design has unsaved changes it is written to a file in the user's state
+// folder ($XDG_STATE_HOME, else ~/.local/state, then "vantelle-pro"; see TRecoveryFiles), never
+// beside the program. The file is a design file with one more key, the design file it belongs
+// to.
 void WriteRecoveryFile(const QString &path, const TDesignState &state, const QString &designFile);
 struct TRecoveredDesign {
     TDesignState State;

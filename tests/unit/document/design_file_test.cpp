@@ -1,6 +1,8 @@
+#include "base/ProgramPaths.h"
 #include "designer/FontPickers.h"
 #include "document/DesignDocument.h"
 #include "document/DesignFile.h"
+#include "document/RecoveryFiles.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
@@ -338,7 +340,9 @@ namespace {
 TEST_F(DesignFileTest, RecoveryFileKeepsTheDesignAndItsName)
 {
     qputenv("XDG_STATE_HOME", m_dir.path().toUtf8());
-    const QString path = RecoveryFilePath();
+    TRecoveryFiles files(ProgramStateFolder());
+    qunsetenv("XDG_STATE_HOME");
+    const QString path = files.OwnPath();
     EXPECT_EQ(path, m_dir.path() + QStringLiteral("/vantelle-pro/recovery.vpopup"));
     TDesignDocument doc;
     FillRichDesign(doc);
@@ -346,7 +350,57 @@ TEST_F(DesignFileTest, RecoveryFileKeepsTheDesignAndItsName)
     const TRecoveredDesign recovered = ReadRecoveryFile(path);
     EXPECT_TRUE(recovered.State == doc.Snapshot());
     EXPECT_EQ(recovered.DesignFile, QStringLiteral("/home/ann/sale.vpopup"));
-    qunsetenv("XDG_STATE_HOME");
+}
+
+// Copies running side by side each have a file; only the files of ended copies are offered.
+TEST_F(DesignFileTest, EachRunningCopyKeepsItsOwnRecoveryFile)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("state"));
+    auto write = [](const QString &path) {
+        WriteRecoveryFile(path, TDesignState{}, QString());
+        return QFile::exists(path);
+    };
+    auto first = std::make_unique<TRecoveryFiles>(folder);
+    TRecoveryFiles second(folder);
+    EXPECT_TRUE(second.TakeLeftFile().isEmpty());
+    ASSERT_TRUE(write(first->OwnPath()));
+    ASSERT_EQ(second.OwnPath(), folder + QStringLiteral("/recovery-2.vpopup"));
+    ASSERT_TRUE(write(second.OwnPath()));
+    // A running copy's file is not offered to another, and stays when that one ends.
+    {
+        TRecoveryFiles third(folder);
+        EXPECT_TRUE(third.TakeLeftFile().isEmpty());
+        EXPECT_EQ(third.OwnPath(), folder + QStringLiteral("/recovery-3.vpopup"));
+        second.RemoveOwn();
+        EXPECT_FALSE(QFile::exists(second.OwnPath()));
+    }
+    EXPECT_TRUE(QFile::exists(first->OwnPath()));
+
+    // A copy that ends without removing its file (its lock goes with it, as with a crash)
+    // leaves it for the next start, which does not write over it.
+    first.reset();
+    TRecoveryFiles next(folder);
+    EXPECT_EQ(next.OwnPath(), folder + QStringLiteral("/recovery-3.vpopup"));
+    TRecoveryFiles last(folder);
+    const QString left = last.TakeLeftFile();
+    EXPECT_EQ(left, folder + QStringLiteral("/recovery.vpopup"));
+    // Held while it is offered: nobody else takes it, and there is no other.
+    EXPECT_TRUE(TRecoveryFiles(folder).TakeLeftFile().isEmpty());
+    EXPECT_TRUE(last.TakeLeftFile().isEmpty());
+    last.Adopt(left);
+    EXPECT_EQ(last.OwnPath(), left);
+    last.RemoveOwn();
+    EXPECT_FALSE(QFile::exists(left));
+
+    // Names of no slot are left alone; a discarded file goes.
+    ASSERT_TRUE(write(folder + QStringLiteral("/recovery-02.vpopup")));
+    ASSERT_TRUE(write(folder + QStringLiteral("/recovery-7.vpopup")));
+    TRecoveryFiles another(folder);
+    EXPECT_EQ(another.TakeLeftFile(), folder + QStringLiteral("/recovery-7.vpopup"));
+    another.Discard(folder + QStringLiteral("/recovery-7.vpopup"));
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/recovery-7.vpopup")));
+    EXPECT_TRUE(another.TakeLeftFile().isEmpty());
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/recovery-02.vpopup")));
 }
 
 } // namespace
