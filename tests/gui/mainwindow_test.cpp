@@ -383,6 +383,9 @@ private slots:
         clickCell(second.get(), 4);
         QCOMPARE(currentIndex(second.get()), 4);
         QVERIFY(!removeEnabled(second.get()));
+        // Showing its design again, as opening a design does, leaves Remove off too.
+        second->ShowDocument();
+        QVERIFY(!removeEnabled(second.get()));
         // The first copy goes on as before.
         QVERIFY(button(first.get(), "AddUserPng_Simple")->isEnabled());
         clickCell(first.get(), 4);
