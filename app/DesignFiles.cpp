@@ -234,10 +234,14 @@ void TDesignFiles::OfferRecovery()
         m_path = recovered.DesignFile;
         // Unsaved until the user saves it, whatever the file on disk holds.
         m_savedKnown = false;
-        // The restored design goes on being kept in the file it came from.
-        m_recovery->Adopt(path);
-        m_recovered = recovered.State;
-        m_recoveryWritten = true;
+        // The restored design goes on being kept in the file it came from, or in this copy's
+        // own file when it has one already.
+        if (m_recovery->Adopt(path)) {
+            m_recovered = recovered.State;
+            m_recoveryWritten = true;
+        } else {
+            m_recovery->Discard(path);
+        }
         Refresh();
         return;
     }

@@ -95,14 +95,15 @@ void TRecoveryFiles::Discard(const QString &path)
     m_left.erase(held);
 }
 
-void TRecoveryFiles::Adopt(const QString &path)
+bool TRecoveryFiles::Adopt(const QString &path)
 {
     const auto held = m_left.find(path);
     if (held == m_left.end() || !m_own.isEmpty())
-        return;
+        return false;
     m_own = path;
     m_ownLock = std::move(held->second);
     m_left.erase(held);
+    return true;
 }
 
 void TRecoveryFiles::RemoveOwn()

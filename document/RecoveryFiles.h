@@ -34,9 +34,9 @@ public:
     QString TakeLeftFile();
     // Removes a left file and lets its slot go.
     void Discard(const QString &path);
-    // A left file becomes this copy's own (this copy must have none yet); it is written from
-    // now on and removed by RemoveOwn.
-    void Adopt(const QString &path);
+    // A left file becomes this copy's own: it is written from now on and removed by RemoveOwn.
+    // False (nothing changes) when this copy has a file already or path is not held as left.
+    bool Adopt(const QString &path);
     // Removes this copy's file; the slot stays this copy's.
     void RemoveOwn();
 

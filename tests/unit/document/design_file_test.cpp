@@ -387,7 +387,7 @@ TEST_F(DesignFileTest, EachRunningCopyKeepsItsOwnRecoveryFile)
     // Held while it is offered: nobody else takes it, and there is no other.
     EXPECT_TRUE(TRecoveryFiles(folder).TakeLeftFile().isEmpty());
     EXPECT_TRUE(last.TakeLeftFile().isEmpty());
-    last.Adopt(left);
+    EXPECT_TRUE(last.Adopt(left));
     EXPECT_EQ(last.OwnPath(), left);
     last.RemoveOwn();
     EXPECT_FALSE(QFile::exists(left));
@@ -396,7 +396,10 @@ TEST_F(DesignFileTest, EachRunningCopyKeepsItsOwnRecoveryFile)
     ASSERT_TRUE(write(folder + QStringLiteral("/recovery-02.vpopup")));
     ASSERT_TRUE(write(folder + QStringLiteral("/recovery-7.vpopup")));
     TRecoveryFiles another(folder);
+    ASSERT_FALSE(another.OwnPath().isEmpty());
     EXPECT_EQ(another.TakeLeftFile(), folder + QStringLiteral("/recovery-7.vpopup"));
+    // A copy with a file of its own keeps it; the left one is not taken over.
+    EXPECT_FALSE(another.Adopt(folder + QStringLiteral("/recovery-7.vpopup")));
     another.Discard(folder + QStringLiteral("/recovery-7.vpopup"));
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/recovery-7.vpopup")));
     EXPECT_TRUE(another.TakeLeftFile().isEmpty());
