@@ -376,26 +376,16 @@ TPublishedPopup FindPublishedPopup(const QString &page)
         return EDesignFileError(
             QStringLiteral("Cannot open the popup of page \"%1\". %2").arg(page, reason));
     };
-    const qsizetype start = text.indexOf("<!-- POPUP -->");
-    const qsizetype end = start < 0 ? -1 : text.indexOf("<!-- END -->", start);
-    if (start < 0 || end < 0)
-        throw fail(QStringLiteral("The page holds no popup block (\"<!-- POPUP -->\" ... "
-                                  "\"<!-- END -->\")"));
-    const QByteArray block = text.mid(start, end - start);
-    const qsizetype src = block.toLower().indexOf("src=");
-    if (src < 0)
+    // The block that Add popup would replace, read as Add popup reads it.
+    const TPopupMarkers markers = ReadPopupMarkers(text);
+    if (!markers.Mismatches.empty())
+        throw fail(markers.MismatchReason());
+    if (markers.Blocks.empty())
+        throw fail(QStringLiteral("The page holds no popup block (\"%1\" ... \"%2\")")
+                       .arg(QLatin1String(PopupStartMarker), QLatin1String(PopupEndMarker)));
+    QByteArray address = markers.Blocks.front().Source;
+    if (address.isEmpty())
         throw fail(QStringLiteral("Its popup block names no script"));
-    qsizetype from = src + 4;
-    qsizetype to = from;
-    char quote = 0;
-    if (from < block.size() && (block[from] == '"' || block[from] == '\'')) {
-        quote = block[from];
-        to = ++from;
-    }
-    while (to < block.size() &&
-           (quote ? block[to] != quote : block[to] != '>' && block[to] != ' ' && block[to] != '\t'))
-        ++to;
-    QByteArray address = block.mid(from, to - from);
     if (!address.endsWith("script.js"))
         throw fail(QStringLiteral("Its popup block does not load a script.js"));
     address.chop(9);

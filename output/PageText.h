@@ -1,12 +1,16 @@
 #pragma once
 
-// Web pages and script files as single-byte text: every byte passes unchanged, lines break at
-// CR LF, lone CR or lone LF, and every line written ends with CR LF.
+// Web pages and script files as single-byte text: every byte passes unchanged. A user's page
+// keeps its bytes outside the popup block exactly (line ends, a byte-order mark, a missing final
+// line break); script files are written with CR LF line ends.
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 // Splits at CR LF, CR and LF and ends every line with CR LF (no final empty line is added).
 QByteArray NormalizeLineBreaks(const QByteArray &text);
@@ -19,12 +23,48 @@ QByteArray FolderAddress(const QString &scriptFolderName);
 // "<!-- POPUP --><script src=" + FolderAddress + "/script.js></script><!-- END -->".
 QByteArray ScriptTag(const QString &scriptFolderName);
 
-// The page with the tag in place: the first marker block (an end marker and the nearest start
-// marker before it) is replaced at its position; otherwise the tag goes right behind the first
-// "<body...>" tag, or at the end of the page. Stray markers stay as they are, and running it
-// again on its own result gives the same page.
-// Without a page, a new three-line page holds the tag. The result has CR LF line ends.
-QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag);
+// The markers that frame the script tag of a popup in a page.
+inline constexpr char PopupStartMarker[] = "<!-- POPUP -->";
+inline constexpr char PopupEndMarker[] = "<!-- END -->";
+
+// A popup block: a start marker, then nothing but blanks and at most one script element (with
+// nothing but blanks inside it), then an end marker. That is what Add popup writes, so it is
+// the only thing Add popup ever replaces.
+struct TPopupBlock {
+    qsizetype Start = 0; // of the start marker
+    qsizetype End = 0;   // just behind the end marker
+    // The script element's src value as written (quotes removed); empty without one.
+    QByteArray Source;
+};
+
+// The page's markers as both Add popup and the opening of a published design read them, so a
+// page that Add popup succeeded on always opens. Markers are the exact bytes of the two
+// comments, wherever they stand. Taken in page order, a start marker directly followed by an
+// end marker (no other marker between them) is a pair; every pair must frame a block, and a pair
+// that frames anything else is a mismatch, which stops Add popup with the lines of both
+// markers. A marker outside a pair (a start marker that another start marker follows or that
+// ends the page's markers, an end marker that no start marker directly precedes) is the page's
+// own comment: it is left where it is and never framed. Add popup replaces the first block.
+struct TPopupMarkers {
+    std::vector<TPopupBlock> Blocks;
+    // The line numbers (from 1) of the start and the end marker of each mismatched pair.
+    std::vector<std::pair<int, int>> Mismatches;
+
+    // "Its popup markers on lines 3 and 40, and on line 52 do not pair: ..." (the first few).
+    QString MismatchReason() const;
+};
+TPopupMarkers ReadPopupMarkers(const QByteArray &page);
+
+// The page with the tag in place: the first block is replaced where it stands; otherwise the tag
+// goes right behind the page's body start tag, found as HTML reads it (not in comments, in
+// quoted attribute values, or in the text of script, style, title, textarea and the other raw
+// text elements); otherwise it becomes the last line. Every byte outside the block stays, and
+// the only line end added (before or after a last-line tag) is the page's own, CR LF in a page
+// that has none. Running it again on its own result gives the same page. Without a page, a new
+// three-line page with CR LF holds the tag. A mismatched marker pair raises an error naming
+// path and the pair's lines, and nothing is changed.
+QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag,
+                          const QString &path);
 
 // Refuses text stored in a wider encoding (UTF-16/UTF-32 byte-order marks, NUL bytes), which
 // would be damaged by byte-wise editing.
@@ -42,6 +82,22 @@ QString JoinPath(const QString &folder, const QString &name);
 
 // Reads a whole file; "Cannot open file" when it cannot be read.
 QByteArray ReadFileBytes(const QString &path);
+// A file replaced in two steps: the constructor makes the new file beside the old one, so that
+// a file that cannot be replaced is known before anything else is written, and Commit writes the
+// bytes, waits until they are on the disk and renames the new file over the old one. Without a
+// commit, the old file stays as it was. "Cannot create file" on failure.
+class TFileReplacement {
+public:
+    explicit TFileReplacement(const QString &path);
+    void Commit(const QByteArray &bytes);
+
+private:
+    [[noreturn]] void Fail();
+
+    QString m_path;
+    QSaveFile m_file;
+};
+
 // Writes a file to a new file beside it and renames it over the old one, so a failure leaves
 // any earlier file whole; "Cannot create file" on failure. A durable write also waits until
 // the bytes are on the disk before the rename (the user's page); files the program can make

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <memory>
 #include <optional>
 
 QByteArray PixGif()
@@ -29,6 +30,25 @@ namespace {
 // disk that the user's page gets.
 constexpr bool kWaitForDisk = false;
 
+// Opens the page for replacing before anything else is written. A missing folder of the page is
+// made for it, and removed again when the page still cannot be created there.
+std::unique_ptr<TFileReplacement> OpenPageReplacement(const QString &page)
+{
+    QStringList made;
+    for (QString dir = QFileInfo(page).absolutePath(); !QFileInfo::exists(dir);
+         dir = QFileInfo(dir).absolutePath())
+        made << dir;
+    if (!made.isEmpty())
+        QDir().mkpath(made.front());
+    try {
+        return std::make_unique<TFileReplacement>(page);
+    } catch (...) {
+        for (const QString &folder : made)
+            QDir().rmdir(folder);
+        throw;
+    }
+}
+
 QByteArray EncodePicture(const TPNGObject &picture)
 {
     QBuffer buffer;
@@ -42,9 +62,24 @@ QByteArray EncodePicture(const TPNGObject &picture)
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
                               bool ForPreview)
 {
-    // A folder that cannot be made shows up as the failure to create logo.png inside it.
     if (folder.isEmpty())
         throw EVantelleError(QStringLiteral("Unable to create directory"));
+
+    // The page is read, its new text built and its replacement opened first: a page that cannot
+    // be read, edited or replaced stops the output before any file or folder is written.
+    TWrittenPopup written;
+    written.ScriptFolderName = ScriptFolderNameOf(folder);
+    std::optional<QByteArray> existing;
+    if (!page.isEmpty() && QFileInfo(page).isFile()) {
+        existing = ReadFileBytes(page);
+        CheckSingleByteText(*existing, page);
+    }
+    written.PageText = InsertPopupTag(existing, ScriptTag(written.ScriptFolderName), page);
+    std::unique_ptr<TFileReplacement> pageFile;
+    if (!page.isEmpty())
+        pageFile = OpenPageReplacement(page);
+
+    // A folder that cannot be made shows up as the failure to create logo.png inside it.
     QDir().mkpath(folder);
 
     const TComposedPopup composed = source.ComposePopupImage();
@@ -62,17 +97,8 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
         }
     }
 
-    std::optional<QByteArray> existing;
-    if (!page.isEmpty() && QFileInfo(page).isFile()) {
-        existing = ReadFileBytes(page);
-        CheckSingleByteText(*existing, page);
-    }
-
-    TWrittenPopup written;
-    written.ScriptFolderName = ScriptFolderNameOf(folder);
-    written.PageText = InsertPopupTag(existing, ScriptTag(written.ScriptFolderName));
-    if (!page.isEmpty())
-        WriteFileBytes(page, written.PageText);
+    if (pageFile)
+        pageFile->Commit(written.PageText);
 
     TScriptValues values;
     values.DocumentSize = source.DocumentSize();

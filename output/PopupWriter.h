@@ -38,15 +38,16 @@ QByteArray PixGif();
 
 struct TWrittenPopup {
     QString ScriptFolderName;
-    // The page text with the tag (CR LF line ends); for an empty page name the three-line page
-    // that the user is shown to paste from.
+    // The page text with the tag; for an empty page name the three-line page that the user is
+    // shown to paste from.
     QByteArray PageText;
 };
 
-// Creates folder, writes logo.png (and logo@2x.png when the settings ask for it), inserts the tag
-// into page (or only builds the page text when page is empty), then writes script.js and pix.gif.
-// The first failure ends it with an EVantelleError; files written before stay, and a page is never
-// left half-written.
+// Reads page and builds its new text, and makes sure the page can be replaced, before anything
+// is written; then creates folder, writes logo.png (and logo@2x.png when the settings ask for
+// it), replaces the page (only builds the page text when page is empty), then writes script.js
+// and pix.gif. The first failure ends it with an EVantelleError; files written before stay, and
+// a page is never left half-written.
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
                               bool ForPreview);
 

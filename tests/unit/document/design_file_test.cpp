@@ -293,30 +293,51 @@ TEST_F(DesignFileTest, APublishedPageLeadsToItsDesign)
     Bitmap32 bitmap;
     TPNGObject output;
     TDocumentPopupSource source(doc, bitmap, output);
-    const QString page = Path(QStringLiteral("my site/index page.htm"));
     ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("my site"))));
-    Write(page, "<html>\r\n<body bgcolor=white>\r\n<p>Hi</p>\r\n</body></html>\r\n");
+    const QString page = Path(QStringLiteral("my site/index page.htm"));
     const QString folder = PopupFolderForPage(page);
-    WritePopupFiles(source, page, folder, false);
+    // Every page that Add popup succeeded on opens, whatever else the page holds.
+    const QByteArray pages[] = {
+        "<html>\r\n<body bgcolor=white>\r\n<p>Hi</p>\r\n</body></html>\r\n",
+        "<html><head><!-- POPUP --><script src=\"lib/site.js\"></script></head>\n<body>\n",
+    };
+    for (const QByteArray &before : pages) {
+        Write(page, before);
+        QDir(folder).removeRecursively();
+        WritePopupFiles(source, page, folder, false);
 
-    // Without a design beside the script the page cannot be edited.
-    try {
-        FindPublishedPopup(page);
-        ADD_FAILURE() << "found a design that is not there";
-    } catch (const EDesignFileError &e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("holds no design.vpopup")));
+        // Without a design beside the script the page cannot be edited.
+        try {
+            FindPublishedPopup(page);
+            ADD_FAILURE() << "found a design that is not there";
+        } catch (const EDesignFileError &e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("holds no design.vpopup"))) << e.what();
+        }
+        WriteDesignFile(JoinPath(folder, DesignFileName), doc.Snapshot());
+        try {
+            const TPublishedPopup found = FindPublishedPopup(page);
+            EXPECT_EQ(found.Page, page);
+            EXPECT_EQ(found.Folder, folder);
+            EXPECT_EQ(found.DesignFile, JoinPath(folder, DesignFileName));
+        } catch (const EDesignFileError &e) {
+            ADD_FAILURE() << before.constData() << ": " << e.what();
+        }
     }
-    WriteDesignFile(JoinPath(folder, DesignFileName), doc.Snapshot());
-    const TPublishedPopup found = FindPublishedPopup(page);
-    EXPECT_EQ(found.Page, page);
-    EXPECT_EQ(found.Folder, folder);
-    EXPECT_EQ(found.DesignFile, JoinPath(folder, DesignFileName));
 
     const QString plain = Path(QStringLiteral("plain.htm"));
     Write(plain, "<body><!-- POPUP --></body>");
     EXPECT_THROW(FindPublishedPopup(plain), EDesignFileError);
+    // Markers that Add popup refuses are named in the same words.
+    Write(plain, "<head><!-- POPUP -->\n</head><body>\n<!-- END -->");
+    try {
+        FindPublishedPopup(plain);
+        ADD_FAILURE() << "opened a page whose markers do not pair";
+    } catch (const EDesignFileError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("markers on lines 1 and 3 do not pair")))
+            << e.what();
+    }
     EXPECT_TRUE(IsPageFileName(page));
-    EXPECT_FALSE(IsPageFileName(found.DesignFile));
+    EXPECT_FALSE(IsPageFileName(JoinPath(folder, DesignFileName)));
 }
 
 TEST_F(DesignFileTest, AFailedSaveLeavesTheEarlierFile)

@@ -13,13 +13,18 @@ namespace {
 
 const QByteArray kTag = "<!-- POPUP --><script src=index.popup/script.js></script><!-- END -->";
 
+// Each row is a page before Add popup and the page after it, or the error that leaves it as it
+// was. Every row runs three times: Add popup on its own result finds its block again and gives
+// the same page.
 TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
 {
     const QByteArray tag = kTag;
+    const QString path = QStringLiteral("/site/index.htm");
     const struct {
         const char *name;
         std::optional<QByteArray> page;
-        QByteArray expected;
+        QByteArray expected; // the page after Add popup, or empty when it is refused
+        const char *error = nullptr;
     } cases[] = {
         {"body tag with attributes",
          QByteArray("<html>\r\n<body bgcolor=white>\r\n<p>Welcome</p>\r\n</body></html>\r\n"),
@@ -29,12 +34,15 @@ TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
                     "src=old.popup/script.js></script><!-- END "
                     "-->\r\n<p>Welcome</p>\r\n</body></html>\r\n"),
          "<html>\r\n<body bgcolor=white>" + tag + "\r\n<p>Welcome</p>\r\n</body></html>\r\n"},
-        {"block spanning lines", QByteArray("<body>\nA<!-- POPUP -->\nold\n<!-- END -->B\nC\n"),
-         "<body>\r\nA" + tag + "B\r\nC\r\n"},
+        {"block spanning lines, written by hand",
+         QByteArray("<body>\nA<!-- POPUP -->\n\t<SCRIPT type=\"text/javascript\" "
+                    "src='old.popup/script.js' defer>\n</SCRIPT >\n<!-- END -->B\nC\n"),
+         "<body>\nA" + tag + "B\nC\n"},
+        {"empty block", QByteArray("<body><!-- POPUP -->  <!-- END -->x"), "<body>" + tag + "x"},
         {"start marker without end: stays, tag behind body",
          QByteArray("<BODY onload=init()>rest\r\n<!-- POPUP -->\r\n"),
          "<BODY onload=init()>" + tag + "rest\r\n<!-- POPUP -->\r\n"},
-        {"end before start: nothing removed, tag behind body",
+        {"end before start: both stay, tag behind body",
          QByteArray("<body><!-- END -->x<!-- POPUP -->y\r\n"),
          "<body>" + tag + "<!-- END -->x<!-- POPUP -->y\r\n"},
         {"lone start in the head stays, the block behind body is the one replaced",
@@ -43,33 +51,94 @@ TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
          "<html><head><!-- POPUP --><title>T</title>\r\n<style>p{}</style></head>\r\n<body>" + tag +
              "\r\n<p>Welcome</p>\r\n</body></html>\r\n"},
         {"two starts before one end: the nearer start pairs",
-         QByteArray("<!-- POPUP -->a<body><!-- POPUP -->old<!-- END -->b\r\n"),
-         "<!-- POPUP -->a<body>" + tag + "b\r\n"},
-        {"only the first pair is replaced",
-         QByteArray("<body><!-- POPUP -->1<!-- END -->x<!-- POPUP -->2<!-- END -->\r\n"),
-         "<body>" + tag + "x<!-- POPUP -->2<!-- END -->\r\n"},
+         QByteArray("<!-- POPUP -->a<body><!-- POPUP --><script src=x.js></script><!-- END -->b"),
+         "<!-- POPUP -->a<body>" + tag + "b"},
+        {"only the first of two blocks is replaced",
+         QByteArray("<body><!-- POPUP --><script src=a/script.js></script><!-- END -->x"
+                    "<!-- POPUP --><script src=b/script.js></script><!-- END -->\r\n"),
+         "<body>" + tag + "x<!-- POPUP --><script src=b/script.js></script><!-- END -->\r\n"},
         {"lower-case marker is no marker", QByteArray("<body><!-- popup -->z<!-- END -->\r\n"),
          "<body>" + tag + "<!-- popup -->z<!-- END -->\r\n"},
-        {"mixed-case body tag", QByteArray("<html><BoDy\nclass=a>\n"),
-         "<html><BoDy\r\nclass=a>" + tag + "\r\n"},
-        {"no body tag: last line", QByteArray("<p>hi</p>"), "<p>hi</p>\r\n" + tag + "\r\n"},
+
+        // Markers around anything but a block: the page is not touched.
+        {"start marker after <head>, end marker as the last line",
+         QByteArray("<html><head><!-- POPUP -->\n<title>T</title>\n</head>\n<body>\n<p>x</p>\n"
+                    "</body></html>\n<!-- END -->\n"),
+         {},
+         "on lines 1 and 7 do not pair"},
+        {"lone start in the head, lone end behind the body tag",
+         QByteArray("<html>\r\n<head><!-- POPUP --><title>T</title><meta charset=utf-8>\r\n"
+                    "</head>\r\n<body><!-- END -->\r\n<p>x</p>\r\n"),
+         {},
+         "on lines 2 and 4 do not pair"},
+        {"a proper block does not excuse a later pair",
+         QByteArray("<body><!-- POPUP --><script src=a/script.js></script><!-- END -->\r"
+                    "<!-- POPUP -->\r<p>mine</p>\r<!-- END -->\r<!-- POPUP -->x<!-- END -->"),
+         {},
+         "on lines 2 and 4, and on line 5 do not pair"},
+        {"a script with code of its own is not a block",
+         QByteArray("<body><!-- POPUP --><script>go()</script><!-- END -->"),
+         {},
+         "on line 1 do not pair"},
+        {"two scripts are not a block",
+         QByteArray("<body><!-- POPUP --><script src=a.js></script><script src=b.js></script>"
+                    "<!-- END -->"),
+         {},
+         "on line 1 do not pair"},
+        {"an end marker inside the script's address",
+         QByteArray("<body><!-- POPUP --><script src=\"<!-- END -->\"></script><!-- END -->"),
+         {},
+         "on line 1 do not pair"},
+
+        // The body start tag as HTML reads it.
+        {"'>' inside a quoted attribute value",
+         QByteArray("<body onload=\"if (w > 600) x();\" class='a>b'>\n<p>x</p>\n"),
+         "<body onload=\"if (w > 600) x();\" class='a>b'>" + tag + "\n<p>x</p>\n"},
+        {"body tag inside a comment",
+         QByteArray("<head><!-- the <body> below --></head>\n<body>\n"),
+         "<head><!-- the <body> below --></head>\n<body>" + tag + "\n"},
+        {"body tag inside a script, a style, a title and a text area",
+         QByteArray("<head><script>var s=\"<body>\";</script><style>p:after{content:'<body>'}"
+                    "</style><title><body></title></head><textarea><body></textarea>"
+                    "<body class=a>x"),
+         "<head><script>var s=\"<body>\";</script><style>p:after{content:'<body>'}</style>"
+         "<title><body></title></head><textarea><body></textarea><body class=a>" +
+             tag + "x"},
+        {"an end tag inside an escaped script",
+         QByteArray("<script><!--<script></script><body>--></script><body id=real>"),
+         "<script><!--<script></script><body>--></script><body id=real>" + tag},
+        {"<bodyx> is no body tag", QByteArray("<bodyx><BoDy\nclass=a>\n"),
+         "<bodyx><BoDy\nclass=a>" + tag + "\n"},
+        {"body tag in a comment that never ends: last line", QByteArray("<!-- <body>\n"),
+         "<!-- <body>\n" + tag + "\n"},
+
+        // The page's bytes stay; what the block adds uses the page's own line end.
+        {"no body tag, no final line break", QByteArray("<p>hi</p>\n<p>2</p>"),
+         "<p>hi</p>\n<p>2</p>\n" + tag},
+        {"no body tag, final line break", QByteArray("<p>hi</p>\r"), "<p>hi</p>\r" + tag + "\r"},
         {"body without '>': last line", QByteArray("<body\r\n"), "<body\r\n" + tag + "\r\n"},
         {"empty file", QByteArray(""), tag + "\r\n"},
         {"no file: new page", std::nullopt, "<BODY>\r\n" + tag + "\r\n</BODY>\r\n"},
-        {"LF and lone CR become CR LF", QByteArray("a\nb\rc\r\n\n<body>d"),
-         "a\r\nb\r\nc\r\n\r\n<body>" + tag + "d\r\n"},
-        {"bytes above 127 pass unchanged", QByteArray("\xE9\xFF<body>\x80\x01\r\n"),
-         "\xE9\xFF<body>" + tag + "\x80\x01\r\n"},
+        {"mixed line ends stay", QByteArray("a\nb\rc\r\n\n<body>d"),
+         "a\nb\rc\r\n\n<body>" + tag + "d"},
+        {"byte-order mark and bytes above 127 stay",
+         QByteArray("\xEF\xBB\xBF\xE9\xFF<body>\x80\x01\n"),
+         "\xEF\xBB\xBF\xE9\xFF<body>" + tag + "\x80\x01\n"},
     };
     for (const auto &c : cases) {
-        const QByteArray once = InsertPopupTag(c.page, tag);
-        EXPECT_EQ(once, c.expected) << c.name;
-        // Every later Add popup finds the block it wrote and puts the same one back, whatever
-        // stray markers the page holds around it.
-        QByteArray again = once;
-        for (int run = 2; run <= 3; ++run) {
-            again = InsertPopupTag(again, tag);
-            EXPECT_EQ(again, once) << c.name << " (run " << run << ")";
+        std::optional<QByteArray> page = c.page;
+        for (int run = 1; run <= 3; ++run) {
+            try {
+                page = InsertPopupTag(page, tag, path);
+                EXPECT_EQ(*page, c.expected) << c.name << " (run " << run << ")";
+            } catch (const EVantelleError &e) {
+                EXPECT_TRUE(c.error && e.message().contains(QLatin1String(c.error)) &&
+                            e.message().contains(QStringLiteral("\"/site/index.htm\"")))
+                    << c.name << ": " << e.what();
+            }
+            if (c.error) {
+                EXPECT_EQ(page, c.page) << c.name;
+            }
         }
     }
 }

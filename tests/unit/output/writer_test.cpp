@@ -92,9 +92,8 @@ TEST_F(WriterTest, AddPopupWritesTheThreeFilesBesideThePage)
     const TWrittenPopup written = WritePopupFiles(m_source, page, folder, false);
 
     EXPECT_EQ(written.ScriptFolderName, QStringLiteral("my page.popup"));
-    EXPECT_EQ(Read(page),
-              "<html>\r\n<body bgcolor=white><!-- POPUP --><script src=my%20page.popup/"
-              "script.js></script><!-- END -->\r\n<p>Welcome</p>\r\n</body></html>\r\n");
+    EXPECT_EQ(Read(page), "<html>\n<body bgcolor=white><!-- POPUP --><script src=my%20page.popup/"
+                          "script.js></script><!-- END -->\n<p>Welcome</p>\n</body></html>\n");
     TPNGObject logo;
     logo.loadFromFile(folder + QStringLiteral("/logo.png"));
     EXPECT_EQ(logo.width(), 200);
@@ -118,6 +117,11 @@ TEST_F(WriterTest, AddPopupWritesTheThreeFilesBesideThePage)
     EXPECT_EQ(Read(page), pageOnce);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files),
               (QStringList{"logo.png", "pix.gif", "script.js"}));
+
+    // A new page in folders that do not exist yet gets them.
+    const QString newPage = Path(QStringLiteral("new/site/index.htm"));
+    WritePopupFiles(m_source, newPage, PopupFolderForPage(newPage), false);
+    EXPECT_TRUE(Read(newPage).startsWith("<BODY>\r\n<!-- POPUP --><script src=index.popup/"));
 }
 
 TEST_F(WriterTest, SaveFilesGivesTheCodeToPasteAndWritesNoPage)
@@ -154,18 +158,39 @@ TEST_F(WriterTest, FailuresStopAtTheirStepAndLoseNothing)
                     WritePopupFiles(m_source, wide, PopupFolderForPage(wide), false);
                 }).contains(QStringLiteral("not single-byte text")));
     EXPECT_EQ(Read(wide), utf16);
+}
 
-    // A page in a folder where no file can be created: /proc refuses new files to everyone, so
-    // the page (read fine) cannot be replaced; it stays as it was and no script is written.
-    const QString procPage = QStringLiteral("/proc/sys/kernel/ostype");
-    const QByteArray before = Read(procPage);
-    const QString folder = Path(QStringLiteral("proc.popup"));
-    EXPECT_TRUE(ErrorOf([&] {
-                    WritePopupFiles(m_source, procPage, folder, false);
-                }).startsWith("Cannot create file \"" + procPage + "\". "));
-    EXPECT_EQ(Read(procPage), before);
-    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/logo.png")));
-    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/script.js")));
+// A page that cannot be replaced, or whose markers do not pair, stays as it was, and no popup
+// folder is made for it.
+TEST_F(WriterTest, APageThatCannotBeReplacedGetsNoFiles)
+{
+    const QString folderPage = Path(QStringLiteral("folder.htm"));
+    ASSERT_TRUE(QDir().mkpath(folderPage));
+    const QString marked = Path(QStringLiteral("marked.htm"));
+    Write(marked,
+          "<html><head><!-- POPUP -->\n</head><body>\n<p>x</p>\n</body></html>\n<!-- END -->");
+    const struct {
+        QString page;
+        QString error;
+    } cases[] = {
+        // /proc refuses new files to everyone, root included: the page reads fine but cannot be
+        // replaced.
+        {QStringLiteral("/proc/sys/kernel/ostype"),
+         QStringLiteral("Cannot create file \"/proc/sys/kernel/ostype\". ")},
+        {folderPage, "Cannot create file \"" + folderPage + "\". "},
+        {marked, "The page \"" + marked +
+                     "\" was left unchanged. Its popup markers on lines 1 and 5 do not pair"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray before = Read(c.page);
+        const QString folder = Path(QFileInfo(c.page).completeBaseName() + ".popup");
+        const QString error = ErrorOf([&] { WritePopupFiles(m_source, c.page, folder, false); });
+        EXPECT_TRUE(error.startsWith(c.error)) << error.toStdString();
+        EXPECT_EQ(Read(c.page), before) << c.page.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder)) << c.page.toStdString();
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"folder.htm", "marked.htm"}));
 }
 
 // The disk filling up while the page is written (the file-size limit stands in for it): the
