@@ -1,6 +1,7 @@
-// Page insertion on arbitrary bytes: a page that is accepted always gets exactly the tag, comes
-// back with CR LF line ends only and stays the same when the tag is inserted again; one that is
-// refused is refused with an error.
+// Page insertion on arbitrary bytes. A page whose markers do not pair is refused with an error
+// and only then; any other page comes back with the tag as its first block, every byte outside
+// that block as it was (its earlier first block gone, or one line end added beside a last-line
+// tag), and the same page again when the tag is inserted once more.
 
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
@@ -18,18 +19,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const QByteArray tag = ScriptTag(QStringLiteral("page.popup"));
-    const QByteArray result = InsertPopupTag(std::optional<QByteArray>(page), tag);
-    if (!result.contains(tag) || !result.endsWith("\r\n"))
+    const TPopupMarkers before = ReadPopupMarkers(page);
+    QByteArray result;
+    try {
+        result = InsertPopupTag(page, tag, QStringLiteral("page.htm"));
+    } catch (const EVantelleError &) {
+        if (before.Mismatches.empty())
+            std::abort();
+        return 0;
+    }
+    if (!before.Mismatches.empty())
         std::abort();
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        const bool lf = result[i] == '\n';
-        const bool cr = result[i] == '\r';
-        if ((lf && (i == 0 || result[i - 1] != '\r')) ||
-            (cr && (i + 1 == result.size() || result[i + 1] != '\n')))
+
+    const TPopupMarkers after = ReadPopupMarkers(result);
+    if (!after.Mismatches.empty() || after.Blocks.empty())
+        std::abort();
+    const TPopupBlock &block = after.Blocks.front();
+    if (result.mid(block.Start, block.End - block.Start) != tag ||
+        block.Source != "page.popup/script.js")
+        std::abort();
+
+    QByteArray outside = result;
+    outside.remove(block.Start, block.End - block.Start);
+    QByteArray kept = page;
+    if (!before.Blocks.empty())
+        kept.remove(before.Blocks.front().Start,
+                    before.Blocks.front().End - before.Blocks.front().Start);
+    if (outside != kept) {
+        const QByteArray added = outside.mid(page.size());
+        const bool lastLine = before.Blocks.empty() && outside.startsWith(page) &&
+                              (added == "\r\n" || added == "\n" || added == "\r");
+        if (!lastLine)
             std::abort();
     }
+
     // Add popup run again finds the block it wrote and changes nothing.
-    if (InsertPopupTag(std::optional<QByteArray>(result), tag) != result)
+    if (InsertPopupTag(result, tag, QStringLiteral("page.htm")) != result)
         std::abort();
     return 0;
 }

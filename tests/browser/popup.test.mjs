@@ -125,7 +125,7 @@ function makeSite(name, args, pageName = 'index.htm') {
   fs.writeFileSync(path.join(dir, 'target.htm'), '<html><body><p>landed</p></body></html>\n');
   execFileSync(popupgen, ['--page', page, ...args], { stdio: ['ignore', 'ignore', 'pipe'] });
   assert.match(fs.readFileSync(page, 'latin1'),
-    /<body style="margin:0;background:#e8e8e8"><!-- POPUP --><script src=[^ >]+\/script\.js><\/script><!-- END -->\r\n/);
+    /<body style="margin:0;background:#e8e8e8"><!-- POPUP --><script src=[^ >]+\/script\.js><\/script><!-- END -->\n/);
   return { http: `${base}/${name}/${encodeURIComponent(pageName)}`, file: pathToFileURL(page).href, dir };
 }
 

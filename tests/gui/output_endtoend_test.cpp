@@ -72,9 +72,9 @@ private slots:
         QCOMPARE(shown[0].icon, QMessageBox::Information);
         QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
-        QCOMPARE(Read(page), QByteArray("<html>\r\n<body bgcolor=white><!-- POPUP --><script "
-                                        "src=index.popup/script.js></script><!-- END -->\r\n"
-                                        "<p>Welcome</p>\r\n</body></html>\r\n"));
+        QCOMPARE(Read(page), QByteArray("<html>\n<body bgcolor=white><!-- POPUP --><script "
+                                        "src=index.popup/script.js></script><!-- END -->\n"
+                                        "<p>Welcome</p>\n</body></html>\n"));
         const QString folder = m_site.filePath(QStringLiteral("index.popup"));
         QCOMPARE(QDir(folder).entryList(QDir::Files),
                  (QStringList{"design.vpopup", "logo.png", "logo@2x.png", "pix.gif", "script.js"}));

@@ -109,8 +109,8 @@ TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
          "<script><!--<script></script><body>--></script><body id=real>" + tag},
         {"<bodyx> is no body tag", QByteArray("<bodyx><BoDy\nclass=a>\n"),
          "<bodyx><BoDy\nclass=a>" + tag + "\n"},
-        {"body tag in a comment that never ends: last line", QByteArray("<!-- <body>\n"),
-         "<!-- <body>\n" + tag + "\n"},
+        {"no body tag but one in a comment: last line", QByteArray("<!-- <body> -->\n<p>x</p>"),
+         "<!-- <body> -->\n<p>x</p>\n" + tag},
 
         // The page's bytes stay; what the block adds uses the page's own line end.
         {"no body tag, no final line break", QByteArray("<p>hi</p>\n<p>2</p>"),
