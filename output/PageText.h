@@ -37,14 +37,16 @@ struct TPopupBlock {
     QByteArray Source;
 };
 
-// The page's markers as both Add popup and the opening of a published design read them, so a
-// page that Add popup succeeded on always opens. Markers are the exact bytes of the two
-// comments, wherever they stand. Taken in page order, a start marker directly followed by an
-// end marker (no other marker between them) is a pair; every pair must frame a block, and a pair
-// that frames anything else is a mismatch, which stops Add popup with the lines of both
-// markers. A marker outside a pair (a start marker that another start marker follows or that
-// ends the page's markers, an end marker that no start marker directly precedes) is the page's
-// own comment: it is left where it is and never framed. Add popup replaces the first block.
+// The page's markers, read the same way by Add popup and by the opening of a published design,
+// so that a page Add popup succeeded on always opens. Markers are the exact bytes of the two
+// comments, wherever they stand. Taken in page order:
+// - a start marker directly followed by an end marker (no other marker between) is a pair;
+// - a pair around a block is a block, a pair around anything else is a mismatch: a page with a
+//   mismatch is refused with the lines of both markers, and changed in no byte;
+// - every other marker (a start marker followed by another start marker or by none, an end
+//   marker that does not directly follow a start marker) is the page's own comment: it frames
+//   nothing, so nothing is ever removed because of it, and it stays where it is.
+// Add popup replaces the first block.
 struct TPopupMarkers {
     std::vector<TPopupBlock> Blocks;
     // The line numbers (from 1) of the start and the end marker of each mismatched pair.
