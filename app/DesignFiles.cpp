@@ -181,7 +181,7 @@ bool TDesignFiles::IsModified() const
 QString TDesignFiles::NameText() const
 {
     // A design opened through its page is known by the page's name.
-    const QString name = !m_page.isEmpty()   ? QFileInfo(m_page).fileName()
+    const QString name = !m_page.isEmpty()  ? QFileInfo(m_page).fileName()
                          : m_path.isEmpty() ? QStringLiteral("new design")
                                             : QFileInfo(m_path).fileName();
     return QStringLiteral("Design: ") + name + (IsModified() ? QStringLiteral(" *") : QString());
@@ -322,6 +322,8 @@ void TDesignFiles::OpenDesignClick()
                                                   ExistingFolder(start), DesignFilter);
     if (!path.isEmpty())
         Guarded([&] { OpenDesignFileNow(path); });
+    // A design that stays (the file was refused) is not discarded: it is still the one shown.
+    m_discarded = false;
 }
 
 void TDesignFiles::OpenDesignFile(const QString &path)
@@ -329,6 +331,7 @@ void TDesignFiles::OpenDesignFile(const QString &path)
     if (!MaySetAside())
         return;
     Guarded([&] { OpenDesignFileNow(path); });
+    m_discarded = false;
 }
 
 void TDesignFiles::OpenDesignFileNow(const QString &path)

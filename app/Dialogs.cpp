@@ -1,7 +1,7 @@
 #include "app/Dialogs.h"
 
-#include <QColorDialog>
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QFileDialog>
 
 #include <optional>

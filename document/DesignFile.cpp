@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFont>
 #include <QFileInfo>
+#include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

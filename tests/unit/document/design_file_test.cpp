@@ -251,7 +251,8 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
         {"picture does not decode", badPicture, "\"template\" does not decode"},
         {"behaviour wrong type", edited("\"autoCloseDelay\": -3", "\"autoCloseDelay\": true"),
          "\"behaviour.autoCloseDelay\""},
-        {"close button not an object", rewritten("\"closeButton\": \\{[^}]*\\}", "\"closeButton\": 5"),
+        {"close button not an object",
+         rewritten("\"closeButton\": \\{[^}]*\\}", "\"closeButton\": 5"),
          "\"closeButton\" must be an object"},
         {"behaviour a list", QByteArray("{\"format\": 1, \"behaviour\": []}"),
          "\"behaviour\" must be an object"},
@@ -331,8 +332,7 @@ TEST_F(DesignFileTest, EachLimitOpensAtItsValueAndRefusesOneMore)
         QByteArray atLimit, beyond;
         const char *reason;
     } cases[] = {
-        {"lines of a text",
-         design("\"texts\": [{\"lines\": " + repeated("\"a\"", lines) + "}]"),
+        {"lines of a text", design("\"texts\": [{\"lines\": " + repeated("\"a\"", lines) + "}]"),
          design("\"texts\": [{\"lines\": " + repeated("\"a\"", lines + 1) + "}]"),
          "\"texts[0].lines\" holds more than 1000 lines"},
         {"texts", design("\"texts\": " + repeated("{}", texts)),
@@ -343,9 +343,9 @@ TEST_F(DesignFileTest, EachLimitOpensAtItsValueAndRefusesOneMore)
         {"characters of all texts",
          design("\"texts\": " + repeated("{\"lines\": [" + quoted(characters) + "]}", 20)),
          // Twenty texts of a twentieth each, the last with a character more.
-         design("\"texts\": " +
-                repeated("{\"lines\": [" + quoted(characters) + "]}", 19).chopped(1) +
-                ",{\"lines\": [" + quoted(characters + 1) + "]}]"),
+         design(
+             "\"texts\": " + repeated("{\"lines\": [" + quoted(characters) + "]}", 19).chopped(1) +
+             ",{\"lines\": [" + quoted(characters + 1) + "]}]"),
          "The texts hold more than 100000 characters together"},
         {"face name", design("\"texts\": [{\"face\": " + quoted(face) + "}]"),
          design("\"texts\": [{\"face\": " + quoted(face + 1) + "}]"), "\"texts[0].face\""},
@@ -367,7 +367,8 @@ TEST_F(DesignFileTest, EachLimitOpensAtItsValueAndRefusesOneMore)
             ParseDesignFile(c.beyond, QStringLiteral("beyond.vpopup"));
             ADD_FAILURE() << "opened";
         } catch (const EDesignFileError &e) {
-            EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot open design \"beyond.vpopup\". ")))
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("Cannot open design \"beyond.vpopup\". ")))
                 << e.message().toStdString();
             EXPECT_TRUE(e.message().contains(QLatin1String(c.reason))) << e.message().toStdString();
         }
@@ -395,8 +396,7 @@ TEST_F(DesignFileTest, MissingFacesAreDrawnInTheLookAlikeAndKeptInTheDesign)
     EXPECT_TRUE(state == read);
     EXPECT_TRUE(DesignFileBytes(state).contains("\"face\": \"No Such Face\""));
     for (const auto &[face, drawnIn] : expected)
-        EXPECT_EQ(QFontInfo(MakeFont(TFontDesc{face, 14})).family(), drawnIn)
-            << face.toStdString();
+        EXPECT_EQ(QFontInfo(MakeFont(TFontDesc{face, 14})).family(), drawnIn) << face.toStdString();
 }
 
 TEST_F(DesignFileTest, APublishedPageLeadsToItsDesign)
