@@ -259,7 +259,13 @@ void TDesignFiles::OfferRecovery()
         // Neither answer (the program is ending): the file stays for the next start.
         if (answer != QMessageBox::Yes)
             return;
-        ApplyState(recovered.State);
+        try {
+            ApplyState(recovered.State);
+        } catch (const EVantelleError &e) {
+            // Kept for the next start: what a copy left is never deleted unasked.
+            ShowErrorBox(QStringLiteral("Cannot restore \"%1\". %2").arg(path, e.message()));
+            continue;
+        }
         m_path = recovered.DesignFile;
         // Unsaved until the user saves it, whatever the file on disk holds.
         m_savedKnown = false;

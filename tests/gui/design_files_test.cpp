@@ -226,6 +226,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("size between steps") << QByteArray("{\"format\": 1, \"documentSize\": 360}")
                                             << QStringLiteral("must be one of 150");
+        QTest::newRow("close button damaged")
+            << QByteArray("{\"format\": 1, \"closeButton\": {\"picture\": \"" +
+                          QByteArray("not a picture").toBase64() + "\"}}")
+            << QStringLiteral("\"closeButton.picture\" does not decode");
         TDesignState big;
         QImage button(1001, 1000, QImage::Format_ARGB32);
         button.fill(Qt::red);
