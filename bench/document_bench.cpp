@@ -85,7 +85,7 @@ void BM_OpenDesign(benchmark::State &state)
 BENCHMARK(BM_OpenDesign)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // Opening a design at the file's limits, with the redraw the window makes once it is open:
-// range(0) 0 for the largest template and close button (at the largest scale), 1 for one text
+// range(0) 0 for the largest template and close button, 1 for one text
 // of the most lines, each as long as the texts' characters allow, 2 for the most texts, which
 // share those characters.
 void BM_OpenDesignAtLimits(benchmark::State &state)
@@ -121,7 +121,8 @@ void BM_OpenDesignAtLimits(benchmark::State &state)
     case 0:
         limits.Template = noise(side, side, 1);
         limits.CloseButton = DecodeDesignPicture(noise(side, side, 2).Bytes, true);
-        limits.CloseButtonScale = DesignLimits::MaxScale;
+        // The most pixels a close button may be drawn with.
+        limits.CloseButtonScale = 1.0;
         break;
     case 1:
         limits.Texts.push_back(text(DesignLimits::LinesPerText,

@@ -71,7 +71,9 @@ std::pair<qint64, qint64> PngHeaderSize(const QByteArray &bytes)
 
 void CheckPicturePixels(qint64 width, qint64 height, const QString &key)
 {
-    if (width * height <= DesignLimits::PicturePixels)
+    // Each side first: a header may claim up to 2^32 - 1 pixels a side.
+    if (width <= DesignLimits::PicturePixels && height <= DesignLimits::PicturePixels &&
+        width * height <= DesignLimits::PicturePixels)
         return;
     throw EDesignFormat(QStringLiteral("The picture %1 is %2 x %3 pixels; a design's pictures may "
                                        "have at most %4 pixels (the largest popup, 500 x 500, at "
@@ -229,6 +231,19 @@ TDesignState StateFromJson(const QJsonObject &root)
                         .arg(DesignLimits::MaxScale));
             state.CloseButtonScale = s;
         }
+        if (!state.CloseButton.IsNone() &&
+            !CloseButtonFits(*state.CloseButton.Picture, state.CloseButtonScale)) {
+            const TPNGObject &picture = *state.CloseButton.Picture;
+            throw EDesignFormat(
+                QStringLiteral("The close button of %1 x %2 pixels at scale %3 is drawn %4 x %5 "
+                               "pixels; it may be drawn with at most %6 pixels")
+                    .arg(picture.width())
+                    .arg(picture.height())
+                    .arg(state.CloseButtonScale)
+                    .arg(static_cast<qint64>(picture.width() * state.CloseButtonScale))
+                    .arg(static_cast<qint64>(picture.height() * state.CloseButtonScale))
+                    .arg(QLocale(QLocale::English).toString(DesignLimits::PicturePixels)));
+        }
         state.CloseButtonX = static_cast<int32_t>(JsonInteger(
             json, "x", state.CloseButtonX, -DesignLimits::Position, DesignLimits::Position, where));
         state.CloseButtonY = static_cast<int32_t>(JsonInteger(
@@ -330,6 +345,12 @@ QByteArray ReadLimited(const QString &path)
 }
 
 } // namespace
+
+bool CloseButtonFits(const TPNGObject &picture, double scale)
+{
+    const auto side = [scale](int pixels) { return static_cast<qint64>(pixels * scale); };
+    return side(picture.width()) * side(picture.height()) <= DesignLimits::PicturePixels;
+}
 
 QByteArray DesignFileBytes(const TDesignState &state)
 {

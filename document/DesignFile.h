@@ -39,6 +39,11 @@ constexpr int Angle = 360;
 constexpr double MaxScale = 4.0;
 } // namespace DesignLimits
 
+class TPNGObject;
+// True when the close-button picture, drawn at scale (each side cut to a whole pixel), keeps
+// within PicturePixels, as a close button shown at twice the density of the largest popup does.
+bool CloseButtonFits(const TPNGObject &picture, double scale);
+
 // "Cannot open design "<file>". <what is wrong>" or "Cannot save design "<file>". <reason>".
 class EDesignFileError : public EVantelleError {
 public:

@@ -406,6 +406,28 @@ private slots:
         QCOMPARE(ReadDesignFile(file).Texts[0].Font.Name, QStringLiteral("No Such Face"));
     }
 
+    // "+" stops where a design file would no longer take the close button.
+    void theCloseButtonGrowsOnlyAsFarAsADesignKeepsIt()
+    {
+        TDesignState design;
+        QImage button(800, 800, QImage::Format_ARGB32);
+        button.fill(Qt::blue);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        button.save(&buffer, "PNG");
+        design.CloseButton = DecodeDesignPicture(png, true);
+        design.CloseButtonScale = 1.2;
+        const QString file = File(QStringLiteral("button.vpopup"));
+        Write(file, DesignFileBytes(design));
+        m_form->OpenDesignFile(file);
+        QCOMPARE(m_form->Files->DesignPath(), file);
+        // 960 x 960 pixels at 1.2; 1.3 would draw 1040 x 1040.
+        QVERIFY(!Find<QAbstractButton>("IncCloseButton")->isEnabled());
+        Click("DecCloseButton");
+        QVERIFY(Find<QAbstractButton>("IncCloseButton")->isEnabled());
+    }
+
     // The Open dialog starts in a folder that is there, so no name is typed for the user.
     void theOpenDialogStartsInAFolderThatIsThere()
     {

@@ -321,6 +321,9 @@ TEST_F(DesignFileTest, EachLimitOpensAtItsValueAndRefusesOneMore)
     const auto closeButton = [&](const QByteArray &png) {
         return "\"closeButton\": {\"picture\": " + base64(png) + "}";
     };
+    const auto scaledButton = [&](const QByteArray &png) {
+        return "\"closeButton\": {\"scale\": 2, \"picture\": " + base64(png) + "}";
+    };
     const qsizetype lines = DesignLimits::LinesPerText, texts = DesignLimits::Texts,
                     length = DesignLimits::LineLength, face = DesignLimits::FaceLength,
                     bytes = DesignLimits::PictureBytes,
@@ -359,6 +362,9 @@ TEST_F(DesignFileTest, EachLimitOpensAtItsValueAndRefusesOneMore)
         {"close button pixels", design(closeButton(picture(side, side))),
          design(closeButton(picture(side + 1, side))),
          "The picture \"closeButton.picture\" is 1001 x 1000 pixels"},
+        {"close button drawn", design(scaledButton(picture(side / 2, side / 2))),
+         design(scaledButton(picture(side / 2 + 1, side / 2))),
+         "The close button of 501 x 500 pixels at scale 2 is drawn 1002 x 1000 pixels"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
