@@ -487,6 +487,11 @@ void TDesignFiles::NewDesign()
 {
     if (!MaySetAside())
         return;
+    // Only the end of the program keeps the answer Discard; a design that stays is kept safe.
+    struct TForget {
+        bool &discarded;
+        ~TForget() { discarded = false; }
+    } forget{m_discarded};
     TDesignState fresh;
     fresh.Settings = TPopupSettings{};
     fresh.Output = m_form.Document.Output;
