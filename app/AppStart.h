@@ -11,6 +11,10 @@ void PrepareProcess();
 // After the application object exists and before the window: the placeholder title that
 // start-up replaces.
 void SetInitialTitle();
+// SIGTERM, SIGHUP and SIGINT (a log-out, kill, Ctrl+C) end the event loop the way closing the
+// window does, but without questions: whatever runs after the loop (the window's clean-up)
+// still runs. Call once, after the application object exists.
+void EndOnSignals();
 
 // The application title, the caption of the standard error box. It is kept apart from Qt's
 // application display name, which Qt would append to every window title.

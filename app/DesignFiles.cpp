@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -31,6 +33,20 @@ QAction *AddAction(QWidget *window, const QString &text, const QKeySequence &key
     action->setShortcutContext(Qt::WindowShortcut);
     window->addAction(action);
     return action;
+}
+
+// The folder a file dialog opens in: the one holding path, or its nearest existing parent, so
+// that a folder that is not there never ends up typed in the dialog's name box.
+QString ExistingFolder(const QString &path)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            return QDir::homePath();
+        folder = parent;
+    }
+    return folder;
 }
 
 QString QuotedFaces(const std::vector<std::pair<QString, QString>> &replaced)
@@ -136,6 +152,8 @@ void TDesignFiles::StartNewDesign()
 {
     m_form.Output->SyncDocument();
     m_path.clear();
+    m_page.clear();
+    m_stampPath.clear();
     m_saved = m_form.Document.Snapshot();
     m_savedKnown = true;
     m_form.History->Clear();
@@ -162,8 +180,10 @@ bool TDesignFiles::IsModified() const
 
 QString TDesignFiles::NameText() const
 {
-    const QString name =
-        m_path.isEmpty() ? QStringLiteral("new design") : QFileInfo(m_path).fileName();
+    // A design opened through its page is known by the page's name.
+    const QString name = !m_page.isEmpty()  ? QFileInfo(m_page).fileName()
+                         : m_path.isEmpty() ? QStringLiteral("new design")
+                                            : QFileInfo(m_path).fileName();
     return QStringLiteral("Design: ") + name + (IsModified() ? QStringLiteral(" *") : QString());
 }
 
@@ -195,6 +215,12 @@ void TDesignFiles::Refresh()
     }
 }
 
+void TDesignFiles::Ending()
+{
+    if (!IsModified() || (m_discarded && m_form.Document.Snapshot() == m_discardedState))
+        RemoveRecoveryFile();
+}
+
 void TDesignFiles::RemoveRecoveryFile()
 {
     // Only this run's own file: one that a crash left is kept until the offer was answered.
@@ -223,14 +249,23 @@ void TDesignFiles::OfferRecovery()
         const auto answer = Dialogs::message(
             &m_form, QStringLiteral("Vantelle Pro"),
             QStringLiteral("Vantelle Pro did not end normally last time. Restore the unsaved "
-                           "changes to %1?")
+                           "changes to %1?\n\nNo deletes them for good.")
                 .arg(name),
             QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
+        if (answer == QMessageBox::No) {
             m_recovery->Discard(path);
             continue;
         }
-        ApplyState(recovered.State);
+        // Neither answer (the program is ending): the file stays for the next start.
+        if (answer != QMessageBox::Yes)
+            return;
+        try {
+            ApplyState(recovered.State);
+        } catch (const EVantelleError &e) {
+            // Kept for the next start: what a copy left is never deleted unasked.
+            ShowErrorBox(QStringLiteral("Cannot restore \"%1\". %2").arg(path, e.message()));
+            continue;
+        }
         m_path = recovered.DesignFile;
         // Unsaved until the user saves it, whatever the file on disk holds.
         m_savedKnown = false;
@@ -249,10 +284,19 @@ void TDesignFiles::OfferRecovery()
 
 void TDesignFiles::ApplyState(const TDesignState &state)
 {
-    m_form.Document.Restore(state);
-    m_form.Document.Model.CurrentObject = nullptr;
+    // One step: a design the window cannot show leaves the one before it whole, history and all.
+    const TDesignState before = m_form.Document.Snapshot();
+    try {
+        m_form.Document.Restore(state);
+        m_form.Document.Model.CurrentObject = nullptr;
+        m_form.ShowDocument();
+    } catch (...) {
+        m_form.Document.Restore(before);
+        m_form.Document.Model.CurrentObject = nullptr;
+        Guarded([&] { m_form.ShowDocument(); });
+        throw;
+    }
     m_form.History->Clear();
-    m_form.ShowDocument();
     m_form.ShowPage(2);
 }
 
@@ -268,7 +312,11 @@ bool TDesignFiles::MaySetAside()
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
         return SaveDesign();
-    return answer == QMessageBox::Discard;
+    if (answer != QMessageBox::Discard)
+        return false;
+    m_discarded = true;
+    m_discardedState = m_form.Document.Snapshot();
+    return true;
 }
 
 void TDesignFiles::OpenDesignClick()
@@ -277,9 +325,11 @@ void TDesignFiles::OpenDesignClick()
         return;
     const QString start = m_path.isEmpty() ? m_form.Document.Output.ExistingFile : m_path;
     const QString path = Dialogs::getOpenFileName(&m_form, QStringLiteral("Open design"),
-                                                  QFileInfo(start).absolutePath(), DesignFilter);
+                                                  ExistingFolder(start), DesignFilter);
     if (!path.isEmpty())
         Guarded([&] { OpenDesignFileNow(path); });
+    // A design that stays (the file was refused) is not discarded: it is still the one shown.
+    m_discarded = false;
 }
 
 void TDesignFiles::OpenDesignFile(const QString &path)
@@ -287,6 +337,7 @@ void TDesignFiles::OpenDesignFile(const QString &path)
     if (!MaySetAside())
         return;
     Guarded([&] { OpenDesignFileNow(path); });
+    m_discarded = false;
 }
 
 void TDesignFiles::OpenDesignFileNow(const QString &path)
@@ -298,6 +349,7 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
         designPath = published.DesignFile;
         page = published.Page;
     }
+    // Everything is read, decoded and checked before the open design is touched.
     TDesignState state = ReadDesignFile(designPath);
     const TDesignState asSaved = state;
     // Add popup from a page's design writes back to that page and its folder.
@@ -307,17 +359,27 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     if (auto *fontName = m_form.findChild<QComboBox *>(QStringLiteral("FontName")))
         for (int i = 0; i < fontName->count(); ++i)
             faces << fontName->itemText(i);
-    const auto replaced = ReplaceMissingFaces(state, faces);
+    const auto missing = SubstituteMissingFaces(state, faces);
 
-    ApplyState(state);
+    try {
+        ApplyState(state);
+    } catch (const EDesignFileError &) {
+        throw;
+    } catch (const EVantelleError &e) {
+        throw EDesignFileError(
+            QStringLiteral("Cannot open design \"%1\". %2").arg(designPath, e.message()));
+    }
     m_path = designPath;
+    m_page = page;
+    RememberFile(designPath);
     m_saved = asSaved;
     m_savedKnown = true;
     Refresh();
-    if (!replaced.empty())
+    if (!missing.empty())
         Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
-                         QStringLiteral("Some faces of this design are not installed here: %1.")
-                             .arg(QuotedFaces(replaced)),
+                         QStringLiteral("Some faces of the design \"%1\" are not installed here: "
+                                        "%2. The design keeps its faces.")
+                             .arg(designPath, QuotedFaces(missing)),
                          QMessageBox::Information, QMessageBox::Ok);
 }
 
@@ -325,35 +387,86 @@ bool TDesignFiles::SaveDesign()
 {
     if (m_path.isEmpty() || IsPageFileName(m_path))
         return SaveDesignAs();
-    WriteTo(m_path);
-    return true;
+    return WriteTo(m_path);
 }
 
 bool TDesignFiles::SaveDesignAs()
 {
     QString start = m_path;
     if (start.isEmpty())
-        start = JoinPath(QFileInfo(m_form.Document.Output.ExistingFile).absolutePath(),
+        start = JoinPath(ExistingFolder(m_form.Document.Output.ExistingFile),
                          QStringLiteral("popup.vpopup"));
+    else
+        start = JoinPath(ExistingFolder(m_path), QFileInfo(m_path).fileName());
     QString path = Dialogs::getSaveFileName(&m_form, QStringLiteral("Save design as"), start,
                                             QStringLiteral("Vantelle Pro designs (*.vpopup)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".vpopup");
-    WriteTo(path);
-    return true;
+    // Asked here, once the name is settled: the suffix may have been added to what was typed.
+    if (QFileInfo::exists(path) &&
+        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+                         QStringLiteral("\"%1\" already exists. Replace it?").arg(path),
+                         QMessageBox::Warning,
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    return WriteTo(path);
 }
 
-void TDesignFiles::WriteTo(const QString &path)
+TDesignFiles::TFileStamp TDesignFiles::StampOf(const QString &path)
 {
+    TFileStamp stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    stamp.Exists = true;
+    stamp.Size = file.size();
+    stamp.Modified = QFileInfo(file).lastModified().toMSecsSinceEpoch();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    stamp.Hash = hash.result();
+    return stamp;
+}
+
+void TDesignFiles::RememberFile(const QString &path)
+{
+    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_stamp = StampOf(path);
+}
+
+bool TDesignFiles::WriteTo(const QString &path)
+{
+    // Another copy (or program) may have saved this file since this copy read or wrote it.
+    if (QFileInfo(path).absoluteFilePath() == m_stampPath) {
+        const TFileStamp now = StampOf(path);
+        if (now.Exists && !(now == m_stamp)) {
+            const auto answer = Dialogs::message(
+                &m_form, QStringLiteral("Vantelle Pro"),
+                QStringLiteral("\"%1\" was changed by another program or another copy of "
+                               "Vantelle Pro since this copy opened or saved it. Overwrite those "
+                               "changes, save this design under another name, or cancel?")
+                    .arg(path),
+                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel,
+                {{QMessageBox::Yes, QStringLiteral("Overwrite")},
+                 {QMessageBox::Save, QStringLiteral("Save as...")}});
+            if (answer == QMessageBox::Save)
+                return SaveDesignAs();
+            if (answer != QMessageBox::Yes)
+                return false;
+        }
+    }
     m_form.Output->SyncDocument();
     const TDesignState state = m_form.Document.Snapshot();
     WriteDesignFile(path, state);
+    if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_path).absoluteFilePath())
+        m_page.clear();
     m_path = path;
+    RememberFile(path);
     m_saved = state;
     m_savedKnown = true;
     Refresh();
+    return true;
 }
 
 void TDesignFiles::WriteDesignBeside(const QString &folder)
@@ -363,6 +476,7 @@ void TDesignFiles::WriteDesignBeside(const QString &folder)
     WriteDesignFile(path, state);
     // The design opened from this page is now saved where it came from.
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_path).absoluteFilePath()) {
+        RememberFile(path);
         m_saved = state;
         m_savedKnown = true;
         Refresh();
@@ -373,6 +487,11 @@ void TDesignFiles::NewDesign()
 {
     if (!MaySetAside())
         return;
+    // Only the end of the program keeps the answer Discard; a design that stays is kept safe.
+    struct TForget {
+        bool &discarded;
+        ~TForget() { discarded = false; }
+    } forget{m_discarded};
     TDesignState fresh;
     fresh.Settings = TPopupSettings{};
     fresh.Output = m_form.Document.Output;

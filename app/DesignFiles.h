@@ -43,8 +43,12 @@ public:
     bool SaveDesign();
     bool SaveDesignAs();
     void NewDesign();
-    // Asks Save / Discard / Cancel when the design has unsaved changes; true when it may go.
+    // Asks Save / Discard / Cancel when the design has unsaved changes; true when it may go:
+    // false when the user cancelled or the save did not succeed.
     bool MaySetAside();
+    // The program ends: the recovery file goes only when nothing is unsaved or the user chose
+    // to discard exactly what there is; an end without asking (a signal) keeps it.
+    void Ending();
     // Writes the design as design.vpopup into an output folder beside logo.png.
     void WriteDesignBeside(const QString &folder);
 
@@ -64,10 +68,28 @@ public:
 private:
     void OpenDesignFileNow(const QString &path);
     void ApplyState(const TDesignState &state);
-    void WriteTo(const QString &path);
+    // False when the user chose not to write over a file changed since this copy read it.
+    bool WriteTo(const QString &path);
+    void RememberFile(const QString &path);
+
+    // What the design file was when this copy read or last wrote it.
+    struct TFileStamp {
+        bool Exists = false;
+        qint64 Size = 0;
+        qint64 Modified = 0;
+        QByteArray Hash;
+        bool operator==(const TFileStamp &) const = default;
+    };
+    static TFileStamp StampOf(const QString &path);
 
     TMainForm &m_form;
     QString m_path;
+    // The page a published design was opened through, which names it.
+    QString m_page;
+    QString m_stampPath;
+    TFileStamp m_stamp;
+    bool m_discarded = false;
+    TDesignState m_discardedState;
     TDesignState m_saved;
     bool m_savedKnown = true;
     TDesignState m_recovered;

@@ -10,6 +10,7 @@
 #include "controls/ScreenArt.h"
 #include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
+#include "document/DesignFile.h"
 #include "imaging/PngObject.h"
 
 #include <QComboBox>
@@ -689,7 +690,11 @@ void TDesignerPage::ShowButtonScale()
 {
     const TMovingObject *button = m_model.CloseButtonObject();
     const double scale = button ? button->ButtonScale : 1.0;
-    m_incCloseButton->setEnabled(CanIncreaseButtonScale(scale));
+    // A close button grows no further than a design file may hold it.
+    m_incCloseButton->setEnabled(
+        CanIncreaseButtonScale(scale) &&
+        (!button || !button->ButtonPicture ||
+         CloseButtonFits(*button->ButtonPicture, StepButtonScale(scale, true))));
     m_decCloseButton->setEnabled(CanDecreaseButtonScale(scale));
 }
 

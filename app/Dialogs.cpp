@@ -1,5 +1,6 @@
 #include "app/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 
@@ -74,7 +75,6 @@ QString getSaveFileName(QWidget *parent, const QString &caption, const QString &
     seams().lastFilter = QtFilter(filter);
     if (auto answer = std::exchange(seams().fileName, std::nullopt))
         return *answer;
-    // The chosen page is modified, not overwritten, so there is nothing to confirm.
     return QFileDialog::getSaveFileName(parent, caption, dir, QtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
@@ -104,7 +104,8 @@ bool getColor(QWidget *parent, const QColor &initial, QColor *chosen)
 }
 
 QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
-                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                                    const QMap<QMessageBox::StandardButton, QString> &buttonTexts)
 {
     auto queued = std::exchange(seams().answer, std::nullopt);
     if (queued || seams().record)
@@ -121,6 +122,9 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
         return QMessageBox::NoButton;
     }
     QMessageBox box(icon, caption, text, buttons, parent);
+    for (auto it = buttonTexts.cbegin(); it != buttonTexts.cend(); ++it)
+        if (QAbstractButton *button = box.button(it.key()))
+            button->setText(it.value());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

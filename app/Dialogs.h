@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
 
@@ -16,13 +17,20 @@ namespace Dialogs {
 // "Name (*.a *.b);;Any file (*)". A filter already in Qt's form comes back unchanged.
 QString QtFilter(const QString &filter);
 
-QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
-QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                        const QString &filter);
+// The dialog does not ask before an existing file is named: a chosen page is modified, not
+// replaced, and a design's name is settled (and asked about) by its caller.
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                        const QString &filter);
 QString getExistingDirectory(QWidget *parent, const QString &title, const QString &dir);
 // Returns false when the user cancels.
 bool getColor(QWidget *parent, const QColor &initial, QColor *chosen);
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
-                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons);
+// buttonTexts gives buttons captions of their own ("Overwrite" on Yes).
+QMessageBox::StandardButton
+message(QWidget *parent, const QString &caption, const QString &text, QMessageBox::Icon icon,
+        QMessageBox::StandardButtons buttons,
+        const QMap<QMessageBox::StandardButton, QString> &buttonTexts = {});
 
 // Test seams: each answer is used once, by the next dialog of its kind. An empty file name or
 // folder answers "cancel".

@@ -311,9 +311,9 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormDestroy()
 {
-    // A normal end: nothing is left to recover.
+    // Unsaved work keeps its recovery file unless the user chose to discard it.
     if (Files)
-        Files->RemoveRecoveryFile();
+        Files->Ending();
     RemoveTempFiles(TempFiles, TempFolders);
     TempFiles.clear();
     TempFolders.clear();
@@ -719,7 +719,8 @@ void TMainForm::OpenDesignFile(const QString &path)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    bool close = true;
+    // A save that fails keeps the window, and the work, where they are.
+    bool close = false;
     Guarded([&] { close = Files->MaySetAside(); });
     if (close)
         event->accept();

@@ -20,6 +20,7 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantelle_pro.VantellePro"));
     SetInitialTitle();
+    EndOnSignals();
     int result = 0;
     {
         TMainForm window;

@@ -10,6 +10,7 @@
 #include "document/DesignDocument.h"
 #include "document/DesignFile.h"
 #include "document/DesignHistory.h"
+#include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 
@@ -76,12 +77,82 @@ void BM_OpenDesign(benchmark::State &state)
     TDesignDocument opened;
     for (auto _ : state) {
         TDesignState read = ReadDesignFile(design.Path);
-        ReplaceMissingFaces(read, faces);
+        SubstituteMissingFaces(read, faces);
         opened.Restore(read);
         benchmark::DoNotOptimize(opened.TemplatePicture());
     }
 }
 BENCHMARK(BM_OpenDesign)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Opening a design at the file's limits, with the redraw the window makes once it is open:
+// range(0) 0 for the largest template and close button, 1 for one text
+// of the most lines, each as long as the texts' characters allow, 2 for the most texts, which
+// share those characters.
+void BM_OpenDesignAtLimits(benchmark::State &state)
+{
+    Design();
+    TDesignState limits;
+    const auto noise = [](int width, int height, uint32_t seed) {
+        Bitmap32 image(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                image.setPixel(x, y, seed | 0x80000000u);
+            }
+        TPNGObject png;
+        Bitmap32ToPng(image, png);
+        return DesignPictureOf(png);
+    };
+    const int side = 1000;
+    static_assert(int64_t(side) * side == DesignLimits::PicturePixels);
+    const QStringList faces = FontFaceList();
+    const auto text = [&](int lines, qsizetype length) {
+        TDesignText t;
+        t.Font.Name = faces.value(0);
+        t.Font.Size = 12;
+        t.Angle = 30;
+        t.X = 20;
+        t.Y = 20;
+        for (int i = 0; i < lines; ++i)
+            t.Lines << QString(length, QLatin1Char('a' + i % 26));
+        return t;
+    };
+    switch (state.range(0)) {
+    case 0:
+        limits.Template = noise(side, side, 1);
+        limits.CloseButton = DecodeDesignPicture(noise(side, side, 2).Bytes, true);
+        // The most pixels a close button may be drawn with.
+        limits.CloseButtonScale = 1.0;
+        break;
+    case 1:
+        limits.Texts.push_back(text(DesignLimits::LinesPerText,
+                                    DesignLimits::TextCharacters / DesignLimits::LinesPerText));
+        break;
+    default:
+        for (int i = 0; i < DesignLimits::Texts; ++i)
+            limits.Texts.push_back(text(1, DesignLimits::TextCharacters / DesignLimits::Texts));
+        break;
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("limits.vpopup"));
+    WriteDesignFile(path, limits, false);
+    TDesignDocument opened;
+    Bitmap32 designBitmap(500, 500);
+    for (auto _ : state) {
+        const TDesignState read = ReadDesignFile(path);
+        SubstituteMissingFaces(read, faces);
+        opened.Restore(read);
+        RenderDesign(designBitmap, opened.TemplatePicture(), opened.DocumentSize, opened.Model,
+                     Qt::white);
+    }
+}
+BENCHMARK(BM_OpenDesignAtLimits)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The peer: turning the composed picture into logo.png's bytes.
 void BM_PeerEncodeLogo(benchmark::State &state)

@@ -9,10 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
 
 #include <cmath>
 #include <limits>
@@ -53,6 +55,35 @@ QJsonValue PictureJson(const TDesignPicture &picture)
     return QString::fromLatin1(picture.Bytes.toBase64());
 }
 
+// Width and height from the header a PNG file starts with, before any decoding; {0, 0} when
+// the bytes do not start like a PNG (the decoder then says what is wrong).
+std::pair<qint64, qint64> PngHeaderSize(const QByteArray &bytes)
+{
+    static const QByteArray start("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    if (bytes.size() < 24 || !bytes.startsWith(start))
+        return {0, 0};
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData()) + 16;
+    const auto be32 = [](const uchar *q) {
+        return qint64(q[0]) << 24 | qint64(q[1]) << 16 | qint64(q[2]) << 8 | qint64(q[3]);
+    };
+    return {be32(p), be32(p + 4)};
+}
+
+void CheckPicturePixels(qint64 width, qint64 height, const QString &key)
+{
+    // Each side first: a header may claim up to 2^32 - 1 pixels a side.
+    if (width <= DesignLimits::PicturePixels && height <= DesignLimits::PicturePixels &&
+        width * height <= DesignLimits::PicturePixels)
+        return;
+    throw EDesignFormat(QStringLiteral("The picture %1 is %2 x %3 pixels; a design's pictures may "
+                                       "have at most %4 pixels (the largest popup, 500 x 500, at "
+                                       "twice the density)")
+                            .arg(key)
+                            .arg(width)
+                            .arg(height)
+                            .arg(QLocale(QLocale::English).toString(DesignLimits::PicturePixels)));
+}
+
 TDesignPicture PictureFromJson(const QJsonValue &value, const QString &key, bool createAlpha)
 {
     if (value.isUndefined() || value.isNull())
@@ -60,20 +91,31 @@ TDesignPicture PictureFromJson(const QJsonValue &value, const QString &key, bool
     if (!value.isString())
         throw EDesignFormat(QStringLiteral("%1 must be a base64 text or null").arg(key));
     const QString text = value.toString();
-    if (text.size() / 4 * 3 > DesignLimits::PictureBytes)
-        throw EDesignFormat(QStringLiteral("The picture %1 is larger than %2 bytes")
-                                .arg(key)
-                                .arg(DesignLimits::PictureBytes));
+    const auto tooLarge = [&] {
+        return EDesignFormat(QStringLiteral("The picture %1 is larger than %2 bytes")
+                                 .arg(key)
+                                 .arg(DesignLimits::PictureBytes));
+    };
+    // Base64 writes every 3 bytes (and a last 1 or 2) as 4 characters.
+    if (text.size() > (DesignLimits::PictureBytes + 2) / 3 * 4)
+        throw tooLarge();
     const auto decoded =
         QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         throw EDesignFormat(QStringLiteral("The picture %1 is not valid base64").arg(key));
+    if (decoded.decoded.size() > DesignLimits::PictureBytes)
+        throw tooLarge();
+    const auto [width, height] = PngHeaderSize(*decoded);
+    CheckPicturePixels(width, height, key);
+    TDesignPicture picture;
     try {
-        return DecodeDesignPicture(*decoded, createAlpha);
+        picture = DecodeDesignPicture(*decoded, createAlpha);
     } catch (const EVantelleError &e) {
         throw EDesignFormat(
             QStringLiteral("The picture %1 does not decode: %2").arg(key, e.message()));
     }
+    CheckPicturePixels(picture.Picture->width(), picture.Picture->height(), key);
+    return picture;
 }
 
 QJsonObject TextJson(const TDesignText &text)
@@ -92,7 +134,7 @@ QJsonObject TextJson(const TDesignText &text)
     return json;
 }
 
-TDesignText TextFromJson(const QJsonValue &value, int index)
+TDesignText TextFromJson(const QJsonValue &value, int index, qsizetype &characters)
 {
     const QString where = QStringLiteral("texts[%1]").arg(index);
     if (!value.isObject())
@@ -116,6 +158,11 @@ TDesignText TextFromJson(const QJsonValue &value, int index)
                 throw EDesignFormat(QStringLiteral("A line of \"%1\" is longer than %2 characters")
                                         .arg(where)
                                         .arg(DesignLimits::LineLength));
+            characters += line.toString().size();
+            if (characters > DesignLimits::TextCharacters)
+                throw EDesignFormat(
+                    QStringLiteral("The texts hold more than %1 characters together")
+                        .arg(DesignLimits::TextCharacters));
             text.Lines.append(line.toString());
         }
     }
@@ -153,7 +200,7 @@ TDesignState StateFromJson(const QJsonObject &root)
         throw EDesignFormat(QStringLiteral("\"format\" must be a whole number from 1"));
     if (number > DesignFileFormat)
         throw EDesignFormat(QStringLiteral("It was saved by a newer version of Vantelle Pro "
-                                           "(design format %1; this version reads format %2)")
+                                           "(design format %1; this version reads format %2).")
                                 .arg(number)
                                 .arg(DesignFileFormat));
 
@@ -184,6 +231,19 @@ TDesignState StateFromJson(const QJsonObject &root)
                         .arg(DesignLimits::MaxScale));
             state.CloseButtonScale = s;
         }
+        if (!state.CloseButton.IsNone() &&
+            !CloseButtonFits(*state.CloseButton.Picture, state.CloseButtonScale)) {
+            const TPNGObject &picture = *state.CloseButton.Picture;
+            throw EDesignFormat(
+                QStringLiteral("The close button of %1 x %2 pixels at scale %3 is drawn %4 x %5 "
+                               "pixels; it may be drawn with at most %6 pixels")
+                    .arg(picture.width())
+                    .arg(picture.height())
+                    .arg(state.CloseButtonScale)
+                    .arg(static_cast<qint64>(picture.width() * state.CloseButtonScale))
+                    .arg(static_cast<qint64>(picture.height() * state.CloseButtonScale))
+                    .arg(QLocale(QLocale::English).toString(DesignLimits::PicturePixels)));
+        }
         state.CloseButtonX = static_cast<int32_t>(JsonInteger(
             json, "x", state.CloseButtonX, -DesignLimits::Position, DesignLimits::Position, where));
         state.CloseButtonY = static_cast<int32_t>(JsonInteger(
@@ -198,8 +258,9 @@ TDesignState StateFromJson(const QJsonObject &root)
         if (array.size() > DesignLimits::Texts)
             throw EDesignFormat(
                 QStringLiteral("\"texts\" holds more than %1 texts").arg(DesignLimits::Texts));
+        qsizetype characters = 0;
         for (qsizetype i = 0; i < array.size(); ++i)
-            state.Texts.push_back(TextFromJson(array[i], static_cast<int>(i)));
+            state.Texts.push_back(TextFromJson(array[i], static_cast<int>(i), characters));
     }
 
     const QJsonValue behaviour = root.value(QLatin1String("behaviour"));
@@ -285,6 +346,12 @@ QByteArray ReadLimited(const QString &path)
 
 } // namespace
 
+bool CloseButtonFits(const TPNGObject &picture, double scale)
+{
+    const auto side = [scale](int pixels) { return static_cast<qint64>(pixels * scale); };
+    return side(picture.width()) * side(picture.height()) <= DesignLimits::PicturePixels;
+}
+
 QByteArray DesignFileBytes(const TDesignState &state)
 {
     return QJsonDocument(DesignJson(state)).toJson(QJsonDocument::Indented);
@@ -341,25 +408,28 @@ TRecoveredDesign ReadRecoveryFile(const QString &path)
     }
 }
 
-std::vector<std::pair<QString, QString>> ReplaceMissingFaces(TDesignState &state,
-                                                             const QStringList &installedFaces)
+std::vector<std::pair<QString, QString>> SubstituteMissingFaces(const TDesignState &state,
+                                                                const QStringList &installedFaces)
 {
-    std::vector<std::pair<QString, QString>> replaced;
+    std::vector<std::pair<QString, QString>> missing;
     if (installedFaces.isEmpty())
-        return replaced;
-    for (TDesignText &text : state.Texts) {
-        if (IndexOfFace(installedFaces, text.Font.Name) >= 0)
+        return missing;
+    for (const TDesignText &text : state.Texts) {
+        const QString &name = text.Font.Name;
+        if (name.isEmpty() || IndexOfFace(installedFaces, name) >= 0)
             continue;
-        const int index = IndexOfFaceOrLookAlike(installedFaces, text.Font.Name);
-        const QString face = index >= 0 ? installedFaces[index] : DefaultFontFace(installedFaces);
         bool known = false;
-        for (const auto &pair : replaced)
-            known = known || pair.first == text.Font.Name;
-        if (!known)
-            replaced.emplace_back(text.Font.Name, face);
-        text.Font.Name = face;
+        for (const auto &pair : missing)
+            known = known || pair.first == name;
+        if (known)
+            continue;
+        const int index = IndexOfFaceOrLookAlike(installedFaces, name);
+        const QString face = index >= 0 ? installedFaces[index] : DefaultFontFace(installedFaces);
+        missing.emplace_back(name, face);
+        QFont::removeSubstitutions(name);
+        QFont::insertSubstitution(name, face);
     }
-    return replaced;
+    return missing;
 }
 
 bool IsPageFileName(const QString &path)

@@ -23,15 +23,26 @@ inline const QString DesignFileName = QStringLiteral("design.vpopup");
 // Limits on what a design file may hold, beyond which it is refused as damaged or hostile.
 namespace DesignLimits {
 constexpr qint64 FileBytes = 64 * 1024 * 1024;
+// Each picture's PNG bytes, after base64.
 constexpr qsizetype PictureBytes = 16 * 1024 * 1024;
+// A template or close button never needs more than the largest popup (500 x 500) at twice the
+// density; more would only cost seconds and memory when the design opens.
+constexpr qint64 PicturePixels = 1000 * 1000;
 constexpr int Texts = 1000;
 constexpr int LinesPerText = 1000;
 constexpr qsizetype LineLength = 10000;
+// All lines of all texts together: what the designer measures and draws on every redraw.
+constexpr qsizetype TextCharacters = 100000;
 constexpr qsizetype FaceLength = 256;
 constexpr int Position = 1000000;
 constexpr int Angle = 360;
 constexpr double MaxScale = 4.0;
 } // namespace DesignLimits
+
+class TPNGObject;
+// True when the close-button picture, drawn at scale (each side cut to a whole pixel), keeps
+// within PicturePixels, as a close button shown at twice the density of the largest popup does.
+bool CloseButtonFits(const TPNGObject &picture, double scale);
 
 // "Cannot open design "<file>". <what is wrong>" or "Cannot save design "<file>". <reason>".
 class EDesignFileError : public EVantelleError {
@@ -49,10 +60,12 @@ void WriteDesignFile(const QString &path, const TDesignState &state, bool durabl
 TDesignState ParseDesignFile(const QByteArray &bytes, const QString &fileName);
 TDesignState ReadDesignFile(const QString &path);
 
-// Faces that are not installed are replaced by the designer's look-alike (or its default face);
-// returns each replaced face with its replacement, once.
-std::vector<std::pair<QString, QString>> ReplaceMissingFaces(TDesignState &state,
-                                                             const QStringList &installedFaces);
+// Faces of the design that are not installed, each once with the installed face it is drawn in
+// (the designer's look-alike, else its default face). The design keeps its own faces: each
+// missing one is made a substitute for drawing, so that the designer and the written popup draw
+// it in that face while the design file goes on naming the face it was made with.
+std::vector<std::pair<QString, QString>> SubstituteMissingFaces(const TDesignState &state,
+                                                                const QStringList &installedFaces);
 
 // A page that loads a popup, the folder its tag names and the design file in that folder.
 struct TPublishedPopup {

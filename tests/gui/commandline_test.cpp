@@ -1,15 +1,21 @@
 // The program's command line, run as the real executable: --help and --version print and end
 // with 0; anything else ends with a message and status 2 before any window or Qt option parsing.
 
+#include "base/FileStorage.h"
+
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 class CommandLineTest : public QObject {
     Q_OBJECT
 private slots:
     void arguments_data();
     void arguments();
+    void endsOnATerminateSignalLikeAClose();
 };
 
 void CommandLineTest::arguments_data()
@@ -21,11 +27,13 @@ void CommandLineTest::arguments_data()
 
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: vantelle-pro [FILE.vpopup]"
                           << "";
-    QTest::newRow("short help") << QStringList{"-h"} << 0 << "--version" << "";
+    QTest::newRow("short help") << QStringList{"-h"} << 0 << "--version"
+                                << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Vantelle Pro " VANTELLE_VERSION
                              << "";
     QTest::newRow("help wins over what follows")
-        << QStringList{"--help", "-reverse"} << 0 << "Usage:" << "";
+        << QStringList{"--help", "-reverse"} << 0 << "Usage:"
+        << "";
     // Qt's own options would mirror or restyle the window; they are the program's unknown ones.
     QTest::newRow("Qt's -reverse") << QStringList{"-reverse"} << 2 << ""
                                    << "unknown option '-reverse'";
@@ -40,8 +48,11 @@ void CommandLineTest::arguments_data()
     QTest::newRow("a design that is not there")
         << QStringList{"mine.vpopup"} << 2 << ""
         << "cannot open 'mine.vpopup': No such file or directory";
-    QTest::newRow("a design after --")
-        << QStringList{"--", "-x.vpopup"} << 2 << "" << "cannot open '-x.vpopup'";
+    QTest::newRow("a design named in capitals that is not there")
+        << QStringList{"MINE.VPOPUP"} << 2 << ""
+        << "cannot open 'MINE.VPOPUP': No such file or directory";
+    QTest::newRow("a design after --") << QStringList{"--", "-x.vpopup"} << 2 << ""
+                                       << "cannot open '-x.vpopup'";
 }
 
 void CommandLineTest::arguments()
@@ -68,6 +79,32 @@ void CommandLineTest::arguments()
         QVERIFY2(err.isEmpty(), qPrintable(err));
     else
         QVERIFY2(err.contains(stderrHas), qPrintable(err));
+}
+
+// The program itself, from a folder of its own so that its picture base's lock is found there:
+// SIGTERM (a log-out, kill) ends it as closing the window does, with its clean-up.
+void CommandLineTest::endsOnATerminateSignalLikeAClose()
+{
+    QTemporaryDir scratch;
+    const QString program = scratch.filePath(QStringLiteral("vantelle-pro"));
+    QVERIFY(QFile::copy(QStringLiteral(VANTELLE_BINARY_DIR "/bin/vantelle-pro"), program));
+    // A container beside the program makes its folder the program's data and user folder.
+    WriteStorage({}, scratch.filePath(QStringLiteral("cbs.stg")));
+    QProcess running;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_STATE_HOME"), scratch.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    running.setProcessEnvironment(env);
+    running.start(program, {});
+    QVERIFY(running.waitForStarted());
+    const QString lock = scratch.filePath(QStringLiteral("usr.stg.lock"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 30000);
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(running.processId()), SIGTERM);
+    QVERIFY(running.waitForFinished(30000));
+    QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(running.exitCode(), 0);
+    QVERIFY(!QFile::exists(lock));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

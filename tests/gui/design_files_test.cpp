@@ -3,6 +3,7 @@
 // back unchanged, undo and redo walk the designer's steps, and a killed program's design comes
 // back from the recovery file.
 
+#include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "base/FileStorage.h"
 #include "controls/OwnerDrawComboBox.h"
@@ -11,6 +12,7 @@
 #include "document/DesignFile.h"
 #include "gui_helpers.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -24,6 +26,7 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <cstdio>
 
 using namespace GuiTest;
 
@@ -65,6 +68,31 @@ int RunRecoveryChild(const QString &programFolder, const QString &renderFile)
     return QApplication::exec();
 }
 
+// A program ended by a signal: a change on the designer page (so a recovery file is kept) and a
+// preview written, then it reports its user folder on standard output and waits.
+int RunSignalChild(const QString &programFolder)
+{
+    EndOnSignals();
+    int result = 0;
+    {
+        TMainForm form(programFolder);
+        form.show();
+        form.ShowPage(2);
+        form.Designer->AddTextClick();
+        form.Files->Refresh();
+        form.Output->WritePreviewFiles();
+        std::printf("%s\n", qPrintable(form.UserFolder()));
+        std::fflush(stdout);
+        result = QApplication::exec();
+    }
+    return result;
+}
+
+QStringList PreviewFolders(const QString &tempFolder)
+{
+    return QDir(tempFolder).entryList({QStringLiteral("Popup_*")}, QDir::Dirs);
+}
+
 } // namespace
 
 class DesignFilesTest : public QObject {
@@ -89,6 +117,13 @@ class DesignFilesTest : public QObject {
     }
     QString NameShown() { return Find<QLabel>("DesignName")->text(); }
     QString File(const QString &name) const { return m_files.filePath(name); }
+    // The window's recovery files go to a state folder of their own for the test's length.
+    struct TStateFolder {
+        QTemporaryDir dir;
+        TStateFolder() { qputenv("XDG_STATE_HOME", dir.path().toLocal8Bit()); }
+        ~TStateFolder() { qunsetenv("XDG_STATE_HOME"); }
+        QString Slot(const char *name) const { return dir.path() + "/vantelle-pro/" + name; }
+    };
     // A design touching every page: texts, document size, close button and scale, settings.
     void MakeDesign()
     {
@@ -185,21 +220,223 @@ private slots:
         QCOMPARE(ReadDesignFile(File(QStringLiteral("kept.vpopup"))), made);
     }
 
-    void aDamagedDesignChangesNothing()
+    void aRefusedDesignChangesNothing_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("size between steps") << QByteArray("{\"format\": 1, \"documentSize\": 360}")
+                                            << QStringLiteral("must be one of 150");
+        QTest::newRow("close button damaged")
+            << QByteArray("{\"format\": 1, \"closeButton\": {\"picture\": \"" +
+                          QByteArray("not a picture").toBase64() + "\"}}")
+            << QStringLiteral("\"closeButton.picture\" does not decode");
+        TDesignState big;
+        QImage button(1001, 1000, QImage::Format_ARGB32);
+        button.fill(Qt::red);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        button.save(&buffer, "PNG");
+        big.CloseButton = DecodeDesignPicture(png, true);
+        big.Texts.push_back(TDesignText{{QStringLiteral("other")}, TFontDesc{}});
+        QTest::newRow("close button too big")
+            << DesignFileBytes(big) << QStringLiteral("\"closeButton.picture\" is 1001 x 1000");
+    }
+    void aRefusedDesignChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString saved = File(QStringLiteral("open.vpopup"));
+        QFile::remove(saved);
+        Dialogs::setNextFileName(saved);
+        QVERIFY(m_form->Files->SaveDesignAs());
         MakeDesign();
+        m_form->Designer->SelectObject(nullptr);
         const TDesignState made = m_form->Document.Snapshot();
+        const QImage shown = Render(*m_form);
+        const int steps = m_form->History->Stack().count();
         const QString damaged = File(QStringLiteral("damaged.vpopup"));
-        Write(damaged, "{\"format\": 1, \"documentSize\": 520}");
+        Write(damaged, bytes);
         Dialogs::setNextAnswer(QMessageBox::Discard);
         m_form->OpenDesignFile(damaged);
+        const QList<Dialogs::ShownMessage> shown2 = Dialogs::takeShownMessages();
+        QCOMPARE(shown2.size(), 2);
+        QVERIFY2(
+            shown2[1].text.startsWith(QStringLiteral("Cannot open design \"%1\".").arg(damaged)),
+            qPrintable(shown2[1].text));
+        QVERIFY2(shown2[1].text.contains(reason), qPrintable(shown2[1].text));
+        QCOMPARE(shown2[1].icon, QMessageBox::Critical);
+        QVERIFY(m_form->Document.Snapshot() == made);
+        QVERIFY(Render(*m_form) == shown);
+        QCOMPARE(Find<QComboBox>("CloseButtonStyle")->currentIndex(), 1);
+        QCOMPARE(m_form->History->Stack().count(), steps);
+        QCOMPARE(m_form->Files->DesignPath(), saved);
+        m_form->Files->Refresh();
+        QCOMPARE(NameShown(), QStringLiteral("Design: open.vpopup *"));
+    }
+
+    // Closing asks about unsaved work; when the save then fails, the window stays and so does
+    // the recovery file. It goes once the user discards the work.
+    void aFailedSaveOnCloseKeepsTheWindowAndTheWork()
+    {
+        m_form.reset();
+        TStateFolder state;
+        m_form = openWindow(m_program);
+        MakeDesign();
+        m_form->Files->Refresh();
+        const QString recovery = state.Slot("recovery.vpopup");
+        QVERIFY(QFile::exists(recovery));
+        Write(File(QStringLiteral("plain")), "a file, not a folder");
+        Dialogs::setNextAnswer(QMessageBox::Save);
+        Dialogs::setNextFileName(File(QStringLiteral("plain/sale.vpopup")));
+        QVERIFY(!m_form->close());
+        QVERIFY(m_form->isVisible());
         const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
         QCOMPARE(shown.size(), 2);
-        QVERIFY2(
-            shown[1].text.startsWith(QStringLiteral("Cannot open design \"%1\".").arg(damaged)),
-            qPrintable(shown[1].text));
-        QCOMPARE(shown[1].icon, QMessageBox::Critical);
-        QVERIFY(m_form->Document.Snapshot() == made);
+        QVERIFY2(shown[1].text.contains(QStringLiteral("plain/sale.vpopup")),
+                 qPrintable(shown[1].text));
+        QVERIFY(m_form->Files->IsModified());
+        QVERIFY(QFile::exists(recovery));
+
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        QVERIFY(m_form->close());
+        m_form.reset();
+        QVERIFY(!QFile::exists(recovery));
+    }
+
+    // A log-out, kill or Ctrl+C ends the program like closing its window, without asking: the
+    // unsaved work stays in its recovery file, the preview and the base's lock go.
+    void aSignalEndsTheProgramLikeAClose_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void aSignalEndsTheProgramLikeAClose()
+    {
+        QFETCH(int, signal);
+        m_form.reset();
+        QTemporaryDir scratch;
+        const QString temp = scratch.filePath(QStringLiteral("tmp"));
+        QVERIFY(QDir().mkpath(temp));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_STATE_HOME"), scratch.path());
+        env.insert(QStringLiteral("TMPDIR"), temp);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--signal-child"), m_program.path()});
+        QVERIFY(child.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine(), 20000);
+        const QString userFolder = QString::fromLocal8Bit(child.readLine()).trimmed();
+        const QString lock = userFolder + QStringLiteral("usr.stg.lock");
+        const QString recovery = scratch.path() + QStringLiteral("/vantelle-pro/recovery.vpopup");
+        QVERIFY(QFile::exists(lock));
+        QVERIFY(QFile::exists(recovery));
+        QCOMPARE(PreviewFolders(temp).size(), 1);
+
+        ::kill(static_cast<pid_t>(child.processId()), signal);
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(QFile::exists(recovery));
+        QVERIFY(!QFile::exists(lock));
+        QCOMPARE(PreviewFolders(temp), QStringList());
+    }
+
+    // Save design as... never replaces another file without asking, and Save never writes over
+    // what another copy saved in the meantime without asking.
+    void anotherFileIsNeverReplacedSilently()
+    {
+        const QString other = File(QStringLiteral("other.vpopup"));
+        const QByteArray otherBytes = DesignFileBytes(TDesignState{});
+        Write(other, otherBytes);
+        MakeDesign();
+        Dialogs::setNextFileName(File(QStringLiteral("other")));
+        Dialogs::setNextAnswer(QMessageBox::No);
+        QVERIFY(!m_form->Files->SaveDesignAs());
+        QCOMPARE(Read(other), otherBytes);
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        Dialogs::setNextFileName(other);
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        QVERIFY(m_form->Files->SaveDesignAs());
+        QCOMPARE(ReadDesignFile(other), m_form->Document.Snapshot());
+
+        // Saved again with nothing in between: no question.
+        Click("AddText");
+        QVERIFY(m_form->Files->SaveDesign());
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+
+        // Another copy saves the same file; this one is asked, and Cancel keeps theirs.
+        TDesignState theirs;
+        theirs.Texts.push_back(TDesignText{{QStringLiteral("theirs")}, TFontDesc{}});
+        Write(other, DesignFileBytes(theirs));
+        Click("AddText");
+        Dialogs::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!m_form->Files->SaveDesign());
+        QCOMPARE(ReadDesignFile(other), theirs);
+        const QList<Dialogs::ShownMessage> asked = Dialogs::takeShownMessages();
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].text.contains(other), qPrintable(asked[0].text));
+        QCOMPARE(asked[0].buttons, QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel);
+        QVERIFY(m_form->Files->IsModified());
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        QVERIFY(m_form->Files->SaveDesign());
+        QCOMPARE(ReadDesignFile(other), m_form->Document.Snapshot());
+    }
+
+    // A face that is not installed here is drawn in its look-alike, said once, and kept.
+    void aMissingFaceStaysInTheDesign()
+    {
+        TDesignState design;
+        design.Texts.push_back(
+            TDesignText{{QStringLiteral("hello")}, TFontDesc{QStringLiteral("No Such Face"), 20}});
+        const QString file = File(QStringLiteral("face.vpopup"));
+        Write(file, DesignFileBytes(design));
+        m_form->OpenDesignFile(file);
+        const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].text.contains(file) && shown[0].text.contains("No Such Face"),
+                 qPrintable(shown[0].text));
+        QVERIFY(!m_form->Files->IsModified());
+        QCOMPARE(NameShown(), QStringLiteral("Design: face.vpopup"));
+        Click("AddText");
+        QVERIFY(m_form->Files->SaveDesign());
+        QCOMPARE(ReadDesignFile(file).Texts[0].Font.Name, QStringLiteral("No Such Face"));
+    }
+
+    // "+" stops where a design file would no longer take the close button.
+    void theCloseButtonGrowsOnlyAsFarAsADesignKeepsIt()
+    {
+        TDesignState design;
+        QImage button(800, 800, QImage::Format_ARGB32);
+        button.fill(Qt::blue);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        button.save(&buffer, "PNG");
+        design.CloseButton = DecodeDesignPicture(png, true);
+        design.CloseButtonScale = 1.2;
+        const QString file = File(QStringLiteral("button.vpopup"));
+        Write(file, DesignFileBytes(design));
+        m_form->OpenDesignFile(file);
+        QCOMPARE(m_form->Files->DesignPath(), file);
+        // 960 x 960 pixels at 1.2; 1.3 would draw 1040 x 1040.
+        QVERIFY(!Find<QAbstractButton>("IncCloseButton")->isEnabled());
+        Click("DecCloseButton");
+        QVERIFY(Find<QAbstractButton>("IncCloseButton")->isEnabled());
+    }
+
+    // The Open dialog starts in a folder that is there, so no name is typed for the user.
+    void theOpenDialogStartsInAFolderThatIsThere()
+    {
+        Find<QLineEdit>("ExistingFileEdit")
+            ->setText(File(QStringLiteral("gone/Desktop/Popup.htm")));
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        Dialogs::setNextFileName(QString());
+        m_form->Files->OpenDesignClick();
+        QCOMPARE(Dialogs::lastDialogStartPath(), m_files.path());
     }
 
     void aPublishedPageOpensItsDesignAndAddPopupWritesItBack()
@@ -220,6 +457,7 @@ private slots:
         m_form = openWindow(m_program);
         m_form->OpenDesignFile(page);
         QCOMPARE(m_form->CurrentPage, 2);
+        QCOMPARE(NameShown(), QStringLiteral("Design: index.htm"));
         QCOMPARE(Find<QLineEdit>("ExistingFileEdit")->text(), page);
         QVERIFY(!m_form->Files->IsModified());
         QFile::remove(logo);
@@ -350,14 +588,47 @@ private slots:
         m_form = openWindow(m_program);
         Dialogs::setNextAnswer(QMessageBox::Yes);
         m_form->Files->OfferRecovery();
-        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        const QList<Dialogs::ShownMessage> offered = Dialogs::takeShownMessages();
+        QCOMPARE(offered.size(), 1);
+        QVERIFY2(offered[0].text.contains(QStringLiteral("No deletes them")),
+                 qPrintable(offered[0].text));
         QCOMPARE(m_form->CurrentPage, 2);
         QVERIFY(Render(*m_form) == QImage(render).convertToFormat(QImage::Format_ARGB32));
         QVERIFY(m_form->Files->IsModified());
-        // A normal end leaves nothing to recover.
+        // Closing and discarding leaves nothing to recover.
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        QVERIFY(m_form->close());
         m_form.reset();
         QVERIFY(!QFile::exists(recovery));
         qunsetenv("XDG_STATE_HOME");
+    }
+
+    // This copy has a recovery file of its own when it takes up the one an ended copy left: the
+    // design comes back and the left file goes.
+    void anEndedCopysFileIsTakenUpBesideThisCopysOwn()
+    {
+        m_form.reset();
+        TStateFolder state;
+        m_form = openWindow(m_program);
+        MakeDesign();
+        m_form->Files->Refresh();
+        const QString own = state.Slot("recovery.vpopup");
+        QVERIFY(QFile::exists(own));
+        TDesignState left;
+        left.DocumentSize = 250;
+        left.Texts.push_back(TDesignText{{QStringLiteral("left behind")}, TFontDesc{}});
+        const QString leftFile = state.Slot("recovery-2.vpopup");
+        WriteRecoveryFile(leftFile, left, QString());
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        m_form->Files->OfferRecovery();
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        QCOMPARE(m_form->Document.Snapshot().Texts, left.Texts);
+        QCOMPARE(Find<QLabel>("ScaleSizeLabel")->text(), QStringLiteral("250 px x 250 px"));
+        QVERIFY(!QFile::exists(leftFile));
+        QVERIFY(QFile::exists(own));
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        QVERIFY(m_form->close());
+        m_form.reset();
     }
 };
 
@@ -365,6 +636,8 @@ int main(int argc, char *argv[])
 {
     GuiTest::PrepareProcess();
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--signal-child")
+        return RunSignalChild(QString::fromLocal8Bit(argv[2]));
     if (argc == 4 && QByteArray(argv[1]) == "--recovery-child")
         return RunRecoveryChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     DesignFilesTest test;

@@ -1,4 +1,5 @@
 #include "base/ProgramPaths.h"
+#include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
 #include "document/DesignDocument.h"
 #include "document/DesignFile.h"
@@ -11,10 +12,12 @@
 #include "unit_support.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -218,7 +221,8 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
         {"not JSON", QByteArray("\x89PNG\r\n\x1a\n garbage"), "It is not a design file"},
         {"JSON but no object", QByteArray("[1, 2, 3]"), "holds no JSON object"},
         {"no format", QByteArray("{\"documentSize\": 300}"), "has no \"format\" number"},
-        {"newer format", edited("\"format\": 1", "\"format\": 2"), "newer version"},
+        {"newer format", edited("\"format\": 1", "\"format\": 2"),
+         "newer version of Vantelle Pro (design format 2; this version reads format 1)."},
         {"size as text", edited("\"documentSize\": 350", "\"documentSize\": \"350\""),
          "\"documentSize\" must be a whole number from 150 to 500"},
         {"size out of range", edited("\"documentSize\": 350", "\"documentSize\": 550"),
@@ -247,6 +251,13 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
         {"picture does not decode", badPicture, "\"template\" does not decode"},
         {"behaviour wrong type", edited("\"autoCloseDelay\": -3", "\"autoCloseDelay\": true"),
          "\"behaviour.autoCloseDelay\""},
+        {"close button not an object",
+         rewritten("\"closeButton\": \\{[^}]*\\}", "\"closeButton\": 5"),
+         "\"closeButton\" must be an object"},
+        {"behaviour a list", QByteArray("{\"format\": 1, \"behaviour\": []}"),
+         "\"behaviour\" must be an object"},
+        {"output a text", QByteArray("{\"format\": 1, \"output\": \"x\"}"),
+         "\"output\" must be an object"},
     };
     TDesignDocument open;
     FillRichDesign(open);
@@ -268,22 +279,130 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
     }
 }
 
-TEST_F(DesignFileTest, MissingFacesTakeTheLookAlikeAndAreNamed)
+// Each limit of the format at its boundary: the limit itself opens, one more is refused.
+TEST_F(DesignFileTest, EachLimitOpensAtItsValueAndRefusesOneMore)
 {
-    const QStringList installed{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("Liberation Serif")};
+    const auto design = [](const QByteArray &rest) {
+        return QByteArray("{\"format\": 1, ") + rest + "}";
+    };
+    const auto repeated = [](const QByteArray &item, qsizetype count) {
+        QByteArrayList items;
+        for (qsizetype i = 0; i < count; ++i)
+            items << item;
+        return "[" + items.join(',') + "]";
+    };
+    const auto quoted = [](qsizetype length) { return "\"" + QByteArray(length, 'a') + "\""; };
+    const auto picture = [](int width, int height) {
+        Bitmap32 image(width, height);
+        image.fill(0xFF336699u);
+        TPNGObject png;
+        Bitmap32ToPng(image, png);
+        return DesignPictureOf(png).Bytes;
+    };
+    // A small PNG made exactly `size` bytes long with chunks the reader skips (of 1 MiB at most).
+    const auto pngOfSize = [&](qsizetype size) {
+        QByteArray png = picture(4, 4);
+        while (png.size() < size) {
+            const qsizetype dataLength = std::min<qsizetype>(size - png.size() - 12, 1 << 20);
+            QByteArray chunk;
+            for (int shift = 24; shift >= 0; shift -= 8)
+                chunk.append(char((dataLength >> shift) & 0xFF));
+            chunk += "vpAd" + QByteArray(dataLength, 'p');
+            const uLong crc = crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()) + 4,
+                                    static_cast<uInt>(chunk.size() - 4));
+            for (int shift = 24; shift >= 0; shift -= 8)
+                chunk.append(char((crc >> shift) & 0xFF));
+            png.insert(png.size() - 12, chunk); // before IEND
+        }
+        EXPECT_EQ(png.size(), size);
+        return png;
+    };
+    const auto base64 = [](const QByteArray &bytes) { return "\"" + bytes.toBase64() + "\""; };
+    const auto closeButton = [&](const QByteArray &png) {
+        return "\"closeButton\": {\"picture\": " + base64(png) + "}";
+    };
+    const auto scaledButton = [&](const QByteArray &png) {
+        return "\"closeButton\": {\"scale\": 2, \"picture\": " + base64(png) + "}";
+    };
+    const qsizetype lines = DesignLimits::LinesPerText, texts = DesignLimits::Texts,
+                    length = DesignLimits::LineLength, face = DesignLimits::FaceLength,
+                    bytes = DesignLimits::PictureBytes,
+                    characters = DesignLimits::TextCharacters / 20;
+    const int side = 1000;
+    ASSERT_EQ(qint64(side) * side, DesignLimits::PicturePixels);
+    const struct {
+        const char *name;
+        QByteArray atLimit, beyond;
+        const char *reason;
+    } cases[] = {
+        {"lines of a text", design("\"texts\": [{\"lines\": " + repeated("\"a\"", lines) + "}]"),
+         design("\"texts\": [{\"lines\": " + repeated("\"a\"", lines + 1) + "}]"),
+         "\"texts[0].lines\" holds more than 1000 lines"},
+        {"texts", design("\"texts\": " + repeated("{}", texts)),
+         design("\"texts\": " + repeated("{}", texts + 1)), "\"texts\" holds more than 1000"},
+        {"line length", design("\"texts\": [{\"lines\": [" + quoted(length) + "]}]"),
+         design("\"texts\": [{\"lines\": [" + quoted(length + 1) + "]}]"),
+         "A line of \"texts[0]\" is longer than 10000 characters"},
+        {"characters of all texts",
+         design("\"texts\": " + repeated("{\"lines\": [" + quoted(characters) + "]}", 20)),
+         // Twenty texts of a twentieth each, the last with a character more.
+         design(
+             "\"texts\": " + repeated("{\"lines\": [" + quoted(characters) + "]}", 19).chopped(1) +
+             ",{\"lines\": [" + quoted(characters + 1) + "]}]"),
+         "The texts hold more than 100000 characters together"},
+        {"face name", design("\"texts\": [{\"face\": " + quoted(face) + "}]"),
+         design("\"texts\": [{\"face\": " + quoted(face + 1) + "}]"), "\"texts[0].face\""},
+        {"picture bytes", design("\"template\": " + base64(pngOfSize(bytes))),
+         design("\"template\": " + base64(pngOfSize(bytes + 1))),
+         "The picture \"template\" is larger than 16777216 bytes"},
+        {"template pixels", design("\"template\": " + base64(picture(side, side))),
+         design("\"template\": " + base64(picture(side, side + 1))),
+         "The picture \"template\" is 1000 x 1001 pixels; a design's pictures may have at most "
+         "1,000,000 pixels"},
+        {"close button pixels", design(closeButton(picture(side, side))),
+         design(closeButton(picture(side + 1, side))),
+         "The picture \"closeButton.picture\" is 1001 x 1000 pixels"},
+        {"close button drawn", design(scaledButton(picture(side / 2, side / 2))),
+         design(scaledButton(picture(side / 2 + 1, side / 2))),
+         "The close button of 501 x 500 pixels at scale 2 is drawn 1002 x 1000 pixels"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NO_THROW(ParseDesignFile(c.atLimit, QStringLiteral("limit.vpopup")));
+        try {
+            ParseDesignFile(c.beyond, QStringLiteral("beyond.vpopup"));
+            ADD_FAILURE() << "opened";
+        } catch (const EDesignFileError &e) {
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("Cannot open design \"beyond.vpopup\". ")))
+                << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QLatin1String(c.reason))) << e.message().toStdString();
+        }
+    }
+}
+
+TEST_F(DesignFileTest, MissingFacesAreDrawnInTheLookAlikeAndKeptInTheDesign)
+{
+    const QStringList installed = FontFaceList();
+    ASSERT_GE(IndexOfFace(installed, QStringLiteral("Comic Neue")), 0);
+    ASSERT_LT(IndexOfFace(installed, QStringLiteral("Comic Sans MS")), 0);
     TDesignState state;
-    for (const char *face :
-         {"Comic Sans MS", "DejaVu Sans", "No Such Face", "comic sans ms", "No Such Face"})
+    for (const char *face : {"Comic Sans MS", "DejaVu Sans", "No Such Face", "comic sans ms",
+                             "No Such Face", "Times New Roman"})
         state.Texts.push_back(TDesignText{{QStringLiteral("x")}, TFontDesc{QLatin1String(face)}});
-    const auto replaced = ReplaceMissingFaces(state, installed);
+    const TDesignState read = state;
+    const auto missing = SubstituteMissingFaces(state, installed);
     const std::vector<std::pair<QString, QString>> expected{
         {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")},
-        {QStringLiteral("No Such Face"), QStringLiteral("Comic Neue")},
-        {QStringLiteral("comic sans ms"), QStringLiteral("Comic Neue")}};
-    EXPECT_EQ(replaced, expected);
-    EXPECT_EQ(state.Texts[1].Font.Name, QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(state.Texts[4].Font.Name, QStringLiteral("Comic Neue"));
+        {QStringLiteral("No Such Face"), DefaultFontFace(installed)},
+        {QStringLiteral("comic sans ms"), QStringLiteral("Comic Neue")},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}};
+    EXPECT_EQ(missing, expected);
+    // The design keeps its faces; drawing uses the look-alike.
+    EXPECT_TRUE(state == read);
+    EXPECT_TRUE(DesignFileBytes(state).contains("\"face\": \"No Such Face\""));
+    for (const auto &[face, drawnIn] : expected)
+        EXPECT_EQ(QFontInfo(MakeFont(TFontDesc{face, 14})).family(), drawnIn) << face.toStdString();
 }
 
 TEST_F(DesignFileTest, APublishedPageLeadsToItsDesign)
