@@ -40,13 +40,16 @@ public:
         setValue(0);
         m_lastText = lineEdit()->text();
         // Typed text arrives through the editor, stepped and programmatic values through the
-        // box; the same text is reported once.
+        // box; the same text is reported once. The editor tells a keystroke before the change.
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_typed = true; });
         connect(lineEdit(), &QLineEdit::textChanged, this, [this] { Report(); });
         connect(this, &QSpinBox::textChanged, this, [this] { Report(); });
     }
 
     std::function<void()> onChange;
     QString Text() const { return lineEdit()->text(); }
+    // Whether the change being reported was typed into the box (not stepped or set).
+    bool Typed() const { return m_typed; }
 
     // Shows value without reporting a change, also over a non-number left in the editor.
     void SetSilently(int value)
@@ -70,16 +73,20 @@ protected:
 private:
     void Report()
     {
+        const bool typed = std::exchange(m_typed, false);
         const QString text = lineEdit()->text();
         if (m_silent || text == m_lastText)
             return;
         m_lastText = text;
+        m_typed = typed;
         if (onChange)
             onChange();
+        m_typed = false;
     }
 
     QString m_lastText;
     bool m_silent = false;
+    bool m_typed = false;
 };
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect geometry)
@@ -167,6 +174,11 @@ bool TDesignerPage::TKeyFilter::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void TDesignerPage::LeaveUndoKeysToWindow(QWidget *editor)
+{
+    editor->installEventFilter(&m_keyFilter);
 }
 
 int TDesignerPage::CurrentIndex() const
@@ -286,8 +298,14 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_fontSize->setCompleter(nullptr);
     m_fontSize->setMaxVisibleItems(12);
     m_fontSize->setGeometry(8, 340, 70, 24);
-    QObject::connect(m_fontSize, &QComboBox::editTextChanged, m_fontSize,
-                     guarded([this] { TextControlsChanged(m_fontSize); }));
+    // A keystroke in the box is told before the text change it makes; a size picked from the
+    // list or set by the program is a step of its own.
+    QObject::connect(m_fontSize->lineEdit(), &QLineEdit::textEdited, m_fontSize,
+                     [this] { m_fontSizeTyped = true; });
+    QObject::connect(m_fontSize, &QComboBox::editTextChanged, m_fontSize, [this] {
+        const bool typed = std::exchange(m_fontSizeTyped, false);
+        Guarded([&] { TextControlsChanged(m_fontSize, typed); });
+    });
 
     m_labels[4] = MakeLabel(p, QStringLiteral("Label5"), QStringLiteral("Font Style:"),
                             QRect(96, 324, 89, 16));
@@ -314,7 +332,9 @@ void TDesignerPage::BuildControls(TPanel *page)
         MakeLabel(p, QStringLiteral("Label6"), QStringLiteral("Angle:"), QRect(8, 370, 80, 16));
     auto *angle = new TAngleSpinBox(p);
     angle->setGeometry(8, 386, 80, 24);
-    angle->onChange = [this] { Guarded([this] { TextControlsChanged(m_angleEdit); }); };
+    angle->onChange = [this, angle] {
+        Guarded([&] { TextControlsChanged(m_angleEdit, angle->Typed()); });
+    };
     m_angleEdit = angle;
 
     const struct {
@@ -447,7 +467,7 @@ void TDesignerPage::EnableTextControls(bool enabled)
         w->setEnabled(enabled);
 }
 
-void TDesignerPage::TextControlsChanged(QObject *sender)
+void TDesignerPage::TextControlsChanged(QObject *sender, bool typed)
 {
     if (m_showing)
         return;
@@ -465,13 +485,19 @@ void TDesignerPage::TextControlsChanged(QObject *sender)
     TMovingObject *current = m_model.CurrentObject;
     if (!current)
         return;
+    const TChangeKind kind =
+        sender == m_textEdit || typed ? TChangeKind::Typing : TChangeKind::Other;
+    // Typing moved to another box starts a step of its own.
+    if (kind == TChangeKind::Typing && sender != m_typedInto && m_form.History)
+        m_form.History->BreakGroup();
+    m_typedInto = kind == TChangeKind::Typing ? sender : nullptr;
     Recorded(
         QStringLiteral("Text"),
         [&] {
             ReadTextControls(current->Font, current->Angle);
             current->Lines = TextEditLines();
         },
-        sender == m_textEdit ? TChangeKind::Typing : TChangeKind::Other);
+        kind);
     RedrawDesign();
 }
 
@@ -480,7 +506,10 @@ void TDesignerPage::ReadTextControls(TFontDesc &font, int32_t &angle)
     font.Name = m_fontName->currentText();
     const QVariant color = m_fontColor->currentData();
     font.Color = color.isValid() ? color.value<uint32_t>() : 0;
-    font.Size = ParseFontSize(m_fontSize->currentText());
+    // An emptied box is a size still being typed: the object keeps its size until then.
+    const QString sizeText = m_fontSize->currentText();
+    if (!sizeText.trimmed().isEmpty())
+        font.Size = ParseFontSize(sizeText);
     font.Bold = m_fontB->isChecked();
     font.Italic = m_fontI->isChecked();
     font.Underline = m_fontU->isChecked();

@@ -19,12 +19,16 @@
 #include "output/PopupWriter.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -112,6 +116,12 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Output = std::make_unique<TOutputPages>(*this);
     Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     History = std::make_unique<TDesignHistory>(Document);
+    // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box.
+    for (TPanel *page : m_pages)
+        for (QWidget *editor : page->findChildren<QWidget *>())
+            if (qobject_cast<QLineEdit *>(editor) || qobject_cast<QAbstractSpinBox *>(editor) ||
+                qobject_cast<QComboBox *>(editor))
+                Designer->LeaveUndoKeysToWindow(editor);
     Files = std::make_unique<TDesignFiles>(*this);
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
@@ -668,6 +678,21 @@ void TMainForm::ChooseTemplate(int p)
     const TDesignState before = Document.Snapshot();
     Document.SetTemplate(known->second);
     History->Record(QStringLiteral("Template"), before);
+}
+
+void TMainForm::RecordSettingsChange(const TDesignState &before)
+{
+    if (!History)
+        return;
+    // Keystrokes go to the box with the focus; a button or a choice is a step of its own.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool typing =
+        focus &&
+        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
+        (m_pages[2]->isAncestorOf(focus) || m_pages[4]->isAncestorOf(focus));
+    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
+    History->Record(QStringLiteral("Settings"), before,
+                    typing ? TChangeKind::Field : TChangeKind::Other, box);
 }
 
 int TMainForm::TemplateIndex() const

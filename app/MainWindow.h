@@ -90,6 +90,9 @@ public:
     void ShowDocument();
     // Makes picture p of PictureList the design's template, as one undoable step.
     void ChooseTemplate(int p);
+    // Records an edit of the behaviour or output settings (pages 3 and 5) as an undoable step;
+    // keystrokes in a row in one box make one step.
+    void RecordSettingsChange(const TDesignState &before);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

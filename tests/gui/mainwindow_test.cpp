@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -23,6 +24,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QUndoStack>
 
 using namespace GuiTest;
 
@@ -511,6 +514,72 @@ private slots:
         inc->click();
         QCOMPARE(w->Document.DocumentSize, 200);
         QCOMPARE(label->text(), QStringLiteral("200 px x 200 px"));
+    }
+
+    // Ctrl+Z and Ctrl+Shift+Z act on every page and take back the template, the document
+    // size, the behaviour page, More options and the output page; typing in one box is one step.
+    void undoAndRedoCoverEveryPage()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QUndoStack &stack = w->History->Stack();
+        const TDesignState first = w->Document.Snapshot();
+        const auto type = [&](const char *name, const QString &text) {
+            auto *edit = control<QLineEdit>(w.get(), name);
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            edit->setFocus();
+            QTRY_VERIFY(edit->hasFocus());
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        };
+
+        clickCell(w.get(), 2);
+        w->ShowPage(2);
+        button(w.get(), "DecTemplate")->click();
+        w->ShowPage(3);
+        button(w.get(), "NewWindow")->click();
+        type("URLEdit", QStringLiteral("https://example.org/"));
+        QTimer::singleShot(0, [] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QDialog *>(top);
+                    dialog && dialog->objectName() == QStringLiteral("MoreOptionsDialog")) {
+                    control<QAbstractButton>(dialog, "BackdropEnabled")->click();
+                    dialog->accept();
+                }
+        });
+        button(w.get(), "MoreOptions")->click();
+        QVERIFY(w->Document.Settings.Backdrop);
+        w->ShowPage(5);
+        type("ExistingFileEdit", QStringLiteral("/tmp/page.htm"));
+        const TDesignState last = w->Document.Snapshot();
+        // template, size, window, address, more options, page
+        QCOMPARE(stack.count(), 6);
+
+        // The first key goes to the page's box that has the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stack.index(), 5);
+        QVERIFY(w->Document.Output.ExistingFile != QStringLiteral("/tmp/page.htm"));
+        while (stack.canUndo())
+            QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w->Document.Snapshot() == first);
+        QCOMPARE(control<QLineEdit>(w.get(), "URLEdit")->text(), first.Settings.LinkURL);
+        QCOMPARE(control<QRadioButton>(w.get(), "SameWindow")->isChecked(),
+                 first.Settings.LinkInSameWindow);
+        QCOMPARE(currentIndex(w.get()), 0);
+        QCOMPARE(control<QLabel>(w.get(), "ScaleSizeLabel")->text(),
+                 QStringLiteral("500 px x 500 px"));
+        w->ShowPage(1);
+        while (stack.canRedo())
+            QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w->Document.Snapshot() == last);
+        QCOMPARE(currentIndex(w.get()), 2);
+        QCOMPARE(control<QLineEdit>(w.get(), "ExistingFileEdit")->text(),
+                 QStringLiteral("/tmp/page.htm"));
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
     void renderTemplateResamplesToTheSide()
