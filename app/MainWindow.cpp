@@ -255,8 +255,13 @@ void TMainForm::FormCreate()
     // Every picture that cannot be read is reported once; the rest of the base loads.
     for (const QString &error : m_base->Load())
         ShowErrorBox(error);
-    m_addUserPngSimple->setEnabled(m_base->CanChange());
-    m_loadButton->SetEnabled(m_base->CanChange());
+    // Load... shows why it is refused rather than refusing after a click.
+    const QString refusal =
+        m_base->StoringRefusal().isEmpty() ? QString() : ErrorBoxText(m_base->StoringRefusal());
+    m_addUserPngSimple->setEnabled(refusal.isEmpty());
+    m_loadButton->SetEnabled(refusal.isEmpty());
+    m_addUserPngSimple->setToolTip(refusal);
+    m_loadButton->setToolTip(refusal);
     UpdateGridRows();
     if (!PictureList.empty())
         Guarded([this] { DrawGrid1SelectCell(0, 0); });
@@ -528,8 +533,8 @@ void TMainForm::ShowPictureButtons(int p)
     m_deleteUserPngSimple->setEnabled(enabled);
     m_removeButton->SetEnabled(enabled);
     m_keepPanel->setVisible(m_base->IsUnsaved(p));
-    m_keepUserPng->setEnabled(m_base->CanChange());
-    m_keepButton->SetEnabled(m_base->CanChange());
+    m_keepUserPng->setEnabled(m_base->StoringRefusal().isEmpty());
+    m_keepButton->SetEnabled(m_base->StoringRefusal().isEmpty());
 }
 
 void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
@@ -600,12 +605,18 @@ void TMainForm::AddUserPng_SimpleClick()
 
 void TMainForm::DeleteUserPng_SimpleClick()
 {
-    if (Dialogs::message(this, QStringLiteral("Confirm"),
-                         QStringLiteral("Delete selected picture from program's base?"),
-                         QMessageBox::Warning,
+    const int p = CurrentIndex();
+    // A design's picture shown for this run only is not in the base: Remove only takes it off
+    // this run's list.
+    const QString question =
+        m_base->IsUnsaved(p)
+            ? QStringLiteral("Remove this picture from the list? It came with the design and is "
+                             "not in the program's base, so it is only dropped from this run's "
+                             "list")
+            : QStringLiteral("Delete selected picture from program's base?");
+    if (Dialogs::message(this, QStringLiteral("Confirm"), question, QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const int p = CurrentIndex();
     try {
         if (!m_base->RemovePicture(p))
             return;

@@ -12,6 +12,7 @@
 #include "controls/Panel.h"
 #include "controls/TemplateGrid.h"
 #include "controls/uPngButton.h"
+#include "document/DesignDocument.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -383,6 +384,8 @@ private slots:
         QCOMPARE(widths(*second), (std::vector<int>{11, 12, 13, 21, 22}));
         QVERIFY(!button(second.get(), "AddUserPng_Simple")->isEnabled());
         QVERIFY(!control<TPngButton>(second.get(), "AddUserPng_SimplePng")->isEnabled());
+        QCOMPARE(control<TPngButton>(second.get(), "AddUserPng_SimplePng")->toolTip(),
+                 shown[0].text);
         clickCell(second.get(), 4);
         QCOMPARE(currentIndex(second.get()), 4);
         QVERIFY(!removeEnabled(second.get()));
@@ -393,6 +396,56 @@ private slots:
         QVERIFY(button(first.get(), "AddUserPng_Simple")->isEnabled());
         clickCell(first.get(), 4);
         QVERIFY(removeEnabled(first.get()));
+    }
+
+    // A usr.stg that cannot be read keeps Load... off, with the reason where the user points;
+    // a readable one leaves it on without a tooltip.
+    void loadShowsWhyItIsRefused()
+    {
+        for (const bool unreadable : {false, true}) {
+            ProgramFolder folder;
+            standardBase(folder);
+            if (unreadable) {
+                QFile::remove(folder.path("usr.stg"));
+                QVERIFY(QDir().mkdir(folder.path("usr.stg")));
+            }
+            auto w = openWindow(folder);
+            Dialogs::takeShownMessages();
+            auto *load = control<TPngButton>(w.get(), "AddUserPng_SimplePng");
+            QCOMPARE(load->isEnabled(), !unreadable);
+            QCOMPARE(button(w.get(), "AddUserPng_Simple")->isEnabled(), !unreadable);
+            QCOMPARE(load->toolTip().contains(QStringLiteral("Load... is off because")),
+                     unreadable);
+            QCOMPARE(load->toolTip().isEmpty(), !unreadable);
+        }
+    }
+
+    // Remove on a design's picture shown for this run only says that it only leaves the list.
+    void removeOnARunOnlyPictureSaysWhatItDoes()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        folder.png("own.png", 40, 5, QColor(250, 10, 10));
+        w->Document.SetTemplate(DecodeDesignPicture(folder.bytes("own.png")));
+        w->ShowDocument();
+        QCOMPARE(currentIndex(w.get()), 5);
+        const QByteArray user = folder.bytes("usr.stg");
+        for (const int p : {5, 3}) {
+            clickCell(w.get(), p);
+            clickRemove(w.get(), QMessageBox::No);
+            const auto shown = Dialogs::takeShownMessages();
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown[0].text.contains(QStringLiteral("only dropped from this run's list")),
+                     p == 5);
+            QCOMPARE(shown[0].text ==
+                         QStringLiteral("Delete selected picture from program's base?"),
+                     p == 3);
+        }
+        clickCell(w.get(), 5);
+        clickRemove(w.get(), QMessageBox::Yes);
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22}));
+        QCOMPARE(folder.bytes("usr.stg"), user);
     }
 
     void removeAfterAnotherProgramChangedTheBaseRemovesNothing()
