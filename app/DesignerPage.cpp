@@ -14,6 +14,8 @@
 
 #include <QComboBox>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -658,10 +660,16 @@ void TDesignerPage::CloseButtonStyleDrawItem(QPainter &painter, int index, const
     const QColor fill = palette.color(selected ? QPalette::Highlight : QPalette::Base);
     painter.fillRect(rect, fill);
     if (index <= 0) {
-        painter.setFont(m_closeButtonStyle->font());
+        // The closed box leaves the caption only the field beside the arrow; a face wider than
+        // the one the layout was made with is drawn smaller rather than cut off there.
+        const QString caption = QStringLiteral("No close button");
+        QFont font = m_closeButtonStyle->font();
+        int pixels = QFontInfo(font).pixelSize();
+        while (pixels > 7 && QFontMetrics(font).horizontalAdvance(caption) > rect.width() - 4)
+            font.setPixelSize(--pixels);
+        painter.setFont(font);
         painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
-                         QStringLiteral("No close button"));
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, caption);
         return;
     }
     if (index - 1 >= static_cast<int>(m_form.CloseButtonList.size()))

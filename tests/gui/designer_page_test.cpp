@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -541,6 +542,34 @@ private slots:
         Click("SpeedButton4");
         QCOMPARE(object->Lines, (QStringList{"abc", ""}));
         QCOMPARE(object->Bounds.Bottom - object->Bounds.Top, height);
+    }
+
+    // "No close button" stays inside the field beside the arrow, also in a face wider than the
+    // one the layout was made with: no text at the field's edges, where it would be cut off.
+    void noCloseButtonIsNotCutOffByTheArrow()
+    {
+        auto *style = Find<TOwnerDrawComboBox>("CloseButtonStyle");
+        style->setCurrentIndex(0);
+        QStyleOptionComboBox option;
+        option.initFrom(style);
+        option.subControls = QStyle::SC_All;
+        const QRect field = style->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, style);
+        for (const int pixels : {13, 15, 17}) {
+            QFont font = style->font();
+            font.setPixelSize(pixels);
+            style->setFont(font);
+            const QImage shown = style->grab().toImage();
+            int inked = 0;
+            for (const int x : {field.left(), field.left() + 1, field.right() - 1, field.right()})
+                for (int y = field.top(); y <= field.bottom(); ++y)
+                    inked += qGray(shown.pixel(x, y)) < 128;
+            QVERIFY2(
+                inked == 0,
+                qPrintable(
+                    QStringLiteral("%1 px: %2 dark pixels at the edges").arg(pixels).arg(inked)));
+            QCOMPARE(style->geometry(), QRect(8, 78, 121, 30));
+        }
     }
 
     void controlsHaveTheirLayoutSizes()
