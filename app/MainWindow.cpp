@@ -25,13 +25,17 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -76,6 +80,20 @@ QImage TwiceImage(const QString &resource)
     return pixels.asQImage().copy();
 }
 
+// The installed icon (the theme's, as the desktop entry names it), or the same pictures built
+// into the program where it was not installed.
+QIcon ProgramIcon()
+{
+    QIcon built;
+    QDirIterator sizes(QStringLiteral(":/icon"), QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            built.addFile(file);
+    }
+    return QIcon::fromTheme(QStringLiteral("com.vantelle_pro.VantellePro"), built);
+}
+
 } // namespace
 
 TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(parent)
@@ -101,6 +119,7 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(724, 559);
+    setWindowIcon(ProgramIcon());
     // Start-up errors are shown before the window is; their boxes centre over this place.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -125,6 +144,65 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Files = std::make_unique<TDesignFiles>(*this);
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
+    FitToScreen();
+}
+
+void TMainForm::FitToScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize content = size();
+    const QRect area = screen->availableGeometry();
+    // Room for the frame and title bar that the window manager adds around the window.
+    const int border = 4;
+    const int title = std::max(32, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    QSize fitted(std::min(content.width(), area.width() - 2 * border),
+                 std::min(content.height(), area.height() - title - border));
+    if (fitted == content || fitted.width() <= 0 || fitted.height() <= 0)
+        return;
+
+    // The bottom bar (design file buttons, Back and Next) stays in view below the scrolled
+    // pages, on its own strip of the background.
+    constexpr int BarTop = 518;
+    const int barHeight = content.height() - BarTop;
+    auto *pages = new QWidget;
+    pages->setObjectName(QStringLiteral("WindowContent"));
+    pages->setFixedSize(content);
+    auto *bar = new TPaintBox(this, QStringLiteral("BottomBar"));
+    bar->onPaint = [this](QPainter &painter) {
+        painter.translate(0, -BarTop);
+        PaintBackground(painter);
+    };
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child == bar)
+            continue;
+        const bool hidden = child->isHidden();
+        if (child->y() >= BarTop) {
+            const QPoint at = child->pos() - QPoint(0, BarTop);
+            child->setParent(bar);
+            child->move(at);
+        } else {
+            child->setParent(pages);
+        }
+        child->setVisible(!hidden);
+    }
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("WindowScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(pages);
+    // The scroll bar of one direction takes room from the other, where the screen has it.
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (fitted.height() < content.height())
+        fitted.setWidth(std::min(content.width() + extent, area.width() - 2 * border));
+    if (fitted.width() < content.width())
+        fitted.setHeight(std::min(content.height() + extent, area.height() - title - border));
+    setFixedSize(fitted);
+    scroll->setGeometry(0, 0, fitted.width(), fitted.height() - barHeight);
+    bar->setGeometry(0, fitted.height() - barHeight, fitted.width(), barHeight);
+    scroll->show();
+    bar->show();
+    move(area.center() - rect().center());
 }
 
 TMainForm::~TMainForm()

@@ -99,6 +99,9 @@ protected:
 
 private:
     void BuildWindowControls();
+    // A screen whose available area is smaller than the window (a small or highly scaled one)
+    // gets a window that fits it, with the pages in a scroll area; elsewhere nothing changes.
+    void FitToScreen();
     void BuildPage1();
     void FormCreate();
     void FormDestroy();
