@@ -107,8 +107,11 @@ void CommandLineTest::aFileOpensTheWindowWhichSaysWhatIsWrong()
     QVERIFY(program.waitForStarted());
     QVERIFY2(!program.waitForFinished(3000),
              qPrintable(QString::fromLocal8Bit(program.readAllStandardError())));
-    program.kill();
-    program.waitForFinished();
+    program.terminate();
+    if (!program.waitForFinished(5000)) {
+        program.kill();
+        program.waitForFinished();
+    }
     QVERIFY(!program.readAllStandardError().contains("gone.vpopup"));
 
     ProgramFolder folder;
