@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/Dialogs.h"
 #include "document/DesignDocument.h"
+#include "document/DesignHistory.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,6 +158,8 @@ void CommandLineTest::aPublishedPageOpensItsDesign()
     w->OpenDesignFile(line.designFile);
     QVERIFY(Dialogs::takeShownMessages().isEmpty());
     QCOMPARE(w->Document.DocumentSize, 300);
+    // Showing the opened design on the pages is no step of its own.
+    QCOMPARE(w->History->Stack().count(), 0);
     QCOMPARE(QFileInfo(w->Files->DesignPath()).fileName(), QStringLiteral("design.vpopup"));
 }
 
