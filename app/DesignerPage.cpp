@@ -16,7 +16,6 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -162,27 +161,6 @@ template <class F> void TDesignerPage::Recorded(const QString &what, F &&change,
     m_form.History->Record(what, before, kind, CurrentIndex());
 }
 
-bool TDesignerPage::TKeyFilter::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const QKeyCombination combination = key->keyCombination();
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-            combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
-            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
-            // Not taken here, so the window's shortcut runs.
-            event->ignore();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void TDesignerPage::LeaveUndoKeysToWindow(QWidget *editor)
-{
-    editor->installEventFilter(&m_keyFilter);
-}
-
 int TDesignerPage::CurrentIndex() const
 {
     for (size_t i = 0; i < m_model.DesignObjects.size(); ++i)
@@ -257,9 +235,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setPlainText(QStringLiteral("Sample text"));
-    // Undo and redo act on the whole design, also while the text box has the focus.
+    // Undo and redo act on the whole design (the window takes their keys).
     m_textEdit->setUndoRedoEnabled(false);
-    m_textEdit->installEventFilter(&m_keyFilter);
     QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
                      guarded([this] { TextControlsChanged(m_textEdit); }));
 

@@ -54,10 +54,6 @@ public:
     // RenderDesign with white, then the canvas repaints at once.
     void RedrawDesign();
 
-    // Leaves the undo and redo keys of editor (a line edit, spin box or editable list) to the
-    // window, which undoes the whole design.
-    void LeaveUndoKeysToWindow(QWidget *editor);
-
     // The design document's objects and selection.
     TDesignModel &Model() noexcept { return m_model; }
     // Shows the document on the page after it was opened, restored or undone: document size,
@@ -103,11 +99,6 @@ private:
     int m_recording = 0;
     // The design picture made from each catalogue picture chosen, to find its item again.
     std::unordered_map<const TPNGObject *, TDesignPicture> m_buttonPictures;
-    // Leaves the undo and redo keys to the window while an editor has the focus.
-    class TKeyFilter : public QObject {
-    public:
-        bool eventFilter(QObject *watched, QEvent *event) override;
-    } m_keyFilter;
     // While the controls are being filled from an object, their change events write nothing.
     bool m_showing = false;
     // Set by a keystroke in the font size box until the change it makes is handled.

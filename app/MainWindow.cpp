@@ -21,7 +21,6 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -29,6 +28,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -135,16 +135,31 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Output = std::make_unique<TOutputPages>(*this);
     Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     History = std::make_unique<TDesignHistory>(Document);
-    // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box.
-    for (TPanel *page : m_pages)
-        for (QWidget *editor : page->findChildren<QWidget *>())
-            if (qobject_cast<QLineEdit *>(editor) || qobject_cast<QAbstractSpinBox *>(editor) ||
-                qobject_cast<QComboBox *>(editor))
-                Designer->LeaveUndoKeysToWindow(editor);
+    // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
+    // preview: the window's keys win over the undo of the control with the focus.
+    QCoreApplication::instance()->installEventFilter(this);
     Files = std::make_unique<TDesignFiles>(*this);
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
     FitToScreen();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const QKeyCombination keys = key->keyCombination();
+        if (widget && widget->window() == this &&
+            (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+             keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+             keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))) {
+            // Not taken by the control, so the window's shortcut runs.
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::FitToScreen()

@@ -96,6 +96,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Leaves the undo and redo keys to the window in every control of it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildWindowControls();
