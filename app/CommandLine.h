@@ -13,12 +13,12 @@ struct TCommandLine {
     // What to print: to standard output for --help and --version, to standard error otherwise.
     QString text;
     bool toStandardError = false;
-    // The design file to open once the window is up, or empty.
+    // The design file or published page to open once the window is up (absolute), or empty.
     QString designFile;
 };
 
-// arguments are those after the program name. A design file is checked for being readable
-// here, so that a wrong name gets its message on the terminal; its content is read by the window.
+// arguments are those after the program name. Options are checked here; the file named is
+// opened by the window, which says in a box when it cannot be.
 TCommandLine ParseCommandLine(const QStringList &arguments);
 
 // The arguments of main() after the program name, decoded as the system's file names are.

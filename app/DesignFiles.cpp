@@ -120,8 +120,6 @@ void TDesignFiles::BuildControls(QWidget *window)
     for (QAction *action : {m_undoAction, m_redoAction, m_redoAltAction}) {
         const bool undo = action == m_undoAction;
         QObject::connect(action, &QAction::triggered, window, guarded([this, undo] {
-                             if (m_form.CurrentPage != 2)
-                                 return;
                              undo ? m_form.History->Stack().undo() : m_form.History->Stack().redo();
                          }));
     }
@@ -160,10 +158,8 @@ void TDesignFiles::StartNewDesign()
     Refresh();
 }
 
-void TDesignFiles::PageShown(int page)
+void TDesignFiles::PageShown(int /*page*/)
 {
-    for (QWidget *w : {static_cast<QWidget *>(m_undoButton), static_cast<QWidget *>(m_redoButton)})
-        w->setVisible(page == 2);
     for (QWidget *w : {static_cast<QWidget *>(m_nameLabel), static_cast<QWidget *>(m_openButton),
                        static_cast<QWidget *>(m_saveButton), static_cast<QWidget *>(m_undoButton),
                        static_cast<QWidget *>(m_redoButton)})

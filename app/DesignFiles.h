@@ -3,7 +3,7 @@
 // Design files in the window: Open design..., Save design, Save design as... and New design
 // (buttons in the bottom bar on every page, with their keys), the open design's name with a
 // mark while it has unsaved changes, the question before unsaved changes would be dropped,
-// undo and redo on the designer page, and recovery after a crash.
+// undo and redo of the whole design, and recovery after a crash.
 
 #include "document/DesignDocument.h"
 
@@ -31,7 +31,7 @@ public:
     void BuildControls(QWidget *window);
     // The design now in the window is a new one: nothing to save, no file, no history.
     void StartNewDesign();
-    // Undo and redo belong to the designer page.
+    // Keeps the bottom bar (with undo and redo, which act on every page) above the page shown.
     void PageShown(int page);
 
     // Handlers, public so that tests can drive them like the controls do.

@@ -15,7 +15,8 @@
 
 #include <QComboBox>
 #include <QFont>
-#include <QKeyEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,13 +42,16 @@ public:
         setValue(0);
         m_lastText = lineEdit()->text();
         // Typed text arrives through the editor, stepped and programmatic values through the
-        // box; the same text is reported once.
+        // box; the same text is reported once. The editor tells a keystroke before the change.
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_typed = true; });
         connect(lineEdit(), &QLineEdit::textChanged, this, [this] { Report(); });
         connect(this, &QSpinBox::textChanged, this, [this] { Report(); });
     }
 
     std::function<void()> onChange;
     QString Text() const { return lineEdit()->text(); }
+    // Whether the change being reported was typed into the box (not stepped or set).
+    bool Typed() const { return m_typed; }
 
     // Shows value without reporting a change, also over a non-number left in the editor.
     void SetSilently(int value)
@@ -71,16 +75,20 @@ protected:
 private:
     void Report()
     {
+        const bool typed = std::exchange(m_typed, false);
         const QString text = lineEdit()->text();
         if (m_silent || text == m_lastText)
             return;
         m_lastText = text;
+        m_typed = typed;
         if (onChange)
             onChange();
+        m_typed = false;
     }
 
     QString m_lastText;
     bool m_silent = false;
+    bool m_typed = false;
 };
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect geometry)
@@ -152,22 +160,6 @@ template <class F> void TDesignerPage::Recorded(const QString &what, F &&change,
     }
     --m_recording;
     m_form.History->Record(what, before, kind, CurrentIndex());
-}
-
-bool TDesignerPage::TKeyFilter::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const QKeyCombination combination = key->keyCombination();
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-            combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
-            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
-            // Not taken here, so the window's shortcut runs.
-            event->ignore();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 int TDesignerPage::CurrentIndex() const
@@ -244,9 +236,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setPlainText(QStringLiteral("Sample text"));
-    // Undo and redo act on the whole design, also while the text box has the focus.
+    // Undo and redo act on the whole design (the window takes their keys).
     m_textEdit->setUndoRedoEnabled(false);
-    m_textEdit->installEventFilter(&m_keyFilter);
     QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
                      guarded([this] { TextControlsChanged(m_textEdit); }));
 
@@ -287,8 +278,14 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_fontSize->setCompleter(nullptr);
     m_fontSize->setMaxVisibleItems(12);
     m_fontSize->setGeometry(8, 340, 70, 24);
-    QObject::connect(m_fontSize, &QComboBox::editTextChanged, m_fontSize,
-                     guarded([this] { TextControlsChanged(m_fontSize); }));
+    // A keystroke in the box is told before the text change it makes; a size picked from the
+    // list or set by the program is a step of its own.
+    QObject::connect(m_fontSize->lineEdit(), &QLineEdit::textEdited, m_fontSize,
+                     [this] { m_fontSizeTyped = true; });
+    QObject::connect(m_fontSize, &QComboBox::editTextChanged, m_fontSize, [this] {
+        const bool typed = std::exchange(m_fontSizeTyped, false);
+        Guarded([&] { TextControlsChanged(m_fontSize, typed); });
+    });
 
     m_labels[4] = MakeLabel(p, QStringLiteral("Label5"), QStringLiteral("Font Style:"),
                             QRect(96, 324, 89, 16));
@@ -315,7 +312,9 @@ void TDesignerPage::BuildControls(TPanel *page)
         MakeLabel(p, QStringLiteral("Label6"), QStringLiteral("Angle:"), QRect(8, 370, 80, 16));
     auto *angle = new TAngleSpinBox(p);
     angle->setGeometry(8, 386, 80, 24);
-    angle->onChange = [this] { Guarded([this] { TextControlsChanged(m_angleEdit); }); };
+    angle->onChange = [this, angle] {
+        Guarded([&] { TextControlsChanged(m_angleEdit, angle->Typed()); });
+    };
     m_angleEdit = angle;
 
     const struct {
@@ -448,7 +447,7 @@ void TDesignerPage::EnableTextControls(bool enabled)
         w->setEnabled(enabled);
 }
 
-void TDesignerPage::TextControlsChanged(QObject *sender)
+void TDesignerPage::TextControlsChanged(QObject *sender, bool typed)
 {
     if (m_showing)
         return;
@@ -466,13 +465,19 @@ void TDesignerPage::TextControlsChanged(QObject *sender)
     TMovingObject *current = m_model.CurrentObject;
     if (!current)
         return;
+    const TChangeKind kind =
+        sender == m_textEdit || typed ? TChangeKind::Typing : TChangeKind::Other;
+    // Typing moved to another box starts a step of its own.
+    if (kind == TChangeKind::Typing && sender != m_typedInto && m_form.History)
+        m_form.History->BreakGroup();
+    m_typedInto = kind == TChangeKind::Typing ? sender : nullptr;
     Recorded(
         QStringLiteral("Text"),
         [&] {
             ReadTextControls(current->Font, current->Angle);
             current->Lines = TextEditLines();
         },
-        sender == m_textEdit ? TChangeKind::Typing : TChangeKind::Other);
+        kind);
     RedrawDesign();
 }
 
@@ -481,7 +486,10 @@ void TDesignerPage::ReadTextControls(TFontDesc &font, int32_t &angle)
     font.Name = m_fontName->currentText();
     const QVariant color = m_fontColor->currentData();
     font.Color = color.isValid() ? color.value<uint32_t>() : 0;
-    font.Size = ParseFontSize(m_fontSize->currentText());
+    // An emptied box is a size still being typed: the object keeps its size until then.
+    const QString sizeText = m_fontSize->currentText();
+    if (!sizeText.trimmed().isEmpty())
+        font.Size = ParseFontSize(sizeText);
     font.Bold = m_fontB->isChecked();
     font.Italic = m_fontI->isChecked();
     font.Underline = m_fontU->isChecked();
@@ -630,10 +638,16 @@ void TDesignerPage::CloseButtonStyleDrawItem(QPainter &painter, int index, const
     const QColor fill = palette.color(selected ? QPalette::Highlight : QPalette::Base);
     painter.fillRect(rect, fill);
     if (index <= 0) {
-        painter.setFont(m_closeButtonStyle->font());
+        // The closed box leaves the caption only the field beside the arrow; a face wider than
+        // the one the layout was made with is drawn smaller rather than cut off there.
+        const QString caption = QStringLiteral("No close button");
+        QFont font = m_closeButtonStyle->font();
+        int pixels = QFontInfo(font).pixelSize();
+        while (pixels > 7 && QFontMetrics(font).horizontalAdvance(caption) > rect.width() - 4)
+            font.setPixelSize(--pixels);
+        painter.setFont(font);
         painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
-                         QStringLiteral("No close button"));
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, caption);
         return;
     }
     if (index - 1 >= static_cast<int>(m_form.CloseButtonList.size()))

@@ -27,6 +27,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
+class QWidget;
 class TMainForm;
 class TOwnerDrawComboBox;
 class TPaintBox;
@@ -64,8 +65,9 @@ public:
     // Handlers, public so that the window and tests can drive them like the controls do.
     void ShowObjectProperties();
     void EnableTextControls(bool enabled);
-    // sender: the control that changed, or null when called from another handler.
-    void TextControlsChanged(QObject *sender);
+    // sender: the control that changed, or null when called from another handler; typed: the
+    // change is a keystroke in a size or angle box (keystrokes in a row make one step).
+    void TextControlsChanged(QObject *sender, bool typed = false);
     void ReadTextControls(TFontDesc &font, int32_t &angle);
     void AddTextClick();
     void EraseClick();
@@ -97,13 +99,12 @@ private:
     int m_recording = 0;
     // The design picture made from each catalogue picture chosen, to find its item again.
     std::unordered_map<const TPNGObject *, TDesignPicture> m_buttonPictures;
-    // Leaves the undo and redo keys to the window while the text box has the focus.
-    class TKeyFilter : public QObject {
-    public:
-        bool eventFilter(QObject *watched, QEvent *event) override;
-    } m_keyFilter;
     // While the controls are being filled from an object, their change events write nothing.
     bool m_showing = false;
+    // Set by a keystroke in the font size box until the change it makes is handled.
+    bool m_fontSizeTyped = false;
+    // The box the last typing step was typed into.
+    const QObject *m_typedInto = nullptr;
     QColor m_lastDialogColor = Qt::black;
 
     TPaintBox *m_paintBox = nullptr;

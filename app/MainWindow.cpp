@@ -19,15 +19,23 @@
 #include "output/PopupWriter.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -72,6 +80,20 @@ QImage TwiceImage(const QString &resource)
     return pixels.asQImage().copy();
 }
 
+// The installed icon (the theme's, as the desktop entry names it), or the same pictures built
+// into the program where it was not installed.
+QIcon ProgramIcon()
+{
+    QIcon built;
+    QDirIterator sizes(QStringLiteral(":/icon"), QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            built.addFile(file);
+    }
+    return QIcon::fromTheme(QStringLiteral("com.vantelle_pro.VantellePro"), built);
+}
+
 } // namespace
 
 TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(parent)
@@ -97,6 +119,7 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(724, 559);
+    setWindowIcon(ProgramIcon());
     // Start-up errors are shown before the window is; their boxes centre over this place.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -112,9 +135,89 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Output = std::make_unique<TOutputPages>(*this);
     Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     History = std::make_unique<TDesignHistory>(Document);
+    // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
+    // preview: the window's keys win over the undo of the control with the focus.
+    QCoreApplication::instance()->installEventFilter(this);
     Files = std::make_unique<TDesignFiles>(*this);
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
+    FitToScreen();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const QKeyCombination keys = key->keyCombination();
+        if (widget && widget->window() == this &&
+            (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+             keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+             keys == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))) {
+            // Not taken by the control, so the window's shortcut runs.
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::FitToScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize content = size();
+    const QRect area = screen->availableGeometry();
+    // Room for the frame and title bar that the window manager adds around the window.
+    const int border = 4;
+    const int title = std::max(32, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    QSize fitted(std::min(content.width(), area.width() - 2 * border),
+                 std::min(content.height(), area.height() - title - border));
+    if (fitted == content || fitted.width() <= 0 || fitted.height() <= 0)
+        return;
+
+    // The bottom bar (design file buttons, Back and Next) stays in view below the scrolled
+    // pages, on its own strip of the background.
+    constexpr int BarTop = 518;
+    const int barHeight = content.height() - BarTop;
+    auto *pages = new QWidget;
+    pages->setObjectName(QStringLiteral("WindowContent"));
+    pages->setFixedSize(content);
+    auto *bar = new TPaintBox(this, QStringLiteral("BottomBar"));
+    bar->onPaint = [this](QPainter &painter) {
+        painter.translate(0, -BarTop);
+        PaintBackground(painter);
+    };
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child == bar)
+            continue;
+        const bool hidden = child->isHidden();
+        if (child->y() >= BarTop) {
+            const QPoint at = child->pos() - QPoint(0, BarTop);
+            child->setParent(bar);
+            child->move(at);
+        } else {
+            child->setParent(pages);
+        }
+        child->setVisible(!hidden);
+    }
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("WindowScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(pages);
+    // The scroll bar of one direction takes room from the other, where the screen has it.
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (fitted.height() < content.height())
+        fitted.setWidth(std::min(content.width() + extent, area.width() - 2 * border));
+    if (fitted.width() < content.width())
+        fitted.setHeight(std::min(content.height() + extent, area.height() - title - border));
+    setFixedSize(fitted);
+    scroll->setGeometry(0, 0, fitted.width(), fitted.height() - barHeight);
+    bar->setGeometry(0, fitted.height() - barHeight, fitted.width(), barHeight);
+    scroll->show();
+    bar->show();
+    move(area.center() - rect().center());
 }
 
 TMainForm::~TMainForm()
@@ -245,8 +348,13 @@ void TMainForm::FormCreate()
     // Every picture that cannot be read is reported once; the rest of the base loads.
     for (const QString &error : m_base->Load())
         ShowErrorBox(error);
-    m_addUserPngSimple->setEnabled(m_base->CanChange());
-    m_loadButton->SetEnabled(m_base->CanChange());
+    // Load... shows why it is refused rather than refusing after a click.
+    const QString refusal =
+        m_base->StoringRefusal().isEmpty() ? QString() : ErrorBoxText(m_base->StoringRefusal());
+    m_addUserPngSimple->setEnabled(refusal.isEmpty());
+    m_loadButton->SetEnabled(refusal.isEmpty());
+    m_addUserPngSimple->setToolTip(refusal);
+    m_loadButton->setToolTip(refusal);
     UpdateGridRows();
     if (!PictureList.empty())
         Guarded([this] { DrawGrid1SelectCell(0, 0); });
@@ -518,8 +626,8 @@ void TMainForm::ShowPictureButtons(int p)
     m_deleteUserPngSimple->setEnabled(enabled);
     m_removeButton->SetEnabled(enabled);
     m_keepPanel->setVisible(m_base->IsUnsaved(p));
-    m_keepUserPng->setEnabled(m_base->CanChange());
-    m_keepButton->SetEnabled(m_base->CanChange());
+    m_keepUserPng->setEnabled(m_base->StoringRefusal().isEmpty());
+    m_keepButton->SetEnabled(m_base->StoringRefusal().isEmpty());
 }
 
 void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
@@ -590,12 +698,18 @@ void TMainForm::AddUserPng_SimpleClick()
 
 void TMainForm::DeleteUserPng_SimpleClick()
 {
-    if (Dialogs::message(this, QStringLiteral("Confirm"),
-                         QStringLiteral("Delete selected picture from program's base?"),
-                         QMessageBox::Warning,
+    const int p = CurrentIndex();
+    // A design's picture shown for this run only is not in the base: Remove only takes it off
+    // this run's list.
+    const QString question =
+        m_base->IsUnsaved(p)
+            ? QStringLiteral("Remove this picture from the list? It came with the design and is "
+                             "not in the program's base, so it is only dropped from this run's "
+                             "list")
+            : QStringLiteral("Delete selected picture from program's base?");
+    if (Dialogs::message(this, QStringLiteral("Confirm"), question, QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const int p = CurrentIndex();
     try {
         if (!m_base->RemovePicture(p))
             return;
@@ -668,6 +782,21 @@ void TMainForm::ChooseTemplate(int p)
     const TDesignState before = Document.Snapshot();
     Document.SetTemplate(known->second);
     History->Record(QStringLiteral("Template"), before);
+}
+
+void TMainForm::RecordSettingsChange(const TDesignState &before)
+{
+    if (!History)
+        return;
+    // Keystrokes go to the box with the focus; a button or a choice is a step of its own.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool typing =
+        focus &&
+        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
+        (m_pages[2]->isAncestorOf(focus) || m_pages[4]->isAncestorOf(focus));
+    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
+    History->Record(QStringLiteral("Settings"), before,
+                    typing ? TChangeKind::Field : TChangeKind::Other, box);
 }
 
 int TMainForm::TemplateIndex() const

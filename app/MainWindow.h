@@ -90,12 +90,20 @@ public:
     void ShowDocument();
     // Makes picture p of PictureList the design's template, as one undoable step.
     void ChooseTemplate(int p);
+    // Records an edit of the behaviour or output settings (pages 3 and 5) as an undoable step;
+    // keystrokes in a row in one box make one step.
+    void RecordSettingsChange(const TDesignState &before);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Leaves the undo and redo keys to the window in every control of it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildWindowControls();
+    // A screen whose available area is smaller than the window (a small or highly scaled one)
+    // gets a window that fits it, with the pages in a scroll area; elsewhere nothing changes.
+    void FitToScreen();
     void BuildPage1();
     void FormCreate();
     void FormDestroy();

@@ -295,9 +295,11 @@ void TOutputPages::SyncDocument()
 {
     if (m_showing)
         return;
+    const TDesignState before = m_form.Document.Snapshot();
     m_form.Document.Settings = ReadPopupSettings();
     m_form.Document.Output.ExistingFile = m_existingFileEdit->text();
     m_form.Document.Output.SaveToFolder = m_saveToFolder->text();
+    m_form.RecordSettingsChange(before);
 }
 
 void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
@@ -334,7 +336,9 @@ void TOutputPages::MoreOptionsClick()
     dialog.SetSettings(m_form.Document.Settings);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const TDesignState before = m_form.Document.Snapshot();
     m_form.Document.Settings = dialog.Settings(m_form.Document.Settings);
+    m_form.History->Record(QStringLiteral("More options"), before);
     m_screenReaderText->setEnabled(m_form.Document.Settings.ScreenReaderTextOn);
 }
 

@@ -87,6 +87,12 @@ public:
     QStringList Load();
     // False while another copy of the program holds the base: Load... and Remove are off.
     bool CanChange() const noexcept { return m_inUse.isEmpty(); }
+    // Why Load... and Keep are refused now (the base is in use elsewhere, or usr.stg could not
+    // be read at start-up), or empty while they may store a picture.
+    const QString &StoringRefusal() const noexcept
+    {
+        return m_inUse.isEmpty() ? m_unreadable : m_inUse;
+    }
     // Checks, decodes and renders file at side x side the way a template is used, and only then
     // stores it as the last usr.stg entry; returns the new picture's index in the list.
     int AddUserPicture(const QString &file, int side);

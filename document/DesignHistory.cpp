@@ -53,11 +53,9 @@ TDesignHistory::~TDesignHistory()
 void TDesignHistory::Record(const QString &text, const TDesignState &before, TChangeKind kind,
                             int object)
 {
+    if (m_applying)
+        return;
     TDesignState after = m_document.Snapshot();
-    // Behaviour and output settings are not undone on the design page; leaving them out of the
-    // comparison keeps a settings change from being recorded as a design step.
-    after.Settings = before.Settings;
-    after.Output = before.Output;
     if (after == before)
         return;
     m_stack.push(new TDesignCommand(*this, text, before, std::move(after), kind, object, m_group));
@@ -76,11 +74,15 @@ void TDesignHistory::Clear()
 
 void TDesignHistory::Apply(const TDesignState &state)
 {
-    TDesignState restored = state;
-    restored.Settings = m_document.Settings;
-    restored.Output = m_document.Output;
-    m_document.Restore(restored);
-    ++m_group;
-    if (OnRestored)
-        OnRestored();
+    m_applying = true;
+    try {
+        m_document.Restore(state);
+        ++m_group;
+        if (OnRestored)
+            OnRestored();
+    } catch (...) {
+        m_applying = false;
+        throw;
+    }
+    m_applying = false;
 }

@@ -12,9 +12,11 @@
 
 #include <functional>
 
-// What kind of change a step is. Typing into one text and the steps of one drag join the step
-// before them when it is of the same kind on the same object, as text editors group typing.
-enum class TChangeKind { Other = 0, Typing = 1, Drag = 2 };
+// What kind of change a step is. Typing into one text (its words, size or angle) and the steps
+// of one drag join the step before them when it is of the same kind on the same object, as
+// text editors group typing. Field is typing into one box of the behaviour or output settings;
+// its object is a number the window gives that box.
+enum class TChangeKind { Other = 0, Typing = 1, Drag = 2, Field = 3 };
 
 class TDesignHistory {
 public:
@@ -30,7 +32,7 @@ public:
 
     // Records a change already made to the document; before is the design just before it.
     // Nothing is recorded when the design did not change. object is the index in the object
-    // list of the object typed into or dragged (for grouping).
+    // list of the object typed into or dragged, or the box typed into (for grouping).
     void Record(const QString &text, const TDesignState &before,
                 TChangeKind kind = TChangeKind::Other, int object = -1);
     // Ends grouping, so the next typing or drag step starts a step of its own.
@@ -48,4 +50,6 @@ private:
     TDesignDocument &m_document;
     QUndoStack m_stack;
     int m_group = 0;
+    // While undo or redo restores the document, the views showing it record nothing.
+    bool m_applying = false;
 };

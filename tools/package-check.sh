@@ -114,6 +114,15 @@ lintian_status=0
 lintian --fail-on error --display-info "$deb" >"$scratch_lintian" 2>&1 || lintian_status=$?
 grep -v '^running with root privileges' "$scratch_lintian" || true
 [ "$lintian_status" = 0 ] || { echo "lintian found errors" >&2; exit 1; }
+# Every tag lintian gives is explained in the README's validator table, and the table lists no
+# tag lintian no longer gives.
+given="$(sed -n 's/^\([EWIXPC]\): [^ ]*: \([A-Za-z0-9.+-]*\).*/\1 \2/p' "$scratch_lintian" | sort -u)"
+listed="$(sed -n 's/^| lintian | \([EWIXPC]\) `\([A-Za-z0-9.+-]*\)[^`]*`.*/\1 \2/p' "$root/README.md" | sort -u)"
+if [ "$given" != "$listed" ]; then
+  echo "lintian's tags differ from the README's validator table (< table, > lintian):" >&2
+  diff <(printf '%s\n' "$listed") <(printf '%s\n' "$given") >&2 || true
+  exit 1
+fi
 
 step "unpacked program"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/vantelle-package.XXXXXX")"
@@ -131,6 +140,27 @@ grep -q 'MimeType=application/x-vantelle-popup;' "$scratch/root/usr/share/applic
   { echo "the desktop entry does not claim the design type" >&2; exit 1; }
 exe="$scratch/root/usr/bin/vantelle-pro"
 "$exe" --version
+# The version and release date the build knows are the ones the metainfo, the changelog and
+# the program give.
+version="$(sed -n 's/^project(VantellePro VERSION \([0-9.]*\) .*/\1/p' "$root/CMakeLists.txt")"
+released="$(sed -n 's/^set(VANTELLE_RELEASE_DATE \([0-9-]*\))$/\1/p' "$root/CMakeLists.txt")"
+[ -n "$version" ] && [ -n "$released" ] || { echo "no version or release date in CMakeLists.txt" >&2; exit 1; }
+[ "$("$exe" --version)" = "Vantelle Pro $version" ] || { echo "the program is not version $version" >&2; exit 1; }
+grep -q "<release version=\"$version\" date=\"$released\"/>" "$scratch/root/usr/share/metainfo/"*.xml ||
+  { echo "the metainfo's release is not $version of $released" >&2; exit 1; }
+changelog="$(zcat "$scratch/root/usr/share/doc/vantelle-pro/changelog.Debian.gz")"
+[ "$(head -n1 <<<"$changelog")" = "vantelle-pro ($version-1) unstable; urgency=medium" ] ||
+  { echo "the changelog is not of version $version" >&2; exit 1; }
+grep -q "^ -- .*>  $(LC_ALL=C date -u -d "$released" '+%a, %d %b %Y %H:%M:%S %z')\$" <<<"$changelog" ||
+  { echo "the changelog is not dated $released" >&2; exit 1; }
+[ "$(zcat "$scratch/root/usr/share/man/man1/vantelle-pro.1.gz" | head -n1)" = \
+  ".TH VANTELLE-PRO 1 \"$(LC_ALL=C date -u -d "$released" '+%B %Y')\" \"Vantelle Pro $version\" \"User Commands\"" ] ||
+  { echo "the manual page is not of version $version of $released" >&2; exit 1; }
+# The manual page names what the program reads from the environment and every file it keeps.
+manual="$(zcat "$scratch/root/usr/share/man/man1/vantelle-pro.1.gz")"
+for needed in '^\.SH ENVIRONMENT$' '^\.B XDG_STATE_HOME$' 'recovery\.vpopup' 'usr\.stg\.lock' 'Popup\.htm'; do
+  grep -q "$needed" <<<"$manual" || { echo "the manual page lacks $needed" >&2; exit 1; }
+done
 "$exe" --help >/dev/null
 status=0
 "$exe" -reverse 2>/dev/null || status=$?

@@ -1,20 +1,35 @@
 // The program's command line, run as the real executable: --help and --version print and end
-// with 0; anything else ends with a message and status 2 before any window or Qt option parsing.
+// with 0; a wrong option ends with a message and status 2 before any window or Qt option
+// parsing. A file is always opened by the window, which says in a box what is wrong with it.
+
+#include "gui_helpers.h"
 
 #include "base/FileStorage.h"
 
+#include "app/CommandLine.h"
+#include "app/Dialogs.h"
+#include "document/DesignDocument.h"
+#include "document/DesignHistory.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 
+using namespace GuiTest;
+
 class CommandLineTest : public QObject {
     Q_OBJECT
 private slots:
     void arguments_data();
     void arguments();
+    void aFileOpensTheWindowWhichSaysWhatIsWrong();
+    void aPublishedPageOpensItsDesign();
     void endsOnATerminateSignalLikeAClose();
 };
 
@@ -25,7 +40,8 @@ void CommandLineTest::arguments_data()
     QTest::addColumn<QString>("stdoutHas");
     QTest::addColumn<QString>("stderrHas");
 
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: vantelle-pro [FILE.vpopup]"
+    QTest::newRow("help") << QStringList{"--help"} << 0
+                          << "Usage: vantelle-pro [FILE.vpopup | PAGE.html]"
                           << "";
     QTest::newRow("short help") << QStringList{"-h"} << 0 << "--version"
                                 << "";
@@ -41,18 +57,8 @@ void CommandLineTest::arguments_data()
                                  << "unknown option '-style'";
     QTest::newRow("unknown long option") << QStringList{"--open"} << 2 << ""
                                          << "Try 'vantelle-pro --help'";
-    QTest::newRow("not a design") << QStringList{"page.htm"} << 2 << ""
-                                  << "'page.htm' is not a design file";
     QTest::newRow("two designs") << QStringList{"a.vpopup", "b.vpopup"} << 2 << ""
                                  << "one design at a time";
-    QTest::newRow("a design that is not there")
-        << QStringList{"mine.vpopup"} << 2 << ""
-        << "cannot open 'mine.vpopup': No such file or directory";
-    QTest::newRow("a design named in capitals that is not there")
-        << QStringList{"MINE.VPOPUP"} << 2 << ""
-        << "cannot open 'MINE.VPOPUP': No such file or directory";
-    QTest::newRow("a design after --") << QStringList{"--", "-x.vpopup"} << 2 << ""
-                                       << "cannot open '-x.vpopup'";
 }
 
 void CommandLineTest::arguments()
@@ -81,6 +87,92 @@ void CommandLineTest::arguments()
         QVERIFY2(err.contains(stderrHas), qPrintable(err));
 }
 
+// A page without a popup, a design that is not there or cannot be read, or any other file: the
+// program starts its window instead of ending on the terminal, and the window's box names it.
+void CommandLineTest::aFileOpensTheWindowWhichSaysWhatIsWrong()
+{
+    QTemporaryDir scratch;
+    const QString page = scratch.filePath(QStringLiteral("page.htm"));
+    QFile out(page);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("<html><body><p>No popup here</p></body></html>\n");
+    out.close();
+    // A folder stands for a design that cannot be read (root reads any file).
+    const QString unreadable = scratch.filePath(QStringLiteral("locked.vpopup"));
+    QVERIFY(QDir().mkdir(unreadable));
+    const QString deleted = scratch.filePath(QStringLiteral("gone.vpopup"));
+    // Named in capitals, a design that is not there is still a design that cannot be opened.
+    const QString deletedInCapitals = scratch.filePath(QStringLiteral("MINE.VPOPUP"));
+
+    // The real program keeps its window up with the box: no status 2, nothing on the terminal.
+    QProcess program;
+    program.setWorkingDirectory(scratch.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VANTELLE_BINARY_DIR "/bin/vantelle-pro"),
+                  {QStringLiteral("gone.vpopup")});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(3000),
+             qPrintable(QString::fromLocal8Bit(program.readAllStandardError())));
+    program.terminate();
+    if (!program.waitForFinished(5000)) {
+        program.kill();
+        program.waitForFinished();
+    }
+    QVERIFY(!program.readAllStandardError().contains("gone.vpopup"));
+
+    ProgramFolder folder;
+    auto w = openWindow(folder);
+    Dialogs::setRecordMessages(true);
+    for (const QString &file : {page, unreadable, deleted, deletedInCapitals}) {
+        const QString relative = QDir(scratch.path()).relativeFilePath(file);
+        QDir::setCurrent(scratch.path());
+        const TCommandLine line = ParseCommandLine({relative});
+        QVERIFY(!line.exit);
+        QCOMPARE(line.designFile, file);
+        Dialogs::takeShownMessages();
+        w->OpenDesignFile(line.designFile);
+        const QList<Dialogs::ShownMessage> shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].icon, QMessageBox::Critical);
+        QVERIFY2(shown[0].text.contains(file), qPrintable(shown[0].text));
+        if (file == deletedInCapitals)
+            QVERIFY2(shown[0].text.startsWith(QStringLiteral("Cannot open design")),
+                     qPrintable(shown[0].text));
+    }
+}
+
+// A published page named on the command line opens the design published with its popup.
+void CommandLineTest::aPublishedPageOpensItsDesign()
+{
+    ProgramFolder folder;
+    QTemporaryDir site;
+    const QString page = site.filePath(QStringLiteral("index.htm"));
+    QFile out(page);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("<html>\n<body>\n<p>Welcome</p>\n</body></html>\n");
+    out.close();
+    auto w = openWindow(folder);
+    Dialogs::setRecordMessages(true);
+    w->Document.DocumentSize = 300;
+    control<QLineEdit>(w.get(), "ExistingFileEdit")->setText(page);
+    w->Output->AddPopupChange();
+    w.reset();
+
+    w = openWindow(folder);
+    Dialogs::takeShownMessages();
+    QDir::setCurrent(site.path());
+    const TCommandLine line = ParseCommandLine({QStringLiteral("index.htm")});
+    QVERIFY(!line.exit);
+    w->OpenDesignFile(line.designFile);
+    QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    QCOMPARE(w->Document.DocumentSize, 300);
+    // Showing the opened design on the pages is no step of its own.
+    QCOMPARE(w->History->Stack().count(), 0);
+    QCOMPARE(QFileInfo(w->Files->DesignPath()).fileName(), QStringLiteral("design.vpopup"));
+}
+
 // The program itself, from a folder of its own so that its picture base's lock is found there:
 // SIGTERM (a log-out, kill) ends it as closing the window does, with its clean-up.
 void CommandLineTest::endsOnATerminateSignalLikeAClose()
@@ -107,5 +199,5 @@ void CommandLineTest::endsOnATerminateSignalLikeAClose()
     QVERIFY(!QFile::exists(lock));
 }
 
-QTEST_GUILESS_MAIN(CommandLineTest)
+VANTELLE_GUI_TEST_MAIN(CommandLineTest)
 #include "commandline_test.moc"

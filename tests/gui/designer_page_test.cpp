@@ -2,11 +2,11 @@
 
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
-#include "document/DesignDocument.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "designer/DesignRenderer.h"
 #include "designer/FontPickers.h"
+#include "document/DesignDocument.h"
 #include "imaging/AdditionalPng.h"
 #include "tests/cases/DesignerCases.h"
 
@@ -16,9 +16,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -240,6 +242,59 @@ private slots:
         QCOMPARE(shown.last().icon, QMessageBox::Critical);
         QCOMPARE(object->Font.Size, 36);
         QCOMPARE(object->Font.Color, PaletteColors()[2]);
+    }
+
+    // Keystrokes in the size box or the angle box are one step, as typing in the text box is;
+    // a box emptied with Backspace is a number still being typed, not an error.
+    void typedSizesAndAnglesAreOneStepEach()
+    {
+        Click("AddText");
+        TMovingObject *object = Object(1);
+        QUndoStack &stack = m_form->History->Stack();
+        const int start = stack.count();
+        TypeFontSize(QStringLiteral("16"));
+        TypeAngle(QStringLiteral("-25"));
+        QLineEdit *size = Find<QComboBox>("FontSize")->lineEdit();
+        size->selectAll();
+        QTest::keyClick(size, Qt::Key_Backspace);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        QCOMPARE(object->Font.Size, 16);
+        QTest::keyClicks(size, QStringLiteral("20"));
+        QCOMPARE(object->Font.Size, 20);
+        QCOMPARE(stack.count(), start + 3);
+
+        const struct {
+            int size, angle;
+        } undone[] = {{16, -25}, {16, 0}, {14, 0}};
+        for (const auto &step : undone) {
+            stack.undo();
+            object = Object(1);
+            QCOMPARE(object->Font.Size, step.size);
+            QCOMPARE(object->Angle, step.angle);
+        }
+        // A size picked from the list is a step of its own.
+        Pick("FontSize", Find<QComboBox>("FontSize")->findText(QStringLiteral("24")));
+        Pick("FontSize", Find<QComboBox>("FontSize")->findText(QStringLiteral("30")));
+        QCOMPARE(stack.count(), start + 2);
+    }
+
+    // Typing into one text, choosing another without a press on the canvas and typing again
+    // are two steps: one undo takes back only the second text's typing.
+    void typingIntoAnotherTextIsAStepOfItsOwn()
+    {
+        Click("AddText");
+        Click("AddText");
+        auto *text = Find<QPlainTextEdit>("TextEdit");
+        m_form->Designer->SelectObject(Object(1));
+        QTest::keyClicks(text, QStringLiteral("One"));
+        const QStringList first = Object(1)->Lines;
+        m_form->Designer->SelectObject(Object(2));
+        const QStringList second = Object(2)->Lines;
+        QTest::keyClicks(text, QStringLiteral("Two"));
+        QVERIFY(Object(2)->Lines != second);
+        m_form->History->Stack().undo();
+        QCOMPARE(Object(1)->Lines, first);
+        QCOMPARE(Object(2)->Lines, second);
     }
 
     void coloursFindTheirItemAndTheCustomSlot()
@@ -489,18 +544,45 @@ private slots:
         QCOMPARE(object->Bounds.Bottom - object->Bounds.Top, height);
     }
 
+    // "No close button" stays inside the field beside the arrow, also in a face wider than the
+    // one the layout was made with: no text at the field's edges, where it would be cut off.
+    void noCloseButtonIsNotCutOffByTheArrow()
+    {
+        auto *style = Find<TOwnerDrawComboBox>("CloseButtonStyle");
+        style->setCurrentIndex(0);
+        QStyleOptionComboBox option;
+        option.initFrom(style);
+        option.subControls = QStyle::SC_All;
+        const QRect field = style->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, style);
+        for (const int pixels : {13, 15, 17}) {
+            QFont font = style->font();
+            font.setPixelSize(pixels);
+            style->setFont(font);
+            const QImage shown = style->grab().toImage();
+            int inked = 0;
+            for (const int x : {field.left(), field.left() + 1, field.right() - 1, field.right()})
+                for (int y = field.top(); y <= field.bottom(); ++y)
+                    inked += qGray(shown.pixel(x, y)) < 128;
+            QVERIFY2(
+                inked == 0,
+                qPrintable(
+                    QStringLiteral("%1 px: %2 dark pixels at the edges").arg(pixels).arg(inked)));
+            QCOMPARE(style->geometry(), QRect(8, 78, 121, 30));
+        }
+    }
+
     void controlsHaveTheirLayoutSizes()
     {
         const struct {
             const char *name;
             QSize size;
-        } controls[] = {{"FontB", {23, 22}},        {"FontI", {23, 22}},
-                        {"FontU", {23, 22}},        {"SpeedButton4", {41, 22}},
-                        {"SpeedButton5", {41, 22}}, {"SpeedButton6", {41, 22}},
-                        {"SpeedButton7", {41, 22}}, {"AddText", {85, 25}},
-                        {"Erase", {85, 25}},        {"IncTemplate", {33, 33}},
-                        {"DecTemplate", {33, 33}},  {"IncCloseButton", {26, 25}},
-                        {"DecCloseButton", {25, 25}}, {"TextEdit", {177, 81}}};
+        } controls[] = {
+            {"FontB", {23, 22}},          {"FontI", {23, 22}},        {"FontU", {23, 22}},
+            {"SpeedButton4", {41, 22}},   {"SpeedButton5", {41, 22}}, {"SpeedButton6", {41, 22}},
+            {"SpeedButton7", {41, 22}},   {"AddText", {85, 25}},      {"Erase", {85, 25}},
+            {"IncTemplate", {33, 33}},    {"DecTemplate", {33, 33}},  {"IncCloseButton", {26, 25}},
+            {"DecCloseButton", {25, 25}}, {"TextEdit", {177, 81}}};
         for (const auto &c : controls)
             QCOMPARE(Find<QWidget>(c.name)->size(), c.size);
         for (const char *name : {"SpeedButton4", "SpeedButton5", "SpeedButton6", "SpeedButton7"})

@@ -11,8 +11,12 @@
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
 
 using namespace GuiTest;
 
@@ -45,8 +49,9 @@ QString detailedPng(ProgramFolder &folder, const QString &name, int side)
     QImage image(side, side, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 37 + y * 11) & 0xFF, (x * 5 + y * 71) & 0xFF,
-                                      ((x ^ y) * 13) & 0xFF));
+            image.setPixel(
+                x, y,
+                qRgb((x * 37 + y * 11) & 0xFF, (x * 5 + y * 71) & 0xFF, ((x ^ y) * 13) & 0xFF));
     const QString file = folder.path(name);
     if (!image.save(file, "PNG"))
         qFatal("cannot write %s", qPrintable(file));
@@ -68,6 +73,7 @@ private slots:
     void pictureForScreen_data();
     void pictureForScreen();
     void windowPaintsAtScreenDensity();
+    void theWindowFitsTheScreenWithItsBottomBarInView();
 };
 
 void HighDensityTest::pictureForScreen_data()
@@ -157,9 +163,46 @@ void HighDensityTest::windowPaintsAtScreenDensity()
     QVERIFY2(sharpness(canvas, text) > 0.05, "text on the canvas blown up");
 }
 
+// A 1920 x 1080 screen at scale 2 leaves 960 x 540 for a window of 724 x 559: it gets a window
+// that fits, and the bottom bar (Back, Next, the design buttons) stays in view.
+void HighDensityTest::theWindowFitsTheScreenWithItsBottomBarInView()
+{
+    ProgramFolder folder;
+    auto window = openWindow(folder);
+    const QRect area = window->screen()->availableGeometry();
+    QCOMPARE(area.size(), QSize(960, 540));
+    QVERIFY2(window->height() + 32 <= area.height() && window->width() <= area.width(),
+             qPrintable(QStringLiteral("%1 x %2").arg(window->width()).arg(window->height())));
+    for (const char *name : {"NextButton", "BackButton", "OpenDesign", "SaveDesign"}) {
+        auto *button = control<QWidget>(window.get(), name);
+        const QRect shown(button->mapTo(window.get(), QPoint(0, 0)), button->size());
+        QVERIFY2(window->rect().contains(shown), name);
+        QCOMPARE(window->childAt(shown.center()), button);
+    }
+    // The pages keep their places and sizes, and every part of them can be scrolled to.
+    auto *page = control<QWidget>(window.get(), "Panel1");
+    QCOMPARE(page->geometry(), QRect(0, 0, 724, 559));
+    auto *grid = control<QWidget>(window.get(), "DrawGrid1");
+    QCOMPARE(grid->size(), QSize(657, 289));
+    auto *scroll = control<QScrollArea>(window.get(), "WindowScroll");
+    scroll->ensureWidgetVisible(control<QWidget>(window.get(), "AddUserPng_SimplePng"));
+    auto *load = control<QWidget>(window.get(), "AddUserPng_SimplePng");
+    QVERIFY(scroll->viewport()->rect().contains(
+        QRect(load->mapTo(scroll->viewport(), QPoint(0, 0)), load->size())));
+}
+
 int main(int argc, char *argv[])
 {
-    // Before the application exists, as a user's environment would set it.
+    // Before the application exists, as a user's environment would set it: a 1920 x 1080
+    // screen scaled by 2.
+    QTemporaryDir config;
+    QFile screens(config.filePath(QStringLiteral("screens.json")));
+    if (!screens.open(QIODevice::WriteOnly) ||
+        screens.write(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1920,)"
+                      R"( "height": 1080, "logicalDpi": 96}]})") < 0)
+        qFatal("cannot write the screen configuration");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
     qputenv("QT_SCALE_FACTOR", "2");
     GuiTest::PrepareProcess();
     QApplication app(argc, argv);

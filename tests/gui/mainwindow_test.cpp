@@ -12,9 +12,11 @@
 #include "controls/Panel.h"
 #include "controls/TemplateGrid.h"
 #include "controls/uPngButton.h"
+#include "document/DesignDocument.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -23,6 +25,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QUndoStack>
 
 using namespace GuiTest;
 
@@ -380,6 +384,8 @@ private slots:
         QCOMPARE(widths(*second), (std::vector<int>{11, 12, 13, 21, 22}));
         QVERIFY(!button(second.get(), "AddUserPng_Simple")->isEnabled());
         QVERIFY(!control<TPngButton>(second.get(), "AddUserPng_SimplePng")->isEnabled());
+        QCOMPARE(control<TPngButton>(second.get(), "AddUserPng_SimplePng")->toolTip(),
+                 shown[0].text);
         clickCell(second.get(), 4);
         QCOMPARE(currentIndex(second.get()), 4);
         QVERIFY(!removeEnabled(second.get()));
@@ -390,6 +396,56 @@ private slots:
         QVERIFY(button(first.get(), "AddUserPng_Simple")->isEnabled());
         clickCell(first.get(), 4);
         QVERIFY(removeEnabled(first.get()));
+    }
+
+    // A usr.stg that cannot be read keeps Load... off, with the reason where the user points;
+    // a readable one leaves it on without a tooltip.
+    void loadShowsWhyItIsRefused()
+    {
+        for (const bool unreadable : {false, true}) {
+            ProgramFolder folder;
+            standardBase(folder);
+            if (unreadable) {
+                QFile::remove(folder.path("usr.stg"));
+                QVERIFY(QDir().mkdir(folder.path("usr.stg")));
+            }
+            auto w = openWindow(folder);
+            Dialogs::takeShownMessages();
+            auto *load = control<TPngButton>(w.get(), "AddUserPng_SimplePng");
+            QCOMPARE(load->isEnabled(), !unreadable);
+            QCOMPARE(button(w.get(), "AddUserPng_Simple")->isEnabled(), !unreadable);
+            QCOMPARE(load->toolTip().contains(QStringLiteral("Load... is off because")),
+                     unreadable);
+            QCOMPARE(load->toolTip().isEmpty(), !unreadable);
+        }
+    }
+
+    // Remove on a design's picture shown for this run only says that it only leaves the list.
+    void removeOnARunOnlyPictureSaysWhatItDoes()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        folder.png("own.png", 40, 5, QColor(250, 10, 10));
+        w->Document.SetTemplate(DecodeDesignPicture(folder.bytes("own.png")));
+        w->ShowDocument();
+        QCOMPARE(currentIndex(w.get()), 5);
+        const QByteArray user = folder.bytes("usr.stg");
+        for (const int p : {5, 3}) {
+            clickCell(w.get(), p);
+            clickRemove(w.get(), QMessageBox::No);
+            const auto shown = Dialogs::takeShownMessages();
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown[0].text.contains(QStringLiteral("only dropped from this run's list")),
+                     p == 5);
+            QCOMPARE(shown[0].text ==
+                         QStringLiteral("Delete selected picture from program's base?"),
+                     p == 3);
+        }
+        clickCell(w.get(), 5);
+        clickRemove(w.get(), QMessageBox::Yes);
+        QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22}));
+        QCOMPARE(folder.bytes("usr.stg"), user);
     }
 
     void removeAfterAnotherProgramChangedTheBaseRemovesNothing()
@@ -511,6 +567,72 @@ private slots:
         inc->click();
         QCOMPARE(w->Document.DocumentSize, 200);
         QCOMPARE(label->text(), QStringLiteral("200 px x 200 px"));
+    }
+
+    // Ctrl+Z and Ctrl+Shift+Z act on every page and take back the template, the document
+    // size, the behaviour page, More options and the output page; typing in one box is one step.
+    void undoAndRedoCoverEveryPage()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QUndoStack &stack = w->History->Stack();
+        const TDesignState first = w->Document.Snapshot();
+        const auto type = [&](const char *name, const QString &text) {
+            auto *edit = control<QLineEdit>(w.get(), name);
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            edit->setFocus();
+            QTRY_VERIFY(edit->hasFocus());
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        };
+
+        clickCell(w.get(), 2);
+        w->ShowPage(2);
+        button(w.get(), "DecTemplate")->click();
+        w->ShowPage(3);
+        button(w.get(), "NewWindow")->click();
+        type("URLEdit", QStringLiteral("https://example.org/"));
+        QTimer::singleShot(0, [] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QDialog *>(top);
+                    dialog && dialog->objectName() == QStringLiteral("MoreOptionsDialog")) {
+                    control<QAbstractButton>(dialog, "BackdropEnabled")->click();
+                    dialog->accept();
+                }
+        });
+        button(w.get(), "MoreOptions")->click();
+        QVERIFY(w->Document.Settings.Backdrop);
+        w->ShowPage(5);
+        type("ExistingFileEdit", QStringLiteral("/tmp/page.htm"));
+        const TDesignState last = w->Document.Snapshot();
+        // template, size, window, address, more options, page
+        QCOMPARE(stack.count(), 6);
+
+        // The first key goes to the page's box that has the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stack.index(), 5);
+        QVERIFY(w->Document.Output.ExistingFile != QStringLiteral("/tmp/page.htm"));
+        while (stack.canUndo())
+            QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w->Document.Snapshot() == first);
+        QCOMPARE(control<QLineEdit>(w.get(), "URLEdit")->text(), first.Settings.LinkURL);
+        QCOMPARE(control<QRadioButton>(w.get(), "SameWindow")->isChecked(),
+                 first.Settings.LinkInSameWindow);
+        QCOMPARE(currentIndex(w.get()), 0);
+        QCOMPARE(control<QLabel>(w.get(), "ScaleSizeLabel")->text(),
+                 QStringLiteral("500 px x 500 px"));
+        w->ShowPage(1);
+        while (stack.canRedo())
+            QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w->Document.Snapshot() == last);
+        QCOMPARE(currentIndex(w.get()), 2);
+        QCOMPARE(control<QLineEdit>(w.get(), "ExistingFileEdit")->text(),
+                 QStringLiteral("/tmp/page.htm"));
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
     void renderTemplateResamplesToTheSide()

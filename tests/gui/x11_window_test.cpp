@@ -25,8 +25,9 @@ namespace {
 QString netWmName(QWidget *window)
 {
     QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()),
-                                          QStringLiteral("-notype"), QStringLiteral("_NET_WM_NAME")});
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("-notype"),
+                 QStringLiteral("_NET_WM_NAME")});
     if (!xprop.waitForFinished(10000) || xprop.exitCode() != 0)
         return QStringLiteral("(xprop failed: %1)").arg(xprop.errorString());
     // _NET_WM_NAME = "Confirm"
@@ -82,7 +83,8 @@ private slots:
         ProgramFolder folder;
         folder.container(QStringLiteral("usr.stg"), {folder.png(QStringLiteral("u.png"), 20, 20)});
         auto w = openWindow(folder);
-        QCOMPARE(netWmName(w.get()), QStringLiteral("Vantelle Pro - popup wizard for your web pages"));
+        QCOMPARE(netWmName(w.get()),
+                 QStringLiteral("Vantelle Pro - popup wizard for your web pages"));
 
         const struct {
             const char *title;
@@ -100,6 +102,23 @@ private slots:
         QVERIFY(control<QAbstractButton>(w.get(), "DeleteUserPng_Simple")->isEnabled());
         for (const auto &b : boxes)
             QCOMPARE(modalBox(b.open).name, QString::fromLatin1(b.title));
+    }
+
+    // Window managers and task bars show the icon the window carries.
+    void theWindowCarriesTheProgramsIcon()
+    {
+        ProgramFolder folder;
+        auto w = openWindow(folder);
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
+                                              QStringLiteral("_NET_WM_ICON")});
+        QVERIFY(xprop.waitForFinished(10000));
+        const QString out = QString::fromUtf8(xprop.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("Icon (16 x 16)")) &&
+                     out.contains(QStringLiteral("Icon (48 x 48)")),
+                 qPrintable(out.split(QLatin1Char(0x0A))
+                                .filter(QStringLiteral("Icon ("))
+                                .join(QLatin1Char(0x20))));
     }
 
     void theStartUpErrorBoxIsCentredOverTheWindowsPlace()

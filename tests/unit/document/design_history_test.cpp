@@ -97,13 +97,23 @@ TEST_F(DesignHistoryTest, UndoingEveryStepGivesTheFirstRenderAndRedoingGivesTheL
     EXPECT_TRUE(m_doc.Snapshot() == lastState);
 }
 
-TEST_F(DesignHistoryTest, SettingsAreNotStepsAndUndoKeepsThem)
+TEST_F(DesignHistoryTest, SettingsAndOutputAreStepsAndTypingInOneBoxIsOne)
 {
     Change("add", [&] { m_doc.Model.AppendTextObject(m_doc.DocumentSize); });
     Change("settings", [&] { m_doc.Settings.AutoClose = true; });
-    EXPECT_EQ(m_history.Stack().count(), 1);
+    for (const char *typed : {"a", "ab", "abc"})
+        Change(
+            "page", [&] { m_doc.Output.ExistingFile = QString::fromLatin1(typed); },
+            TChangeKind::Field, 7);
+    Change(
+        "link", [&] { m_doc.Settings.LinkURL = QStringLiteral("x"); }, TChangeKind::Field, 8);
+    EXPECT_EQ(m_history.Stack().count(), 4);
     m_history.Stack().undo();
-    EXPECT_TRUE(m_doc.Settings.AutoClose);
+    EXPECT_EQ(m_doc.Output.ExistingFile, QStringLiteral("abc"));
+    m_history.Stack().undo();
+    EXPECT_TRUE(m_doc.Output.ExistingFile.isEmpty());
+    m_history.Stack().undo();
+    EXPECT_FALSE(m_doc.Settings.AutoClose);
 }
 
 TEST_F(DesignHistoryTest, KeepsAtLeastAHundredSteps)
