@@ -32,14 +32,16 @@ TRect ClippedArea(const TRect &bounds, const Bitmap32 &image)
                  std::min(bounds.Right, image.width()), std::min(bounds.Bottom, image.height())};
 }
 
-// Inside a text's area only the pixels its glyphs covered stay opaque.
+// The pixels a text's glyphs covered become opaque; the rest of its area keeps the opacity the
+// template, the close button and earlier texts gave it, as the designer shows them.
 void AlphaFromCoverage(Bitmap32 &image, const QImage &coverage, const TRect &area)
 {
     for (int y = area.Top; y < area.Bottom; ++y) {
         uint32_t *row = image.row(y);
         const uchar *mask = coverage.constScanLine(y);
         for (int x = area.Left; x < area.Right; ++x)
-            row[x] = WithAlpha(row[x], mask[x] != 0 ? 255 : 0);
+            if (mask[x] != 0)
+                row[x] = WithAlpha(row[x], 255);
     }
 }
 

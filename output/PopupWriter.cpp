@@ -45,9 +45,12 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     // A folder that cannot be made shows up as the failure to create logo.png inside it.
     if (folder.isEmpty())
         throw EVantelleError(QStringLiteral("Unable to create directory"));
+    // Nonsense is refused before anything is written.
+    CheckPopupSettings(source.PopupSettings());
+    const TComposedPopup composed = source.ComposePopupImage();
+    CheckCloseButtonPlace(source.DocumentSize(), composed.CloseArea);
     QDir().mkpath(folder);
 
-    const TComposedPopup composed = source.ComposePopupImage();
     WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded),
                    kWaitForDisk);
 
