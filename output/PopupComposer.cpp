@@ -212,6 +212,19 @@ TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int 
     return closeArea;
 }
 
+TPixelRect CloseButtonRect(const TDesignModel &model, int documentSize)
+{
+    const TMovingObject *button = model.CloseButtonObject();
+    if (!button)
+        return {};
+    const int x = button->X - DocumentOrigin(documentSize);
+    const int y = button->Y - DocumentOrigin(documentSize);
+    if (!button->ButtonPicture)
+        return TPixelRect{x, y, x, y};
+    const QSize size = ScaledButtonSize(*button->ButtonPicture, button->ButtonScale);
+    return TPixelRect{x, y, x + size.width(), y + size.height()};
+}
+
 void ComposeSharpPopupImage(const TPNGObject *templatePicture, const TDesignModel &model,
                             int documentSize, TPNGObject &picture)
 {

@@ -71,6 +71,8 @@ TEST_F(ComposeTest, OpaqueTemplateStaysOpaqueEverywhere)
     EXPECT_EQ(FindClickArea(m_template), (TPixelRect{0, 0, 299, 299}));
     // 30 div 12 = 2 around the drawn button, in picture coordinates.
     EXPECT_EQ(close, (TPixelRect{248, 8, 282, 42}));
+    // What the checks before leaving the behaviour page measure without drawing.
+    EXPECT_EQ(CloseButtonRect(m_model, 300), (TPixelRect{250, 10, 280, 40}));
     ASSERT_EQ(m_output.width(), 300);
     ASSERT_EQ(m_output.height(), 300);
     ASSERT_NE(m_output.alphaScanline(0), nullptr);
