@@ -151,6 +151,8 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     // A popup closed after 0 seconds is never seen; the box takes only what the design does.
     m_delayTime->setRange(SettingRanges::AutoCloseDelay.Lowest,
                           SettingRanges::AutoCloseDelay.Highest);
+    // An emptied box gets its number back rather than the smallest delay.
+    m_delayTime->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 
     TPanel *panel11 =
         MakeGroup(page3, QStringLiteral("Panel11"), QStringLiteral("Sessions"), 16, 340, 692, 81);

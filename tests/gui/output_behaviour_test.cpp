@@ -178,6 +178,20 @@ private slots:
             QCOMPARE(ReadSpinValue(spin->text()), 0);
         }
         QCOMPARE(Settings().ManualLeft, 0);
+        // A popup closed after 0 seconds is never seen: the delay box, emptied or holding a
+        // number below its range, keeps the last number it took, also after focus leaves it.
+        auto *delay = control<QSpinBox>(m_form.get(), "DelayTime");
+        delay->setEnabled(true);
+        Type("DelayTime", QStringLiteral("5"));
+        for (const QString &typed : {QString(), QStringLiteral("0")}) {
+            Type("DelayTime", typed);
+            QCOMPARE(Settings().AutoCloseDelay, 5);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(delay, &out);
+            QCOMPARE(Settings().AutoCloseDelay, 5);
+        }
+        Type("DelayTime", QStringLiteral("-3")); // the minus is not taken
+        QCOMPARE(Settings().AutoCloseDelay, 3);
         m_form->Output->EnableAutoCloseClick();
         m_form->Output->PositionTypeChanged();
     }
