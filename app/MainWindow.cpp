@@ -611,6 +611,8 @@ void TMainForm::NextButtonClick()
         return;
     if (CurrentPage == 1)
         m_base->CheckTemplateChoice(CurrentIndex());
+    else if (CurrentPage == 3)
+        Output->LeaveBehaviourPage();
     ShowPage(CurrentPage + 1);
 }
 

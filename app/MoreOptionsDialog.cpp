@@ -26,10 +26,11 @@ template <class W> W *Named(W *widget, const char *name)
     return widget;
 }
 
-QSpinBox *NumberBox(const char *name, int minimum, int maximum, const QString &suffix)
+// Each box takes exactly the numbers a design file takes.
+QSpinBox *NumberBox(const char *name, const TSettingRange &range, const QString &suffix)
 {
     auto *box = Named(new QSpinBox, name);
-    box->setRange(minimum, maximum);
+    box->setRange(range.Lowest, range.Highest);
     box->setSuffix(suffix);
     return box;
 }
@@ -51,8 +52,9 @@ TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
     m_showOnScroll = Named(new QRadioButton(QStringLiteral("When the visitor has scrolled through "
                                                            "part of the page")),
                            "ShowOnScroll");
-    m_showDelay = NumberBox("ShowDelay", 0, 86400, QStringLiteral(" s"));
-    m_scrollPercent = NumberBox("ScrollPercent", 0, 100, QStringLiteral(" %"));
+    m_showDelay = NumberBox("ShowDelay", SettingRanges::ShowDelay, QStringLiteral(" s"));
+    m_scrollPercent =
+        NumberBox("ScrollPercent", SettingRanges::ScrollPercent, QStringLiteral(" %"));
     auto *whenForm = new QFormLayout;
     whenForm->addRow(QStringLiteral("Delay (on touch screens also for leaving):"), m_showDelay);
     whenForm->addRow(QStringLiteral("Share of the page scrolled:"), m_scrollPercent);
@@ -65,7 +67,7 @@ TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
     m_repeat = Named(new QCheckBox(QStringLiteral("Show it once in so many days, also after the "
                                                   "browser was closed (instead of \"Sessions\")")),
                      "RepeatEnabled");
-    m_repeatDays = NumberBox("RepeatDays", 1, 3650, QStringLiteral(" days"));
+    m_repeatDays = NumberBox("RepeatDays", SettingRanges::RepeatDays, QStringLiteral(" days"));
     auto *oftenLayout = new QVBoxLayout(often);
     oftenLayout->addWidget(m_repeat);
     oftenLayout->addWidget(m_repeatDays, 0, Qt::AlignLeft);
@@ -75,7 +77,8 @@ TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
                                                     "keeps the keyboard until it is closed)")),
                        "BackdropEnabled");
     m_backdropColour = Named(new QPushButton, "BackdropColour");
-    m_backdropOpacity = NumberBox("BackdropOpacity", 0, 100, QStringLiteral(" %"));
+    m_backdropOpacity =
+        NumberBox("BackdropOpacity", SettingRanges::BackdropOpacity, QStringLiteral(" %"));
     m_backdropCloses =
         Named(new QCheckBox(QStringLiteral("A click on the backdrop closes the popup")),
               "BackdropClickCloses");

@@ -1,5 +1,6 @@
 #include "app/OutputPages.h"
 
+#include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
@@ -48,6 +49,9 @@ QRadioButton *MakeRadio(QWidget *parent, const QString &name, const QString &tex
     radio->setChecked(checked);
     return radio;
 }
+
+// Left edge of "Show it again to visitors who have seen it" in the sessions group.
+constexpr int kShowAgainLeft = 250;
 
 // Any whole number: the settings read the box's text, so no range may get in the way.
 QSpinBox *MakeSpin(QWidget *parent, const QString &name, int x, int y, int value)
@@ -124,8 +128,12 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     TPanel *panel9 = MakeGroup(page3, QStringLiteral("Panel9"), QStringLiteral("Website link"), 16,
                                108, 692, 121);
     m_label8 = MakeLabel(panel9, QStringLiteral("Label8"), QStringLiteral("URL:"), 24, 36, 40);
-    m_urlEdit = Place(new QLineEdit(QStringLiteral("http://"), panel9), QStringLiteral("URLEdit"),
-                      60, 34, 617, 22);
+    // Empty means no link: a click on the popup then does nothing.
+    m_urlEdit = Place(new QLineEdit(panel9), QStringLiteral("URLEdit"), 60, 34, 617, 22);
+    m_urlEdit->setPlaceholderText(QStringLiteral("https://"));
+    m_urlEdit->setToolTip(QStringLiteral("The address a click on the popup opens: http:// or "
+                                         "https://, mailto:, tel:, or relative to the page; "
+                                         "empty for none"));
     m_sameWindow =
         MakeRadio(panel9, QStringLiteral("SameWindow"),
                   QStringLiteral("Open link in the same browser window"), 24, 68, 420, true);
@@ -140,6 +148,11 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     m_label9 = MakeLabel(panel10, QStringLiteral("Label9"), QStringLiteral("Delay in seconds:"), 24,
                          60, 120);
     m_delayTime = MakeSpin(panel10, QStringLiteral("DelayTime"), 150, 58, 7);
+    // A popup closed after 0 seconds is never seen; the box takes only what the design does.
+    m_delayTime->setRange(SettingRanges::AutoCloseDelay.Lowest,
+                          SettingRanges::AutoCloseDelay.Highest);
+    // An emptied box gets its number back rather than the smallest delay.
+    m_delayTime->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 
     TPanel *panel11 =
         MakeGroup(page3, QStringLiteral("Panel11"), QStringLiteral("Sessions"), 16, 340, 692, 81);
@@ -153,6 +166,15 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     // The further options, in the free right part of the sessions group.
     m_moreOptions = Place(new QPushButton(QStringLiteral("More options..."), panel11),
                           QStringLiteral("MoreOptions"), 567, 43, 110, 23);
+    // Beside the short first choice, left of "More options...". The first choice's box ends
+    // where this one starts, so that neither takes the other's clicks.
+    m_openOncePerSession->resize(kShowAgainLeft - 24, m_openOncePerSession->height());
+    m_showAgain =
+        Place(new QCheckBox(QStringLiteral("Show it again to visitors who have seen it"), panel11),
+              QStringLiteral("ShowAgain"), kShowAgainLeft, 32, 560 - kShowAgainLeft, 20);
+    m_showAgain->setToolTip(QStringLiteral(
+        "The next Add popup or Save files gives the popup a new name, so that browsers show it "
+        "again to visitors who have seen it; otherwise the popup keeps its name"));
 
     TPanel *panel12 =
         MakeGroup(page3, QStringLiteral("Panel12"), QStringLiteral("Position"), 16, 432, 692, 81);
@@ -257,7 +279,8 @@ TPopupSettings TOutputPages::ReadPopupSettings() const
     s.LinkURL = m_urlEdit->text();
     s.LinkInSameWindow = m_sameWindow->isChecked();
     s.AutoClose = m_enableAutoClose->isChecked();
-    s.AutoCloseDelay = ReadSpinValue(m_delayTime->text());
+    // The box's number, always in its range, even while its text is being typed.
+    s.AutoCloseDelay = m_delayTime->value();
     s.OncePerSession = m_openOncePerSession->isChecked();
     s.AutoCenter = m_autoCenter->isChecked();
     s.ManualLeft = ReadSpinValue(m_leftSpin->text());
@@ -329,6 +352,27 @@ void TOutputPages::EnterBehaviourPage()
     m_screenReaderText->setEnabled(m_form.Document.Settings.ScreenReaderTextOn);
 }
 
+void TOutputPages::LeaveBehaviourPage()
+{
+    SyncDocument();
+    const TPopupSettings &s = m_form.Document.Settings;
+    CheckPopupSettings(s);
+    CheckCloseButtonPlace(m_form.Document.DocumentSize,
+                          CloseButtonRect(m_form.Document.Model, m_form.Document.DocumentSize));
+    if (!s.ClickOpensLink || OpensLink(s)) {
+        m_noLinkNoted = false;
+        return;
+    }
+    if (m_noLinkNoted)
+        return;
+    m_noLinkNoted = true;
+    Dialogs::message(&m_form, ApplicationTitle(),
+                     QStringLiteral("The popup has no link: a click on it will do nothing.\r\n"
+                                    "Type the address to open in the URL box, or choose "
+                                    "\"Close Popup\" to let a click close it."),
+                     QMessageBox::Information, QMessageBox::Ok);
+}
+
 void TOutputPages::MoreOptionsClick()
 {
     SyncDocument();
@@ -348,6 +392,8 @@ void TOutputPages::ShowDocument()
     ShowPopupSettings(m_form.Document.Settings);
     m_existingFileEdit->setText(m_form.Document.Output.ExistingFile);
     m_saveToFolder->setText(m_form.Document.Output.SaveToFolder);
+    m_showAgain->setChecked(false);
+    m_noLinkNoted = false;
     m_showing = false;
     SyncDocument();
 }
@@ -361,12 +407,28 @@ QString TOutputPages::WritePreviewFiles()
     return page;
 }
 
+template <class F> void TOutputPages::Publish(F write)
+{
+    QString &name = m_form.Document.Settings.CookieName;
+    const QString kept = name;
+    if (kept.isEmpty() || m_showAgain->isChecked())
+        name = NewCookieName();
+    try {
+        write();
+    } catch (...) {
+        name = kept;
+        throw;
+    }
+    m_showAgain->setChecked(false);
+}
+
 void TOutputPages::AddPopupChange()
 {
     SyncDocument();
     const QString page = m_existingFileEdit->text();
     const QString folder = PopupFolderForPage(page);
-    const TWrittenPopup written = WritePopupFiles(*m_source, page, folder, false);
+    TWrittenPopup written;
+    Publish([&] { written = WritePopupFiles(*m_source, page, folder, false); });
     ScriptFolderName = written.ScriptFolderName;
     // The design goes with the popup, so that the page can be opened and edited later.
     m_form.Files->WriteDesignBeside(folder);
@@ -386,8 +448,9 @@ void TOutputPages::ExistingFileEditChange()
 void TOutputPages::SaveFilesClick()
 {
     SyncDocument();
-    const TWrittenPopup written =
-        WritePopupFiles(*m_source, QString(), m_saveToFolder->text(), false);
+    TWrittenPopup written;
+    Publish(
+        [&] { written = WritePopupFiles(*m_source, QString(), m_saveToFolder->text(), false); });
     ScriptFolderName = written.ScriptFolderName;
     m_htmlCode->setPlainText(DisplayText(written.PageText));
     Dialogs::message(&m_form, QStringLiteral("Done"),

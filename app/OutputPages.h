@@ -51,6 +51,10 @@ public:
     void ShowDocument();
     // Entering page 3: the text for screen readers follows the design until the user edits it.
     void EnterBehaviourPage();
+    // Next on page 3: refuses (raises) settings no popup can use and a close button off the
+    // picture; says once, until the link changes, that a popup without a link does nothing
+    // when clicked.
+    void LeaveBehaviourPage();
 
     // Handlers, public so that the window and tests can drive them like the controls do.
     void PopupClickActionChanged();
@@ -67,6 +71,10 @@ public:
     QString ScriptFolderName;
 
 private:
+    // Add popup and Save files: the design's cookie name, a new one when it has none or the
+    // user asked to show the popup again, kept only when the files were written.
+    template <class F> void Publish(F write);
+
     TMainForm &m_form;
     std::unique_ptr<TPopupSource> m_source;
     // While the controls are filled from the document, their change events write nothing.
@@ -91,6 +99,9 @@ private:
     QSpinBox *m_topSpin = nullptr;
     QLineEdit *m_screenReaderText = nullptr;
     QPushButton *m_moreOptions = nullptr;
+    QCheckBox *m_showAgain = nullptr;
+    // The note that the popup has no link was shown, and the link is still empty.
+    bool m_noLinkNoted = false;
     // Whether the user typed their own text for screen readers.
     bool m_readerTextEdited = false;
 

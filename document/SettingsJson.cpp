@@ -87,6 +87,7 @@ QJsonObject PopupSettingsToJson(const TPopupSettings &s)
     json.insert(QStringLiteral("screenReaderTextOn"), s.ScreenReaderTextOn);
     json.insert(QStringLiteral("screenReaderText"), s.ScreenReaderText);
     json.insert(QStringLiteral("sharpPicture"), s.SharpPicture);
+    json.insert(QStringLiteral("cookieName"), s.CookieName);
     return json;
 }
 
@@ -97,11 +98,19 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     constexpr int64_t hi = std::numeric_limits<int32_t>::max();
     TPopupSettings s;
     s.ClickOpensLink = JsonBool(json, "clickOpensLink", s.ClickOpensLink, where);
+    // Any text the link box held opens, so that a design saved with a link still to be mended
+    // can be mended; the link is checked when the popup is made. "http://" alone was what a new
+    // design's box held before an empty box meant no link.
     s.LinkURL = JsonText(json, "linkUrl", s.LinkURL, MaxLinkLength, where);
+    if (s.LinkURL == QLatin1String("http://"))
+        s.LinkURL.clear();
     s.LinkInSameWindow = JsonBool(json, "linkInSameWindow", s.LinkInSameWindow, where);
     s.AutoClose = JsonBool(json, "autoClose", s.AutoClose, where);
-    s.AutoCloseDelay =
-        static_cast<int32_t>(JsonInteger(json, "autoCloseDelay", s.AutoCloseDelay, lo, hi, where));
+    const auto number = [&](const char *key, int32_t fallback, const TSettingRange &range) {
+        return static_cast<int32_t>(
+            JsonInteger(json, key, fallback, range.Lowest, range.Highest, where));
+    };
+    s.AutoCloseDelay = number("autoCloseDelay", s.AutoCloseDelay, SettingRanges::AutoCloseDelay);
     s.OncePerSession = JsonBool(json, "oncePerSession", s.OncePerSession, where);
     s.AutoCenter = JsonBool(json, "autoCenter", s.AutoCenter, where);
     s.ManualLeft =
@@ -112,12 +121,15 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     if (!ShowTriggerFromName(showWhen, s.ShowTrigger))
         throw EDesignFormat(QStringLiteral("\"behaviour.showWhen\" must be \"load\", \"delay\", "
                                            "\"exit\" or \"scroll\""));
-    s.ShowDelay =
-        static_cast<int32_t>(JsonInteger(json, "showDelay", s.ShowDelay, 0, 86400, where));
-    s.ScrollPercent =
-        static_cast<int32_t>(JsonInteger(json, "scrollPercent", s.ScrollPercent, 0, 100, where));
-    s.RepeatDays =
-        static_cast<int32_t>(JsonInteger(json, "repeatDays", s.RepeatDays, 0, 3650, where));
+    s.ShowDelay = number("showDelay", s.ShowDelay, SettingRanges::ShowDelay);
+    s.ScrollPercent = number("scrollPercent", s.ScrollPercent, SettingRanges::ScrollPercent);
+    // 0 turns the limit in days off.
+    s.RepeatDays = number("repeatDays", s.RepeatDays, {0, SettingRanges::RepeatDays.Highest});
+    if (s.RepeatDays != 0 && s.RepeatDays < SettingRanges::RepeatDays.Lowest)
+        throw EDesignFormat(QStringLiteral("\"behaviour.repeatDays\" must be 0 or a whole number "
+                                           "from %1 to %2")
+                                .arg(SettingRanges::RepeatDays.Lowest)
+                                .arg(SettingRanges::RepeatDays.Highest));
     s.Backdrop = JsonBool(json, "backdrop", s.Backdrop, where);
     const QString colour = JsonText(json, "backdropColor", QStringLiteral("#000000"), 16, where);
     bool ok = colour.size() == 7 && colour[0] == u'#';
@@ -126,8 +138,8 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
         throw EDesignFormat(
             QStringLiteral("\"behaviour.backdropColor\" must be a colour written #RRGGBB"));
     s.BackdropColor = value;
-    s.BackdropOpacity = static_cast<int32_t>(
-        JsonInteger(json, "backdropOpacity", s.BackdropOpacity, 0, 100, where));
+    s.BackdropOpacity =
+        number("backdropOpacity", s.BackdropOpacity, SettingRanges::BackdropOpacity);
     s.BackdropClickCloses = JsonBool(json, "backdropClickCloses", s.BackdropClickCloses, where);
     const QString entrance = JsonText(json, "entrance", EntranceName(s.Entrance), 16, where);
     if (!EntranceFromName(entrance, s.Entrance))
@@ -137,6 +149,11 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     s.ScreenReaderText =
         JsonText(json, "screenReaderText", s.ScreenReaderText, MaxLinkLength, where);
     s.SharpPicture = JsonBool(json, "sharpPicture", s.SharpPicture, where);
+    s.CookieName =
+        JsonText(json, "cookieName", s.CookieName, SettingRanges::CookieNameLength, where);
+    if (!s.CookieName.isEmpty() && !IsUsableCookieName(s.CookieName))
+        throw EDesignFormat(QStringLiteral("\"behaviour.cookieName\" must begin with a letter and "
+                                           "hold only letters, digits and underscores"));
     return s;
 }
 

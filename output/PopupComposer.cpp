@@ -32,14 +32,16 @@ TRect ClippedArea(const TRect &bounds, const Bitmap32 &image)
                  std::min(bounds.Right, image.width()), std::min(bounds.Bottom, image.height())};
 }
 
-// Inside a text's area only the pixels its glyphs covered stay opaque.
+// The pixels a text's glyphs covered become opaque; the rest of its area keeps the opacity the
+// template, the close button and earlier texts gave it, as the designer shows them.
 void AlphaFromCoverage(Bitmap32 &image, const QImage &coverage, const TRect &area)
 {
     for (int y = area.Top; y < area.Bottom; ++y) {
         uint32_t *row = image.row(y);
         const uchar *mask = coverage.constScanLine(y);
         for (int x = area.Left; x < area.Right; ++x)
-            row[x] = WithAlpha(row[x], mask[x] != 0 ? 255 : 0);
+            if (mask[x] != 0)
+                row[x] = WithAlpha(row[x], 255);
     }
 }
 
@@ -208,6 +210,19 @@ TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int 
     const TPixelRect closeArea = ComposeInto(TemplateBitmap, model, DocumentOrigin(documentSize));
     Bitmap32ToPng(TemplateBitmap, OutputPicture);
     return closeArea;
+}
+
+TPixelRect CloseButtonRect(const TDesignModel &model, int documentSize)
+{
+    const TMovingObject *button = model.CloseButtonObject();
+    if (!button)
+        return {};
+    const int x = button->X - DocumentOrigin(documentSize);
+    const int y = button->Y - DocumentOrigin(documentSize);
+    if (!button->ButtonPicture)
+        return TPixelRect{x, y, x, y};
+    const QSize size = ScaledButtonSize(*button->ButtonPicture, button->ButtonScale);
+    return TPixelRect{x, y, x + size.width(), y + size.height()};
 }
 
 void ComposeSharpPopupImage(const TPNGObject *templatePicture, const TDesignModel &model,

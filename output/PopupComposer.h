@@ -23,6 +23,10 @@ TPixelRect FindClickArea(const Bitmap32 &image);
 TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
                              TPNGObject &OutputPicture);
 
+// The close button's picture as the composition will draw it, in picture coordinates (Right
+// and Bottom exclusive); an empty rectangle at its place for "No close button". Draws nothing.
+TPixelRect CloseButtonRect(const TDesignModel &model, int documentSize);
+
 // logo@2x.png: the same design at twice the size for dense screens. The texts and the close
 // button are drawn at twice their size; the template (none: transparent) is resampled from its
 // original picture when that has the pixels for the larger size, and is otherwise the one of

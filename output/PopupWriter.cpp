@@ -64,6 +64,10 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
 {
     if (folder.isEmpty())
         throw EVantelleError(QStringLiteral("Unable to create directory"));
+    // Nonsense is refused before anything is written.
+    CheckPopupSettings(source.PopupSettings());
+    const TComposedPopup composed = source.ComposePopupImage();
+    CheckCloseButtonPlace(source.DocumentSize(), composed.CloseArea);
 
     // The page is read, its new text built and its replacement opened first: a page that cannot
     // be read, edited or replaced stops the output before any file or folder is written.
@@ -82,7 +86,6 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     // A folder that cannot be made shows up as the failure to create logo.png inside it.
     QDir().mkpath(folder);
 
-    const TComposedPopup composed = source.ComposePopupImage();
     WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded),
                    kWaitForDisk);
 

@@ -1,6 +1,5 @@
 #include "output/ScriptBuilder.h"
 
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 
@@ -87,8 +86,12 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
     if (s.AutoClose)
         hideCode = "<script>timeHided(" + QByteArray::number(s.AutoCloseDelay) + "000)</script>";
 
-    const QByteArray action = s.ClickOpensLink ? "HREF='" + EscapeScriptString(s.LinkURL) + "'"
-                                               : QByteArray("HREF='#1' onClick='close_up();'");
+    // With an empty link box a click on the body does nothing: the action stays empty, which
+    // the script reads as no link (and the target is written all the same).
+    const QString link = s.LinkURL.trimmed();
+    const QByteArray action = !s.ClickOpensLink ? QByteArray("HREF='#1' onClick='close_up();'")
+                              : link.isEmpty()  ? QByteArray()
+                                                : "HREF='" + EscapeScriptString(link) + "'";
 
     const QByteArray position = s.AutoCenter
                                     ? QByteArray("width:100%;  top:50%")
@@ -112,7 +115,8 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
         qsizetype at = -1;
     };
     std::vector<Replacement> replacements = {
-        {"---RandomCookie---", "Cookie_ID_" + QByteArray::number(GetTickCount())},
+        {"---RandomCookie---",
+         EscapeScriptString(s.CookieName.isEmpty() ? NewCookieName() : s.CookieName)},
         {"---Width---", size},
         {"---Height---", size},
         {"---Path---", FolderAddress(values.ScriptFolderName) + "/"},

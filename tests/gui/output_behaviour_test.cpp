@@ -3,7 +3,12 @@
 #include "app/DesignerPage.h"
 #include "app/Dialogs.h"
 #include "app/OutputPages.h"
+#include "document/DesignDocument.h"
+#include "document/SettingsJson.h"
 #include "gui_helpers.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngObject.h"
 #include "output/PopupSettings.h"
 #include "tests/cases/SettingsCases.h"
 
@@ -11,13 +16,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QTimer>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <vector>
 
 using namespace GuiTest;
 
@@ -49,6 +59,30 @@ class OutputBehaviourTest : public QObject {
         return state;
     }
     TPopupSettings Settings() { return m_form->Output->ReadPopupSettings(); }
+    // Opens "More options...", lets edit work in it, then presses OK or Cancel.
+    void InMoreOptions(const std::function<void(QWidget *)> &edit, bool accept)
+    {
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == QStringLiteral("MoreOptionsDialog") && w->isVisible())
+                    dialog = w;
+            QVERIFY(dialog);
+            edit(dialog);
+            if (accept)
+                static_cast<QDialog *>(dialog)->accept();
+            else
+                static_cast<QDialog *>(dialog)->reject();
+        });
+        Click("MoreOptions");
+    }
+    // Next on the behaviour page; returns the messages it showed.
+    QList<Dialogs::ShownMessage> Next()
+    {
+        Dialogs::takeShownMessages();
+        QTest::mouseClick(control<QPushButton>(m_form.get(), "NextButton"), Qt::LeftButton);
+        return Dialogs::takeShownMessages();
+    }
 
 private slots:
     void initTestCase()
@@ -62,7 +96,9 @@ private slots:
     {
         const TPopupSettings s = Settings();
         QVERIFY(s.ClickOpensLink);
-        QCOMPARE(s.LinkURL, QStringLiteral("http://"));
+        // No link until one is typed: a new design published as it is sends nobody nowhere.
+        QCOMPARE(s.LinkURL, QString());
+        QVERIFY(!OpensLink(s));
         QVERIFY(s.LinkInSameWindow);
         QVERIFY(!s.AutoClose);
         QCOMPARE(s.AutoCloseDelay, 7);
@@ -105,8 +141,7 @@ private slots:
         const struct {
             const char *box;
             int32_t TPopupSettings::*field;
-        } boxes[] = {{"DelayTime", &TPopupSettings::AutoCloseDelay},
-                     {"LeftSpin", &TPopupSettings::ManualLeft},
+        } boxes[] = {{"LeftSpin", &TPopupSettings::ManualLeft},
                      {"TopSpin", &TPopupSettings::ManualTop}};
         for (const auto &b : boxes) {
             QLineEdit *edit = control<QSpinBox>(m_form.get(), b.box)->findChild<QLineEdit *>();
@@ -120,7 +155,8 @@ private slots:
                 QCOMPARE(Settings().*(b.field), c.value);
             }
             // No bound stands in the way of typing a number of either sign.
-            for (const QString &typed : {QStringLiteral("-2147483648"), QStringLiteral("2147483647")}) {
+            for (const QString &typed :
+                 {QStringLiteral("-2147483648"), QStringLiteral("2147483647")}) {
                 Type(b.box, typed);
                 QCOMPARE(edit->text(), typed);
             }
@@ -130,7 +166,7 @@ private slots:
 
     void anEmptiedBoxReadsZeroAfterFocusLeavesIt()
     {
-        for (const char *name : {"DelayTime", "LeftSpin", "TopSpin"}) {
+        for (const char *name : {"LeftSpin", "TopSpin"}) {
             auto *spin = control<QSpinBox>(m_form.get(), name);
             spin->setEnabled(true);
             Type(name, QStringLiteral("5"));
@@ -141,7 +177,21 @@ private slots:
                      qPrintable(spin->text()));
             QCOMPARE(ReadSpinValue(spin->text()), 0);
         }
-        QCOMPARE(Settings().AutoCloseDelay, 0);
+        QCOMPARE(Settings().ManualLeft, 0);
+        // A popup closed after 0 seconds is never seen: the delay box, emptied or holding a
+        // number below its range, keeps the last number it took, also after focus leaves it.
+        auto *delay = control<QSpinBox>(m_form.get(), "DelayTime");
+        delay->setEnabled(true);
+        Type("DelayTime", QStringLiteral("5"));
+        for (const QString &typed : {QString(), QStringLiteral("0")}) {
+            Type("DelayTime", typed);
+            QCOMPARE(Settings().AutoCloseDelay, 5);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(delay, &out);
+            QCOMPARE(Settings().AutoCloseDelay, 5);
+        }
+        Type("DelayTime", QStringLiteral("-3")); // the minus is not taken
+        QCOMPARE(Settings().AutoCloseDelay, 3);
         m_form->Output->EnableAutoCloseClick();
         m_form->Output->PositionTypeChanged();
     }
@@ -206,8 +256,8 @@ private slots:
                         state += control<QWidget>(dialog, name)->isEnabled() ? u'1' : u'0';
                     return state;
                 };
-                const auto names = {"ShowDelay", "ScrollPercent", "RepeatDays", "BackdropColour",
-                                    "BackdropOpacity", "BackdropClickCloses"};
+                const auto names = {"ShowDelay",      "ScrollPercent",   "RepeatDays",
+                                    "BackdropColour", "BackdropOpacity", "BackdropClickCloses"};
                 enabledAtLoad = enabled(names);
                 control<QRadioButton>(dialog, "ShowOnScroll")->click();
                 control<QSpinBox>(dialog, "ScrollPercent")->setValue(70);
@@ -251,6 +301,164 @@ private slots:
         QVERIFY(s.ScreenReaderTextOn);
         // The page's own settings are read as before, beside the further ones.
         QCOMPARE(s.LinkURL, control<QLineEdit>(m_form.get(), "URLEdit")->text());
+    }
+
+    // Every number box of the behaviour settings takes exactly what a design file takes: a
+    // design the window made always opens again, and a file's number shows unchanged.
+    void numberBoxesTakeWhatADesignFileTakes()
+    {
+        m_form->ShowPage(3);
+        struct Box {
+            const char *name;
+            const char *key;
+            int32_t TPopupSettings::*field;
+            int minimum = 0;
+            int maximum = 0;
+        };
+        std::vector<Box> boxes = {
+            {"DelayTime", "autoCloseDelay", &TPopupSettings::AutoCloseDelay},
+            {"ShowDelay", "showDelay", &TPopupSettings::ShowDelay},
+            {"ScrollPercent", "scrollPercent", &TPopupSettings::ScrollPercent},
+            {"BackdropOpacity", "backdropOpacity", &TPopupSettings::BackdropOpacity},
+            {"RepeatDays", "repeatDays", &TPopupSettings::RepeatDays}};
+        const auto range = [&](QWidget *root, Box &box) {
+            box.minimum = control<QSpinBox>(root, box.name)->minimum();
+            box.maximum = control<QSpinBox>(root, box.name)->maximum();
+        };
+        range(m_form.get(), boxes[0]);
+        InMoreOptions(
+            [&](QWidget *dialog) {
+                for (size_t i = 1; i < boxes.size(); ++i)
+                    range(dialog, boxes[i]);
+            },
+            false);
+        for (const Box &box : boxes) {
+            // What the file makes of the number: itself, or nothing when it is refused.
+            const auto opened = [&](double value) -> std::optional<double> {
+                QJsonObject json;
+                json.insert(QLatin1String(box.key), value);
+                try {
+                    return PopupSettingsFromJson(json).*(box.field);
+                } catch (const EVantelleError &) {
+                    return std::nullopt;
+                }
+            };
+            const double lowest = box.minimum, highest = box.maximum;
+            QCOMPARE(opened(lowest), std::optional<double>(lowest));
+            QCOMPARE(opened(highest), std::optional<double>(highest));
+            QVERIFY2(!opened(highest + 1), box.name);
+            // A file's 0 days is the limit turned off, which the dialog's check box shows.
+            if (box.field == &TPopupSettings::RepeatDays)
+                QCOMPARE(opened(lowest - 1), std::optional<double>(0));
+            else
+                QVERIFY2(!opened(lowest - 1), box.name);
+        }
+
+        m_form->Document.Settings.RepeatDays = 3650;
+        InMoreOptions([](QWidget *) {}, true);
+        QCOMPARE(Settings().RepeatDays, 3650);
+        m_form->Document.Settings.RepeatDays = 0;
+    }
+
+    // Next on the behaviour page refuses a link no browser can open, and says once (until the
+    // link changes) that a popup without a link does nothing when clicked.
+    void nextChecksTheLink()
+    {
+        m_form->ShowPage(3);
+        Click("OpenLink");
+        auto *url = control<QLineEdit>(m_form.get(), "URLEdit");
+        const QString noLink =
+            QStringLiteral("The popup has no link: a click on it will do nothing.");
+        const struct {
+            const char *link;
+            const char *message; // nullptr: none
+            bool passes;
+        } steps[] = {
+            {"http://", "The link \"http://\" names no site", false},
+            {"www.example.org", "write https:// before the site's name", false},
+            {"", "The popup has no link", true},
+            {"", nullptr, true},
+            {" ", nullptr, true},
+            {"offer.htm", nullptr, true},
+            {"", "The popup has no link", true},
+        };
+        for (const auto &step : steps) {
+            url->setText(QLatin1String(step.link));
+            const QList<Dialogs::ShownMessage> shown = Next();
+            QCOMPARE(m_form->CurrentPage, step.passes ? 4 : 3);
+            QCOMPARE(shown.size(), step.message ? 1 : 0);
+            if (step.message) {
+                QVERIFY2(shown[0].text.contains(QLatin1String(step.message)),
+                         qPrintable(shown[0].text));
+                QCOMPARE(shown[0].icon,
+                         step.passes ? QMessageBox::Information : QMessageBox::Critical);
+                if (step.passes)
+                    QVERIFY(shown[0].text.startsWith(noLink));
+            }
+            if (step.passes)
+                Click("BackButton");
+            QCOMPARE(m_form->CurrentPage, 3);
+        }
+        // A click that closes the popup needs no link.
+        url->clear();
+        Click("ClosePopup");
+        QVERIFY(Next().isEmpty());
+        Click("BackButton");
+        Click("OpenLink");
+    }
+
+    // A close button whose middle lies off the picture (here after a smaller size was chosen)
+    // keeps the user on the behaviour page with the reason.
+    void nextRefusesACloseButtonOffThePicture()
+    {
+        TDesignDocument &doc = m_form->Document;
+        Bitmap32 image(30, 30);
+        image.fill(0xFF202020u);
+        TPNGObject png;
+        Bitmap32ToPng(image, png);
+        doc.SetCloseButton(DesignPictureOf(png, true));
+        doc.DocumentSize = 300;
+        m_form->ShowPage(3);
+        control<QLineEdit>(m_form.get(), "URLEdit")->setText(QStringLiteral("offer.htm"));
+        TMovingObject &button = *doc.Model.CloseButtonObject();
+        button.X = 400 - 14; // picture x 286: its middle at 301
+        button.Y = 150;
+        const QList<Dialogs::ShownMessage> shown = Next();
+        QCOMPARE(m_form->CurrentPage, 3);
+        QVERIFY(W("Panel3")->isVisible()); // refused before the page was left
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].text.contains(QLatin1String("The close button lies outside")),
+                 qPrintable(shown[0].text));
+        button.X = 400 - 16; // its middle at 299
+        const QList<Dialogs::ShownMessage> none = Next();
+        QVERIFY2(none.isEmpty(), qPrintable(none.value(0).text));
+        QCOMPARE(m_form->CurrentPage, 4);
+        Click("BackButton");
+        doc.SetCloseButton({});
+        doc.DocumentSize = 500;
+    }
+
+    // "Show it again to visitors who have seen it" sits in the sessions group beside the first
+    // choice: nothing there overlaps, and every caption has the room it needs.
+    void sessionsGroupHasRoomForShowAgain()
+    {
+        m_form->ShowPage(3);
+        QWidget *group = W("Panel11");
+        QCOMPARE(W("ShowAgain")->parentWidget(), group);
+        const QString shots = qEnvironmentVariable("VANTELLE_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            m_form->grab().save(shots + QStringLiteral("/page3.png"));
+        QCOMPARE(W("MoreOptions")->geometry(), QRect(567, 43, 110, 23));
+        const QList<QAbstractButton *> children =
+            group->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(children.size(), 4);
+        for (QAbstractButton *a : children) {
+            QVERIFY2(group->rect().contains(a->geometry()), qPrintable(a->objectName()));
+            QVERIFY2(a->sizeHint().width() <= a->width(), qPrintable(a->objectName()));
+            for (QAbstractButton *b : children)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + QStringLiteral(" / ") + b->objectName()));
+        }
     }
 
     void screenReaderTextFollowsTheDesignUntilTyped()

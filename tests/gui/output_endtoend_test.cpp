@@ -2,9 +2,12 @@
 // page in a temporary folder, Save files, and the preview folders cleaned up at exit.
 
 #include "app/Dialogs.h"
+#include "document/DesignFile.h"
 #include "gui_helpers.h"
 #include "imaging/PngObject.h"
+#include "imaging/TickCount.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,6 +55,10 @@ private slots:
             Click("NextButton");
         QCOMPARE(m_form->CurrentPage, 5);
         QCOMPARE(m_form->TempFolders.size(), 2); // one preview on the way
+        // Leaving the behaviour page with the link box as a new design has it.
+        const QList<Dialogs::ShownMessage> noted = Dialogs::takeShownMessages();
+        QCOMPARE(noted.size(), 1);
+        QVERIFY(noted[0].text.startsWith(QStringLiteral("The popup has no link")));
 
         const QString page = m_site.filePath(QStringLiteral("index.htm"));
         {
@@ -87,8 +94,58 @@ private slots:
         const QByteArray script = Read(folder + QStringLiteral("/script.js"));
         QVERIFY(script.contains("\r\nPath = \"index.popup/\";\r\n"));
         QVERIFY(script.contains("\r\nclick_points = '0, 499, 0, 0, 499, 0, 499, 499';\r\n"));
-        QVERIFY(script.contains("\r\naction = \"HREF='http://'\";\r\n"));
+        // No link was typed: a click on the popup does nothing.
+        QVERIFY(script.contains("\r\naction = \"\";\r\n"));
         QVERIFY(control<QPlainTextEdit>(m_form.get(), "HTMLCode")->toPlainText().isEmpty());
+    }
+
+    // The design keeps the cookie name its first Add popup made, so publishing again does not
+    // show the popup again to those who have seen it; "Show it again to visitors who have seen
+    // it" makes a new one for the next Add popup only.
+    void publishingAgainKeepsTheCookieName()
+    {
+        uint32_t tick = 1000;
+        SetTickCountSource([&] { return tick += 7; });
+        const QString folder = m_site.filePath(QStringLiteral("index.popup"));
+        const auto cookie = [&] {
+            const QByteArray script = Read(folder + QStringLiteral("/script.js"));
+            const qsizetype at = script.indexOf("Cookie_unique = '");
+            return QString::fromLatin1(
+                script.mid(at + 17, script.indexOf('\'', at + 17) - at - 17));
+        };
+        const auto design = [&] {
+            return ReadDesignFile(folder + QStringLiteral("/design.vpopup")).Settings.CookieName;
+        };
+        const QString first = cookie();
+        QVERIFY(first.startsWith(QStringLiteral("Cookie_ID_")));
+        QCOMPARE(m_form->Document.Settings.CookieName, first);
+        QCOMPARE(design(), first);
+
+        Click("AddPopup");
+        QCOMPARE(cookie(), first);
+
+        auto *again = control<QCheckBox>(m_form.get(), "ShowAgain");
+        again->click();
+        Click("AddPopup");
+        const QString second = cookie();
+        QVERIFY(second != first);
+        QCOMPARE(design(), second);
+        QCOMPARE(m_form->Document.Settings.CookieName, second);
+        QVERIFY(!again->isChecked());
+        Click("AddPopup");
+        QCOMPARE(cookie(), second);
+
+        // A write that fails keeps the name the published popup has.
+        again->click();
+        const QString page = control<QLineEdit>(m_form.get(), "ExistingFileEdit")->text();
+        SetText("ExistingFileEdit", QStringLiteral("/proc/sys/kernel/ostype"));
+        Click("AddPopup");
+        QCOMPARE(m_form->Document.Settings.CookieName, second);
+        QVERIFY(again->isChecked());
+        again->click();
+        SetText("ExistingFileEdit", page);
+        SetTickCountSource({});
+        Dialogs::takeShownMessages();
     }
 
     void settingsAreReadWhenFilesAreWritten()

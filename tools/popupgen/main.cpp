@@ -188,6 +188,7 @@ int Run(const QCommandLineParser &args)
         s.ScreenReaderText = args.value("reader-text");
     s.ScreenReaderTextOn = !args.isSet("no-reader-text");
     s.SharpPicture = !args.isSet("no-sharp");
+    s.CookieName = args.value("cookie");
 
     const bool preview = args.isSet("preview");
     if (args.isSet("page")) {
@@ -236,7 +237,10 @@ int main(int argc, char *argv[])
         {"bold", "Bold texts."},
         {"angle", "Rotation of the texts in degrees.", "degrees", "0"},
         {"close-popup", "A click on the picture closes the popup."},
-        {"url", "The link.", "url", "http://"},
+        {"url",
+         "The link: http(s)://..., mailto:..., tel:... or relative to the page (default: none, a "
+         "click on the picture does nothing).",
+         "url"},
         {"new-window", "Open the link in a new window."},
         {"auto-close", "Close after this many seconds.", "seconds"},
         {"every-time", "Show on every page load instead of once per session."},
@@ -253,6 +257,10 @@ int main(int argc, char *argv[])
         {"reader-text", "Text for screen readers (default: the texts of the design).", "text"},
         {"no-reader-text", "No text for screen readers."},
         {"no-sharp", "No logo@2x.png for dense screens."},
+        {"cookie",
+         "Name under which browsers remember who has seen the popup; give the name of an earlier "
+         "output to keep those visitors from seeing it again (default: a new name).",
+         "name"},
     });
     args.process(app);
     try {

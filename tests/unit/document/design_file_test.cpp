@@ -4,6 +4,7 @@
 #include "document/DesignDocument.h"
 #include "document/DesignFile.h"
 #include "document/RecoveryFiles.h"
+#include "document/SettingsJson.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -99,7 +101,7 @@ void FillRichDesign(TDesignDocument &doc)
     doc.Settings.LinkURL = QStringLiteral("https://example.org/offer?a=1&b=\"2\"");
     doc.Settings.LinkInSameWindow = false;
     doc.Settings.AutoClose = true;
-    doc.Settings.AutoCloseDelay = -3;
+    doc.Settings.AutoCloseDelay = 12;
     doc.Settings.OncePerSession = false;
     doc.Settings.AutoCenter = false;
     doc.Settings.ManualLeft = 20;
@@ -116,6 +118,7 @@ void FillRichDesign(TDesignDocument &doc)
     doc.Settings.ScreenReaderTextOn = false;
     doc.Settings.ScreenReaderText = QStringLiteral("Sale \"now\"\nall week");
     doc.Settings.SharpPicture = false;
+    doc.Settings.CookieName = QStringLiteral("Cookie_ID_5538812");
     doc.Output.ExistingFile = QStringLiteral("/srv/www/index.htm");
     doc.Output.SaveToFolder = QStringLiteral("/srv/www/files");
 }
@@ -165,7 +168,8 @@ TEST_F(DesignFileTest, SavedAndOpenedDesignWritesTheSamePopup)
     const QByteArray scriptB = Read(Path("b/out/script.js"));
     ASSERT_TRUE(scriptA.contains("Cookie_ID_"));
     EXPECT_EQ(WithoutCookie(scriptA).toStdString(), WithoutCookie(scriptB).toStdString());
-    EXPECT_TRUE(scriptA.contains("timeHided(-3000)"));
+    EXPECT_TRUE(scriptA.contains("timeHided(12000)"));
+    EXPECT_TRUE(scriptB.contains("Cookie_unique = 'Cookie_ID_5538812';"));
     // Saving the opened design again gives the same file.
     EXPECT_EQ(DesignFileBytes(after.Snapshot()), Read(Path("rich.vpopup")));
 }
@@ -249,7 +253,7 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
          "\"behaviour.backdropOpacity\" must be a whole number from 0 to 100"},
         {"picture not base64", edited("\"template\": \"", "\"template\": \"*"), "not valid base64"},
         {"picture does not decode", badPicture, "\"template\" does not decode"},
-        {"behaviour wrong type", edited("\"autoCloseDelay\": -3", "\"autoCloseDelay\": true"),
+        {"behaviour wrong type", edited("\"autoCloseDelay\": 12", "\"autoCloseDelay\": true"),
          "\"behaviour.autoCloseDelay\""},
         {"close button not an object",
          rewritten("\"closeButton\": \\{[^}]*\\}", "\"closeButton\": 5"),
@@ -258,6 +262,16 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
          "\"behaviour\" must be an object"},
         {"output a text", QByteArray("{\"format\": 1, \"output\": \"x\"}"),
          "\"output\" must be an object"},
+        // Values no popup can use, as the window and the generator refuse them too.
+        {"auto close after 0 s", edited("\"autoCloseDelay\": 12", "\"autoCloseDelay\": 0"),
+         "\"behaviour.autoCloseDelay\" must be a whole number from 1 to 2147483647"},
+        {"shown 3 s before load", edited("\"showDelay\": 9", "\"showDelay\": -3"),
+         "\"behaviour.showDelay\" must be a whole number from 0 to 86400"},
+        {"scrolled 150 %", edited("\"scrollPercent\": 65", "\"scrollPercent\": 150"),
+         "\"behaviour.scrollPercent\" must be a whole number from 0 to 100"},
+        {"cookie name with a quote",
+         edited("\"cookieName\": \"Cookie_ID_5538812\"", "\"cookieName\": \"Cookie'1\""),
+         "\"behaviour.cookieName\" must begin with a letter"},
     };
     TDesignDocument open;
     FillRichDesign(open);
@@ -276,6 +290,19 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
             EXPECT_TRUE(e.message().contains(QLatin1String(c.reason))) << e.message().toStdString();
         }
         EXPECT_TRUE(open.Snapshot() == unchanged);
+    }
+}
+
+// "http://" alone is what the link box of a new design held before an empty box meant no link:
+// such a design opens without a link. Any other link opens as it was, to be mended in the window.
+TEST_F(DesignFileTest, TheFormerDefaultLinkOpensAsNoLink)
+{
+    for (const auto &[saved, opened] :
+         {std::pair{"http://", ""}, std::pair{"www.example.org", "www.example.org"},
+          std::pair{"https://", "https://"}, std::pair{"offer.htm", "offer.htm"}}) {
+        QJsonObject behaviour;
+        behaviour.insert(QStringLiteral("linkUrl"), QLatin1String(saved));
+        EXPECT_EQ(PopupSettingsFromJson(behaviour).LinkURL, QLatin1String(opened)) << saved;
     }
 }
 

@@ -1,12 +1,22 @@
+#include "designer/DesignModel.h"
+#include "imaging/AdditionalPng.h"
+#include "imaging/PngObject.h"
 #include "imaging/TickCount.h"
+#include "imaging/VantelleError.h"
 #include "output/PageText.h"
+#include "output/PopupComposer.h"
 #include "output/PopupSettings.h"
+#include "output/PopupWriter.h"
 #include "output/ScriptBuilder.h"
 #include "tests/cases/SettingsCases.h"
+#include "unit_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QList>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -191,6 +201,17 @@ TEST_F(ScriptTest, SettingsReachTheirLines)
              v.Settings.ScreenReaderTextOn = false;
          },
          false, "reader_text", "reader_text = \"\";"},
+        {"no link: a click on the body does nothing",
+         [](TScriptValues &v) { v.Settings.LinkURL.clear(); }, false, "action", "action = \"\";"},
+        {"a link box of blanks is no link",
+         [](TScriptValues &v) { v.Settings.LinkURL = QStringLiteral(" \t "); }, false, "action",
+         "action = \"\";"},
+        {"the link without the blanks around it",
+         [](TScriptValues &v) { v.Settings.LinkURL = QStringLiteral(" offer.htm "); }, false,
+         "action", "action = \"HREF='offer.htm'\";"},
+        {"the design's cookie name",
+         [](TScriptValues &v) { v.Settings.CookieName = QStringLiteral("Cookie_ID_77"); }, false,
+         "Cookie_unique", "Cookie_unique = 'Cookie_ID_77';"},
         {"no sharp picture written", [](TScriptValues &) {}, false, "sharp_picture",
          "sharp_picture = 0;"},
         {"sharp picture written", [](TScriptValues &v) { v.HasSharpPicture = true; }, false,
@@ -222,16 +243,216 @@ TEST_F(ScriptTest, TypedTextCannotBreakTheScriptOrReachAnotherPlaceholder)
     EXPECT_EQ(Lines(script).size(), Lines(ScriptTemplate()).size());
 }
 
-TEST_F(ScriptTest, EachGenerationTakesTheTickCounterAtThatMoment)
+// A design without a cookie name gets a new one from the tick counter at each generation; one
+// with a name keeps it, so publishing again does not show the popup again to those who saw it.
+TEST_F(ScriptTest, TheCookieNameIsTheDesignsOrMadeAtThatMoment)
 {
     uint32_t tick = 41;
     SetTickCountSource([&] { return ++tick; });
-    const QByteArray first =
-        Assignment(BuildScript(ScriptTemplate(), false, Example()), "Cookie_unique");
-    const QByteArray second =
-        Assignment(BuildScript(ScriptTemplate(), false, Example()), "Cookie_unique");
-    EXPECT_EQ(first, "Cookie_unique = 'Cookie_ID_42';");
-    EXPECT_EQ(second, "Cookie_unique = 'Cookie_ID_43';");
+    TScriptValues values = Example();
+    const auto cookie = [&] {
+        return Assignment(BuildScript(ScriptTemplate(), false, values), "Cookie_unique");
+    };
+    EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_42';");
+    EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_43';");
+    values.Settings.CookieName = NewCookieName();
+    EXPECT_EQ(values.Settings.CookieName, QStringLiteral("Cookie_ID_44"));
+    EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_44';");
+    EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_44';");
+}
+
+TEST(LinkCheckTest, UsableAddressesPassAndTheRestIsRefusedWithTheReason)
+{
+    const struct {
+        const char *typed;
+        const char *link;   // what is written, when it is taken
+        const char *reason; // part of the message, when it is refused
+    } cases[] = {
+        {"", "", nullptr},
+        {" \t ", "", nullptr},
+        {" https://example.org/offer?a=1&b=2 ", "https://example.org/offer?a=1&b=2", nullptr},
+        {"HTTP://Example.org", "HTTP://Example.org", nullptr},
+        {"http://localhost:8080/x", "http://localhost:8080/x", nullptr},
+        {"https://b\u00fccher.de/", "https://b\u00fccher.de/", nullptr},
+        {"offer page.htm", "offer page.htm", nullptr},
+        {"../sale/index.htm#top", "../sale/index.htm#top", nullptr},
+        {"/sale", "/sale", nullptr},
+        {"//cdn.example.org/x", "//cdn.example.org/x", nullptr},
+        {"mailto:info@example.com?subject=Sale", "mailto:info@example.com?subject=Sale", nullptr},
+        {"tel:+1 (555) 010-0199", "tel:+1 (555) 010-0199", nullptr},
+        {"http://", nullptr, "names no site"},
+        {"https:///offer.htm", nullptr, "names no site"},
+        {"http:example.org", nullptr, "names no site"},
+        {"http://exa mple.org", nullptr, "is not a valid address"},
+        {"https://example.org:99999/", nullptr, "is not a valid address"},
+        {"//", nullptr, "is not a valid address"},
+        {"www.example.org", nullptr, "write https:// before the site's name"},
+        {"javascript:alert(1)", nullptr, "cannot be used: a link is a web address"},
+        {"ftp://example.org/x", nullptr, "cannot be used"},
+        {"C:\\site\\offer.htm", nullptr, "cannot be used"},
+        {"mailto:", nullptr, "names no e-mail address"},
+        {"mailto:info", nullptr, "names no e-mail address"},
+        {"tel:", nullptr, "names no telephone number"},
+        {"tel:call-me", nullptr, "names no telephone number"},
+        {"offer.htm\nx", nullptr, "control character"},
+    };
+    for (const auto &c : cases) {
+        const QString typed = QString::fromUtf8(c.typed);
+        try {
+            const QString link = CheckedLink(typed);
+            EXPECT_TRUE(c.link) << c.typed << " was taken";
+            if (c.link) {
+                EXPECT_EQ(link, QString::fromUtf8(c.link)) << c.typed;
+            }
+        } catch (const EVantelleError &e) {
+            EXPECT_TRUE(c.reason) << c.typed << ": " << e.message().toStdString();
+            if (c.reason) {
+                EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.reason)))
+                    << c.typed << ": " << e.message().toStdString();
+            }
+            if (!typed.contains(u'\n')) {
+                EXPECT_TRUE(e.message().contains(u'"' + typed.trimmed() + u'"'))
+                    << "names the link: " << e.message().toStdString();
+            }
+        }
+    }
+}
+
+// A popup of an opaque 200-pixel template with a 30 x 30 close button.
+class TCheckedSource : public TPopupSource {
+public:
+    TCheckedSource()
+    {
+        Bitmap32 image(30, 30);
+        image.fill(0xFF202020u);
+        Bitmap32ToPng(image, m_button);
+        Model.CreateCloseButtonObject(Size);
+        Model.CloseButtonObject()->ButtonPicture = &m_button;
+        PlaceButton(160, 10);
+    }
+    void PlaceButton(int x, int y)
+    {
+        Model.CloseButtonObject()->X = x + DocumentOrigin(Size);
+        Model.CloseButtonObject()->Y = y + DocumentOrigin(Size);
+    }
+    TComposedPopup ComposePopupImage() override
+    {
+        m_bitmap.setSize(Size, Size);
+        m_bitmap.fill(0xFF3366CCu);
+        const TPixelRect close = ::ComposePopupImage(m_bitmap, Model, Size, m_png);
+        return TComposedPopup{m_bitmap, m_png, close};
+    }
+    int DocumentSize() const override { return Size; }
+    TPopupSettings PopupSettings() const override { return Settings; }
+
+    static constexpr int Size = 200;
+    TPopupSettings Settings;
+    TDesignModel Model;
+
+private:
+    TPNGObject m_button;
+    Bitmap32 m_bitmap;
+    TPNGObject m_png;
+};
+
+// Every way of making a popup goes through the writer: nonsense is refused there with its
+// reason, before the folder is made; the bounds themselves are taken.
+TEST(SettingsCheckTest, NonsenseIsRefusedBeforeAnythingIsWritten)
+{
+    EnsureGuiApp();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    using TChange = void (*)(TCheckedSource &);
+    const struct {
+        const char *name;
+        TChange change;
+        const char *reason; // nullptr: written
+    } cases[] = {
+        {"scrolled 150 %", [](TCheckedSource &p) { p.Settings.ScrollPercent = 150; },
+         "scrolled before the popup shows must be from 0 to 100 percent, not 150"},
+        {"shown 3 s before load", [](TCheckedSource &p) { p.Settings.ShowDelay = -3; },
+         "The delay before the popup shows must be from 0 to 86400 seconds, not -3"},
+        {"closed after 0 s",
+         [](TCheckedSource &p) {
+             p.Settings.AutoClose = true;
+             p.Settings.AutoCloseDelay = 0;
+         },
+         "The auto close delay must be from 1 to 2147483647 seconds, not 0"},
+        {"again after 3651 days", [](TCheckedSource &p) { p.Settings.RepeatDays = 3651; },
+         "not 3651"},
+        {"again after -1 days", [](TCheckedSource &p) { p.Settings.RepeatDays = -1; }, "not -1"},
+        {"backdrop at 101 %", [](TCheckedSource &p) { p.Settings.BackdropOpacity = 101; },
+         "The backdrop's opacity must be from 0 to 100 percent, not 101"},
+        {"link to no site",
+         [](TCheckedSource &p) { p.Settings.LinkURL = QStringLiteral("http://"); },
+         "The link \"http://\" names no site"},
+        {"cookie name with a quote",
+         [](TCheckedSource &p) { p.Settings.CookieName = QStringLiteral("Sale'1"); },
+         "The cookie name \"Sale'1\" must begin with a letter"},
+        {"cookie name of a digit",
+         [](TCheckedSource &p) { p.Settings.CookieName = QStringLiteral("9a"); },
+         "The cookie name"},
+        {"close button's middle right of the picture",
+         [](TCheckedSource &p) { p.PlaceButton(185, 10); },
+         "The close button lies outside the popup's picture"},
+        {"close button above the picture", [](TCheckedSource &p) { p.PlaceButton(10, -16); },
+         "outside the popup's picture"},
+        {"the bounds",
+         [](TCheckedSource &p) {
+             p.Settings.ShowTrigger = TPopupSettings::TShowTrigger::Scroll;
+             p.Settings.ScrollPercent = 100;
+             p.Settings.ShowDelay = 86400;
+             p.Settings.AutoClose = true;
+             p.Settings.AutoCloseDelay = 1;
+             p.Settings.RepeatDays = 3650;
+             p.Settings.BackdropOpacity = 0;
+             p.Settings.CookieName = QString(64, u'x');
+             p.PlaceButton(184, -15);
+         },
+         nullptr},
+        {"the other bounds",
+         [](TCheckedSource &p) {
+             p.Settings.ShowDelay = 0;
+             p.Settings.ScrollPercent = 0;
+             p.Settings.RepeatDays = 1;
+             p.Settings.BackdropOpacity = 100;
+             p.PlaceButton(-15, 184);
+         },
+         nullptr},
+        {"an unusable link that no click opens",
+         [](TCheckedSource &p) {
+             p.Settings.LinkURL = QStringLiteral("http://");
+             p.Settings.ClickOpensLink = false;
+         },
+         nullptr},
+        {"no close button anywhere",
+         [](TCheckedSource &p) {
+             p.Model.CloseButtonObject()->ButtonPicture = nullptr;
+             p.PlaceButton(900, 900);
+         },
+         nullptr},
+    };
+    int i = 0;
+    for (const auto &c : cases) {
+        TCheckedSource source;
+        c.change(source);
+        const QString folder = dir.filePath(QString::number(i++));
+        QString message;
+        try {
+            WritePopupFiles(source, QString(), folder, false);
+        } catch (const EVantelleError &e) {
+            message = e.message();
+        }
+        if (c.reason) {
+            EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason)))
+                << c.name << ": " << message.toStdString();
+            EXPECT_FALSE(QDir(folder).exists()) << c.name;
+        } else {
+            EXPECT_EQ(message, QString()) << c.name;
+            EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/script.js"))) << c.name;
+        }
+    }
+    EXPECT_THROW(CheckCookieName(QString(65, u'x')), EVantelleError);
 }
 
 TEST(SpinValueTest, WholeDecimalNumbersOnlyAndNoBounds)

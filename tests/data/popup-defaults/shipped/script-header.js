@@ -32,7 +32,7 @@ target = "_self";
 
 // action = "HREF='http://www.example.com/'";
 // action = "HREF='#1' onClick='close_up();'";
-action = "HREF='http://'";
+action = "";
 
 
 // How many times to open
