@@ -97,7 +97,7 @@ const engines = {
     },
   },
   firefox: {
-    async launch({ profile, reducedMotion, touch } = {}) {
+    async launch({ profile, reducedMotion, touch, phone } = {}) {
       return puppeteer.launch({
         browser: 'firefox',
         executablePath: '/usr/bin/firefox-esr',
@@ -105,15 +105,17 @@ const engines = {
         userDataDir: profile,
         extraPrefsFirefox: {
           ...(reducedMotion ? { 'ui.prefersReducedMotion': 1 } : {}),
-          // A coarse pointer without hover, and the page laid out as a phone lays it out.
-          ...(touch ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1,
-            'dom.meta-viewport.enabled': true } : {}),
+          // A coarse pointer without hover: a touch screen.
+          ...(touch ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } : {}),
+          // Pages laid out as a phone lays them out, at density 2, in the browser's own window
+          // (its viewport cannot be set then).
+          ...(phone ? { 'dom.meta-viewport.enabled': true, 'layout.css.devPixelsPerPx': '2' } : {}),
         },
       });
     },
     async page(context, viewport) {
       const page = await context.newPage();
-      await page.setViewport(viewport);
+      if (viewport) await page.setViewport(viewport);
       return page;
     },
   },
@@ -988,9 +990,11 @@ for (const [engineName, engine] of Object.entries(engines)) {
 
     test('a phone shows the popup at its size on a page without a viewport tag', async () => {
       const s = makeSite(`${engineName}-no-viewport`, plain);
-      const phone = engineName === 'firefox' ? await engine.launch({ touch: true }) : browser;
+      const phone = engineName === 'firefox' ? await engine.launch({ touch: true, phone: true }) : browser;
       try {
-        const { ctx, page, printed } = await open(s.http, { into: phone, touch: true, viewport: { width: 360, height: 640, deviceScaleFactor: 2 } });
+        const viewport = engineName === 'firefox' ? null : { width: 360, height: 640, deviceScaleFactor: 2 };
+        const { ctx, page, printed } = await open(s.http, { into: phone, touch: true, viewport });
+        assert.ok(await page.evaluate(() => visualViewport.scale < 0.9), 'the page is not laid out as on a phone');
         await shown(page);
         const onScreen = await page.evaluate(() => {
           const r = document.querySelector('[role="dialog"]').getBoundingClientRect();
