@@ -531,7 +531,10 @@ var Cookie_unique, image_width, image_height, Path, close_points, click_points, 
 
   function quietPage() {
     var html = doc.documentElement;
-    pageState = { x: window.pageXOffset, y: window.pageYOffset, style: html.getAttribute('style') };
+    pageState = {
+      x: window.pageXOffset, y: window.pageYOffset, style: html.getAttribute('style'),
+      overflow: html.style.getPropertyValue('overflow'), priority: html.style.getPropertyPriority('overflow')
+    };
     for (var child = doc.body.firstChild; child; child = child.nextSibling) quiet(child);
     // What the page adds meanwhile stays out of reach as well.
     if (window.MutationObserver) {
@@ -543,8 +546,9 @@ var Cookie_unique, image_width, image_height, Path, close_points, click_points, 
       added.observe(doc.body, { childList: true });
       watches.push(function () { added.disconnect(); });
     }
-    // Written as the attribute itself, which is what is put back.
-    html.setAttribute('style', (pageState.style ? pageState.style + ';' : '') + 'overflow: hidden !important');
+    // Through the style object, which a page's style policy allows where a style attribute
+    // written as text would be refused.
+    html.style.setProperty('overflow', 'hidden', 'important');
   }
 
   function wakePage() {
@@ -554,7 +558,12 @@ var Cookie_unique, image_width, image_height, Path, close_points, click_points, 
       restoreAttribute(q.el, 'inert', q.inert);
       restoreAttribute(q.el, 'aria-hidden', q.hidden);
     }
-    restoreAttribute(doc.documentElement, 'style', pageState.style);
+    var html = doc.documentElement;
+    if (pageState.overflow) html.style.setProperty('overflow', pageState.overflow, pageState.priority);
+    else html.style.removeProperty('overflow');
+    // Read back first: some engines write a changed style object into the attribute only when it
+    // is read, and would otherwise leave an empty style attribute behind.
+    if (pageState.style === null && !html.getAttribute('style')) html.removeAttribute('style');
     if (window.pageXOffset !== pageState.x || window.pageYOffset !== pageState.y)
       window.scrollTo(pageState.x, pageState.y);
     pageState = null;

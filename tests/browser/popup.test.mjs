@@ -775,7 +775,7 @@ for (const [engineName, engine] of Object.entries(engines)) {
     test('axe finds nothing wrong with the popup in any mode', async () => {
       for (const [mode, args] of [['link', designed], ['close click', [...designed, '--close-popup']],
         ['backdrop', [...designed, '--backdrop', '000000,50']], ['manual', [...designed, '--manual', '10,10']],
-        ['no texts', plain]]) {
+        ['no texts', plain], ['no close picture', ['--size', '300', '--fill', 'FF3366CC', '--url', 'target.htm', '--every-time']]]) {
         const s = makeSite(`${engineName}-axe-${mode.replace(/ /g, '-')}`, args);
         const { ctx, page } = await open(s.http);
         await shown(page);
