@@ -215,9 +215,9 @@ for (const [engineName, engine] of Object.entries(engines)) {
     after(async () => { await browser?.close(); });
 
     // Opens url in a fresh browser session (or the given one) and records what the page prints.
-    async function open(url, { viewport = { width: 800, height: 600 }, context, into = browser, touch, init } = {}) {
-      const ctx = context || await into.createBrowserContext();
-      const page = await engine.page(ctx, viewport, { touch });
+    async function open(url, { viewport = { width: 800, height: 600 }, context, into = browser, touch, init, use } = {}) {
+      const ctx = use ? use.browserContext() : context || await into.createBrowserContext();
+      const page = use || await engine.page(ctx, viewport, { touch });
       const printed = [];
       page.on('console', (message) => printed.push(`${message.type()}: ${message.text()}`));
       page.on('pageerror', (error) => printed.push(`error: ${error.message}`));
@@ -992,20 +992,22 @@ for (const [engineName, engine] of Object.entries(engines)) {
       const s = makeSite(`${engineName}-no-viewport`, plain);
       const phone = engineName === 'firefox' ? await engine.launch({ touch: true, phone: true }) : browser;
       try {
-        const viewport = engineName === 'firefox' ? null : { width: 360, height: 640, deviceScaleFactor: 2 };
-        const { ctx, page, printed } = await open(s.http, { into: phone, touch: true, viewport });
+        // Firefox laid out as a phone opens further tabs only very slowly: its first tab serves.
+        const { ctx, page, printed } = engineName === 'firefox' ? await open(s.http, { use: (await phone.pages())[0] })
+          : await open(s.http, { touch: true, viewport: { width: 360, height: 640, deviceScaleFactor: 2 } });
         assert.ok(await page.evaluate(() => visualViewport.scale < 0.9), 'the page is not laid out as on a phone');
         await shown(page);
         const onScreen = await page.evaluate(() => {
           const r = document.querySelector('[role="dialog"]').getBoundingClientRect();
           const v = window.visualViewport;
           return { width: r.width * v.scale, left: (r.left - v.offsetLeft) * v.scale, screen: v.width * v.scale,
-            layout: document.documentElement.clientWidth };
+            screenHeight: v.height * v.scale };
         });
-        near(onScreen.width, 300, 'width on the screen', 2);
+        // Its own 300 pixels on the screen, or less where the screen is smaller.
+        near(onScreen.width, Math.min(300, onScreen.screen, onScreen.screenHeight), `width on the screen ${JSON.stringify(onScreen)}`, 2);
         assert.ok(onScreen.left >= 0 && onScreen.left + onScreen.width <= onScreen.screen + 1, JSON.stringify(onScreen));
         assert.deepEqual(printed, []);
-        await ctx.close();
+        if (phone === browser) await ctx.close();
       } finally {
         if (phone !== browser) await phone.close();
       }
