@@ -493,6 +493,13 @@ var Cookie_unique, image_width, image_height, Path, close_points, click_points, 
       s.textTransform = 'none';
       s.letterSpacing = '0';
       closeControl.textContent = '\u00d7';
+      // A ring of its own when focused: the browser's own may be left out or vanish on the picture.
+      closeControl.addEventListener('focus', function () {
+        closeControl.style.outline = '3px solid #1a73e8';
+      });
+      closeControl.addEventListener('blur', function () {
+        closeControl.style.outline = '';
+      });
     }
     root.appendChild(closeControl);
 
