@@ -1,3 +1,4 @@
+(function () { // this popup's own scope: its settings and code stay out of the page's globals
 //Unique popup cooke name... 
 //must begin with a letter, then letters, digits or underscores
 Cookie_unique = '---RandomCookie---';
@@ -65,33 +66,47 @@ entrance = "---Entrance---";
 reader_text = "---ReaderText---";
 sharp_picture = ---SharpPicture---;
 
-// The popup itself. It reads the values above, builds its elements through the DOM (nothing is
-// written into the page as markup, nothing is evaluated), so it also runs on pages whose
-// Content-Security-Policy allows only scripts from their own site.
+// The lines above assign to these names. Declared here (a declaration counts for its whole
+// function), they belong to this popup alone: a page's own variables of the same names, even
+// constants, stay as they are.
+var Cookie_unique, image_width, image_height, Path, close_points, click_points, need_hide, target,
+  action, openhow, position, show_when, show_delay, scroll_percent, repeat_days, backdrop_color,
+  backdrop_opacity, backdrop_click_closes, entrance, reader_text, sharp_picture;
+
+// The popup itself. It builds its elements through the DOM (nothing is written into the page as
+// markup, nothing is evaluated), so it also runs on pages whose Content-Security-Policy allows
+// only scripts from their own site. Only timeHided, timeHide and close_up become page globals.
 (function () {
   'use strict';
 
   var doc = document;
-  var root = null;
-  var backdrop = null;
-  var closeControl = null;
-  var hitLink = null;
-  var closed = false;
-  var shown = false;
-  var hideTimer = 0;
-  var returnFocus = null;
-  var watcher = null;
-  var disarms = [];
 
-  // The further options are read from their lines when the script has them.
-  function option(name, fallback) {
-    var value = window[name];
+  // Every popup script of the page meets the others here: one popup shows at a time, and the
+  // same popup included twice runs once.
+  var sharedKey = typeof Symbol === 'function' ? Symbol.for('vantelle.popups') : '__vantellePopups';
+  var shared = window[sharedKey];
+  if (!shared) {
+    shared = { started: {}, showing: null, waiting: [] };
+    try {
+      Object.defineProperty(window, sharedKey, { value: shared });
+    } catch (e) {
+      window[sharedKey] = shared;
+    }
+  }
+
+  // The popup's files lie beside this script, wherever the page that includes it is.
+  var self = doc.currentScript;
+  var folder = String(Path);
+  if (self && self.src) folder = self.src.replace(/[?#][\s\S]*$/, '').replace(/[^\/]*$/, '');
+  if (shared.started[folder]) return;
+  shared.started[folder] = true;
+
+  function option(value, fallback) {
     return typeof value === 'undefined' || value === null ? fallback : value;
   }
 
   var width = Number(image_width) || 0;
   var height = Number(image_height) || 0;
-  var folder = String(Path);
 
   // A point list names the four corners of a rectangle; only its box matters here.
   function box(text) {
@@ -112,29 +127,52 @@ sharp_picture = ---SharpPicture---;
   var clickHeight = clickBox ? clickBox.bottom - clickBox.top + 1 : 0;
   var closeWidth = closeBox ? closeBox.right - closeBox.left : 0;
   var closeHeight = closeBox ? closeBox.bottom - closeBox.top : 0;
+  var hasClosePicture = closeWidth > 0 && closeHeight > 0;
 
   var manual = /left:\s*(-?\d+)px;\s*top:\s*(-?\d+)px/i.exec(String(position));
-  var clickCloses = /^\s*HREF='#1'\s+onClick='\s*close_up\(\)\s*;?\s*'\s*$/i.test(String(action));
-  var link = clickCloses ? null : /^\s*HREF='([\s\S]*)'\s*$/i.exec(String(action));
+  var clickCloses = /^\s*HREF='#1'\s+onClick='\s*close_up\(\)\s*;?\s*'\s*$/i.test(String(option(action, '')));
+  // An empty action, an empty address or one that leads nowhere (a bare "http://", a script)
+  // is no link: a click on the picture then does nothing.
+  var given = clickCloses ? null : /^\s*HREF='([\s\S]*)'\s*$/i.exec(String(option(action, '')));
+  var address = given ? given[1].replace(/^\s+|\s+$/g, '') : '';
+  var link = address && !/^(javascript|data|vbscript):/i.test(address) &&
+    !/^[a-z][a-z0-9+.\-]*:\/*$/i.test(address) ? address : null;
   var newWindow = String(target).toLowerCase() !== '_self';
   var hideAfter = /<script[^>]*>\s*timeHided\(\s*(-?\d+)\s*\)\s*;?\s*<\/script>/i.exec(String(need_hide));
   var oncePerSession = /<script[^>]*>\s*timeHide\(\s*\)\s*;?\s*<\/script>/i.test(String(openhow));
 
-  var showWhen = String(option('show_when', 'load')).toLowerCase();
-  var showDelay = Math.max(0, Number(option('show_delay', 0)) || 0);
-  var scrollPercent = Math.min(100, Math.max(0, Number(option('scroll_percent', 0)) || 0));
-  var repeatDays = Math.max(0, Number(option('repeat_days', 0)) || 0);
-  var backdropColor = String(option('backdrop_color', ''));
-  var backdropOpacity = Math.min(100, Math.max(0, Number(option('backdrop_opacity', 50)) || 0));
-  var backdropCloses = Number(option('backdrop_click_closes', 1)) !== 0;
-  var entrance = String(option('entrance', 'none')).toLowerCase();
-  var readerText = String(option('reader_text', ''));
-  var sharp = Number(option('sharp_picture', 0)) === 1;
+  var showWhen = String(option(show_when, 'load')).toLowerCase();
+  var showDelay = Math.max(0, Number(option(show_delay, 0)) || 0);
+  var scrollPercent = Math.min(100, Math.max(0, Number(option(scroll_percent, 0)) || 0));
+  var repeatDays = Math.max(0, Number(option(repeat_days, 0)) || 0);
+  var backdropColor = String(option(backdrop_color, ''));
+  var backdropOpacity = Math.min(100, Math.max(0, Number(option(backdrop_opacity, 50)) || 0));
+  var backdropCloses = Number(option(backdrop_click_closes, 1)) !== 0;
+  var entranceKind = String(option(entrance, 'none')).toLowerCase();
+  var readerText = String(option(reader_text, ''));
+  var sharp = Number(option(sharp_picture, 0)) === 1;
   // With a backdrop the popup is a modal dialog: the page behind cannot be used meanwhile.
   var modal = /^#[0-9a-f]{6}$/i.test(backdropColor);
 
   var cookieName = String(Cookie_unique);
   var secure = location.protocol === 'https:' ? '; Secure' : '';
+
+  var root = null;
+  var backdrop = null;
+  var picture = null;
+  var pictureReady = false;
+  var triggered = false;
+  var closeControl = null;
+  var hitLink = null;
+  var closed = false;
+  var shown = false;
+  var hideTimer = 0;
+  var returnFocus = null;
+  var triggers = [];
+  var watches = [];
+  var quieted = [];
+  var pageState = null;
+  var me = { close: close_up };
 
   // Fields where Escape belongs to the visitor's typing (a search box, say), not to the popup.
   var nonTextInputs = /^(button|checkbox|color|file|hidden|image|radio|range|reset|submit)$/i;
@@ -174,8 +212,13 @@ sharp_picture = ---SharpPicture---;
     }
   }
 
-  function disarm() {
-    while (disarms.length) disarms.pop()();
+  function listen(into, where, type, handler, options) {
+    where.addEventListener(type, handler, options);
+    into.push(function () { where.removeEventListener(type, handler, options); });
+  }
+
+  function drop(list) {
+    while (list.length) list.pop()();
   }
 
   // Browsers keep timer delays in 32 bits and fire longer ones at once, so a long wait is
@@ -192,33 +235,39 @@ sharp_picture = ---SharpPicture---;
     return function () { clearTimeout(timer); };
   }
 
-  function listen(target, type, handler, options) {
-    target.addEventListener(type, handler, options);
-    disarms.push(function () { target.removeEventListener(type, handler, options); });
+  // The next popup of the page that waits for this one's place.
+  function nextInLine() {
+    while (!shared.showing && shared.waiting.length) shared.waiting.shift()();
   }
 
   function close_up() {
+    if (closed) return;
     closed = true;
-    disarm();
+    drop(triggers);
+    drop(watches);
     if (hideTimer) {
       hideTimer();
       hideTimer = 0;
     }
-    doc.removeEventListener('keydown', onKey, true);
-    window.removeEventListener('resize', layout);
-    window.removeEventListener('load', layout);
-    if (watcher) watcher.disconnect();
-    watcher = null;
+    if (picture) picture.onload = picture.onerror = null;
     if (backdrop && backdrop.parentNode) backdrop.parentNode.removeChild(backdrop);
     if (root && root.parentNode) root.parentNode.removeChild(root);
     root = null;
     backdrop = null;
+    wakePage();
     if (returnFocus && returnFocus.focus && doc.contains(returnFocus)) {
       try {
-        returnFocus.focus();
+        returnFocus.focus({ preventScroll: true });
       } catch (e) { /* the element can no longer take focus */ }
     }
     returnFocus = null;
+    var waiting = shared.waiting.indexOf(ready);
+    if (waiting >= 0) shared.waiting.splice(waiting, 1);
+    if (shared.showing === me) {
+      shared.showing = null;
+      // After this event, so that the key that closed this popup does not reach the next one.
+      setTimeout(nextInLine, 0);
+    }
   }
 
   function timeHided(ms) {
@@ -335,18 +384,45 @@ sharp_picture = ---SharpPicture---;
   // A picture from the popup's folder that fills its parent.
   function fillingImage(name) {
     var img = reset(doc.createElement('img'));
-    img.src = folder + name;
     img.alt = '';
     img.draggable = false;
     img.style.left = '0';
     img.style.top = '0';
     img.style.width = '100%';
     img.style.height = '100%';
+    img.src = folder + name;
     return img;
   }
 
   function spacer() {
     return fillingImage('pix.gif');
+  }
+
+  // The picture loads while the trigger waits; the popup shows only with it, and not at all when
+  // it cannot be had.
+  function loadPicture() {
+    picture = doc.createElement('img');
+    picture.onload = function () {
+      var done = function () {
+        pictureReady = true;
+        ready();
+      };
+      if (picture.decode) picture.decode().then(done, done);
+      else done();
+    };
+    picture.onerror = function () {
+      drop(triggers);
+      closed = true;
+    };
+    if (sharp) picture.srcset = folder + 'logo.png 1x, ' + folder + 'logo@2x.png 2x';
+    reset(picture);
+    picture.alt = readerText;
+    picture.draggable = false;
+    picture.style.left = '0';
+    picture.style.top = '0';
+    picture.style.width = '100%';
+    picture.style.height = '100%';
+    picture.src = folder + 'logo.png';
   }
 
   function build() {
@@ -361,11 +437,6 @@ sharp_picture = ---SharpPicture---;
     root.style.zIndex = '2147483647';
     root.style.overflow = 'visible';
     root.style.pointerEvents = 'none';
-
-    var picture = fillingImage('logo.png');
-    if (sharp) picture.srcset = folder + 'logo.png 1x, ' + folder + 'logo@2x.png 2x';
-    picture.alt = readerText;
-    picture.style.pointerEvents = 'none';
     root.appendChild(picture);
 
     if (clickWidth > 0 && clickHeight > 0 && (clickCloses || link)) {
@@ -380,30 +451,56 @@ sharp_picture = ---SharpPicture---;
           close_up();
         });
       } else {
-        hitLink.href = link[1];
+        hitLink.href = link;
         hitLink.target = newWindow ? '_blank' : '_self';
         if (newWindow) hitLink.rel = 'noopener';
         // Screen-reader users hear where the link goes.
         hitLink.setAttribute('aria-label', readerText ?
-          'Go to ' + link[1] + (newWindow ? ' (opens in a new window)' : '') : link[1]);
+          'Go to ' + link + (newWindow ? ' (opens in a new window)' : '') : link);
       }
       hitLink.appendChild(spacer());
       root.appendChild(hitLink);
     }
+    // With no link the picture takes the clicks itself, so they do not reach the page below it.
+    picture.style.pointerEvents = hitLink ? 'none' : 'auto';
 
-    // Always a real button, so keyboard users can close the popup even without a close picture.
+    // Always a real button. Over a close picture it is that picture's transparent hit area;
+    // without one it is drawn, so that every visitor, on a touch screen too, can close the popup.
     closeControl = reset(doc.createElement('button'));
     closeControl.type = 'button';
     closeControl.setAttribute('aria-label', 'Close');
     closeControl.title = 'Close';
     closeControl.style.cursor = 'pointer';
     closeControl.style.overflow = 'hidden';
-    closeControl.style.outlineOffset = '-2px';
+    closeControl.style.outlineOffset = hasClosePicture ? '-2px' : '2px';
     closeControl.addEventListener('click', function (event) {
       event.preventDefault();
       close_up();
     });
-    closeControl.appendChild(spacer());
+    if (hasClosePicture) {
+      closeControl.appendChild(spacer());
+    } else {
+      var s = closeControl.style;
+      s.background = '#222222';
+      s.color = '#ffffff';
+      s.border = '2px solid #ffffff';
+      s.borderRadius = '50%';
+      s.boxShadow = '0 1px 4px rgba(0, 0, 0, 0.6)';
+      s.fontFamily = 'Arial, Helvetica, sans-serif';
+      s.fontWeight = 'bold';
+      s.textAlign = 'center';
+      s.textDecoration = 'none';
+      s.textTransform = 'none';
+      s.letterSpacing = '0';
+      closeControl.textContent = '\u00d7';
+      // A ring of its own when focused: the browser's own may be left out or vanish on the picture.
+      closeControl.addEventListener('focus', function () {
+        closeControl.style.outline = '3px solid #1a73e8';
+      });
+      closeControl.addEventListener('blur', function () {
+        closeControl.style.outline = '';
+      });
+    }
     root.appendChild(closeControl);
 
     if (modal) {
@@ -424,6 +521,61 @@ sharp_picture = ---SharpPicture---;
     }
   }
 
+  // While the modal popup shows, the rest of the page can be neither reached, read out nor
+  // scrolled; every attribute this changes is noted and put back as it was.
+  function quiet(el) {
+    if (!el || el.nodeType !== 1 || el === root || el === backdrop) return;
+    for (var i = 0; i < quieted.length; ++i) if (quieted[i].el === el) return;
+    quieted.push({ el: el, inert: el.getAttribute('inert'), hidden: el.getAttribute('aria-hidden') });
+    el.setAttribute('inert', '');
+    el.setAttribute('aria-hidden', 'true');
+  }
+
+  function restoreAttribute(el, name, value) {
+    if (value === null) el.removeAttribute(name);
+    else el.setAttribute(name, value);
+  }
+
+  function quietPage() {
+    var html = doc.documentElement;
+    pageState = {
+      x: window.pageXOffset, y: window.pageYOffset, style: html.getAttribute('style'),
+      overflow: html.style.getPropertyValue('overflow'), priority: html.style.getPropertyPriority('overflow')
+    };
+    for (var child = doc.body.firstChild; child; child = child.nextSibling) quiet(child);
+    // What the page adds meanwhile stays out of reach as well.
+    if (window.MutationObserver) {
+      var added = new MutationObserver(function (changes) {
+        changes.forEach(function (change) {
+          Array.prototype.forEach.call(change.addedNodes, quiet);
+        });
+      });
+      added.observe(doc.body, { childList: true });
+      watches.push(function () { added.disconnect(); });
+    }
+    // Through the style object, which a page's style policy allows where a style attribute
+    // written as text would be refused.
+    html.style.setProperty('overflow', 'hidden', 'important');
+  }
+
+  function wakePage() {
+    if (!pageState) return;
+    while (quieted.length) {
+      var q = quieted.pop();
+      restoreAttribute(q.el, 'inert', q.inert);
+      restoreAttribute(q.el, 'aria-hidden', q.hidden);
+    }
+    var html = doc.documentElement;
+    if (pageState.overflow) html.style.setProperty('overflow', pageState.overflow, pageState.priority);
+    else html.style.removeProperty('overflow');
+    // Read back first: some engines write a changed style object into the attribute only when it
+    // is read, and would otherwise leave an empty style attribute behind.
+    if (pageState.style === null && !html.getAttribute('style')) html.removeAttribute('style');
+    if (window.pageXOffset !== pageState.x || window.pageYOffset !== pageState.y)
+      window.scrollTo(pageState.x, pageState.y);
+    pageState = null;
+  }
+
   function px(value) {
     return value + 'px';
   }
@@ -433,28 +585,45 @@ sharp_picture = ---SharpPicture---;
     return doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
   }
 
+  function clamp(value, low, high) {
+    return Math.max(low, Math.min(value, high));
+  }
+
   function layout() {
     if (!root) return;
-    var viewWidth = view().clientWidth || window.innerWidth || width;
-    var viewHeight = view().clientHeight || window.innerHeight || height;
+    var pageWidth = view().clientWidth || window.innerWidth || width;
+    var pageHeight = view().clientHeight || window.innerHeight || height;
+    // A phone lays a page without a viewport tag out wider than its screen and shows it zoomed
+    // out; the popup is then measured against what the screen shows, at its own size there.
+    var vv = window.visualViewport;
+    var zoom = vv && vv.scale > 0 && vv.scale < 1 ? vv.scale : 1;
+    var area = zoom < 1 ?
+      { left: vv.offsetLeft, top: vv.offsetTop, width: vv.width, height: vv.height } :
+      { left: 0, top: 0, width: pageWidth, height: pageHeight };
     // Shrunk to fit the window both ways, so that every part of it, the close area above all,
     // can be reached.
-    var scale = 1;
-    if (width > 0 && viewWidth < width) scale = viewWidth / width;
-    if (height > 0 && viewHeight < height * scale) scale = viewHeight / height;
+    var scale = 1 / zoom;
+    if (width > 0 && area.width < width * scale) scale = area.width / width;
+    if (height > 0 && area.height < height * scale) scale = area.height / height;
     var shownWidth = width * scale;
     var shownHeight = height * scale;
 
     root.style.width = px(shownWidth);
     root.style.height = px(shownHeight);
-    if (manual) {
+    if (manual && !modal) {
+      // Part of the page, scrolled with it, but never beyond its left, top or right edge.
       root.style.position = 'absolute';
-      root.style.left = px(parseInt(manual[1], 10));
-      root.style.top = px(parseInt(manual[2], 10));
+      root.style.left = px(clamp(parseInt(manual[1], 10), 0, Math.max(0, pageWidth - shownWidth)));
+      root.style.top = px(Math.max(0, parseInt(manual[2], 10)));
+    } else if (manual) {
+      // A modal popup stays where the visitor is, in the window.
+      root.style.position = 'fixed';
+      root.style.left = px(area.left + clamp(parseInt(manual[1], 10), 0, Math.max(0, area.width - shownWidth)));
+      root.style.top = px(area.top + clamp(parseInt(manual[2], 10), 0, Math.max(0, area.height - shownHeight)));
     } else {
       root.style.position = 'fixed';
-      root.style.left = px(Math.max(0, (viewWidth - shownWidth) / 2));
-      root.style.top = px(Math.max(0, (viewHeight - shownHeight) / 2));
+      root.style.left = px(area.left + Math.max(0, (area.width - shownWidth) / 2));
+      root.style.top = px(area.top + Math.max(0, (area.height - shownHeight) / 2));
     }
 
     if (hitLink) {
@@ -463,13 +632,24 @@ sharp_picture = ---SharpPicture---;
       hitLink.style.width = px(clickWidth * scale);
       hitLink.style.height = px(clickHeight * scale);
     }
-    var hasClose = closeWidth > 0 && closeHeight > 0;
-    closeControl.style.left = px(hasClose ? closeBox.left * scale : 0);
-    closeControl.style.top = px(hasClose ? closeBox.top * scale : 0);
-    closeControl.style.width = px(hasClose ? closeWidth * scale : 1);
-    closeControl.style.height = px(hasClose ? closeHeight * scale : 1);
-    closeControl.style.opacity = hasClose ? '1' : '0';
-    closeControl.style.pointerEvents = hasClose ? 'auto' : 'none';
+    if (hasClosePicture) {
+      closeControl.style.left = px(closeBox.left * scale);
+      closeControl.style.top = px(closeBox.top * scale);
+      closeControl.style.width = px(closeWidth * scale);
+      closeControl.style.height = px(closeHeight * scale);
+    } else {
+      // 32 pixels on the screen, in the picture's top right corner.
+      var unit = 1 / zoom;
+      var side = Math.min(28 * unit, Math.max(0, shownWidth - 4 * unit), Math.max(0, shownHeight - 4 * unit));
+      var gap = Math.min(6 * unit, Math.max(0, (shownWidth - side) / 2 - 2 * unit));
+      closeControl.style.borderWidth = px(2 * unit);
+      closeControl.style.width = px(side);
+      closeControl.style.height = px(side);
+      closeControl.style.left = px(shownWidth - side - 4 * unit - gap);
+      closeControl.style.top = px(gap);
+      closeControl.style.fontSize = px(side * 0.8);
+      closeControl.style.lineHeight = px(side);
+    }
   }
 
   function reducedMotion() {
@@ -477,8 +657,8 @@ sharp_picture = ---SharpPicture---;
   }
 
   function enter() {
-    if ((entrance !== 'fade' && entrance !== 'zoom') || !root.animate || reducedMotion()) return;
-    var frames = entrance === 'zoom' ?
+    if ((entranceKind !== 'fade' && entranceKind !== 'zoom') || !root.animate || reducedMotion()) return;
+    var frames = entranceKind === 'zoom' ?
       [{ opacity: 0, transform: 'scale(0.6)' }, { opacity: 1, transform: 'scale(1)' }] :
       [{ opacity: 0 }, { opacity: 1 }];
     root.animate(frames, { duration: 250, easing: 'ease-out' });
@@ -486,34 +666,58 @@ sharp_picture = ---SharpPicture---;
   }
 
   function show() {
-    if (shown || closed) return;
     shown = true;
-    disarm();
     if (seen()) {
       close_up();
       return;
     }
+    shared.showing = me;
     markSeen();
     build();
     layout();
-    if (backdrop) doc.body.appendChild(backdrop);
-    doc.body.appendChild(root);
+    // First in the page, so that keyboard users meet it before the page's own links.
+    var body = doc.body;
+    body.insertBefore(root, body.firstChild);
+    if (backdrop) body.insertBefore(backdrop, root);
     // Captured, so that the page's own key handlers cannot move focus out of the dialog first.
-    doc.addEventListener('keydown', onKey, true);
-    window.addEventListener('resize', layout);
+    listen(watches, doc, 'keydown', onKey, true);
+    listen(watches, window, 'resize', layout);
+    if (window.visualViewport) {
+      listen(watches, window.visualViewport, 'resize', layout);
+      listen(watches, window.visualViewport, 'scroll', layout);
+    }
     // A scroll bar that comes with the rest of the page narrows the window without a resize
     // event; the page's root element changes its size then.
-    window.addEventListener('load', layout);
+    listen(watches, window, 'load', layout);
     if (window.ResizeObserver) {
-      watcher = new ResizeObserver(function () { layout(); });
+      var watcher = new ResizeObserver(function () { layout(); });
       watcher.observe(doc.documentElement);
+      watches.push(function () { watcher.disconnect(); });
     }
-    enter();
     if (modal) {
       returnFocus = doc.activeElement;
-      root.focus();
+      quietPage();
+      root.focus({ preventScroll: true });
     }
+    enter();
     if (hideAfter) timeHided(parseInt(hideAfter[1], 10));
+  }
+
+  // Shows the popup once both its trigger has come and its picture is there, and no other
+  // popup of the page is on screen.
+  function ready() {
+    if (!triggered || !pictureReady || shown || closed) return;
+    if (shared.showing && shared.showing !== me) {
+      if (shared.waiting.indexOf(ready) < 0) shared.waiting.push(ready);
+      return;
+    }
+    show();
+  }
+
+  function trigger() {
+    drop(triggers);
+    triggered = true;
+    ready();
   }
 
   // Touch screens have no pointer that could leave the window.
@@ -534,31 +738,41 @@ sharp_picture = ---SharpPicture---;
 
   function start() {
     if (seen()) return;
+    loadPicture();
     if (showWhen === 'delay' || (showWhen === 'exit' && touchOnly())) {
-      disarms.push(after(showDelay * 1000, show));
+      triggers.push(after(showDelay * 1000, trigger));
     } else if (showWhen === 'exit') {
-      listen(doc, 'mouseout', function (event) {
-        if (!event.relatedTarget && event.clientY <= 0) show();
+      listen(triggers, doc, 'mouseout', function (event) {
+        if (!event.relatedTarget && event.clientY <= 0) trigger();
       });
     } else if (showWhen === 'scroll') {
       var check = function () {
-        if (scrolled() >= scrollPercent) show();
+        if (scrolled() >= scrollPercent) trigger();
       };
-      listen(window, 'scroll', check, { passive: true });
-      listen(window, 'resize', check);
       // The script runs at the top of the body: until the page has loaded, its length is not
-      // known and it must not count as read.
-      if (doc.readyState === 'complete') check();
-      else listen(window, 'load', check);
+      // known, and neither a scroll nor a resize before then counts.
+      var watch = function () {
+        listen(triggers, window, 'scroll', check, { passive: true });
+        listen(triggers, window, 'resize', check);
+        check();
+      };
+      if (doc.readyState === 'complete') watch();
+      else listen(triggers, window, 'load', watch);
     } else {
-      show();
+      trigger();
     }
   }
 
-  window.close_up = close_up;
+  // The fragments of the lines above call these by name. close_up closes whichever popup of
+  // the page is on screen.
+  window.close_up = function () {
+    if (shared.showing) shared.showing.close();
+    else close_up();
+  };
   window.timeHided = timeHided;
   window.timeHide = timeHide;
 
   if (doc.body) start();
   else doc.addEventListener('DOMContentLoaded', start);
+})();
 })();

@@ -47,8 +47,14 @@ before(async () => {
     const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' };
     if (url.pathname.startsWith('/csp-'))
       headers['Content-Security-Policy'] = "script-src 'self'";
-    response.writeHead(200, headers);
-    response.end(fs.readFileSync(file));
+    const body = fs.readFileSync(file);
+    const send = () => {
+      response.writeHead(200, headers);
+      response.end(body);
+    };
+    // A slow network for the pictures of the sites named slow-...
+    if (url.pathname.startsWith('/slow-') && url.pathname.endsWith('.png')) setTimeout(send, 1500);
+    else send();
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   base = `http://127.0.0.1:${server.address().port}`;
@@ -91,7 +97,7 @@ const engines = {
     },
   },
   firefox: {
-    async launch({ profile, reducedMotion, touch } = {}) {
+    async launch({ profile, reducedMotion, touch, phone } = {}) {
       return puppeteer.launch({
         browser: 'firefox',
         executablePath: '/usr/bin/firefox-esr',
@@ -101,24 +107,28 @@ const engines = {
           ...(reducedMotion ? { 'ui.prefersReducedMotion': 1 } : {}),
           // A coarse pointer without hover: a touch screen.
           ...(touch ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } : {}),
+          // Pages laid out as a phone lays them out, at density 2, in the browser's own window
+          // (its viewport cannot be set then).
+          ...(phone ? { 'dom.meta-viewport.enabled': true, 'layout.css.devPixelsPerPx': '2' } : {}),
         },
       });
     },
     async page(context, viewport) {
       const page = await context.newPage();
-      await page.setViewport(viewport);
+      if (viewport) await page.setViewport(viewport);
       return page;
     },
   },
 };
 
-// A page with the popup added behind its body tag, and a link target beside it.
-function makeSite(name, args, pageName = 'index.htm') {
+// A page with the popup added behind its body tag, and a link target beside it; head and lead
+// are the page's own markup in its head and right after its body tag.
+function makeSite(name, args, { pageName = 'index.htm', head = '', lead = '' } = {}) {
   const dir = path.join(site, name);
   fs.mkdirSync(dir, { recursive: true });
   const page = path.join(dir, pageName);
-  fs.writeFileSync(page, `<html lang="en"><head><title>${name}</title></head>\n` +
-    '<body style="margin:0;background:#e8e8e8">\n' +
+  fs.writeFileSync(page, `<html lang="en"><head><title>${name}</title>${head}</head>\n` +
+    '<body style="margin:0;background:#e8e8e8">\n' + lead +
     '<main><h1 style="margin:16px">A page of the site</h1>\n' +
     '<button id="before" style="margin:16px">A button of the page</button>\n' +
     '<p style="margin:16px;height:2000px">Page text under the popup.</p></main>\n</body></html>\n');
@@ -129,17 +139,35 @@ function makeSite(name, args, pageName = 'index.htm') {
   return { http: `${base}/${name}/${encodeURIComponent(pageName)}`, file: pathToFileURL(page).href, dir };
 }
 
+// The name under which the popup keeps what the visitor has seen.
+function cookieName(dir) {
+  return /Cookie_ID_\d+/.exec(fs.readFileSync(path.join(dir, 'index.popup', 'script.js'), 'latin1'))[0];
+}
+
 // In every page: the times the popup went into the page and left it, the first animation frame
 // that shows it, and the time stamp of the last scroll or pointer-leave event before it.
 function recordPopupTimes() {
   window.popupLife = {};
   // The script starts its auto-close timer right after it puts the popup into the page, in the
   // same task; an observer would only hear of it after that task, so the insertion is timed here.
+  const insertion = (node) => {
+    if (!node || !node.getAttribute || node.getAttribute('role') !== 'dialog') return;
+    window.popupLife.inserted = performance.now();
+    const img = node.querySelector('img');
+    window.popupLife.pictureReady = !!(img && img.complete && img.naturalWidth > 0);
+    window.popupLife.count = (window.popupLife.count || 0) + 1;
+    window.popupLife.most = Math.max(window.popupLife.most || 0,
+      document.querySelectorAll('[role="dialog"]').length + 1);
+  };
   const append = Node.prototype.appendChild;
   Node.prototype.appendChild = function (node) {
-    if (node && node.getAttribute && node.getAttribute('role') === 'dialog')
-      window.popupLife.inserted = performance.now();
+    insertion(node);
     return append.call(this, node);
+  };
+  const insert = Node.prototype.insertBefore;
+  Node.prototype.insertBefore = function (node, before) {
+    insertion(node);
+    return insert.call(this, node, before);
   };
   const note = (event) => { window.popupLife.trigger = event.timeStamp; };
   addEventListener('scroll', note, true);
@@ -187,14 +215,14 @@ for (const [engineName, engine] of Object.entries(engines)) {
     after(async () => { await browser?.close(); });
 
     // Opens url in a fresh browser session (or the given one) and records what the page prints.
-    async function open(url, { viewport = { width: 800, height: 600 }, context, into = browser, touch, init } = {}) {
-      const ctx = context || await into.createBrowserContext();
-      const page = await engine.page(ctx, viewport, { touch });
+    async function open(url, { viewport = { width: 800, height: 600 }, context, into = browser, touch, init, use } = {}) {
+      const ctx = use ? use.browserContext() : context || await into.createBrowserContext();
+      const page = use || await engine.page(ctx, viewport, { touch });
       const printed = [];
       page.on('console', (message) => printed.push(`${message.type()}: ${message.text()}`));
       page.on('pageerror', (error) => printed.push(`error: ${error.message}`));
       await page.evaluateOnNewDocument(recordPopupTimes);
-      if (init) await page.evaluateOnNewDocument(init);
+      if (init) await page.evaluateOnNewDocument(...[].concat(init));
       const response = await page.goto(url, { waitUntil: 'load' });
       return { ctx, page, printed, response };
     }
@@ -442,7 +470,7 @@ for (const [engineName, engine] of Object.entries(engines)) {
     });
 
     test('a page whose name holds blanks and "#" still finds its popup files', async () => {
-      const s = makeSite(`${engineName}-names`, plain, 'my page #1.htm');
+      const s = makeSite(`${engineName}-names`, plain, { pageName: 'my page #1.htm' });
       assert.ok(fs.existsSync(path.join(s.dir, 'my page #1.popup', 'script.js')));
       for (const url of [s.http, s.file]) {
         const { ctx, page, printed } = await open(url);
@@ -503,16 +531,32 @@ for (const [engineName, engine] of Object.entries(engines)) {
       }
     });
 
-    test('scrolling shows it once the visitor has read the asked share of the page', async () => {
-      const s = makeSite(`${engineName}-scroll`, [...plain, '--show', 'scroll:50']);
+    // The share of the page read before it shows, just short of it and at it; 100 is the bottom.
+    for (const [percent, short, enough] of [[50, 0.4, 0.55], [100, 0.9, 1]]) {
+      test(`scrolling shows it once the visitor has read ${percent}% of the page`, async () => {
+        const s = makeSite(`${engineName}-scroll-${percent}`, [...plain, '--show', `scroll:${percent}`]);
+        const { ctx, page, printed } = await open(s.http);
+        const range = await page.evaluate(() => document.documentElement.scrollHeight - innerHeight);
+        await notShown(page, 200);
+        await page.evaluate((y) => window.scrollTo(0, y), Math.floor(range * short));
+        await notShown(page, 300);
+        await page.evaluate((y) => window.scrollTo(0, y), Math.ceil(range * enough));
+        await shown(page);
+        await measure(page, 'on scrolling');
+        assert.deepEqual(printed, []);
+        await ctx.close();
+      });
+    }
+
+    test('a resize before the page has loaded does not count as scrolling', async () => {
+      // The page's own script sends a resize while only its first lines are there.
+      const s = makeSite(`${engineName}-scroll-resize`, [...plain, '--show', 'scroll:50'],
+        { lead: '<script>dispatchEvent(new Event("resize"))</script>\n' });
       const { ctx, page, printed } = await open(s.http);
+      await notShown(page, 500);
       const range = await page.evaluate(() => document.documentElement.scrollHeight - innerHeight);
-      await notShown(page, 200);
-      await page.evaluate((y) => window.scrollTo(0, y), Math.floor(range * 0.4));
-      await notShown(page, 300);
       await page.evaluate((y) => window.scrollTo(0, y), Math.ceil(range * 0.55));
       await shown(page);
-      await measure(page, 'on scrolling');
       assert.deepEqual(printed, []);
       await ctx.close();
     });
@@ -549,6 +593,28 @@ for (const [engineName, engine] of Object.entries(engines)) {
         }
       });
     }
+
+    // The time of the last showing, stored before the page loads: the days are whole days.
+    for (const [ago, what, again] of [[3600000, 'an hour', false], [3 * 86400000 + 60000, 'three days and a minute', true]]) {
+      test(`once every 3 days, last shown ${what} ago: shown ${again}`, async () => {
+        const s = makeSite(`${engineName}-days-${ago}`, [...oncePerSession, '--repeat-days', '3']);
+        const preset = (name, at) => localStorage.setItem(name, String(Date.now() - at));
+        const { ctx, page, printed } = await open(s.http, { init: [preset, cookieName(s.dir), ago] });
+        if (again) await shown(page);
+        else await notShown(page, 500);
+        assert.deepEqual(printed, []);
+        await ctx.close();
+      });
+    }
+
+    test('once per session: a cookie whose name only begins with the popup\'s is not its own', async () => {
+      const s = makeSite(`${engineName}-cookie-prefix`, oncePerSession);
+      const preset = (name) => { document.cookie = `${name}9=1; path=/`; };
+      const { ctx, page, printed } = await open(s.http, { init: [preset, cookieName(s.dir)] });
+      await shown(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
 
     test('once every 3 days falls back to a cookie of that life where storage is refused', async () => {
       const s = makeSite(`${engineName}-days-cookie`, [...oncePerSession, '--repeat-days', '3']);
@@ -597,7 +663,8 @@ for (const [engineName, engine] of Object.entries(engines)) {
       await page.focus('#before');
       await shown(page);
       const dim = await page.evaluate(() => {
-        const el = document.querySelector('[aria-hidden="true"]');
+        const el = [...document.body.children].find((e) => e.getAttribute('role') !== 'dialog' &&
+          getComputedStyle(e).position === 'fixed');
         const r = el.getBoundingClientRect();
         const style = getComputedStyle(el);
         return { w: r.width - document.documentElement.clientWidth, h: r.height, colour: style.backgroundColor,
@@ -708,7 +775,7 @@ for (const [engineName, engine] of Object.entries(engines)) {
     test('axe finds nothing wrong with the popup in any mode', async () => {
       for (const [mode, args] of [['link', designed], ['close click', [...designed, '--close-popup']],
         ['backdrop', [...designed, '--backdrop', '000000,50']], ['manual', [...designed, '--manual', '10,10']],
-        ['no texts', plain]]) {
+        ['no texts', plain], ['no close picture', ['--size', '300', '--fill', 'FF3366CC', '--url', 'target.htm', '--every-time']]]) {
         const s = makeSite(`${engineName}-axe-${mode.replace(/ /g, '-')}`, args);
         const { ctx, page } = await open(s.http);
         await shown(page);
@@ -747,6 +814,203 @@ for (const [engineName, engine] of Object.entries(engines)) {
       assert.deepEqual(await o.page.$eval(POPUP, (el) => [el.getAttribute('aria-label'), el.querySelector('img').alt]),
         ['Popup', '']);
       await o.ctx.close();
+    });
+
+    // A popup keeps to itself, can always be closed, and leaves the page as it found it.
+
+    test('without a close picture a visible close control; an empty link goes nowhere', async () => {
+      const s = makeSite(`${engineName}-no-close`, ['--size', '300', '--fill', 'FF3366CC', '--url', '', '--every-time']);
+      // A touch screen in Chromium; Firefox taps through the mouse.
+      const { ctx, page, printed } = await open(s.http, { touch: engineName === 'chromium' });
+      const popup = await shown(page);
+      const control = await page.$eval(CLOSE, (el) => {
+        const r = el.getBoundingClientRect();
+        const style = getComputedStyle(el);
+        const top = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
+        return { w: r.width, h: r.height, x: r.x, y: r.y, opacity: style.opacity, visibility: style.visibility,
+          name: el.getAttribute('aria-label'), onTop: top === el || el.contains(top) };
+      });
+      assert.ok(control.w >= 24 && control.h >= 24, `close control ${control.w} x ${control.h}`);
+      assert.deepEqual([control.opacity, control.visibility, control.name, control.onTop], ['1', 'visible', 'Close', true]);
+      assert.ok(control.x >= popup.x && control.x + control.w <= popup.x + popup.width && control.y >= popup.y,
+        'the control lies on the picture');
+      // A click on the picture's body neither navigates nor opens a window.
+      const pages = (await browser.pages()).length;
+      await page.mouse.click(popup.x + 150, popup.y + 200);
+      await sleep(500);
+      assert.match(page.url(), /-no-close\/index\.htm$/);
+      assert.equal((await browser.pages()).length, pages);
+      assert.equal(await count(page), 1);
+      // Keyboard users reach it; a tap closes.
+      await page.focus(CLOSE);
+      assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Close');
+      const c = [control.x + control.w / 2, control.y + control.h / 2];
+      if (engineName === 'chromium') await page.touchscreen.tap(...c);
+      else await page.mouse.click(...c);
+      await gone(page);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('the page\'s own variables of the same names are left alone', async () => {
+      const head = '<script>const target = "page"; var action = function () { return "page"; }; ' +
+        'var position = { x: 1 };</script>';
+      const s = makeSite(`${engineName}-globals`, plain, { head });
+      const { ctx, page, printed } = await open(s.http);
+      const popup = await shown(page);
+      const left = await page.evaluate(() => {
+        const names = ['Cookie_unique', 'image_width', 'image_height', 'Path', 'close_points', 'click_points',
+          'need_hide', 'openhow', 'show_when', 'show_delay', 'scroll_percent', 'repeat_days', 'backdrop_color',
+          'backdrop_opacity', 'backdrop_click_closes', 'entrance', 'reader_text', 'sharp_picture'];
+        return { leaked: names.filter((n) => n in window), target, action: action(), x: position.x,
+          functions: ['timeHided', 'timeHide', 'close_up'].map((n) => typeof window[n]) };
+      });
+      assert.deepEqual(left, { leaked: [], target: 'page', action: 'page', x: 1, functions: ['function', 'function', 'function'] });
+      await Promise.all([page.waitForNavigation(), page.mouse.click(popup.x + 100, popup.y + 200)]);
+      assert.match(page.url(), /-globals\/target\.htm$/);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('a page in another folder finds the popup\'s files; a missing picture shows and marks nothing', async () => {
+      const s = makeSite(`${engineName}-folders`, oncePerSession);
+      fs.mkdirSync(path.join(s.dir, 'other'));
+      fs.writeFileSync(path.join(s.dir, 'other', 'page.htm'), '<html lang="en"><head><title>other</title></head>' +
+        '<body><script src=../index.popup/script.js></script><p>Another page</p></body></html>\n');
+      let { ctx, page, printed } = await open(`${base}/${engineName}-folders/other/page.htm`);
+      near((await shown(page)).width, 300, 'width', 0);
+      await ctx.close();
+
+      const logo = path.join(s.dir, 'index.popup', 'logo.png');
+      fs.renameSync(logo, `${logo}.away`);
+      ({ ctx, page, printed } = await open(s.http));
+      await notShown(page, 1000);
+      assert.deepEqual(await ctx.cookies(), [], 'marked as seen');
+      fs.renameSync(`${logo}.away`, logo);
+      await page.reload({ waitUntil: 'load' });
+      await shown(page);
+      assert.ok(printed.every((line) => /404|Failed to load/.test(line)), printed.join('\n'));
+      await ctx.close();
+    });
+
+    // A manual position beyond the window's right edge on a phone and a small tablet.
+    for (const width of [360, 640]) {
+      test(`a manual position stays inside a ${width} px window`, async () => {
+        const s = makeSite(`${engineName}-manual-${width}`, [...plain, '--manual', '700,200']);
+        const { ctx, page, printed } = await open(s.http, { viewport: { width, height: 640 } });
+        const popup = await shown(page);
+        const view = await page.evaluate(() => [document.documentElement.clientWidth, document.documentElement.scrollWidth]);
+        assert.ok(popup.x >= 0 && popup.x + popup.width <= view[0] + 0.5, `popup ${popup.x} + ${popup.width} in ${view[0]}`);
+        assert.ok(view[1] <= view[0], `the page scrolls sideways: ${view[1]} > ${view[0]}`);
+        const closeBox = await box(page, CLOSE);
+        assert.ok(closeBox.x + closeBox.width <= view[0] + 0.5 && closeBox.y >= 0, 'close area out of reach');
+        await page.mouse.click(...centre(closeBox));
+        await gone(page);
+        assert.deepEqual(printed, []);
+        await ctx.close();
+      });
+    }
+
+    test('behind a backdrop the page is inert and unscrolled, and comes back exactly as it was', async () => {
+      const lead = '<nav aria-hidden="false"><a href="target.htm">A link</a></nav><div inert id="asleep">Inert already</div>\n';
+      const s = makeSite(`${engineName}-inert`, [...plain, '--backdrop', '000000,50', '--show', 'delay:1', '--manual', '20,900'], { lead });
+      const { ctx, page, printed } = await open(s.http);
+      await page.evaluate(() => window.scrollTo(0, 300));
+      const before = await page.evaluate(() => document.documentElement.outerHTML);
+      const popup = await shown(page);
+      assert.ok(popup.y >= 0 && popup.y + popup.height <= 600, `the modal popup is off screen at ${popup.y}`);
+      const page1 = await page.evaluate(() => ({
+        scrolled: scrollY,
+        awake: [...document.body.children].filter((el) => el.getAttribute('role') !== 'dialog' &&
+          getComputedStyle(el).position !== 'fixed' && !(el.inert && el.getAttribute('aria-hidden') === 'true'))
+          .map((el) => el.tagName),
+      }));
+      assert.deepEqual(page1, { scrolled: 300, awake: [] });
+      await page.mouse.move(400, 50);
+      await page.mouse.wheel({ deltaY: 400 });
+      await sleep(300);
+      assert.equal(await page.evaluate(() => scrollY), 300, 'the wheel scrolled the page');
+      await page.keyboard.press('Escape');
+      await gone(page);
+      assert.deepEqual(await page.evaluate(() => [scrollY, document.documentElement.outerHTML]), [300, before]);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('two popups on one page: one at a time, each closed on its own, one script included twice runs once', async () => {
+      const s = makeSite(`${engineName}-two`, [...plain, '--backdrop', '000000,50'],
+        { lead: '<script src=second/script.js></script><script src=index.popup/script.js></script>\n' });
+      execFileSync(popupgen, ['--folder', path.join(s.dir, 'second'), '--size', '200', '--fill', 'FF3366CC',
+        '--url', 'target.htm', '--every-time', '--backdrop', '000000,50'], { stdio: ['ignore', 'ignore', 'pipe'] });
+      const { ctx, page, printed } = await open(s.http);
+      const first = await shown(page);
+      near(first.width, 300, 'first popup', 0);
+      await sleep(300);
+      assert.equal(await count(page), 1);
+      // Tab stays in the dialog on show.
+      const inside = () => page.evaluate(() => document.querySelector('[role="dialog"]').contains(document.activeElement));
+      for (let i = 0; i < 3; ++i) await page.keyboard.press('Tab');
+      assert.equal(await inside(), true);
+      await page.keyboard.press('Escape');
+      const second = await page.waitForFunction(() => {
+        const d = document.querySelector('[role="dialog"]');
+        return d && d.getBoundingClientRect().width === 200 && d.querySelector('img').complete && d;
+      }, { polling: 50, timeout: 3000 });
+      assert.ok(second);
+      await sleep(300);
+      assert.equal(await count(page), 1, 'one Escape closed both');
+      for (let i = 0; i < 3; ++i) await page.keyboard.press('Tab');
+      assert.equal(await inside(), true);
+      await page.keyboard.press('Escape');
+      await gone(page);
+      await sleep(300);
+      assert.deepEqual(await page.evaluate(() => [window.popupLife.count, window.popupLife.most]), [2, 1]);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('on a slow network the dialog comes with its picture', async () => {
+      const s = makeSite(`slow-${engineName}-picture`, [...plain, '--backdrop', '000000,50']);
+      const { ctx, page, printed } = await open(s.http);
+      await shown(page, 6000);
+      assert.equal(await page.evaluate(() => window.popupLife.pictureReady), true);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('a popup without a backdrop that shows late still comes first in the tab order', async () => {
+      const s = makeSite(`${engineName}-tab-first`, [...plain, '--show', 'delay:1']);
+      const { ctx, page, printed } = await open(s.http);
+      await shown(page);
+      await page.keyboard.press('Tab');
+      assert.equal(await page.evaluate(() => document.querySelector('[role="dialog"]').contains(document.activeElement)), true);
+      assert.deepEqual(printed, []);
+      await ctx.close();
+    });
+
+    test('a phone shows the popup at its size on a page without a viewport tag', async () => {
+      const s = makeSite(`${engineName}-no-viewport`, plain);
+      const phone = engineName === 'firefox' ? await engine.launch({ touch: true, phone: true }) : browser;
+      try {
+        // Firefox laid out as a phone opens further tabs only very slowly: its first tab serves.
+        const { ctx, page, printed } = engineName === 'firefox' ? await open(s.http, { use: (await phone.pages())[0] })
+          : await open(s.http, { touch: true, viewport: { width: 360, height: 640, deviceScaleFactor: 2 } });
+        assert.ok(await page.evaluate(() => visualViewport.scale < 0.9), 'the page is not laid out as on a phone');
+        await shown(page);
+        const onScreen = await page.evaluate(() => {
+          const r = document.querySelector('[role="dialog"]').getBoundingClientRect();
+          const v = window.visualViewport;
+          return { width: r.width * v.scale, left: (r.left - v.offsetLeft) * v.scale, screen: v.width * v.scale,
+            screenHeight: v.height * v.scale };
+        });
+        // Its own 300 pixels on the screen, or less where the screen is smaller.
+        near(onScreen.width, Math.min(300, onScreen.screen, onScreen.screenHeight), `width on the screen ${JSON.stringify(onScreen)}`, 2);
+        assert.ok(onScreen.left >= 0 && onScreen.left + onScreen.width <= onScreen.screen + 1, JSON.stringify(onScreen));
+        assert.deepEqual(printed, []);
+        if (phone === browser) await ctx.close();
+      } finally {
+        if (phone !== browser) await phone.close();
+      }
     });
 
     test('phone-sized window with a backdrop (the README picture)', async () => {

@@ -85,16 +85,17 @@ TEST_F(ScriptTest, WorkedExampleGivesTheElevenLinesExactly)
     };
 
     // The template's header has them as lines 3, 5, 6, 9, 13, 14, 21, 28, 35, 42, 49 in the
-    // variables' order; every other line is copied unchanged and every line ends in CR LF.
+    // variables' order, behind the one line that opens the script's own scope; every other line
+    // is copied unchanged and every line ends in CR LF.
     const QList<QByteArray> templateLines = Lines(ScriptTemplate());
     const QList<QByteArray> lines = Lines(script);
     ASSERT_EQ(lines.size(), templateLines.size());
     const int assignmentLines[] = {3, 5, 6, 9, 13, 14, 21, 28, 35, 42, 49};
     for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(lines[assignmentLines[i] - 1], expected[i]) << "line " << assignmentLines[i];
+        EXPECT_EQ(lines[assignmentLines[i]], expected[i]) << "header line " << assignmentLines[i];
     // In the header only the eleven lines change; the further options follow it.
     int changed = 0;
-    for (qsizetype i = 0; i < 49; ++i)
+    for (qsizetype i = 0; i < 50; ++i)
         changed += lines[i] != templateLines[i];
     EXPECT_EQ(changed, 11);
     EXPECT_EQ(script.count("\r\n"), script.count('\n'));
