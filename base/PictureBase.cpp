@@ -242,7 +242,13 @@ int TPictureBase::AddUserPicture(const QString &file, int side)
         Bitmap32 rendered;
         RenderTemplatePicture(*picture, side, rendered);
     }
-    const TStoredEntry stored = StoreUserEntry([&] { AppendStorageItem(m_userStorage, file); });
+    // Stored without the chunks no decode reads, so that every later start reads only the
+    // picture, however much else the file carries.
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        throw EFileError::CannotOpen(file, in.errorString());
+    const QByteArray bytes = PngWithoutUnreadChunks(in);
+    const TStoredEntry stored = StoreUserEntry([&] { AppendStorageBytes(m_userStorage, bytes); });
     m_pictures.push_back(std::move(picture));
     m_user.push_back(stored);
     return static_cast<int>(m_pictures.size()) - 1;

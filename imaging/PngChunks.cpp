@@ -29,13 +29,6 @@ uint32_t crcOf(const QByteArray &name, const QByteArray &data)
         crc32(crc, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size())));
 }
 
-// Null-terminated Latin-1 keyword followed by the rest of the data.
-int keywordEnd(const QByteArray &data)
-{
-    const int zero = int(data.indexOf('\0'));
-    return zero < 0 ? int(data.size()) : zero;
-}
-
 } // namespace
 
 TChunk::TChunk(TPNGObject &owner, const QByteArray &name) : m_owner(owner), m_name(name) {}
@@ -262,66 +255,6 @@ void TChunktRNS::saveToStream(QIODevice &stream) const
     writeChunk(stream, name(), d);
 }
 
-// ---- IEND, tIME, tEXt, zTXt
+// ---- IEND
 
 TChunkIEND::TChunkIEND(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("IEND")) {}
-
-TChunktIME::TChunktIME(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("tIME")) {}
-
-QDateTime TChunktIME::time() const
-{
-    if (m_data.size() < 7)
-        return {};
-    const auto *p = reinterpret_cast<const uchar *>(m_data.constData());
-    const QDate date((p[0] << 8) | p[1], p[2], p[3]);
-    const QTime clock(p[4], p[5], std::min<int>(p[6], 59));
-    if (!date.isValid() || !clock.isValid())
-        return {};
-    return QDateTime(date, clock, Qt::UTC);
-}
-
-TChunktEXt::TChunktEXt(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("tEXt")) {}
-
-QString TChunktEXt::keyword() const
-{
-    return QString::fromLatin1(m_data.left(keywordEnd(m_data)));
-}
-
-QString TChunktEXt::text() const
-{
-    return QString::fromLatin1(m_data.mid(keywordEnd(m_data) + 1));
-}
-
-TChunkzTXt::TChunkzTXt(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("zTXt")) {}
-
-QString TChunkzTXt::keyword() const
-{
-    return QString::fromLatin1(m_data.left(keywordEnd(m_data)));
-}
-
-QString TChunkzTXt::text() const
-{
-    // Keyword, zero, compression method, then the zlib stream; the text may not outgrow the
-    // limit that applies to every chunk kept in memory.
-    const int start = keywordEnd(m_data) + 2;
-    if (start > m_data.size())
-        return {};
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK)
-        return {};
-    QByteArray out;
-    char buffer[16384];
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(m_data.constData() + start));
-    z.avail_in = uInt(m_data.size() - start);
-    int result = Z_OK;
-    while (result == Z_OK && out.size() < qsizetype(kMaxDataLength)) {
-        z.next_out = reinterpret_cast<Bytef *>(buffer);
-        z.avail_out = sizeof buffer;
-        result = inflate(&z, Z_NO_FLUSH);
-        out.append(buffer, qsizetype(sizeof buffer - z.avail_out));
-    }
-    inflateEnd(&z);
-    if (result != Z_STREAM_END)
-        return {};
-    return QString::fromLatin1(out);
-}

@@ -5,7 +5,6 @@
 // carries no bytes of its own: it writes the picture's pixels when saved.
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -131,26 +130,4 @@ public:
 class TChunkIEND : public TChunk {
 public:
     explicit TChunkIEND(TPNGObject &owner);
-};
-
-class TChunktIME : public TChunk {
-public:
-    explicit TChunktIME(TPNGObject &owner);
-    // Invalid when the chunk is too short or holds an impossible date.
-    QDateTime time() const;
-};
-
-class TChunktEXt : public TChunk {
-public:
-    explicit TChunktEXt(TPNGObject &owner);
-    QString keyword() const;
-    QString text() const;
-};
-
-class TChunkzTXt : public TChunk {
-public:
-    explicit TChunkzTXt(TPNGObject &owner);
-    QString keyword() const;
-    // The inflated text; empty when the compressed text cannot be inflated.
-    QString text() const;
 };

@@ -190,6 +190,37 @@ void unfilterRow(int filter, uint8_t *row, const uint8_t *prior, size_t length, 
     }
 }
 
+// The chunks the decoder reads; every other one is passed over without being kept.
+enum class ChunkUse { Unknown, Read };
+
+ChunkUse chunkUse(const QByteArray &name)
+{
+    static const char *const kRead[] = {"IHDR", "PLTE", "IDAT", "IEND", "gAMA", "tRNS"};
+    for (const char *read : kRead)
+        if (name == read)
+            return ChunkUse::Read;
+    return ChunkUse::Unknown;
+}
+
+// Reads past a chunk's data and CRC in small pieces (the declared length is not trusted for a
+// seek); when checked, the CRC must match. type points at the four name bytes.
+void skipChunk(QIODevice &stream, const uchar *type, uint32_t length, bool checked)
+{
+    char sink[4096];
+    uLong crc = crc32(0, type, 4);
+    for (uint32_t left = length; left > 0;) {
+        const uint32_t step = std::min<uint32_t>(left, sizeof sink);
+        readExactly(stream, sink, step);
+        if (checked)
+            crc = crc32(crc, reinterpret_cast<const Bytef *>(sink), step);
+        left -= step;
+    }
+    uchar stored[4];
+    readExactly(stream, stored, 4);
+    if (checked && readBE32(stored) != uint32_t(crc))
+        throw EPngInvalidCRC();
+}
+
 struct Adam7Pass {
     int x0, y0, dx, dy;
 };
@@ -241,6 +272,8 @@ struct TPNGObject::Impl {
     bool hasImage = false;
     TChunktRNS *transparency = nullptr;
     size_t chunkSearches = 0;
+    // Where the PLTE and gAMA chunks stand in the list while a file is read.
+    size_t paletteSlot = SIZE_MAX, gammaSlot = SIZE_MAX;
 
     void resetGamma()
     {
@@ -270,6 +303,7 @@ struct TPNGObject::Impl {
     void clear()
     {
         chunks.clear();
+        paletteSlot = gammaSlot = SIZE_MAX;
         header = nullptr;
         transparency = nullptr;
         resetGamma();
@@ -345,12 +379,6 @@ std::unique_ptr<TChunk> TPNGObject::Impl::makeChunk(const QByteArray &name)
         return std::make_unique<TChunkIDAT>(self);
     if (name == "IEND")
         return std::make_unique<TChunkIEND>(self);
-    if (name == "tIME")
-        return std::make_unique<TChunktIME>(self);
-    if (name == "tEXt")
-        return std::make_unique<TChunktEXt>(self);
-    if (name == "zTXt")
-        return std::make_unique<TChunkzTXt>(self);
     return std::make_unique<TChunk>(self, name);
 }
 
@@ -373,27 +401,39 @@ void TPNGObject::Impl::load(QIODevice &stream)
             throw EPNGIHDRNotFirst();
         if (length > 0x7FFFFFFFu)
             throw EPNGChunkTooLarge();
-        if (name == "cHRM" || (name == "IDAT" && hasImage)) {
-            // Skipped unread, in pieces: the declared length is not trusted for a seek.
-            char sink[4096];
-            for (qint64 left = qint64(length) + 4; left > 0;) {
-                const qint64 step = std::min<qint64>(left, sizeof sink);
-                readExactly(stream, sink, step);
-                left -= step;
-            }
+        const ChunkUse use = chunkUse(name);
+        if (use == ChunkUse::Unknown && name[0] >= 'A' && name[0] <= 'Z')
+            throw EPNGUnknownCriticalChunk();
+        if (use == ChunkUse::Unknown || (name == "IDAT" && hasImage) || name == "cHRM") {
+            // Passed over unkept: a file may hold any number of chunks the picture never uses.
+            // Image data after the first stream and cHRM go unchecked, as they always have.
+            const bool checked = name != "cHRM" && name != "IDAT";
+            if (checked && length > TChunk::kMaxDataLength)
+                throw EPNGChunkTooLarge();
+            skipChunk(stream, head + 4, length, checked);
             continue;
         }
-        std::unique_ptr<TChunk> chunk = makeChunk(name);
-        if (typeid(*chunk) == typeid(TChunk) && (name[0] >= 'A' && name[0] <= 'Z'))
-            throw EPNGUnknownCriticalChunk();
         if (name == "IHDR" && header)
             throw EPngInvalidIHDR();
+        std::unique_ptr<TChunk> chunk = makeChunk(name);
         TChunk *added = chunk.get();
-        chunks.push_back(std::move(chunk));
+        // A second tRNS is checked like the first and then dropped: only the first one counts.
+        const bool keep = !(name == "tRNS" && transparency);
+        if (name == "tRNS" && !transparency)
+            transparency = static_cast<TChunktRNS *>(added);
+        // A later PLTE or gAMA replaces the earlier one where it stood.
+        size_t *slot = name == "PLTE" ? &paletteSlot : name == "gAMA" ? &gammaSlot : nullptr;
+        if (keep) {
+            if (slot && *slot < chunks.size()) {
+                chunks[*slot] = std::move(chunk);
+            } else {
+                if (slot)
+                    *slot = chunks.size();
+                chunks.push_back(std::move(chunk));
+            }
+        }
         if (name == "IHDR")
             header = static_cast<TChunkIHDR *>(added);
-        else if (name == "tRNS" && !transparency)
-            transparency = static_cast<TChunktRNS *>(added);
         added->loadFromStream(stream, length);
 
         if (name == "IHDR") {
@@ -1231,4 +1271,36 @@ TChunkIHDR *TPNGObject::header() noexcept
 const TChunkIHDR *TPNGObject::header() const noexcept
 {
     return m_impl->header;
+}
+
+QByteArray PngWithoutUnreadChunks(QIODevice &stream)
+{
+    QByteArray out(reinterpret_cast<const char *>(kSignature), 8);
+    uchar signature[8];
+    readExactly(stream, signature, 8);
+    if (std::memcmp(signature, kSignature, 8) != 0)
+        throw EPNGInvalidFileHeader();
+    for (;;) {
+        uchar head[8];
+        readExactly(stream, head, 8);
+        const uint32_t length = readBE32(head);
+        if (length > 0x7FFFFFFFu)
+            throw EPNGChunkTooLarge();
+        const QByteArray name(reinterpret_cast<const char *>(head + 4), 4);
+        if (chunkUse(name) == ChunkUse::Unknown) {
+            skipChunk(stream, head + 4, length, false);
+            continue;
+        }
+        out.append(reinterpret_cast<const char *>(head), 8);
+        // Appended piece by piece, so a length the file does not back takes no memory.
+        for (qint64 left = qint64(length) + 4; left > 0;) {
+            const qint64 step = std::min<qint64>(left, TChunk::kBlockSize);
+            const qsizetype at = out.size();
+            out.resize(at + step);
+            readExactly(stream, out.data() + at, step);
+            left -= step;
+        }
+        if (name == "IEND")
+            return out;
+    }
 }

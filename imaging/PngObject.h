@@ -86,3 +86,8 @@ private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
+
+// The PNG file that stream holds, with only the chunks a decode reads: those keep their exact
+// bytes, every other one is left out. The stream is left just after the IEND chunk. Meant for a
+// file that has just decoded; a file that ends early raises EPngUnexpectedEnd.
+QByteArray PngWithoutUnreadChunks(QIODevice &stream);
