@@ -1,7 +1,6 @@
 #include "imaging/PngChunks.h"
 
 #include "imaging/PngErrors.h"
-#include "imaging/PngObject.h"
 
 #include <QIODevice>
 
@@ -31,7 +30,7 @@ uint32_t crcOf(const QByteArray &name, const QByteArray &data)
 
 } // namespace
 
-TChunk::TChunk(TPNGObject &owner, const QByteArray &name) : m_owner(owner), m_name(name) {}
+TChunk::TChunk(const QByteArray &name) : m_name(name) {}
 
 TChunk::~TChunk() = default;
 
@@ -83,7 +82,7 @@ void TChunk::writeChunk(QIODevice &stream, const QByteArray &name, const QByteAr
 
 // ---- IHDR
 
-TChunkIHDR::TChunkIHDR(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("IHDR")) {}
+TChunkIHDR::TChunkIHDR() : TChunk(QByteArrayLiteral("IHDR")) {}
 
 void TChunkIHDR::parse()
 {
@@ -169,7 +168,7 @@ void TChunkIHDR::saveToStream(QIODevice &stream) const
 
 // ---- PLTE
 
-TChunkPLTE::TChunkPLTE(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("PLTE")) {}
+TChunkPLTE::TChunkPLTE() : TChunk(QByteArrayLiteral("PLTE")) {}
 
 void TChunkPLTE::parse()
 {
@@ -187,7 +186,7 @@ uint32_t TChunkPLTE::entry(int i) const noexcept
 
 // ---- gAMA
 
-TChunkgAMA::TChunkgAMA(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("gAMA")) {}
+TChunkgAMA::TChunkgAMA() : TChunk(QByteArrayLiteral("gAMA")) {}
 
 uint32_t TChunkgAMA::gamma() const noexcept
 {
@@ -198,14 +197,17 @@ uint32_t TChunkgAMA::gamma() const noexcept
 
 // ---- tRNS
 
-TChunktRNS::TChunktRNS(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("tRNS")) {}
+TChunktRNS::TChunktRNS(const TChunkIHDR *header)
+    : TChunk(QByteArrayLiteral("tRNS")), m_header(header)
+{
+}
 
 void TChunktRNS::parse()
 {
     if (m_data.size() > 256)
         throw EPNGInvalidPalette();
     m_alpha.fill(255);
-    const TChunkIHDR *header = owner().header();
+    const TChunkIHDR *header = m_header;
     const int colorType = header ? header->colorType() : 3;
     if (colorType == 3) {
         m_colorKey = false;
@@ -240,7 +242,7 @@ void TChunktRNS::setColorKey(const QByteArray &data)
 
 void TChunktRNS::saveToStream(QIODevice &stream) const
 {
-    const TChunkIHDR *header = owner().header();
+    const TChunkIHDR *header = m_header;
     if (!header || header->colorType() == 3 || header->bitDepth() == header->writtenBitDepth()) {
         TChunk::saveToStream(stream);
         return;
@@ -255,6 +257,8 @@ void TChunktRNS::saveToStream(QIODevice &stream) const
     writeChunk(stream, name(), d);
 }
 
-// ---- IEND
+// ---- IDAT, IEND
 
-TChunkIEND::TChunkIEND(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("IEND")) {}
+TChunkIDAT::TChunkIDAT() : TChunk(QByteArrayLiteral("IDAT")) {}
+
+TChunkIEND::TChunkIEND() : TChunk(QByteArrayLiteral("IEND")) {}
