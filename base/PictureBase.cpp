@@ -237,12 +237,20 @@ int TPictureBase::AddUserPicture(const QString &file, int side)
     RefuseStoring();
     // Checked the way the composition will use it before anything is stored, so usr.stg never
     // gains an entry that start-up or a preview could not read back.
+    // The file is checked as it is, then stored without the chunks no decode reads, so that
+    // every later start reads only the picture, however much else the file carries. What is
+    // stored is what is checked below: the picture decoded from those bytes.
     auto picture = ReadUserPictureFile(file);
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        throw EFileError::CannotOpen(file, in.errorString());
+    const QByteArray bytes = PngWithoutUnreadChunks(in);
+    picture->loadFromData(bytes);
     {
         Bitmap32 rendered;
         RenderTemplatePicture(*picture, side, rendered);
     }
-    const TStoredEntry stored = StoreUserEntry([&] { AppendStorageItem(m_userStorage, file); });
+    const TStoredEntry stored = StoreUserEntry([&] { AppendStorageBytes(m_userStorage, bytes); });
     m_pictures.push_back(std::move(picture));
     m_user.push_back(stored);
     return static_cast<int>(m_pictures.size()) - 1;

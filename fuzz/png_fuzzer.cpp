@@ -48,6 +48,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!(back == image))
             std::abort();
 
+        // Asking for an RGBA picture's alpha rows leaves the picture as it was.
+        if (png.alphaScanline(0)) {
+            Bitmap32 after;
+            PngToBitmap32(png, after);
+            if (!(after == image))
+                std::abort();
+        }
+
+        // The file without the chunks no decode reads (as Load... stores it) is the same
+        // picture wherever it still decodes.
+        input.seek(0);
+        const QByteArray stripped = PngWithoutUnreadChunks(input);
+        TPNGObject bare;
+        bool bareDecodes = true;
+        try {
+            bare.loadFromData(stripped);
+        } catch (const EVantelleError &) {
+            bareDecodes = false;
+        }
+        if (bareDecodes) {
+            Bitmap32 bareImage;
+            PngToBitmap32(bare, bareImage);
+            if (!(bareImage == image))
+                std::abort();
+        }
+
         // Re-encoding the decoded picture itself exercises every stored form.
         QBuffer direct;
         direct.open(QIODevice::WriteOnly);

@@ -5,11 +5,11 @@
 
 void PngToBitmap32(const TPNGObject &png, Bitmap32 &image)
 {
-    // Every pixel is written below, so a picture of the right size is not cleared first.
+    // Every pixel is written below, so the picture is not cleared first.
     if (image.width() != png.width() || image.height() != png.height())
-        image.setSize(png.width(), png.height());
-    for (int y = 0; y < image.height(); ++y)
-        png.argbScanline(y, image.row(y));
+        image.setSizeForOverwrite(png.width(), png.height());
+    if (!image.isEmpty())
+        png.argbPicture(image.row(0));
 }
 
 void Bitmap32ToPng(const Bitmap32 &image, TPNGObject &png)

@@ -10,6 +10,19 @@ void Bitmap32::setSize(int width, int height)
     m_pixels.assign(static_cast<size_t>(m_width) * m_height, 0u);
 }
 
+void Bitmap32::setSizeForOverwrite(int width, int height)
+{
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
+    const size_t count = static_cast<size_t>(m_width) * m_height;
+    // A picture that shrinks or grows is not kept: copying the old pixels would be wasted work.
+    if (m_pixels.size() != count) {
+        m_pixels.clear();
+        m_pixels.shrink_to_fit();
+        m_pixels.resize(count);
+    }
+}
+
 void Bitmap32::fill(uint32_t value)
 {
     std::fill(m_pixels.begin(), m_pixels.end(), value);

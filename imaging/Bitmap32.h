@@ -3,6 +3,9 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 // The program's one 32-bit picture type: pixels are the little-endian value 0xAARRGGBB
@@ -15,12 +18,17 @@ public:
 
     // Resizes to width x height; every pixel becomes 0 (transparent black).
     void setSize(int width, int height);
+    // Resizes to width x height leaving the pixels unset, for a caller that writes every one.
+    void setSizeForOverwrite(int width, int height);
     int width() const noexcept { return m_width; }
     int height() const noexcept { return m_height; }
     bool isEmpty() const noexcept { return m_width <= 0 || m_height <= 0; }
 
     uint32_t *row(int y) noexcept { return m_pixels.data() + static_cast<size_t>(y) * m_width; }
-    const uint32_t *row(int y) const noexcept { return m_pixels.data() + static_cast<size_t>(y) * m_width; }
+    const uint32_t *row(int y) const noexcept
+    {
+        return m_pixels.data() + static_cast<size_t>(y) * m_width;
+    }
     uint32_t pixel(int x, int y) const noexcept { return row(y)[x]; }
     void setPixel(int x, int y, uint32_t value) noexcept { row(y)[x] = value; }
     void fill(uint32_t value);
@@ -36,5 +44,18 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
-    std::vector<uint32_t> m_pixels;
+    // Grows without clearing; setSize clears on its own.
+    template <typename T> struct Uncleared : std::allocator<T> {
+        template <typename U> struct rebind {
+            using other = Uncleared<U>;
+        };
+        Uncleared() = default;
+        template <typename U> Uncleared(const Uncleared<U> &) noexcept {}
+        template <typename U> void construct(U *p) noexcept { ::new (static_cast<void *>(p)) U; }
+        template <typename U, typename... Args> void construct(U *p, Args &&...args)
+        {
+            ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
+        }
+    };
+    std::vector<uint32_t, Uncleared<uint32_t>> m_pixels;
 };

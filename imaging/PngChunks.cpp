@@ -1,7 +1,6 @@
 #include "imaging/PngChunks.h"
 
 #include "imaging/PngErrors.h"
-#include "imaging/PngObject.h"
 
 #include <QIODevice>
 
@@ -29,16 +28,9 @@ uint32_t crcOf(const QByteArray &name, const QByteArray &data)
         crc32(crc, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size())));
 }
 
-// Null-terminated Latin-1 keyword followed by the rest of the data.
-int keywordEnd(const QByteArray &data)
-{
-    const int zero = int(data.indexOf('\0'));
-    return zero < 0 ? int(data.size()) : zero;
-}
-
 } // namespace
 
-TChunk::TChunk(TPNGObject &owner, const QByteArray &name) : m_owner(owner), m_name(name) {}
+TChunk::TChunk(const QByteArray &name) : m_name(name) {}
 
 TChunk::~TChunk() = default;
 
@@ -90,7 +82,7 @@ void TChunk::writeChunk(QIODevice &stream, const QByteArray &name, const QByteAr
 
 // ---- IHDR
 
-TChunkIHDR::TChunkIHDR(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("IHDR")) {}
+TChunkIHDR::TChunkIHDR() : TChunk(QByteArrayLiteral("IHDR")) {}
 
 void TChunkIHDR::parse()
 {
@@ -176,7 +168,7 @@ void TChunkIHDR::saveToStream(QIODevice &stream) const
 
 // ---- PLTE
 
-TChunkPLTE::TChunkPLTE(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("PLTE")) {}
+TChunkPLTE::TChunkPLTE() : TChunk(QByteArrayLiteral("PLTE")) {}
 
 void TChunkPLTE::parse()
 {
@@ -194,7 +186,7 @@ uint32_t TChunkPLTE::entry(int i) const noexcept
 
 // ---- gAMA
 
-TChunkgAMA::TChunkgAMA(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("gAMA")) {}
+TChunkgAMA::TChunkgAMA() : TChunk(QByteArrayLiteral("gAMA")) {}
 
 uint32_t TChunkgAMA::gamma() const noexcept
 {
@@ -205,14 +197,17 @@ uint32_t TChunkgAMA::gamma() const noexcept
 
 // ---- tRNS
 
-TChunktRNS::TChunktRNS(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("tRNS")) {}
+TChunktRNS::TChunktRNS(const TChunkIHDR *header)
+    : TChunk(QByteArrayLiteral("tRNS")), m_header(header)
+{
+}
 
 void TChunktRNS::parse()
 {
     if (m_data.size() > 256)
         throw EPNGInvalidPalette();
     m_alpha.fill(255);
-    const TChunkIHDR *header = owner().header();
+    const TChunkIHDR *header = m_header;
     const int colorType = header ? header->colorType() : 3;
     if (colorType == 3) {
         m_colorKey = false;
@@ -247,7 +242,7 @@ void TChunktRNS::setColorKey(const QByteArray &data)
 
 void TChunktRNS::saveToStream(QIODevice &stream) const
 {
-    const TChunkIHDR *header = owner().header();
+    const TChunkIHDR *header = m_header;
     if (!header || header->colorType() == 3 || header->bitDepth() == header->writtenBitDepth()) {
         TChunk::saveToStream(stream);
         return;
@@ -262,66 +257,8 @@ void TChunktRNS::saveToStream(QIODevice &stream) const
     writeChunk(stream, name(), d);
 }
 
-// ---- IEND, tIME, tEXt, zTXt
+// ---- IDAT, IEND
 
-TChunkIEND::TChunkIEND(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("IEND")) {}
+TChunkIDAT::TChunkIDAT() : TChunk(QByteArrayLiteral("IDAT")) {}
 
-TChunktIME::TChunktIME(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("tIME")) {}
-
-QDateTime TChunktIME::time() const
-{
-    if (m_data.size() < 7)
-        return {};
-    const auto *p = reinterpret_cast<const uchar *>(m_data.constData());
-    const QDate date((p[0] << 8) | p[1], p[2], p[3]);
-    const QTime clock(p[4], p[5], std::min<int>(p[6], 59));
-    if (!date.isValid() || !clock.isValid())
-        return {};
-    return QDateTime(date, clock, Qt::UTC);
-}
-
-TChunktEXt::TChunktEXt(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("tEXt")) {}
-
-QString TChunktEXt::keyword() const
-{
-    return QString::fromLatin1(m_data.left(keywordEnd(m_data)));
-}
-
-QString TChunktEXt::text() const
-{
-    return QString::fromLatin1(m_data.mid(keywordEnd(m_data) + 1));
-}
-
-TChunkzTXt::TChunkzTXt(TPNGObject &owner) : TChunk(owner, QByteArrayLiteral("zTXt")) {}
-
-QString TChunkzTXt::keyword() const
-{
-    return QString::fromLatin1(m_data.left(keywordEnd(m_data)));
-}
-
-QString TChunkzTXt::text() const
-{
-    // Keyword, zero, compression method, then the zlib stream; the text may not outgrow the
-    // limit that applies to every chunk kept in memory.
-    const int start = keywordEnd(m_data) + 2;
-    if (start > m_data.size())
-        return {};
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK)
-        return {};
-    QByteArray out;
-    char buffer[16384];
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(m_data.constData() + start));
-    z.avail_in = uInt(m_data.size() - start);
-    int result = Z_OK;
-    while (result == Z_OK && out.size() < qsizetype(kMaxDataLength)) {
-        z.next_out = reinterpret_cast<Bytef *>(buffer);
-        z.avail_out = sizeof buffer;
-        result = inflate(&z, Z_NO_FLUSH);
-        out.append(buffer, qsizetype(sizeof buffer - z.avail_out));
-    }
-    inflateEnd(&z);
-    if (result != Z_STREAM_END)
-        return {};
-    return QString::fromLatin1(out);
-}
+TChunkIEND::TChunkIEND() : TChunk(QByteArrayLiteral("IEND")) {}

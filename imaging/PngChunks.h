@@ -2,21 +2,19 @@
 
 // The chunk classes of a PNG picture. Every chunk keeps its name and data bytes; the typed
 // chunks also parse their data. Image data itself lives in the picture object, so TChunkIDAT
-// carries no bytes of its own: it writes the picture's pixels when saved.
+// carries no bytes of its own: it marks where the picture writes its pixels.
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 
 class QIODevice;
-class TPNGObject;
 
 class TChunk {
 public:
-    TChunk(TPNGObject &owner, const QByteArray &name);
+    explicit TChunk(const QByteArray &name);
     virtual ~TChunk();
     TChunk(const TChunk &) = delete;
     TChunk &operator=(const TChunk &) = delete;
@@ -24,7 +22,6 @@ public:
     // The four-letter chunk name, e.g. "IHDR".
     const QByteArray &name() const noexcept { return m_name; }
     const QByteArray &data() const noexcept { return m_data; }
-    TPNGObject &owner() const noexcept { return m_owner; }
 
     // Reads length data bytes and the CRC after them (the length and name are already read);
     // a mismatching CRC raises EPngInvalidCRC.
@@ -48,13 +45,12 @@ protected:
     QByteArray m_data;
 
 private:
-    TPNGObject &m_owner;
     QByteArray m_name;
 };
 
 class TChunkIHDR : public TChunk {
 public:
-    explicit TChunkIHDR(TPNGObject &owner);
+    TChunkIHDR();
     int width() const noexcept { return m_width; }
     int height() const noexcept { return m_height; }
     int bitDepth() const noexcept { return m_bitDepth; }
@@ -80,7 +76,7 @@ private:
 
 class TChunkPLTE : public TChunk {
 public:
-    explicit TChunkPLTE(TPNGObject &owner);
+    TChunkPLTE();
     int count() const noexcept { return static_cast<int>(m_data.size() / 3); }
     // Entry i as written in the file, 0x00BBGGRR, before any gamma correction.
     uint32_t entry(int i) const noexcept;
@@ -91,14 +87,15 @@ protected:
 
 class TChunkgAMA : public TChunk {
 public:
-    explicit TChunkgAMA(TPNGObject &owner);
+    TChunkgAMA();
     // The gamma value times 100000 (45455 for 1/2.2); 0 when the chunk is too short.
     uint32_t gamma() const noexcept;
 };
 
 class TChunktRNS : public TChunk {
 public:
-    explicit TChunktRNS(TPNGObject &owner);
+    // header is the picture's IHDR, which tells how the data reads; it must outlive the chunk.
+    explicit TChunktRNS(const TChunkIHDR *header);
     // One alpha per palette entry; entries the chunk does not give are 255.
     const std::array<uint8_t, 256> &paletteAlpha() const noexcept { return m_alpha; }
     // Set for grey and RGB pictures, and for palette pictures when any given value is not 255.
@@ -115,42 +112,17 @@ protected:
     void parse() override;
 
 private:
+    const TChunkIHDR *m_header;
     std::array<uint8_t, 256> m_alpha{};
     bool m_colorKey = false;
 };
 
 class TChunkIDAT : public TChunk {
 public:
-    explicit TChunkIDAT(TPNGObject &owner);
-    // Compressed data is streamed by the picture's decoder; this only reads up to the CRC.
-    void loadFromStream(QIODevice &stream, uint32_t length) override;
-    // Writes the picture's pixels as one zlib stream cut into IDAT chunks of 65535 bytes.
-    void saveToStream(QIODevice &stream) const override;
+    TChunkIDAT();
 };
 
 class TChunkIEND : public TChunk {
 public:
-    explicit TChunkIEND(TPNGObject &owner);
-};
-
-class TChunktIME : public TChunk {
-public:
-    explicit TChunktIME(TPNGObject &owner);
-    // Invalid when the chunk is too short or holds an impossible date.
-    QDateTime time() const;
-};
-
-class TChunktEXt : public TChunk {
-public:
-    explicit TChunktEXt(TPNGObject &owner);
-    QString keyword() const;
-    QString text() const;
-};
-
-class TChunkzTXt : public TChunk {
-public:
-    explicit TChunkzTXt(TPNGObject &owner);
-    QString keyword() const;
-    // The inflated text; empty when the compressed text cannot be inflated.
-    QString text() const;
+    TChunkIEND();
 };

@@ -27,7 +27,7 @@ VANTELLE_PNG_MESSAGE(EPNGMissingMultipleIDAT,
                      kInvalidImage +
                          QStringLiteral("is invalid because it has missing image parts."))
 VANTELLE_PNG_MESSAGE(EPNGInvalidFileHeader,
-                     QStringLiteral("The file being readed is not a valid \"Portable Network "
+                     QStringLiteral("The file being read is not a valid \"Portable Network "
                                     "Graphics\" image because it contains an invalid header. This "
                                     "file may be corruped, try obtaining it again."))
 VANTELLE_PNG_MESSAGE(EPNGIHDRNotFirst,

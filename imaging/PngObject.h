@@ -47,7 +47,8 @@ public:
     int interlaceMethod() const noexcept;
     TPNGTransparencyMode transparencyMode() const noexcept;
 
-    // The width alpha bytes of row y, or nullptr for pictures without an alpha plane.
+    // The width alpha bytes of row y, or nullptr for pictures without alpha (an RGBA picture
+    // keeps its alpha beside its colours until it is first asked for here).
     uint8_t *alphaScanline(int y) noexcept;
     const uint8_t *alphaScanline(int y) const noexcept;
     // Colour of pixel (x, y) as 0x00BBGGRR (red in the low byte); 0 outside the picture.
@@ -76,13 +77,15 @@ public:
     TChunkIHDR *header() noexcept;
     const TChunkIHDR *header() const noexcept;
 
+    // The whole picture as argbScanline gives it, row after row into width x height values.
+    void argbPicture(uint32_t *out) const;
+
 private:
-    friend class TChunk;
-    friend class TChunkIHDR;
-    friend class TChunkPLTE;
-    friend class TChunkgAMA;
-    friend class TChunktRNS;
-    friend class TChunkIDAT;
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
+
+// The PNG file that stream holds, with only the chunks a decode reads: those keep their exact
+// bytes, every other one is left out. The stream is left just after the IEND chunk. Meant for a
+// file that has just decoded; a file that ends early raises EPngUnexpectedEnd.
+QByteArray PngWithoutUnreadChunks(QIODevice &stream);

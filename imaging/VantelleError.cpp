@@ -4,7 +4,9 @@
 #include <cstring>
 
 EVantelleError::EVantelleError(QString message)
-    : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}
+    : m_message(std::move(message)), m_utf8(m_message.toStdString())
+{
+}
 
 EFileError EFileError::CannotOpen(const QString &path, const QString &reason)
 {

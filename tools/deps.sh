@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
   zlib1g-dev libjpeg62-turbo-dev libfontconfig-dev fontconfig
-  libpng-dev libgtest-dev libbenchmark-dev
+  libpng-dev libspng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
   dpkg-dev file lintian appstream desktop-file-utils shared-mime-info xdotool imagemagick

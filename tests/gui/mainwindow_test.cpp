@@ -13,6 +13,7 @@
 #include "controls/TemplateGrid.h"
 #include "controls/uPngButton.h"
 #include "document/DesignDocument.h"
+#include "imaging/PngObject.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -259,7 +260,19 @@ private slots:
         QCOMPARE(w->TemplateCount, 3);
         QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22}));
 
-        Dialogs::setNextFileName(folder.png("new.png", 23, 5));
+        // Written without chunks that no decode reads (which Load... would leave out), so that
+        // the stored entry is the file itself.
+        const QString added = folder.png("new.png", 23, 5);
+        {
+            QFile in(added);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            const QByteArray bare = PngWithoutUnreadChunks(in);
+            in.close();
+            QFile out(added);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bare);
+        }
+        Dialogs::setNextFileName(added);
         button(w.get(), "AddUserPng_Simple")->click();
         QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22, 23}));
         QCOMPARE(LocateStorageItem(folder.path("usr.stg"), 2).Length,

@@ -104,7 +104,17 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 TEST_F(PictureBaseTest, LoadAppendsAsNextEntryAndRemoveDeletesTheMatchingEntry)
 {
     auto base = standardBase();
+    // Written without chunks that no decode reads, so that the stored entry is the file itself.
     const QString added = png(23);
+    {
+        QFile in(added);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray stripped = PngWithoutUnreadChunks(in);
+        in.close();
+        QFile out(added);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(stripped);
+    }
     EXPECT_EQ(base->AddUserPicture(added, 500), 5);
     EXPECT_EQ(base->UserEntry(5), 2);
     EXPECT_EQ(LocateStorageItem(path("usr.stg"), 2).Length, QFileInfo(added).size());
@@ -117,6 +127,40 @@ TEST_F(PictureBaseTest, LoadAppendsAsNextEntryAndRemoveDeletesTheMatchingEntry)
     EXPECT_TRUE(base->RemovePicture(4));
     EXPECT_EQ(bytes(path("usr.stg")), ContainerBytes(folder(), {21}));
     EXPECT_FALSE(base->RemovePicture(99));
+}
+
+TEST_F(PictureBaseTest, LoadStoresThePictureWithoutChunksNobodyReads)
+{
+    // A picture behind a hundred thousand empty ancillary chunks: usr.stg gains the picture
+    // only, so that every later start reads a few hundred bytes, not a megabyte.
+    auto base = standardBase();
+    const QByteArray source = bytes(png(30));
+    const qsizetype afterHeader = 8 + 25;
+    QByteArray padding;
+    const char emptyChunk[12] = {0, 0, 0, 0, 'a', 'u', 'X', 'l', '\xc6', '\x82', '\x1f', '\xee'};
+    for (int i = 0; i < 100'000; ++i)
+        padding.append(emptyChunk, 12);
+    const QString file = path("padded.png");
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(source.left(afterHeader) + padding + source.mid(afterHeader));
+    }
+    const int p = base->AddUserPicture(file, 150);
+    const qint64 stored = LocateStorageItem(path("usr.stg"), base->UserEntry(p)).Length;
+    EXPECT_LE(stored, source.size());
+    EXPECT_GT(stored, 40);
+
+    std::vector<std::unique_ptr<TPNGObject>> again;
+    int count = -1;
+    base.reset();
+    TPictureBase reread(again, count, path("img.stg"), path("usr.stg"));
+    EXPECT_TRUE(reread.Load().isEmpty());
+    ASSERT_EQ(again.size(), 6u);
+    Bitmap32 want, got;
+    PngToBitmap32(*list[size_t(p)], want);
+    PngToBitmap32(*again[5], got);
+    EXPECT_EQ(got, want);
 }
 
 TEST_F(PictureBaseTest, ADesignsPictureIsStoredOnlyWhenKept)

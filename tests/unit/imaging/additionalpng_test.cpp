@@ -81,6 +81,29 @@ TEST(AdditionalPng, AlphaOfEachTransparencyKind)
     }
 }
 
+TEST(AdditionalPng, AlphaRowsOfADecodedRgbaPicture)
+{
+    // An RGBA picture keeps its alpha beside its colours until its alpha rows are asked for;
+    // from then on what is written there is its alpha, in every conversion and when saved.
+    TPNGObject png;
+    png.loadFromData(
+        craftFile(ihdrData(2, 1, 8, 6), {}, QByteArray("\0\x10\x20\x30\x40\x50\x60\x70\xc0", 9)));
+    uint8_t *alpha = png.alphaScanline(0);
+    ASSERT_NE(alpha, nullptr);
+    EXPECT_EQ(alpha[0], 0x40);
+    EXPECT_EQ(alpha[1], 0xC0);
+    alpha[1] = 0x11;
+    Bitmap32 image;
+    PngToBitmap32(png, image);
+    EXPECT_EQ(image.pixel(0, 0), 0x40102030u);
+    EXPECT_EQ(image.pixel(1, 0), 0x11506070u);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    png.saveToStream(buffer);
+    const Decoded back = readWithLibpng(buffer.data());
+    EXPECT_EQ(back.argb, (std::vector<uint32_t>{0x40102030u, 0x11506070u}));
+}
+
 TEST(AdditionalPng, TransparentImageKeepsItsColours)
 {
     Bitmap32 image(4, 3);

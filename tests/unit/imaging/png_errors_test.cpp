@@ -59,7 +59,7 @@ TEST(PngErrors, EachFailureHasItsClassAndMessage)
     const ErrorCase cases[] = {
         {"bad signature", QByteArray("\x89PNG\r\n\x1a\x0b", 8) + ihdr + idat + iend,
          isA<EPNGInvalidFileHeader>(),
-         QStringLiteral("The file being readed is not a valid \"Portable Network Graphics\" image "
+         QStringLiteral("The file being read is not a valid \"Portable Network Graphics\" image "
                         "because it contains an invalid header. This file may be corruped, try "
                         "obtaining it again.")},
         {"IHDR not first", sig + chunk("gAMA", be32(45455)) + ihdr + idat + iend,
@@ -124,6 +124,17 @@ TEST(PngErrors, EachFailureHasItsClassAndMessage)
          sig + ihdr + chunk("IDAT", withBadAdler.chopped(4)) +
              chunk("IDAT", withBadAdler.right(4)) + iend,
          isA<EPNGZLIBError>(), kDataError},
+        // ... or spread over two later chunks, each of which must be read on to the end.
+        {"wrong Adler-32 in two later IDATs (2 + 2)",
+         sig + ihdr + chunk("IDAT", withBadAdler.chopped(4)) +
+             chunk("IDAT", withBadAdler.right(4).left(2)) + chunk("IDAT", withBadAdler.right(2)) +
+             iend,
+         isA<EPNGZLIBError>(), kDataError},
+        {"wrong Adler-32 in two later IDATs (1 + 3)",
+         sig + ihdr + chunk("IDAT", withBadAdler.chopped(4)) +
+             chunk("IDAT", withBadAdler.right(4).left(1)) + chunk("IDAT", withBadAdler.right(3)) +
+             iend,
+         isA<EPNGZLIBError>(), kDataError},
         {"no IDAT", sig + ihdr + iend, isA<EPNGNoImageData>(),
          kPng + QStringLiteral("contains no data.")},
         {"RGB at 4 bits",
@@ -176,6 +187,19 @@ TEST(PngErrors, MissingResource)
 
 TEST(PngErrors, PaletteIndexPastTheLastEntry)
 {
+    // The index equal to the palette size is the first one past it.
+    for (int entries : {1, 2, 16}) {
+        SCOPED_TRACE(entries);
+        TPNGObject png;
+        png.loadFromData(craftFile(ihdrData(2, 1, 8, 3),
+                                   chunk("PLTE", QByteArray(3 * entries, '\x40')),
+                                   QByteArray("\0\0", 2) + char(entries)));
+        EXPECT_EQ(png.pixel(0, 0), 0x404040u);
+        EXPECT_THROW(png.pixel(1, 0), EPngError);
+        Bitmap32 image;
+        EXPECT_THROW(PngToBitmap32(png, image), EPngError);
+    }
+
     // Two palette entries, pixels 0 and 5.
     TPNGObject png;
     png.loadFromData(craftFile(ihdrData(2, 1, 8, 3),

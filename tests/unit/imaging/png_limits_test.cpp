@@ -135,6 +135,23 @@ TEST(PngLimits, AncillaryChunkLengthsAreCapped)
     EXPECT_NO_THROW(png.loadFromData(head + chunk("tEXt", big) + rest));
 }
 
+TEST(PngLimits, MillionsOfUnreadChunksTakeNoMemory)
+{
+    // Empty ancillary chunks of every kind the picture does not use, 12 bytes each: memory may
+    // not grow with their number (kept in a list they took a hundred bytes or more apiece).
+    const QByteArray kinds[] = {chunk("auXl", {}), chunk("tEXt", {}), chunk("zTXt", {}),
+                                chunk("tIME", {}), chunk("pHYs", {})};
+    QByteArray padding;
+    for (int i = 0; i < 400'000; ++i)
+        padding += kinds[i % 5];
+    const QByteArray file = craftFile(ihdrData(1, 1, 8, 0), padding, QByteArray("\0\x10", 2));
+    EXPECT_LT(peakWhileDecoding(file), size_t(1) << 20);
+    TPNGObject png;
+    png.loadFromData(file);
+    EXPECT_EQ(png.pixel(0, 0), 0x101010u);
+    EXPECT_EQ(png.chunks().size(), 3u);
+}
+
 TEST(PngLimits, RowWorkNeverSearchesTheChunkList)
 {
     // Thousands of rows behind hundreds of empty ancillary chunks, with a transparent colour or
