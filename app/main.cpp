@@ -1,6 +1,7 @@
 #include "app/AppStart.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/SiteCommand.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
         PrintCommandLineText(commandLine);
         return commandLine.exitCode;
     }
+    if (commandLine.site.command != TSiteCommandLine::None)
+        return RunSiteCommand(commandLine.site, argv[0]);
     PrepareProcess();
     // Qt sees only the program name; the command line above was the program's own.
     int qtArgc = 1;

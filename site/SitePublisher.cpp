@@ -322,7 +322,8 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
         look.Reason = markers.MismatchReason();
         return look;
     }
-    if (markers.Blocks.empty())
+    // Markers with nothing between them are where the page wants a popup.
+    if (markers.Blocks.empty() || markers.Blocks.front().Source.isEmpty())
         return look;
     const TPopupBlock &first = markers.Blocks.front();
     if (ResolveScriptAddress(path, first.Source) == scriptFile) {
@@ -330,9 +331,8 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
         look.Block = first;
     } else {
         look.State = TSitePageState::OtherPopup;
-        look.Reason = first.Source.isEmpty() ? QStringLiteral("It holds an empty popup block")
-                                             : QStringLiteral("It holds another popup (%1)")
-                                                   .arg(QString::fromUtf8(first.Source));
+        look.Reason =
+            QStringLiteral("It holds another popup (%1)").arg(QString::fromUtf8(first.Source));
     }
     return look;
 }
@@ -379,6 +379,13 @@ QByteArray WithoutPopup(const QByteArray &bytes, const TPopupBlock &block,
             bytes.size() - (block.Start - within) >= inserted.size() &&
             QByteArrayView(bytes).sliced(block.Start - within, inserted.size()) == inserted)
             return result.remove(block.Start - within, inserted.size());
+    }
+    // Markers the page had before keep their place, empty again.
+    if (splices.size() == 1) {
+        const qsizetype at = tag.indexOf(splices.front().Inserted);
+        if (at >= 0 && !splices.front().Inserted.isEmpty())
+            return result.replace(block.Start + at, splices.front().Inserted.size(),
+                                  splices.front().Removed);
     }
     return result.remove(block.Start, block.End - block.Start);
 }
@@ -539,7 +546,8 @@ struct TPendingPage {
 TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &progress,
                                   TPopupSource *source)
 {
-    QDir().mkpath(m_popupFolder);
+    if (!source && !QFileInfo::exists(JournalFile()))
+        return {}; // nothing was published here
     // The journal as it stands, reconciled with the pages, is written again whole: what a
     // killed run left (a torn last line, intents that never took effect) goes.
     std::map<QString, std::vector<TPageSplice>> state = JournalState();
@@ -563,12 +571,13 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 text += JournalRecordLine({TJournalRecord::Publish, page, splice});
         WriteFileBytes(journalPath, text, true);
     };
-    writeJournal();
-
+    // The popup's files first: a design that cannot be written stops the run before the
+    // journal or any page is touched, and no page ever points to a script that is not there.
     if (source) {
         TCookieSource withCookie(*source, cookie);
         WritePopupFiles(withCookie, QString(), m_popupFolder, false);
     }
+    writeJournal();
 
     TSiteResult result;
     std::vector<size_t> work;
