@@ -43,15 +43,44 @@ QString ReplacementPath(const QString &pagePath)
            QStringLiteral(".vantelle-new");
 }
 
-std::optional<QByteArray> TryRead(const QString &path, QString *reason = nullptr)
+bool SameFile(const struct stat &a, const struct stat &b)
 {
-    try {
-        return ReadFileBytes(path);
-    } catch (const EVantelleError &error) {
-        if (reason)
-            *reason = error.message();
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec &&
+           a.st_mode == b.st_mode;
+}
+
+// Reads a whole file with its status, or gives the reason it cannot be read.
+std::optional<QByteArray> ReadWithStatus(const QString &path, struct stat &info, QString &reason)
+{
+    const int fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size > (qint64(1) << 31)) {
+        reason = EFileError::CannotOpen(path, fd < 0 || errno != 0 ? SystemReason()
+                                                                   : QStringLiteral("Not a file"))
+                     .message();
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
     }
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    const bool failed = got < bytes.size();
+    if (failed)
+        reason = EFileError::CannotOpen(path, SystemReason()).message();
+    ::close(fd);
+    if (failed)
+        return std::nullopt;
+    return bytes;
 }
 
 bool WriteAll(int fd, const QByteArray &bytes)
@@ -338,11 +367,8 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
 }
 
 // Why a page cannot be replaced, or empty.
-QString WhyNotWritable(const QString &path)
+QString WhyNotWritable(const QString &path, const struct stat &info)
 {
-    struct stat info {};
-    if (::stat(Native(path).constData(), &info) != 0)
-        return QStringLiteral("It cannot be read: %1").arg(SystemReason());
     if ((info.st_mode & 0222) == 0)
         return QStringLiteral("It is read-only");
     if (::access(Native(QFileInfo(path).absolutePath()).constData(), W_OK) != 0)
@@ -392,6 +418,32 @@ QByteArray WithoutPopup(const QByteArray &bytes, const TPopupBlock &block,
 
 } // namespace
 
+std::optional<QByteArray> TSitePublisher::ReadPage(const QString &path, QString *reason,
+                                                   struct stat *status) const
+{
+    // A page read before is read again only when its status says it changed since.
+    struct stat info {};
+    auto known = m_pages.find(path);
+    if (known != m_pages.end() && ::stat(Native(path).constData(), &info) == 0 &&
+        SameFile(info, known->second.Info)) {
+        if (status)
+            *status = info;
+        return known->second.Bytes;
+    }
+    QString why;
+    std::optional<QByteArray> bytes = ReadWithStatus(path, info, why);
+    if (!bytes) {
+        if (reason)
+            *reason = why;
+        m_pages.erase(path);
+        return std::nullopt;
+    }
+    if (status)
+        *status = info;
+    m_pages[path] = {*bytes, info};
+    return bytes;
+}
+
 TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *bytes,
                                        bool takeDown) const
 {
@@ -399,9 +451,10 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
     plan.Page = page;
     const QString path = PagePath(page);
     std::optional<QByteArray> read;
+    struct stat info {};
+    QString reason;
     if (!bytes) {
-        QString reason;
-        read = TryRead(path, &reason);
+        read = ReadPage(path, &reason, &info);
         if (!read) {
             plan.State = TSitePageState::Unusable;
             plan.Reason = reason;
@@ -430,7 +483,9 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
     }
     if (plan.Action == TSitePageAction::Add || plan.Action == TSitePageAction::Update ||
         plan.Action == TSitePageAction::Remove) {
-        if (const QString why = WhyNotWritable(path); !why.isEmpty()) {
+        if (read || ReadPage(path, &reason, &info))
+            reason = WhyNotWritable(path, info);
+        if (const QString why = reason; !why.isEmpty()) {
             plan.State = TSitePageState::Unusable;
             plan.Reason = why;
             plan.Action = TSitePageAction::Skip;
@@ -441,9 +496,16 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
 
 QByteArray TSitePublisher::ScriptTagFor(const QString &page) const
 {
-    return QByteArray(PopupStartMarker) +
-           "<script src=" + RelativeScriptAddress(PagePath(page), ScriptFile()) + "></script>" +
-           PopupEndMarker;
+    // Pages of one folder share their tag.
+    const QString folder = page.left(page.lastIndexOf(u'/') + 1);
+    auto known = m_tags.find(folder);
+    if (known == m_tags.end())
+        known = m_tags
+                    .emplace(folder, QByteArray(PopupStartMarker) + "<script src=" +
+                                         RelativeScriptAddress(PagePath(page), ScriptFile()) +
+                                         "></script>" + PopupEndMarker)
+                    .first;
+    return known->second;
 }
 
 std::vector<TSitePagePlan> TSitePublisher::PageStates() const
@@ -474,7 +536,7 @@ std::map<QString, std::vector<TPageSplice>> TSitePublisher::JournalState() const
     const auto bytesOf = [&](const QString &page) -> const std::optional<QByteArray> & {
         auto it = pages.find(page);
         if (it == pages.end())
-            it = pages.emplace(page, TryRead(PagePath(page))).first;
+            it = pages.emplace(page, ReadPage(PagePath(page))).first;
         return it->second;
     };
     return ReconcileJournal(
@@ -494,7 +556,7 @@ TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringL
     TSitePlan plan;
     for (const QString &page : FilterPages(ListSitePages(m_site), include, exclude)) {
         const QString path = PagePath(page);
-        const std::optional<QByteArray> bytes = TryRead(path);
+        const std::optional<QByteArray> bytes = ReadPage(path);
         plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, false));
         const TSitePagePlan &last = plan.Pages.back();
         if (plan.ExampleDiff.isEmpty() && bytes &&
@@ -519,7 +581,7 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     plan.TakeDown = true;
     for (const auto &[page, splices] : JournalState()) {
         const QString path = PagePath(page);
-        const std::optional<QByteArray> bytes = TryRead(path);
+        const std::optional<QByteArray> bytes = ReadPage(path);
         plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, true));
         if (plan.ExampleDiff.isEmpty() && bytes &&
             plan.Pages.back().Action == TSitePageAction::Remove) {
@@ -538,6 +600,7 @@ struct TPendingPage {
     QString Path;
     QString NewFile;
     QByteArray Bytes;
+    TPageSplice Splice;
     struct stat Info {};
 };
 
@@ -603,9 +666,9 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         QByteArray intents;
         for (; next < work.size() && group.size() < static_cast<size_t>(kGroup); ++next) {
             TSitePageResult &out = result.Pages[work[next]];
-            TPendingPage pending{work[next], PagePath(out.Page), {}, {}, {}};
+            TPendingPage pending{work[next], PagePath(out.Page), {}, {}, {}, {}};
             QString reason;
-            const std::optional<QByteArray> bytes = TryRead(pending.Path, &reason);
+            const std::optional<QByteArray> bytes = ReadPage(pending.Path, &reason, &pending.Info);
             TSitePagePlan now = bytes ? PlanPage(out.Page, &*bytes, plan.TakeDown)
                                       : TSitePagePlan{out.Page, TSitePageState::Unusable,
                                                       TSitePageAction::Skip, reason};
@@ -625,13 +688,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                                        {PageHash(*bytes), PageHash(pending.Bytes), 0, {}, {}}});
             } else {
                 pending.Bytes = InsertPopupTag(*bytes, ScriptTagFor(out.Page), pending.Path);
-                TPageSplice splice = SpliceOf(*bytes, pending.Bytes);
-                intents += JournalRecordLine({TJournalRecord::Publish, out.Page, splice});
-            }
-            if (::stat(Native(pending.Path).constData(), &pending.Info) != 0) {
-                out.Action = TSitePageAction::Skip;
-                out.Reason = QStringLiteral("It cannot be read: %1").arg(SystemReason());
-                continue;
+                pending.Splice = SpliceOf(*bytes, pending.Bytes);
+                intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
             group.push_back(std::move(pending));
@@ -647,7 +705,9 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 page.NewFile.clear();
             }
         }
-        journal.SyncFileSystem();
+        // No wait for the disk between the new files and the renames: a killed process leaves
+        // the kernel both, in order, and the file system commits a file renamed over another
+        // with its data.
         for (TPendingPage &page : group) {
             if (page.NewFile.isEmpty())
                 continue;
@@ -658,13 +718,19 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 ::unlink(Native(page.NewFile).constData());
                 continue;
             }
+            const QString &name = result.Pages[page.Result].Page;
+            m_pages.erase(page.Path);
+            if (plan.TakeDown)
+                state.erase(name);
+            else
+                state[name].push_back(page.Splice);
         }
         if (progress && !progress(static_cast<int>(next), total))
             result.Cancelled = true;
     }
     journal.SyncFileSystem();
+    m_pages.clear();
     // The whole journal again, with what this run did.
-    state = JournalState();
     if (plan.TakeDown && state.empty()) {
         for (const char *name : {"logo.png", "logo@2x.png", "script.js", "pix.gif"})
             QFile::remove(JoinPath(m_popupFolder, QLatin1String(name)));

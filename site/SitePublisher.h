@@ -14,6 +14,9 @@
 
 #include <functional>
 #include <map>
+#include <optional>
+
+#include <sys/stat.h>
 #include <vector>
 
 // The popup folder a site gets by default: popup/<design name>/ under the site's folder.
@@ -104,10 +107,19 @@ public:
 private:
     TSiteResult Apply(const TSitePlan &plan, const TSiteProgress &progress, TPopupSource *source);
     QString PagePath(const QString &page) const;
+    std::optional<QByteArray> ReadPage(const QString &path, QString *reason = nullptr,
+                                       struct stat *status = nullptr) const;
     TSitePagePlan PlanPage(const QString &page, const QByteArray *bytes, bool takeDown) const;
     TSiteJournal ReadJournal() const;
     std::map<QString, std::vector<TPageSplice>> JournalState() const;
 
     QString m_site;
     QString m_popupFolder;
+    mutable std::map<QString, QByteArray> m_tags; // by folder of the site
+    // Pages as a plan read them, with their status, for the run that follows the plan.
+    struct TReadPage {
+        QByteArray Bytes;
+        struct stat Info;
+    };
+    mutable std::map<QString, TReadPage> m_pages;
 };
