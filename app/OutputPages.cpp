@@ -5,6 +5,7 @@
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
 #include "app/MoreOptionsDialog.h"
+#include "app/SitePublishDialog.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "document/DesignDocument.h"
@@ -219,6 +220,10 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     m_button2 = MakeButton(panel6, QStringLiteral("Button2"), QStringLiteral("Browse..."), 608, 52);
     m_addPopup =
         MakeButton(panel6, QStringLiteral("AddPopup"), QStringLiteral("Add popup"), 608, 78);
+    // A whole site instead of one page, in the free corner below the page's name.
+    auto *site = Place(new QPushButton(QStringLiteral("Publish to a site..."), panel6),
+                       QStringLiteral("SitePublishButton"), 16, 78, 150, 23);
+    QObject::connect(site, &QPushButton::clicked, site, guarded([this] { SitePublishClick(); }));
 
     TPanel *panel7 = MakeGroup(page5, QStringLiteral("Panel7"),
                                QStringLiteral("Manual HTML change"), 16, 152, 692, 361);
@@ -438,6 +443,15 @@ void TOutputPages::AddPopupChange()
                                     "and your HTML document modified.\r\n"
                                     "You are now ready to upload the files to your server"),
                      QMessageBox::Information, QMessageBox::Ok);
+}
+
+void TOutputPages::SitePublishClick()
+{
+    SyncDocument();
+    const QString design = m_form.Files->DesignPath();
+    TSitePublishDialog dialog(&m_form, *m_source,
+                              design.isEmpty() ? QStringLiteral("popup") : FileBaseName(design));
+    dialog.exec();
 }
 
 void TOutputPages::ExistingFileEditChange()

@@ -62,6 +62,8 @@ public:
     void PositionTypeChanged();
     void AddPopupChange();
     void ExistingFileEditChange();
+    // "Publish to a site...": the site dialog on the design as it is now.
+    void SitePublishClick();
     void SaveFilesClick();
     void Button2Click();
     void Button4Click();

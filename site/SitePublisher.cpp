@@ -553,8 +553,13 @@ std::map<QString, std::vector<TPageSplice>> TSitePublisher::JournalState() const
 
 TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringList &exclude) const
 {
+    return PlanPages(FilterPages(ListSitePages(m_site), include, exclude));
+}
+
+TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
+{
     TSitePlan plan;
-    for (const QString &page : FilterPages(ListSitePages(m_site), include, exclude)) {
+    for (const QString &page : pages) {
         const QString path = PagePath(page);
         const std::optional<QByteArray> bytes = ReadPage(path);
         plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, false));

@@ -87,6 +87,8 @@ public:
 
     // What a publish of the pages matching the patterns would change.
     TSitePlan PlanPublish(const QStringList &include = {}, const QStringList &exclude = {}) const;
+    // What a publish of exactly these pages (relative to the site) would change.
+    TSitePlan PlanPages(const QStringList &pages) const;
     // Publish to the pages the journal lists (after the design changed).
     TSitePlan PlanUpdate() const;
     // Take the popup off every page the journal lists.
