@@ -28,7 +28,7 @@ struct ZDeflate {
 
 } // namespace
 
-void TPNGObject::Impl::rawRow(int y, uint8_t *out) const
+void pngdata::Picture::rawRow(int y, uint8_t *out) const
 {
     const int type = header->colorType(), width = header->width();
     const uint8_t *in = pixels.row(y);
@@ -76,7 +76,7 @@ void TPNGObject::Impl::rawRow(int y, uint8_t *out) const
     }
 }
 
-void TPNGObject::Impl::writeImageData(QIODevice &stream) const
+void pngdata::Picture::writeImageData(QIODevice &stream) const
 {
     const int width = header->width(), height = header->height();
     static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
@@ -173,7 +173,7 @@ void TPNGObject::saveToFile(const QString &path) const
 
 void TPNGObject::assignImage(const QImage &image, bool transparent, uint32_t transparentColor)
 {
-    Impl &d = *m_impl;
+    pngdata::Picture &d = *m_impl;
     d.clear();
     if (image.isNull())
         return;
