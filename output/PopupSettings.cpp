@@ -1,7 +1,7 @@
 #include "output/PopupSettings.h"
 
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
+#include "output/UniqueNumber.h"
 
 #include <QRegularExpression>
 #include <QUrl>
@@ -210,7 +210,7 @@ void CheckCookieName(const QString &name)
 
 QString NewCookieName()
 {
-    return QStringLiteral("Cookie_ID_") + QString::number(GetTickCount());
+    return QStringLiteral("Cookie_ID_") + QString::number(NewUniqueNumber());
 }
 
 void CheckPopupSettings(const TPopupSettings &s)

@@ -1,11 +1,11 @@
 #include "output/PopupWriter.h"
 
 #include "imaging/PngObject.h"
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/ScriptBuilder.h"
+#include "output/UniqueNumber.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -125,10 +125,11 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     const QString base = JoinPath(tempDir, QStringLiteral("Popup_"));
     QString folder;
     do
-        folder = base + QString::number(GetTickCount());
+        folder = base + QString::number(NewUniqueNumber());
     while (QFileInfo::exists(folder));
 
-    const QString files = folder + QStringLiteral("/files");
+    const QDir preview(folder);
+    const QString files = preview.filePath(QStringLiteral("files"));
     if (!QDir().mkpath(files)) {
         const QString reason = EFileError::LastSystemReason();
         throw EFileError::CannotCreate(files, reason);
@@ -137,10 +138,11 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
 
     // Listed before they are written, so that a preview that fails half-way leaves nothing
     // behind at exit either.
-    const QString page = folder + QStringLiteral("/index.htm");
-    TempFiles << page << files + QStringLiteral("/logo.png")
-              << files + QStringLiteral("/logo@2x.png") << files + QStringLiteral("/pix.gif")
-              << files + QStringLiteral("/script.js");
+    const QString page = preview.filePath(QStringLiteral("index.htm"));
+    TempFiles << page;
+    const QDir written(files);
+    for (const char *name : {"logo.png", "logo@2x.png", "pix.gif", "script.js"})
+        TempFiles << written.filePath(QLatin1String(name));
     WritePopupFiles(source, page, files, true);
     return page;
 }
