@@ -431,10 +431,7 @@ void CheckSingleByteText(const QByteArray &text, const QString &path)
 
 QString FileBaseName(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+    return QFileInfo(path).completeBaseName();
 }
 
 QString ScriptFolderNameOf(const QString &folder)
@@ -442,20 +439,18 @@ QString ScriptFolderNameOf(const QString &folder)
     QString trimmed = folder;
     while (trimmed.endsWith(u'/'))
         trimmed.chop(1);
-    return trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+    return QFileInfo(trimmed).fileName();
 }
 
 QString PopupFolderForPage(const QString &page)
 {
-    const QString absolute =
-        QDir::isAbsolutePath(page) ? page : QDir::current().absoluteFilePath(page);
-    const qsizetype slash = absolute.lastIndexOf(u'/');
-    return JoinPath(absolute.left(slash + 1), FileBaseName(absolute) + QStringLiteral(".popup"));
+    const QFileInfo info(page);
+    return QDir(info.absolutePath()).filePath(info.completeBaseName() + QStringLiteral(".popup"));
 }
 
 QString JoinPath(const QString &folder, const QString &name)
 {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    return QDir(folder).filePath(name);
 }
 
 QByteArray ReadFileBytes(const QString &path)

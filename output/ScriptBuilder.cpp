@@ -3,6 +3,7 @@
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 
+#include <QColor>
 #include <QFile>
 
 #include <algorithm>
@@ -104,9 +105,7 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
             (s.ScreenReaderText.trimmed().isEmpty() ? values.DesignText : s.ScreenReaderText)
                 .simplified());
     const QByteArray backdropColour =
-        s.Backdrop ? "#" + QByteArray::number(s.BackdropColor & 0xFFFFFFu, 16)
-                               .rightJustified(6, '0')
-                               .toUpper()
+        s.Backdrop ? QColor(QRgb(s.BackdropColor)).name(QColor::HexRgb).toUpper().toLatin1()
                    : QByteArray();
 
     struct Replacement {
