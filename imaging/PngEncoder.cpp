@@ -3,6 +3,7 @@
 #include "imaging/PixelColour.h"
 #include "imaging/PngPictureData.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <zlib.h>
@@ -97,7 +98,8 @@ void pngdata::Picture::writeImageData(QIODevice &stream) const
         const qint64 total = qint64(length) + 12;
         if (stream.write(reinterpret_cast<const char *>(chunk.data()), total) != total)
             throw EFileError(
-                QStringLiteral("Cannot write the picture. %1").arg(stream.errorString()));
+                QCoreApplication::translate("PngErrors", "Cannot write the picture. %1")
+                    .arg(stream.errorString()));
     };
     auto pump = [&](int flush) {
         for (;;) {
@@ -147,7 +149,8 @@ void TPNGObject::saveToStream(QIODevice &stream) const
     if (isEmpty())
         throw EPNGNoImageData();
     if (stream.write(reinterpret_cast<const char *>(pngdata::kSignature), 8) != 8)
-        throw EFileError(QStringLiteral("Cannot write the picture. %1").arg(stream.errorString()));
+        throw EFileError(QCoreApplication::translate("PngErrors", "Cannot write the picture. %1")
+                             .arg(stream.errorString()));
     // The image data goes where its chunk stands.
     for (const auto &chunk : m_impl->chunks) {
         if (chunk->name() == "IDAT")

@@ -8,6 +8,7 @@
 #include "output/UniqueNumber.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,8 @@ QByteArray PixGif()
 {
     QFile resource(QStringLiteral(":/PIXGIF"));
     if (!resource.open(QIODevice::ReadOnly))
-        throw EVantelleError(QStringLiteral("The spacer picture is missing from the program"));
+        throw EVantelleError(QCoreApplication::translate(
+            "PopupWriter", "The spacer picture is missing from the program"));
     return resource.readAll();
 }
 
@@ -63,7 +65,8 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
                               bool ForPreview)
 {
     if (folder.isEmpty())
-        throw EVantelleError(QStringLiteral("Unable to create directory"));
+        throw EVantelleError(
+            QCoreApplication::translate("PopupWriter", "Unable to create directory"));
     // Nonsense is refused before anything is written.
     CheckPopupSettings(source.PopupSettings());
     const TComposedPopup composed = source.ComposePopupImage();

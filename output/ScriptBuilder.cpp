@@ -4,6 +4,7 @@
 #include "output/PageText.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -13,7 +14,8 @@ QByteArray ScriptTemplate()
 {
     QFile resource(QStringLiteral(":/SCRIPT"));
     if (!resource.open(QIODevice::ReadOnly))
-        throw EVantelleError(QStringLiteral("The script template is missing from the program"));
+        throw EVantelleError(QCoreApplication::translate(
+            "ScriptBuilder", "The script template is missing from the program"));
     return NormalizeLineBreaks(resource.readAll());
 }
 
