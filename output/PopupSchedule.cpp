@@ -130,7 +130,9 @@ QString UtcOffsetText(int32_t minutes)
     if (minutes == 0)
         return QStringLiteral("UTC");
     const int32_t size = minutes < 0 ? -minutes : minutes;
-    return QStringLiteral("UTC%1%2").arg(minutes < 0 ? u'-' : u'+').arg(TimeOfDayText(size));
+    return QStringLiteral("UTC%1%2")
+        .arg(QLatin1String(minutes < 0 ? "-" : "+"))
+        .arg(TimeOfDayText(size));
 }
 
 int64_t WallClockMilliseconds(const QString &wallClock)
