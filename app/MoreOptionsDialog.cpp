@@ -52,6 +52,8 @@ QDateTimeEdit *WallClockBox(const char *name)
     box->setTimeSpec(Qt::UTC);
     box->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     box->setCalendarPopup(true);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) +
+                         48);
     box->setDateTimeRange(
         QDateTime(QDate(ScheduleRanges::FirstYear, 1, 1), QTime(0, 0), Qt::UTC),
         QDateTime(QDate(ScheduleRanges::LastYear, 12, 31), QTime(23, 59, 59), Qt::UTC));
@@ -69,8 +71,7 @@ QTimeEdit *TimeOfDayBox(const char *name)
 
 QWidget *TMoreOptionsDialog::BuildScheduleGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("When and to whom it shows (the preview always "
-                                               "shows it)"));
+    auto *group = new QGroupBox(QStringLiteral("When and to whom it shows"));
     m_fromOn = Named(new QCheckBox(QStringLiteral("From")), "ScheduleFromOn");
     m_from = WallClockBox("ScheduleFrom");
     m_untilOn = Named(new QCheckBox(QStringLiteral("Until")), "ScheduleUntilOn");
@@ -89,12 +90,6 @@ QWidget *TMoreOptionsDialog::BuildScheduleGroup()
                        static_cast<int>(TPopupDevices::Touch));
     m_devices->addItem(QStringLiteral("Desktops only"), static_cast<int>(TPopupDevices::Desktop));
 
-    auto *span = new QHBoxLayout;
-    span->addWidget(m_fromOn);
-    span->addWidget(m_from);
-    span->addWidget(m_untilOn);
-    span->addWidget(m_until);
-    span->addStretch();
     auto *days = new QHBoxLayout;
     for (int i = 0; i < 7; ++i) {
         m_days[i] = Named(new QCheckBox(QLatin1String(kDayLabels[i])), kDayControls[i]);
@@ -102,17 +97,23 @@ QWidget *TMoreOptionsDialog::BuildScheduleGroup()
     }
     days->addStretch();
     auto *hours = new QHBoxLayout;
-    hours->addWidget(m_hoursOn);
     hours->addWidget(m_hoursFrom);
     hours->addWidget(new QLabel(QStringLiteral("and")));
     hours->addWidget(m_hoursUntil);
     hours->addStretch();
+    auto *note = new QLabel(QStringLiteral(
+        "Outside these times and on other devices the popup does not show and keeps nothing in "
+        "the visitor's browser. A touch screen has a finger as its main pointer and is at most "
+        "1024 pixels on its shorter side. The preview always shows the popup."));
+    note->setWordWrap(true);
     auto *form = new QFormLayout(group);
-    form->addRow(span);
+    form->addRow(m_fromOn, m_from);
+    form->addRow(m_untilOn, m_until);
     form->addRow(QStringLiteral("On the days:"), days);
-    form->addRow(hours);
+    form->addRow(m_hoursOn, hours);
     form->addRow(QStringLiteral("Times are read on:"), m_clock);
-    form->addRow(QStringLiteral("Devices (touch: a finger as the main pointer):"), m_devices);
+    form->addRow(QStringLiteral("Devices:"), m_devices);
+    form->addRow(note);
 
     for (QAbstractButton *b : {m_fromOn, m_untilOn, m_hoursOn})
         QObject::connect(b, &QAbstractButton::toggled, this, [this] { UpdateEnabled(); });
@@ -253,12 +254,20 @@ TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
     QObject::connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
+    // The schedule and devices in a column of their own beside the others.
+    auto *layout = new QVBoxLayout;
     for (QWidget *w : {static_cast<QWidget *>(when), static_cast<QWidget *>(often),
                        static_cast<QWidget *>(dim), static_cast<QWidget *>(look)})
         layout->addWidget(w);
-    layout->addWidget(BuildScheduleGroup());
-    layout->addWidget(buttons);
+    auto *side = new QVBoxLayout;
+    side->addWidget(BuildScheduleGroup());
+    side->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(layout);
+    columns->addLayout(side);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addWidget(buttons);
 
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
              m_showAtLoad, m_showAfterDelay, m_showOnExit, m_showOnScroll, m_repeat, m_backdrop})
