@@ -175,7 +175,7 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
 
     // The schedule and devices take the whole line of their placeholder; without them the line
     // goes, and the script is byte for byte the one made before they existed.
-    Replacement &audience = replacements.back();
+    Replacement &audience = replacements.back(); // the last entry above
     if (audience.at >= 0) {
         const qsizetype lineStart = templateText.lastIndexOf('\n', audience.at) + 1;
         const qsizetype lineEnd = templateText.indexOf('\n', audience.at);
