@@ -248,6 +248,7 @@ void CheckPopupSettings(const TPopupSettings &s)
         CheckedLink(s.LinkURL);
     if (!s.CookieName.isEmpty())
         CheckCookieName(s.CookieName);
+    CheckPopupSchedule(s.Schedule);
 }
 
 void CheckCloseButtonPlace(int documentSize, const TPixelRect &drawn)
