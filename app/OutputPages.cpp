@@ -208,6 +208,14 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     m_previewTextPaint->resize(190, 40);
     m_previewBrowser =
         Place(new QWebEngineView(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+    // Beside the heading while the design has a schedule or device limit.
+    m_previewNote = GreyLabel(page4, QStringLiteral("PreviewScheduleNote"),
+                              QStringLiteral("The preview shows the popup whatever its schedule "
+                                             "and devices."),
+                              470, 8);
+    m_previewNote->setGeometry(470, 8, 238, 36);
+    m_previewNote->setWordWrap(true);
+    m_previewNote->hide();
 
     // Page 5: output.
     TPanel *panel6 = MakeGroup(page5, QStringLiteral("Panel6"),
@@ -409,6 +417,8 @@ QString TOutputPages::WritePreviewFiles()
     const QString page =
         ::WritePreviewFiles(*m_source, QDir::tempPath(), m_form.TempFiles, m_form.TempFolders);
     ScriptFolderName = QStringLiteral("files");
+    const TPopupSettings &settings = m_form.Document.Settings;
+    m_previewNote->setVisible(settings.Schedule.IsSet() || settings.Devices != TPopupDevices::All);
     return page;
 }
 

@@ -109,6 +109,7 @@ private:
 
     TPaintBox *m_previewTextPaint = nullptr;
     QWebEngineView *m_previewBrowser = nullptr;
+    QLabel *m_previewNote = nullptr;
 
     QLineEdit *m_existingFileEdit = nullptr;
     QPushButton *m_addPopup = nullptr;
