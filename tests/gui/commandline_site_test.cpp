@@ -210,16 +210,21 @@ void SiteCommandLineTest::killedAtAnyMomentTheSiteComesBack()
         }
         return count;
     };
-    // Kills the run once the journal holds the given number of records (0: at once).
-    const auto killedRun = [&](const QStringList &arguments, int records) {
+    // Kills the run once the journal holds the given number of records (0: at once), or once
+    // the given page has changed.
+    const auto killedRun = [&](const QStringList &arguments, int records,
+                               const QString &watched = QString()) {
         QProcess program;
         program.setProcessEnvironment(Headless());
         program.start(kProgram, arguments);
         QVERIFY(program.waitForStarted());
         QElapsedTimer waited;
         waited.start();
-        while (records > 0 && program.state() == QProcess::Running && waited.elapsed() < 60000) {
-            if (Read(journal).count("\n" + arguments.first().toLatin1() + ' ') >= records)
+        while ((records > 0 || !watched.isEmpty()) && program.state() == QProcess::Running &&
+               waited.elapsed() < 60000) {
+            if (!watched.isEmpty()
+                    ? Read(site + u'/' + watched) != original.at(watched)
+                    : Read(journal).count("\n" + arguments.first().toLatin1() + ' ') >= records)
                 break;
             QTest::qSleep(1);
         }
@@ -237,6 +242,15 @@ void SiteCommandLineTest::killedAtAnyMomentTheSiteComesBack()
         if (records >= 300)
             QVERIFY2(published >= 256 && published < kPages,
                      qPrintable(QString::number(published)));
+        QCOMPARE(Run(takedown).Status, 0);
+        QCOMPARE(Snapshot(site), original);
+    }
+    // Killed while the pages of a group are being renamed into place.
+    const QStringList order = ListSitePages(site);
+    for (const int page : {100, 700}) {
+        killedRun(publish, 0, order[page]);
+        const int published = checkEachPageWhole();
+        QVERIFY2(published > page && published < kPages, qPrintable(QString::number(published)));
         QCOMPARE(Run(takedown).Status, 0);
         QCOMPARE(Snapshot(site), original);
     }
