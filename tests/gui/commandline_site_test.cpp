@@ -9,6 +9,7 @@
 
 #include "made_site.h"
 
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -270,6 +271,11 @@ void SiteCommandLineTest::killedAtAnyMomentTheSiteComesBack()
     QCOMPARE(Run(takedown).Status, 0);
     QCOMPARE(Snapshot(site), original);
     QVERIFY(!QFileInfo::exists(journal));
+    // No new page that a killed run left behind stays in the site.
+    QDirIterator files(site, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        QVERIFY2(!files.next().endsWith(QLatin1String(".vantelle-new")),
+                 qPrintable(files.filePath()));
 }
 
 QTEST_GUILESS_MAIN(SiteCommandLineTest)
