@@ -620,7 +620,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     // killed run left (a torn last line, intents that never took effect) goes.
     std::map<QString, std::vector<TPageSplice>> state = JournalState();
     const QString journalPath = JournalFile();
-    QString cookie = ReadJournal().CookieName;
+    const TSiteJournal recorded = ReadJournal();
+    QString cookie = recorded.CookieName;
     if (source) {
         const QString designCookie = source->PopupSettings().CookieName;
         if (!designCookie.isEmpty())
@@ -628,8 +629,9 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         else if (cookie.isEmpty())
             cookie = NewCookieName();
     }
-    for (const auto &entry : state)
-        ::unlink(Native(ReplacementPath(PagePath(entry.first))).constData());
+    // Every new page file a killed run left: each had its intent in the journal first.
+    for (const TJournalRecord &record : recorded.Records)
+        ::unlink(Native(ReplacementPath(PagePath(record.Page))).constData());
     const auto writeJournal = [&] {
         QByteArray text = JournalHeader();
         if (!cookie.isEmpty())
