@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         [&](const QString &page) -> std::optional<uint64_t> {
             for (const TJournalRecord &record : journal.Records)
                 if (record.Page == page)
-                    return pick % 3 == 0 ? record.Splice.Before
+                    return pick % 3 == 0   ? record.Splice.Before
                            : pick % 3 == 1 ? record.Splice.After
                                            : std::optional<uint64_t>();
             return std::nullopt;
