@@ -106,6 +106,25 @@ qsizetype Find(const char *p, qsizetype n, qsizetype from, char c)
     return hit ? static_cast<const char *>(hit) - p : -1;
 }
 
+// The first needle at or behind from, or -1. The scan looks for the needle's byte at anchor with
+// memchr, which reads many bytes a step, and compares the rest where it stops: with an anchor
+// that is rare in pages ("!" of "<!--") that is far quicker than a general substring search.
+qsizetype Find(const char *p, qsizetype n, qsizetype from, std::string_view needle,
+               size_t anchor = 0)
+{
+    const auto length = static_cast<qsizetype>(needle.size());
+    const auto offset = static_cast<qsizetype>(anchor);
+    for (qsizetype at = Find(p, n, from + offset, needle[anchor]); at >= 0;
+         at = Find(p, n, at + 1, needle[anchor])) {
+        const qsizetype start = at - offset;
+        if (start + length > n)
+            return -1;
+        if (std::memcmp(p + start, needle.data(), needle.size()) == 0)
+            return start;
+    }
+    return -1;
+}
+
 // Reads the attributes of a tag from i (just behind its name) as HTML does: a ">" inside a quoted
 // value does not end the tag. Returns the position just behind the tag's ">", or -1 when the text
 // ends first; attribute(nameFrom, nameTo, valueFrom, valueTo) sees every attribute.
@@ -223,8 +242,8 @@ qsizetype FindBodyTagEnd(const QByteArray &text)
                 continue;
             }
             i = -1;
-            for (qsizetype dashes = text.indexOf("--", from); dashes >= 0;
-                 dashes = text.indexOf("--", dashes + 1)) {
+            for (qsizetype dashes = Find(p, n, from, "--"); dashes >= 0;
+                 dashes = Find(p, n, dashes + 1, "--")) {
                 if (dashes + 2 < n && p[dashes + 2] == '>') {
                     i = dashes + 3;
                     break;
@@ -373,7 +392,10 @@ TPopupMarkers ReadPopupMarkers(const QByteArray &page)
     };
     std::vector<TMarker> markers;
     // The two markers cannot overlap: each holds "<!--" only at its beginning.
-    for (qsizetype at = page.indexOf("<!-- "); at >= 0; at = page.indexOf("<!-- ", at + 1)) {
+    const char *bytes = page.constData();
+    const qsizetype size = page.size();
+    for (qsizetype at = Find(bytes, size, 0, "<!-- ", 1); at >= 0;
+         at = Find(bytes, size, at + 1, "<!-- ", 1)) {
         if (QByteArrayView(page).sliced(at).startsWith(PopupStartMarker))
             markers.push_back({at, true});
         else if (QByteArrayView(page).sliced(at).startsWith(PopupEndMarker))

@@ -9,12 +9,27 @@
 
 uint64_t PageHash(const QByteArray &bytes)
 {
-    // Eight bytes at a time, each mixed in with a multiply and a shift; the length last.
+    // Four lanes of eight bytes, each mixed in with a multiply and a shift, so that the
+    // processor works on the four at once; then the lanes, the tail and the length.
     constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
     const char *p = bytes.constData();
     const size_t n = static_cast<size_t>(bytes.size());
-    uint64_t h = 0x243F6A8885A308D3ull;
+    uint64_t lane[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
+                        0x082EFA98EC4E6C89ull};
     size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        for (int k = 0; k < 4; ++k) {
+            uint64_t word;
+            std::memcpy(&word, p + i + 8 * static_cast<size_t>(k), 8);
+            lane[k] = (lane[k] ^ word) * kMul;
+            lane[k] ^= lane[k] >> 29;
+        }
+    }
+    uint64_t h = lane[0];
+    for (int k = 1; k < 4; ++k) {
+        h = (h ^ lane[k]) * kMul;
+        h ^= h >> 29;
+    }
     for (; i + 8 <= n; i += 8) {
         uint64_t word;
         std::memcpy(&word, p + i, 8);
