@@ -99,10 +99,6 @@ void TDesignFiles::BuildControls(QWidget *window)
     QAction *saveAs = AddAction(window, QStringLiteral("Save design as..."),
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *newDesign = AddAction(window, QStringLiteral("New design"), QKeySequence::New);
-    m_undoAction = AddAction(window, QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redoAction =
-        AddAction(window, QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    m_redoAltAction = AddAction(window, QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y));
     QObject::connect(open, &QAction::triggered, window, guarded([this] { OpenDesignClick(); }));
     QObject::connect(save, &QAction::triggered, window, guarded([this] { SaveDesign(); }));
     QObject::connect(saveAs, &QAction::triggered, window, guarded([this] { SaveDesignAs(); }));
@@ -116,39 +112,44 @@ void TDesignFiles::BuildControls(QWidget *window)
     menu->addAction(newDesign);
     m_saveButton->setMenu(menu);
 
+    // The undo stack's own actions, with the window's keys; the arrow buttons trigger them.
     QUndoStack &stack = m_form.History->Stack();
-    for (QAction *action : {m_undoAction, m_redoAction, m_redoAltAction}) {
-        const bool undo = action == m_undoAction;
-        QObject::connect(action, &QAction::triggered, window, guarded([this, undo] {
-                             undo ? m_form.History->Stack().undo() : m_form.History->Stack().redo();
-                         }));
+    m_undoAction = stack.createUndoAction(window, QStringLiteral("Undo"));
+    m_redoAction = stack.createRedoAction(window, QStringLiteral("Redo"));
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction *action : {m_undoAction, m_redoAction}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
     }
     m_undoButton->setText(QStringLiteral("\u21B6"));
     m_undoButton->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
     m_redoButton->setText(QStringLiteral("\u21B7"));
     m_redoButton->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z, Ctrl+Y)"));
-    QObject::connect(m_undoButton, &QToolButton::clicked, window,
-                     guarded([&stack] { stack.undo(); }));
-    QObject::connect(m_redoButton, &QToolButton::clicked, window,
-                     guarded([&stack] { stack.redo(); }));
-    QObject::connect(&stack, &QUndoStack::canUndoChanged, m_undoButton, &QWidget::setEnabled);
-    QObject::connect(&stack, &QUndoStack::canRedoChanged, m_redoButton, &QWidget::setEnabled);
-    m_undoButton->setEnabled(false);
-    m_redoButton->setEnabled(false);
-    m_form.History->OnRestored = [this] {
-        m_form.ShowDocument();
-        Refresh();
-    };
+    for (auto [button, action] :
+         {std::pair{m_undoButton, m_undoAction}, std::pair{m_redoButton, m_redoAction}}) {
+        QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+        button->setEnabled(action->isEnabled());
+    }
+    // The stack's actions call undo and redo themselves, so showing the result is guarded here.
+    m_form.History->OnRestored = [this] { Guarded([this] { m_form.ShowDocument(); }); };
 
-    m_timer = new QTimer(window);
-    m_timer->setInterval(500);
-    QObject::connect(m_timer, &QTimer::timeout, window, [this] { Refresh(); });
-    m_timer->start();
+    // Every change of the design shows at once in the name's mark; the recovery file follows a
+    // moment later, so a run of keystrokes or a drag writes it once.
+    m_recoveryTimer = new QTimer(window);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(RecoveryDelayMs);
+    QObject::connect(m_recoveryTimer, &QTimer::timeout, window, [this] { Refresh(); });
+    QObject::connect(&m_form.Document, &TDesignDocument::Changed, window, [this] {
+        ShowName();
+        m_recoveryTimer->start();
+    });
 }
 
 void TDesignFiles::StartNewDesign()
 {
-    m_form.Output->SyncDocument();
     m_path.clear();
     m_page.clear();
     m_stampPath.clear();
@@ -183,23 +184,27 @@ QString TDesignFiles::NameText() const
     return QStringLiteral("Design: ") + name + (IsModified() ? QStringLiteral(" *") : QString());
 }
 
-void TDesignFiles::Refresh()
+void TDesignFiles::ShowName()
 {
-    m_form.Output->SyncDocument();
-    const bool modified = IsModified();
     const QString text = NameText();
     if (m_nameLabel->text() != text) {
         m_nameLabel->setText(text);
         m_nameLabel->setToolTip(m_path.isEmpty() ? QStringLiteral("Not saved yet") : m_path);
     }
-    if (!modified) {
+}
+
+void TDesignFiles::Refresh()
+{
+    m_recoveryTimer->stop();
+    ShowName();
+    if (!IsModified()) {
         RemoveRecoveryFile();
         return;
     }
     const TDesignState now = m_form.Document.Snapshot();
     if (m_recoveryWritten && now == m_recovered)
         return;
-    // Recovery is a safety net: a full disk must not pester the user twice a second.
+    // Recovery is a safety net: a full disk must not pester the user after every change.
     try {
         const QString path = m_recovery->OwnPath();
         if (path.isEmpty())
@@ -452,7 +457,6 @@ bool TDesignFiles::WriteTo(const QString &path)
                 return false;
         }
     }
-    m_form.Output->SyncDocument();
     const TDesignState state = m_form.Document.Snapshot();
     WriteDesignFile(path, state);
     if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_path).absoluteFilePath())

@@ -57,8 +57,10 @@ public:
     // The design's state went somewhere safe or away: the recovery file this run wrote goes.
     void RemoveRecoveryFile();
     // Compares the design with what was saved, shows the mark and keeps the recovery file;
-    // runs twice a second and after every save and open.
+    // runs a moment after the document announced a change, and after every save and open.
     void Refresh();
+    // How long after a change the recovery file is written.
+    static constexpr int RecoveryDelayMs = 1000;
 
     bool IsModified() const;
     const QString &DesignPath() const noexcept { return m_path; }
@@ -67,6 +69,8 @@ public:
 
 private:
     void OpenDesignFileNow(const QString &path);
+    // The name label with its mark for unsaved changes.
+    void ShowName();
     void ApplyState(const TDesignState &state);
     // False when the user chose not to write over a file changed since this copy read it.
     bool WriteTo(const QString &path);
@@ -103,6 +107,5 @@ private:
     QToolButton *m_redoButton = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
-    QAction *m_redoAltAction = nullptr;
-    QTimer *m_timer = nullptr;
+    QTimer *m_recoveryTimer = nullptr;
 };

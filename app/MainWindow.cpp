@@ -754,9 +754,7 @@ void TMainForm::IncTemplateClick()
 {
     if (Document.DocumentSize >= 500)
         return;
-    const TDesignState before = Document.Snapshot();
-    Document.DocumentSize += 50;
-    History->Record(QStringLiteral("Document size"), before);
+    History->Change(QStringLiteral("Document size"), [this] { Document.DocumentSize += 50; });
     Designer->ShowDocumentSize();
     Designer->RedrawDesign();
 }
@@ -765,9 +763,7 @@ void TMainForm::DecTemplateClick()
 {
     if (Document.DocumentSize <= 150)
         return;
-    const TDesignState before = Document.Snapshot();
-    Document.DocumentSize -= 50;
-    History->Record(QStringLiteral("Document size"), before);
+    History->Change(QStringLiteral("Document size"), [this] { Document.DocumentSize -= 50; });
     Designer->ShowDocumentSize();
     Designer->RedrawDesign();
 }
@@ -781,9 +777,7 @@ void TMainForm::ChooseTemplate(int p)
     auto known = m_designPictures.find(picture);
     if (known == m_designPictures.end())
         known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
-    const TDesignState before = Document.Snapshot();
-    Document.SetTemplate(known->second);
-    History->Record(QStringLiteral("Template"), before);
+    History->Change(QStringLiteral("Template"), [&] { Document.SetTemplate(known->second); });
 }
 
 void TMainForm::RecordSettingsChange(const TDesignState &before)

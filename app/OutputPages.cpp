@@ -409,6 +409,8 @@ QString TOutputPages::WritePreviewFiles()
 
 template <class F> void TOutputPages::Publish(F write)
 {
+    // The new name is the design's from now on (a change to save), but not a step to undo.
+    const TDesignState before = m_form.Document.Snapshot();
     QString &name = m_form.Document.Settings.CookieName;
     const QString kept = name;
     if (kept.isEmpty() || m_showAgain->isChecked())
@@ -419,6 +421,7 @@ template <class F> void TOutputPages::Publish(F write)
         name = kept;
         throw;
     }
+    m_form.Document.Announce(before);
     m_showAgain->setChecked(false);
 }
 
