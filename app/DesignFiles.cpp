@@ -4,12 +4,12 @@
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
 #include "base/ProgramPaths.h"
+#include "designer/FontPickers.h"
 #include "document/DesignFile.h"
 #include "document/RecoveryFiles.h"
 #include "output/PageText.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -356,11 +356,7 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     // Add popup from a page's design writes back to that page and its folder.
     if (!page.isEmpty())
         state.Output.ExistingFile = page;
-    QStringList faces;
-    if (auto *fontName = m_form.findChild<QComboBox *>(QStringLiteral("FontName")))
-        for (int i = 0; i < fontName->count(); ++i)
-            faces << fontName->itemText(i);
-    const auto missing = SubstituteMissingFaces(state, faces);
+    const auto missing = SubstituteMissingFaces(state, FontFaceList());
 
     try {
         ApplyState(state);

@@ -220,6 +220,10 @@ void TDesignerPage::BuildControls(TPanel *page)
                                   QRect(134, 80, 26, 25), true);
     m_decCloseButton = MakeButton(p, QStringLiteral("DecCloseButton"), QStringLiteral("-"),
                                   QRect(161, 80, 25, 25), true);
+    QObject::connect(m_incTemplate, &QPushButton::clicked, m_incTemplate,
+                     guarded([this] { ChangeDocumentSize(true); }));
+    QObject::connect(m_decTemplate, &QPushButton::clicked, m_decTemplate,
+                     guarded([this] { ChangeDocumentSize(false); }));
     QObject::connect(m_incCloseButton, &QPushButton::clicked, m_incCloseButton,
                      guarded([this] { ChangeButtonSize(true); }));
     QObject::connect(m_decCloseButton, &QPushButton::clicked, m_decCloseButton,
@@ -686,6 +690,23 @@ void TDesignerPage::CloseButtonStyleChange()
                  [&] { m_form.Document.SetCloseButton(known->second); });
         SelectObject(button);
     }
+}
+
+void TDesignerPage::ChangeDocumentSize(bool increase)
+{
+    TDesignDocument &document = m_form.Document;
+    if (increase ? document.DocumentSize >= 500 : document.DocumentSize <= 150)
+        return;
+    m_form.History->Change(QStringLiteral("Document size"),
+                           [&] { document.DocumentSize += increase ? 50 : -50; });
+    ShowDocumentSize();
+    RedrawDesign();
+}
+
+void TDesignerPage::ListCloseButtons(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_closeButtonStyle->addItem(QStringLiteral("bugfix"));
 }
 
 void TDesignerPage::ChangeButtonSize(bool increase)

@@ -2,7 +2,8 @@
 
 // The one main window: owner of all run-time state, the wizard's page switch and page 1 (the
 // template chooser). Pages 2 to 5 are built and wired by TDesignerPage and TOutputPages, which
-// read and write the public state below.
+// read and write the public state below; the design itself is the document, which announces
+// its changes.
 
 #include "app/DesignFiles.h"
 #include "app/DesignerPage.h"
@@ -25,6 +26,7 @@
 class QCloseEvent;
 #include <vector>
 
+class QLabel;
 class QPainter;
 class QPushButton;
 class TPanel;
@@ -116,15 +118,12 @@ private:
     void UpdateBaseClick();
     void AddUserPng_SimpleClick();
     void DeleteUserPng_SimpleClick();
-    void DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
-                           bool selected);
-    bool DrawGrid1SelectCell(int column, int row);
+    void DrawTemplateCell(QPainter &painter, int column, int row, const QRect &cell, bool selected);
+    bool SelectTemplateCell(int column, int row);
     int CurrentIndex() const;
     void PaintBlended(QPainter &painter, const TPNGObject &picture);
     void PaintBackground(QPainter &painter);
-    void IncTemplateClick();
-    void DecTemplateClick();
-    void MorePicturesClickClick();
+    void OpenMorePicturesPage();
     // Remove on for a user picture at cell p, Keep shown for a design's picture not stored.
     void ShowPictureButtons(int p);
     void KeepUserPngClick();
@@ -160,9 +159,11 @@ private:
     TPanel *m_pages[5] = {};
     TPaintBox *m_bg2 = nullptr;
     TPaintBox *m_logoPaintBox = nullptr;
-    TPanel *m_panel13 = nullptr;
-    TPanel *m_panel14 = nullptr;
-    TPanel *m_panel15 = nullptr;
+    // The holders of Remove and Load..., and the group around the grid.
+    TPanel *m_removePanel = nullptr;
+    TPanel *m_loadPanel = nullptr;
+    TPanel *m_templatePanel = nullptr;
+    QLabel *m_chooseHint = nullptr;
     QPushButton *m_addUserPngSimple = nullptr;
     QPushButton *m_deleteUserPngSimple = nullptr;
     TPanel *m_keepPanel = nullptr;
@@ -173,6 +174,3 @@ private:
     TTemplateGrid *m_grid = nullptr;
     TPaintBox *m_morePicturesClick = nullptr;
 };
-
-// The one main window of the process; set before its start-up runs.
-extern TMainForm *MainForm;

@@ -54,9 +54,16 @@ QRadioButton *MakeRadio(QWidget *parent, const QString &name, const QString &tex
 constexpr int kShowAgainLeft = 250;
 
 // Any whole number: the settings read the box's text, so no range may get in the way.
+// A number box that lets its page hear every keystroke in it, a half-typed number included.
+class TNumberBox : public QSpinBox {
+public:
+    using QSpinBox::lineEdit;
+    using QSpinBox::QSpinBox;
+};
+
 QSpinBox *MakeSpin(QWidget *parent, const QString &name, int x, int y, int value)
 {
-    auto *spin = Place(new QSpinBox(parent), name, x, y, 90, 22);
+    auto *spin = Place(new TNumberBox(parent), name, x, y, 90, 22);
     spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     spin->setValue(value);
     // An emptied box reads as 0 and must not get its old number back when focus leaves it.
@@ -109,84 +116,86 @@ TOutputPages::~TOutputPages() = default;
 void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
 {
     // Page 3: behaviour.
-    TPanel *panel8 = MakeGroup(page3, QStringLiteral("Panel8"),
-                               QStringLiteral("Popup click action"), 16, 16, 692, 81);
-    m_closePopup = MakeRadio(panel8, QStringLiteral("ClosePopup"), QStringLiteral("Close Popup"),
-                             24, 32, 300, false);
-    m_openLink = MakeRadio(panel8, QStringLiteral("OpenLink"), QStringLiteral("Open Link"), 24, 54,
-                           300, true);
+    TPanel *clickGroup = MakeGroup(page3, QStringLiteral("Panel8"),
+                                   QStringLiteral("Popup click action"), 16, 16, 692, 81);
+    m_closePopup = MakeRadio(clickGroup, QStringLiteral("ClosePopup"),
+                             QStringLiteral("Close Popup"), 24, 32, 300, false);
+    m_openLink = MakeRadio(clickGroup, QStringLiteral("OpenLink"), QStringLiteral("Open Link"), 24,
+                           54, 300, true);
 
     // Beside the click action, where the group has room: the text that screen readers say for
     // the popup, made from the design's texts until the user writes their own.
-    MakeLabel(panel8, QStringLiteral("ScreenReaderTextLabel"),
+    MakeLabel(clickGroup, QStringLiteral("ScreenReaderTextLabel"),
               QStringLiteral("Text for screen readers:"), 330, 30, 340);
     m_screenReaderText =
-        Place(new QLineEdit(panel8), QStringLiteral("ScreenReaderText"), 330, 50, 347, 22);
+        Place(new QLineEdit(clickGroup), QStringLiteral("ScreenReaderText"), 330, 50, 347, 22);
     m_screenReaderText->setToolTip(QStringLiteral(
         "What screen readers say for the popup and its picture; empty: the design's texts"));
 
-    TPanel *panel9 = MakeGroup(page3, QStringLiteral("Panel9"), QStringLiteral("Website link"), 16,
-                               108, 692, 121);
-    m_label8 = MakeLabel(panel9, QStringLiteral("Label8"), QStringLiteral("URL:"), 24, 36, 40);
+    TPanel *linkGroup = MakeGroup(page3, QStringLiteral("Panel9"), QStringLiteral("Website link"),
+                                  16, 108, 692, 121);
+    m_urlLabel = MakeLabel(linkGroup, QStringLiteral("Label8"), QStringLiteral("URL:"), 24, 36, 40);
     // Empty means no link: a click on the popup then does nothing.
-    m_urlEdit = Place(new QLineEdit(panel9), QStringLiteral("URLEdit"), 60, 34, 617, 22);
+    m_urlEdit = Place(new QLineEdit(linkGroup), QStringLiteral("URLEdit"), 60, 34, 617, 22);
     m_urlEdit->setPlaceholderText(QStringLiteral("https://"));
     m_urlEdit->setToolTip(QStringLiteral("The address a click on the popup opens: http:// or "
                                          "https://, mailto:, tel:, or relative to the page; "
                                          "empty for none"));
     m_sameWindow =
-        MakeRadio(panel9, QStringLiteral("SameWindow"),
+        MakeRadio(linkGroup, QStringLiteral("SameWindow"),
                   QStringLiteral("Open link in the same browser window"), 24, 68, 420, true);
     m_newWindow =
-        MakeRadio(panel9, QStringLiteral("NewWindow"),
+        MakeRadio(linkGroup, QStringLiteral("NewWindow"),
                   QStringLiteral("Open link in a new browser window"), 24, 92, 420, false);
 
-    TPanel *panel10 = MakeGroup(page3, QStringLiteral("Panel10"),
-                                QStringLiteral("Auto close popup"), 16, 240, 692, 89);
-    m_enableAutoClose = Place(new QCheckBox(QStringLiteral("Enable auto close"), panel10),
+    TPanel *autoCloseGroup = MakeGroup(page3, QStringLiteral("Panel10"),
+                                       QStringLiteral("Auto close popup"), 16, 240, 692, 89);
+    m_enableAutoClose = Place(new QCheckBox(QStringLiteral("Enable auto close"), autoCloseGroup),
                               QStringLiteral("EnableAutoClose"), 24, 32, 300, 20);
-    m_label9 = MakeLabel(panel10, QStringLiteral("Label9"), QStringLiteral("Delay in seconds:"), 24,
-                         60, 120);
-    m_delayTime = MakeSpin(panel10, QStringLiteral("DelayTime"), 150, 58, 7);
+    m_delayLabel = MakeLabel(autoCloseGroup, QStringLiteral("Label9"),
+                             QStringLiteral("Delay in seconds:"), 24, 60, 120);
+    m_delayTime = MakeSpin(autoCloseGroup, QStringLiteral("DelayTime"), 150, 58, 7);
     // A popup closed after 0 seconds is never seen; the box takes only what the design does.
     m_delayTime->setRange(SettingRanges::AutoCloseDelay.Lowest,
                           SettingRanges::AutoCloseDelay.Highest);
     // An emptied box gets its number back rather than the smallest delay.
     m_delayTime->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 
-    TPanel *panel11 =
+    TPanel *sessionGroup =
         MakeGroup(page3, QStringLiteral("Panel11"), QStringLiteral("Sessions"), 16, 340, 692, 81);
     m_openOncePerSession =
-        MakeRadio(panel11, QStringLiteral("OpenOncePerSession"),
+        MakeRadio(sessionGroup, QStringLiteral("OpenOncePerSession"),
                   QStringLiteral("Open popup once per session"), 24, 32, 420, true);
-    m_radioButton4 =
-        MakeRadio(panel11, QStringLiteral("RadioButton4"),
+    m_everyLoad =
+        MakeRadio(sessionGroup, QStringLiteral("RadioButton4"),
                   QStringLiteral("Open popup every time page is loaded"), 24, 54, 420, false);
 
     // The further options, in the free right part of the sessions group.
-    m_moreOptions = Place(new QPushButton(QStringLiteral("More options..."), panel11),
+    m_moreOptions = Place(new QPushButton(QStringLiteral("More options..."), sessionGroup),
                           QStringLiteral("MoreOptions"), 567, 43, 110, 23);
     // Beside the short first choice, left of "More options...". The first choice's box ends
     // where this one starts, so that neither takes the other's clicks.
     m_openOncePerSession->resize(kShowAgainLeft - 24, m_openOncePerSession->height());
-    m_showAgain =
-        Place(new QCheckBox(QStringLiteral("Show it again to visitors who have seen it"), panel11),
-              QStringLiteral("ShowAgain"), kShowAgainLeft, 32, 560 - kShowAgainLeft, 20);
+    m_showAgain = Place(
+        new QCheckBox(QStringLiteral("Show it again to visitors who have seen it"), sessionGroup),
+        QStringLiteral("ShowAgain"), kShowAgainLeft, 32, 560 - kShowAgainLeft, 20);
     m_showAgain->setToolTip(QStringLiteral(
         "The next Add popup or Save files gives the popup a new name, so that browsers show it "
         "again to visitors who have seen it; otherwise the popup keeps its name"));
 
-    TPanel *panel12 =
+    TPanel *positionGroup =
         MakeGroup(page3, QStringLiteral("Panel12"), QStringLiteral("Position"), 16, 432, 692, 81);
-    m_autoCenter = MakeRadio(panel12, QStringLiteral("AutoCenter"),
+    m_autoCenter = MakeRadio(positionGroup, QStringLiteral("AutoCenter"),
                              QStringLiteral("Auto center popup window"), 24, 32, 300, true);
     m_setManual =
-        MakeRadio(panel12, QStringLiteral("SetManual"),
+        MakeRadio(positionGroup, QStringLiteral("SetManual"),
                   QStringLiteral("Set popup window position on page"), 24, 54, 300, false);
-    m_label10 = MakeLabel(panel12, QStringLiteral("Label10"), QStringLiteral("Left:"), 340, 56, 36);
-    m_leftSpin = MakeSpin(panel12, QStringLiteral("LeftSpin"), 378, 54, 0);
-    m_label11 = MakeLabel(panel12, QStringLiteral("Label11"), QStringLiteral("Top:"), 490, 56, 34);
-    m_topSpin = MakeSpin(panel12, QStringLiteral("TopSpin"), 526, 54, 0);
+    m_leftLabel =
+        MakeLabel(positionGroup, QStringLiteral("Label10"), QStringLiteral("Left:"), 340, 56, 36);
+    m_leftSpin = MakeSpin(positionGroup, QStringLiteral("LeftSpin"), 378, 54, 0);
+    m_topLabel =
+        MakeLabel(positionGroup, QStringLiteral("Label11"), QStringLiteral("Top:"), 490, 56, 34);
+    m_topSpin = MakeSpin(positionGroup, QStringLiteral("TopSpin"), 526, 54, 0);
 
     for (QRadioButton *radio : {m_closePopup, m_openLink})
         QObject::connect(radio, &QRadioButton::clicked, radio,
@@ -209,34 +218,38 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
         Place(new QWebEngineView(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
 
     // Page 5: output.
-    TPanel *panel6 = MakeGroup(page5, QStringLiteral("Panel6"),
-                               QStringLiteral("Auto modify existing HTML file (or create new)"), 16,
-                               24, 692, 105);
-    MakeLabel(panel6, QStringLiteral("Label12"), QStringLiteral("File to modify or create:"), 16,
+    TPanel *pageGroup = MakeGroup(page5, QStringLiteral("Panel6"),
+                                  QStringLiteral("Auto modify existing HTML file (or create new)"),
+                                  16, 24, 692, 105);
+    MakeLabel(pageGroup, QStringLiteral("Label12"), QStringLiteral("File to modify or create:"), 16,
               34, 300);
     m_existingFileEdit =
-        Place(new QLineEdit(panel6), QStringLiteral("ExistingFileEdit"), 16, 53, 585, 22);
-    m_button2 = MakeButton(panel6, QStringLiteral("Button2"), QStringLiteral("Browse..."), 608, 52);
+        Place(new QLineEdit(pageGroup), QStringLiteral("ExistingFileEdit"), 16, 53, 585, 22);
+    m_browseExistingFile =
+        MakeButton(pageGroup, QStringLiteral("Button2"), QStringLiteral("Browse..."), 608, 52);
     m_addPopup =
-        MakeButton(panel6, QStringLiteral("AddPopup"), QStringLiteral("Add popup"), 608, 78);
+        MakeButton(pageGroup, QStringLiteral("AddPopup"), QStringLiteral("Add popup"), 608, 78);
 
-    TPanel *panel7 = MakeGroup(page5, QStringLiteral("Panel7"),
-                               QStringLiteral("Manual HTML change"), 16, 152, 692, 361);
-    MakeLabel(panel7, QStringLiteral("Label14"), QStringLiteral("Folder to save necessary files:"),
-              16, 34, 300);
-    m_saveToFolder = Place(new QLineEdit(panel7), QStringLiteral("SaveToFolder"), 16, 53, 585, 22);
-    m_button4 = MakeButton(panel7, QStringLiteral("Button4"), QStringLiteral("Change..."), 608, 52);
-    GreyLabel(panel7, QStringLiteral("Label18"),
+    TPanel *manualGroup = MakeGroup(page5, QStringLiteral("Panel7"),
+                                    QStringLiteral("Manual HTML change"), 16, 152, 692, 361);
+    MakeLabel(manualGroup, QStringLiteral("Label14"),
+              QStringLiteral("Folder to save necessary files:"), 16, 34, 300);
+    m_saveToFolder =
+        Place(new QLineEdit(manualGroup), QStringLiteral("SaveToFolder"), 16, 53, 585, 22);
+    m_browseSaveFolder =
+        MakeButton(manualGroup, QStringLiteral("Button4"), QStringLiteral("Change..."), 608, 52);
+    GreyLabel(manualGroup, QStringLiteral("Label18"),
               QStringLiteral("HTML file must be one level above the popup files."), 16, 82);
-    GreyLabel(panel7, QStringLiteral("Label16"),
+    GreyLabel(manualGroup, QStringLiteral("Label16"),
               QStringLiteral("If used in an alternative location, please edit paths in JavaScript "
                              "and HTML files manually."),
               16, 100);
     m_saveFiles =
-        MakeButton(panel7, QStringLiteral("SaveFiles"), QStringLiteral("Save files"), 608, 86);
-    MakeLabel(panel7, QStringLiteral("Label13"), QStringLiteral("Code to place in HTML file:"), 16,
-              134, 300);
-    m_htmlCode = Place(new QPlainTextEdit(panel7), QStringLiteral("HTMLCode"), 16, 154, 665, 185);
+        MakeButton(manualGroup, QStringLiteral("SaveFiles"), QStringLiteral("Save files"), 608, 86);
+    MakeLabel(manualGroup, QStringLiteral("Label13"), QStringLiteral("Code to place in HTML file:"),
+              16, 134, 300);
+    m_htmlCode =
+        Place(new QPlainTextEdit(manualGroup), QStringLiteral("HTMLCode"), 16, 154, 665, 185);
     m_htmlCode->setReadOnly(true);
     m_htmlCode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_htmlCode->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -245,20 +258,25 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
                      guarded([this] { ExistingFileEditChange(); }));
 
     // Every edit on pages 3 and 5 goes into the design document at once.
-    for (QWidget *page : {static_cast<QWidget *>(page3), static_cast<QWidget *>(page5)}) {
-        for (QAbstractButton *button : page->findChildren<QAbstractButton *>())
-            QObject::connect(button, &QAbstractButton::toggled, button, [this] { SyncDocument(); });
-        for (QLineEdit *edit : page->findChildren<QLineEdit *>())
-            QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { SyncDocument(); });
-    }
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{
+             m_closePopup, m_openLink, m_sameWindow, m_newWindow, m_enableAutoClose,
+             m_openOncePerSession, m_everyLoad, m_showAgain, m_autoCenter, m_setManual})
+        QObject::connect(button, &QAbstractButton::toggled, button, [this] { SyncDocument(); });
+    for (QLineEdit *edit : {m_screenReaderText, m_urlEdit, m_existingFileEdit, m_saveToFolder,
+                            static_cast<TNumberBox *>(m_delayTime)->lineEdit(),
+                            static_cast<TNumberBox *>(m_leftSpin)->lineEdit(),
+                            static_cast<TNumberBox *>(m_topSpin)->lineEdit()})
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { SyncDocument(); });
+    m_groups = {clickGroup,    linkGroup, autoCloseGroup, sessionGroup,
+                positionGroup, pageGroup, manualGroup};
     QObject::connect(m_addPopup, &QPushButton::clicked, m_addPopup,
                      guarded([this] { AddPopupChange(); }));
     QObject::connect(m_saveFiles, &QPushButton::clicked, m_saveFiles,
                      guarded([this] { SaveFilesClick(); }));
-    QObject::connect(m_button2, &QPushButton::clicked, m_button2,
-                     guarded([this] { Button2Click(); }));
-    QObject::connect(m_button4, &QPushButton::clicked, m_button4,
-                     guarded([this] { Button4Click(); }));
+    QObject::connect(m_browseExistingFile, &QPushButton::clicked, m_browseExistingFile,
+                     guarded([this] { BrowseExistingFileClick(); }));
+    QObject::connect(m_browseSaveFolder, &QPushButton::clicked, m_browseSaveFolder,
+                     guarded([this] { BrowseSaveFolderClick(); }));
 }
 
 void TOutputPages::ApplyDefaults()
@@ -294,7 +312,7 @@ TPopupSettings TOutputPages::ReadPopupSettings() const
 void TOutputPages::PopupClickActionChanged()
 {
     const bool on = m_openLink->isChecked();
-    for (QWidget *w : {static_cast<QWidget *>(m_label8), static_cast<QWidget *>(m_urlEdit),
+    for (QWidget *w : {static_cast<QWidget *>(m_urlLabel), static_cast<QWidget *>(m_urlEdit),
                        static_cast<QWidget *>(m_sameWindow), static_cast<QWidget *>(m_newWindow)})
         w->setEnabled(on);
 }
@@ -302,14 +320,14 @@ void TOutputPages::PopupClickActionChanged()
 void TOutputPages::EnableAutoCloseClick()
 {
     const bool on = m_enableAutoClose->isChecked();
-    m_label9->setEnabled(on);
+    m_delayLabel->setEnabled(on);
     m_delayTime->setEnabled(on);
 }
 
 void TOutputPages::PositionTypeChanged()
 {
     const bool on = m_setManual->isChecked();
-    for (QWidget *w : {static_cast<QWidget *>(m_label10), static_cast<QWidget *>(m_label11),
+    for (QWidget *w : {static_cast<QWidget *>(m_leftLabel), static_cast<QWidget *>(m_topLabel),
                        static_cast<QWidget *>(m_leftSpin), static_cast<QWidget *>(m_topSpin)})
         w->setEnabled(on);
 }
@@ -332,7 +350,7 @@ void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
     (s.LinkInSameWindow ? m_sameWindow : m_newWindow)->setChecked(true);
     m_enableAutoClose->setChecked(s.AutoClose);
     m_delayTime->setValue(s.AutoCloseDelay);
-    (s.OncePerSession ? m_openOncePerSession : m_radioButton4)->setChecked(true);
+    (s.OncePerSession ? m_openOncePerSession : m_everyLoad)->setChecked(true);
     (s.AutoCenter ? m_autoCenter : m_setManual)->setChecked(true);
     m_leftSpin->setValue(s.ManualLeft);
     m_topSpin->setValue(s.ManualTop);
@@ -462,7 +480,7 @@ void TOutputPages::SaveFilesClick()
                      QMessageBox::Information, QMessageBox::Ok);
 }
 
-void TOutputPages::Button2Click()
+void TOutputPages::BrowseExistingFileClick()
 {
     QString name = Dialogs::getSaveFileName(
         &m_form, QString(), m_existingFileEdit->text(),
@@ -475,7 +493,7 @@ void TOutputPages::Button2Click()
     m_existingFileEdit->setText(name);
 }
 
-void TOutputPages::Button4Click()
+void TOutputPages::BrowseSaveFolderClick()
 {
     const QString folder = Dialogs::getExistingDirectory(
         &m_form, QStringLiteral("Folder to save files to"), m_saveToFolder->text());

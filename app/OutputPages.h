@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -63,9 +64,14 @@ public:
     void AddPopupChange();
     void ExistingFileEditChange();
     void SaveFilesClick();
-    void Button2Click();
-    void Button4Click();
+    void BrowseExistingFileClick();
+    void BrowseSaveFolderClick();
     void MoreOptionsClick();
+
+    // The group frames of pages 3 and 5, styled by the window like every group.
+    const std::vector<TPanel *> &GroupPanels() const noexcept { return m_groups; }
+    TPaintBox *PreviewTextPaint() const noexcept { return m_previewTextPaint; }
+    QWebEngineView *PreviewBrowser() const noexcept { return m_previewBrowser; }
 
     // The last component of the folder the last output went to.
     QString ScriptFolderName;
@@ -82,19 +88,19 @@ private:
 
     QRadioButton *m_closePopup = nullptr;
     QRadioButton *m_openLink = nullptr;
-    QLabel *m_label8 = nullptr;
+    QLabel *m_urlLabel = nullptr;
     QLineEdit *m_urlEdit = nullptr;
     QRadioButton *m_sameWindow = nullptr;
     QRadioButton *m_newWindow = nullptr;
     QCheckBox *m_enableAutoClose = nullptr;
-    QLabel *m_label9 = nullptr;
+    QLabel *m_delayLabel = nullptr;
     QSpinBox *m_delayTime = nullptr;
     QRadioButton *m_openOncePerSession = nullptr;
-    QRadioButton *m_radioButton4 = nullptr;
+    QRadioButton *m_everyLoad = nullptr;
     QRadioButton *m_autoCenter = nullptr;
     QRadioButton *m_setManual = nullptr;
-    QLabel *m_label10 = nullptr;
-    QLabel *m_label11 = nullptr;
+    QLabel *m_leftLabel = nullptr;
+    QLabel *m_topLabel = nullptr;
     QSpinBox *m_leftSpin = nullptr;
     QSpinBox *m_topSpin = nullptr;
     QLineEdit *m_screenReaderText = nullptr;
@@ -105,14 +111,15 @@ private:
     // Whether the user typed their own text for screen readers.
     bool m_readerTextEdited = false;
 
+    std::vector<TPanel *> m_groups;
     TPaintBox *m_previewTextPaint = nullptr;
     QWebEngineView *m_previewBrowser = nullptr;
 
     QLineEdit *m_existingFileEdit = nullptr;
     QPushButton *m_addPopup = nullptr;
-    QPushButton *m_button2 = nullptr;
+    QPushButton *m_browseExistingFile = nullptr;
     QLineEdit *m_saveToFolder = nullptr;
-    QPushButton *m_button4 = nullptr;
+    QPushButton *m_browseSaveFolder = nullptr;
     QPushButton *m_saveFiles = nullptr;
     QPlainTextEdit *m_htmlCode = nullptr;
 };
