@@ -2,7 +2,6 @@
 
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
-#include "app/MainWindow.h"
 #include "base/ProgramPaths.h"
 #include "designer/FontPickers.h"
 #include "document/DesignFile.h"
@@ -59,8 +58,8 @@ QString QuotedFaces(const std::vector<std::pair<QString, QString>> &replaced)
 
 } // namespace
 
-TDesignFiles::TDesignFiles(TMainForm &form)
-    : m_form(form), m_recovery(std::make_unique<TRecoveryFiles>(ProgramStateFolder()))
+TDesignFiles::TDesignFiles(const TPageContext &context)
+    : m_context(context), m_recovery(std::make_unique<TRecoveryFiles>(ProgramStateFolder()))
 {
 }
 
@@ -113,7 +112,7 @@ void TDesignFiles::BuildControls(QWidget *window)
     m_saveButton->setMenu(menu);
 
     // The undo stack's own actions, with the window's keys; the arrow buttons trigger them.
-    QUndoStack &stack = m_form.History->Stack();
+    QUndoStack &stack = m_context.History.Stack();
     m_undoAction = stack.createUndoAction(window, QStringLiteral("Undo"));
     m_redoAction = stack.createRedoAction(window, QStringLiteral("Redo"));
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -134,7 +133,9 @@ void TDesignFiles::BuildControls(QWidget *window)
         button->setEnabled(action->isEnabled());
     }
     // The stack's actions call undo and redo themselves, so showing the result is guarded here.
-    m_form.History->OnRestored = [this] { Guarded([this] { m_form.ShowDocument(); }); };
+    m_context.History.OnRestored = [this] {
+        Guarded([this] { m_context.Navigation.ShowDocument(); });
+    };
 
     // Every change of the design shows at once in the name's mark; the recovery file follows a
     // moment later, so a run of keystrokes or a drag writes it once.
@@ -142,7 +143,7 @@ void TDesignFiles::BuildControls(QWidget *window)
     m_recoveryTimer->setSingleShot(true);
     m_recoveryTimer->setInterval(RecoveryDelayMs);
     QObject::connect(m_recoveryTimer, &QTimer::timeout, window, [this] { Refresh(); });
-    QObject::connect(&m_form.Document, &TDesignDocument::Changed, window, [this] {
+    QObject::connect(&m_context.Document, &TDesignDocument::Changed, window, [this] {
         ShowName();
         m_recoveryTimer->start();
     });
@@ -153,9 +154,9 @@ void TDesignFiles::StartNewDesign()
     m_path.clear();
     m_page.clear();
     m_stampPath.clear();
-    m_saved = m_form.Document.Snapshot();
+    m_saved = m_context.Document.Snapshot();
     m_savedKnown = true;
-    m_form.History->Clear();
+    m_context.History.Clear();
     Refresh();
 }
 
@@ -171,7 +172,7 @@ bool TDesignFiles::IsModified() const
 {
     if (!m_savedKnown)
         return true;
-    TDesignState now = m_form.Document.Snapshot();
+    TDesignState now = m_context.Document.Snapshot();
     return !(now == m_saved);
 }
 
@@ -201,7 +202,7 @@ void TDesignFiles::Refresh()
         RemoveRecoveryFile();
         return;
     }
-    const TDesignState now = m_form.Document.Snapshot();
+    const TDesignState now = m_context.Document.Snapshot();
     if (m_recoveryWritten && now == m_recovered)
         return;
     // Recovery is a safety net: a full disk must not pester the user after every change.
@@ -218,7 +219,7 @@ void TDesignFiles::Refresh()
 
 void TDesignFiles::Ending()
 {
-    if (!IsModified() || (m_discarded && m_form.Document.Snapshot() == m_discardedState))
+    if (!IsModified() || (m_discarded && m_context.Document.Snapshot() == m_discardedState))
         RemoveRecoveryFile();
 }
 
@@ -248,7 +249,7 @@ void TDesignFiles::OfferRecovery()
                                  ? QStringLiteral("a new design")
                                  : QStringLiteral("the design \"%1\"").arg(recovered.DesignFile);
         const auto answer = Dialogs::message(
-            &m_form, QStringLiteral("Vantelle Pro"),
+            &m_context.Window, QStringLiteral("Vantelle Pro"),
             QStringLiteral("Vantelle Pro did not end normally last time. Restore the unsaved "
                            "changes to %1?\n\nNo deletes them for good.")
                 .arg(name),
@@ -286,19 +287,19 @@ void TDesignFiles::OfferRecovery()
 void TDesignFiles::ApplyState(const TDesignState &state)
 {
     // One step: a design the window cannot show leaves the one before it whole, history and all.
-    const TDesignState before = m_form.Document.Snapshot();
+    const TDesignState before = m_context.Document.Snapshot();
     try {
-        m_form.Document.Restore(state);
-        m_form.Document.Model.CurrentObject = nullptr;
-        m_form.ShowDocument();
+        m_context.Document.Restore(state);
+        m_context.Document.Model.CurrentObject = nullptr;
+        m_context.Navigation.ShowDocument();
     } catch (...) {
-        m_form.Document.Restore(before);
-        m_form.Document.Model.CurrentObject = nullptr;
-        Guarded([&] { m_form.ShowDocument(); });
+        m_context.Document.Restore(before);
+        m_context.Document.Model.CurrentObject = nullptr;
+        Guarded([&] { m_context.Navigation.ShowDocument(); });
         throw;
     }
-    m_form.History->Clear();
-    m_form.ShowPage(2);
+    m_context.History.Clear();
+    m_context.Navigation.ShowPage(2);
 }
 
 bool TDesignFiles::MaySetAside()
@@ -308,7 +309,7 @@ bool TDesignFiles::MaySetAside()
     const QString name =
         m_path.isEmpty() ? QStringLiteral("the new design") : QFileInfo(m_path).fileName();
     const auto answer =
-        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
                          QStringLiteral("Save the changes to %1?").arg(name), QMessageBox::Warning,
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
@@ -316,7 +317,7 @@ bool TDesignFiles::MaySetAside()
     if (answer != QMessageBox::Discard)
         return false;
     m_discarded = true;
-    m_discardedState = m_form.Document.Snapshot();
+    m_discardedState = m_context.Document.Snapshot();
     return true;
 }
 
@@ -324,8 +325,8 @@ void TDesignFiles::OpenDesignClick()
 {
     if (!MaySetAside())
         return;
-    const QString start = m_path.isEmpty() ? m_form.Document.Output.ExistingFile : m_path;
-    const QString path = Dialogs::getOpenFileName(&m_form, QStringLiteral("Open design"),
+    const QString start = m_path.isEmpty() ? m_context.Document.Output.ExistingFile : m_path;
+    const QString path = Dialogs::getOpenFileName(&m_context.Window, QStringLiteral("Open design"),
                                                   ExistingFolder(start), DesignFilter);
     if (!path.isEmpty())
         Guarded([&] { OpenDesignFileNow(path); });
@@ -373,7 +374,7 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     m_savedKnown = true;
     Refresh();
     if (!missing.empty())
-        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
                          QStringLiteral("Some faces of the design \"%1\" are not installed here: "
                                         "%2. The design keeps its faces.")
                              .arg(designPath, QuotedFaces(missing)),
@@ -391,19 +392,20 @@ bool TDesignFiles::SaveDesignAs()
 {
     QString start = m_path;
     if (start.isEmpty())
-        start = JoinPath(ExistingFolder(m_form.Document.Output.ExistingFile),
+        start = JoinPath(ExistingFolder(m_context.Document.Output.ExistingFile),
                          QStringLiteral("popup.vpopup"));
     else
         start = JoinPath(ExistingFolder(m_path), QFileInfo(m_path).fileName());
-    QString path = Dialogs::getSaveFileName(&m_form, QStringLiteral("Save design as"), start,
-                                            QStringLiteral("Vantelle Pro designs (*.vpopup)"));
+    QString path =
+        Dialogs::getSaveFileName(&m_context.Window, QStringLiteral("Save design as"), start,
+                                 QStringLiteral("Vantelle Pro designs (*.vpopup)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".vpopup");
     // Asked here, once the name is settled: the suffix may have been added to what was typed.
     if (QFileInfo::exists(path) &&
-        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
                          QStringLiteral("\"%1\" already exists. Replace it?").arg(path),
                          QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
@@ -439,7 +441,7 @@ bool TDesignFiles::WriteTo(const QString &path)
         const TFileStamp now = StampOf(path);
         if (now.Exists && !(now == m_stamp)) {
             const auto answer = Dialogs::message(
-                &m_form, QStringLiteral("Vantelle Pro"),
+                &m_context.Window, QStringLiteral("Vantelle Pro"),
                 QStringLiteral("\"%1\" was changed by another program or another copy of "
                                "Vantelle Pro since this copy opened or saved it. Overwrite those "
                                "changes, save this design under another name, or cancel?")
@@ -453,7 +455,7 @@ bool TDesignFiles::WriteTo(const QString &path)
                 return false;
         }
     }
-    const TDesignState state = m_form.Document.Snapshot();
+    const TDesignState state = m_context.Document.Snapshot();
     WriteDesignFile(path, state);
     if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_path).absoluteFilePath())
         m_page.clear();
@@ -468,7 +470,7 @@ bool TDesignFiles::WriteTo(const QString &path)
 void TDesignFiles::WriteDesignBeside(const QString &folder)
 {
     const QString path = JoinPath(folder, DesignFileName);
-    const TDesignState state = m_form.Document.Snapshot();
+    const TDesignState state = m_context.Document.Snapshot();
     WriteDesignFile(path, state);
     // The design opened from this page is now saved where it came from.
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_path).absoluteFilePath()) {
@@ -490,10 +492,10 @@ void TDesignFiles::NewDesign()
     } forget{m_discarded};
     TDesignState fresh;
     fresh.Settings = TPopupSettings{};
-    fresh.Output = m_form.Document.Output;
-    if (const TPNGObject *picture = m_form.SelectedPicture())
+    fresh.Output = m_context.Document.Output;
+    if (const TPNGObject *picture = m_context.Navigation.SelectedPicture())
         fresh.Template = DesignPictureOf(*picture);
     ApplyState(fresh);
     StartNewDesign();
-    m_form.ShowPage(1);
+    m_context.Navigation.ShowPage(1);
 }

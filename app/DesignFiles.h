@@ -5,6 +5,7 @@
 // mark while it has unsaved changes, the question before unsaved changes would be dropped,
 // undo and redo of the whole design, and recovery after a crash.
 
+#include "app/PageContext.h"
 #include "document/DesignDocument.h"
 
 #include <QString>
@@ -17,12 +18,11 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class QWidget;
-class TMainForm;
 class TRecoveryFiles;
 
 class TDesignFiles {
 public:
-    explicit TDesignFiles(TMainForm &form);
+    explicit TDesignFiles(const TPageContext &context);
     ~TDesignFiles();
     TDesignFiles(const TDesignFiles &) = delete;
     TDesignFiles &operator=(const TDesignFiles &) = delete;
@@ -86,7 +86,7 @@ private:
     };
     static TFileStamp StampOf(const QString &path);
 
-    TMainForm &m_form;
+    TPageContext m_context;
     QString m_path;
     // The page a published design was opened through, which names it.
     QString m_page;

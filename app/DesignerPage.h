@@ -4,6 +4,7 @@
 // them through the undo history; the main window calls the hooks below from its start-up and
 // page switch. Every control handler runs inside the window's error guard.
 
+#include "app/PageContext.h"
 #include "designer/DesignModel.h"
 #include "document/DesignHistory.h"
 
@@ -28,14 +29,13 @@ class QPushButton;
 class QSpinBox;
 class QToolButton;
 class QWidget;
-class TMainForm;
 class TOwnerDrawComboBox;
 class TPaintBox;
 class TPanel;
 
 class TDesignerPage {
 public:
-    explicit TDesignerPage(TMainForm &form);
+    explicit TDesignerPage(const TPageContext &context);
     ~TDesignerPage();
     TDesignerPage(const TDesignerPage &) = delete;
     TDesignerPage &operator=(const TDesignerPage &) = delete;
@@ -100,7 +100,7 @@ private:
     void Recorded(const QString &what, F &&change, TChangeKind kind = TChangeKind::Other);
     int CurrentIndex() const;
 
-    TMainForm &m_form;
+    TPageContext m_context;
     TDesignModel &m_model;
     int m_recording = 0;
     // The design picture made from each catalogue picture chosen, to find its item again.

@@ -128,18 +128,29 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     setFont(windowFont);
     BuildWindowControls();
     BuildPage1();
-    Designer = std::make_unique<TDesignerPage>(*this);
-    Designer->BuildControls(m_pages[1]);
-    Output = std::make_unique<TOutputPages>(*this);
-    Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     History = std::make_unique<TDesignHistory>(Document);
+    Designer = std::make_unique<TDesignerPage>(PageContext());
+    Designer->BuildControls(m_pages[1]);
+    Output = std::make_unique<TOutputPages>(PageContext());
+    Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
     // preview: the window's keys win over the undo of the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
-    Files = std::make_unique<TDesignFiles>(*this);
+    Files = std::make_unique<TDesignFiles>(PageContext());
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
     FitToScreen();
+}
+
+TPageContext TMainForm::PageContext()
+{
+    return TPageContext{Document,     *History,       *this,         *this,     CloseButtonList,
+                        DesignBitmap, TemplateBitmap, OutputPicture, TempFiles, TempFolders};
+}
+
+void TMainForm::DesignPublished(const QString &folder)
+{
+    Files->WriteDesignBeside(folder);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -751,21 +762,6 @@ void TMainForm::ChooseTemplate(int p)
     if (known == m_designPictures.end())
         known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
     History->Change(QStringLiteral("Template"), [&] { Document.SetTemplate(known->second); });
-}
-
-void TMainForm::RecordSettingsChange(const TDesignState &before)
-{
-    if (!History)
-        return;
-    // Keystrokes go to the box with the focus; a button or a choice is a step of its own.
-    const QWidget *focus = QApplication::focusWidget();
-    const bool typing =
-        focus &&
-        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
-        (m_pages[2]->isAncestorOf(focus) || m_pages[4]->isAncestorOf(focus));
-    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
-    History->Record(QStringLiteral("Settings"), before,
-                    typing ? TChangeKind::Field : TChangeKind::Other, box);
 }
 
 int TMainForm::TemplateIndex() const

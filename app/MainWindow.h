@@ -8,6 +8,7 @@
 #include "app/DesignFiles.h"
 #include "app/DesignerPage.h"
 #include "app/OutputPages.h"
+#include "app/PageContext.h"
 #include "document/DesignDocument.h"
 #include "document/DesignHistory.h"
 #include "imaging/Bitmap32.h"
@@ -35,7 +36,7 @@ class TPngButton;
 class TTemplateGrid;
 class TPictureBase;
 
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, private TNavigation {
     Q_OBJECT
 public:
     // programFolder is where the containers, "UpdateBaseMarker.txt" and "Resources/" are looked
@@ -67,10 +68,10 @@ public:
     QColor GroupFillColor = QColor(245, 245, 245);
 
     // The picture under the template grid's current cell, or nullptr when the base is empty.
-    TPNGObject *SelectedPicture() const;
+    TPNGObject *SelectedPicture() const override;
     // Resamples picture into TemplateBitmap as a side x side square.
     void RenderTemplate(const TPNGObject &picture, int side);
-    void ShowPage(int n);
+    void ShowPage(int n) override;
     // Gives a group panel its painted frame and caption tab and recolours its children.
     void StyleGroupPanel(TPanel *panel);
 
@@ -89,12 +90,9 @@ public:
     void OpenDesignFile(const QString &path);
     // Shows the design of Document on every page: the grid's current picture (added to the
     // grid, not to usr.stg, when it is not in the picture base), the designer, pages 3 and 5.
-    void ShowDocument();
+    void ShowDocument() override;
     // Makes picture p of PictureList the design's template, as one undoable step.
     void ChooseTemplate(int p);
-    // Records an edit of the behaviour or output settings (pages 3 and 5) as an undoable step;
-    // keystrokes in a row in one box make one step.
-    void RecordSettingsChange(const TDesignState &before);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,6 +100,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    int ShownPage() const override { return CurrentPage; }
+    void DesignPublished(const QString &folder) override;
+    // What the pages are given in place of the window.
+    TPageContext PageContext();
     void BuildWindowControls();
     // A screen whose available area is smaller than the window (a small or highly scaled one)
     // gets a window that fits it, with the pages in a scroll area; elsewhere nothing changes.

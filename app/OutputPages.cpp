@@ -3,7 +3,6 @@
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
-#include "app/MainWindow.h"
 #include "app/MoreOptionsDialog.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
@@ -13,6 +12,8 @@
 #include "output/PopupWriter.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -105,9 +106,9 @@ QString DisplayText(const QByteArray &pageText)
 
 } // namespace
 
-TOutputPages::TOutputPages(TMainForm &form)
-    : m_form(form), m_source(std::make_unique<TDocumentPopupSource>(
-                        form.Document, form.TemplateBitmap, form.OutputPicture))
+TOutputPages::TOutputPages(const TPageContext &context)
+    : m_context(context), m_source(std::make_unique<TDocumentPopupSource>(
+                              context.Document, context.TemplateBitmap, context.OutputPicture))
 {
 }
 
@@ -115,6 +116,8 @@ TOutputPages::~TOutputPages() = default;
 
 void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
 {
+    m_behaviourPage = page3;
+    m_outputPage = page5;
     // Page 3: behaviour.
     TPanel *clickGroup = MakeGroup(page3, QStringLiteral("Panel8"),
                                    QStringLiteral("Popup click action"), 16, 16, 692, 81);
@@ -292,7 +295,7 @@ void TOutputPages::ApplyDefaults()
 TPopupSettings TOutputPages::ReadPopupSettings() const
 {
     // The further options live in the document only; the page's controls cover the rest.
-    TPopupSettings s = m_form.Document.Settings;
+    TPopupSettings s = m_context.Document.Settings;
     s.ClickOpensLink = m_openLink->isChecked();
     s.LinkURL = m_urlEdit->text();
     s.LinkInSameWindow = m_sameWindow->isChecked();
@@ -336,11 +339,24 @@ void TOutputPages::SyncDocument()
 {
     if (m_showing)
         return;
-    const TDesignState before = m_form.Document.Snapshot();
-    m_form.Document.Settings = ReadPopupSettings();
-    m_form.Document.Output.ExistingFile = m_existingFileEdit->text();
-    m_form.Document.Output.SaveToFolder = m_saveToFolder->text();
-    m_form.RecordSettingsChange(before);
+    const TDesignState before = m_context.Document.Snapshot();
+    m_context.Document.Settings = ReadPopupSettings();
+    m_context.Document.Output.ExistingFile = m_existingFileEdit->text();
+    m_context.Document.Output.SaveToFolder = m_saveToFolder->text();
+    RecordSettingsChange(before);
+}
+
+void TOutputPages::RecordSettingsChange(const TDesignState &before)
+{
+    // Keystrokes go to the box with the focus; a button or a choice is a step of its own.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool typing =
+        focus &&
+        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
+        (m_behaviourPage->isAncestorOf(focus) || m_outputPage->isAncestorOf(focus));
+    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
+    m_context.History.Record(QStringLiteral("Settings"), before,
+                             typing ? TChangeKind::Field : TChangeKind::Other, box);
 }
 
 void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
@@ -356,7 +372,7 @@ void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
     m_topSpin->setValue(s.ManualTop);
     m_readerTextEdited = !s.ScreenReaderText.isEmpty();
     m_screenReaderText->setText(m_readerTextEdited ? s.ScreenReaderText
-                                                   : DesignReadingText(m_form.Document.Model));
+                                                   : DesignReadingText(m_context.Document.Model));
     m_screenReaderText->setEnabled(s.ScreenReaderTextOn);
     PopupClickActionChanged();
     EnableAutoCloseClick();
@@ -366,17 +382,18 @@ void TOutputPages::ShowPopupSettings(const TPopupSettings &s)
 void TOutputPages::EnterBehaviourPage()
 {
     if (!m_readerTextEdited)
-        m_screenReaderText->setText(DesignReadingText(m_form.Document.Model));
-    m_screenReaderText->setEnabled(m_form.Document.Settings.ScreenReaderTextOn);
+        m_screenReaderText->setText(DesignReadingText(m_context.Document.Model));
+    m_screenReaderText->setEnabled(m_context.Document.Settings.ScreenReaderTextOn);
 }
 
 void TOutputPages::LeaveBehaviourPage()
 {
     SyncDocument();
-    const TPopupSettings &s = m_form.Document.Settings;
+    const TPopupSettings &s = m_context.Document.Settings;
     CheckPopupSettings(s);
-    CheckCloseButtonPlace(m_form.Document.DocumentSize,
-                          CloseButtonRect(m_form.Document.Model, m_form.Document.DocumentSize));
+    CheckCloseButtonPlace(
+        m_context.Document.DocumentSize,
+        CloseButtonRect(m_context.Document.Model, m_context.Document.DocumentSize));
     if (!s.ClickOpensLink || OpensLink(s)) {
         m_noLinkNoted = false;
         return;
@@ -384,7 +401,7 @@ void TOutputPages::LeaveBehaviourPage()
     if (m_noLinkNoted)
         return;
     m_noLinkNoted = true;
-    Dialogs::message(&m_form, ApplicationTitle(),
+    Dialogs::message(&m_context.Window, ApplicationTitle(),
                      QStringLiteral("The popup has no link: a click on it will do nothing.\r\n"
                                     "Type the address to open in the URL box, or choose "
                                     "\"Close Popup\" to let a click close it."),
@@ -394,22 +411,22 @@ void TOutputPages::LeaveBehaviourPage()
 void TOutputPages::MoreOptionsClick()
 {
     SyncDocument();
-    TMoreOptionsDialog dialog(&m_form);
-    dialog.SetSettings(m_form.Document.Settings);
+    TMoreOptionsDialog dialog(&m_context.Window);
+    dialog.SetSettings(m_context.Document.Settings);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const TDesignState before = m_form.Document.Snapshot();
-    m_form.Document.Settings = dialog.Settings(m_form.Document.Settings);
-    m_form.History->Record(QStringLiteral("More options"), before);
-    m_screenReaderText->setEnabled(m_form.Document.Settings.ScreenReaderTextOn);
+    const TDesignState before = m_context.Document.Snapshot();
+    m_context.Document.Settings = dialog.Settings(m_context.Document.Settings);
+    m_context.History.Record(QStringLiteral("More options"), before);
+    m_screenReaderText->setEnabled(m_context.Document.Settings.ScreenReaderTextOn);
 }
 
 void TOutputPages::ShowDocument()
 {
     m_showing = true;
-    ShowPopupSettings(m_form.Document.Settings);
-    m_existingFileEdit->setText(m_form.Document.Output.ExistingFile);
-    m_saveToFolder->setText(m_form.Document.Output.SaveToFolder);
+    ShowPopupSettings(m_context.Document.Settings);
+    m_existingFileEdit->setText(m_context.Document.Output.ExistingFile);
+    m_saveToFolder->setText(m_context.Document.Output.SaveToFolder);
     m_showAgain->setChecked(false);
     m_noLinkNoted = false;
     m_showing = false;
@@ -419,8 +436,8 @@ void TOutputPages::ShowDocument()
 QString TOutputPages::WritePreviewFiles()
 {
     SyncDocument();
-    const QString page =
-        ::WritePreviewFiles(*m_source, QDir::tempPath(), m_form.TempFiles, m_form.TempFolders);
+    const QString page = ::WritePreviewFiles(*m_source, QDir::tempPath(), m_context.TempFiles,
+                                             m_context.TempFolders);
     ScriptFolderName = QStringLiteral("files");
     return page;
 }
@@ -428,8 +445,8 @@ QString TOutputPages::WritePreviewFiles()
 template <class F> void TOutputPages::Publish(F write)
 {
     // The new name is the design's from now on (a change to save), but not a step to undo.
-    const TDesignState before = m_form.Document.Snapshot();
-    QString &name = m_form.Document.Settings.CookieName;
+    const TDesignState before = m_context.Document.Snapshot();
+    QString &name = m_context.Document.Settings.CookieName;
     const QString kept = name;
     if (kept.isEmpty() || m_showAgain->isChecked())
         name = NewCookieName();
@@ -439,7 +456,7 @@ template <class F> void TOutputPages::Publish(F write)
         name = kept;
         throw;
     }
-    m_form.Document.Announce(before);
+    m_context.Document.Announce(before);
     m_showAgain->setChecked(false);
 }
 
@@ -452,9 +469,9 @@ void TOutputPages::AddPopupChange()
     Publish([&] { written = WritePopupFiles(*m_source, page, folder, false); });
     ScriptFolderName = written.ScriptFolderName;
     // The design goes with the popup, so that the page can be opened and edited later.
-    m_form.Files->WriteDesignBeside(folder);
+    m_context.Navigation.DesignPublished(folder);
     m_htmlCode->clear();
-    Dialogs::message(&m_form, QStringLiteral("Done"),
+    Dialogs::message(&m_context.Window, QStringLiteral("Done"),
                      QStringLiteral("Your Vantelle files have been saved,\r\n"
                                     "and your HTML document modified.\r\n"
                                     "You are now ready to upload the files to your server"),
@@ -474,7 +491,7 @@ void TOutputPages::SaveFilesClick()
         [&] { written = WritePopupFiles(*m_source, QString(), m_saveToFolder->text(), false); });
     ScriptFolderName = written.ScriptFolderName;
     m_htmlCode->setPlainText(DisplayText(written.PageText));
-    Dialogs::message(&m_form, QStringLiteral("Done"),
+    Dialogs::message(&m_context.Window, QStringLiteral("Done"),
                      QStringLiteral("Your Vantelle files have been saved,\r\n"
                                     "but your HTML document ought to be modified by you"),
                      QMessageBox::Information, QMessageBox::Ok);
@@ -483,7 +500,7 @@ void TOutputPages::SaveFilesClick()
 void TOutputPages::BrowseExistingFileClick()
 {
     QString name = Dialogs::getSaveFileName(
-        &m_form, QString(), m_existingFileEdit->text(),
+        &m_context.Window, QString(), m_existingFileEdit->text(),
         QStringLiteral("HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*"));
     if (name.isEmpty())
         return;
@@ -496,7 +513,7 @@ void TOutputPages::BrowseExistingFileClick()
 void TOutputPages::BrowseSaveFolderClick()
 {
     const QString folder = Dialogs::getExistingDirectory(
-        &m_form, QStringLiteral("Folder to save files to"), m_saveToFolder->text());
+        &m_context.Window, QStringLiteral("Folder to save files to"), m_saveToFolder->text());
     if (!folder.isEmpty())
         m_saveToFolder->setText(folder);
 }

@@ -3,6 +3,7 @@
 // Pages 3 to 5 of the wizard: behaviour settings, preview and output. Wires those pages'
 // controls; the main window calls the hooks below from its start-up and page switch.
 
+#include "app/PageContext.h"
 #include "output/PopupSettings.h"
 
 #include <QString>
@@ -18,14 +19,13 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QWebEngineView;
-class TMainForm;
 class TPaintBox;
 class TPanel;
 class TPopupSource;
 
 class TOutputPages {
 public:
-    explicit TOutputPages(TMainForm &form);
+    explicit TOutputPages(const TPageContext &context);
     ~TOutputPages();
     TOutputPages(const TOutputPages &) = delete;
     TOutputPages &operator=(const TOutputPages &) = delete;
@@ -81,7 +81,12 @@ private:
     // user asked to show the popup again, kept only when the files were written.
     template <class F> void Publish(F write);
 
-    TMainForm &m_form;
+    // Records an edit of pages 3 and 5 as a step; keystrokes in a row in one box make one.
+    void RecordSettingsChange(const TDesignState &before);
+
+    TPageContext m_context;
+    TPanel *m_behaviourPage = nullptr;
+    TPanel *m_outputPage = nullptr;
     std::unique_ptr<TPopupSource> m_source;
     // While the controls are filled from the document, their change events write nothing.
     bool m_showing = false;
