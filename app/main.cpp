@@ -1,6 +1,7 @@
 #include "app/AppStart.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    InstallTranslations();
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantelle_pro.VantellePro"));
     SetInitialTitle();

@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -350,14 +351,17 @@ QString TPopupMarkers::MismatchReason() const
     QStringList places;
     for (size_t k = 0; k < Mismatches.size() && k < kShown; ++k) {
         const auto [start, end] = Mismatches[k];
-        places << (start == end ? QStringLiteral("on line %1").arg(start)
-                                : QStringLiteral("on lines %1 and %2").arg(start).arg(end));
+        places << (start == end ? QCoreApplication::translate("PageText", "on line %1").arg(start)
+                                : QCoreApplication::translate("PageText", "on lines %1 and %2")
+                                      .arg(start)
+                                      .arg(end));
     }
-    QString text = places.join(QStringLiteral(", and "));
+    QString text = places.join(QCoreApplication::translate("PageText", ", and "));
     if (Mismatches.size() > kShown)
-        text += QStringLiteral(", and further on");
-    return QStringLiteral("Its popup markers %1 do not pair: only blanks and one script element "
-                          "may lie between \"%2\" and the \"%3\" after it")
+        text += QCoreApplication::translate("PageText", ", and further on");
+    return QCoreApplication::translate(
+               "PageText", "Its popup markers %1 do not pair: only blanks and one script element "
+                           "may lie between \"%2\" and the \"%3\" after it")
         .arg(text, QLatin1String(PopupStartMarker), QLatin1String(PopupEndMarker));
 }
 
@@ -402,8 +406,9 @@ QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArra
     const QByteArray &text = *page;
     const TPopupMarkers markers = ReadPopupMarkers(text);
     if (!markers.Mismatches.empty())
-        throw EVantelleError(QStringLiteral("The page \"%1\" was left unchanged. %2")
-                                 .arg(path, markers.MismatchReason()));
+        throw EVantelleError(
+            QCoreApplication::translate("PageText", "The page \"%1\" was left unchanged. %2")
+                .arg(path, markers.MismatchReason()));
     QByteArray result = text;
     if (!markers.Blocks.empty()) {
         const TPopupBlock &block = markers.Blocks.front();
@@ -424,17 +429,15 @@ void CheckSingleByteText(const QByteArray &text, const QString &path)
                           text.startsWith(QByteArray("\x00\x00\xFE\xFF", 4));
     if (wideMark || text.contains('\0'))
         throw EVantelleError(
-            QStringLiteral("The page \"%1\" is not single-byte text (it is stored as UTF-16 or "
-                           "UTF-32, or holds NUL bytes); it was left unchanged")
+            QCoreApplication::translate(
+                "PageText", "The page \"%1\" is not single-byte text (it is stored as UTF-16 or "
+                            "UTF-32, or holds NUL bytes); it was left unchanged")
                 .arg(path));
 }
 
 QString FileBaseName(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+    return QFileInfo(path).completeBaseName();
 }
 
 QString ScriptFolderNameOf(const QString &folder)
@@ -442,20 +445,18 @@ QString ScriptFolderNameOf(const QString &folder)
     QString trimmed = folder;
     while (trimmed.endsWith(u'/'))
         trimmed.chop(1);
-    return trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+    return QFileInfo(trimmed).fileName();
 }
 
 QString PopupFolderForPage(const QString &page)
 {
-    const QString absolute =
-        QDir::isAbsolutePath(page) ? page : QDir::current().absoluteFilePath(page);
-    const qsizetype slash = absolute.lastIndexOf(u'/');
-    return JoinPath(absolute.left(slash + 1), FileBaseName(absolute) + QStringLiteral(".popup"));
+    const QFileInfo info(page);
+    return QDir(info.absolutePath()).filePath(info.completeBaseName() + QStringLiteral(".popup"));
 }
 
 QString JoinPath(const QString &folder, const QString &name)
 {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    return QDir(folder).filePath(name);
 }
 
 QByteArray ReadFileBytes(const QString &path)

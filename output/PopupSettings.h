@@ -100,7 +100,7 @@ bool OpensLink(const TPopupSettings &settings);
 bool IsUsableCookieName(const QString &name);
 // Raises EVantelleError naming a name that is not usable.
 void CheckCookieName(const QString &name);
-// "Cookie_ID_" and the tick counter, as every new name is made.
+// "Cookie_ID_" and a new unique number, as every new name is made.
 QString NewCookieName();
 
 // Refuses a close button whose middle lies outside the picture of side documentSize: the

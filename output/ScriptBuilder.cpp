@@ -3,6 +3,8 @@
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 
+#include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -12,7 +14,8 @@ QByteArray ScriptTemplate()
 {
     QFile resource(QStringLiteral(":/SCRIPT"));
     if (!resource.open(QIODevice::ReadOnly))
-        throw EVantelleError(QStringLiteral("The script template is missing from the program"));
+        throw EVantelleError(QCoreApplication::translate(
+            "ScriptBuilder", "The script template is missing from the program"));
     return NormalizeLineBreaks(resource.readAll());
 }
 
@@ -104,9 +107,7 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
             (s.ScreenReaderText.trimmed().isEmpty() ? values.DesignText : s.ScreenReaderText)
                 .simplified());
     const QByteArray backdropColour =
-        s.Backdrop ? "#" + QByteArray::number(s.BackdropColor & 0xFFFFFFu, 16)
-                               .rightJustified(6, '0')
-                               .toUpper()
+        s.Backdrop ? QColor(QRgb(s.BackdropColor)).name(QColor::HexRgb).toUpper().toLatin1()
                    : QByteArray();
 
     struct Replacement {

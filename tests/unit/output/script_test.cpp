@@ -1,13 +1,13 @@
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/PngObject.h"
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupSettings.h"
 #include "output/PopupWriter.h"
 #include "output/ScriptBuilder.h"
+#include "output/UniqueNumber.h"
 #include "tests/cases/SettingsCases.h"
 #include "unit_support.h"
 
@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -43,9 +44,9 @@ class ScriptTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetTickCountSource([] { return 5538812u; });
+        SetUniqueNumberSource([] { return 5538812u; });
     }
-    void TearDown() override { SetTickCountSource({}); }
+    void TearDown() override { SetUniqueNumberSource({}); }
 
     // The worked example: 300-pixel picture in page.popup, link offer.htm in a new window,
     // auto close after 10 s, once per session, manual position 20, 35.
@@ -244,12 +245,12 @@ TEST_F(ScriptTest, TypedTextCannotBreakTheScriptOrReachAnotherPlaceholder)
     EXPECT_EQ(Lines(script).size(), Lines(ScriptTemplate()).size());
 }
 
-// A design without a cookie name gets a new one from the tick counter at each generation; one
+// A design without a cookie name gets a new one with a new number at each generation; one
 // with a name keeps it, so publishing again does not show the popup again to those who saw it.
 TEST_F(ScriptTest, TheCookieNameIsTheDesignsOrMadeAtThatMoment)
 {
     uint32_t tick = 41;
-    SetTickCountSource([&] { return ++tick; });
+    SetUniqueNumberSource([&] { return ++tick; });
     TScriptValues values = Example();
     const auto cookie = [&] {
         return Assignment(BuildScript(ScriptTemplate(), false, values), "Cookie_unique");
@@ -260,6 +261,22 @@ TEST_F(ScriptTest, TheCookieNameIsTheDesignsOrMadeAtThatMoment)
     EXPECT_EQ(values.Settings.CookieName, QStringLiteral("Cookie_ID_44"));
     EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_44';");
     EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_44';");
+}
+
+// Names made one right after the other, as two designs made in the same moment get them, differ
+// and keep the form a script and a cookie take.
+TEST(CookieNameTest, NewNamesDifferEvenWhenMadeAtOnce)
+{
+    static const QRegularExpression form(QStringLiteral("^Cookie_ID_[0-9]+$"));
+    QStringList names;
+    for (int i = 0; i < 8; ++i)
+        names << NewCookieName();
+    for (const QString &name : names) {
+        EXPECT_TRUE(form.match(name).hasMatch()) << name.toStdString();
+        EXPECT_TRUE(IsUsableCookieName(name)) << name.toStdString();
+    }
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), 8);
 }
 
 TEST(LinkCheckTest, UsableAddressesPassAndTheRestIsRefusedWithTheReason)
