@@ -2,14 +2,13 @@
 
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
-#include "app/MainWindow.h"
 #include "base/ProgramPaths.h"
+#include "designer/FontPickers.h"
 #include "document/DesignFile.h"
 #include "document/RecoveryFiles.h"
 #include "output/PageText.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -59,8 +58,8 @@ QString QuotedFaces(const std::vector<std::pair<QString, QString>> &replaced)
 
 } // namespace
 
-TDesignFiles::TDesignFiles(TMainForm &form)
-    : m_form(form), m_recovery(std::make_unique<TRecoveryFiles>(ProgramStateFolder()))
+TDesignFiles::TDesignFiles(const TPageContext &context)
+    : m_context(context), m_recovery(std::make_unique<TRecoveryFiles>(ProgramStateFolder()))
 {
 }
 
@@ -99,10 +98,6 @@ void TDesignFiles::BuildControls(QWidget *window)
     QAction *saveAs = AddAction(window, QStringLiteral("Save design as..."),
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *newDesign = AddAction(window, QStringLiteral("New design"), QKeySequence::New);
-    m_undoAction = AddAction(window, QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redoAction =
-        AddAction(window, QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    m_redoAltAction = AddAction(window, QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y));
     QObject::connect(open, &QAction::triggered, window, guarded([this] { OpenDesignClick(); }));
     QObject::connect(save, &QAction::triggered, window, guarded([this] { SaveDesign(); }));
     QObject::connect(saveAs, &QAction::triggered, window, guarded([this] { SaveDesignAs(); }));
@@ -116,45 +111,52 @@ void TDesignFiles::BuildControls(QWidget *window)
     menu->addAction(newDesign);
     m_saveButton->setMenu(menu);
 
-    QUndoStack &stack = m_form.History->Stack();
-    for (QAction *action : {m_undoAction, m_redoAction, m_redoAltAction}) {
-        const bool undo = action == m_undoAction;
-        QObject::connect(action, &QAction::triggered, window, guarded([this, undo] {
-                             undo ? m_form.History->Stack().undo() : m_form.History->Stack().redo();
-                         }));
+    // The undo stack's own actions, with the window's keys; the arrow buttons trigger them.
+    QUndoStack &stack = m_context.History.Stack();
+    m_undoAction = stack.createUndoAction(window, QStringLiteral("Undo"));
+    m_redoAction = stack.createRedoAction(window, QStringLiteral("Redo"));
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction *action : {m_undoAction, m_redoAction}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
     }
     m_undoButton->setText(QStringLiteral("\u21B6"));
     m_undoButton->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
     m_redoButton->setText(QStringLiteral("\u21B7"));
     m_redoButton->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z, Ctrl+Y)"));
-    QObject::connect(m_undoButton, &QToolButton::clicked, window,
-                     guarded([&stack] { stack.undo(); }));
-    QObject::connect(m_redoButton, &QToolButton::clicked, window,
-                     guarded([&stack] { stack.redo(); }));
-    QObject::connect(&stack, &QUndoStack::canUndoChanged, m_undoButton, &QWidget::setEnabled);
-    QObject::connect(&stack, &QUndoStack::canRedoChanged, m_redoButton, &QWidget::setEnabled);
-    m_undoButton->setEnabled(false);
-    m_redoButton->setEnabled(false);
-    m_form.History->OnRestored = [this] {
-        m_form.ShowDocument();
-        Refresh();
+    for (auto [button, action] :
+         {std::pair{m_undoButton, m_undoAction}, std::pair{m_redoButton, m_redoAction}}) {
+        QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+        button->setEnabled(action->isEnabled());
+    }
+    // The stack's actions call undo and redo themselves, so showing the result is guarded here.
+    m_context.History.OnRestored = [this] {
+        Guarded([this] { m_context.Navigation.ShowDocument(); });
     };
 
-    m_timer = new QTimer(window);
-    m_timer->setInterval(500);
-    QObject::connect(m_timer, &QTimer::timeout, window, [this] { Refresh(); });
-    m_timer->start();
+    // Every change of the design shows at once in the name's mark; the recovery file follows a
+    // moment later, so a run of keystrokes or a drag writes it once.
+    m_recoveryTimer = new QTimer(window);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(RecoveryDelayMs);
+    QObject::connect(m_recoveryTimer, &QTimer::timeout, window, [this] { Refresh(); });
+    QObject::connect(&m_context.Document, &TDesignDocument::Changed, window, [this] {
+        ShowName();
+        m_recoveryTimer->start();
+    });
 }
 
 void TDesignFiles::StartNewDesign()
 {
-    m_form.Output->SyncDocument();
     m_path.clear();
     m_page.clear();
     m_stampPath.clear();
-    m_saved = m_form.Document.Snapshot();
+    m_saved = m_context.Document.Snapshot();
     m_savedKnown = true;
-    m_form.History->Clear();
+    m_context.History.Clear();
     Refresh();
 }
 
@@ -170,7 +172,7 @@ bool TDesignFiles::IsModified() const
 {
     if (!m_savedKnown)
         return true;
-    TDesignState now = m_form.Document.Snapshot();
+    TDesignState now = m_context.Document.Snapshot();
     return !(now == m_saved);
 }
 
@@ -183,23 +185,27 @@ QString TDesignFiles::NameText() const
     return QStringLiteral("Design: ") + name + (IsModified() ? QStringLiteral(" *") : QString());
 }
 
-void TDesignFiles::Refresh()
+void TDesignFiles::ShowName()
 {
-    m_form.Output->SyncDocument();
-    const bool modified = IsModified();
     const QString text = NameText();
     if (m_nameLabel->text() != text) {
         m_nameLabel->setText(text);
         m_nameLabel->setToolTip(m_path.isEmpty() ? QStringLiteral("Not saved yet") : m_path);
     }
-    if (!modified) {
+}
+
+void TDesignFiles::Refresh()
+{
+    m_recoveryTimer->stop();
+    ShowName();
+    if (!IsModified()) {
         RemoveRecoveryFile();
         return;
     }
-    const TDesignState now = m_form.Document.Snapshot();
+    const TDesignState now = m_context.Document.Snapshot();
     if (m_recoveryWritten && now == m_recovered)
         return;
-    // Recovery is a safety net: a full disk must not pester the user twice a second.
+    // Recovery is a safety net: a full disk must not pester the user after every change.
     try {
         const QString path = m_recovery->OwnPath();
         if (path.isEmpty())
@@ -213,7 +219,7 @@ void TDesignFiles::Refresh()
 
 void TDesignFiles::Ending()
 {
-    if (!IsModified() || (m_discarded && m_form.Document.Snapshot() == m_discardedState))
+    if (!IsModified() || (m_discarded && m_context.Document.Snapshot() == m_discardedState))
         RemoveRecoveryFile();
 }
 
@@ -243,7 +249,7 @@ void TDesignFiles::OfferRecovery()
                                  ? QStringLiteral("a new design")
                                  : QStringLiteral("the design \"%1\"").arg(recovered.DesignFile);
         const auto answer = Dialogs::message(
-            &m_form, QStringLiteral("Vantelle Pro"),
+            &m_context.Window, QStringLiteral("Vantelle Pro"),
             QStringLiteral("Vantelle Pro did not end normally last time. Restore the unsaved "
                            "changes to %1?\n\nNo deletes them for good.")
                 .arg(name),
@@ -281,19 +287,19 @@ void TDesignFiles::OfferRecovery()
 void TDesignFiles::ApplyState(const TDesignState &state)
 {
     // One step: a design the window cannot show leaves the one before it whole, history and all.
-    const TDesignState before = m_form.Document.Snapshot();
+    const TDesignState before = m_context.Document.Snapshot();
     try {
-        m_form.Document.Restore(state);
-        m_form.Document.Model.CurrentObject = nullptr;
-        m_form.ShowDocument();
+        m_context.Document.Restore(state);
+        m_context.Document.Model.CurrentObject = nullptr;
+        m_context.Navigation.ShowDocument();
     } catch (...) {
-        m_form.Document.Restore(before);
-        m_form.Document.Model.CurrentObject = nullptr;
-        Guarded([&] { m_form.ShowDocument(); });
+        m_context.Document.Restore(before);
+        m_context.Document.Model.CurrentObject = nullptr;
+        Guarded([&] { m_context.Navigation.ShowDocument(); });
         throw;
     }
-    m_form.History->Clear();
-    m_form.ShowPage(2);
+    m_context.History.Clear();
+    m_context.Navigation.ShowPage(2);
 }
 
 bool TDesignFiles::MaySetAside()
@@ -303,7 +309,7 @@ bool TDesignFiles::MaySetAside()
     const QString name =
         m_path.isEmpty() ? QStringLiteral("the new design") : QFileInfo(m_path).fileName();
     const auto answer =
-        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
                          QStringLiteral("Save the changes to %1?").arg(name), QMessageBox::Warning,
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
@@ -311,7 +317,7 @@ bool TDesignFiles::MaySetAside()
     if (answer != QMessageBox::Discard)
         return false;
     m_discarded = true;
-    m_discardedState = m_form.Document.Snapshot();
+    m_discardedState = m_context.Document.Snapshot();
     return true;
 }
 
@@ -319,8 +325,8 @@ void TDesignFiles::OpenDesignClick()
 {
     if (!MaySetAside())
         return;
-    const QString start = m_path.isEmpty() ? m_form.Document.Output.ExistingFile : m_path;
-    const QString path = Dialogs::getOpenFileName(&m_form, QStringLiteral("Open design"),
+    const QString start = m_path.isEmpty() ? m_context.Document.Output.ExistingFile : m_path;
+    const QString path = Dialogs::getOpenFileName(&m_context.Window, QStringLiteral("Open design"),
                                                   ExistingFolder(start), DesignFilter);
     if (!path.isEmpty())
         Guarded([&] { OpenDesignFileNow(path); });
@@ -351,11 +357,7 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     // Add popup from a page's design writes back to that page and its folder.
     if (!page.isEmpty())
         state.Output.ExistingFile = page;
-    QStringList faces;
-    if (auto *fontName = m_form.findChild<QComboBox *>(QStringLiteral("FontName")))
-        for (int i = 0; i < fontName->count(); ++i)
-            faces << fontName->itemText(i);
-    const auto missing = SubstituteMissingFaces(state, faces);
+    const auto missing = SubstituteMissingFaces(state, FontFaceList());
 
     try {
         ApplyState(state);
@@ -372,7 +374,7 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     m_savedKnown = true;
     Refresh();
     if (!missing.empty())
-        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
                          QStringLiteral("Some faces of the design \"%1\" are not installed here: "
                                         "%2. The design keeps its faces.")
                              .arg(designPath, QuotedFaces(missing)),
@@ -390,19 +392,20 @@ bool TDesignFiles::SaveDesignAs()
 {
     QString start = m_path;
     if (start.isEmpty())
-        start = JoinPath(ExistingFolder(m_form.Document.Output.ExistingFile),
+        start = JoinPath(ExistingFolder(m_context.Document.Output.ExistingFile),
                          QStringLiteral("popup.vpopup"));
     else
         start = JoinPath(ExistingFolder(m_path), QFileInfo(m_path).fileName());
-    QString path = Dialogs::getSaveFileName(&m_form, QStringLiteral("Save design as"), start,
-                                            QStringLiteral("Vantelle Pro designs (*.vpopup)"));
+    QString path =
+        Dialogs::getSaveFileName(&m_context.Window, QStringLiteral("Save design as"), start,
+                                 QStringLiteral("Vantelle Pro designs (*.vpopup)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".vpopup");
     // Asked here, once the name is settled: the suffix may have been added to what was typed.
     if (QFileInfo::exists(path) &&
-        Dialogs::message(&m_form, QStringLiteral("Vantelle Pro"),
+        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
                          QStringLiteral("\"%1\" already exists. Replace it?").arg(path),
                          QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
@@ -438,7 +441,7 @@ bool TDesignFiles::WriteTo(const QString &path)
         const TFileStamp now = StampOf(path);
         if (now.Exists && !(now == m_stamp)) {
             const auto answer = Dialogs::message(
-                &m_form, QStringLiteral("Vantelle Pro"),
+                &m_context.Window, QStringLiteral("Vantelle Pro"),
                 QStringLiteral("\"%1\" was changed by another program or another copy of "
                                "Vantelle Pro since this copy opened or saved it. Overwrite those "
                                "changes, save this design under another name, or cancel?")
@@ -452,8 +455,7 @@ bool TDesignFiles::WriteTo(const QString &path)
                 return false;
         }
     }
-    m_form.Output->SyncDocument();
-    const TDesignState state = m_form.Document.Snapshot();
+    const TDesignState state = m_context.Document.Snapshot();
     WriteDesignFile(path, state);
     if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_path).absoluteFilePath())
         m_page.clear();
@@ -468,7 +470,7 @@ bool TDesignFiles::WriteTo(const QString &path)
 void TDesignFiles::WriteDesignBeside(const QString &folder)
 {
     const QString path = JoinPath(folder, DesignFileName);
-    const TDesignState state = m_form.Document.Snapshot();
+    const TDesignState state = m_context.Document.Snapshot();
     WriteDesignFile(path, state);
     // The design opened from this page is now saved where it came from.
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_path).absoluteFilePath()) {
@@ -490,10 +492,10 @@ void TDesignFiles::NewDesign()
     } forget{m_discarded};
     TDesignState fresh;
     fresh.Settings = TPopupSettings{};
-    fresh.Output = m_form.Document.Output;
-    if (const TPNGObject *picture = m_form.SelectedPicture())
+    fresh.Output = m_context.Document.Output;
+    if (const TPNGObject *picture = m_context.Navigation.SelectedPicture())
         fresh.Template = DesignPictureOf(*picture);
     ApplyState(fresh);
     StartNewDesign();
-    m_form.ShowPage(1);
+    m_context.Navigation.ShowPage(1);
 }

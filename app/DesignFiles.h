@@ -5,6 +5,7 @@
 // mark while it has unsaved changes, the question before unsaved changes would be dropped,
 // undo and redo of the whole design, and recovery after a crash.
 
+#include "app/PageContext.h"
 #include "document/DesignDocument.h"
 
 #include <QString>
@@ -17,12 +18,11 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class QWidget;
-class TMainForm;
 class TRecoveryFiles;
 
 class TDesignFiles {
 public:
-    explicit TDesignFiles(TMainForm &form);
+    explicit TDesignFiles(const TPageContext &context);
     ~TDesignFiles();
     TDesignFiles(const TDesignFiles &) = delete;
     TDesignFiles &operator=(const TDesignFiles &) = delete;
@@ -57,8 +57,10 @@ public:
     // The design's state went somewhere safe or away: the recovery file this run wrote goes.
     void RemoveRecoveryFile();
     // Compares the design with what was saved, shows the mark and keeps the recovery file;
-    // runs twice a second and after every save and open.
+    // runs a moment after the document announced a change, and after every save and open.
     void Refresh();
+    // How long after a change the recovery file is written.
+    static constexpr int RecoveryDelayMs = 1000;
 
     bool IsModified() const;
     const QString &DesignPath() const noexcept { return m_path; }
@@ -67,6 +69,8 @@ public:
 
 private:
     void OpenDesignFileNow(const QString &path);
+    // The name label with its mark for unsaved changes.
+    void ShowName();
     void ApplyState(const TDesignState &state);
     // False when the user chose not to write over a file changed since this copy read it.
     bool WriteTo(const QString &path);
@@ -82,7 +86,7 @@ private:
     };
     static TFileStamp StampOf(const QString &path);
 
-    TMainForm &m_form;
+    TPageContext m_context;
     QString m_path;
     // The page a published design was opened through, which names it.
     QString m_page;
@@ -103,6 +107,5 @@ private:
     QToolButton *m_redoButton = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
-    QAction *m_redoAltAction = nullptr;
-    QTimer *m_timer = nullptr;
+    QTimer *m_recoveryTimer = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
-#include "app/MainWindow.h"
 #include "base/TemplatePicture.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
@@ -132,11 +131,14 @@ TAngleSpinBox *AsAngleBox(QSpinBox *box)
 
 } // namespace
 
-TDesignerPage::TDesignerPage(TMainForm &form) : m_form(form), m_model(form.Document.Model) {}
+TDesignerPage::TDesignerPage(const TPageContext &context)
+    : m_context(context), m_model(context.Document.Model)
+{
+}
 
 template <class F> void TDesignerPage::Recorded(const QString &what, F &&change, TChangeKind kind)
 {
-    if (m_recording > 0 || !m_form.History) {
+    if (m_recording > 0) {
         ++m_recording;
         try {
             change();
@@ -147,7 +149,7 @@ template <class F> void TDesignerPage::Recorded(const QString &what, F &&change,
         --m_recording;
         return;
     }
-    const TDesignState before = m_form.Document.Snapshot();
+    const TDesignState before = m_context.Document.Snapshot();
     ++m_recording;
     // A change that fails half way (a size that is not a number) keeps what it did, so it is
     // recorded all the same.
@@ -155,11 +157,11 @@ template <class F> void TDesignerPage::Recorded(const QString &what, F &&change,
         change();
     } catch (...) {
         --m_recording;
-        m_form.History->Record(what, before, kind, CurrentIndex());
+        m_context.History.Record(what, before, kind, CurrentIndex());
         throw;
     }
     --m_recording;
-    m_form.History->Record(what, before, kind, CurrentIndex());
+    m_context.History.Record(what, before, kind, CurrentIndex());
 }
 
 int TDesignerPage::CurrentIndex() const
@@ -220,6 +222,10 @@ void TDesignerPage::BuildControls(TPanel *page)
                                   QRect(134, 80, 26, 25), true);
     m_decCloseButton = MakeButton(p, QStringLiteral("DecCloseButton"), QStringLiteral("-"),
                                   QRect(161, 80, 25, 25), true);
+    QObject::connect(m_incTemplate, &QPushButton::clicked, m_incTemplate,
+                     guarded([this] { ChangeDocumentSize(true); }));
+    QObject::connect(m_decTemplate, &QPushButton::clicked, m_decTemplate,
+                     guarded([this] { ChangeDocumentSize(false); }));
     QObject::connect(m_incCloseButton, &QPushButton::clicked, m_incCloseButton,
                      guarded([this] { ChangeButtonSize(true); }));
     QObject::connect(m_decCloseButton, &QPushButton::clicked, m_decCloseButton,
@@ -362,7 +368,7 @@ void TDesignerPage::FillPickers()
 
 void TDesignerPage::CreateDesignState()
 {
-    m_model.CreateCloseButtonObject(m_form.Document.DocumentSize);
+    m_model.CreateCloseButtonObject(m_context.Document.DocumentSize);
     SelectObject(nullptr);
     m_closeButtonStyle->setCurrentIndex(0);
     ShowDocumentSize();
@@ -370,15 +376,16 @@ void TDesignerPage::CreateDesignState()
 
 void TDesignerPage::RenderDesign(QColor background)
 {
-    if (m_form.DesignBitmap.width() != DesignSize || m_form.DesignBitmap.height() != DesignSize)
-        m_form.DesignBitmap.setSize(DesignSize, DesignSize);
-    ::RenderDesign(m_form.DesignBitmap, m_form.Document.TemplatePicture(),
-                   m_form.Document.DocumentSize, m_model, background);
+    if (m_context.DesignBitmap.width() != DesignSize ||
+        m_context.DesignBitmap.height() != DesignSize)
+        m_context.DesignBitmap.setSize(DesignSize, DesignSize);
+    ::RenderDesign(m_context.DesignBitmap, m_context.Document.TemplatePicture(),
+                   m_context.Document.DocumentSize, m_model, background);
 }
 
 void TDesignerPage::ShowDocumentSize()
 {
-    const int size = m_form.Document.DocumentSize;
+    const int size = m_context.Document.DocumentSize;
     const QString n = QString::number(size);
     m_scaleSizeLabel->setText(n + QStringLiteral(" px x ") + n + QStringLiteral(" px"));
     m_incTemplate->setEnabled(size != 500);
@@ -468,8 +475,8 @@ void TDesignerPage::TextControlsChanged(QObject *sender, bool typed)
     const TChangeKind kind =
         sender == m_textEdit || typed ? TChangeKind::Typing : TChangeKind::Other;
     // Typing moved to another box starts a step of its own.
-    if (kind == TChangeKind::Typing && sender != m_typedInto && m_form.History)
-        m_form.History->BreakGroup();
+    if (kind == TChangeKind::Typing && sender != m_typedInto)
+        m_context.History.BreakGroup();
     m_typedInto = kind == TChangeKind::Typing ? sender : nullptr;
     Recorded(
         QStringLiteral("Text"),
@@ -500,7 +507,7 @@ void TDesignerPage::ReadTextControls(TFontDesc &font, int32_t &angle)
 void TDesignerPage::AddTextClick()
 {
     Recorded(QStringLiteral("Add text"), [&] {
-        TMovingObject &object = m_model.AppendTextObject(m_form.Document.DocumentSize);
+        TMovingObject &object = m_model.AppendTextObject(m_context.Document.DocumentSize);
         if (m_textEdit->toPlainText().isEmpty())
             m_textEdit->setPlainText(QStringLiteral("Sample text"));
         TextControlsChanged(nullptr);
@@ -537,14 +544,14 @@ void TDesignerPage::PaintBox1Paint(QPainter &painter)
 {
     const qreal scale = m_paintBox->devicePixelRatioF();
     if (scale == 1) {
-        PaintDesignCanvas(painter, m_form.DesignBitmap);
+        PaintDesignCanvas(painter, m_context.DesignBitmap);
         return;
     }
     // A high-density screen gets the design drawn at its own density; DesignBitmap stays the
     // design in design pixels.
     Bitmap32 screen;
-    ::RenderDesignScaled(screen, scale, m_form.Document.TemplatePicture(),
-                         m_form.Document.DocumentSize, m_model, Qt::white);
+    ::RenderDesignScaled(screen, scale, m_context.Document.TemplatePicture(),
+                         m_context.Document.DocumentSize, m_model, Qt::white);
     PaintDesignCanvas(painter, screen, scale);
 }
 
@@ -552,8 +559,7 @@ void TDesignerPage::PaintBox1MouseDown(QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
     // Every drag is a step of its own.
-    if (m_form.History)
-        m_form.History->BreakGroup();
+    m_context.History.BreakGroup();
     SelectObject(m_model.MouseDown(at.x(), at.y()));
 }
 
@@ -587,7 +593,7 @@ void TDesignerPage::SelectFontColor(uint32_t color)
 void TDesignerPage::CustomColorButtonClick()
 {
     QColor chosen;
-    if (!Dialogs::getColor(&m_form, m_lastDialogColor, &chosen))
+    if (!Dialogs::getColor(&m_context.Window, m_lastDialogColor, &chosen))
         return;
     m_lastDialogColor = chosen;
     const int last = m_fontColor->count() - 1;
@@ -650,9 +656,9 @@ void TDesignerPage::CloseButtonStyleDrawItem(QPainter &painter, int index, const
         painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, caption);
         return;
     }
-    if (index - 1 >= static_cast<int>(m_form.CloseButtonList.size()))
+    if (index - 1 >= static_cast<int>(m_context.CloseButtonList.size()))
         return;
-    const TPNGObject &picture = *m_form.CloseButtonList[index - 1];
+    const TPNGObject &picture = *m_context.CloseButtonList[index - 1];
     const int width =
         FittedItemWidth(picture.width(), picture.height(), m_closeButtonStyle->itemHeight());
     if (width <= 0 || rect.height() <= 0)
@@ -673,19 +679,36 @@ void TDesignerPage::CloseButtonStyleChange()
     if (!button)
         return;
     const int index = m_closeButtonStyle->currentIndex();
-    if (index <= 0 || index - 1 >= static_cast<int>(m_form.CloseButtonList.size())) {
+    if (index <= 0 || index - 1 >= static_cast<int>(m_context.CloseButtonList.size())) {
         Recorded(QStringLiteral("Close button"),
-                 [&] { m_form.Document.SetCloseButton(TDesignPicture{}); });
+                 [&] { m_context.Document.SetCloseButton(TDesignPicture{}); });
         SelectObject(nullptr);
     } else {
-        const TPNGObject *picture = m_form.CloseButtonList[static_cast<size_t>(index - 1)].get();
+        const TPNGObject *picture = m_context.CloseButtonList[static_cast<size_t>(index - 1)].get();
         auto known = m_buttonPictures.find(picture);
         if (known == m_buttonPictures.end())
             known = m_buttonPictures.emplace(picture, DesignPictureOf(*picture, true)).first;
         Recorded(QStringLiteral("Close button"),
-                 [&] { m_form.Document.SetCloseButton(known->second); });
+                 [&] { m_context.Document.SetCloseButton(known->second); });
         SelectObject(button);
     }
+}
+
+void TDesignerPage::ChangeDocumentSize(bool increase)
+{
+    TDesignDocument &document = m_context.Document;
+    if (increase ? document.DocumentSize >= 500 : document.DocumentSize <= 150)
+        return;
+    m_context.History.Change(QStringLiteral("Document size"),
+                             [&] { document.DocumentSize += increase ? 50 : -50; });
+    ShowDocumentSize();
+    RedrawDesign();
+}
+
+void TDesignerPage::ListCloseButtons(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_closeButtonStyle->addItem(QStringLiteral("bugfix"));
 }
 
 void TDesignerPage::ChangeButtonSize(bool increase)
@@ -715,10 +738,10 @@ void TDesignerPage::ShowButtonScale()
 void TDesignerPage::ShowDocument()
 {
     ShowDocumentSize();
-    const TDesignPicture &picture = m_form.Document.CloseButton();
+    const TDesignPicture &picture = m_context.Document.CloseButton();
     int item = 0;
     if (!picture.IsNone()) {
-        auto &list = m_form.CloseButtonList;
+        auto &list = m_context.CloseButtonList;
         for (size_t k = 0; k < list.size() && item == 0; ++k) {
             const auto known = m_buttonPictures.find(list[k].get());
             if (known != m_buttonPictures.end() ? known->second.Bytes == picture.Bytes

@@ -1,9 +1,10 @@
 #pragma once
 
-// Page 2 of the wizard: the popup designer. Owns the design objects (through the designer
-// model) and wires the page's controls; the main window calls the hooks below from its
-// start-up and page switch. Every control handler runs inside the window's error guard.
+// Page 2 of the wizard: the popup designer. Shows the design document's objects and changes
+// them through the undo history; the main window calls the hooks below from its start-up and
+// page switch. Every control handler runs inside the window's error guard.
 
+#include "app/PageContext.h"
 #include "designer/DesignModel.h"
 #include "document/DesignHistory.h"
 
@@ -28,14 +29,13 @@ class QPushButton;
 class QSpinBox;
 class QToolButton;
 class QWidget;
-class TMainForm;
 class TOwnerDrawComboBox;
 class TPaintBox;
 class TPanel;
 
 class TDesignerPage {
 public:
-    explicit TDesignerPage(TMainForm &form);
+    explicit TDesignerPage(const TPageContext &context);
     ~TDesignerPage();
     TDesignerPage(const TDesignerPage &) = delete;
     TDesignerPage &operator=(const TDesignerPage &) = delete;
@@ -82,6 +82,12 @@ public:
                                   QStyle::State state);
     void CloseButtonStyleChange();
     void ChangeButtonSize(bool increase);
+    // "+" and "-" beside the document size: 50 pixels a step, within 150 to 500.
+    void ChangeDocumentSize(bool increase);
+    // The close-button list gets an item for each of count catalogue pictures.
+    void ListCloseButtons(int count);
+    // The group frame around the text properties, styled by the window like every group.
+    TPanel *PropertiesPanel() const noexcept { return m_properties; }
 
 private:
     QStringList TextEditLines() const;
@@ -94,7 +100,7 @@ private:
     void Recorded(const QString &what, F &&change, TChangeKind kind = TChangeKind::Other);
     int CurrentIndex() const;
 
-    TMainForm &m_form;
+    TPageContext m_context;
     TDesignModel &m_model;
     int m_recording = 0;
     // The design picture made from each catalogue picture chosen, to find its item again.

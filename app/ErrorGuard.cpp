@@ -2,7 +2,9 @@
 
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
-#include "app/MainWindow.h"
+
+#include <QPointer>
+#include <QWidget>
 
 QString ErrorBoxText(const QString &message)
 {
@@ -11,8 +13,21 @@ QString ErrorBoxText(const QString &message)
     return message;
 }
 
+namespace {
+QPointer<QWidget> &ErrorBoxOwner()
+{
+    static QPointer<QWidget> owner;
+    return owner;
+}
+} // namespace
+
+void SetErrorBoxOwner(QWidget *window)
+{
+    ErrorBoxOwner() = window;
+}
+
 void ShowErrorBox(const QString &message)
 {
-    Dialogs::message(MainForm, ApplicationTitle(), ErrorBoxText(message),
+    Dialogs::message(ErrorBoxOwner().data(), ApplicationTitle(), ErrorBoxText(message),
                      QMessageBox::Critical, QMessageBox::Ok);
 }

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <concepts>
 #include <exception>
 #include <utility>
@@ -14,8 +16,11 @@
 // The text of the standard error box: the message with a full stop added when its last
 // character sorts after ".".
 QString ErrorBoxText(const QString &message);
-// The standard error box: critical icon, one OK button, the application title as caption.
+// The standard error box: critical icon, one OK button, the application title as caption,
+// centred over the window set below.
 void ShowErrorBox(const QString &message);
+// The window the error boxes belong to (the main window sets itself; null for none).
+void SetErrorBoxOwner(QWidget *window);
 
 template <class F> void Guarded(F &&f)
 {

@@ -39,8 +39,6 @@
 #include <QUrl>
 #include <QWebEngineView>
 
-TMainForm *MainForm = nullptr;
-
 namespace {
 
 constexpr int GridColumns = 5;
@@ -98,7 +96,7 @@ QIcon ProgramIcon()
 
 TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(parent)
 {
-    MainForm = this;
+    SetErrorBoxOwner(this);
     TProgramPaths paths;
     if (programFolder.isEmpty()) {
         paths = ResolveProgramPaths();
@@ -130,18 +128,34 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     setFont(windowFont);
     BuildWindowControls();
     BuildPage1();
-    Designer = std::make_unique<TDesignerPage>(*this);
-    Designer->BuildControls(m_pages[1]);
-    Output = std::make_unique<TOutputPages>(*this);
-    Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     History = std::make_unique<TDesignHistory>(Document);
+    Designer = std::make_unique<TDesignerPage>(PageContext());
+    Designer->BuildControls(m_pages[1]);
+    Output = std::make_unique<TOutputPages>(PageContext());
+    Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
     // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
     // preview: the window's keys win over the undo of the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
-    Files = std::make_unique<TDesignFiles>(*this);
+    Files = std::make_unique<TDesignFiles>(PageContext());
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
     FitToScreen();
+}
+
+TPageContext TMainForm::PageContext()
+{
+    return TPageContext{Document,     *History,       *this,         *this,     CloseButtonList,
+                        DesignBitmap, TemplateBitmap, OutputPicture, TempFiles, TempFolders};
+}
+
+QString TMainForm::DesignPath() const
+{
+    return Files->DesignPath();
+}
+
+void TMainForm::DesignPublished(const QString &folder)
+{
+    Files->WriteDesignBeside(folder);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -189,8 +203,11 @@ void TMainForm::FitToScreen()
         painter.translate(0, -BarTop);
         PaintBackground(painter);
     };
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow() || child == bar)
+    // A copy: the loop moves the children to other parents.
+    const QObjectList direct = children();
+    for (QObject *object : direct) {
+        auto *child = qobject_cast<QWidget *>(object);
+        if (!child || child->isWindow() || child == bar)
             continue;
         const bool hidden = child->isHidden();
         if (child->y() >= BarTop) {
@@ -225,8 +242,7 @@ TMainForm::~TMainForm()
     FormDestroy();
     // The commands of the history restore the document; they go first.
     History.reset();
-    if (MainForm == this)
-        MainForm = nullptr;
+    SetErrorBoxOwner(nullptr);
 }
 
 void TMainForm::BuildWindowControls()
@@ -258,45 +274,47 @@ void TMainForm::BuildWindowControls()
 void TMainForm::BuildPage1()
 {
     TPanel *page = m_pages[0];
-    m_panel15 = new TPanel(page, QStringLiteral("Panel15"), QStringLiteral("Select Template"));
-    m_panel15->setGeometry(16, 24, 692, 441);
-    boldLabel(m_panel15, QStringLiteral("Label17"),
+    m_templatePanel =
+        new TPanel(page, QStringLiteral("Panel15"), QStringLiteral("Select Template"));
+    m_templatePanel->setGeometry(16, 24, 692, 441);
+    boldLabel(m_templatePanel, QStringLiteral("Label17"),
               QStringLiteral("Select the thumbnail image of the graphic you would like to use"), 24,
               56);
-    boldLabel(m_panel15, QStringLiteral("Label20"),
-              QStringLiteral("for your SoftName, then click the next button to continue"), 24, 76);
+    m_chooseHint = boldLabel(
+        m_templatePanel, QStringLiteral("Label20"),
+        QStringLiteral("for your SoftName, then click the next button to continue"), 24, 76);
 
-    m_grid = new TTemplateGrid(m_panel15, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
+    m_grid = new TTemplateGrid(m_templatePanel, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
     m_grid->setGeometry(24, 112, 657, 289);
     m_grid->onDrawCell = [this](QPainter &painter, int column, int row, const QRect &cell,
                                 bool selected) {
-        DrawGrid1DrawCell(painter, column, row, cell, selected);
+        DrawTemplateCell(painter, column, row, cell, selected);
     };
     m_grid->onSelectCell = [this](int column, int row) {
         bool canSelect = false;
-        Guarded([&] { canSelect = DrawGrid1SelectCell(column, row); });
+        Guarded([&] { canSelect = SelectTemplateCell(column, row); });
         // The cell the user picks is the design's template from now on.
         if (canSelect)
             Guarded([&] { ChooseTemplate(row * GridColumns + column); });
         return canSelect;
     };
 
-    m_panel14 = new TPanel(page, QStringLiteral("Panel14"));
-    m_panel14->setGeometry(16, 472, 93, 37);
-    m_panel13 = new TPanel(page, QStringLiteral("Panel13"));
-    m_panel13->setGeometry(112, 472, 93, 37);
+    m_loadPanel = new TPanel(page, QStringLiteral("Panel14"));
+    m_loadPanel->setGeometry(16, 472, 93, 37);
+    m_removePanel = new TPanel(page, QStringLiteral("Panel13"));
+    m_removePanel->setGeometry(112, 472, 93, 37);
     // Shown only while the current cell holds a design's picture that is not stored.
     m_keepPanel = new TPanel(page, QStringLiteral("KeepPanel"));
     m_keepPanel->setGeometry(208, 472, 93, 37);
-    for (TPanel *holder : {m_panel13, m_panel14, m_keepPanel}) {
+    for (TPanel *holder : {m_removePanel, m_loadPanel, m_keepPanel}) {
         holder->setFrameShape(QFrame::NoFrame);
         holder->setAutoFillBackground(true);
         holder->setBackgroundRole(QPalette::Button);
         holder->hide();
     }
-    m_addUserPngSimple = windowButton(m_panel14, QStringLiteral("AddUserPng_Simple"),
+    m_addUserPngSimple = windowButton(m_loadPanel, QStringLiteral("AddUserPng_Simple"),
                                       QStringLiteral("Load..."), QRect(2, 2, 89, 33));
-    m_deleteUserPngSimple = windowButton(m_panel13, QStringLiteral("DeleteUserPng_Simple"),
+    m_deleteUserPngSimple = windowButton(m_removePanel, QStringLiteral("DeleteUserPng_Simple"),
                                          QStringLiteral("Remove"), QRect(2, 2, 89, 33));
     m_keepUserPng = windowButton(m_keepPanel, QStringLiteral("KeepUserPng"), QStringLiteral("Keep"),
                                  QRect(2, 2, 89, 33));
@@ -318,7 +336,7 @@ void TMainForm::BuildPage1()
     m_morePicturesClick->onPaint = [this](QPainter &painter) {
         PaintBlended(painter, m_moreTextPicture);
     };
-    m_morePicturesClick->onClick = guarded([this] { MorePicturesClickClick(); });
+    m_morePicturesClick->onClick = guarded([this] { OpenMorePicturesPage(); });
 }
 
 void TMainForm::FormCreate()
@@ -357,18 +375,17 @@ void TMainForm::FormCreate()
     m_loadButton->setToolTip(refusal);
     UpdateGridRows();
     if (!PictureList.empty())
-        Guarded([this] { DrawGrid1SelectCell(0, 0); });
+        Guarded([this] { SelectTemplateCell(0, 0); });
 
-    auto *label20 = findChild<QLabel *>(QStringLiteral("Label20"));
-    label20->setText(
+    m_chooseHint->setText(
         QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
-    label20->adjustSize();
-    m_panel13->show();
-    m_panel14->show();
+    m_chooseHint->adjustSize();
+    m_removePanel->show();
+    m_loadPanel->show();
 
     m_morePicturesClick->resize(m_moreTextPicture.width(), m_moreTextPicture.height());
     m_morePicturesClick->move(
-        (m_panel13->geometry().right() + 1 + width() - m_morePicturesClick->width()) / 2,
+        (m_removePanel->geometry().right() + 1 + width() - m_morePicturesClick->width()) / 2,
         m_morePicturesClick->y());
     m_morePicturesClick->hide();
 
@@ -384,25 +401,17 @@ void TMainForm::FormCreate()
     if (const TPNGObject *picture = SelectedPicture())
         Guarded([&] { Document.SetTemplate(DesignPictureOf(*picture)); });
     Files->StartNewDesign();
-    for (QAbstractButton *button : {findChild<QAbstractButton *>(QStringLiteral("IncTemplate")),
-                                    findChild<QAbstractButton *>(QStringLiteral("DecTemplate"))}) {
-        if (!button)
-            continue;
-        const bool increase = button->objectName() == QLatin1String("IncTemplate");
-        connect(button, &QAbstractButton::clicked, this,
-                guarded([this, increase] { increase ? IncTemplateClick() : DecTemplateClick(); }));
-    }
 
-    for (const char *name : {"Panel6", "Panel7", "Panel8", "Panel9", "Panel10", "Panel11",
-                             "Panel12", "Panel15", "PropertiesPanel"}) {
-        if (auto *panel = findChild<TPanel *>(QLatin1String(name)))
-            StyleGroupPanel(panel);
-    }
+    std::vector<TPanel *> groups = Output->GroupPanels();
+    groups.push_back(m_templatePanel);
+    groups.push_back(Designer->PropertiesPanel());
+    for (TPanel *panel : groups)
+        StyleGroupPanel(panel);
 
-    if (auto *previewText = findChild<TPaintBox *>(QStringLiteral("PreviewTextPaint"))) {
+    if (TPaintBox *previewText = Output->PreviewTextPaint()) {
         previewText->resize(m_previewTextPicture.width(), m_previewTextPicture.height());
         int browserTop = previewText->y() * 2 + previewText->height();
-        if (auto *browser = findChild<QWidget *>(QStringLiteral("PreviewBrowser")))
+        if (QWidget *browser = Output->PreviewBrowser())
             browserTop = browser->y();
         previewText->move((m_pages[3]->width() - previewText->width()) / 2,
                           (browserTop - previewText->height()) / 2);
@@ -480,13 +489,10 @@ void TMainForm::CreatePictureButtons()
 void TMainForm::LoadCloseButtons()
 {
     TLoadedPictures loaded = LoadContainerPictures(CloseButtonStorage, true);
-    auto *style = findChild<TOwnerDrawComboBox *>(QStringLiteral("CloseButtonStyle"));
     CloseButtonList.clear();
-    for (auto &picture : loaded.pictures) {
+    for (auto &picture : loaded.pictures)
         CloseButtonList.push_back(std::move(picture));
-        if (style)
-            style->addItem(QStringLiteral("bugfix"));
-    }
+    Designer->ListCloseButtons(static_cast<int>(CloseButtonList.size()));
     for (const QString &error : loaded.errors)
         ShowErrorBox(error);
 }
@@ -562,7 +568,8 @@ void TMainForm::ShowPage(int n)
     m_backButton->setEnabled(n != 1);
     m_nextButton->setEnabled(n != 5);
 
-    if (auto *page = findChild<TPanel *>(QStringLiteral("Panel%1").arg(n))) {
+    if (n >= 1 && n <= 5) {
+        TPanel *page = m_pages[n - 1];
         m_bg2->setParent(page);
         m_bg2->setGeometry(page->rect());
         m_bg2->lower();
@@ -579,7 +586,7 @@ void TMainForm::ShowPage(int n)
     } else if (n == 3) {
         Output->EnterBehaviourPage();
     } else if (n == 4 && CurrentPage != 5) {
-        auto *browser = findChild<QWebEngineView *>(QStringLiteral("PreviewBrowser"));
+        QWebEngineView *browser = Output->PreviewBrowser();
         if (browser)
             browser->setUrl(QUrl(QStringLiteral("about:blank")));
         // A Back or Next click already waiting is dropped while the page is switching: handled
@@ -632,8 +639,8 @@ void TMainForm::ShowPictureButtons(int p)
     m_keepButton->SetEnabled(m_base->StoringRefusal().isEmpty());
 }
 
-void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
-                                  bool selected)
+void TMainForm::DrawTemplateCell(QPainter &painter, int column, int row, const QRect &cell,
+                                 bool selected)
 {
     const int p = row * GridColumns + column;
     if (p >= static_cast<int>(PictureList.size())) {
@@ -679,7 +686,7 @@ void TMainForm::DrawGrid1DrawCell(QPainter &painter, int column, int row, const 
     painter.drawImage(QPointF(cell.topLeft()), framed);
 }
 
-bool TMainForm::DrawGrid1SelectCell(int column, int row)
+bool TMainForm::SelectTemplateCell(int column, int row)
 {
     const int p = row * GridColumns + column;
     if (p >= static_cast<int>(PictureList.size()))
@@ -750,28 +757,6 @@ void TMainForm::ShowGridAt(int p)
     ChooseTemplate(current);
 }
 
-void TMainForm::IncTemplateClick()
-{
-    if (Document.DocumentSize >= 500)
-        return;
-    const TDesignState before = Document.Snapshot();
-    Document.DocumentSize += 50;
-    History->Record(QStringLiteral("Document size"), before);
-    Designer->ShowDocumentSize();
-    Designer->RedrawDesign();
-}
-
-void TMainForm::DecTemplateClick()
-{
-    if (Document.DocumentSize <= 150)
-        return;
-    const TDesignState before = Document.Snapshot();
-    Document.DocumentSize -= 50;
-    History->Record(QStringLiteral("Document size"), before);
-    Designer->ShowDocumentSize();
-    Designer->RedrawDesign();
-}
-
 void TMainForm::ChooseTemplate(int p)
 {
     if (p < 0 || p >= static_cast<int>(PictureList.size()) || m_base->IsDamaged(p) ||
@@ -781,24 +766,7 @@ void TMainForm::ChooseTemplate(int p)
     auto known = m_designPictures.find(picture);
     if (known == m_designPictures.end())
         known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
-    const TDesignState before = Document.Snapshot();
-    Document.SetTemplate(known->second);
-    History->Record(QStringLiteral("Template"), before);
-}
-
-void TMainForm::RecordSettingsChange(const TDesignState &before)
-{
-    if (!History)
-        return;
-    // Keystrokes go to the box with the focus; a button or a choice is a step of its own.
-    const QWidget *focus = QApplication::focusWidget();
-    const bool typing =
-        focus &&
-        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
-        (m_pages[2]->isAncestorOf(focus) || m_pages[4]->isAncestorOf(focus));
-    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
-    History->Record(QStringLiteral("Settings"), before,
-                    typing ? TChangeKind::Field : TChangeKind::Other, box);
+    History->Change(QStringLiteral("Template"), [&] { Document.SetTemplate(known->second); });
 }
 
 int TMainForm::TemplateIndex() const
@@ -859,7 +827,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TMainForm::MorePicturesClickClick()
+void TMainForm::OpenMorePicturesPage()
 {
     QDesktopServices::openUrl(QUrl(QLatin1String(MorePicturesAddress)));
 }

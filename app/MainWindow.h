@@ -2,11 +2,13 @@
 
 // The one main window: owner of all run-time state, the wizard's page switch and page 1 (the
 // template chooser). Pages 2 to 5 are built and wired by TDesignerPage and TOutputPages, which
-// read and write the public state below.
+// read and write the public state below; the design itself is the document, which announces
+// its changes.
 
 #include "app/DesignFiles.h"
 #include "app/DesignerPage.h"
 #include "app/OutputPages.h"
+#include "app/PageContext.h"
 #include "document/DesignDocument.h"
 #include "document/DesignHistory.h"
 #include "imaging/Bitmap32.h"
@@ -25,6 +27,7 @@
 class QCloseEvent;
 #include <vector>
 
+class QLabel;
 class QPainter;
 class QPushButton;
 class TPanel;
@@ -33,7 +36,7 @@ class TPngButton;
 class TTemplateGrid;
 class TPictureBase;
 
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, private TNavigation {
     Q_OBJECT
 public:
     // programFolder is where the containers, "UpdateBaseMarker.txt" and "Resources/" are looked
@@ -65,10 +68,10 @@ public:
     QColor GroupFillColor = QColor(245, 245, 245);
 
     // The picture under the template grid's current cell, or nullptr when the base is empty.
-    TPNGObject *SelectedPicture() const;
+    TPNGObject *SelectedPicture() const override;
     // Resamples picture into TemplateBitmap as a side x side square.
     void RenderTemplate(const TPNGObject &picture, int side);
-    void ShowPage(int n);
+    void ShowPage(int n) override;
     // Gives a group panel its painted frame and caption tab and recolours its children.
     void StyleGroupPanel(TPanel *panel);
 
@@ -87,12 +90,9 @@ public:
     void OpenDesignFile(const QString &path);
     // Shows the design of Document on every page: the grid's current picture (added to the
     // grid, not to usr.stg, when it is not in the picture base), the designer, pages 3 and 5.
-    void ShowDocument();
+    void ShowDocument() override;
     // Makes picture p of PictureList the design's template, as one undoable step.
     void ChooseTemplate(int p);
-    // Records an edit of the behaviour or output settings (pages 3 and 5) as an undoable step;
-    // keystrokes in a row in one box make one step.
-    void RecordSettingsChange(const TDesignState &before);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -100,6 +100,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    int ShownPage() const override { return CurrentPage; }
+    void DesignPublished(const QString &folder) override;
+    QString DesignPath() const override;
+    // What the pages are given in place of the window.
+    TPageContext PageContext();
     void BuildWindowControls();
     // A screen whose available area is smaller than the window (a small or highly scaled one)
     // gets a window that fits it, with the pages in a scroll area; elsewhere nothing changes.
@@ -116,15 +121,12 @@ private:
     void UpdateBaseClick();
     void AddUserPng_SimpleClick();
     void DeleteUserPng_SimpleClick();
-    void DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &cell,
-                           bool selected);
-    bool DrawGrid1SelectCell(int column, int row);
+    void DrawTemplateCell(QPainter &painter, int column, int row, const QRect &cell, bool selected);
+    bool SelectTemplateCell(int column, int row);
     int CurrentIndex() const;
     void PaintBlended(QPainter &painter, const TPNGObject &picture);
     void PaintBackground(QPainter &painter);
-    void IncTemplateClick();
-    void DecTemplateClick();
-    void MorePicturesClickClick();
+    void OpenMorePicturesPage();
     // Remove on for a user picture at cell p, Keep shown for a design's picture not stored.
     void ShowPictureButtons(int p);
     void KeepUserPngClick();
@@ -160,9 +162,11 @@ private:
     TPanel *m_pages[5] = {};
     TPaintBox *m_bg2 = nullptr;
     TPaintBox *m_logoPaintBox = nullptr;
-    TPanel *m_panel13 = nullptr;
-    TPanel *m_panel14 = nullptr;
-    TPanel *m_panel15 = nullptr;
+    // The holders of Remove and Load..., and the group around the grid.
+    TPanel *m_removePanel = nullptr;
+    TPanel *m_loadPanel = nullptr;
+    TPanel *m_templatePanel = nullptr;
+    QLabel *m_chooseHint = nullptr;
     QPushButton *m_addUserPngSimple = nullptr;
     QPushButton *m_deleteUserPngSimple = nullptr;
     TPanel *m_keepPanel = nullptr;
@@ -173,6 +177,3 @@ private:
     TTemplateGrid *m_grid = nullptr;
     TPaintBox *m_morePicturesClick = nullptr;
 };
-
-// The one main window of the process; set before its start-up runs.
-extern TMainForm *MainForm;

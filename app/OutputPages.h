@@ -3,11 +3,13 @@
 // Pages 3 to 5 of the wizard: behaviour settings, preview and output. Wires those pages'
 // controls; the main window calls the hooks below from its start-up and page switch.
 
+#include "app/PageContext.h"
 #include "output/PopupSettings.h"
 
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -17,14 +19,13 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QWebEngineView;
-class TMainForm;
 class TPaintBox;
 class TPanel;
 class TPopupSource;
 
 class TOutputPages {
 public:
-    explicit TOutputPages(TMainForm &form);
+    explicit TOutputPages(const TPageContext &context);
     ~TOutputPages();
     TOutputPages(const TOutputPages &) = delete;
     TOutputPages &operator=(const TOutputPages &) = delete;
@@ -65,9 +66,14 @@ public:
     // "Publish to a site...": the site dialog on the design as it is now.
     void SitePublishClick();
     void SaveFilesClick();
-    void Button2Click();
-    void Button4Click();
+    void BrowseExistingFileClick();
+    void BrowseSaveFolderClick();
     void MoreOptionsClick();
+
+    // The group frames of pages 3 and 5, styled by the window like every group.
+    const std::vector<TPanel *> &GroupPanels() const noexcept { return m_groups; }
+    TPaintBox *PreviewTextPaint() const noexcept { return m_previewTextPaint; }
+    QWebEngineView *PreviewBrowser() const noexcept { return m_previewBrowser; }
 
     // The last component of the folder the last output went to.
     QString ScriptFolderName;
@@ -77,26 +83,31 @@ private:
     // user asked to show the popup again, kept only when the files were written.
     template <class F> void Publish(F write);
 
-    TMainForm &m_form;
+    // Records an edit of pages 3 and 5 as a step; keystrokes in a row in one box make one.
+    void RecordSettingsChange(const TDesignState &before);
+
+    TPageContext m_context;
+    TPanel *m_behaviourPage = nullptr;
+    TPanel *m_outputPage = nullptr;
     std::unique_ptr<TPopupSource> m_source;
     // While the controls are filled from the document, their change events write nothing.
     bool m_showing = false;
 
     QRadioButton *m_closePopup = nullptr;
     QRadioButton *m_openLink = nullptr;
-    QLabel *m_label8 = nullptr;
+    QLabel *m_urlLabel = nullptr;
     QLineEdit *m_urlEdit = nullptr;
     QRadioButton *m_sameWindow = nullptr;
     QRadioButton *m_newWindow = nullptr;
     QCheckBox *m_enableAutoClose = nullptr;
-    QLabel *m_label9 = nullptr;
+    QLabel *m_delayLabel = nullptr;
     QSpinBox *m_delayTime = nullptr;
     QRadioButton *m_openOncePerSession = nullptr;
-    QRadioButton *m_radioButton4 = nullptr;
+    QRadioButton *m_everyLoad = nullptr;
     QRadioButton *m_autoCenter = nullptr;
     QRadioButton *m_setManual = nullptr;
-    QLabel *m_label10 = nullptr;
-    QLabel *m_label11 = nullptr;
+    QLabel *m_leftLabel = nullptr;
+    QLabel *m_topLabel = nullptr;
     QSpinBox *m_leftSpin = nullptr;
     QSpinBox *m_topSpin = nullptr;
     QLineEdit *m_screenReaderText = nullptr;
@@ -107,15 +118,16 @@ private:
     // Whether the user typed their own text for screen readers.
     bool m_readerTextEdited = false;
 
+    std::vector<TPanel *> m_groups;
     TPaintBox *m_previewTextPaint = nullptr;
     QWebEngineView *m_previewBrowser = nullptr;
     QLabel *m_previewNote = nullptr;
 
     QLineEdit *m_existingFileEdit = nullptr;
     QPushButton *m_addPopup = nullptr;
-    QPushButton *m_button2 = nullptr;
+    QPushButton *m_browseExistingFile = nullptr;
     QLineEdit *m_saveToFolder = nullptr;
-    QPushButton *m_button4 = nullptr;
+    QPushButton *m_browseSaveFolder = nullptr;
     QPushButton *m_saveFiles = nullptr;
     QPlainTextEdit *m_htmlCode = nullptr;
 };

@@ -46,6 +46,25 @@ bool SamePicture(const TPNGObject &a, const TPNGObject &b)
     return true;
 }
 
+TDesignParts DesignDifference(const TDesignState &a, const TDesignState &b)
+{
+    TDesignParts parts;
+    if (!(a.Template == b.Template))
+        parts |= TDesignPart::Template;
+    if (a.DocumentSize != b.DocumentSize)
+        parts |= TDesignPart::Size;
+    if (a.Texts != b.Texts)
+        parts |= TDesignPart::Texts;
+    if (!(a.CloseButton == b.CloseButton) || a.CloseButtonScale != b.CloseButtonScale ||
+        a.CloseButtonX != b.CloseButtonX || a.CloseButtonY != b.CloseButtonY)
+        parts |= TDesignPart::CloseButton;
+    if (!(a.Settings == b.Settings))
+        parts |= TDesignPart::Settings;
+    if (!(a.Output == b.Output))
+        parts |= TDesignPart::Output;
+    return parts;
+}
+
 TDesignDocument::TDesignDocument()
 {
     Model.CreateCloseButtonObject(DocumentSize);
@@ -87,8 +106,19 @@ TDesignState TDesignDocument::Snapshot() const
     return state;
 }
 
+TDesignParts TDesignDocument::Announce(const TDesignState &before)
+{
+    const TDesignParts parts = DesignDifference(before, Snapshot());
+    if (parts) {
+        ++m_revision;
+        emit Changed(parts);
+    }
+    return parts;
+}
+
 void TDesignDocument::Restore(const TDesignState &state)
 {
+    const TDesignState before = Snapshot();
     int selected = -1;
     for (size_t i = 0; i < Model.DesignObjects.size(); ++i)
         if (Model.DesignObjects[i].get() == Model.CurrentObject)
@@ -122,6 +152,7 @@ void TDesignDocument::Restore(const TDesignState &state)
     Model.CurrentObject = selected >= 0 && selected < static_cast<int>(Model.DesignObjects.size())
                               ? Model.DesignObjects[static_cast<size_t>(selected)].get()
                               : nullptr;
+    Announce(before);
 }
 
 void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitmap)
@@ -168,7 +199,7 @@ QString TDocumentPopupSource::DesignText() const
 
 bool TDocumentPopupSource::ComposeSharpImage(TPNGObject &picture)
 {
-    ComposeSharpPopupImage(m_document.TemplatePicture(), m_document.Model,
-                           m_document.DocumentSize, picture);
+    ComposeSharpPopupImage(m_document.TemplatePicture(), m_document.Model, m_document.DocumentSize,
+                           picture);
     return true;
 }

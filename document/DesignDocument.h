@@ -10,6 +10,8 @@
 #include "output/PopupWriter.h"
 
 #include <QByteArray>
+#include <QFlags>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -74,12 +76,31 @@ struct TDesignState {
     bool operator==(const TDesignState &other) const = default;
 };
 
-class TDesignDocument {
+// The parts of a design a change touched, as the document's Changed signal names them.
+enum class TDesignPart : unsigned {
+    Template = 1,
+    Size = 2,
+    Texts = 4,
+    CloseButton = 8,
+    Settings = 16,
+    Output = 32,
+};
+Q_DECLARE_FLAGS(TDesignParts, TDesignPart)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TDesignParts)
+
+// The parts in which two designs differ.
+TDesignParts DesignDifference(const TDesignState &a, const TDesignState &b);
+
+// The design being made. Every change ends in Changed, with the parts it touched and a new
+// revision, so views, the window's name mark and recovery follow the document instead of
+// asking it.
+class TDesignDocument : public QObject {
+    Q_OBJECT
 public:
     // A new design: size 500, no template, no texts, "No close button" at (400, 50), the
     // behaviour defaults and no output targets.
     TDesignDocument();
-    ~TDesignDocument();
+    ~TDesignDocument() override;
     TDesignDocument(const TDesignDocument &) = delete;
     TDesignDocument &operator=(const TDesignDocument &) = delete;
 
@@ -101,10 +122,20 @@ public:
 
     TDesignState Snapshot() const;
     // Replaces the whole design. The selection stays on the object at the same place in the
-    // list when there still is one there, else nothing is selected.
+    // list when there still is one there, else nothing is selected. Announces what changed.
     void Restore(const TDesignState &state);
 
+    // A change made on the fields above, from the design before it: when anything differs,
+    // the revision goes up and Changed names the parts. Returns the parts.
+    TDesignParts Announce(const TDesignState &before);
+    // Goes up by one with every announced change; never goes back, not even on undo.
+    quint64 Revision() const noexcept { return m_revision; }
+
+signals:
+    void Changed(TDesignParts parts);
+
 private:
+    quint64 m_revision = 0;
     TDesignPicture m_template;
     TDesignPicture m_closeButton;
 };

@@ -14,10 +14,9 @@ public:
     void undo() override { m_history.Apply(m_before); }
     void redo() override
     {
-        // The change is already on the document when the command is pushed.
-        if (m_pushed)
+        // On a push the document holds the change already; the views keep what they show.
+        if (!(m_history.m_document.Snapshot() == m_after))
             m_history.Apply(m_after);
-        m_pushed = true;
     }
     int id() const override { return m_kind == TChangeKind::Other ? -1 : 1; }
     bool mergeWith(const QUndoCommand *other) override
@@ -36,7 +35,6 @@ private:
     TChangeKind m_kind;
     int m_object;
     int m_group;
-    bool m_pushed = false;
 };
 
 TDesignHistory::TDesignHistory(TDesignDocument &document) : m_document(document)
@@ -55,10 +53,10 @@ void TDesignHistory::Record(const QString &text, const TDesignState &before, TCh
 {
     if (m_applying)
         return;
-    TDesignState after = m_document.Snapshot();
-    if (after == before)
+    if (!m_document.Announce(before))
         return;
-    m_stack.push(new TDesignCommand(*this, text, before, std::move(after), kind, object, m_group));
+    m_stack.push(
+        new TDesignCommand(*this, text, before, m_document.Snapshot(), kind, object, m_group));
 }
 
 void TDesignHistory::BreakGroup()

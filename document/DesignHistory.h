@@ -1,9 +1,9 @@
 #pragma once
 
 // Undo and redo of design changes: a QUndoStack of commands that each hold the design before
-// and after one change and restore it on the document. The pages make a change on the
-// document first and then record it, so the first redo that QUndoStack runs on a push does
-// nothing.
+// and after one change; redo() brings the document to the state after it and undo() back to
+// the one before. A change runs through Change(), which makes it on the document, announces it
+// and pushes its command; the first redo() then finds the document already there.
 
 #include "document/DesignDocument.h"
 
@@ -30,9 +30,25 @@ public:
 
     QUndoStack &Stack() noexcept { return m_stack; }
 
-    // Records a change already made to the document; before is the design just before it.
-    // Nothing is recorded when the design did not change. object is the index in the object
-    // list of the object typed into or dragged, or the box typed into (for grouping).
+    // Makes a change on the document as one step: change runs on it, the document announces
+    // what differs, and the step is pushed. Nothing is pushed when the design did not change.
+    // A change that fails half way keeps what it did, so it is recorded all the same. object
+    // is the index in the object list of the object typed into or dragged, or the box typed
+    // into (for grouping).
+    template <class F>
+    void Change(const QString &text, F &&change, TChangeKind kind = TChangeKind::Other,
+                int object = -1)
+    {
+        const TDesignState before = m_document.Snapshot();
+        try {
+            change();
+        } catch (...) {
+            Record(text, before, kind, object);
+            throw;
+        }
+        Record(text, before, kind, object);
+    }
+    // Records a change already made on the document; before is the design just before it.
     void Record(const QString &text, const TDesignState &before,
                 TChangeKind kind = TChangeKind::Other, int object = -1);
     // Ends grouping, so the next typing or drag step starts a step of its own.

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <limits>
 
-// The popup's behaviour as the behaviour page shows it. The page's controls are the only store;
-// a copy is read from them at the moment files are generated.
+// The popup's behaviour: what the behaviour page and "More options..." set. The design document
+// keeps it; the script, the design file and undo read it from there.
 struct TPopupSettings {
     bool ClickOpensLink = true;
     // Empty: no link, and a click on the popup's body does nothing (see CheckedLink).

@@ -27,6 +27,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 
 using namespace GuiTest;
 
@@ -273,6 +274,32 @@ private slots:
         QCOMPARE(m_form->Files->DesignPath(), saved);
         m_form->Files->Refresh();
         QCOMPARE(NameShown(), QStringLiteral("Design: open.vpopup *"));
+    }
+
+    // The name's mark follows each change on any page at once, and undoing back to the saved
+    // design takes it away; the recovery file comes a moment after the last change and goes
+    // with the mark.
+    void theMarkAndRecoveryFollowEveryChange()
+    {
+        m_form.reset();
+        TStateFolder state;
+        m_form = openWindow(m_program);
+        const QString recovery = state.Slot("recovery.vpopup");
+        const std::function<void()> changes[] = {
+            [&] { Click("DecTemplate"); },
+            [&] { Find<QLineEdit>("URLEdit")->setText(QStringLiteral("a.htm")); },
+            [&] { Find<QLineEdit>("SaveToFolder")->setText(File(QStringLiteral("out"))); },
+        };
+        for (const auto &change : changes) {
+            QCOMPARE(NameShown(), QStringLiteral("Design: new design"));
+            change();
+            QCOMPARE(NameShown(), QStringLiteral("Design: new design *"));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 5000);
+            Click("UndoButton");
+            QCOMPARE(NameShown(), QStringLiteral("Design: new design"));
+            QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(recovery), 5000);
+        }
+        m_form.reset();
     }
 
     // Closing asks about unsaved work; when the save then fails, the window stays and so does

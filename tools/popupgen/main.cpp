@@ -3,12 +3,12 @@
 
 #include "designer/DesignModel.h"
 #include "designer/MovingObject.h"
+#include "document/DesignDocument.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
-#include "output/PopupComposer.h"
 #include "output/PopupWriter.h"
 
 #include <QCommandLineParser>
@@ -116,65 +116,38 @@ void SyntheticPicture(TPNGObject &picture, int width, int height, uint32_t colou
     Bitmap32ToPng(image, picture);
 }
 
-class TCommandLineSource : public TPopupSource {
-public:
-    TPNGObject Template;
-    TPNGObject CloseButton;
-    TDesignModel Model;
-    TPopupSettings Settings;
-    int Size = 300;
-
-    TComposedPopup ComposePopupImage() override
-    {
-        Model.CurrentObject = nullptr;
-        Bitmap32 source;
-        PngToBitmap32(Template, source);
-        m_templateBitmap.setSize(0, 0);
-        m_templateBitmap.setSize(Size, Size);
-        StretchBitmap32(source, m_templateBitmap);
-        const TPixelRect closeArea = ::ComposePopupImage(m_templateBitmap, Model, Size, m_output);
-        return TComposedPopup{m_templateBitmap, m_output, closeArea};
-    }
-    int DocumentSize() const override { return Size; }
-    TPopupSettings PopupSettings() const override { return Settings; }
-    QString DesignText() const override { return DesignReadingText(Model); }
-    bool ComposeSharpImage(TPNGObject &picture) override
-    {
-        ComposeSharpPopupImage(&Template, Model, Size, picture);
-        return true;
-    }
-
-private:
-    Bitmap32 m_templateBitmap;
-    TPNGObject m_output;
-};
-
+// The design is made as the window makes it, in a design document, and written by the same
+// popup source as the window's Add popup.
 int Run(const QCommandLineParser &args)
 {
-    TCommandLineSource source;
-    source.Size = args.isSet("size") ? ParseInt(args.value("size")) : 300;
-    if (source.Size < 2 || source.Size > 500)
+    TDesignDocument document;
+    const int size = args.isSet("size") ? ParseInt(args.value("size")) : 300;
+    if (size < 2 || size > 500)
         throw std::runtime_error("--size must lie between 2 and 500");
-    const int origin = DocumentOrigin(source.Size);
+    document.DocumentSize = size;
+    const int origin = DocumentOrigin(size);
 
+    TPNGObject templatePicture;
     if (args.isSet("template"))
-        source.Template.loadFromFile(args.value("template"));
+        templatePicture.loadFromFile(args.value("template"));
     else
-        SyntheticPicture(source.Template, 64, 64,
+        SyntheticPicture(templatePicture, 64, 64,
                          ParseColour(args.isSet("disc") ? args.value("disc") : args.value("fill")),
                          args.isSet("disc"));
+    document.SetTemplate(DesignPictureOf(templatePicture));
 
-    source.Model.CreateCloseButtonObject(source.Size);
-    TMovingObject &close = *source.Model.CloseButtonObject();
+    document.Model.CreateCloseButtonObject(size);
+    TMovingObject &close = *document.Model.CloseButtonObject();
     if (args.isSet("close-button") || args.isSet("close-fill")) {
+        TPNGObject closePicture;
         if (args.isSet("close-button")) {
-            source.CloseButton.loadFromFile(args.value("close-button"));
+            closePicture.loadFromFile(args.value("close-button"));
         } else {
-            const QPoint size = ParsePoint(args.value("close-size"));
-            SyntheticPicture(source.CloseButton, size.x(), size.y(),
-                             ParseColour(args.value("close-fill")), false);
+            const QPoint at = ParsePoint(args.value("close-size"));
+            SyntheticPicture(closePicture, at.x(), at.y(), ParseColour(args.value("close-fill")),
+                             false);
         }
-        close.ButtonPicture = &source.CloseButton;
+        document.SetCloseButton(DesignPictureOf(closePicture));
         close.ButtonScale = args.value("close-scale").toDouble();
     }
     if (args.isSet("close-at")) {
@@ -186,7 +159,7 @@ int Run(const QCommandLineParser &args)
     const QStringList texts = args.values("text");
     const QStringList places = args.values("text-at");
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        TMovingObject &text = source.Model.AppendTextObject(source.Size);
+        TMovingObject &text = document.Model.AppendTextObject(size);
         text.Lines = texts[i].split(u'|');
         text.Font.Name = args.value("font");
         text.Font.Size = ParseInt(args.value("font-size"));
@@ -199,9 +172,9 @@ int Run(const QCommandLineParser &args)
             text.Y = at.y() + origin;
         }
     }
-    source.Model.CurrentObject = nullptr;
+    document.Model.CurrentObject = nullptr;
 
-    TPopupSettings &s = source.Settings;
+    TPopupSettings &s = document.Settings;
     s.ClickOpensLink = !args.isSet("close-popup");
     s.LinkURL = args.value("url");
     s.LinkInSameWindow = !args.isSet("new-window");
@@ -246,6 +219,9 @@ int Run(const QCommandLineParser &args)
     s.CookieName = args.value("cookie");
     ReadAudience(args, s);
 
+    Bitmap32 templateBitmap;
+    TPNGObject outputPicture;
+    TDocumentPopupSource source(document, templateBitmap, outputPicture);
     const bool preview = args.isSet("preview");
     if (args.isSet("page")) {
         const QString page = args.value("page");

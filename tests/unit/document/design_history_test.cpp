@@ -143,3 +143,57 @@ TEST_F(DesignHistoryTest, TypingAfterAnUndoStartsANewStep)
 }
 
 } // namespace
+
+// Views learn of a change from the document alone: each step names the parts it touched, once,
+// with a new revision, and its undo names the same parts; a step that changes nothing is silent.
+TEST_F(DesignHistoryTest, EveryStepAnnouncesThePartsItTouched)
+{
+    std::vector<TDesignParts> heard;
+    QObject::connect(&m_doc, &TDesignDocument::Changed,
+                     [&](TDesignParts parts) { heard.push_back(parts); });
+    const struct {
+        const char *name;
+        std::function<void()> change;
+        TDesignParts parts;
+    } cases[] = {
+        {"template", [&] { m_doc.SetTemplate(Solid(8, 8, 0xFF112233u)); }, TDesignPart::Template},
+        {"size", [&] { m_doc.DocumentSize = 250; }, TDesignPart::Size},
+        {"text", [&] { m_doc.Model.AppendTextObject(250).Lines = QStringList{"Hi"}; },
+         TDesignPart::Texts},
+        {"button", [&] { m_doc.SetCloseButton(Solid(8, 8, 0xFF000000u, true)); },
+         TDesignPart::CloseButton},
+        {"drag button", [&] { m_doc.Model.CloseButtonObject()->X += 8; }, TDesignPart::CloseButton},
+        {"settings", [&] { m_doc.Settings.AutoClose = true; }, TDesignPart::Settings},
+        {"output", [&] { m_doc.Output.SaveToFolder = QStringLiteral("/x"); }, TDesignPart::Output},
+        {"two parts",
+         [&] {
+             m_doc.DocumentSize = 300;
+             m_doc.Settings.LinkURL = QStringLiteral("a.htm");
+         },
+         TDesignPart::Size | TDesignPart::Settings},
+        {"nothing", [] {}, TDesignParts()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        heard.clear();
+        const quint64 revision = m_doc.Revision();
+        m_history.Change(QString::fromLatin1(c.name), c.change);
+        if (!c.parts) {
+            EXPECT_TRUE(heard.empty());
+            EXPECT_EQ(m_doc.Revision(), revision);
+            continue;
+        }
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(heard[0], c.parts);
+        EXPECT_EQ(m_doc.Revision(), revision + 1);
+    }
+    for (auto c = std::rbegin(cases) + 1; c != std::rend(cases); ++c) {
+        SCOPED_TRACE(c->name);
+        heard.clear();
+        const quint64 revision = m_doc.Revision();
+        m_history.Stack().undo();
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(heard[0], c->parts);
+        EXPECT_GT(m_doc.Revision(), revision);
+    }
+}
