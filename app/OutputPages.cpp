@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QWebEngineView>
 
 #include <limits>
 
@@ -205,8 +204,9 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     // Page 4: preview. The window sizes, places and paints the heading.
     m_previewTextPaint = new TPaintBox(page4, QStringLiteral("PreviewTextPaint"));
     m_previewTextPaint->resize(190, 40);
+    // The browser's place: the browser itself is made from its module when first needed.
     m_previewBrowser =
-        Place(new QWebEngineView(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+        Place(new QWidget(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
 
     // Page 5: output.
     TPanel *panel6 = MakeGroup(page5, QStringLiteral("Panel6"),

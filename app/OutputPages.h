@@ -16,7 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QWebEngineView;
+class QWidget;
 class TMainForm;
 class TPaintBox;
 class TPanel;
@@ -106,7 +106,7 @@ private:
     bool m_readerTextEdited = false;
 
     TPaintBox *m_previewTextPaint = nullptr;
-    QWebEngineView *m_previewBrowser = nullptr;
+    QWidget *m_previewBrowser = nullptr;
 
     QLineEdit *m_existingFileEdit = nullptr;
     QPushButton *m_addPopup = nullptr;

@@ -65,10 +65,10 @@ public:
         : m_display(display), m_window(window)
     {
         const int screen = DefaultScreen(display);
-        m_image = XShmCreateImage(display, DefaultVisual(display, screen),
-                                  static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap,
-                                  nullptr, &m_shm, static_cast<unsigned>(width),
-                                  static_cast<unsigned>(height));
+        m_image =
+            XShmCreateImage(display, DefaultVisual(display, screen),
+                            static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap, nullptr,
+                            &m_shm, static_cast<unsigned>(width), static_cast<unsigned>(height));
         m_shm.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(m_image->bytes_per_line) * height,
                              IPC_CREAT | 0600);
         m_shm.shmaddr = m_image->data = static_cast<char *>(shmat(m_shm.shmid, nullptr, 0));
@@ -109,7 +109,9 @@ std::vector<std::string> substituted(const std::vector<std::string> &args, int w
 {
     std::vector<std::string> out;
     for (const std::string &arg : args)
-        out.push_back(arg == "%W" ? std::to_string(width) : arg == "%H" ? std::to_string(height) : arg);
+        out.push_back(arg == "%W"   ? std::to_string(width)
+                      : arg == "%H" ? std::to_string(height)
+                                    : arg);
     return out;
 }
 
@@ -255,9 +257,11 @@ int main(int argc, char *argv[])
         ours.push_back(a);
         std::printf("program run %d: mapped %.0f ms, settled %.0f ms, CPU %.0f ms, peak RSS %.1f MB"
                     " (%dx%d)\n",
-                    r + 1, a.mappedMs, a.settledMs, a.cpuMs, a.maxRssKb / 1024.0, a.width, a.height);
+                    r + 1, a.mappedMs, a.settledMs, a.cpuMs, a.maxRssKb / 1024.0, a.width,
+                    a.height);
         if (!peer.empty()) {
-            const Run b = measure(display, substituted(peer, a.width, a.height), settleMs, timeoutMs);
+            const Run b =
+                measure(display, substituted(peer, a.width, a.height), settleMs, timeoutMs);
             theirs.push_back(b);
             std::printf("peer    run %d: mapped %.0f ms, settled %.0f ms, CPU %.0f ms, peak RSS "
                         "%.1f MB (%dx%d)\n",
@@ -271,8 +275,9 @@ int main(int argc, char *argv[])
                 a.mapped, a.settled, a.cpu, a.rssMb);
     if (!theirs.empty()) {
         const Summary b = summarize(theirs);
-        std::printf("peer    median: mapped %.0f ms, settled %.0f ms, CPU %.0f ms, peak RSS %.1f MB\n",
-                    b.mapped, b.settled, b.cpu, b.rssMb);
+        std::printf(
+            "peer    median: mapped %.0f ms, settled %.0f ms, CPU %.0f ms, peak RSS %.1f MB\n",
+            b.mapped, b.settled, b.cpu, b.rssMb);
         std::printf("ratio program / peer: mapped %.2f, settled %.2f, CPU %.2f, peak RSS %.2f\n",
                     a.mapped / b.mapped, a.settled / b.settled, a.cpu / b.cpu, a.rssMb / b.rssMb);
     }

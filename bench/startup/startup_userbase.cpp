@@ -47,8 +47,9 @@ int main(int argc, char *argv[])
         QFont font(QStringLiteral("Sans"), 40);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(picture.rect(), Qt::AlignCenter,
-                         QStringLiteral("Summer offer %1\nup to %2% off").arg(i + 1).arg(10 + i % 60));
+        painter.drawText(
+            picture.rect(), Qt::AlignCenter,
+            QStringLiteral("Summer offer %1\nup to %2% off").arg(i + 1).arg(10 + i % 60));
         painter.end();
         const QString file = scratch.filePath(QStringLiteral("%1.png").arg(i));
         picture.save(file, "PNG");

@@ -43,13 +43,26 @@ private slots:
         m_form = openWindow(m_program);
     }
 
-    void previewShowsThePopup()
+    // The browser engine is not started for page 1; once page 2 is on screen it starts in the
+    // background, on the hidden page 4, so that the preview need not wait for it.
+    void theBrowserStartsWhileTheUserDesigns()
     {
+        QVERIFY(!m_form->findChild<QWebEngineView *>());
+        m_form->ShowPage(2);
+        QTRY_VERIFY_WITH_TIMEOUT(m_form->findChild<QWebEngineView *>(), 5000);
         auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
         QCOMPARE(browser->geometry(), QRect(16, 48, 692, 465));
+        QVERIFY(!browser->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(browser->url(), QUrl(QStringLiteral("about:blank")), 10000);
+    }
+
+    void previewShowsThePopup()
+    {
         m_form->ShowPage(2);
         m_form->ShowPage(3);
         m_form->ShowPage(4);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QCOMPARE(browser->geometry(), QRect(16, 48, 692, 465));
         QCOMPARE(m_form->TempFolders.size(), 2);
         const QString page = m_form->TempFolders.first() + QStringLiteral("/index.htm");
         QVERIFY(QFileInfo(page).isFile());
@@ -74,7 +87,10 @@ private slots:
             }
         QVERIFY2(qAbs(left - 114) <= 1 && qAbs(right - 578) <= 1 && top == 0 && bottom == 464,
                  qPrintable(QStringLiteral("popup columns %1 to %2, rows %3 to %4")
-                                .arg(left).arg(right).arg(top).arg(bottom)));
+                                .arg(left)
+                                .arg(right)
+                                .arg(top)
+                                .arg(bottom)));
     }
 
     void backFromTheOutputPageKeepsThePreview()
