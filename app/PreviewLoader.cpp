@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QOpenGLWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,6 +19,14 @@ const QLatin1String ModuleName("vantelle-pro-preview.so");
 
 TPreviewLoader::TPreviewLoader(QWidget *place) : m_place(place)
 {
+    // The browser draws through the GPU, and a window that gains such a child once it is on
+    // screen is destroyed and made again (it flickers and may lose its place). A hidden
+    // GL widget, never initialised, has the window made for that from the start.
+    if (place) {
+        auto *marker = new QOpenGLWidget(place->parentWidget());
+        marker->setObjectName(QStringLiteral("PreviewSurface"));
+        marker->hide();
+    }
     const QString programFolder = QCoreApplication::applicationDirPath();
     ModuleFolders << programFolder
                   << QDir::cleanPath(programFolder + QStringLiteral("/" VANTELLE_MODULE_FROM_BIN));

@@ -48,8 +48,12 @@ private slots:
     void theBrowserStartsWhileTheUserDesigns()
     {
         QVERIFY(!m_form->findChild<QWebEngineView *>());
+        const WId window = m_form->winId();
         m_form->ShowPage(2);
         QTRY_VERIFY_WITH_TIMEOUT(m_form->findChild<QWebEngineView *>(), 5000);
+        QTest::qWait(200);
+        // The window is not made again for the browser (it would flicker, and lose its place).
+        QCOMPARE(m_form->winId(), window);
         auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
         QCOMPARE(browser->geometry(), QRect(16, 48, 692, 465));
         QVERIFY(!browser->isVisible());
