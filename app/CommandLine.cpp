@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,13 +18,28 @@ QString usage()
 {
     return QStringLiteral(
         "Usage: vantelle-pro [FILE.vpopup | PAGE.html]\n"
+        "       vantelle-pro publish DESIGN.vpopup --site DIR [--pages PATTERN]...\n"
+        "                    [--exclude PATTERN]... [--popup-folder DIR] [--dry-run] [--json]\n"
+        "       vantelle-pro takedown DESIGN.vpopup --site DIR [--popup-folder DIR]\n"
+        "                    [--dry-run] [--json]\n"
         "Vantelle Pro builds a picture popup for a web page: choose a picture, place texts and a\n"
         "close button on it, set how the popup behaves, preview it and write the web files.\n"
         "\n"
         "  FILE.vpopup   open this design\n"
         "  PAGE.html     open the design of the popup published in this page\n"
         "  -h, --help    show this help and exit\n"
-        "  --version     show the version and exit\n");
+        "  --version     show the version and exit\n"
+        "\n"
+        "publish puts the design's popup on the pages of a site (.htm and .html files in DIR and\n"
+        "the folders below), takedown takes it off every page it was published to again.\n"
+        "  --site DIR           the site's folder\n"
+        "  --pages PATTERN      only pages that match (\"shop/**\", \"*.html\", a folder)\n"
+        "  --exclude PATTERN    leave out pages that match\n"
+        "  --popup-folder DIR   where the popup's files go (popup/<design name>/ in the site)\n"
+        "  --dry-run            say what would change, and change nothing\n"
+        "  --json               report as JSON\n"
+        "Exit status: 0 when every chosen page is done, 1 when some were skipped or nothing could\n"
+        "be done, 2 for a wrong command line.\n");
 }
 
 TCommandLine refuse(const QString &message)
@@ -32,7 +48,8 @@ TCommandLine refuse(const QString &message)
     result.exit = true;
     result.exitCode = 2;
     result.toStandardError = true;
-    result.text = Program + QStringLiteral(": ") + message + QLatin1Char('\n');
+    result.text = Program + QStringLiteral(": ") + message +
+                  QStringLiteral("\nTry 'vantelle-pro --help' for more information.\n");
     return result;
 }
 
@@ -44,29 +61,104 @@ TCommandLine print(const QString &text)
     return result;
 }
 
+// The argument as it was given for an option the parser did not know.
+QString AsGiven(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        for (const QString &form : {u'-' + name, QStringLiteral("--") + name})
+            if (argument == form || argument.startsWith(form + u'='))
+                return form;
+    }
+    return u'-' + name;
+}
+
+// Options all take their long form; "-reverse" is one unknown option, not seven.
+void Prepare(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QString()});
+    parser.addOption({QStringLiteral("version"), QString()});
+}
+
+TCommandLine ParseSiteCommand(const QStringList &arguments, TSiteCommandLine::Kind kind)
+{
+    QCommandLineParser parser;
+    Prepare(parser);
+    const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption pages(QStringLiteral("pages"), QString(), QStringLiteral("PATTERN"));
+    const QCommandLineOption exclude(QStringLiteral("exclude"), QString(),
+                                     QStringLiteral("PATTERN"));
+    const QCommandLineOption popupFolder(QStringLiteral("popup-folder"), QString(),
+                                         QStringLiteral("DIR"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    parser.addOptions({site, dryRun, json, popupFolder});
+    if (kind == TSiteCommandLine::Publish)
+        parser.addOptions({pages, exclude});
+    const QString name = arguments.first();
+    const bool parsed = parser.parse(QStringList{Program} + arguments.mid(1));
+    if (parser.isSet(QStringLiteral("help")))
+        return print(usage());
+    if (!parsed) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return refuse(
+                QStringLiteral("unknown option '%1' for %2")
+                    .arg(AsGiven(arguments.mid(1), parser.unknownOptionNames().first()), name));
+        return refuse(parser.errorText());
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return refuse(QStringLiteral("%1 takes one design file, but %2 were given")
+                          .arg(name)
+                          .arg(files.size()));
+    if (!parser.isSet(site) || parser.value(site).isEmpty())
+        return refuse(QStringLiteral("%1 needs the site's folder: --site DIR").arg(name));
+    for (const QCommandLineOption *single : {&site, &popupFolder})
+        if (parser.values(*single).size() > 1)
+            return refuse(
+                QStringLiteral("--%1 is given more than once").arg(single->names().first()));
+    TCommandLine result;
+    TSiteCommandLine &command = result.site;
+    command.command = kind;
+    command.designFile = QFileInfo(files.first()).absoluteFilePath();
+    command.site = QFileInfo(parser.value(site)).absoluteFilePath();
+    if (parser.isSet(popupFolder))
+        command.popupFolder = QFileInfo(parser.value(popupFolder)).absoluteFilePath();
+    if (kind == TSiteCommandLine::Publish) {
+        command.pages = parser.values(pages);
+        command.excluded = parser.values(exclude);
+    }
+    command.dryRun = parser.isSet(dryRun);
+    command.json = parser.isSet(json);
+    return result;
+}
+
 } // namespace
 
 TCommandLine ParseCommandLine(const QStringList &arguments)
 {
-    QStringList files;
-    bool optionsEnded = false;
-    for (const QString &argument : arguments) {
-        if (!optionsEnded && argument == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded &&
-                   (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
-            return print(usage());
-        } else if (!optionsEnded && argument == QLatin1String("--version")) {
-            return print(QStringLiteral("Vantelle Pro " VANTELLE_VERSION "\n"));
-        } else if (!optionsEnded && argument.startsWith(QLatin1Char('-')) &&
-                   argument != QLatin1String("-")) {
-            return refuse(QStringLiteral("unknown option '%1'\nTry 'vantelle-pro --help' for "
-                                         "more information.")
-                              .arg(argument));
-        } else {
-            files << argument;
-        }
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("publish"))
+        return ParseSiteCommand(arguments, TSiteCommandLine::Publish);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("takedown"))
+        return ParseSiteCommand(arguments, TSiteCommandLine::TakeDown);
+
+    QCommandLineParser parser;
+    Prepare(parser);
+    const bool parsed = parser.parse(QStringList{Program} + arguments);
+    if (parser.isSet(QStringLiteral("help")))
+        return print(usage());
+    if (parser.isSet(QStringLiteral("version")))
+        return print(QStringLiteral("Vantelle Pro " VANTELLE_VERSION "\n"));
+    if (!parsed) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return refuse(QStringLiteral("unknown option '%1'")
+                              .arg(AsGiven(arguments, parser.unknownOptionNames().first())));
+        return refuse(parser.errorText());
     }
+    const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return {};
     if (files.size() > 1)

@@ -6,6 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+// "vantelle-pro publish|takedown DESIGN.vpopup --site DIR ...": a site's pages changed without
+// a window.
+struct TSiteCommandLine {
+    enum Kind { None, Publish, TakeDown } command = None;
+    QString designFile;  // absolute
+    QString site;        // absolute
+    QString popupFolder; // empty for the default, else absolute
+    QStringList pages;
+    QStringList excluded;
+    bool dryRun = false;
+    bool json = false;
+};
+
 struct TCommandLine {
     // Set when the program is to print text and end without a window.
     bool exit = false;
@@ -15,6 +28,8 @@ struct TCommandLine {
     bool toStandardError = false;
     // The design file or published page to open once the window is up (absolute), or empty.
     QString designFile;
+    // A site command to run instead of the window.
+    TSiteCommandLine site;
 };
 
 // arguments are those after the program name. Options are checked here; the file named is

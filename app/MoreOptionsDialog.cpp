@@ -1,10 +1,12 @@
 #include "app/MoreOptionsDialog.h"
 
 #include "app/Dialogs.h"
+#include "imaging/VantelleError.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -35,7 +37,146 @@ QSpinBox *NumberBox(const char *name, const TSettingRange &range, const QString 
     return box;
 }
 
+// The clock box's entry for the visitor's own time; the others hold minutes from UTC.
+constexpr int kVisitorClock = 100000;
+const char *const kDayControls[7] = {"ScheduleMonday",   "ScheduleTuesday", "ScheduleWednesday",
+                                     "ScheduleThursday", "ScheduleFriday",  "ScheduleSaturday",
+                                     "ScheduleSunday"};
+const char *const kDayLabels[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+const QString kWallClockFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
+// A date and time as written, shown as it is whatever this computer's time zone.
+QDateTimeEdit *WallClockBox(const char *name)
+{
+    auto *box = Named(new QDateTimeEdit, name);
+    box->setTimeSpec(Qt::UTC);
+    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    box->setCalendarPopup(true);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) +
+                         48);
+    box->setDateTimeRange(
+        QDateTime(QDate(ScheduleRanges::FirstYear, 1, 1), QTime(0, 0), Qt::UTC),
+        QDateTime(QDate(ScheduleRanges::LastYear, 12, 31), QTime(23, 59, 59), Qt::UTC));
+    return box;
+}
+
+QTimeEdit *TimeOfDayBox(const char *name)
+{
+    auto *box = Named(new QTimeEdit, name);
+    box->setDisplayFormat(QStringLiteral("HH:mm"));
+    return box;
+}
+
 } // namespace
+
+QWidget *TMoreOptionsDialog::BuildScheduleGroup()
+{
+    auto *group = new QGroupBox(QStringLiteral("When and to whom it shows"));
+    m_fromOn = Named(new QCheckBox(QStringLiteral("From")), "ScheduleFromOn");
+    m_from = WallClockBox("ScheduleFrom");
+    m_untilOn = Named(new QCheckBox(QStringLiteral("Until")), "ScheduleUntilOn");
+    m_until = WallClockBox("ScheduleUntil");
+    m_clock = Named(new QComboBox, "ScheduleClock");
+    m_clock->addItem(QStringLiteral("the visitor's local time"), kVisitorClock);
+    for (int minutes = ScheduleRanges::LowestOffset; minutes <= ScheduleRanges::HighestOffset;
+         minutes += 15)
+        m_clock->addItem(UtcOffsetText(minutes), minutes);
+    m_hoursOn = Named(new QCheckBox(QStringLiteral("Only between")), "ScheduleHoursOn");
+    m_hoursFrom = TimeOfDayBox("ScheduleHoursFrom");
+    m_hoursUntil = TimeOfDayBox("ScheduleHoursUntil");
+    m_devices = Named(new QComboBox, "Devices");
+    m_devices->addItem(QStringLiteral("All devices"), static_cast<int>(TPopupDevices::All));
+    m_devices->addItem(QStringLiteral("Touch screens only (phones and tablets)"),
+                       static_cast<int>(TPopupDevices::Touch));
+    m_devices->addItem(QStringLiteral("Desktops only"), static_cast<int>(TPopupDevices::Desktop));
+
+    auto *days = new QHBoxLayout;
+    for (int i = 0; i < 7; ++i) {
+        m_days[i] = Named(new QCheckBox(QLatin1String(kDayLabels[i])), kDayControls[i]);
+        days->addWidget(m_days[i]);
+    }
+    days->addStretch();
+    auto *hours = new QHBoxLayout;
+    hours->addWidget(m_hoursFrom);
+    hours->addWidget(new QLabel(QStringLiteral("and")));
+    hours->addWidget(m_hoursUntil);
+    hours->addStretch();
+    auto *note = new QLabel(QStringLiteral(
+        "Outside these times and on other devices the popup does not show and keeps nothing in "
+        "the visitor's browser. A touch screen has a finger as its main pointer and is at most "
+        "1024 pixels on its shorter side. The preview always shows the popup."));
+    note->setWordWrap(true);
+    auto *form = new QFormLayout(group);
+    form->addRow(m_fromOn, m_from);
+    form->addRow(m_untilOn, m_until);
+    form->addRow(QStringLiteral("On the days:"), days);
+    form->addRow(m_hoursOn, hours);
+    form->addRow(QStringLiteral("Times are read on:"), m_clock);
+    form->addRow(QStringLiteral("Devices:"), m_devices);
+    form->addRow(note);
+
+    for (QAbstractButton *b : {m_fromOn, m_untilOn, m_hoursOn})
+        QObject::connect(b, &QAbstractButton::toggled, this, [this] { UpdateEnabled(); });
+    return group;
+}
+
+void TMoreOptionsDialog::SetSchedule(const TPopupSettings &settings)
+{
+    const TPopupSchedule &s = settings.Schedule;
+    // A bound not set starts at today's midnight, and a week later.
+    const QDateTime today(QDate::currentDate(), QTime(0, 0), Qt::UTC);
+    const auto bound = [](const QString &text, const QDateTime &fallback) {
+        const QDateTime at = QDateTime::fromString(text, kWallClockFormat);
+        return text.isEmpty() || !at.isValid() ? fallback
+                                               : QDateTime(at.date(), at.time(), Qt::UTC);
+    };
+    m_fromOn->setChecked(!s.From.isEmpty());
+    m_from->setDateTime(bound(s.From, today));
+    m_untilOn->setChecked(!s.Until.isEmpty());
+    m_until->setDateTime(bound(s.Until, today.addDays(7)));
+    const int clock = s.VisitorTime ? kVisitorClock : s.UtcOffsetMinutes;
+    if (m_clock->findData(clock) < 0)
+        m_clock->addItem(UtcOffsetText(clock), clock);
+    m_clock->setCurrentIndex(m_clock->findData(clock));
+    for (int i = 0; i < 7; ++i)
+        m_days[i]->setChecked((s.Days & (1u << i)) != 0);
+    m_hoursOn->setChecked(s.HasHours);
+    m_hoursFrom->setTime(QTime(0, 0).addSecs(s.HoursFrom * 60));
+    m_hoursUntil->setTime(QTime(0, 0).addSecs(s.HoursUntil * 60));
+    m_devices->setCurrentIndex(m_devices->findData(static_cast<int>(settings.Devices)));
+}
+
+void TMoreOptionsDialog::ReadSchedule(TPopupSettings &settings) const
+{
+    TPopupSchedule &s = settings.Schedule;
+    const auto written = [](const QDateTimeEdit *box) {
+        return box->dateTime().toString(kWallClockFormat);
+    };
+    s.From = m_fromOn->isChecked() ? written(m_from) : QString();
+    s.Until = m_untilOn->isChecked() ? written(m_until) : QString();
+    const int clock = m_clock->currentData().toInt();
+    s.VisitorTime = clock == kVisitorClock;
+    s.UtcOffsetMinutes = s.VisitorTime ? 0 : clock;
+    s.Days = 0;
+    for (int i = 0; i < 7; ++i)
+        if (m_days[i]->isChecked())
+            s.Days |= 1u << i;
+    s.HasHours = m_hoursOn->isChecked();
+    s.HoursFrom = QTime(0, 0).secsTo(m_hoursFrom->time()) / 60;
+    s.HoursUntil = QTime(0, 0).secsTo(m_hoursUntil->time()) / 60;
+    settings.Devices = static_cast<TPopupDevices>(m_devices->currentData().toInt());
+}
+
+void TMoreOptionsDialog::accept()
+{
+    try {
+        CheckPopupSchedule(Settings(TPopupSettings()).Schedule);
+    } catch (const EVantelleError &e) {
+        Dialogs::message(this, windowTitle(), e.message(), QMessageBox::Warning, QMessageBox::Ok);
+        return;
+    }
+    QDialog::accept();
+}
 
 TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
 {
@@ -113,11 +254,20 @@ TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
     QObject::connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
+    // The schedule and devices in a column of their own beside the others.
+    auto *layout = new QVBoxLayout;
     for (QWidget *w : {static_cast<QWidget *>(when), static_cast<QWidget *>(often),
                        static_cast<QWidget *>(dim), static_cast<QWidget *>(look)})
         layout->addWidget(w);
-    layout->addWidget(buttons);
+    auto *side = new QVBoxLayout;
+    side->addWidget(BuildScheduleGroup());
+    side->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(layout);
+    columns->addLayout(side);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addWidget(buttons);
 
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
              m_showAtLoad, m_showAfterDelay, m_showOnExit, m_showOnScroll, m_repeat, m_backdrop})
@@ -144,6 +294,7 @@ void TMoreOptionsDialog::SetSettings(const TPopupSettings &s)
     m_entrance->setCurrentIndex(m_entrance->findData(static_cast<int>(s.Entrance)));
     m_readerText->setChecked(s.ScreenReaderTextOn);
     m_sharp->setChecked(s.SharpPicture);
+    SetSchedule(s);
     ShowBackdropColour();
     UpdateEnabled();
 }
@@ -164,6 +315,7 @@ TPopupSettings TMoreOptionsDialog::Settings(TPopupSettings s) const
     s.Entrance = static_cast<TEntrance>(m_entrance->currentData().toInt());
     s.ScreenReaderTextOn = m_readerText->isChecked();
     s.SharpPicture = m_sharp->isChecked();
+    ReadSchedule(s);
     return s;
 }
 
@@ -176,6 +328,10 @@ void TMoreOptionsDialog::UpdateEnabled()
          {static_cast<QWidget *>(m_backdropColour), static_cast<QWidget *>(m_backdropOpacity),
           static_cast<QWidget *>(m_backdropCloses)})
         w->setEnabled(m_backdrop->isChecked());
+    m_from->setEnabled(m_fromOn->isChecked());
+    m_until->setEnabled(m_untilOn->isChecked());
+    m_hoursFrom->setEnabled(m_hoursOn->isChecked());
+    m_hoursUntil->setEnabled(m_hoursOn->isChecked());
 }
 
 void TMoreOptionsDialog::ChooseBackdropColour()

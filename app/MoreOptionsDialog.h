@@ -1,8 +1,8 @@
 #pragma once
 
 // "More options...": the popup's further behaviour (when it shows, how often, the backdrop, the
-// entrance, and what it offers screen readers and dense screens), edited on a copy of the
-// settings that the caller takes back when the dialog is accepted.
+// entrance, what it offers screen readers and dense screens, and its schedule and devices),
+// edited on a copy of the settings that the caller takes back when the dialog is accepted.
 
 #include "output/PopupSettings.h"
 
@@ -10,6 +10,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDateTimeEdit;
+class QTimeEdit;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -28,8 +30,14 @@ public:
     void UpdateEnabled();
     void ChooseBackdropColour();
 
+    // OK keeps the dialog open with a message while the schedule makes no sense.
+    void accept() override;
+
 private:
     void ShowBackdropColour();
+    QWidget *BuildScheduleGroup();
+    void SetSchedule(const TPopupSettings &settings);
+    void ReadSchedule(TPopupSettings &settings) const;
 
     QRadioButton *m_showAtLoad = nullptr;
     QRadioButton *m_showAfterDelay = nullptr;
@@ -47,4 +55,15 @@ private:
     QCheckBox *m_readerText = nullptr;
     QCheckBox *m_sharp = nullptr;
     uint32_t m_colour = 0;
+
+    QCheckBox *m_fromOn = nullptr;
+    QDateTimeEdit *m_from = nullptr;
+    QCheckBox *m_untilOn = nullptr;
+    QDateTimeEdit *m_until = nullptr;
+    QComboBox *m_clock = nullptr;
+    QCheckBox *m_days[7] = {};
+    QCheckBox *m_hoursOn = nullptr;
+    QTimeEdit *m_hoursFrom = nullptr;
+    QTimeEdit *m_hoursUntil = nullptr;
+    QComboBox *m_devices = nullptr;
 };

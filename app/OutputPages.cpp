@@ -5,6 +5,7 @@
 #include "app/ErrorGuard.h"
 #include "app/MainWindow.h"
 #include "app/MoreOptionsDialog.h"
+#include "app/SitePublishDialog.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "document/DesignDocument.h"
@@ -207,6 +208,14 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     // The browser's place: the browser itself is made from its module when first needed.
     m_previewBrowser =
         Place(new QWidget(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+    // Beside the heading while the design has a schedule or device limit.
+    m_previewNote = GreyLabel(page4, QStringLiteral("PreviewScheduleNote"),
+                              QStringLiteral("The preview shows the popup whatever its schedule "
+                                             "and devices."),
+                              470, 8);
+    m_previewNote->setGeometry(470, 8, 238, 36);
+    m_previewNote->setWordWrap(true);
+    m_previewNote->hide();
 
     // Page 5: output.
     TPanel *panel6 = MakeGroup(page5, QStringLiteral("Panel6"),
@@ -219,6 +228,10 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     m_button2 = MakeButton(panel6, QStringLiteral("Button2"), QStringLiteral("Browse..."), 608, 52);
     m_addPopup =
         MakeButton(panel6, QStringLiteral("AddPopup"), QStringLiteral("Add popup"), 608, 78);
+    // A whole site instead of one page, in the free corner below the page's name.
+    auto *site = Place(new QPushButton(QStringLiteral("Publish to a site..."), panel6),
+                       QStringLiteral("SitePublishButton"), 16, 78, 150, 23);
+    QObject::connect(site, &QPushButton::clicked, site, guarded([this] { SitePublishClick(); }));
 
     TPanel *panel7 = MakeGroup(page5, QStringLiteral("Panel7"),
                                QStringLiteral("Manual HTML change"), 16, 152, 692, 361);
@@ -404,6 +417,8 @@ QString TOutputPages::WritePreviewFiles()
     const QString page =
         ::WritePreviewFiles(*m_source, QDir::tempPath(), m_form.TempFiles, m_form.TempFolders);
     ScriptFolderName = QStringLiteral("files");
+    const TPopupSettings &settings = m_form.Document.Settings;
+    m_previewNote->setVisible(settings.Schedule.IsSet() || settings.Devices != TPopupDevices::All);
     return page;
 }
 
@@ -438,6 +453,15 @@ void TOutputPages::AddPopupChange()
                                     "and your HTML document modified.\r\n"
                                     "You are now ready to upload the files to your server"),
                      QMessageBox::Information, QMessageBox::Ok);
+}
+
+void TOutputPages::SitePublishClick()
+{
+    SyncDocument();
+    const QString design = m_form.Files->DesignPath();
+    TSitePublishDialog dialog(&m_form, *m_source,
+                              design.isEmpty() ? QStringLiteral("popup") : FileBaseName(design));
+    dialog.exec();
 }
 
 void TOutputPages::ExistingFileEditChange()

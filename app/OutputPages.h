@@ -62,6 +62,8 @@ public:
     void PositionTypeChanged();
     void AddPopupChange();
     void ExistingFileEditChange();
+    // "Publish to a site...": the site dialog on the design as it is now.
+    void SitePublishClick();
     void SaveFilesClick();
     void Button2Click();
     void Button4Click();
@@ -107,6 +109,7 @@ private:
 
     TPaintBox *m_previewTextPaint = nullptr;
     QWidget *m_previewBrowser = nullptr;
+    QLabel *m_previewNote = nullptr;
 
     QLineEdit *m_existingFileEdit = nullptr;
     QPushButton *m_addPopup = nullptr;

@@ -1,6 +1,8 @@
 #include "app/AppStart.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/SiteCommand.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -12,11 +14,14 @@ int main(int argc, char *argv[])
         PrintCommandLineText(commandLine);
         return commandLine.exitCode;
     }
+    if (commandLine.site.command != TSiteCommandLine::None)
+        return RunSiteCommand(commandLine.site, argv[0]);
     PrepareProcess();
     // Qt sees only the program name; the command line above was the program's own.
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    InstallTranslations();
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantelle_pro.VantellePro"));
     SetInitialTitle();

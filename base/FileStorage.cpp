@@ -1,5 +1,6 @@
 #include "base/FileStorage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -34,18 +35,22 @@ QString openFailure(const QString &path, const QFileDevice &file)
 
 EFileError cannotRead(const QString &path, const QString &reason)
 {
-    return EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, reason));
+    return EFileError(QCoreApplication::translate("FileStorage", "Cannot read file \"%1\". %2")
+                          .arg(path, reason));
 }
 
 EFileError cannotWrite(const QString &path, const QString &reason)
 {
-    return EFileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
+    return EFileError(QCoreApplication::translate("FileStorage", "Cannot write file \"%1\". %2")
+                          .arg(path, reason));
 }
 
 EVantelleError tooLarge(const QString &container)
 {
     return EVantelleError(
-        QStringLiteral("The picture container \"%1\" cannot grow beyond 2 GiB.").arg(container));
+        QCoreApplication::translate("FileStorage",
+                                    "The picture container \"%1\" cannot grow beyond 2 GiB.")
+            .arg(container));
 }
 
 std::array<char, 4> encodeLength(int32_t length)
@@ -68,15 +73,20 @@ int32_t decodeLength(const std::array<char, 4> &b)
 Record readRecord(QFile &file, const QString &path, qint64 pos, qint64 size, int entry)
 {
     if (size - pos < 4)
-        throw EStorageDamaged(path, entry, QStringLiteral("ends inside its length field"));
+        throw EStorageDamaged(
+            path, entry,
+            QCoreApplication::translate("FileStorage", "ends inside its length field"));
     std::array<char, 4> buf{};
     if (!file.seek(pos) || file.read(buf.data(), 4) != 4)
         throw cannotRead(path, file.errorString());
     Record r{pos, decodeLength(buf)};
     if (r.length < 0 || r.length > size - pos - 4)
-        throw EStorageDamaged(path, entry, QStringLiteral("runs past the end of the file"));
+        throw EStorageDamaged(
+            path, entry,
+            QCoreApplication::translate("FileStorage", "runs past the end of the file"));
     if (r.payload() > MaxOffset)
-        throw EStorageDamaged(path, entry, QStringLiteral("lies beyond 2 GiB"));
+        throw EStorageDamaged(path, entry,
+                              QCoreApplication::translate("FileStorage", "lies beyond 2 GiB"));
     return r;
 }
 
@@ -135,7 +145,8 @@ void copyRange(QFile &in, const QString &inPath, qint64 from, qint64 to, QFileDe
         const qint64 got = in.read(buf.data(), std::min(left, CopyChunk));
         if (got <= 0)
             throw cannotRead(inPath, got < 0 ? in.errorString()
-                                             : QStringLiteral("The file ended unexpectedly"));
+                                             : QCoreApplication::translate(
+                                                   "FileStorage", "The file ended unexpectedly"));
         writeAll(out, outPath, buf.data(), got);
         left -= got;
     }
@@ -175,7 +186,8 @@ void writeRecordFromFile(QSaveFile &out, const QString &container, const QString
 } // namespace
 
 EStorageDamaged::EStorageDamaged(const QString &container, int entry, const QString &what)
-    : EVantelleError(QStringLiteral("The picture container \"%1\" is damaged (entry %2 %3).")
+    : EVantelleError(QCoreApplication::translate(
+                         "FileStorage", "The picture container \"%1\" is damaged (entry %2 %3).")
                          .arg(container)
                          .arg(entry)
                          .arg(what))
@@ -281,11 +293,12 @@ void DeleteStorageItem(const QString &container, int index)
     errno = 0;
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QFileInfo info(container);
-        throw EFileError(
-            QStringLiteral("The folder \"%1\" holding %2 cannot be written (%3); nothing was "
-                           "changed")
-                .arg(info.absolutePath(), info.fileName(),
-                     errno != 0 ? EFileError::LastSystemReason() : out.errorString()));
+        throw EFileError(QCoreApplication::translate(
+                             "FileStorage",
+                             "The folder \"%1\" holding %2 cannot be written (%3); nothing was "
+                             "changed")
+                             .arg(info.absolutePath(), info.fileName(),
+                                  errno != 0 ? EFileError::LastSystemReason() : out.errorString()));
     }
     copyRange(in, container, 0, r->start, out, container);
     copyRange(in, container, r->end(), size, out, container);
@@ -307,6 +320,7 @@ std::optional<QByteArray> ReadStorageItem(const QString &container, int index)
     if (bytes.size() != item.Length)
         throw cannotRead(container, file.error() != QFileDevice::NoError
                                         ? file.errorString()
-                                        : QStringLiteral("The file ended unexpectedly"));
+                                        : QCoreApplication::translate(
+                                              "FileStorage", "The file ended unexpectedly"));
     return bytes;
 }

@@ -3,6 +3,7 @@
 #include "base/FileStorage.h"
 #include "base/TemplatePicture.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -65,8 +66,9 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
         if (file.seek(item.Offset))
             bytes = file.read(item.Length);
         if (bytes.size() != item.Length) {
-            loaded.errors
-                << QStringLiteral("Cannot read file \"%1\". %2").arg(container, file.errorString());
+            loaded.errors << QCoreApplication::translate("PictureBase",
+                                                         "Cannot read file \"%1\". %2")
+                                 .arg(container, file.errorString());
             loaded.unreadable = true;
             break;
         }
@@ -91,16 +93,19 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
         }
         if (!failure.isEmpty()) {
             QString message =
-                QStringLiteral("Entry %1 of the picture container \"%2\" cannot be used as a "
-                               "picture. %3")
+                QCoreApplication::translate(
+                    "PictureBase", "Entry %1 of the picture container \"%2\" cannot be used as a "
+                                   "picture. %3")
                     .arg(entry)
                     .arg(container, Sentence(failure));
             if (damaged == TDamagedEntries::Skip) {
                 loaded.errors << message;
                 continue;
             }
-            loaded.errors << message + QStringLiteral("\nIt is shown as a damaged picture, which "
-                                                      "Remove deletes");
+            loaded.errors << message + QCoreApplication::translate(
+                                           "PictureBase",
+                                           "\nIt is shown as a damaged picture, which "
+                                           "Remove deletes");
             picture = std::make_unique<TPNGObject>();
             stored.damaged = true;
         }
@@ -121,12 +126,13 @@ std::unique_ptr<TPNGObject> ReadUserPictureFile(const QString &file)
     }
     // Anything past this size could never be stored, so it is not read at all.
     if (in.size() > MaxStorageItemSize)
-        throw EVantelleError(
-            QStringLiteral("The file \"%1\" is too large for the picture base: it holds %2 "
-                           "bytes, and a picture may have at most %3")
-                .arg(file)
-                .arg(in.size())
-                .arg(MaxStorageItemSize));
+        throw EVantelleError(QCoreApplication::translate(
+                                 "PictureBase",
+                                 "The file \"%1\" is too large for the picture base: it holds %2 "
+                                 "bytes, and a picture may have at most %3")
+                                 .arg(file)
+                                 .arg(in.size())
+                                 .arg(MaxStorageItemSize));
     static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1A', '\n'};
     char head[8] = {};
     if (in.read(head, 8) != 8 || std::memcmp(head, signature, 8) != 0)
@@ -157,9 +163,10 @@ void UpdatePictureBase(const QString &programFolder, const QString &templateStor
 }
 
 EPictureBaseChanged::EPictureBaseChanged(const QString &userStorage)
-    : EVantelleError(QStringLiteral("\"%1\" was changed by another program since Vantelle Pro "
-                                    "read it, so nothing was removed. The pictures have been "
-                                    "read again; choose the picture to remove once more")
+    : EVantelleError(QCoreApplication::translate(
+                         "PictureBase", "\"%1\" was changed by another program since Vantelle Pro "
+                                        "read it, so nothing was removed. The pictures have been "
+                                        "read again; choose the picture to remove once more")
                          .arg(userStorage))
 {
 }
@@ -185,10 +192,11 @@ QStringList TPictureBase::Load()
         // A folder where no lock file can be made cannot be changed by any copy either; the
         // writes themselves report that.
         if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError) {
-            m_inUse = QStringLiteral("The picture base in \"%1\" is in use by another copy of "
-                                     "Vantelle Pro. This copy shows its pictures, but Load... "
-                                     "and Remove stay off until it is started again after the "
-                                     "other copy has ended")
+            m_inUse = QCoreApplication::translate(
+                          "PictureBase", "The picture base in \"%1\" is in use by another copy of "
+                                         "Vantelle Pro. This copy shows its pictures, but Load... "
+                                         "and Remove stay off until it is started again after the "
+                                         "other copy has ended")
                           .arg(FolderOf(m_userStorage));
             messages << m_inUse;
         }
@@ -207,9 +215,10 @@ QStringList TPictureBase::Load()
     messages << templates.errors;
     if (user.unreadable && m_unreadable.isEmpty()) {
         // Appending to a file that could not be read might bury the pictures it still holds.
-        m_unreadable = QStringLiteral("Load... is off because \"%1\" could not be read when "
-                                      "Vantelle Pro started. Start Vantelle Pro again once the "
-                                      "file can be read")
+        m_unreadable = QCoreApplication::translate(
+                           "PictureBase", "Load... is off because \"%1\" could not be read when "
+                                          "Vantelle Pro started. Start Vantelle Pro again once the "
+                                          "file can be read")
                            .arg(m_userStorage);
         user.errors.back() += QStringLiteral(
             ".\nThe pictures in it are not shown, and Load... is refused until the next start "
@@ -343,7 +352,8 @@ bool TPictureBase::IsDamaged(int p) const
 void TPictureBase::CheckTemplateChoice(int p) const
 {
     if (IsDamaged(p))
-        throw EVantelleError(QStringLiteral("This picture is damaged and cannot be used for a "
-                                            "popup. Choose another picture, or delete this one "
-                                            "with Remove"));
+        throw EVantelleError(QCoreApplication::translate(
+            "PictureBase", "This picture is damaged and cannot be used for a "
+                           "popup. Choose another picture, or delete this one "
+                           "with Remove"));
 }

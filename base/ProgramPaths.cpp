@@ -9,8 +9,9 @@
 
 namespace {
 
-const QLatin1String ProgramDirName("vantelle-pro");
+const QString ProgramDirName = QStringLiteral("vantelle-pro");
 
+// The folder as a prefix for file names: these folders are handed out with a trailing slash.
 QString withSlash(QString folder)
 {
     if (!folder.endsWith(QLatin1Char('/')))
@@ -20,8 +21,9 @@ QString withSlash(QString folder)
 
 bool holdsProgramData(const QString &folder)
 {
-    return QFileInfo::exists(folder + QStringLiteral("img.stg")) ||
-           QFileInfo::exists(folder + QStringLiteral("cbs.stg"));
+    const QDir dir(folder);
+    return QFileInfo::exists(dir.filePath(QStringLiteral("img.stg"))) ||
+           QFileInfo::exists(dir.filePath(QStringLiteral("cbs.stg")));
 }
 
 // access() asks the kernel, so read-only mounts and ACLs count, not only the mode bits.
@@ -37,11 +39,11 @@ TProgramPaths ResolveProgramPaths(const QString &executableFolder, const QString
 {
     const QString beside = withSlash(QDir::cleanPath(executableFolder));
     QStringList candidates{beside};
-    candidates << withSlash(QDir::cleanPath(beside + QStringLiteral("../share/")) + QLatin1Char('/') +
-                            ProgramDirName);
+    candidates << withSlash(
+        QDir::cleanPath(QDir(beside).filePath(QStringLiteral("../share/") + ProgramDirName)));
     for (const QString &dir : dataDirs)
         if (!dir.isEmpty())
-            candidates << withSlash(QDir::cleanPath(dir) + QLatin1Char('/') + ProgramDirName);
+            candidates << withSlash(QDir::cleanPath(QDir(dir).filePath(ProgramDirName)));
 
     TProgramPaths paths;
     paths.dataFolder = beside;
@@ -56,7 +58,7 @@ TProgramPaths ResolveProgramPaths(const QString &executableFolder, const QString
     if (paths.portable && writableFolder(beside))
         paths.userFolder = beside;
     else
-        paths.userFolder = withSlash(QDir::cleanPath(userDataHome) + QLatin1Char('/') + ProgramDirName);
+        paths.userFolder = withSlash(QDir::cleanPath(QDir(userDataHome).filePath(ProgramDirName)));
     return paths;
 }
 
@@ -73,6 +75,6 @@ QString ProgramStateFolder()
     // Qt 6.4 has no state location of its own; this is the XDG base-directory rule.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir::cleanPath(state) + QLatin1Char('/') + ProgramDirName;
+        state = QDir::home().filePath(QStringLiteral(".local/state"));
+    return QDir::cleanPath(QDir(state).filePath(ProgramDirName));
 }

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// A paint area whose painting and mouse handling are given by its owner, so the window can
-// route them to handlers named after the control (PaintBox1Paint, PaintBox1MouseDown ...).
+// A paint area whose painting and mouse handling are given by its owner: the page that places it
+// says what it shows and what a click on it does.
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -47,7 +47,8 @@ protected:
     {
         if (onMouseUp)
             onMouseUp(*event);
-        if (onClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        if (onClick && event->button() == Qt::LeftButton &&
+            rect().contains(event->position().toPoint()))
             onClick();
     }
 };

@@ -4,6 +4,7 @@
 #include "imaging/AdditionalPng.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -52,13 +53,52 @@ QColor TPngButton::BorderOf(const QColor &face)
     return mapChannels(face, [](int c) { return static_cast<int>(c / 1.3); });
 }
 
-TPngButton::TPngButton(QWidget *parent) : QWidget(parent)
+TPngButton::TPngButton(QWidget *parent) : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (OnClick)
+            OnClick(this);
+    });
 }
 
 TPngButton::~TPngButton() = default;
+
+void TPngButton::SetCaption(const QString &caption)
+{
+    m_caption = caption;
+    setText(caption);
+}
+
+QColor TPngButton::FocusRingColor() const
+{
+    return palette().color(QPalette::Active, QPalette::Highlight);
+}
+
+QColor TPngButton::FaceColor() const
+{
+    const QColor buttonFace = palette().color(QPalette::Button);
+    if (ShownPressed())
+        return PressedFace(buttonFace);
+    return MouseInside ? HotFace(buttonFace) : buttonFace;
+}
+
+// One logical pixel wide, two inside the edge, so it clears the hover border and is as thick as
+// the screen makes a pixel at every scale.
+void TPngButton::DrawFocusRing(QPainter &painter) const
+{
+    const int w = width();
+    const int h = height();
+    if (w < 6 || h < 6)
+        return;
+    const QColor ring = FocusRingColor();
+    painter.fillRect(QRectF(2, 2, w - 4, 1), ring);
+    painter.fillRect(QRectF(2, h - 3, w - 4, 1), ring);
+    painter.fillRect(QRectF(2, 3, 1, h - 6), ring);
+    painter.fillRect(QRectF(w - 3, 3, 1, h - 6), ring);
+}
 
 void TPngButton::SetCaptionPlacement(uint8_t code)
 {
@@ -116,10 +156,7 @@ void TPngButton::UpdateLayout()
 
 QImage TPngButton::RenderFace() const
 {
-    const QColor buttonFace = palette().color(QPalette::Button);
-    QColor face = MouseInside ? HotFace(buttonFace) : buttonFace;
-    if (Pressed)
-        face = PressedFace(buttonFace);
+    const QColor face = FaceColor();
 
     QImage surface(size(), QImage::Format_RGB32);
     surface.fill(face);
@@ -145,7 +182,7 @@ QImage TPngButton::RenderFace() const
         put(w - 2, h - 2);
     }
 
-    const int shift = Pressed ? 1 : 0;
+    const int shift = ShownPressed() ? 1 : 0;
     const TEdgeRect image = OffsetRectBy(ImageRect, shift, shift);
     const TEdgeRect text = OffsetRectBy(TextRect, shift, shift);
     const TPNGObject &picture = isEnabled() ? Picture : DisabledPicture;
@@ -159,15 +196,16 @@ QImage TPngButton::RenderFace() const
         const QFontMetrics metrics(font());
         painter.drawText(QPoint(text.left, text.top + metrics.ascent()), m_caption);
     }
+    if (hasFocus()) {
+        QPainter painter(&surface);
+        DrawFocusRing(painter);
+    }
     return surface;
 }
 
 QImage TPngButton::RenderDenseFace(qreal dpr) const
 {
-    const QColor buttonFace = palette().color(QPalette::Button);
-    QColor face = MouseInside ? HotFace(buttonFace) : buttonFace;
-    if (Pressed)
-        face = PressedFace(buttonFace);
+    const QColor face = FaceColor();
 
     QImage surface(DeviceSize(size(), dpr), QImage::Format_ARGB32_Premultiplied);
     surface.setDevicePixelRatio(dpr);
@@ -182,12 +220,12 @@ QImage TPngButton::RenderDenseFace(qreal dpr) const
         painter.fillRect(QRectF(2, h - 1, w - 4, 1), border);
         painter.fillRect(QRectF(0, 2, 1, h - 4), border);
         painter.fillRect(QRectF(w - 1, 2, 1, h - 4), border);
-        for (const QPointF corner : {QPointF(1, 1), QPointF(w - 2, 1), QPointF(1, h - 2),
-                                     QPointF(w - 2, h - 2)})
+        for (const QPointF corner :
+             {QPointF(1, 1), QPointF(w - 2, 1), QPointF(1, h - 2), QPointF(w - 2, h - 2)})
             painter.fillRect(QRectF(corner, QSizeF(1, 1)), border);
     }
 
-    const int shift = Pressed ? 1 : 0;
+    const int shift = ShownPressed() ? 1 : 0;
     const TEdgeRect image = OffsetRectBy(ImageRect, shift, shift);
     const TEdgeRect text = OffsetRectBy(TextRect, shift, shift);
     if (!Picture.isEmpty()) {
@@ -208,9 +246,9 @@ QImage TPngButton::RenderDenseFace(qreal dpr) const
                 }
             }
         }
-        painter.drawImage(QRectF(image.left, image.top, image.right - image.left,
-                                 image.bottom - image.top),
-                          icon);
+        painter.drawImage(
+            QRectF(image.left, image.top, image.right - image.left, image.bottom - image.top),
+            icon);
     }
     if (!m_caption.isEmpty()) {
         painter.setFont(font());
@@ -218,6 +256,8 @@ QImage TPngButton::RenderDenseFace(qreal dpr) const
         const QFontMetrics metrics(font());
         painter.drawText(QPoint(text.left, text.top + metrics.ascent()), m_caption);
     }
+    if (hasFocus())
+        DrawFocusRing(painter);
     return surface;
 }
 
@@ -277,6 +317,31 @@ void TPngButton::mouseReleaseEvent(QMouseEvent *)
     Pressed = false;
     MouseInside = false;
     PaintNow();
-    if (wasPressed && wasInside && OnClick)
-        OnClick(this);
+    if (wasPressed && wasInside)
+        click();
+}
+
+void TPngButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space is the button's own key (pressed on the key going down, clicked as it comes up);
+    // Enter clicks at once, as it does on the dialog buttons.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void TPngButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    update();
+}
+
+void TPngButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    update();
 }

@@ -2,14 +2,16 @@
 
 // A push button that draws itself: a PNG icon with alpha and an optional caption on a flat face
 // that lights up under the pointer and darkens while held. Disabled, it shows a greyscale copy
-// of its icon and a grey caption.
+// of its icon and a grey caption. It takes keyboard focus like any button (Tab), shows it with a
+// ring, and Space or Enter press it; screen readers name it by its caption unless an accessible
+// name is set.
 
 #include "imaging/PngObject.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QRect>
 #include <QString>
-#include <QWidget>
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +29,7 @@ int Luminance(uint32_t color);
 
 enum TCaptionPlacement : uint8_t { cpBottom = 2, cpRight = 4 };
 
-class TPngButton : public QWidget {
+class TPngButton : public QAbstractButton {
     Q_OBJECT
 public:
     explicit TPngButton(QWidget *parent = nullptr);
@@ -42,10 +44,12 @@ public:
     TEdgeRect TextRect;
     bool MouseInside = false;
     bool Pressed = false;
+    // Called on every click: by the mouse, the keyboard or an assistive technology.
     std::function<void(TPngButton *sender)> OnClick;
 
     const QString &Caption() const noexcept { return m_caption; }
-    void SetCaption(const QString &caption) { m_caption = caption; }
+    // The caption is also the button's text, so screen readers read it.
+    void SetCaption(const QString &caption);
     uint8_t CaptionPlacement() const noexcept { return m_captionPlacement; }
     void SetCaptionPlacement(uint8_t code);
     // Repaints at once only when the state changes.
@@ -55,6 +59,8 @@ public:
     static QColor HotFace(const QColor &face);
     static QColor PressedFace(const QColor &face);
     static QColor BorderOf(const QColor &face);
+    // The colour of the ring that shows keyboard focus.
+    QColor FocusRingColor() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -62,6 +68,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void UpdateLayout();
@@ -70,6 +79,10 @@ private:
     QImage RenderFace() const;
     // The face at a device pixel ratio other than 1: the same look, drawn at that density.
     QImage RenderDenseFace(qreal dpr) const;
+    // Held down by the mouse or by the space bar.
+    bool ShownPressed() const { return Pressed || isDown(); }
+    QColor FaceColor() const;
+    void DrawFocusRing(QPainter &painter) const;
 
     QString m_caption;
     uint8_t m_captionPlacement = cpBottom;

@@ -18,6 +18,80 @@ QString Key(const QString &where, const char *key)
                            : QStringLiteral("\"%1.%2\"").arg(where, name);
 }
 
+QJsonObject ScheduleToJson(const TPopupSchedule &schedule)
+{
+    QJsonObject json;
+    if (!schedule.From.isEmpty())
+        json.insert(QStringLiteral("from"), schedule.From);
+    if (!schedule.Until.isEmpty())
+        json.insert(QStringLiteral("until"), schedule.Until);
+    json.insert(QStringLiteral("clock"), schedule.VisitorTime
+                                             ? QStringLiteral("visitor")
+                                             : UtcOffsetText(schedule.UtcOffsetMinutes));
+    json.insert(QStringLiteral("days"), WeekDaysText(schedule.Days));
+    if (schedule.HasHours)
+        json.insert(QStringLiteral("hours"),
+                    TimeOfDayText(schedule.HoursFrom) + u'-' + TimeOfDayText(schedule.HoursUntil));
+    return json;
+}
+
+// "UTC", "UTC+HH:MM" or "UTC-HH:MM" as minutes from UTC.
+bool ReadUtcOffset(const QString &text, int32_t &minutes)
+{
+    if (text == QLatin1String("UTC")) {
+        minutes = 0;
+        return true;
+    }
+    QString wallClock;
+    bool hasOffset = false;
+    return text.size() == 9 && text.startsWith(QLatin1String("UTC")) &&
+           ParseScheduleTime(QStringLiteral("2000-01-01T00:00") + text.mid(3), wallClock, hasOffset,
+                             minutes);
+}
+
+TPopupSchedule ScheduleFromJson(const QJsonObject &json)
+{
+    const QString where = QStringLiteral("behaviour.schedule");
+    TPopupSchedule s;
+    // Written as the program writes them; a time with a clock of its own would contradict
+    // "clock".
+    for (const char *key : {"from", "until"}) {
+        const QString text = JsonText(json, key, QString(), 64, where);
+        QString wallClock;
+        bool hasOffset = false;
+        int32_t offset = 0;
+        if (!text.isEmpty() && (!ParseScheduleTime(text, wallClock, hasOffset, offset) ||
+                                hasOffset || wallClock != text))
+            throw EDesignFormat(QStringLiteral("\"%1.%2\" must be a date and time written as "
+                                               "2026-12-24T18:00:00")
+                                    .arg(where, QLatin1String(key)));
+        (key[0] == 'f' ? s.From : s.Until) = text;
+    }
+    const QString clock = JsonText(json, "clock", QStringLiteral("visitor"), 16, where);
+    s.VisitorTime = clock == QLatin1String("visitor");
+    if (!s.VisitorTime && !ReadUtcOffset(clock, s.UtcOffsetMinutes))
+        throw EDesignFormat(QStringLiteral("\"%1.clock\" must be \"visitor\", \"UTC\" or "
+                                           "UTC with an offset such as \"UTC+01:00\"")
+                                .arg(where));
+    const QString days = JsonText(json, "days", WeekDaysText(s.Days), 64, where);
+    if (!ParseWeekDays(days, s.Days))
+        throw EDesignFormat(QStringLiteral("\"%1.days\" must name days of the week such as "
+                                           "\"mon,tue,wed\"")
+                                .arg(where));
+    const QString hours = JsonText(json, "hours", QString(), 16, where);
+    s.HasHours = !hours.isEmpty();
+    if (s.HasHours && !ParseDailyHours(hours, s.HoursFrom, s.HoursUntil))
+        throw EDesignFormat(
+            QStringLiteral("\"%1.hours\" must be two times of the day such as \"09:00-17:30\"")
+                .arg(where));
+    try {
+        CheckPopupSchedule(s);
+    } catch (const EVantelleError &e) {
+        throw EDesignFormat(e.message());
+    }
+    return s;
+}
+
 } // namespace
 
 bool JsonBool(const QJsonObject &json, const char *key, bool fallback, const QString &where)
@@ -88,6 +162,11 @@ QJsonObject PopupSettingsToJson(const TPopupSettings &s)
     json.insert(QStringLiteral("screenReaderText"), s.ScreenReaderText);
     json.insert(QStringLiteral("sharpPicture"), s.SharpPicture);
     json.insert(QStringLiteral("cookieName"), s.CookieName);
+    // Only where they limit the popup, so that a design without them is written as before.
+    if (s.Schedule != TPopupSchedule())
+        json.insert(QStringLiteral("schedule"), ScheduleToJson(s.Schedule));
+    if (s.Devices != TPopupDevices::All)
+        json.insert(QStringLiteral("devices"), DevicesName(s.Devices));
     return json;
 }
 
@@ -154,6 +233,16 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     if (!s.CookieName.isEmpty() && !IsUsableCookieName(s.CookieName))
         throw EDesignFormat(QStringLiteral("\"behaviour.cookieName\" must begin with a letter and "
                                            "hold only letters, digits and underscores"));
+    const QJsonValue schedule = json.value(QLatin1String("schedule"));
+    if (!schedule.isUndefined()) {
+        if (!schedule.isObject())
+            throw EDesignFormat(QStringLiteral("\"behaviour.schedule\" must be an object"));
+        s.Schedule = ScheduleFromJson(schedule.toObject());
+    }
+    const QString devices = JsonText(json, "devices", DevicesName(s.Devices), 16, where);
+    if (!DevicesFromName(devices, s.Devices))
+        throw EDesignFormat(
+            QStringLiteral("\"behaviour.devices\" must be \"all\", \"touch\" or \"desktop\""));
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -450,13 +451,15 @@ void Stretch(const Bitmap32 &source, Bitmap32 &dest, TFilterProc filter, float s
     const int dw = dest.width();
     const int dh = dest.height();
     if (sw < 1 || sh < 2 || dw < 2 || dh < 2)
-        throw EVantelleError(QStringLiteral("Cannot resample a %1 x %2 picture to %3 x %4: the "
-                                            "source needs at least 1 x 2 pixels and the "
-                                            "destination at least 2 x 2.")
-                                 .arg(sw)
-                                 .arg(sh)
-                                 .arg(dw)
-                                 .arg(dh));
+        throw EVantelleError(
+            QCoreApplication::translate("AlphaStretch",
+                                        "Cannot resample a %1 x %2 picture to %3 x %4: the "
+                                        "source needs at least 1 x 2 pixels and the "
+                                        "destination at least 2 x 2.")
+                .arg(sw)
+                .arg(sh)
+                .arg(dw)
+                .arg(dh));
 
     const float xscale = sw == 1 ? static_cast<float>(dw) / static_cast<float>(sw)
                                  : static_cast<float>(dw - 1) / static_cast<float>(sw - 1);

@@ -1,5 +1,6 @@
 #include "imaging/JpegImage.h"
 
+#include <QCoreApplication>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
@@ -126,8 +127,10 @@ Bitmap32 DecodeJpeg(const QByteArray &bytes)
     const int w = decoder.width();
     const int h = decoder.height();
     if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > MaxPixels)
-        throw EJpegError(
-            QStringLiteral("The JPEG picture is too large (%1 x %2 pixels).").arg(w).arg(h));
+        throw EJpegError(QCoreApplication::translate(
+                             "JpegImage", "The JPEG picture is too large (%1 x %2 pixels).")
+                             .arg(w)
+                             .arg(h));
 
     Bitmap32 result(w, h);
     const J_COLOR_SPACE space = decoder.colorSpace();
@@ -147,8 +150,8 @@ Bitmap32 DecodeJpeg(const QByteArray &bytes)
         return result;
     }
     if (space != JCS_GRAYSCALE && space != JCS_YCbCr && space != JCS_RGB)
-        throw EJpegError(
-            QStringLiteral("The JPEG picture uses a colour space that cannot be shown."));
+        throw EJpegError(QCoreApplication::translate(
+            "JpegImage", "The JPEG picture uses a colour space that cannot be shown."));
 
     // Grey and colour pictures decode straight into the 32-bit rows with an opaque alpha.
     std::vector<unsigned char *> rows(static_cast<size_t>(h));

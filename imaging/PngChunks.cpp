@@ -2,6 +2,7 @@
 
 #include "imaging/PngErrors.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <zlib.h>
@@ -77,7 +78,8 @@ void TChunk::writeChunk(QIODevice &stream, const QByteArray &name, const QByteAr
     out.append(data);
     appendBE32(out, crcOf(name, data));
     if (stream.write(out) != out.size())
-        throw EFileError(QStringLiteral("Cannot write the picture. %1").arg(stream.errorString()));
+        throw EFileError(QCoreApplication::translate("PngErrors", "Cannot write the picture. %1")
+                             .arg(stream.errorString()));
 }
 
 // ---- IHDR

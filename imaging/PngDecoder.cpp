@@ -203,7 +203,7 @@ std::unique_ptr<TChunk> makeChunk(const QByteArray &name, const TChunkIHDR *head
 
 } // namespace
 
-void TPNGObject::Impl::load(QIODevice &stream)
+void pngdata::Picture::load(QIODevice &stream)
 {
     clear();
     using namespace pngdata;
@@ -276,7 +276,7 @@ void TPNGObject::Impl::load(QIODevice &stream)
         throw EPNGNoImageData();
 }
 
-void TPNGObject::Impl::readImageData(QIODevice &stream, uint32_t firstLength)
+void pngdata::Picture::readImageData(QIODevice &stream, uint32_t firstLength)
 {
     using namespace pngdata;
     const int type = header->colorType();

@@ -3,6 +3,7 @@
 #include "imaging/PixelColour.h"
 #include "imaging/PngPictureData.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <zlib.h>
@@ -28,7 +29,7 @@ struct ZDeflate {
 
 } // namespace
 
-void TPNGObject::Impl::rawRow(int y, uint8_t *out) const
+void pngdata::Picture::rawRow(int y, uint8_t *out) const
 {
     const int type = header->colorType(), width = header->width();
     const uint8_t *in = pixels.row(y);
@@ -76,7 +77,7 @@ void TPNGObject::Impl::rawRow(int y, uint8_t *out) const
     }
 }
 
-void TPNGObject::Impl::writeImageData(QIODevice &stream) const
+void pngdata::Picture::writeImageData(QIODevice &stream) const
 {
     const int width = header->width(), height = header->height();
     static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
@@ -97,7 +98,8 @@ void TPNGObject::Impl::writeImageData(QIODevice &stream) const
         const qint64 total = qint64(length) + 12;
         if (stream.write(reinterpret_cast<const char *>(chunk.data()), total) != total)
             throw EFileError(
-                QStringLiteral("Cannot write the picture. %1").arg(stream.errorString()));
+                QCoreApplication::translate("PngErrors", "Cannot write the picture. %1")
+                    .arg(stream.errorString()));
     };
     auto pump = [&](int flush) {
         for (;;) {
@@ -147,7 +149,8 @@ void TPNGObject::saveToStream(QIODevice &stream) const
     if (isEmpty())
         throw EPNGNoImageData();
     if (stream.write(reinterpret_cast<const char *>(pngdata::kSignature), 8) != 8)
-        throw EFileError(QStringLiteral("Cannot write the picture. %1").arg(stream.errorString()));
+        throw EFileError(QCoreApplication::translate("PngErrors", "Cannot write the picture. %1")
+                             .arg(stream.errorString()));
     // The image data goes where its chunk stands.
     for (const auto &chunk : m_impl->chunks) {
         if (chunk->name() == "IDAT")
@@ -173,7 +176,7 @@ void TPNGObject::saveToFile(const QString &path) const
 
 void TPNGObject::assignImage(const QImage &image, bool transparent, uint32_t transparentColor)
 {
-    Impl &d = *m_impl;
+    pngdata::Picture &d = *m_impl;
     d.clear();
     if (image.isNull())
         return;

@@ -2,7 +2,7 @@
 
 #include "imaging/PngPictureData.h"
 
-void TPNGObject::Impl::clear()
+void pngdata::Picture::clear()
 {
     chunks.clear();
     paletteSlot = gammaSlot = SIZE_MAX;
@@ -18,14 +18,14 @@ void TPNGObject::Impl::clear()
     hasImage = false;
 }
 
-std::vector<std::unique_ptr<TChunk>>::iterator TPNGObject::Impl::findChunk(const char *name)
+std::vector<std::unique_ptr<TChunk>>::iterator pngdata::Picture::findChunk(const char *name)
 {
     ++chunkSearches;
     return std::find_if(chunks.begin(), chunks.end(),
                         [name](const auto &c) { return c->name() == name; });
 }
 
-void TPNGObject::Impl::setupPlanes()
+void pngdata::Picture::setupPlanes()
 {
     const int w = header->width(), h = header->height();
     pixels.reset(isRgb() ? size_t(w) * 4 : size_t(w), h);
@@ -36,7 +36,7 @@ void TPNGObject::Impl::setupPlanes()
     keyMask.clear();
 }
 
-TPNGObject::TPNGObject() : m_impl(std::make_unique<Impl>()) {}
+TPNGObject::TPNGObject() : m_impl(std::make_unique<pngdata::Picture>()) {}
 
 TPNGObject::~TPNGObject() = default;
 

@@ -18,6 +18,9 @@
 #include <vector>
 
 class QIODevice;
+namespace pngdata {
+struct Picture;
+}
 
 enum TPNGTransparencyMode { ptmNone = 0, ptmBit = 1, ptmPartial = 2 };
 
@@ -81,8 +84,7 @@ public:
     void argbPicture(uint32_t *out) const;
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> m_impl;
+    std::unique_ptr<pngdata::Picture> m_impl;
 };
 
 // The PNG file that stream holds, with only the chunks a decode reads: those keep their exact

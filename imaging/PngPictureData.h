@@ -3,7 +3,8 @@
 // What a PNG picture object holds, shared by the codec's parts: the decoder fills it, the pixel
 // conversion reads and changes it, the encoder writes it out. Not for use outside imaging/.
 
-#include "imaging/PngObject.h"
+#include "imaging/PngChunks.h"
+#include "imaging/PngErrors.h"
 
 #include <QIODevice>
 
@@ -94,9 +95,8 @@ struct GammaTables {
 // files carry the same few values, and the powers cost more than decoding a small icon.
 const GammaTables &gammaTables(uint32_t gamma);
 
-} // namespace pngdata
-
-struct TPNGObject::Impl {
+// Everything one PNG picture object holds.
+struct Picture {
     std::vector<std::unique_ptr<TChunk>> chunks;
     TChunkIHDR *header = nullptr;
     const pngdata::GammaTables *gamma = &pngdata::gammaTables(0);
@@ -150,3 +150,5 @@ struct TPNGObject::Impl {
     void rawRow(int y, uint8_t *out) const;
     void writeImageData(QIODevice &stream) const;
 };
+
+} // namespace pngdata

@@ -118,7 +118,7 @@ const GammaTables &pngdata::gammaTables(uint32_t gamma)
     return t;
 }
 
-void TPNGObject::Impl::setPalette(const TChunkPLTE &plte)
+void pngdata::Picture::setPalette(const TChunkPLTE &plte)
 {
     const auto &forward = gamma->forward;
     colorCount = plte.count();
@@ -129,7 +129,7 @@ void TPNGObject::Impl::setPalette(const TChunkPLTE &plte)
     }
 }
 
-void TPNGObject::Impl::buildGreyTable()
+void pngdata::Picture::buildGreyTable()
 {
     const int depth = header->bitDepth();
     const int n = depth >= 8 ? 256 : 1 << depth;
@@ -140,7 +140,7 @@ void TPNGObject::Impl::buildGreyTable()
     colorCount = n;
 }
 
-void TPNGObject::Impl::convertRow(const uint8_t *raw, int count, int y, int x0, int dx)
+void pngdata::Picture::convertRow(const uint8_t *raw, int count, int y, int x0, int dx)
 {
     const int type = header->colorType(), depth = header->bitDepth();
     uint8_t *out = pixels.ensureRow(y);
@@ -237,7 +237,7 @@ void TPNGObject::Impl::convertRow(const uint8_t *raw, int count, int y, int x0, 
     }
 }
 
-void TPNGObject::Impl::separateAlpha()
+void pngdata::Picture::separateAlpha()
 {
     const int w = header->width(), h = header->height();
     Plane separate;
@@ -251,7 +251,7 @@ void TPNGObject::Impl::separateAlpha()
     alpha = std::move(separate);
 }
 
-void TPNGObject::Impl::argbRow(int y, uint32_t *out, bool forDrawing) const
+void pngdata::Picture::argbRow(int y, uint32_t *out, bool forDrawing) const
 {
     const int type = header->colorType(), width = header->width();
     const uint8_t *in = pixels.row(y);
@@ -345,7 +345,7 @@ void TPNGObject::argbPicture(uint32_t *out) const
 
 void TPNGObject::createAlpha()
 {
-    Impl &d = *m_impl;
+    pngdata::Picture &d = *m_impl;
     if (isEmpty())
         return;
     const int type = d.header->colorType(), w = width(), h = height();

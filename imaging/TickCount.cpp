@@ -1,6 +1,6 @@
 #include "imaging/TickCount.h"
 
-#include <ctime>
+#include <QElapsedTimer>
 
 namespace {
 std::function<uint32_t()> &tickSource()
@@ -14,11 +14,10 @@ uint32_t GetTickCount()
 {
     if (tickSource())
         return tickSource()();
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    const uint64_t ms =
-        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
-    return static_cast<uint32_t>(ms);
+    // The monotonic clock's reference is the boot.
+    QElapsedTimer clock;
+    clock.start();
+    return static_cast<uint32_t>(clock.msecsSinceReference());
 }
 
 void SetTickCountSource(std::function<uint32_t()> source)

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-// Milliseconds since boot cut to 32 bits (the cookie name and preview folder names use it).
+// Milliseconds since boot cut to 32 bits.
 uint32_t GetTickCount();
 
 // Tests replace the clock; an empty function restores the real one.

@@ -1,5 +1,6 @@
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
@@ -10,12 +11,14 @@ EVantelleError::EVantelleError(QString message)
 
 EFileError EFileError::CannotOpen(const QString &path, const QString &reason)
 {
-    return EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+    return EFileError(
+        QCoreApplication::translate("FileErrors", "Cannot open file \"%1\". %2").arg(path, reason));
 }
 
 EFileError EFileError::CannotCreate(const QString &path, const QString &reason)
 {
-    return EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+    return EFileError(QCoreApplication::translate("FileErrors", "Cannot create file \"%1\". %2")
+                          .arg(path, reason));
 }
 
 QString EFileError::LastSystemReason()

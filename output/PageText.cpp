@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,6 +104,25 @@ qsizetype Find(const char *p, qsizetype n, qsizetype from, char c)
 {
     const void *hit = from < n ? std::memchr(p + from, c, static_cast<size_t>(n - from)) : nullptr;
     return hit ? static_cast<const char *>(hit) - p : -1;
+}
+
+// The first needle at or behind from, or -1. The scan looks for the needle's byte at anchor with
+// memchr, which reads many bytes a step, and compares the rest where it stops: with an anchor
+// that is rare in pages ("!" of "<!--") that is far quicker than a general substring search.
+qsizetype Find(const char *p, qsizetype n, qsizetype from, std::string_view needle,
+               size_t anchor = 0)
+{
+    const auto length = static_cast<qsizetype>(needle.size());
+    const auto offset = static_cast<qsizetype>(anchor);
+    for (qsizetype at = Find(p, n, from + offset, needle[anchor]); at >= 0;
+         at = Find(p, n, at + 1, needle[anchor])) {
+        const qsizetype start = at - offset;
+        if (start + length > n)
+            return -1;
+        if (std::memcmp(p + start, needle.data(), needle.size()) == 0)
+            return start;
+    }
+    return -1;
 }
 
 // Reads the attributes of a tag from i (just behind its name) as HTML does: a ">" inside a quoted
@@ -222,8 +242,8 @@ qsizetype FindBodyTagEnd(const QByteArray &text)
                 continue;
             }
             i = -1;
-            for (qsizetype dashes = text.indexOf("--", from); dashes >= 0;
-                 dashes = text.indexOf("--", dashes + 1)) {
+            for (qsizetype dashes = Find(p, n, from, "--"); dashes >= 0;
+                 dashes = Find(p, n, dashes + 1, "--")) {
                 if (dashes + 2 < n && p[dashes + 2] == '>') {
                     i = dashes + 3;
                     break;
@@ -350,14 +370,17 @@ QString TPopupMarkers::MismatchReason() const
     QStringList places;
     for (size_t k = 0; k < Mismatches.size() && k < kShown; ++k) {
         const auto [start, end] = Mismatches[k];
-        places << (start == end ? QStringLiteral("on line %1").arg(start)
-                                : QStringLiteral("on lines %1 and %2").arg(start).arg(end));
+        places << (start == end ? QCoreApplication::translate("PageText", "on line %1").arg(start)
+                                : QCoreApplication::translate("PageText", "on lines %1 and %2")
+                                      .arg(start)
+                                      .arg(end));
     }
-    QString text = places.join(QStringLiteral(", and "));
+    QString text = places.join(QCoreApplication::translate("PageText", ", and "));
     if (Mismatches.size() > kShown)
-        text += QStringLiteral(", and further on");
-    return QStringLiteral("Its popup markers %1 do not pair: only blanks and one script element "
-                          "may lie between \"%2\" and the \"%3\" after it")
+        text += QCoreApplication::translate("PageText", ", and further on");
+    return QCoreApplication::translate(
+               "PageText", "Its popup markers %1 do not pair: only blanks and one script element "
+                           "may lie between \"%2\" and the \"%3\" after it")
         .arg(text, QLatin1String(PopupStartMarker), QLatin1String(PopupEndMarker));
 }
 
@@ -369,7 +392,10 @@ TPopupMarkers ReadPopupMarkers(const QByteArray &page)
     };
     std::vector<TMarker> markers;
     // The two markers cannot overlap: each holds "<!--" only at its beginning.
-    for (qsizetype at = page.indexOf("<!-- "); at >= 0; at = page.indexOf("<!-- ", at + 1)) {
+    const char *bytes = page.constData();
+    const qsizetype size = page.size();
+    for (qsizetype at = Find(bytes, size, 0, "<!-- ", 1); at >= 0;
+         at = Find(bytes, size, at + 1, "<!-- ", 1)) {
         if (QByteArrayView(page).sliced(at).startsWith(PopupStartMarker))
             markers.push_back({at, true});
         else if (QByteArrayView(page).sliced(at).startsWith(PopupEndMarker))
@@ -402,8 +428,9 @@ QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArra
     const QByteArray &text = *page;
     const TPopupMarkers markers = ReadPopupMarkers(text);
     if (!markers.Mismatches.empty())
-        throw EVantelleError(QStringLiteral("The page \"%1\" was left unchanged. %2")
-                                 .arg(path, markers.MismatchReason()));
+        throw EVantelleError(
+            QCoreApplication::translate("PageText", "The page \"%1\" was left unchanged. %2")
+                .arg(path, markers.MismatchReason()));
     QByteArray result = text;
     if (!markers.Blocks.empty()) {
         const TPopupBlock &block = markers.Blocks.front();
@@ -424,17 +451,15 @@ void CheckSingleByteText(const QByteArray &text, const QString &path)
                           text.startsWith(QByteArray("\x00\x00\xFE\xFF", 4));
     if (wideMark || text.contains('\0'))
         throw EVantelleError(
-            QStringLiteral("The page \"%1\" is not single-byte text (it is stored as UTF-16 or "
-                           "UTF-32, or holds NUL bytes); it was left unchanged")
+            QCoreApplication::translate(
+                "PageText", "The page \"%1\" is not single-byte text (it is stored as UTF-16 or "
+                            "UTF-32, or holds NUL bytes); it was left unchanged")
                 .arg(path));
 }
 
 QString FileBaseName(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+    return QFileInfo(path).completeBaseName();
 }
 
 QString ScriptFolderNameOf(const QString &folder)
@@ -442,20 +467,18 @@ QString ScriptFolderNameOf(const QString &folder)
     QString trimmed = folder;
     while (trimmed.endsWith(u'/'))
         trimmed.chop(1);
-    return trimmed.mid(trimmed.lastIndexOf(u'/') + 1);
+    return QFileInfo(trimmed).fileName();
 }
 
 QString PopupFolderForPage(const QString &page)
 {
-    const QString absolute =
-        QDir::isAbsolutePath(page) ? page : QDir::current().absoluteFilePath(page);
-    const qsizetype slash = absolute.lastIndexOf(u'/');
-    return JoinPath(absolute.left(slash + 1), FileBaseName(absolute) + QStringLiteral(".popup"));
+    const QFileInfo info(page);
+    return QDir(info.absolutePath()).filePath(info.completeBaseName() + QStringLiteral(".popup"));
 }
 
 QString JoinPath(const QString &folder, const QString &name)
 {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    return QDir(folder).filePath(name);
 }
 
 QByteArray ReadFileBytes(const QString &path)

@@ -79,7 +79,8 @@ QString ScriptFolderNameOf(const QString &folder);
 // The output folder of "Add popup": beside the page, named after it, with ".popup". A page
 // named without a folder is taken relative to the working directory.
 QString PopupFolderForPage(const QString &page);
-// folder + name, with a separator only when folder does not end in one.
+// The path of name inside folder, with one separator between them (an empty folder is the
+// working directory).
 QString JoinPath(const QString &folder, const QString &name);
 
 // Reads a whole file; "Cannot open file" when it cannot be read.

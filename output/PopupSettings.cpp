@@ -1,8 +1,9 @@
 #include "output/PopupSettings.h"
 
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
+#include "output/UniqueNumber.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -104,12 +105,13 @@ QString Quoted(const QString &text)
 void CheckRange(int32_t value, const TSettingRange &range, const char *what, const char *unit)
 {
     if (value < range.Lowest || value > range.Highest)
-        throw EVantelleError(QStringLiteral("%1 must be from %2 to %3 %4, not %5")
-                                 .arg(QLatin1String(what))
-                                 .arg(range.Lowest)
-                                 .arg(range.Highest)
-                                 .arg(QLatin1String(unit))
-                                 .arg(value));
+        throw EVantelleError(
+            QCoreApplication::translate("PopupSettings", "%1 must be from %2 to %3 %4, not %5")
+                .arg(QCoreApplication::translate("PopupSettings", what))
+                .arg(range.Lowest)
+                .arg(range.Highest)
+                .arg(QCoreApplication::translate("PopupSettings", unit))
+                .arg(value));
 }
 
 bool IsTelephoneNumber(QStringView number)
@@ -133,22 +135,24 @@ QString CheckedLink(const QString &typed)
         return link;
     for (const QChar c : link)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            throw EVantelleError(
-                QStringLiteral("The link holds a line break or another control character"));
+            throw EVantelleError(QCoreApplication::translate(
+                "PopupSettings", "The link holds a line break or another control character"));
 
     const auto refuse = [&](const QString &why) {
-        return EVantelleError(QStringLiteral("The link %1 %2").arg(Quoted(link), why));
+        return EVantelleError(
+            QCoreApplication::translate("PopupSettings", "The link %1 %2").arg(Quoted(link), why));
     };
     static const QRegularExpression schemeAtStart(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):"));
     const QRegularExpressionMatch scheme = schemeAtStart.match(link);
     if (!scheme.hasMatch()) {
         // Relative to the page, or to its site's scheme ("//host/...").
         if (link.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-            throw refuse(QStringLiteral("would open a file beside the page: write https:// "
-                                        "before the site's name"));
+            throw refuse(QCoreApplication::translate(
+                "PopupSettings", "would open a file beside the page: write https:// "
+                                 "before the site's name"));
         const QUrl url(link, QUrl::TolerantMode);
         if (!url.isValid() || (link.startsWith(QLatin1String("//")) && url.host().isEmpty()))
-            throw refuse(QStringLiteral("is not a valid address"));
+            throw refuse(QCoreApplication::translate("PopupSettings", "is not a valid address"));
         return link;
     }
 
@@ -157,14 +161,16 @@ QString CheckedLink(const QString &typed)
     if (name == QLatin1String("http") || name == QLatin1String("https")) {
         const QUrl url(link, QUrl::TolerantMode);
         const auto noSite = [&] {
-            return refuse(QStringLiteral("names no site: write the whole address, such as "
-                                         "https://www.example.com/offer.htm"));
+            return refuse(QCoreApplication::translate(
+                "PopupSettings", "names no site: write the whole address, such as "
+                                 "https://www.example.com/offer.htm"));
         };
         if (!rest.startsWith(QLatin1String("//")))
             throw noSite();
         if (!url.isValid())
-            throw refuse(QStringLiteral("is not a valid address: check the site's name and "
-                                        "port"));
+            throw refuse(QCoreApplication::translate(
+                "PopupSettings", "is not a valid address: check the site's name and "
+                                 "port"));
         if (url.host().isEmpty())
             throw noSite();
         return link;
@@ -173,19 +179,22 @@ QString CheckedLink(const QString &typed)
         const QStringView to = rest.left(rest.indexOf(u'?'));
         const qsizetype at = to.indexOf(u'@');
         if (at <= 0 || at == to.size() - 1)
-            throw refuse(QStringLiteral("names no e-mail address: write mailto: and the address, "
-                                        "such as mailto:info@example.com"));
+            throw refuse(QCoreApplication::translate(
+                "PopupSettings", "names no e-mail address: write mailto: and the address, "
+                                 "such as mailto:info@example.com"));
         return link;
     }
     if (name == QLatin1String("tel")) {
         if (!IsTelephoneNumber(rest.left(rest.indexOf(u';'))))
-            throw refuse(QStringLiteral("names no telephone number: write tel: and the number, "
-                                        "such as tel:+15550100"));
+            throw refuse(QCoreApplication::translate(
+                "PopupSettings", "names no telephone number: write tel: and the number, "
+                                 "such as tel:+15550100"));
         return link;
     }
-    throw refuse(QStringLiteral("cannot be used: a link is a web address (http:// or https://), "
-                                "an e-mail address (mailto:), a telephone number (tel:) or an "
-                                "address relative to the page (such as offer.htm)"));
+    throw refuse(QCoreApplication::translate(
+        "PopupSettings", "cannot be used: a link is a web address (http:// or https://), "
+                         "an e-mail address (mailto:), a telephone number (tel:) or an "
+                         "address relative to the page (such as offer.htm)"));
 }
 
 bool OpensLink(const TPopupSettings &settings)
@@ -202,33 +211,44 @@ bool IsUsableCookieName(const QString &name)
 void CheckCookieName(const QString &name)
 {
     if (!IsUsableCookieName(name))
-        throw EVantelleError(QStringLiteral("The cookie name %1 must begin with a letter and hold "
-                                            "only letters, digits and underscores, at most %2")
-                                 .arg(Quoted(name))
-                                 .arg(SettingRanges::CookieNameLength));
+        throw EVantelleError(
+            QCoreApplication::translate("PopupSettings",
+                                        "The cookie name %1 must begin with a letter and hold "
+                                        "only letters, digits and underscores, at most %2")
+                .arg(Quoted(name))
+                .arg(SettingRanges::CookieNameLength));
 }
 
 QString NewCookieName()
 {
-    return QStringLiteral("Cookie_ID_") + QString::number(GetTickCount());
+    return QStringLiteral("Cookie_ID_") + QString::number(NewUniqueNumber());
 }
 
 void CheckPopupSettings(const TPopupSettings &s)
 {
-    CheckRange(s.AutoCloseDelay, SettingRanges::AutoCloseDelay, "The auto close delay", "seconds");
-    CheckRange(s.ShowDelay, SettingRanges::ShowDelay, "The delay before the popup shows",
-               "seconds");
-    CheckRange(s.ScrollPercent, SettingRanges::ScrollPercent,
-               "The share of the page scrolled before the popup shows", "percent");
+    CheckRange(s.AutoCloseDelay, SettingRanges::AutoCloseDelay,
+               QT_TRANSLATE_NOOP("PopupSettings", "The auto close delay"),
+               QT_TRANSLATE_NOOP("PopupSettings", "seconds"));
+    CheckRange(s.ShowDelay, SettingRanges::ShowDelay,
+               QT_TRANSLATE_NOOP("PopupSettings", "The delay before the popup shows"),
+               QT_TRANSLATE_NOOP("PopupSettings", "seconds"));
+    CheckRange(
+        s.ScrollPercent, SettingRanges::ScrollPercent,
+        QT_TRANSLATE_NOOP("PopupSettings", "The share of the page scrolled before the popup shows"),
+        QT_TRANSLATE_NOOP("PopupSettings", "percent"));
     if (s.RepeatDays != 0)
         CheckRange(s.RepeatDays, SettingRanges::RepeatDays,
-                   "The days before the popup shows again (0 for no such limit)", "days");
-    CheckRange(s.BackdropOpacity, SettingRanges::BackdropOpacity, "The backdrop's opacity",
-               "percent");
+                   QT_TRANSLATE_NOOP("PopupSettings",
+                                     "The days before the popup shows again (0 for no such limit)"),
+                   QT_TRANSLATE_NOOP("PopupSettings", "days"));
+    CheckRange(s.BackdropOpacity, SettingRanges::BackdropOpacity,
+               QT_TRANSLATE_NOOP("PopupSettings", "The backdrop's opacity"),
+               QT_TRANSLATE_NOOP("PopupSettings", "percent"));
     if (s.ClickOpensLink)
         CheckedLink(s.LinkURL);
     if (!s.CookieName.isEmpty())
         CheckCookieName(s.CookieName);
+    CheckPopupSchedule(s.Schedule);
 }
 
 void CheckCloseButtonPlace(int documentSize, const TPixelRect &drawn)

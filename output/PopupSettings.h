@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/PixelRect.h"
+#include "output/PopupSchedule.h"
 
 #include <QString>
 
@@ -49,6 +50,9 @@ struct TPopupSettings {
     // the design, so publishing it again does not show it again to those who have seen it;
     // empty until the design is first published (the script then gets a new name).
     QString CookieName;
+    // When and on which devices it shows; by default always and everywhere.
+    TPopupSchedule Schedule;
+    TPopupDevices Devices = TPopupDevices::All;
 
     bool operator==(const TPopupSettings &other) const = default;
 };
@@ -83,8 +87,8 @@ inline constexpr int CookieNameLength = 64;
 // writer (Add popup, Save files, the preview and vantelle-popupgen) before it writes anything.
 // Each raises an EVantelleError that says what is wrong and what is allowed.
 
-// Refuses numbers outside their ranges, an unusable link when a click opens it, and a cookie
-// name that is neither empty nor usable.
+// Refuses numbers outside their ranges, an unusable link when a click opens it, a cookie name
+// that is neither empty nor usable, and a schedule that makes no sense.
 void CheckPopupSettings(const TPopupSettings &settings);
 
 // The address a click on the popup opens: the typed text without surrounding blanks, empty for
@@ -100,7 +104,7 @@ bool OpensLink(const TPopupSettings &settings);
 bool IsUsableCookieName(const QString &name);
 // Raises EVantelleError naming a name that is not usable.
 void CheckCookieName(const QString &name);
-// "Cookie_ID_" and the tick counter, as every new name is made.
+// "Cookie_ID_" and a new unique number, as every new name is made.
 QString NewCookieName();
 
 // Refuses a close button whose middle lies outside the picture of side documentSize: the

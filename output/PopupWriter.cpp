@@ -1,13 +1,14 @@
 #include "output/PopupWriter.h"
 
 #include "imaging/PngObject.h"
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/ScriptBuilder.h"
+#include "output/UniqueNumber.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,8 @@ QByteArray PixGif()
 {
     QFile resource(QStringLiteral(":/PIXGIF"));
     if (!resource.open(QIODevice::ReadOnly))
-        throw EVantelleError(QStringLiteral("The spacer picture is missing from the program"));
+        throw EVantelleError(QCoreApplication::translate(
+            "PopupWriter", "The spacer picture is missing from the program"));
     return resource.readAll();
 }
 
@@ -63,7 +65,8 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
                               bool ForPreview)
 {
     if (folder.isEmpty())
-        throw EVantelleError(QStringLiteral("Unable to create directory"));
+        throw EVantelleError(
+            QCoreApplication::translate("PopupWriter", "Unable to create directory"));
     // Nonsense is refused before anything is written.
     CheckPopupSettings(source.PopupSettings());
     const TComposedPopup composed = source.ComposePopupImage();
@@ -125,10 +128,11 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     const QString base = JoinPath(tempDir, QStringLiteral("Popup_"));
     QString folder;
     do
-        folder = base + QString::number(GetTickCount());
+        folder = base + QString::number(NewUniqueNumber());
     while (QFileInfo::exists(folder));
 
-    const QString files = folder + QStringLiteral("/files");
+    const QDir preview(folder);
+    const QString files = preview.filePath(QStringLiteral("files"));
     if (!QDir().mkpath(files)) {
         const QString reason = EFileError::LastSystemReason();
         throw EFileError::CannotCreate(files, reason);
@@ -137,10 +141,11 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
 
     // Listed before they are written, so that a preview that fails half-way leaves nothing
     // behind at exit either.
-    const QString page = folder + QStringLiteral("/index.htm");
-    TempFiles << page << files + QStringLiteral("/logo.png")
-              << files + QStringLiteral("/logo@2x.png") << files + QStringLiteral("/pix.gif")
-              << files + QStringLiteral("/script.js");
+    const QString page = preview.filePath(QStringLiteral("index.htm"));
+    TempFiles << page;
+    const QDir written(files);
+    for (const char *name : {"logo.png", "logo@2x.png", "pix.gif", "script.js"})
+        TempFiles << written.filePath(QLatin1String(name));
     WritePopupFiles(source, page, files, true);
     return page;
 }

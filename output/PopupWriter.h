@@ -51,7 +51,7 @@ struct TWrittenPopup {
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
                               bool ForPreview);
 
-// A fresh "Popup_<tick>" folder under tempDir with index.htm and a "files" folder; returns the
+// A fresh "Popup_<number>" folder under tempDir with index.htm and a "files" folder; returns the
 // page's full path. The folders and the four files are appended to TempFolders and TempFiles
 // before anything is written into them.
 QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,

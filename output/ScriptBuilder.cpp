@@ -3,6 +3,8 @@
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 
+#include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -12,8 +14,37 @@ QByteArray ScriptTemplate()
 {
     QFile resource(QStringLiteral(":/SCRIPT"));
     if (!resource.open(QIODevice::ReadOnly))
+        throw EVantelleError(QCoreApplication::translate(
+            "ScriptBuilder", "The script template is missing from the program"));
+    return NormalizeLineBreaks(resource.readAll());
+}
+
+QByteArray AudienceTemplate()
+{
+    QFile resource(QStringLiteral(":/AUDIENCE"));
+    if (!resource.open(QIODevice::ReadOnly))
         throw EVantelleError(QStringLiteral("The script template is missing from the program"));
     return NormalizeLineBreaks(resource.readAll());
+}
+
+QByteArray AudienceSettings(const TPopupSettings &settings)
+{
+    const TPopupSchedule &schedule = settings.Schedule;
+    if (!schedule.IsSet() && settings.Devices == TPopupDevices::All)
+        return QByteArray();
+    const auto time = [](const QString &wallClock) {
+        return wallClock.isEmpty() ? QByteArray("null")
+                                   : QByteArray::number(WallClockMilliseconds(wallClock));
+    };
+    const QByteArray hours = schedule.HasHours
+                                 ? "[" + QByteArray::number(schedule.HoursFrom) + ", " +
+                                       QByteArray::number(schedule.HoursUntil) + "]"
+                                 : QByteArray("null");
+    return "{ from: " + time(schedule.From) + ", until: " + time(schedule.Until) + ", offset: " +
+           (schedule.VisitorTime ? QByteArray("null")
+                                 : QByteArray::number(schedule.UtcOffsetMinutes)) +
+           ", days: " + QByteArray::number(schedule.Days & TPopupSchedule::AllDays) +
+           ", hours: " + hours + ", devices: '" + DevicesName(settings.Devices).toLatin1() + "' }";
 }
 
 QByteArray PointList(const TPixelRect &rect)
@@ -104,9 +135,7 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
             (s.ScreenReaderText.trimmed().isEmpty() ? values.DesignText : s.ScreenReaderText)
                 .simplified());
     const QByteArray backdropColour =
-        s.Backdrop ? "#" + QByteArray::number(s.BackdropColor & 0xFFFFFFu, 16)
-                               .rightJustified(6, '0')
-                               .toUpper()
+        s.Backdrop ? QColor(QRgb(s.BackdropColor)).name(QColor::HexRgb).toUpper().toLatin1()
                    : QByteArray();
 
     struct Replacement {
@@ -140,9 +169,24 @@ QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TS
         {"---Entrance---", EntranceName(s.Entrance).toLatin1()},
         {"---ReaderText---", readerText},
         {"---SharpPicture---", values.HasSharpPicture ? "1" : "0"},
+        {"---Audience---", QByteArray()},
     };
     for (Replacement &r : replacements)
         r.at = templateText.indexOf(r.placeholder);
+
+    // The schedule and devices take the whole line of their placeholder; without them the line
+    // goes, and the script is byte for byte the one made before they existed.
+    Replacement &audience = replacements.back(); // the last entry above
+    if (audience.at >= 0) {
+        const qsizetype lineStart = templateText.lastIndexOf('\n', audience.at) + 1;
+        const qsizetype lineEnd = templateText.indexOf('\n', audience.at);
+        const qsizetype end = lineEnd < 0 ? templateText.size() : lineEnd + 1;
+        const QByteArray settings = ForPreview ? QByteArray() : AudienceSettings(s);
+        if (!settings.isEmpty())
+            audience.text = AudienceTemplate().replace("---Audience---", settings);
+        audience.placeholder = templateText.mid(lineStart, end - lineStart);
+        audience.at = lineStart;
+    }
     std::erase_if(replacements, [](const Replacement &r) { return r.at < 0; });
     std::sort(replacements.begin(), replacements.end(),
               [](const Replacement &a, const Replacement &b) { return a.at < b.at; });

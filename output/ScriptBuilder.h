@@ -25,9 +25,17 @@ struct TScriptValues {
 // The template resource read as lines and joined again with CR LF after every line.
 QByteArray ScriptTemplate();
 
+// The part of the script that keeps the popup to its schedule and devices, as a template.
+QByteArray AudienceTemplate();
+
+// The settings of that part as a script object, or empty when the popup shows always and on
+// every device: the line of the template that takes the part is then left out altogether.
+QByteArray AudienceSettings(const TPopupSettings &settings);
+
 // Fills the first occurrence of each placeholder of the template: the eleven of the header and
 // the newer options' after it. All are found in the template as given and filled in one pass,
-// so no inserted text is ever searched again.
+// so no inserted text is ever searched again. The preview leaves out the once-per-visitor
+// marks, the schedule and the devices, so that it always shows the popup.
 QByteArray BuildScript(const QByteArray &templateText, bool ForPreview,
                        const TScriptValues &values);
 

@@ -80,6 +80,7 @@ var Cookie_unique, image_width, image_height, Path, close_points, click_points, 
   'use strict';
 
   var doc = document;
+  // ---Audience---
 
   // Every popup script of the page meets the others here: one popup shows at a time, and the
   // same popup included twice runs once.

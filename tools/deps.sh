@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
+  # lupdate and lrelease with their CMake functions; Qt's own texts in other languages.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   zlib1g-dev libjpeg62-turbo-dev libfontconfig-dev fontconfig
   libpng-dev libspng-dev libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev

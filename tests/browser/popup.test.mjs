@@ -75,15 +75,16 @@ after(async () => {
 });
 
 // The two engines; options start a browser that prefers reduced motion or has a touch screen
-// only, or that keeps its profile in a given folder.
+// only, that keeps its profile in a given folder, or that lives in another time zone.
 const engines = {
   chromium: {
-    async launch({ profile, reducedMotion } = {}) {
+    async launch({ profile, reducedMotion, timeZone } = {}) {
       return puppeteer.launch({
         browser: 'chrome',
         executablePath: '/usr/bin/chromium',
         headless: true,
         userDataDir: profile,
+        ...(timeZone ? { env: { ...process.env, TZ: timeZone } } : {}),
         args: ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
           '--disable-sync', '--no-first-run',
           ...(process.getuid() === 0 ? ['--no-sandbox'] : []),
@@ -97,12 +98,13 @@ const engines = {
     },
   },
   firefox: {
-    async launch({ profile, reducedMotion, touch, phone } = {}) {
+    async launch({ profile, reducedMotion, touch, phone, timeZone } = {}) {
       return puppeteer.launch({
         browser: 'firefox',
         executablePath: '/usr/bin/firefox-esr',
         headless: true,
         userDataDir: profile,
+        ...(timeZone ? { env: { ...process.env, TZ: timeZone } } : {}),
         extraPrefsFirefox: {
           ...(reducedMotion ? { 'ui.prefersReducedMotion': 1 } : {}),
           // A coarse pointer without hover: a touch screen.
@@ -185,6 +187,23 @@ function recordPopupTimes() {
         if (node.getAttribute && node.getAttribute('role') === 'dialog') window.popupLife.gone = performance.now();
     }
   }).observe(document, { childList: true, subtree: true });
+}
+
+// Sets the page's clock to the instant given (milliseconds since 1970), from where it runs on.
+function setClock(at) {
+  const RealDate = Date;
+  const shift = at - RealDate.now();
+  class Clock extends RealDate {
+    constructor(...args) {
+      if (args.length) super(...args);
+      else super(RealDate.now() + shift);
+    }
+
+    static now() {
+      return RealDate.now() + shift;
+    }
+  }
+  window.Date = Clock;
 }
 
 const POPUP = '[role="dialog"]';
@@ -986,6 +1005,68 @@ for (const [engineName, engine] of Object.entries(engines)) {
       assert.equal(await page.evaluate(() => document.querySelector('[role="dialog"]').contains(document.activeElement)), true);
       assert.deepEqual(printed, []);
       await ctx.close();
+    });
+
+    // Each case: the flags, the page's clock and the kind of device, and whether it shows.
+    // 2030-06-01 is a Saturday. The popup is shown once per session, so a showing leaves a mark.
+    const twoDays = ['--from', '2030-06-01T10:00Z', '--until', '2030-06-03T10:00Z'];
+    const weekendNights = ['--from', '2030-01-01T00:00Z', '--days', 'sat,sun', '--hours', '22:00-02:00'];
+    const desktop = { width: 800, height: 600 };
+    const audienceCases = [
+      { name: 'before its start', args: twoDays, at: '2030-06-01T09:59:59Z', shows: false },
+      { name: 'at its start', args: twoDays, at: '2030-06-01T10:00:00Z', shows: true },
+      { name: 'just before its end', args: twoDays, at: '2030-06-03T09:59:59Z', shows: true },
+      { name: 'at its end', args: twoDays, at: '2030-06-03T10:00:00Z', shows: false },
+      { name: 'on a clock two hours ahead of UTC', args: ['--from', '2030-06-01T10:00+02:00'], at: '2030-06-01T08:00:00Z', shows: true },
+      { name: 'before its start two hours ahead of UTC', args: ['--from', '2030-06-01T10:00+02:00'], at: '2030-06-01T07:59:00Z', shows: false },
+      { name: 'on a Saturday night', args: weekendNights, at: '2030-06-01T23:00:00Z', shows: true },
+      { name: 'past midnight of a Sunday night', args: weekendNights, at: '2030-06-03T01:30:00Z', shows: true },
+      { name: 'past midnight of a Friday night', args: weekendNights, at: '2030-06-01T01:30:00Z', shows: false },
+      { name: 'on a Friday night', args: weekendNights, at: '2030-05-31T23:00:00Z', shows: false },
+      { name: 'on a Saturday afternoon', args: weekendNights, at: '2030-06-01T14:00:00Z', shows: false },
+      { name: 'touch only, on a desktop', args: ['--devices', 'touch'], device: 'desktop', shows: false },
+      { name: 'touch only, on a touch screen', args: ['--devices', 'touch'], device: 'touch', shows: true },
+      { name: 'desktops only, on a touch screen', args: ['--devices', 'desktop'], device: 'touch', shows: false },
+      { name: 'desktops only, on a desktop', args: ['--devices', 'desktop'], device: 'desktop', shows: true },
+      // A touch screen wider than a tablet's counts as a desktop (Chromium sets the screen's size).
+      ...(engineName === 'chromium' ? [
+        { name: 'touch only, on a wide touch screen', args: ['--devices', 'touch'], device: 'wide touch', shows: false },
+        { name: 'desktops only, on a wide touch screen', args: ['--devices', 'desktop'], device: 'wide touch', shows: true },
+      ] : []),
+      // The visitor's own clock: 10:00 to 12:00 where the browser is, 14 hours ahead of UTC.
+      { name: 'in the visitor\'s time', args: ['--from', '2030-06-01T10:00', '--until', '2030-06-01T12:00'], at: '2030-05-31T20:30:00Z', zone: true, shows: true },
+      { name: 'outside the visitor\'s time', args: ['--from', '2030-06-01T10:00', '--until', '2030-06-01T12:00'], at: '2030-06-01T10:30:00Z', zone: true, shows: false },
+    ];
+
+    test('schedule and devices: shown only in its time and on its devices, nothing stored otherwise', async () => {
+      const others = {};
+      const browserFor = async (c) => {
+        const kind = c.zone ? 'zone' : engineName === 'firefox' && c.device === 'touch' ? 'touch' : null;
+        if (!kind) return browser;
+        others[kind] ||= await engine.launch(kind === 'zone' ? { timeZone: 'Pacific/Kiritimati' } : { touch: true });
+        return others[kind];
+      };
+      try {
+        let i = 0;
+        for (const c of audienceCases) {
+          const s = makeSite(`${engineName}-audience-${i++}`, [...oncePerSession, ...c.args]);
+          const into = await browserFor(c);
+          const viewport = c.device === 'wide touch' ? { width: 1280, height: 1100 } : c.device === 'touch' ? { width: 400, height: 700 } : desktop;
+          const { ctx, page, printed } = await open(s.http, {
+            into, viewport, touch: engineName === 'chromium' && /touch/.test(c.device || ''),
+            init: c.at ? [setClock, Date.parse(c.at)] : undefined,
+          });
+          if (c.shows) await shown(page);
+          else await notShown(page, 800);
+          const stored = await page.evaluate(() => [document.cookie, sessionStorage.length, localStorage.length]);
+          if (c.shows) assert.match(stored[0], /Cookie_ID_\d+=1/, `${c.name}: not marked as seen`);
+          else assert.deepEqual([stored, await ctx.cookies()], [['', 0, 0], []], `${c.name}: something stored`);
+          assert.deepEqual(printed, [], c.name);
+          await ctx.close();
+        }
+      } finally {
+        for (const other of Object.values(others)) await other.close();
+      }
     });
 
     test('a phone shows the popup at its size on a page without a viewport tag', async () => {

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDialog>
 #include <QJsonObject>
 #include <QLabel>
@@ -301,6 +302,85 @@ private slots:
         QVERIFY(s.ScreenReaderTextOn);
         // The page's own settings are read as before, beside the further ones.
         QCOMPARE(s.LinkURL, control<QLineEdit>(m_form.get(), "URLEdit")->text());
+    }
+
+    // The schedule and devices: shown as the design holds them, refused with a message while
+    // they make no sense, kept on OK as one undoable step; OK without edits changes nothing.
+    void moreOptionsEditsTheScheduleAndDevices()
+    {
+        m_form->ShowPage(3);
+        TPopupSettings &doc = m_form->Document.Settings;
+        doc.Schedule = TPopupSchedule();
+        doc.Devices = TPopupDevices::All;
+        const auto utc = [](const char *text) {
+            QDateTime at = QDateTime::fromString(QLatin1String(text), Qt::ISODate);
+            at.setTimeSpec(Qt::UTC);
+            return at;
+        };
+        QString shownAtFirst;
+        QList<Dialogs::ShownMessage> refusals;
+        Dialogs::takeShownMessages();
+        InMoreOptions(
+            [&](QWidget *d) {
+                const auto on = [&](const char *name) {
+                    return control<QWidget>(d, name)->isEnabled() ? u'1' : u'0';
+                };
+                shownAtFirst = QString(on("ScheduleFrom")) + on("ScheduleUntil") +
+                               on("ScheduleHoursFrom") + on("ScheduleHoursUntil") +
+                               control<QComboBox>(d, "ScheduleClock")->currentText() + u'|' +
+                               control<QComboBox>(d, "Devices")->currentText();
+                control<QCheckBox>(d, "ScheduleFromOn")->click();
+                control<QDateTimeEdit>(d, "ScheduleFrom")->setDateTime(utc("2026-12-24T18:00:00"));
+                control<QCheckBox>(d, "ScheduleUntilOn")->click();
+                control<QDateTimeEdit>(d, "ScheduleUntil")->setDateTime(utc("2026-12-24T17:00:00"));
+                // Refused: the dialog stays open with the reason.
+                static_cast<QDialog *>(d)->accept();
+                QVERIFY(d->isVisible());
+                refusals = Dialogs::takeShownMessages();
+                control<QDateTimeEdit>(d, "ScheduleUntil")->setDateTime(utc("2027-01-02T00:00:00"));
+                control<QCheckBox>(d, "ScheduleSunday")->click();
+                control<QCheckBox>(d, "ScheduleHoursOn")->click();
+                control<QTimeEdit>(d, "ScheduleHoursFrom")->setTime(QTime(22, 0));
+                control<QTimeEdit>(d, "ScheduleHoursUntil")->setTime(QTime(2, 0));
+                auto *clock = control<QComboBox>(d, "ScheduleClock");
+                clock->setCurrentIndex(clock->findText(QStringLiteral("UTC+01:00")));
+                auto *devices = control<QComboBox>(d, "Devices");
+                devices->setCurrentIndex(devices->findData(static_cast<int>(TPopupDevices::Touch)));
+            },
+            true);
+        QCOMPARE(shownAtFirst, QStringLiteral("0000the visitor's local time|All devices"));
+        QCOMPARE(refusals.size(), 1);
+        QVERIFY2(refusals[0].text.contains(QLatin1String("The schedule ends")),
+                 qPrintable(refusals[0].text));
+        TPopupSchedule expected;
+        expected.From = QStringLiteral("2026-12-24T18:00:00");
+        expected.Until = QStringLiteral("2027-01-02T00:00:00");
+        expected.VisitorTime = false;
+        expected.UtcOffsetMinutes = 60;
+        expected.Days = 0x3F;
+        expected.HasHours = true;
+        expected.HoursFrom = 22 * 60;
+        expected.HoursUntil = 2 * 60;
+        QCOMPARE(WeekDaysText(doc.Schedule.Days), WeekDaysText(expected.Days));
+        QVERIFY(doc.Schedule == expected);
+        QCOMPARE(doc.Devices, TPopupDevices::Touch);
+
+        // Seconds from a file, an odd offset: OK without edits keeps them, and adds no step.
+        doc.Schedule.From = QStringLiteral("2026-12-24T18:00:30");
+        doc.Schedule.UtcOffsetMinutes = 67;
+        const TPopupSettings kept = doc;
+        const int steps = m_form->History->Stack().count();
+        InMoreOptions([](QWidget *) {}, true);
+        QVERIFY(doc == kept);
+        QCOMPARE(m_form->History->Stack().count(), steps);
+
+        m_form->History->Stack().undo();
+        QVERIFY(doc.Schedule == TPopupSchedule());
+        QCOMPARE(doc.Devices, TPopupDevices::All);
+        m_form->History->Stack().redo();
+        QCOMPARE(doc.Devices, TPopupDevices::Touch);
+        doc.Schedule = TPopupSchedule();
+        doc.Devices = TPopupDevices::All;
     }
 
     // Every number box of the behaviour settings takes exactly what a design file takes: a

@@ -5,7 +5,7 @@
 #include "document/DesignFile.h"
 #include "gui_helpers.h"
 #include "imaging/PngObject.h"
-#include "imaging/TickCount.h"
+#include "output/UniqueNumber.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -105,7 +105,7 @@ private slots:
     void publishingAgainKeepsTheCookieName()
     {
         uint32_t tick = 1000;
-        SetTickCountSource([&] { return tick += 7; });
+        SetUniqueNumberSource([&] { return tick += 7; });
         const QString folder = m_site.filePath(QStringLiteral("index.popup"));
         const auto cookie = [&] {
             const QByteArray script = Read(folder + QStringLiteral("/script.js"));
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(again->isChecked());
         again->click();
         SetText("ExistingFileEdit", page);
-        SetTickCountSource({});
+        SetUniqueNumberSource({});
         Dialogs::takeShownMessages();
     }
 

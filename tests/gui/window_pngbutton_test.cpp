@@ -1,12 +1,16 @@
-// The self-drawn picture button: its state colours, layout, greyscale disabled icon and the
-// rules for what counts as a click.
+// The self-drawn picture button: its state colours, layout, greyscale disabled icon, the rules
+// for what counts as a click, and its use from the keyboard and by screen readers.
 
 #include "gui_helpers.h"
 
 #include "controls/uPngButton.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QBuffer>
 #include <QFontMetrics>
+#include <QProcess>
+#include <QPushButton>
 
 namespace {
 
@@ -191,6 +195,112 @@ private slots:
         QVERIFY(!m_button->Pressed);
         QTest::mouseRelease(m_button, Qt::LeftButton, {}, QPoint(120, 16));
         QCOMPARE(m_clicks, 2);
+    }
+
+    // Tab reaches it between two ordinary buttons and shows where the focus is; Space (on the key
+    // coming up) and Enter press it.
+    void keyboardFocusAndKeys()
+    {
+        makeButton(QStringLiteral("Load..."));
+        auto *before = new QPushButton(QStringLiteral("Before"), m_host.get());
+        auto *after = new QPushButton(QStringLiteral("After"), m_host.get());
+        before->setGeometry(110, 10, 80, 30);
+        after->setGeometry(110, 50, 80, 30);
+        QWidget::setTabOrder(before, m_button);
+        QWidget::setTabOrder(m_button, after);
+        before->show();
+        after->show();
+        m_host->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
+        before->setFocus(Qt::OtherFocusReason);
+        const QColor face = at(3, 16);
+
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(m_button->hasFocus());
+        QCOMPARE(at(2, 16), m_button->FocusRingColor());
+        QCOMPARE(at(3, 16), face);
+
+        QTest::keyPress(m_button, Qt::Key_Space);
+        QCOMPARE(m_clicks, 0);
+        QCOMPARE(at(3, 16), TPngButton::PressedFace(face)); // held down
+        QTest::keyRelease(m_button, Qt::Key_Space);
+        QCOMPARE(m_clicks, 1);
+        QTest::keyClick(m_button, Qt::Key_Return);
+        QCOMPARE(m_clicks, 2);
+        QTest::keyClick(m_button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(m_clicks, 3);
+        QTest::keyClick(m_button, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(m_clicks, 3);
+
+        QTest::keyClick(m_button, Qt::Key_Tab);
+        QVERIFY(after->hasFocus());
+        QCOMPARE(at(2, 16), face); // the ring goes with the focus
+        QTest::keyClick(after, Qt::Key_Backtab);
+        QVERIFY(m_button->hasFocus());
+    }
+
+    // The ring is one logical pixel wide at the screen's scale: every device pixel of it, none
+    // beside it. Run at scale 1 here and at scale 2 by focusRingAtScaleTwo.
+    void focusRingAtThisScale()
+    {
+        makeButton(QStringLiteral("Keep"));
+        m_host->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
+        m_button->setFocus(Qt::TabFocusReason);
+        QVERIFY(m_button->hasFocus());
+        const QImage image = m_button->grab().toImage();
+        const int scale = qRound(image.devicePixelRatio());
+        QCOMPARE(image.width(), m_button->width() * scale);
+        const QRgb ring = m_button->FocusRingColor().rgb();
+        const int w = image.width(), h = image.height();
+        const int midX = w / 2, midY = h / 2;
+        // Device pixels of the logical pixel two in from each edge, and their neighbours.
+        for (int i = 0; i < scale; ++i) {
+            QCOMPARE(image.pixel(2 * scale + i, midY), ring);         // left
+            QCOMPARE(image.pixel(w - 1 - 2 * scale - i, midY), ring); // right
+            QCOMPARE(image.pixel(midX, 2 * scale + i), ring);         // top
+            QCOMPARE(image.pixel(midX, h - 1 - 2 * scale - i), ring); // bottom
+        }
+        QVERIFY(image.pixel(2 * scale - 1, midY) != ring);
+        QVERIFY(image.pixel(3 * scale, midY) != ring);
+        QVERIFY(image.pixel(midX, 3 * scale) != ring);
+    }
+
+    void focusRingAtScaleTwo()
+    {
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") == QStringLiteral("2"))
+            QSKIP("this run is the one at scale 2");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("focusRingAtThisScale")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+    }
+
+    // A screen reader finds a focusable button named by its caption, or by the name set for it,
+    // and can press it.
+    void accessibleNameRoleAndPress()
+    {
+        makeButton(QStringLiteral("Remove"));
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(m_button);
+        QVERIFY(button);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Remove"));
+        QVERIFY(button->state().focusable);
+        m_button->SetCaption(QString());
+        m_button->setAccessibleName(QStringLiteral("Remove the picture"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Remove the picture"));
+
+        QAccessibleActionInterface *actions = button->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(m_clicks, 1);
     }
 };
 

@@ -226,25 +226,27 @@ QImage keepButton(qreal scale)
 
 void writeAll(const QString &folder)
 {
-    QDir().mkpath(folder);
+    const QDir dir(folder);
+    dir.mkpath(QStringLiteral("."));
     for (const qreal scale : {1.0, 2.0}) {
         const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@2x");
-        saveJpeg(background(scale), folder + QStringLiteral("/BG%1.jpg").arg(suffix), 90);
-        savePng(logo(scale), folder + QStringLiteral("/LOGO%1.png").arg(suffix));
-        savePng(previewText(scale), folder + QStringLiteral("/PREVIEW_TEXT%1.png").arg(suffix));
-        savePng(moreText(scale), folder + QStringLiteral("/MORE_TEXT%1.png").arg(suffix));
-        savePng(loadButton(scale), folder + QStringLiteral("/LOAD_BUTTON%1.png").arg(suffix));
-        savePng(removeButton(scale), folder + QStringLiteral("/REMOVE_BUTTON%1.png").arg(suffix));
-        savePng(keepButton(scale), folder + QStringLiteral("/KEEP_BUTTON%1.png").arg(suffix));
+        saveJpeg(background(scale), dir.filePath(QStringLiteral("BG%1.jpg").arg(suffix)), 90);
+        savePng(logo(scale), dir.filePath(QStringLiteral("LOGO%1.png").arg(suffix)));
+        savePng(previewText(scale), dir.filePath(QStringLiteral("PREVIEW_TEXT%1.png").arg(suffix)));
+        savePng(moreText(scale), dir.filePath(QStringLiteral("MORE_TEXT%1.png").arg(suffix)));
+        savePng(loadButton(scale), dir.filePath(QStringLiteral("LOAD_BUTTON%1.png").arg(suffix)));
+        savePng(removeButton(scale),
+                dir.filePath(QStringLiteral("REMOVE_BUTTON%1.png").arg(suffix)));
+        savePng(keepButton(scale), dir.filePath(QStringLiteral("KEEP_BUTTON%1.png").arg(suffix)));
     }
 }
 
 void writeIcons(const QString &hicolor, const QString &name)
 {
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
-        const QString folder = hicolor + QStringLiteral("/%1x%1/apps").arg(size);
-        QDir().mkpath(folder);
-        savePng(appIcon(size), folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        const QDir folder(QDir(hicolor).filePath(QStringLiteral("%1x%1/apps").arg(size)));
+        folder.mkpath(QStringLiteral("."));
+        savePng(appIcon(size), folder.filePath(name + QStringLiteral(".png")));
     }
 }
 

@@ -44,25 +44,27 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: vantelle-artgen SOURCE_DIR [SHEET_DIR]\n");
         return 2;
     }
-    const QString source = args[1];
+    const QDir source(args[1]);
     const QString sheets = args.size() > 2 ? args[2] : QStringLiteral("/tmp/vantelle-art");
     try {
-        ResourceArt::writeAll(source + QStringLiteral("/resources"));
-        ResourceArt::writeIcons(source + QStringLiteral("/packaging/icons/hicolor"),
+        ResourceArt::writeAll(source.filePath(QStringLiteral("resources")));
+        ResourceArt::writeIcons(source.filePath(QStringLiteral("packaging/icons/hicolor")),
                                 QStringLiteral("com.vantelle_pro.VantellePro"));
         const QList<QImage> templates = TemplateArt::all();
-        writeNumbered(templates, source + QStringLiteral("/content/Templates"));
+        writeNumbered(templates, source.filePath(QStringLiteral("content/Templates")));
         const QList<QImage> buttons = CloseButtonArt::all();
-        writeNumbered(buttons, source + QStringLiteral("/content/CloseButtons"));
+        writeNumbered(buttons, source.filePath(QStringLiteral("content/CloseButtons")));
 
-        QDir().mkpath(sheets);
-        ArtKit::savePng(ContactSheet::resources(), sheets + QStringLiteral("/resources.png"));
+        const QDir sheetDir(sheets);
+        sheetDir.mkpath(QStringLiteral("."));
+        ArtKit::savePng(ContactSheet::resources(),
+                        sheetDir.filePath(QStringLiteral("resources.png")));
         ArtKit::savePng(ContactSheet::thumbnails(templates, false),
-                        sheets + QStringLiteral("/templates-white.png"));
+                        sheetDir.filePath(QStringLiteral("templates-white.png")));
         ArtKit::savePng(ContactSheet::thumbnails(templates, true),
-                        sheets + QStringLiteral("/templates-checker.png"));
+                        sheetDir.filePath(QStringLiteral("templates-checker.png")));
         ArtKit::savePng(ContactSheet::closeButtons(buttons),
-                        sheets + QStringLiteral("/close-buttons.png"));
+                        sheetDir.filePath(QStringLiteral("close-buttons.png")));
         std::printf("%lld templates, %lld close buttons; sheets in %s\n",
                     static_cast<long long>(templates.size()),
                     static_cast<long long>(buttons.size()), qPrintable(sheets));

@@ -20,6 +20,61 @@
 
 namespace {
 
+// A flag that cannot be read: the usage is wrong, as with an unknown option (status 2).
+class EUsage : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// --from, --until, --days, --hours and --devices. A time with Z or an offset names the
+// schedule's clock (both ends then name the same); without, the visitor's own clock counts.
+void ReadAudience(const QCommandLineParser &args, TPopupSettings &s)
+{
+    TPopupSchedule &schedule = s.Schedule;
+    bool named = false;
+    for (const char *flag : {"from", "until"}) {
+        if (!args.isSet(flag))
+            continue;
+        const QString text = args.value(flag);
+        QString wallClock;
+        bool hasOffset = false;
+        int32_t offset = 0;
+        if (!ParseScheduleTime(text, wallClock, hasOffset, offset))
+            throw EUsage(std::string("--") + flag + " takes a date and time such as " +
+                         "2026-12-24T18:00, 2026-12-24T18:00Z or 2026-12-24T18:00+01:00, not " +
+                         text.toStdString());
+        if (hasOffset != !schedule.VisitorTime && named)
+            throw EUsage("--from and --until must both name the same clock (Z or an offset), "
+                         "or neither");
+        if (hasOffset && named && offset != schedule.UtcOffsetMinutes)
+            throw EUsage("--from and --until name different offsets from UTC; give both on one "
+                         "clock");
+        named = true;
+        schedule.VisitorTime = !hasOffset;
+        schedule.UtcOffsetMinutes = offset;
+        (std::string(flag) == "from" ? schedule.From : schedule.Until) = wallClock;
+    }
+    if (args.isSet("days") && !ParseWeekDays(args.value("days"), schedule.Days))
+        throw EUsage("--days takes day names separated by commas (mon,tue,wed,thu,fri,sat,sun), "
+                     "not " +
+                     args.value("days").toStdString());
+    if (args.isSet("hours")) {
+        if (!ParseDailyHours(args.value("hours"), schedule.HoursFrom, schedule.HoursUntil))
+            throw EUsage("--hours takes two times of the day as HH:MM-HH:MM (such as "
+                         "09:00-17:30), not " +
+                         args.value("hours").toStdString());
+        schedule.HasHours = true;
+    }
+    if (args.isSet("devices") && !DevicesFromName(args.value("devices"), s.Devices))
+        throw EUsage("--devices takes all, touch or desktop, not " +
+                     args.value("devices").toStdString());
+    try {
+        CheckPopupSchedule(schedule);
+    } catch (const EVantelleError &e) {
+        throw EUsage(e.message().toStdString());
+    }
+}
+
 uint32_t ParseColour(const QString &text)
 {
     bool ok = false;
@@ -189,6 +244,7 @@ int Run(const QCommandLineParser &args)
     s.ScreenReaderTextOn = !args.isSet("no-reader-text");
     s.SharpPicture = !args.isSet("no-sharp");
     s.CookieName = args.value("cookie");
+    ReadAudience(args, s);
 
     const bool preview = args.isSet("preview");
     if (args.isSet("page")) {
@@ -261,10 +317,23 @@ int main(int argc, char *argv[])
          "Name under which browsers remember who has seen the popup; give the name of an earlier "
          "output to keep those visitors from seeing it again (default: a new name).",
          "name"},
+        {"from",
+         "Show it from this date and time on: YYYY-MM-DDTHH:MM, the visitor's local time, or "
+         "with Z or +HH:MM for that clock.",
+         "date-time"},
+        {"until", "Show it no longer from this date and time on (written as --from).", "date-time"},
+        {"days", "Show it only on these days of the week.", "mon,tue,..."},
+        {"hours", "Show it only between these times of the day (a span may pass midnight).",
+         "HH:MM-HH:MM"},
+        {"devices", "Show it on all devices, on touch screens only or on desktops only.",
+         "all|touch|desktop"},
     });
     args.process(app);
     try {
         return Run(args);
+    } catch (const EUsage &e) {
+        std::fprintf(stderr, "vantelle-popupgen: %s\n", e.what());
+        return 2;
     } catch (const EVantelleError &e) {
         std::fprintf(stderr, "vantelle-popupgen: %s\n", e.what());
     } catch (const std::exception &e) {

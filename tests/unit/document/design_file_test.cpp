@@ -119,6 +119,15 @@ void FillRichDesign(TDesignDocument &doc)
     doc.Settings.ScreenReaderText = QStringLiteral("Sale \"now\"\nall week");
     doc.Settings.SharpPicture = false;
     doc.Settings.CookieName = QStringLiteral("Cookie_ID_5538812");
+    doc.Settings.Schedule.From = QStringLiteral("2026-12-24T18:00:00");
+    doc.Settings.Schedule.Until = QStringLiteral("2027-01-02T00:00:30");
+    doc.Settings.Schedule.VisitorTime = false;
+    doc.Settings.Schedule.UtcOffsetMinutes = -210;
+    doc.Settings.Schedule.Days = 0x55;
+    doc.Settings.Schedule.HasHours = true;
+    doc.Settings.Schedule.HoursFrom = 22 * 60 + 30;
+    doc.Settings.Schedule.HoursUntil = 2 * 60;
+    doc.Settings.Devices = TPopupDevices::Touch;
     doc.Output.ExistingFile = QStringLiteral("/srv/www/index.htm");
     doc.Output.SaveToFolder = QStringLiteral("/srv/www/files");
 }
@@ -272,6 +281,31 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
         {"cookie name with a quote",
          edited("\"cookieName\": \"Cookie_ID_5538812\"", "\"cookieName\": \"Cookie'1\""),
          "\"behaviour.cookieName\" must begin with a letter"},
+        {"schedule a list", rewritten("\"schedule\": \\{[^}]*\\}", "\"schedule\": []"),
+         "\"behaviour.schedule\" must be an object"},
+        {"schedule ends before it begins",
+         edited("\"2027-01-02T00:00:30\"", "\"2026-12-24T17:59:59\""),
+         "The schedule ends (2026-12-24T17:59:59) before it begins (2026-12-24T18:00:00)"},
+        {"schedule's date with a clock of its own",
+         edited("\"2027-01-02T00:00:30\"", "\"2027-01-02T00:00:30Z\""),
+         "\"behaviour.schedule.until\" must be a date and time"},
+        {"schedule's date without seconds",
+         edited("\"2026-12-24T18:00:00\"", "\"2026-12-24T18:00\""),
+         "\"behaviour.schedule.from\" must be a date and time"},
+        {"schedule on no day", edited("\"mon,wed,fri,sun\"", "\"\""),
+         "\"behaviour.schedule.days\" must name days"},
+        {"schedule on a day that is none", edited("\"mon,wed,fri,sun\"", "\"mon,fun\""),
+         "\"behaviour.schedule.days\" must name days"},
+        {"schedule's hours in one time", edited("\"22:30-02:00\"", "\"22:30\""),
+         "\"behaviour.schedule.hours\" must be two times"},
+        {"schedule's hours that begin where they end", edited("\"22:30-02:00\"", "\"02:00-02:00\""),
+         "The schedule's hours begin and end"},
+        {"schedule on a zone's name", edited("\"UTC-03:30\"", "\"CET\""),
+         "\"behaviour.schedule.clock\" must be"},
+        {"schedule's clock beyond +14:00", edited("\"UTC-03:30\"", "\"UTC+14:30\""),
+         "The schedule's clock must be UTC-12:00 to UTC+14:00"},
+        {"unknown devices", edited("\"devices\": \"touch\"", "\"devices\": \"phone\""),
+         "\"behaviour.devices\" must be \"all\", \"touch\" or \"desktop\""},
     };
     TDesignDocument open;
     FillRichDesign(open);
@@ -291,6 +325,30 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheirReasonAndChangeNothing)
         }
         EXPECT_TRUE(open.Snapshot() == unchanged);
     }
+}
+
+// A design without a schedule or device limit is written without them, so its file is what it
+// was before they existed; a file without them opens as showing always and everywhere.
+TEST_F(DesignFileTest, ScheduleAndDevicesAreWrittenOnlyWhenTheyLimitThePopup)
+{
+    TDesignDocument doc;
+    FillRichDesign(doc);
+    const QByteArray limited = DesignFileBytes(doc.Snapshot());
+    EXPECT_TRUE(limited.contains("\"clock\": \"UTC-03:30\"")) << limited.toStdString();
+    EXPECT_TRUE(limited.contains("\"hours\": \"22:30-02:00\""));
+    doc.Settings.Schedule = TPopupSchedule();
+    doc.Settings.Devices = TPopupDevices::All;
+    const QByteArray plain = DesignFileBytes(doc.Snapshot());
+    EXPECT_FALSE(plain.contains("\"schedule\"")) << plain.toStdString();
+    EXPECT_FALSE(plain.contains("\"devices\""));
+
+    TDesignDocument opened;
+    FillRichDesign(opened);
+    Write(Path("older.vpopup"), plain);
+    opened.Restore(ReadDesignFile(Path("older.vpopup")));
+    EXPECT_TRUE(opened.Settings.Schedule == TPopupSchedule());
+    EXPECT_EQ(opened.Settings.Devices, TPopupDevices::All);
+    EXPECT_TRUE(opened.Snapshot() == doc.Snapshot());
 }
 
 // "http://" alone is what the link box of a new design held before an empty box meant no link:

@@ -1,13 +1,13 @@
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/PngObject.h"
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupSettings.h"
 #include "output/PopupWriter.h"
 #include "output/ScriptBuilder.h"
+#include "output/UniqueNumber.h"
 #include "tests/cases/SettingsCases.h"
 #include "unit_support.h"
 
@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -39,13 +40,22 @@ QByteArray Assignment(const QByteArray &script, const QByteArray &variable)
     return "(missing)";
 }
 
+// The template's lines as a script without schedule or device limits has them: the line that
+// takes those limits goes.
+QList<QByteArray> TemplateLinesWithoutAudience()
+{
+    QList<QByteArray> lines = Lines(ScriptTemplate());
+    lines.removeIf([](const QByteArray &line) { return line.contains("---Audience---"); });
+    return lines;
+}
+
 class ScriptTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetTickCountSource([] { return 5538812u; });
+        SetUniqueNumberSource([] { return 5538812u; });
     }
-    void TearDown() override { SetTickCountSource({}); }
+    void TearDown() override { SetUniqueNumberSource({}); }
 
     // The worked example: 300-pixel picture in page.popup, link offer.htm in a new window,
     // auto close after 10 s, once per session, manual position 20, 35.
@@ -87,9 +97,10 @@ TEST_F(ScriptTest, WorkedExampleGivesTheElevenLinesExactly)
     // The template's header has them as lines 3, 5, 6, 9, 13, 14, 21, 28, 35, 42, 49 in the
     // variables' order, behind the one line that opens the script's own scope; every other line
     // is copied unchanged and every line ends in CR LF.
-    const QList<QByteArray> templateLines = Lines(ScriptTemplate());
+    const QList<QByteArray> templateLines = TemplateLinesWithoutAudience();
     const QList<QByteArray> lines = Lines(script);
     ASSERT_EQ(lines.size(), templateLines.size());
+    ASSERT_EQ(lines.size() + 1, Lines(ScriptTemplate()).size());
     const int assignmentLines[] = {3, 5, 6, 9, 13, 14, 21, 28, 35, 42, 49};
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(lines[assignmentLines[i]], expected[i]) << "header line " << assignmentLines[i];
@@ -241,15 +252,145 @@ TEST_F(ScriptTest, TypedTextCannotBreakTheScriptOrReachAnotherPlaceholder)
               "action = \"HREF='a\\\"b\\'c\\\\d---Position---\\x3C/script>\\r\\n\\u00E9'\";");
     EXPECT_EQ(Assignment(script, "Path"), "Path = \"say%20%22hi%22.popup/\";");
     EXPECT_EQ(Assignment(script, "position"), "position = \"left: 20px;  top: 35px;\";");
-    EXPECT_EQ(Lines(script).size(), Lines(ScriptTemplate()).size());
+    EXPECT_EQ(Lines(script).size(), TemplateLinesWithoutAudience().size());
 }
 
-// A design without a cookie name gets a new one from the tick counter at each generation; one
+// The schedule and the devices reach the script as one object, and only when they limit the
+// popup; the preview always shows it.
+TEST_F(ScriptTest, ScheduleAndDevicesReachTheScriptOnlyWhenTheyLimitIt)
+{
+    const struct {
+        const char *name;
+        void (*change)(TPopupSettings &);
+        bool preview;
+        const char *audience; // nullptr: none
+    } cases[] = {
+        {"always and everywhere", [](TPopupSettings &) {}, false, nullptr},
+        {"a UTC clock alone limits nothing",
+         [](TPopupSettings &s) { s.Schedule.VisitorTime = false; }, false, nullptr},
+        {"touch screens only", [](TPopupSettings &s) { s.Devices = TPopupDevices::Touch; }, false,
+         "{ from: null, until: null, offset: null, days: 127, hours: null, devices: 'touch' }"},
+        {"from and until on UTC+01:00",
+         [](TPopupSettings &s) {
+             s.Schedule.From = QStringLiteral("2026-12-24T18:00:00");
+             s.Schedule.Until = QStringLiteral("2027-01-02T00:00:00");
+             s.Schedule.VisitorTime = false;
+             s.Schedule.UtcOffsetMinutes = 60;
+         },
+         false,
+         "{ from: 1798135200000, until: 1798848000000, offset: 60, days: 127, hours: null, "
+         "devices: 'all' }"},
+        {"weekends at night on desktops",
+         [](TPopupSettings &s) {
+             s.Schedule.Days = 0x60;
+             s.Schedule.HasHours = true;
+             s.Schedule.HoursFrom = 22 * 60;
+             s.Schedule.HoursUntil = 2 * 60;
+             s.Devices = TPopupDevices::Desktop;
+         },
+         false,
+         "{ from: null, until: null, offset: null, days: 96, hours: [1320, 120], devices: "
+         "'desktop' }"},
+        {"the preview shows it all the same",
+         [](TPopupSettings &s) {
+             s.Schedule.Until = QStringLiteral("2001-01-01T00:00:00");
+             s.Devices = TPopupDevices::Touch;
+         },
+         true, nullptr},
+    };
+    const qsizetype fragmentLines = Lines(AudienceTemplate()).size();
+    for (const auto &c : cases) {
+        TScriptValues values = Example();
+        c.change(values.Settings);
+        const QByteArray script = BuildScript(ScriptTemplate(), c.preview, values);
+        const QByteArray line = Assignment(script, "  var audience = ");
+        if (!c.audience) {
+            EXPECT_EQ(line, "(missing)") << c.name;
+            EXPECT_EQ(Lines(script).size(), TemplateLinesWithoutAudience().size()) << c.name;
+        } else {
+            EXPECT_EQ(line, "  var audience = " + QByteArray(c.audience) + ";") << c.name;
+            EXPECT_EQ(Lines(script).size(), TemplateLinesWithoutAudience().size() + fragmentLines)
+                << c.name;
+            // Right at the start of the popup's code, before it registers itself anywhere.
+            EXPECT_LT(script.indexOf("if (!forThisVisitor) return;"),
+                      script.indexOf("var sharedKey"))
+                << c.name;
+        }
+        EXPECT_FALSE(script.contains("---")) << c.name;
+        EXPECT_EQ(script.count("\r\n"), script.count('\n')) << c.name;
+    }
+}
+
+// Dates, days and hours as the generator's flags and the design file write them.
+TEST(ScheduleTextTest, WrittenFormsAreReadAndTheRestRefused)
+{
+    const struct {
+        const char *text;
+        const char *wallClock; // nullptr: refused
+        bool hasOffset;
+        int offset;
+    } times[] = {
+        {"2026-12-24T18:00", "2026-12-24T18:00:00", false, 0},
+        {"2026-12-24T18:00:30", "2026-12-24T18:00:30", false, 0},
+        {"2026-12-24T18:00Z", "2026-12-24T18:00:00", true, 0},
+        {"2026-12-24T18:00+05:30", "2026-12-24T18:00:00", true, 330},
+        {"2026-12-24T18:00-03:00", "2026-12-24T18:00:00", true, -180},
+        {"2028-02-29T00:00", "2028-02-29T00:00:00", false, 0},
+        {"2026-02-29T00:00", nullptr, false, 0},
+        {"2026-12-24", nullptr, false, 0},
+        {"2026-12-24 18:00", nullptr, false, 0},
+        {"2026-12-24T24:00", nullptr, false, 0},
+        {"2026-12-24T18:60", nullptr, false, 0},
+        {"2026-12-24T18:00+01:75", nullptr, false, 0},
+        {"2026-12-24T18:00CET", nullptr, false, 0},
+        {"", nullptr, false, 0},
+    };
+    for (const auto &t : times) {
+        QString wallClock;
+        bool hasOffset = false;
+        int32_t offset = 0;
+        const bool read =
+            ParseScheduleTime(QString::fromLatin1(t.text), wallClock, hasOffset, offset);
+        EXPECT_EQ(read, t.wallClock != nullptr) << t.text;
+        if (read && t.wallClock) {
+            EXPECT_EQ(wallClock, QString::fromLatin1(t.wallClock)) << t.text;
+            EXPECT_EQ(hasOffset, t.hasOffset) << t.text;
+            EXPECT_EQ(offset, t.offset) << t.text;
+        }
+    }
+
+    const struct {
+        const char *text;
+        int from, until; // -1: refused
+    } hours[] = {
+        {"09:00-17:30", 540, 1050}, {"22:00-02:00", 1320, 120}, {"18:00-24:00", 1080, 0},
+        {"00:00-00:01", 0, 1},      {"9:00-17:00", -1, -1},     {"24:00-02:00", -1, -1},
+        {"09:00-24:01", -1, -1},    {"09:60-10:00", -1, -1},    {"09:00", -1, -1},
+    };
+    for (const auto &h : hours) {
+        int32_t from = -1, until = -1;
+        const bool read = ParseDailyHours(QString::fromLatin1(h.text), from, until);
+        EXPECT_EQ(read, h.from >= 0) << h.text;
+        if (read) {
+            EXPECT_EQ(std::make_pair(from, until), std::make_pair(h.from, h.until)) << h.text;
+        }
+    }
+
+    uint32_t days = 0;
+    EXPECT_TRUE(ParseWeekDays(QStringLiteral("Mon, fri,SUN"), days));
+    EXPECT_EQ(days, 0x51u);
+    EXPECT_EQ(WeekDaysText(days), QStringLiteral("mon,fri,sun"));
+    for (const char *bad : {"", "mon,,tue", "monday", "mon;tue"})
+        EXPECT_FALSE(ParseWeekDays(QString::fromLatin1(bad), days)) << bad;
+    EXPECT_EQ(days, 0x51u);
+}
+
+// A design without a cookie name gets a new one with a new number at each generation; one
 // with a name keeps it, so publishing again does not show the popup again to those who saw it.
 TEST_F(ScriptTest, TheCookieNameIsTheDesignsOrMadeAtThatMoment)
 {
     uint32_t tick = 41;
-    SetTickCountSource([&] { return ++tick; });
+    SetUniqueNumberSource([&] { return ++tick; });
     TScriptValues values = Example();
     const auto cookie = [&] {
         return Assignment(BuildScript(ScriptTemplate(), false, values), "Cookie_unique");
@@ -260,6 +401,22 @@ TEST_F(ScriptTest, TheCookieNameIsTheDesignsOrMadeAtThatMoment)
     EXPECT_EQ(values.Settings.CookieName, QStringLiteral("Cookie_ID_44"));
     EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_44';");
     EXPECT_EQ(cookie(), "Cookie_unique = 'Cookie_ID_44';");
+}
+
+// Names made one right after the other, as two designs made in the same moment get them, differ
+// and keep the form a script and a cookie take.
+TEST(CookieNameTest, NewNamesDifferEvenWhenMadeAtOnce)
+{
+    static const QRegularExpression form(QStringLiteral("^Cookie_ID_[0-9]+$"));
+    QStringList names;
+    for (int i = 0; i < 8; ++i)
+        names << NewCookieName();
+    for (const QString &name : names) {
+        EXPECT_TRUE(form.match(name).hasMatch()) << name.toStdString();
+        EXPECT_TRUE(IsUsableCookieName(name)) << name.toStdString();
+    }
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), 8);
 }
 
 TEST(LinkCheckTest, UsableAddressesPassAndTheRestIsRefusedWithTheReason)
@@ -398,6 +555,58 @@ TEST(SettingsCheckTest, NonsenseIsRefusedBeforeAnythingIsWritten)
          "The close button lies outside the popup's picture"},
         {"close button above the picture", [](TCheckedSource &p) { p.PlaceButton(10, -16); },
          "outside the popup's picture"},
+        {"a schedule that ends as it begins",
+         [](TCheckedSource &p) {
+             p.Settings.Schedule.From = QStringLiteral("2026-12-24T18:00:00");
+             p.Settings.Schedule.Until = QStringLiteral("2026-12-24T18:00:00");
+         },
+         "The schedule ends (2026-12-24T18:00:00) before it begins (2026-12-24T18:00:00)"},
+        {"a schedule's date that is none",
+         [](TCheckedSource &p) {
+             p.Settings.Schedule.Until = QStringLiteral("2026-02-30T00:00:00");
+         },
+         "The schedule's end \"2026-02-30T00:00:00\" is not a date and time"},
+        {"a schedule in the year 1999",
+         [](TCheckedSource &p) {
+             p.Settings.Schedule.From = QStringLiteral("1999-12-31T23:00:00");
+         },
+         "must lie in the years 2000 to 9999"},
+        {"a schedule on no day", [](TCheckedSource &p) { p.Settings.Schedule.Days = 0; },
+         "The schedule names no day of the week"},
+        {"a day past Sunday", [](TCheckedSource &p) { p.Settings.Schedule.Days = 0xFF; },
+         "The schedule names no day of the week"},
+        {"hours that begin where they end",
+         [](TCheckedSource &p) {
+             p.Settings.Schedule.HasHours = true;
+             p.Settings.Schedule.HoursFrom = p.Settings.Schedule.HoursUntil = 600;
+         },
+         "The schedule's hours begin and end at 10:00"},
+        {"hours past midnight",
+         [](TCheckedSource &p) {
+             p.Settings.Schedule.HasHours = true;
+             p.Settings.Schedule.HoursUntil = 1440;
+         },
+         "from 00:00 to 23:59"},
+        {"a clock 15 hours ahead of UTC",
+         [](TCheckedSource &p) {
+             p.Settings.Schedule.VisitorTime = false;
+             p.Settings.Schedule.UtcOffsetMinutes = 15 * 60;
+         },
+         "The schedule's clock must be UTC-12:00 to UTC+14:00, not 900 minutes"},
+        {"the schedule's bounds",
+         [](TCheckedSource &p) {
+             TPopupSchedule &s = p.Settings.Schedule;
+             s.From = QStringLiteral("2000-01-01T00:00:00");
+             s.Until = QStringLiteral("9999-12-31T23:59:59");
+             s.VisitorTime = false;
+             s.UtcOffsetMinutes = -12 * 60;
+             s.Days = 0x40;
+             s.HasHours = true;
+             s.HoursFrom = 23 * 60 + 59;
+             s.HoursUntil = 0;
+             p.Settings.Devices = TPopupDevices::Desktop;
+         },
+         nullptr},
         {"the bounds",
          [](TCheckedSource &p) {
              p.Settings.ShowTrigger = TPopupSettings::TShowTrigger::Scroll;

@@ -2,11 +2,11 @@
 #include "designer/DesignModel.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/PngObject.h"
-#include "imaging/TickCount.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
 #include "output/PopupComposer.h"
 #include "output/PopupWriter.h"
+#include "output/UniqueNumber.h"
 #include "unit_support.h"
 
 #include <gtest/gtest.h>
@@ -216,15 +216,15 @@ TEST_F(WriterTest, FullDiskWhileWritingThePageKeepsTheOldPage)
 
 TEST_F(WriterTest, PreviewFoldersAreFreshAndAllRemovedAtTheEnd)
 {
-    // The first two previews fall in the same tick: the second waits for the next one.
+    // The first two previews draw the same number: the second draws again.
     const uint32_t ticks[] = {700, 700, 700, 701, 900};
     size_t next = 0;
-    SetTickCountSource([&] { return ticks[std::min(next++, std::size(ticks) - 1)]; });
+    SetUniqueNumberSource([&] { return ticks[std::min(next++, std::size(ticks) - 1)]; });
     QStringList files, folders;
     QStringList pages;
     for (int i = 0; i < 3; ++i)
         pages << WritePreviewFiles(m_source, m_dir.path(), files, folders);
-    SetTickCountSource({});
+    SetUniqueNumberSource({});
 
     const QString base = m_dir.path() + QStringLiteral("/Popup_");
     EXPECT_EQ(pages, (QStringList{base + "700/index.htm", base + "701/index.htm",

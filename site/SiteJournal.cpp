@@ -1,0 +1,184 @@
+#include "site/SiteJournal.h"
+
+#include "imaging/VantelleError.h"
+
+#include <QList>
+#include <QUrl>
+
+#include <cstring>
+
+uint64_t PageHash(const QByteArray &bytes)
+{
+    // Four lanes of eight bytes, each mixed in with a multiply and a shift, so that the
+    // processor works on the four at once; then the lanes, the tail and the length.
+    constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    const char *p = bytes.constData();
+    const size_t n = static_cast<size_t>(bytes.size());
+    uint64_t lane[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
+                        0x082EFA98EC4E6C89ull};
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        for (int k = 0; k < 4; ++k) {
+            uint64_t word;
+            std::memcpy(&word, p + i + 8 * static_cast<size_t>(k), 8);
+            lane[k] = (lane[k] ^ word) * kMul;
+            lane[k] ^= lane[k] >> 29;
+        }
+    }
+    uint64_t h = lane[0];
+    for (int k = 1; k < 4; ++k) {
+        h = (h ^ lane[k]) * kMul;
+        h ^= h >> 29;
+    }
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        h = (h ^ word) * kMul;
+        h ^= h >> 29;
+    }
+    uint64_t tail = 0;
+    std::memcpy(&tail, p + i, n - i);
+    h = (h ^ tail) * kMul;
+    h ^= h >> 32;
+    h = (h ^ n) * kMul;
+    h ^= h >> 29;
+    return h;
+}
+
+namespace {
+
+QByteArray HashText(uint64_t hash)
+{
+    return QByteArray::number(static_cast<qulonglong>(hash), 16).rightJustified(16, '0');
+}
+
+QByteArray BytesText(const QByteArray &bytes)
+{
+    return bytes.isEmpty() ? QByteArray("-") : bytes.toBase64();
+}
+
+QByteArray PageText(const QString &page)
+{
+    return QUrl::toPercentEncoding(page, "/");
+}
+
+} // namespace
+
+QByteArray JournalHeader()
+{
+    return "vantelle-site-journal 1\n";
+}
+
+QByteArray JournalCookieLine(const QString &cookieName)
+{
+    return "cookie " + QUrl::toPercentEncoding(cookieName) + '\n';
+}
+
+QByteArray JournalRecordLine(const TJournalRecord &record)
+{
+    const TPageSplice &s = record.Splice;
+    if (record.Type == TJournalRecord::TakeDown)
+        return "takedown " + PageText(record.Page) + ' ' + HashText(s.Before) + ' ' +
+               HashText(s.After) + '\n';
+    return "publish " + PageText(record.Page) + ' ' + HashText(s.Before) + ' ' + HashText(s.After) +
+           ' ' + QByteArray::number(s.Offset) + ' ' + BytesText(s.Removed) + ' ' +
+           BytesText(s.Inserted) + '\n';
+}
+
+TSiteJournal ParseSiteJournal(const QByteArray &bytes, const QString &fileName)
+{
+    int lineNumber = 0;
+    const auto damaged = [&](const char *what) {
+        return EVantelleError(QStringLiteral("The site journal \"%1\" is damaged at line %2: %3")
+                                  .arg(fileName)
+                                  .arg(lineNumber)
+                                  .arg(QLatin1String(what)));
+    };
+    if (bytes.size() > JournalLimits::FileBytes)
+        throw damaged("it is too large");
+    TSiteJournal journal;
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        const qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0)
+            break; // the line a killed run was writing
+        const QByteArrayView line = QByteArrayView(bytes).sliced(from, end - from);
+        from = end + 1;
+        ++lineNumber;
+        const QList<QByteArrayView> fields = [&] {
+            QList<QByteArrayView> list;
+            for (qsizetype at = 0; at <= line.size();) {
+                qsizetype space = line.indexOf(' ', at);
+                if (space < 0)
+                    space = line.size();
+                list << line.sliced(at, space - at);
+                at = space + 1;
+            }
+            return list;
+        }();
+        if (lineNumber == 1) {
+            if (line != "vantelle-site-journal 1")
+                throw damaged("it is not a site journal of this version");
+            continue;
+        }
+        const auto hash = [&](QByteArrayView text) {
+            bool ok = text.size() == 16;
+            const uint64_t value = ok ? text.toULongLong(&ok, 16) : 0;
+            for (const char c : text)
+                ok = ok && ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'));
+            if (!ok)
+                throw damaged("a hash is not 16 hexadecimal digits");
+            return value;
+        };
+        const auto page = [&](QByteArrayView text) {
+            if (text.isEmpty() || text.size() > JournalLimits::PathLength)
+                throw damaged("a page name is empty or too long");
+            const QString name = QUrl::fromPercentEncoding(text.toByteArray());
+            if (name.startsWith(u'/') || name == QLatin1String("..") ||
+                name.startsWith(QLatin1String("../")) || name.contains(QLatin1String("/../")) ||
+                name.endsWith(QLatin1String("/..")) || name.contains(QChar(0)))
+                throw damaged("a page lies outside the site");
+            return name;
+        };
+        const auto data = [&](QByteArrayView text) {
+            if (text == "-")
+                return QByteArray();
+            if (text.isEmpty() || text.size() > JournalLimits::SpliceBytes * 4 / 3 + 4)
+                throw damaged("a change is empty or too large");
+            const auto decoded = QByteArray::fromBase64Encoding(
+                text.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
+            if (!decoded)
+                throw damaged("a change is not base64");
+            return *decoded;
+        };
+        if (fields[0] == "cookie" && fields.size() == 2) {
+            journal.CookieName = QUrl::fromPercentEncoding(fields[1].toByteArray());
+            if (journal.CookieName.size() > 256)
+                throw damaged("the cookie name is too long");
+        } else if (fields[0] == "publish" && fields.size() == 7) {
+            TJournalRecord record;
+            record.Page = page(fields[1]);
+            record.Splice.Before = hash(fields[2]);
+            record.Splice.After = hash(fields[3]);
+            bool ok = fields[4].size() <= 12;
+            record.Splice.Offset = ok ? fields[4].toLongLong(&ok) : 0;
+            if (!ok || record.Splice.Offset < 0 || fields[4].startsWith('+'))
+                throw damaged("an offset is not a number");
+            record.Splice.Removed = data(fields[5]);
+            record.Splice.Inserted = data(fields[6]);
+            journal.Records.push_back(std::move(record));
+        } else if (fields[0] == "takedown" && fields.size() == 4) {
+            TJournalRecord record;
+            record.Type = TJournalRecord::TakeDown;
+            record.Page = page(fields[1]);
+            record.Splice.Before = hash(fields[2]);
+            record.Splice.After = hash(fields[3]);
+            journal.Records.push_back(std::move(record));
+        } else {
+            throw damaged("the line is not a journal record");
+        }
+    }
+    if (lineNumber == 0 && !bytes.isEmpty() && !bytes.startsWith("vantelle-site-journal 1"))
+        throw damaged("it is not a site journal of this version");
+    return journal;
+}

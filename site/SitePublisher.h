@@ -1,0 +1,127 @@
+#pragma once
+
+// Publishing one popup to many pages of a site, and taking it down again. A plan says first
+// what will change (nothing is written while planning); applying it writes the popup files once
+// and replaces each chosen page atomically with only its popup block changed, keeping a journal
+// in the popup folder (see SiteJournal.h) so that a cancel or a crash at any moment leaves every
+// page either as it was or fully changed, and a later run puts the site right.
+
+#include "output/PopupWriter.h"
+#include "site/SiteJournal.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <optional>
+
+#include <sys/stat.h>
+#include <vector>
+
+// The popup folder a site gets by default: popup/<design name>/ under the site's folder.
+QString DefaultSitePopupFolder(const QString &site, const QString &designName);
+
+// The name of the journal in the popup folder.
+inline const QString SiteJournalName = QStringLiteral("site-journal.txt");
+
+enum class TSitePageState {
+    NoPopup,
+    ThisPopup,
+    OtherPopup,
+    BadMarkers,
+    Unusable, // cannot be read or written, or is not single-byte text
+};
+
+enum class TSitePageAction { Add, Update, Unchanged, Remove, Skip };
+
+struct TSitePagePlan {
+    QString Page; // relative to the site
+    TSitePageState State = TSitePageState::NoPopup;
+    TSitePageAction Action = TSitePageAction::Skip;
+    QString Reason; // why a page is skipped
+};
+
+struct TSitePlan {
+    bool TakeDown = false;
+    std::vector<TSitePagePlan> Pages;
+    // A unified diff of the first page that changes; empty when none does.
+    QString ExampleDiff;
+    int Count(TSitePageAction action) const;
+};
+
+// What a run did to one page; Done is false for a page skipped (Reason says why) or not reached
+// because the run was cancelled.
+struct TSitePageResult {
+    QString Page;
+    TSitePageAction Action = TSitePageAction::Skip;
+    QString Reason;
+};
+
+struct TSiteResult {
+    std::vector<TSitePageResult> Pages;
+    bool Cancelled = false;
+    int Count(TSitePageAction action) const;
+};
+
+// Called after each group of pages with the pages done so far and the pages to do; returning
+// false cancels the run after the group (the pages done stay done).
+using TSiteProgress = std::function<bool(int done, int total)>;
+
+QString SitePageStateName(TSitePageState state);
+QString SitePageActionName(TSitePageAction action);
+
+class TSitePublisher {
+public:
+    // site and popupFolder need not be canonical; popupFolder empty means the default for
+    // designName.
+    TSitePublisher(const QString &site, const QString &popupFolder, const QString &designName);
+
+    const QString &Site() const { return m_site; }
+    const QString &PopupFolder() const { return m_popupFolder; }
+    QString ScriptFile() const;
+    QString JournalFile() const;
+
+    // Every page of the site with its state, no filter (for a list to choose from).
+    std::vector<TSitePagePlan> PageStates() const;
+
+    // What a publish of the pages matching the patterns would change.
+    TSitePlan PlanPublish(const QStringList &include = {}, const QStringList &exclude = {}) const;
+    // What a publish of exactly these pages (relative to the site) would change.
+    TSitePlan PlanPages(const QStringList &pages) const;
+    // Publish to the pages the journal lists (after the design changed).
+    TSitePlan PlanUpdate() const;
+    // Take the popup off every page the journal lists.
+    TSitePlan PlanTakeDown() const;
+
+    // The cookie name the journal keeps (empty when it has none).
+    QString JournalCookieName() const;
+
+    // Writes the popup files (with the journal's cookie name when the design names none) and
+    // then the pages of the plan that change.
+    TSiteResult Publish(TPopupSource &source, const TSitePlan &plan,
+                        const TSiteProgress &progress = {});
+    TSiteResult TakeDown(const TSitePlan &plan, const TSiteProgress &progress = {});
+
+    // The tag of a page: the popup block with the script's address from the page's folder.
+    QByteArray ScriptTagFor(const QString &page) const;
+
+private:
+    TSiteResult Apply(const TSitePlan &plan, const TSiteProgress &progress, TPopupSource *source);
+    QString PagePath(const QString &page) const;
+    std::optional<QByteArray> ReadPage(const QString &path, QString *reason = nullptr,
+                                       struct stat *status = nullptr) const;
+    TSitePagePlan PlanPage(const QString &page, const QByteArray *bytes, bool takeDown) const;
+    TSiteJournal ReadJournal() const;
+    std::map<QString, std::vector<TPageSplice>> JournalState() const;
+
+    QString m_site;
+    QString m_popupFolder;
+    mutable std::map<QString, QByteArray> m_tags; // by folder of the site
+    // Pages as a plan read them, with their status, for the run that follows the plan.
+    struct TReadPage {
+        QByteArray Bytes;
+        struct stat Info;
+    };
+    mutable std::map<QString, TReadPage> m_pages;
+};

@@ -1,0 +1,311 @@
+// Publishing a popup to a whole site and taking it down again, on a site made by the test.
+
+#include "designer/DesignModel.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngObject.h"
+#include "imaging/VantelleError.h"
+#include "output/PageText.h"
+#include "output/PopupComposer.h"
+#include "site/SiteJournal.h"
+#include "site/SitePages.h"
+#include "site/SitePublisher.h"
+
+#include "made_site.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+using namespace MadeSite;
+
+class TTestSource : public TPopupSource {
+public:
+    TTestSource() { m_model.CreateCloseButtonObject(Size); }
+    TComposedPopup ComposePopupImage() override
+    {
+        m_model.CurrentObject = nullptr;
+        m_bitmap.setSize(Size, Size);
+        for (int y = 0; y < Size; ++y)
+            for (int x = 0; x < Size; ++x)
+                m_bitmap.setPixel(x, y, 0xFF2050A0u);
+        const TPixelRect close = ::ComposePopupImage(m_bitmap, m_model, Size, m_png);
+        return TComposedPopup{m_bitmap, m_png, close};
+    }
+    int DocumentSize() const override { return Size; }
+    TPopupSettings PopupSettings() const override { return Settings; }
+
+    int Size = 150;
+    TPopupSettings Settings;
+
+private:
+    TDesignModel m_model;
+    Bitmap32 m_bitmap;
+    TPNGObject m_png;
+};
+
+const QStringList kListed = {"about.htm",         "bom.html",        "index.html",
+                             "marked.html",       "shop/bad.html",   "shop/index.html",
+                             "shop/locked.html",  "shop/other.html", "shop/a/nobody.html",
+                             "shop/a/b/deep.html"};
+
+TEST(SitePages, ListsPagesBelowWithoutHiddenFoldersOrLinks)
+{
+    TMadeSite site;
+    EXPECT_EQ(ListSitePages(site.Site), kListed);
+    EXPECT_THROW(ListSitePages(site.Site + QStringLiteral("/none")), EVantelleError);
+}
+
+TEST(SitePages, PatternsChooseAndLeaveOutPages)
+{
+    const struct {
+        const char *pattern;
+        const char *page;
+        bool matches;
+    } cases[] = {
+        {"shop/**", "shop/index.html", true},
+        {"shop/**", "shop/a/b/deep.html", true},
+        {"shop/**", "shopping/x.html", false},
+        {"shop", "shop/a/nobody.html", true},
+        {"shop/", "shop/index.html", true},
+        {"shop", "shopping/x.html", false},
+        {"*.html", "index.html", true},
+        {"*.html", "shop/index.html", false},
+        {"**/*.html", "index.html", true},
+        {"**/index.html", "shop/index.html", true},
+        {"shop/*/*.html", "shop/a/nobody.html", true},
+        {"shop/*/*.html", "shop/a/b/deep.html", false},
+        {"shop/**/deep.html", "shop/a/b/deep.html", true},
+        {"?ndex.html", "index.html", true},
+        {"index.html", "index.html", true},
+        {"", "index.html", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(MatchesPagePattern(c.pattern, c.page), c.matches) << c.pattern << " " << c.page;
+    EXPECT_EQ(FilterPages(kListed, {"shop/**"}, {"shop/a/**", "*/bad.html"}),
+              (QStringList{"shop/index.html", "shop/locked.html", "shop/other.html"}));
+}
+
+TEST(SitePages, ScriptAddressesResolveFromEveryDepth)
+{
+    const QString script = QStringLiteral("/s/popup/Big sale/script.js");
+    const struct {
+        const char *page;
+        const char *address;
+    } cases[] = {
+        {"/s/index.html", "popup/Big%20sale/script.js"},
+        {"/s/a/index.html", "../popup/Big%20sale/script.js"},
+        {"/s/a/b/c/index.html", "../../../popup/Big%20sale/script.js"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray address = RelativeScriptAddress(c.page, script);
+        EXPECT_EQ(address, c.address);
+        EXPECT_EQ(ResolveScriptAddress(c.page, address), script);
+    }
+    EXPECT_EQ(ResolveScriptAddress("/s/index.html", "https://x.example/script.js"), QString());
+    EXPECT_EQ(ResolveScriptAddress("/s/index.html", "/popup/script.js"), QString());
+}
+
+TEST(SitePublish, PlansEachPageWithItsStateAndWritesNothing)
+{
+    TMadeSite site;
+    TSitePublisher publisher(site.Site, {}, QStringLiteral("Sale"));
+    const TSitePlan plan = publisher.PlanPublish();
+    std::map<QString, std::pair<TSitePageState, TSitePageAction>> got;
+    for (const TSitePagePlan &page : plan.Pages)
+        got[page.Page] = {page.State, page.Action};
+    using S = TSitePageState;
+    using A = TSitePageAction;
+    const std::map<QString, std::pair<S, A>> expected = {
+        {"about.htm", {S::NoPopup, A::Add}},          {"bom.html", {S::NoPopup, A::Add}},
+        {"index.html", {S::NoPopup, A::Add}},         {"marked.html", {S::NoPopup, A::Add}},
+        {"shop/bad.html", {S::BadMarkers, A::Skip}},  {"shop/index.html", {S::NoPopup, A::Add}},
+        {"shop/locked.html", {S::Unusable, A::Skip}}, {"shop/other.html", {S::OtherPopup, A::Skip}},
+        {"shop/a/nobody.html", {S::NoPopup, A::Add}}, {"shop/a/b/deep.html", {S::NoPopup, A::Add}},
+    };
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(plan.Count(A::Add), 7);
+    EXPECT_TRUE(plan.ExampleDiff.startsWith(QStringLiteral("--- a/about.htm\n+++ b/about.htm\n@@")))
+        << plan.ExampleDiff.toStdString();
+    EXPECT_TRUE(plan.ExampleDiff.contains(
+        QStringLiteral("\n+<BODY class=\"x>y\"><!-- POPUP --><script src=popup/Sale/script.js>")));
+    for (const auto &[page, bytes] : site.Pages)
+        EXPECT_EQ(Read(site.Path(page)), bytes) << page.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(publisher.PopupFolder()));
+}
+
+TEST(SitePublish, PublishesOnceThenTakesDownToTheOriginalBytes)
+{
+    TMadeSite site;
+    TTestSource source;
+    TSitePublisher publisher(site.Site, {}, QStringLiteral("Sale"));
+    const TSiteResult published = publisher.Publish(source, publisher.PlanPublish());
+    EXPECT_EQ(published.Count(TSitePageAction::Add), 7);
+    EXPECT_EQ(published.Count(TSitePageAction::Skip), 3);
+    for (const char *file : {"logo.png", "script.js", "pix.gif"})
+        EXPECT_TRUE(QFileInfo::exists(publisher.PopupFolder() + u'/' + QLatin1String(file)));
+
+    for (const TSitePageResult &page : published.Pages) {
+        const QString path = site.Path(page.Page);
+        const QByteArray bytes = Read(path);
+        const TPopupMarkers markers = ReadPopupMarkers(bytes);
+        if (page.Action != TSitePageAction::Add) {
+            EXPECT_EQ(bytes, site.Pages[page.Page]) << page.Page.toStdString();
+            continue;
+        }
+        ASSERT_EQ(markers.Blocks.size(), 1u) << page.Page.toStdString();
+        EXPECT_EQ(ResolveScriptAddress(path, markers.Blocks[0].Source), publisher.ScriptFile());
+        // Only the block was added.
+        QByteArray without = bytes;
+        without.remove(markers.Blocks[0].Start, markers.Blocks[0].End - markers.Blocks[0].Start);
+        const qsizetype added = page.Page == QLatin1String("shop/a/nobody.html") ? 2   // CR LF
+                                : page.Page == QLatin1String("marked.html")      ? -26 // markers
+                                                                                 : 0;
+        EXPECT_EQ(without.size() - site.Pages[page.Page].size(), added) << page.Page.toStdString();
+    }
+    EXPECT_EQ(Read(site.Path("about.htm")),
+              "<html>\r\n<BODY class=\"x>y\"><!-- POPUP --><script src=popup/Sale/script.js>"
+              "</script><!-- END -->\r\n<p>About</p>\r\n</BODY>\r\n</html>");
+
+    // Again: every page already holds it.
+    const TSitePlan again = publisher.PlanPublish();
+    EXPECT_EQ(again.Count(TSitePageAction::Add), 0);
+    EXPECT_EQ(again.Count(TSitePageAction::Unchanged), 7);
+    EXPECT_TRUE(again.ExampleDiff.isEmpty());
+
+    const TSitePlan down = publisher.PlanTakeDown();
+    EXPECT_EQ(down.Count(TSitePageAction::Remove), 7);
+    EXPECT_TRUE(down.ExampleDiff.contains(QStringLiteral("\n-<BODY class=\"x>y\"><!-- POPUP -->")));
+    const TSiteResult takenDown = publisher.TakeDown(down);
+    EXPECT_EQ(takenDown.Count(TSitePageAction::Remove), 7);
+    for (const auto &[page, bytes] : site.Pages)
+        EXPECT_EQ(Read(site.Path(page)), bytes) << page.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(publisher.PopupFolder()));
+    EXPECT_FALSE(QFileInfo::exists(site.Site + QStringLiteral("/popup")));
+    EXPECT_FALSE(QFileInfo::exists(site.Path("shop/a/b/.deep.html.vantelle-new")));
+}
+
+TEST(SitePublish, TakeDownKeepsEditsMadeSinceAndTakesOnlyTheBlock)
+{
+    TMadeSite site;
+    TTestSource source;
+    TSitePublisher publisher(site.Site, QStringLiteral("assets/pop"), QStringLiteral("Sale"));
+    publisher.Publish(source, publisher.PlanPublish({"shop/**", "index.html", "marked.html"}));
+    EXPECT_EQ(Read(site.Path("about.htm")), site.Pages["about.htm"]);
+    const QString deep = site.Path("shop/a/b/deep.html");
+    EXPECT_TRUE(Read(deep).contains("<script src=../../../assets/pop/script.js>"));
+    QByteArray edited = Read(deep);
+    edited.replace("deep", "deeper, edited");
+    Write(deep, edited);
+    QByteArray nobody = Read(site.Path("shop/a/nobody.html"));
+    Write(site.Path("shop/a/nobody.html"), "<!-- edited -->" + nobody);
+    QByteArray marked = Read(site.Path("marked.html"));
+    Write(site.Path("marked.html"), marked.replace("ready", "set"));
+
+    publisher.TakeDown(publisher.PlanTakeDown());
+    EXPECT_EQ(Read(deep), "<html>\n<body>\ndeeper, edited\n</body>\n</html>\n");
+    EXPECT_EQ(Read(site.Path("shop/a/nobody.html")),
+              "<!-- edited -->" + site.Pages["shop/a/nobody.html"]);
+    EXPECT_EQ(Read(site.Path("index.html")), site.Pages["index.html"]);
+    EXPECT_EQ(Read(site.Path("marked.html")),
+              "<html><body>\n<!-- POPUP --><!-- END -->\n<p>set</p></body>\n");
+}
+
+TEST(SitePublish, UpdateKeepsTheCookieNameAndThePages)
+{
+    TMadeSite site;
+    TTestSource source;
+    TSitePublisher publisher(site.Site, {}, QStringLiteral("Sale"));
+    publisher.Publish(source, publisher.PlanPublish({"index.html", "shop/index.html"}));
+    const QString cookie = publisher.JournalCookieName();
+    ASSERT_FALSE(cookie.isEmpty());
+    const QString script = publisher.ScriptFile();
+    EXPECT_TRUE(Read(script).contains(cookie.toUtf8()));
+
+    source.Size = 200;
+    const TSitePlan update = publisher.PlanUpdate();
+    ASSERT_EQ(update.Pages.size(), 2u);
+    EXPECT_EQ(update.Count(TSitePageAction::Unchanged), 2);
+    publisher.Publish(source, update);
+    EXPECT_TRUE(Read(script).contains("image_width = 200;"));
+    EXPECT_TRUE(Read(script).contains(cookie.toUtf8()));
+    EXPECT_EQ(publisher.JournalCookieName(), cookie);
+}
+
+TEST(SitePublish, CancelLeavesEveryPageWholeAndTheJournalTrue)
+{
+    QTemporaryDir root;
+    const QString site = root.path();
+    std::map<QString, QByteArray> pages;
+    for (int i = 0; i < 600; ++i) {
+        const QString page = QStringLiteral("f%1/p%2.html").arg(i % 3).arg(i);
+        pages[page] = "<html><body>\npage " + QByteArray::number(i) + "\n</body></html>\n";
+        Write(site + u'/' + page, pages[page]);
+    }
+    TTestSource source;
+    TSitePublisher publisher(site, {}, QStringLiteral("Sale"));
+    int calls = 0;
+    const TSiteResult result =
+        publisher.Publish(source, publisher.PlanPublish(), [&](int done, int total) {
+            EXPECT_EQ(total, 600);
+            EXPECT_GT(done, 0);
+            return ++calls < 1;
+        });
+    EXPECT_TRUE(result.Cancelled);
+    const int added = result.Count(TSitePageAction::Add);
+    EXPECT_GT(added, 0);
+    EXPECT_LT(added, 600);
+    int holding = 0;
+    for (const auto &[page, bytes] : pages) {
+        const QByteArray now = Read(site + u'/' + page);
+        if (now != bytes) {
+            ++holding;
+            EXPECT_EQ(ReadPopupMarkers(now).Blocks.size(), 1u);
+        }
+    }
+    EXPECT_EQ(holding, added);
+    EXPECT_EQ(static_cast<int>(publisher.PlanTakeDown().Pages.size()), added);
+
+    publisher.TakeDown(publisher.PlanTakeDown());
+    for (const auto &[page, bytes] : pages)
+        EXPECT_EQ(Read(site + u'/' + page), bytes);
+}
+
+TEST(SiteJournal, ReadsWhatItWritesAndIgnoresATornLastLine)
+{
+    TJournalRecord publish{TJournalRecord::Publish,
+                           QStringLiteral("a b/é.html"),
+                           {1, 0xFFFFFFFFFFFFFFFFull, 42, "", "<x>\r\n"}};
+    TJournalRecord down{TJournalRecord::TakeDown, QStringLiteral("x.htm"), {7, 8, 0, {}, {}}};
+    const QByteArray text = JournalHeader() + JournalCookieLine(QStringLiteral("Cookie_ID_1")) +
+                            JournalRecordLine(publish) + JournalRecordLine(down);
+    for (const QByteArray &bytes : {text, text + "publish a.html 00"}) {
+        const TSiteJournal journal = ParseSiteJournal(bytes, QStringLiteral("j"));
+        EXPECT_EQ(journal.CookieName, QStringLiteral("Cookie_ID_1"));
+        ASSERT_EQ(journal.Records.size(), 2u);
+        EXPECT_EQ(journal.Records[0].Page, publish.Page);
+        EXPECT_EQ(journal.Records[0].Splice, publish.Splice);
+        EXPECT_EQ(journal.Records[1].Type, TJournalRecord::TakeDown);
+        EXPECT_EQ(journal.Records[1].Splice.After, 8u);
+    }
+    const QByteArray h = "0000000000000001";
+    for (const QByteArray &line : QList<QByteArray>{
+             "publish ../up.html " + h + ' ' + h + " 0 - -",
+             "publish /abs.html " + h + ' ' + h + " 0 - -",
+             "publish a.html " + h + " 1 0 - -",
+             "publish a.html " + h + ' ' + h + " -1 - -",
+             "publish a.html " + h + ' ' + h + " 0 *** -",
+             "takedown a.html " + h,
+             "remove a.html",
+         })
+        EXPECT_THROW(ParseSiteJournal(JournalHeader() + line + '\n', "j"), EVantelleError)
+            << line.constData();
+    EXPECT_THROW(ParseSiteJournal("something else\n", "j"), EVantelleError);
+}
+
+} // namespace
