@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QOpenGLWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,14 +18,6 @@ const QLatin1String ModuleName("vantelle-pro-preview.so");
 
 TPreviewLoader::TPreviewLoader(QWidget *place) : m_place(place)
 {
-    // The browser draws through the GPU, and a window that gains such a child once it is on
-    // screen is destroyed and made again (it flickers and may lose its place). A hidden
-    // GL widget, never initialised, has the window made for that from the start.
-    if (place) {
-        auto *marker = new QOpenGLWidget(place->parentWidget());
-        marker->setObjectName(QStringLiteral("PreviewSurface"));
-        marker->hide();
-    }
     const QString programFolder = QCoreApplication::applicationDirPath();
     ModuleFolders << programFolder
                   << QDir::cleanPath(programFolder + QStringLiteral("/" VANTELLE_MODULE_FROM_BIN));
@@ -49,6 +40,28 @@ QWidget *TPreviewLoader::Browser()
 {
     if (m_browser)
         return m_browser;
+    LoadModule();
+    const auto create =
+        reinterpret_cast<TCreatePreviewBrowser>(m_module->resolve(VANTELLE_PREVIEW_CREATE));
+    if (!create)
+        throw EVantelleError(QStringLiteral("The preview cannot be shown: %1 is not the "
+                                            "program's browser module.")
+                                 .arg(m_module->fileName()));
+    QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
+    m_browser = create(parent);
+    if (m_place) {
+        m_browser->setGeometry(m_place->geometry());
+        m_browser->setObjectName(m_place->objectName());
+        m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
+        m_place->hide();
+        m_browser->stackUnder(m_place);
+        m_browser->show();
+    }
+    return m_browser;
+}
+
+void TPreviewLoader::LoadModule()
+{
     if (!m_module) {
         QString tried;
         for (const QString &folder : ModuleFolders) {
@@ -69,23 +82,6 @@ QWidget *TPreviewLoader::Browser()
                                "be loaded.%2")
                     .arg(ModuleName, tried.isEmpty() ? QString() : QStringLiteral("\n") + tried));
     }
-    const auto create =
-        reinterpret_cast<TCreatePreviewBrowser>(m_module->resolve(VANTELLE_PREVIEW_CREATE));
-    if (!create)
-        throw EVantelleError(QStringLiteral("The preview cannot be shown: %1 is not the "
-                                            "program's browser module.")
-                                 .arg(m_module->fileName()));
-    QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
-    m_browser = create(parent);
-    if (m_place) {
-        m_browser->setGeometry(m_place->geometry());
-        m_browser->setObjectName(m_place->objectName());
-        m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
-        m_place->hide();
-        m_browser->stackUnder(m_place);
-        m_browser->show();
-    }
-    return m_browser;
 }
 
 void TPreviewLoader::SetUrl(const QUrl &url)
@@ -100,10 +96,15 @@ void TPreviewLoader::WarmUp(int delayMs)
     m_warmUpAsked = true;
     if (delayMs < 0 || m_browser || !m_place)
         return;
+    // Only the engine and a page without a view start here: a view added to a window on screen
+    // has the window made again (it would flicker), which page 4 does once anyway.
     QTimer::singleShot(delayMs, m_place, [this] {
         try {
-            if (!m_browser)
-                SetUrl(QUrl(QStringLiteral("about:blank")));
+            LoadModule();
+            const auto warm =
+                reinterpret_cast<TWarmPreviewEngine>(m_module->resolve(VANTELLE_PREVIEW_WARM));
+            if (warm && m_place)
+                warm(m_place);
         } catch (const EVantelleError &) {
             // Page 4 says what is wrong when the user gets there.
         }

@@ -34,14 +34,18 @@ public:
     // The browser view if it has been made, else nullptr.
     QWidget *ExistingBrowser() const { return m_browser; }
     void SetUrl(const QUrl &url);
-    // Makes the browser and has it load an empty page after delayMs of the event loop being
-    // free, so that page 4 later only has to show it; a failure here stays quiet (page 4 will
-    // report it). Only the first call counts; a negative delay turns the warm-up off for good.
+    // Loads the module and starts the browser engine with an empty page (no view) after delayMs
+    // of the event loop being free, so that page 4 later only has to make the view; a failure
+    // here stays quiet (page 4 will report it). Only the first call counts; a negative delay
+    // turns the warm-up off for good.
     void WarmUp(int delayMs);
     // The module's path once loaded.
     QString ModuleFile() const;
 
 private:
+    // Loads the module if it is not loaded; raises EVantelleError when it cannot.
+    void LoadModule();
+
     QPointer<QWidget> m_place;
     QPointer<QWidget> m_browser;
     std::unique_ptr<QLibrary> m_module;

@@ -6,8 +6,14 @@
 
 class QWidget;
 
+class QObject;
+
 #define VANTELLE_PREVIEW_CREATE "VantelleCreatePreviewBrowser"
+// Starts the engine ahead of the view: a page of its own, without a view, loads an empty page;
+// it is owned by owner.
+#define VANTELLE_PREVIEW_WARM "VantelleWarmPreviewEngine"
 
 extern "C" {
 using TCreatePreviewBrowser = QWidget *(*)(QWidget *parent);
+using TWarmPreviewEngine = void (*)(QObject *owner);
 }
