@@ -46,6 +46,7 @@ probe --before "rm -rf '$XDG_CACHE_HOME'"
 echo "== the shipped templates, later starts"
 probe
 
+[ "${STARTUP_TEMPLATES_ONLY:-}" ] && exit 0
 "$build/bench/startup_userbase" "$scratch/program/usr.stg" 200
 echo "== with 200 user pictures (1024 x 768), first start (empty cache)"
 probe --before "rm -rf '$XDG_CACHE_HOME'" --timeout 120000
