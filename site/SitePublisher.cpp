@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -109,12 +111,41 @@ void WriteReplacement(const QString &path, const struct stat &like, const QByteA
     bool ok = ::fchmod(fd, like.st_mode & 07777) == 0 && WriteAll(fd, bytes);
     if (ok && ::geteuid() == 0)
         (void)!::fchown(fd, like.st_uid, like.st_gid);
+    // Start writing the new page out now, so that the rename over the page, which makes the
+    // file system write it first, finds it on its way (a hint only: no wait, no error).
+    if (ok)
+        (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     const QString reason = ok ? QString() : SystemReason();
     if (::close(fd) != 0 && ok)
         ok = false;
     if (!ok) {
         ::unlink(native.constData());
         throw EFileError::CannotCreate(path, reason.isEmpty() ? SystemReason() : reason);
+    }
+}
+
+// Removes the new page files a killed run may have left beside the journal's pages. Each folder
+// is listed once rather than every page's new file looked up by name.
+template <typename PathOf>
+void RemoveReplacements(const TSiteJournal &journal, PathOf pathOf)
+{
+    std::map<QByteArray, std::set<QByteArray>> byFolder;
+    for (const TJournalRecord &record : journal.Records) {
+        const QByteArray path = Native(ReplacementPath(pathOf(record.Page)));
+        const qsizetype slash = path.lastIndexOf('/');
+        byFolder[path.left(slash)].insert(path.mid(slash + 1));
+    }
+    for (const auto &[folder, names] : byFolder) {
+        DIR *dir = ::opendir(folder.constData());
+        if (!dir)
+            continue;
+        std::vector<QByteArray> found;
+        while (const dirent *entry = ::readdir(dir))
+            if (entry->d_name[0] == '.' && names.count(QByteArray(entry->d_name)))
+                found.push_back(folder + '/' + entry->d_name);
+        ::closedir(dir);
+        for (const QByteArray &path : found)
+            ::unlink(path.constData());
     }
 }
 
@@ -366,15 +397,6 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
     return look;
 }
 
-// Why a page cannot be replaced, or empty.
-QString WhyNotWritable(const QString &path, const struct stat &info)
-{
-    if ((info.st_mode & 0222) == 0)
-        return QStringLiteral("It is read-only");
-    if (::access(Native(QFileInfo(path).absolutePath()).constData(), W_OK) != 0)
-        return QStringLiteral("Its folder cannot be written to");
-    return QString();
-}
 
 // The page without this popup: its original bytes when nobody changed it since, else the page
 // with only the block taken out.
@@ -418,6 +440,20 @@ QByteArray WithoutPopup(const QByteArray &bytes, const TPopupBlock &block,
 
 } // namespace
 
+// Why a page cannot be replaced, or empty.
+QString TSitePublisher::WhyNotWritable(const QString &path, const struct stat &info) const
+{
+    if ((info.st_mode & 0222) == 0)
+        return QStringLiteral("It is read-only");
+    const QString folder = path.left(path.lastIndexOf(u'/'));
+    auto known = m_writable.find(folder);
+    if (known == m_writable.end())
+        known = m_writable.emplace(folder, ::access(Native(folder).constData(), W_OK) == 0).first;
+    if (!known->second)
+        return QStringLiteral("Its folder cannot be written to");
+    return QString();
+}
+
 std::optional<QByteArray> TSitePublisher::ReadPage(const QString &path, QString *reason,
                                                    struct stat *status) const
 {
@@ -445,22 +481,23 @@ std::optional<QByteArray> TSitePublisher::ReadPage(const QString &path, QString 
 }
 
 TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *bytes,
-                                       bool takeDown) const
+                                       const struct stat *info, bool takeDown) const
 {
     TSitePagePlan plan;
     plan.Page = page;
     const QString path = PagePath(page);
     std::optional<QByteArray> read;
-    struct stat info {};
+    struct stat readInfo {};
     QString reason;
-    if (!bytes) {
-        read = ReadPage(path, &reason, &info);
+    if (!bytes || !info) {
+        read = ReadPage(path, &reason, &readInfo);
         if (!read) {
             plan.State = TSitePageState::Unusable;
             plan.Reason = reason;
             return plan;
         }
         bytes = &*read;
+        info = &readInfo;
     }
     TPageLook look = LookAt(path, *bytes, ScriptFile());
     plan.State = look.State;
@@ -483,9 +520,7 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
     }
     if (plan.Action == TSitePageAction::Add || plan.Action == TSitePageAction::Update ||
         plan.Action == TSitePageAction::Remove) {
-        if (read || ReadPage(path, &reason, &info))
-            reason = WhyNotWritable(path, info);
-        if (const QString why = reason; !why.isEmpty()) {
+        if (const QString why = WhyNotWritable(path, *info); !why.isEmpty()) {
             plan.State = TSitePageState::Unusable;
             plan.Reason = why;
             plan.Action = TSitePageAction::Skip;
@@ -510,9 +545,10 @@ QByteArray TSitePublisher::ScriptTagFor(const QString &page) const
 
 std::vector<TSitePagePlan> TSitePublisher::PageStates() const
 {
+    m_writable.clear();
     std::vector<TSitePagePlan> states;
     for (const QString &page : ListSitePages(m_site))
-        states.push_back(PlanPage(page, nullptr, false));
+        states.push_back(PlanPage(page, nullptr, nullptr, false));
     return states;
 }
 
@@ -529,9 +565,9 @@ QString TSitePublisher::JournalCookieName() const
     return ReadJournal().CookieName;
 }
 
-std::map<QString, std::vector<TPageSplice>> TSitePublisher::JournalState() const
+std::map<QString, std::vector<TPageSplice>>
+TSitePublisher::JournalState(const TSiteJournal &journal) const
 {
-    const TSiteJournal journal = ReadJournal();
     std::map<QString, std::optional<QByteArray>> pages;
     const auto bytesOf = [&](const QString &page) -> const std::optional<QByteArray> & {
         auto it = pages.find(page);
@@ -558,11 +594,13 @@ TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringL
 
 TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 {
+    m_writable.clear();
     TSitePlan plan;
     for (const QString &page : pages) {
         const QString path = PagePath(page);
-        const std::optional<QByteArray> bytes = ReadPage(path);
-        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, false));
+        struct stat info {};
+        const std::optional<QByteArray> bytes = ReadPage(path, nullptr, &info);
+        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, &info, false));
         const TSitePagePlan &last = plan.Pages.back();
         if (plan.ExampleDiff.isEmpty() && bytes &&
             (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update))
@@ -574,9 +612,10 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 
 TSitePlan TSitePublisher::PlanUpdate() const
 {
+    m_writable.clear();
     TSitePlan plan;
-    for (const auto &[page, splices] : JournalState())
-        plan.Pages.push_back(PlanPage(page, nullptr, false));
+    for (const auto &[page, splices] : JournalState(ReadJournal()))
+        plan.Pages.push_back(PlanPage(page, nullptr, nullptr, false));
     return plan;
 }
 
@@ -584,10 +623,12 @@ TSitePlan TSitePublisher::PlanTakeDown() const
 {
     TSitePlan plan;
     plan.TakeDown = true;
-    for (const auto &[page, splices] : JournalState()) {
+    m_writable.clear();
+    for (const auto &[page, splices] : JournalState(ReadJournal())) {
         const QString path = PagePath(page);
-        const std::optional<QByteArray> bytes = ReadPage(path);
-        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, true));
+        struct stat info {};
+        const std::optional<QByteArray> bytes = ReadPage(path, nullptr, &info);
+        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, &info, true));
         if (plan.ExampleDiff.isEmpty() && bytes &&
             plan.Pages.back().Action == TSitePageAction::Remove) {
             const TPageLook look = LookAt(path, *bytes, ScriptFile());
@@ -618,9 +659,10 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         return {}; // nothing was published here
     // The journal as it stands, reconciled with the pages, is written again whole: what a
     // killed run left (a torn last line, intents that never took effect) goes.
-    std::map<QString, std::vector<TPageSplice>> state = JournalState();
+    m_writable.clear();
     const QString journalPath = JournalFile();
     const TSiteJournal recorded = ReadJournal();
+    std::map<QString, std::vector<TPageSplice>> state = JournalState(recorded);
     QString cookie = recorded.CookieName;
     if (source) {
         const QString designCookie = source->PopupSettings().CookieName;
@@ -630,8 +672,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             cookie = NewCookieName();
     }
     // Every new page file a killed run left: each had its intent in the journal first.
-    for (const TJournalRecord &record : recorded.Records)
-        ::unlink(Native(ReplacementPath(PagePath(record.Page))).constData());
+    RemoveReplacements(recorded, [&](const QString &page) { return PagePath(page); });
     const auto writeJournal = [&] {
         QByteArray text = JournalHeader();
         if (!cookie.isEmpty())
@@ -676,7 +717,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             TPendingPage pending{work[next], PagePath(out.Page), {}, {}, {}, {}};
             QString reason;
             const std::optional<QByteArray> bytes = ReadPage(pending.Path, &reason, &pending.Info);
-            TSitePagePlan now = bytes ? PlanPage(out.Page, &*bytes, plan.TakeDown)
+            TSitePagePlan now = bytes ? PlanPage(out.Page, &*bytes, &pending.Info, plan.TakeDown)
                                       : TSitePagePlan{out.Page, TSitePageState::Unusable,
                                                       TSitePageAction::Skip, reason};
             out.Action = now.Action;

@@ -111,9 +111,12 @@ private:
     QString PagePath(const QString &page) const;
     std::optional<QByteArray> ReadPage(const QString &path, QString *reason = nullptr,
                                        struct stat *status = nullptr) const;
-    TSitePagePlan PlanPage(const QString &page, const QByteArray *bytes, bool takeDown) const;
+    // bytes and info are the page as just read, or null to read it here.
+    TSitePagePlan PlanPage(const QString &page, const QByteArray *bytes, const struct stat *info,
+                           bool takeDown) const;
+    QString WhyNotWritable(const QString &path, const struct stat &info) const;
     TSiteJournal ReadJournal() const;
-    std::map<QString, std::vector<TPageSplice>> JournalState() const;
+    std::map<QString, std::vector<TPageSplice>> JournalState(const TSiteJournal &journal) const;
 
     QString m_site;
     QString m_popupFolder;
@@ -124,4 +127,6 @@ private:
         struct stat Info;
     };
     mutable std::map<QString, TReadPage> m_pages;
+    // Whether each folder of the site can be written to, asked once per plan or run.
+    mutable std::map<QString, bool> m_writable;
 };
