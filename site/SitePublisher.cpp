@@ -126,8 +126,7 @@ void WriteReplacement(const QString &path, const struct stat &like, const QByteA
 
 // Removes the new page files a killed run may have left beside the journal's pages. Each folder
 // is listed once rather than every page's new file looked up by name.
-template <typename PathOf>
-void RemoveReplacements(const TSiteJournal &journal, PathOf pathOf)
+template <typename PathOf> void RemoveReplacements(const TSiteJournal &journal, PathOf pathOf)
 {
     std::map<QByteArray, std::set<QByteArray>> byFolder;
     for (const TJournalRecord &record : journal.Records) {
@@ -396,7 +395,6 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
     }
     return look;
 }
-
 
 // The page without this popup: its original bytes when nobody changed it since, else the page
 // with only the block taken out.
