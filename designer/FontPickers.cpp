@@ -54,13 +54,11 @@ QStringList FontFaceList()
         // A font names its family, and sometimes its subfamily ("DejaVu Sans Condensed"), in
         // its first language; names in other languages are translations of those.
         FcChar8 *firstLang = nullptr;
-        const bool hasLang =
-            FcPatternGetString(font, FC_FAMILYLANG, 0, &firstLang) == FcResultMatch;
+        const bool hasLang = FcPatternGetString(font, FC_FAMILYLANG, 0, &firstLang) == FcResultMatch;
         FcChar8 *family = nullptr;
         for (int k = 0; FcPatternGetString(font, FC_FAMILY, k, &family) == FcResultMatch; ++k) {
             FcChar8 *lang = nullptr;
-            if (k > 0 && hasLang &&
-                FcPatternGetString(font, FC_FAMILYLANG, k, &lang) == FcResultMatch &&
+            if (k > 0 && hasLang && FcPatternGetString(font, FC_FAMILYLANG, k, &lang) == FcResultMatch &&
                 FcStrCmp(lang, firstLang) != 0)
                 continue;
             names.append(QString::fromUtf8(reinterpret_cast<const char *>(family)));
