@@ -445,6 +445,36 @@ private slots:
         QVERIFY(!Find<QPushButton>("Erase")->isEnabled());
     }
 
+    // The selection is the page's, by place: undo and redo keep it on the object at the same
+    // place while there is one there, writing the popup leaves it alone and another design
+    // drops it.
+    void theSelectionFollowsItsPlaceAndOutlivesThePopup()
+    {
+        Click("AddText");
+        Click("AddText");
+        QUndoStack &stack = m_form->History->Stack();
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
+        m_form->Output->WritePreviewFiles();
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
+
+        Click("SpeedButton7");
+        stack.undo();
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
+        stack.undo(); // the second text goes: nothing at its place
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
+        stack.redo();
+        QCOMPARE(Model().DesignObjects.size(), size_t{3});
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
+
+        Dialogs::setNextFileName(m_folder.filePath(QStringLiteral("two.vpopup")));
+        QVERIFY(m_form->Files->SaveDesignAs());
+        m_form->Designer->SelectObject(Object(1));
+        Dialogs::setNextFileName(m_folder.filePath(QStringLiteral("two.vpopup")));
+        m_form->Files->OpenDesignClick();
+        QCOMPARE(Model().DesignObjects.size(), size_t{3});
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
+    }
+
     void documentSizeMovesTheFrameButNoObject()
     {
         Click("AddText");

@@ -1,5 +1,6 @@
 #include "designer/DesignModel.h"
 #include "designer/DesignRenderer.h"
+#include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 
@@ -260,6 +261,12 @@ TEST(DesignRenderer, CloseButtonBoundsScaleAndCache)
     EXPECT_EQ(DrawObject(button, canvas), (TRect{399, 49, 416, 66})); // 15 x 15, margin 1
     EXPECT_EQ(ScaledButtonPicture(*picture, 0.5)->width(), 15);
     EXPECT_EQ(ScaledButtonPicture(*picture, 0.5)->height(), 15);
+    // The same picture given other pixels is drawn with them, not from an earlier scaling.
+    Bitmap32 green(30, 30);
+    green.fill(0xFF00FF00u);
+    Bitmap32ToPng(green, *picture);
+    DrawObject(button, canvas);
+    EXPECT_EQ(white.bitmap.pixel(405, 55) & 0xFFFFFFu, 0x00FF00u);
 }
 
 TEST(DesignRenderer, TinyCloseButtonsAreDrawnAtLeastTwoByTwo)
