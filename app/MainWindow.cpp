@@ -37,7 +37,6 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QUrl>
-#include <QWebEngineView>
 
 namespace {
 
@@ -133,6 +132,7 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Designer->BuildControls(m_pages[1]);
     Output = std::make_unique<TOutputPages>(PageContext());
     Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
+    Preview = std::make_unique<TPreviewLoader>(Output->PreviewBrowser());
     // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
     // preview: the window's keys win over the undo of the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
@@ -583,20 +583,22 @@ void TMainForm::ShowPage(int n)
 
     if (n == 2) {
         Designer->RenderDesign(Qt::white);
+        // The browser engine starts while the user designs, so that the preview is at once.
+        Preview->WarmUp(PreviewWarmUpDelay);
     } else if (n == 3) {
         Output->EnterBehaviourPage();
     } else if (n == 4 && CurrentPage != 5) {
-        QWebEngineView *browser = Output->PreviewBrowser();
-        if (browser)
-            browser->setUrl(QUrl(QStringLiteral("about:blank")));
+        if (QWidget *browser = Preview->ExistingBrowser())
+            browser->setProperty("url", QUrl(QStringLiteral("about:blank")));
         // A Back or Next click already waiting is dropped while the page is switching: handled
         // here it would show another page, which this switch would then half overwrite.
         m_switchingPage = true;
         QCoreApplication::processEvents();
         m_switchingPage = false;
         const QString page = Output->WritePreviewFiles();
-        if (browser && !page.isEmpty())
-            browser->setUrl(QUrl::fromLocalFile(page));
+        // A browser that cannot be made is reported; the page switch completes all the same.
+        if (!page.isEmpty())
+            Guarded([this, &page] { Preview->SetUrl(QUrl::fromLocalFile(page)); });
     }
     CurrentPage = n;
     Files->PageShown(n);

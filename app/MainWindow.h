@@ -9,6 +9,7 @@
 #include "app/DesignerPage.h"
 #include "app/OutputPages.h"
 #include "app/PageContext.h"
+#include "app/PreviewLoader.h"
 #include "document/DesignDocument.h"
 #include "document/DesignHistory.h"
 #include "imaging/Bitmap32.h"
@@ -83,6 +84,11 @@ public:
     std::unique_ptr<TDesignerPage> Designer;
     std::unique_ptr<TOutputPages> Output;
     std::unique_ptr<TDesignFiles> Files;
+    // The preview's browser, made from its module when first needed.
+    std::unique_ptr<TPreviewLoader> Preview;
+    // How long after page 2 is first shown the browser engine is started ahead of page 4, in
+    // milliseconds of a free event loop; negative starts it only when page 4 needs it.
+    int PreviewWarmUpDelay = 300;
 
     // Opens a design file (.vpopup) or the page of a published popup, after asking what to do
     // with unsaved changes; shows page 2. Failures are shown in the standard error box and

@@ -26,7 +26,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QWebEngineView>
 
 #include <limits>
 
@@ -218,8 +217,9 @@ void TOutputPages::BuildControls(TPanel *page3, TPanel *page4, TPanel *page5)
     // Page 4: preview. The window sizes, places and paints the heading.
     m_previewTextPaint = new TPaintBox(page4, QStringLiteral("PreviewTextPaint"));
     m_previewTextPaint->resize(190, 40);
+    // The browser's place: the browser itself is made from its module when first needed.
     m_previewBrowser =
-        Place(new QWebEngineView(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+        Place(new QWidget(page4), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
     // Beside the heading while the design has a schedule or device limit.
     m_previewNote = GreyLabel(page4, QStringLiteral("PreviewScheduleNote"),
                               QStringLiteral("The preview shows the popup whatever its schedule "

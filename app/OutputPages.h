@@ -18,7 +18,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QWebEngineView;
+class QWidget;
 class TPaintBox;
 class TPanel;
 class TPopupSource;
@@ -73,7 +73,7 @@ public:
     // The group frames of pages 3 and 5, styled by the window like every group.
     const std::vector<TPanel *> &GroupPanels() const noexcept { return m_groups; }
     TPaintBox *PreviewTextPaint() const noexcept { return m_previewTextPaint; }
-    QWebEngineView *PreviewBrowser() const noexcept { return m_previewBrowser; }
+    QWidget *PreviewBrowser() const noexcept { return m_previewBrowser; }
 
     // The last component of the folder the last output went to.
     QString ScriptFolderName;
@@ -120,7 +120,7 @@ private:
 
     std::vector<TPanel *> m_groups;
     TPaintBox *m_previewTextPaint = nullptr;
-    QWebEngineView *m_previewBrowser = nullptr;
+    QWidget *m_previewBrowser = nullptr;
     QLabel *m_previewNote = nullptr;
 
     QLineEdit *m_existingFileEdit = nullptr;
