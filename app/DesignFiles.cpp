@@ -289,12 +289,10 @@ void TDesignFiles::ApplyState(const TDesignState &state)
     // One step: a design the window cannot show leaves the one before it whole, history and all.
     const TDesignState before = m_context.Document.Snapshot();
     try {
-        m_context.Document.Restore(state);
-        m_context.Document.Model.CurrentObject = nullptr;
+        m_context.Document.Replace(state);
         m_context.Navigation.ShowDocument();
     } catch (...) {
-        m_context.Document.Restore(before);
-        m_context.Document.Model.CurrentObject = nullptr;
+        m_context.Document.Replace(before);
         Guarded([&] { m_context.Navigation.ShowDocument(); });
         throw;
     }

@@ -134,6 +134,9 @@ TAngleSpinBox *AsAngleBox(QSpinBox *box)
 TDesignerPage::TDesignerPage(const TPageContext &context)
     : m_context(context), m_model(context.Document.Model)
 {
+    // Another design drops the selection; undo and redo keep it at its place in the list.
+    m_replaced = QObject::connect(&m_context.Document, &TDesignDocument::Replaced,
+                                  [this] { m_selection.Index = -1; });
 }
 
 template <class F> void TDesignerPage::Recorded(const QString &what, F &&change, TChangeKind kind)
@@ -166,12 +169,12 @@ template <class F> void TDesignerPage::Recorded(const QString &what, F &&change,
 
 int TDesignerPage::CurrentIndex() const
 {
-    for (size_t i = 0; i < m_model.DesignObjects.size(); ++i)
-        if (m_model.DesignObjects[i].get() == m_model.CurrentObject)
-            return static_cast<int>(i);
-    return -1;
+    return m_model.At(m_selection.Index) ? m_selection.Index : -1;
 }
-TDesignerPage::~TDesignerPage() = default;
+TDesignerPage::~TDesignerPage()
+{
+    QObject::disconnect(m_replaced);
+}
 
 void TDesignerPage::BuildControls(TPanel *page)
 {
@@ -379,8 +382,8 @@ void TDesignerPage::RenderDesign(QColor background)
     if (m_context.DesignBitmap.width() != DesignSize ||
         m_context.DesignBitmap.height() != DesignSize)
         m_context.DesignBitmap.setSize(DesignSize, DesignSize);
-    ::RenderDesign(m_context.DesignBitmap, m_context.Document.TemplatePicture(),
-                   m_context.Document.DocumentSize, m_model, background);
+    m_bounds = ::RenderDesign(m_context.DesignBitmap, m_context.Document.TemplatePicture(),
+                              m_context.Document.DocumentSize, m_model, CurrentIndex(), background);
 }
 
 void TDesignerPage::ShowDocumentSize()
@@ -400,14 +403,14 @@ void TDesignerPage::RedrawDesign()
 
 void TDesignerPage::SelectObject(TMovingObject *object)
 {
-    m_model.CurrentObject = object;
+    m_selection.Index = m_model.IndexOf(object);
     ShowObjectProperties();
     RedrawDesign();
 }
 
 void TDesignerPage::ShowObjectProperties()
 {
-    TMovingObject *current = m_model.CurrentObject;
+    TMovingObject *current = CurrentObject();
     m_erase->setEnabled(current != nullptr);
     m_addText->setText(current ? QStringLiteral("Post copy") : QStringLiteral("Add new"));
 
@@ -469,7 +472,7 @@ void TDesignerPage::TextControlsChanged(QObject *sender, bool typed)
                 SetAngleControl(folded);
         }
     }
-    TMovingObject *current = m_model.CurrentObject;
+    TMovingObject *current = CurrentObject();
     if (!current)
         return;
     const TChangeKind kind =
@@ -508,6 +511,8 @@ void TDesignerPage::AddTextClick()
 {
     Recorded(QStringLiteral("Add text"), [&] {
         TMovingObject &object = m_model.AppendTextObject(m_context.Document.DocumentSize);
+        // The new object takes the controls' text and style, as the selected one does.
+        m_selection.Index = m_model.IndexOf(&object);
         if (m_textEdit->toPlainText().isEmpty())
             m_textEdit->setPlainText(QStringLiteral("Sample text"));
         TextControlsChanged(nullptr);
@@ -518,12 +523,13 @@ void TDesignerPage::AddTextClick()
 void TDesignerPage::EraseClick()
 {
     Recorded(QStringLiteral("Erase"), [&] {
-        if (TMovingObject *current = m_model.CurrentObject) {
+        if (TMovingObject *current = CurrentObject()) {
             if (current == m_model.CloseButtonObject()) {
                 m_closeButtonStyle->setCurrentIndex(0);
                 CloseButtonStyleChange();
             } else {
                 m_model.RemoveObject(current);
+                m_selection.Index = -1;
             }
         }
     });
@@ -532,10 +538,11 @@ void TDesignerPage::EraseClick()
 
 void TDesignerPage::ChangeTextPosClick(int tag)
 {
-    if (!m_model.CurrentObject)
+    TMovingObject *current = CurrentObject();
+    if (!current)
         return;
     Recorded(QStringLiteral("Move"), [&] {
-        MoveObjectByTag(*m_model.CurrentObject, tag);
+        MoveObjectByTag(*current, tag);
         TextControlsChanged(nullptr);
     });
 }
@@ -551,7 +558,7 @@ void TDesignerPage::PaintBox1Paint(QPainter &painter)
     // design in design pixels.
     Bitmap32 screen;
     ::RenderDesignScaled(screen, scale, m_context.Document.TemplatePicture(),
-                         m_context.Document.DocumentSize, m_model, Qt::white);
+                         m_context.Document.DocumentSize, m_model, CurrentIndex(), Qt::white);
     PaintDesignCanvas(painter, screen, scale);
 }
 
@@ -560,7 +567,7 @@ void TDesignerPage::PaintBox1MouseDown(QMouseEvent &event)
     const QPoint at = event.position().toPoint();
     // Every drag is a step of its own.
     m_context.History.BreakGroup();
-    SelectObject(m_model.MouseDown(at.x(), at.y()));
+    SelectObject(m_model.At(m_selection.MouseDown(m_model, m_bounds, at.x(), at.y())));
 }
 
 void TDesignerPage::PaintBox1MouseMove(QMouseEvent &event)
@@ -570,7 +577,8 @@ void TDesignerPage::PaintBox1MouseMove(QMouseEvent &event)
     Recorded(
         QStringLiteral("Move"),
         [&] {
-            moved = m_model.MouseMove(event.buttons().testFlag(Qt::LeftButton), at.x(), at.y());
+            moved = m_selection.MouseMove(m_model, event.buttons().testFlag(Qt::LeftButton), at.x(),
+                                          at.y());
         },
         TChangeKind::Drag);
     if (moved)
@@ -766,10 +774,23 @@ void TDesignerPage::ShowDocument()
     const double scale = button ? button->ButtonScale : 1.0;
     m_cbScaleLabel->setText(scale == 1.0 ? QStringLiteral("Scale") : ButtonScaleLabel(scale));
     ShowButtonScale();
-    if (m_model.CurrentObject && !m_model.Contains(m_model.CurrentObject))
-        m_model.CurrentObject = nullptr;
+    if (!m_model.At(m_selection.Index))
+        m_selection.Index = -1;
     ShowObjectProperties();
     RedrawDesign();
+}
+
+TMovingObject *TDesignerPage::CurrentObject() const
+{
+    return m_model.At(m_selection.Index);
+}
+
+TRect TDesignerPage::BoundsOf(const TMovingObject *object) const
+{
+    const int index = m_model.IndexOf(object);
+    return index >= 0 && static_cast<size_t>(index) < m_bounds.size()
+               ? m_bounds[static_cast<size_t>(index)]
+               : TRect{};
 }
 
 QStringList TDesignerPage::TextEditLines() const

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 class QComboBox;
 class QEvent;
@@ -54,8 +55,15 @@ public:
     // RenderDesign with white, then the canvas repaints at once.
     void RedrawDesign();
 
-    // The design document's objects and selection.
+    // The design document's objects.
     TDesignModel &Model() noexcept { return m_model; }
+    // The selected object, or null. The selection is the page's: by place in the list, so undo
+    // and redo keep it on the object at the same place while there is one.
+    TMovingObject *CurrentObject() const;
+    const TDesignSelection &Selection() const noexcept { return m_selection; }
+    // Where the object lies on the canvas as last drawn (its selection and hit rectangle), in
+    // design pixels; empty for an object not drawn yet.
+    TRect BoundsOf(const TMovingObject *object) const;
     // Shows the document on the page after it was opened, restored or undone: document size,
     // close button and its scale, the current object's properties, the canvas.
     void ShowDocument();
@@ -102,6 +110,10 @@ private:
 
     TPageContext m_context;
     TDesignModel &m_model;
+    TDesignSelection m_selection;
+    // Each object's bounds on the canvas as last rendered, in list order: what a click hits.
+    std::vector<TRect> m_bounds;
+    QMetaObject::Connection m_replaced;
     int m_recording = 0;
     // The design picture made from each catalogue picture chosen, to find its item again.
     std::unordered_map<const TPNGObject *, TDesignPicture> m_buttonPictures;

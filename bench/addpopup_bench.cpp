@@ -38,13 +38,11 @@ public:
             text.Font.Bold = i == 0;
             text.Angle = i == 2 ? 20 : 0;
         }
-        m_model.CurrentObject = nullptr;
     }
 
     // What the window's RenderTemplate and composition do.
     TComposedPopup ComposePopupImage() override
     {
-        m_model.CurrentObject = nullptr;
         m_bitmap.setSize(0, 0);
         m_bitmap.setSize(500, 500);
         StretchBitmap32(m_templateSource, m_bitmap);

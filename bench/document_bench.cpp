@@ -46,7 +46,6 @@ struct TBenchDesign {
             text.Font.Color = 0x102030u * static_cast<uint32_t>(i);
             text.Angle = i * 15;
         }
-        Document.Model.CurrentObject = nullptr;
         Path = Dir.filePath(QStringLiteral("bench.vpopup"));
         WriteDesignFile(Path, Document.Snapshot());
     }
@@ -142,7 +141,7 @@ void BM_OpenDesignAtLimits(benchmark::State &state)
         const TDesignState read = ReadDesignFile(path);
         SubstituteMissingFaces(read, faces);
         opened.Restore(read);
-        RenderDesign(designBitmap, opened.TemplatePicture(), opened.DocumentSize, opened.Model,
+        RenderDesign(designBitmap, opened.TemplatePicture(), opened.DocumentSize, opened.Model, -1,
                      Qt::white);
     }
 }
@@ -178,10 +177,10 @@ void BM_UndoRedoStep(benchmark::State &state)
     for (auto _ : state) {
         history.Stack().undo();
         RenderDesign(designBitmap, design.Document.TemplatePicture(), design.Document.DocumentSize,
-                     design.Document.Model, Qt::white);
+                     design.Document.Model, -1, Qt::white);
         history.Stack().redo();
         RenderDesign(designBitmap, design.Document.TemplatePicture(), design.Document.DocumentSize,
-                     design.Document.Model, Qt::white);
+                     design.Document.Model, -1, Qt::white);
     }
     state.SetItemsProcessed(2 * static_cast<int64_t>(state.iterations()));
 }

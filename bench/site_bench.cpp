@@ -34,11 +34,9 @@ public:
         m_model.CreateCloseButtonObject(500);
         TMovingObject &text = m_model.AppendTextObject(500);
         text.Lines = QStringList{QStringLiteral("Summer sale")};
-        m_model.CurrentObject = nullptr;
     }
     TComposedPopup ComposePopupImage() override
     {
-        m_model.CurrentObject = nullptr;
         m_bitmap.setSize(0, 0);
         m_bitmap.setSize(500, 500);
         StretchBitmap32(m_templateSource, m_bitmap);

@@ -10,7 +10,6 @@ TDesignModel::~TDesignModel() = default;
 
 void TDesignModel::CreateCloseButtonObject(int documentSize)
 {
-    CurrentObject = nullptr;
     DesignObjects.clear();
     auto button = std::make_unique<TMovingObject>(documentSize);
     button->IsPicture = true;
@@ -37,9 +36,8 @@ TMovingObject &TDesignModel::AppendTextObject(int documentSize)
             object->Y += 20;
         }
     }
-    CurrentObject = object.get();
     DesignObjects.push_back(std::move(object));
-    return *CurrentObject;
+    return *DesignObjects.back();
 }
 
 void TDesignModel::RemoveObject(TMovingObject *object)
@@ -50,8 +48,6 @@ void TDesignModel::RemoveObject(TMovingObject *object)
                                  [&](const auto &entry) { return entry.get() == object; });
     if (it == DesignObjects.end())
         return;
-    if (CurrentObject == object)
-        CurrentObject = nullptr;
     DesignObjects.erase(it);
 }
 
@@ -61,31 +57,49 @@ bool TDesignModel::Contains(const TMovingObject *object) const
                        [&](const auto &entry) { return entry.get() == object; });
 }
 
-TMovingObject *TDesignModel::HitTest(int x, int y) const
+int TDesignModel::IndexOf(const TMovingObject *object) const
 {
-    TMovingObject *hit = nullptr;
-    for (const auto &object : DesignObjects)
-        if (object->Bounds.Contains(x, y))
-            hit = object.get();
+    for (size_t i = 0; i < DesignObjects.size(); ++i)
+        if (DesignObjects[i].get() == object)
+            return static_cast<int>(i);
+    return -1;
+}
+
+TMovingObject *TDesignModel::At(int index) const
+{
+    return index >= 0 && static_cast<size_t>(index) < DesignObjects.size()
+               ? DesignObjects[static_cast<size_t>(index)].get()
+               : nullptr;
+}
+
+int HitTest(const std::vector<TRect> &bounds, int x, int y)
+{
+    int hit = -1;
+    for (size_t i = 0; i < bounds.size(); ++i)
+        if (bounds[i].Contains(x, y))
+            hit = static_cast<int>(i);
     return hit;
 }
 
-TMovingObject *TDesignModel::MouseDown(int x, int y)
+int TDesignSelection::MouseDown(const TDesignModel &model, const std::vector<TRect> &bounds, int x,
+                                int y)
 {
-    TMovingObject *hit = HitTest(x, y);
-    if (hit) {
-        DragOffsetX = x - hit->X;
-        DragOffsetY = y - hit->Y;
+    const int hit = HitTest(bounds, x, y);
+    if (const TMovingObject *object = model.At(hit)) {
+        DragOffsetX = x - object->X;
+        DragOffsetY = y - object->Y;
+        return hit;
     }
-    return hit;
+    return -1;
 }
 
-bool TDesignModel::MouseMove(bool leftButtonHeld, int x, int y)
+bool TDesignSelection::MouseMove(TDesignModel &model, bool leftButtonHeld, int x, int y) const
 {
-    if (!leftButtonHeld || !CurrentObject)
+    TMovingObject *object = model.At(Index);
+    if (!leftButtonHeld || !object)
         return false;
-    CurrentObject->X = x - DragOffsetX;
-    CurrentObject->Y = y - DragOffsetY;
+    object->X = x - DragOffsetX;
+    object->Y = y - DragOffsetY;
     return true;
 }
 

@@ -6,12 +6,15 @@
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 
+#include <QByteArray>
 #include <QFontMetrics>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,22 +34,43 @@ int TruncPixel(long double value)
 // A pasted novel on one line must not overflow the text rectangle's arithmetic.
 constexpr int MaxTextExtent = 1 << 24;
 
-void RebuildScaledPicture(TMovingObject &object, QSize size)
+// The picture resampled to size; sides below 2 pixels are widened by repeating the edge, which
+// the resampler needs.
+std::shared_ptr<const TPNGObject> ResampledPicture(const TPNGObject &picture, QSize size)
 {
     Bitmap32 original;
-    PngToBitmap32(*object.ButtonPicture, original);
+    PngToBitmap32(picture, original);
+    auto result = std::make_shared<TPNGObject>();
     if (original.width() == size.width() && original.height() == size.height()) {
-        Bitmap32ToPng(original, *object.ScaledPicture);
+        Bitmap32ToPng(original, *result);
     } else {
         Bitmap32 scaled(size.width(), size.height());
-        // Sides below 2 pixels are widened by repeating the edge, which the resampler needs.
         if (original.width() < 2 || original.height() < 2)
             original = PadToResamplable(original);
         StretchBitmap32(original, scaled);
-        Bitmap32ToPng(scaled, *object.ScaledPicture);
+        Bitmap32ToPng(scaled, *result);
     }
-    object.ScaledFrom = object.ButtonPicture;
-    object.ScaledAt = object.ButtonScale;
+    return result;
+}
+
+// What a scaled picture is made from: the picture's size and pixels (colour and alpha), and
+// the size it is resampled to.
+struct TScaledKey {
+    QByteArray Pixels;
+    QSize From;
+    QSize To;
+
+    bool operator==(const TScaledKey &other) const = default;
+};
+
+TScaledKey ScaledKeyOf(const TPNGObject &picture, QSize size)
+{
+    TScaledKey key{{}, QSize(picture.width(), picture.height()), size};
+    key.Pixels.resize(static_cast<qsizetype>(picture.width()) * picture.height() * 4);
+    auto *row = reinterpret_cast<uint32_t *>(key.Pixels.data());
+    for (int y = 0; y < picture.height(); ++y, row += picture.width())
+        picture.argbScanline(y, row);
+    return key;
 }
 
 void XorPixel(QImage &image, int x, int y)
@@ -76,7 +100,7 @@ QStringList DrawnLines(const TMovingObject &object)
     return lines;
 }
 
-TRect DrawText(TMovingObject &object, TDesignCanvas &canvas, double &t)
+TRect DrawText(const TMovingObject &object, TDesignCanvas &canvas, double &t)
 {
     const QStringList lines = DrawnLines(object);
     const QFont font = MakeFont(object.Font);
@@ -107,9 +131,9 @@ TRect DrawText(TMovingObject &object, TDesignCanvas &canvas, double &t)
         QTransform transform = QTransform::fromTranslate(origin.x(), origin.y());
         if (turn != 0)
             transform.rotate(-turn);
-        painter.setTransform(canvas.Scale() == 1
-                                 ? transform
-                                 : transform * QTransform::fromScale(canvas.Scale(), canvas.Scale()));
+        painter.setTransform(canvas.Scale() == 1 ? transform
+                                                 : transform * QTransform::fromScale(
+                                                                   canvas.Scale(), canvas.Scale()));
         painter.drawText(QPoint(0, ascent), lines[r]);
         if (coverage) {
             coverage->setTransform(transform);
@@ -125,20 +149,17 @@ TRect DrawText(TMovingObject &object, TDesignCanvas &canvas, double &t)
     return TRect{object.X, object.Y, object.X + maxWidth, object.Y + static_cast<int>(height)};
 }
 
-TRect DrawPicture(TMovingObject &object, TDesignCanvas &canvas)
+TRect DrawPicture(const TMovingObject &object, TDesignCanvas &canvas, bool measureOnly)
 {
     if (!object.ButtonPicture)
         return TRect{object.X, object.Y, object.X, object.Y};
     const QSize size = ScaledButtonSize(*object.ButtonPicture, object.ButtonScale);
-    if (object.ScaledFrom != object.ButtonPicture || object.ScaledAt != object.ButtonScale ||
-        object.ScaledPicture->width() != size.width() ||
-        object.ScaledPicture->height() != size.height())
-        RebuildScaledPicture(object, size);
     const TRect drawn{object.X, object.Y, object.X + size.width(), object.Y + size.height()};
-    if (object.MeasureOnly)
+    if (measureOnly)
         return drawn;
     if (canvas.Scale() == 1) {
-        object.ScaledPicture->draw(canvas.Surface(), QRect(QPoint(object.X, object.Y), size));
+        ScaledButtonPicture(*object.ButtonPicture, object.ButtonScale)
+            ->draw(canvas.Surface(), QRect(QPoint(object.X, object.Y), size));
     } else {
         // Resampled from the original picture to the device size, not blown up from the design
         // size, so the button is as sharp as the screen.
@@ -156,7 +177,65 @@ TRect DrawPicture(TMovingObject &object, TDesignCanvas &canvas)
     return drawn;
 }
 
+TRect DrawOrMeasure(const TMovingObject &object, TDesignCanvas &canvas, bool focused,
+                    bool measureOnly)
+{
+    double t = 0.0;
+    const TRect r =
+        object.IsPicture ? DrawPicture(object, canvas, measureOnly) : DrawText(object, canvas, t);
+
+    const QPoint p0(r.Left, r.Top);
+    const QPoint corners[4] = {p0, RotatePoint(p0, QPoint(r.Right, r.Top), -t),
+                               RotatePoint(p0, QPoint(r.Left, r.Bottom), -t),
+                               RotatePoint(p0, QPoint(r.Right, r.Bottom), -t)};
+    TRect bounds{10000, 10000, -10000, -10000};
+    for (const QPoint &p : corners) {
+        bounds.Left = std::min(bounds.Left, p.x());
+        bounds.Right = std::max(bounds.Right, p.x());
+        bounds.Top = std::min(bounds.Top, p.y());
+        bounds.Bottom = std::max(bounds.Bottom, p.y());
+    }
+    if (!object.IsPicture || object.ButtonPicture) {
+        const int m = object.IsPicture ? (r.Right - r.Left) / 12 : 2;
+        bounds = TRect{bounds.Left - m, bounds.Top - m, bounds.Right + m, bounds.Bottom + m};
+    }
+
+    if (!measureOnly && focused)
+        DrawFocusRect(canvas.Surface(), canvas.ToDevice(bounds));
+    return bounds;
+}
+
+std::vector<TRect> DrawObjects(const TDesignModel &model, TDesignCanvas &canvas, int selected)
+{
+    std::vector<TRect> bounds;
+    bounds.reserve(model.DesignObjects.size());
+    for (size_t i = 0; i < model.DesignObjects.size(); ++i)
+        bounds.push_back(
+            DrawObject(*model.DesignObjects[i], canvas, static_cast<int>(i) == selected));
+    return bounds;
+}
+
 } // namespace
+
+std::shared_ptr<const TPNGObject> ScaledButtonPicture(const TPNGObject &picture, double scale)
+{
+    // A few entries: the close button of the design, and the ones tried on the way to it.
+    constexpr size_t Kept = 8;
+    static thread_local std::vector<std::pair<TScaledKey, std::shared_ptr<const TPNGObject>>> cache;
+    TScaledKey key = ScaledKeyOf(picture, ScaledButtonSize(picture, scale));
+    const auto found = std::find_if(cache.begin(), cache.end(),
+                                    [&](const auto &entry) { return entry.first == key; });
+    if (found != cache.end()) {
+        // The most recently used stays at the front.
+        std::rotate(cache.begin(), found, found + 1);
+        return cache.front().second;
+    }
+    auto scaled = ResampledPicture(picture, key.To);
+    if (cache.size() == Kept)
+        cache.pop_back();
+    cache.insert(cache.begin(), {std::move(key), scaled});
+    return scaled;
+}
 
 TDesignCanvas::TDesignCanvas(QImage surface) : m_surface(std::move(surface)) {}
 
@@ -261,42 +340,14 @@ int FittedItemWidth(int width, int height, int itemHeight)
     return static_cast<int>(std::nearbyint(width / (static_cast<double>(height) / itemHeight)));
 }
 
-void DrawObject(TMovingObject &object, TDesignCanvas &canvas, const TMovingObject *currentObject)
+TRect DrawObject(const TMovingObject &object, TDesignCanvas &canvas, bool focused)
 {
-    double t = 0.0;
-    const TRect r = object.IsPicture ? DrawPicture(object, canvas) : DrawText(object, canvas, t);
-
-    const QPoint p0(r.Left, r.Top);
-    const QPoint corners[4] = {p0, RotatePoint(p0, QPoint(r.Right, r.Top), -t),
-                               RotatePoint(p0, QPoint(r.Left, r.Bottom), -t),
-                               RotatePoint(p0, QPoint(r.Right, r.Bottom), -t)};
-    TRect bounds{10000, 10000, -10000, -10000};
-    for (const QPoint &p : corners) {
-        bounds.Left = std::min(bounds.Left, p.x());
-        bounds.Right = std::max(bounds.Right, p.x());
-        bounds.Top = std::min(bounds.Top, p.y());
-        bounds.Bottom = std::max(bounds.Bottom, p.y());
-    }
-    if (!object.IsPicture || object.ButtonPicture) {
-        const int m = object.IsPicture ? (r.Right - r.Left) / 12 : 2;
-        bounds = TRect{bounds.Left - m, bounds.Top - m, bounds.Right + m, bounds.Bottom + m};
-    }
-    object.Bounds = bounds;
-
-    if (!object.MeasureOnly && &object == currentObject)
-        DrawFocusRect(canvas.Surface(), canvas.ToDevice(bounds));
+    return DrawOrMeasure(object, canvas, focused, false);
 }
 
-void MeasureObject(TMovingObject &object, TDesignCanvas &canvas)
+TRect MeasureObject(const TMovingObject &object, TDesignCanvas &canvas)
 {
-    object.MeasureOnly = true;
-    try {
-        DrawObject(object, canvas, nullptr);
-    } catch (...) {
-        object.MeasureOnly = false;
-        throw;
-    }
-    object.MeasureOnly = false;
+    return DrawOrMeasure(object, canvas, false, true);
 }
 
 void FrameRect(QImage &image, const TRect &rect, QColor color)
@@ -337,8 +388,9 @@ void DrawFocusRect(QImage &image, const TRect &rect)
     }
 }
 
-void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int documentSize,
-                  TDesignModel &model, QColor background)
+std::vector<TRect> RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture,
+                                int documentSize, const TDesignModel &model, int selected,
+                                QColor background)
 {
     background.setAlpha(255);
     designBitmap.fill(background.rgba());
@@ -353,12 +405,12 @@ void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int
     FrameRect(canvas.Surface(), TRect{d - 1, d - 1, e + 1, e + 1}, frame);
     FrameRect(canvas.Surface(), TRect{d - 2, d - 2, e + 2, e + 2}, frame);
 
-    for (const auto &object : model.DesignObjects)
-        DrawObject(*object, canvas, model.CurrentObject);
+    return DrawObjects(model, canvas, selected);
 }
 
-void RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale, const TPNGObject *selectedPicture,
-                        int documentSize, TDesignModel &model, QColor background)
+std::vector<TRect> RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale,
+                                      const TPNGObject *selectedPicture, int documentSize,
+                                      const TDesignModel &model, int selected, QColor background)
 {
     const int side = static_cast<int>(std::lround(DesignSize * scale));
     if (screenBitmap.width() != side || screenBitmap.height() != side)
@@ -372,9 +424,9 @@ void RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale, const TPNGObject *s
     const int e = (documentSize + DesignSize) / 2;
     const TRect square = canvas.ToDevice(TRect{d, d, e, e});
     if (selectedPicture && !selectedPicture->isEmpty())
-        selectedPicture->draw(canvas.Surface(),
-                              QRect(square.Left, square.Top, square.Right - square.Left,
-                                    square.Bottom - square.Top));
+        selectedPicture->draw(
+            canvas.Surface(),
+            QRect(square.Left, square.Top, square.Right - square.Left, square.Bottom - square.Top));
 
     // The 2-pixel document frame, as wide in device pixels as the screen makes two pixels.
     const TRect outer = canvas.ToDevice(TRect{d - 2, d - 2, e + 2, e + 2});
@@ -383,8 +435,7 @@ void RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale, const TPNGObject *s
         FrameRect(canvas.Surface(),
                   TRect{outer.Left + k, outer.Top + k, outer.Right - k, outer.Bottom - k}, frame);
 
-    for (const auto &object : model.DesignObjects)
-        DrawObject(*object, canvas, model.CurrentObject);
+    return DrawObjects(model, canvas, selected);
 }
 
 void PaintDesignCanvas(QPainter &painter, const Bitmap32 &designBitmap, qreal scale)

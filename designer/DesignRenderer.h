@@ -1,7 +1,9 @@
 #pragma once
 
 // The one renderer of design objects, shared by the designer canvas and the final popup
-// picture, so both show the same text, rotation, close button and Bounds.
+// picture, so both show the same text, rotation, close button and bounds. It reads the design
+// and never writes it: the rectangles objects cover are returned for the view that drew them,
+// and scaled close-button pictures are kept in a cache keyed by their pixels and size.
 //
 // How the composition uses it:
 //   - Wrap the 32-bit picture in a canvas: TDesignCanvas canvas(bitmap.asQImage());
@@ -11,11 +13,11 @@
 //     mask with the same font and transform; a pixel is painted by the text exactly when its
 //     mask byte is non-zero (anti-aliased edge pixels included). Call canvas.ClearCoverage()
 //     before each object to learn what that object alone painted.
-//   - Shift each object into picture coordinates (X, Y -= DocumentOrigin), call
-//     DrawObject(object, canvas, nullptr) (no current object: no focus frame) and read
-//     object.Bounds (for the close-button object that is the close area), then shift back.
-//   - The close-button object blends object.ScaledPicture into the rectangle (X, Y) with
-//     ScaledPicture's own width and height; that picture's alpha plane is its transparency.
+//   - Draw a copy of each object shifted into picture coordinates (X, Y -= DocumentOrigin)
+//     with DrawObject(copy, canvas) (no focus frame); the returned bounds are in picture
+//     coordinates (for the close-button object that is the close area).
+//   - The close-button object blends ScaledButtonPicture(picture, scale) into the rectangle
+//     (X, Y) with that picture's own width and height; its alpha plane is its transparency.
 //   - Text drawing writes colour and alpha through QPainter; the composition sets the final
 //     alpha from the coverage mask, not from what the painter left.
 
@@ -28,6 +30,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <vector>
 
 class Bitmap32;
 class TDesignModel;
@@ -47,7 +50,7 @@ public:
     QPainter &Painter();
 
     // Device pixels per design pixel: 1 for the design itself, the screen's ratio for the
-    // canvas a high-density screen shows. Objects keep their design coordinates and Bounds.
+    // canvas a high-density screen shows. Objects keep their design coordinates and bounds.
     void SetScale(qreal scale) noexcept { m_scale = scale; }
     qreal Scale() const noexcept { return m_scale; }
     // A rectangle in design pixels as device pixels, edges rounded.
@@ -79,11 +82,16 @@ bool HasVisibleText(const QString &text);
 // Rotates point about centre by angle radians (the callers pass point >= centre on both axes).
 QPoint RotatePoint(QPoint centre, QPoint point, double angle);
 
-// Draws the object and recomputes its Bounds; the focus frame is drawn when the object is
-// currentObject and MeasureOnly is not set.
-void DrawObject(TMovingObject &object, TDesignCanvas &canvas, const TMovingObject *currentObject);
-// DrawObject with MeasureOnly set: Bounds only for a picture, text is drawn all the same.
-void MeasureObject(TMovingObject &object, TDesignCanvas &canvas);
+// Draws the object and returns its bounds, the selection and hit rectangle, in the coordinates
+// of the objects (design pixels on a scaled canvas); focused draws the focus frame on them.
+TRect DrawObject(const TMovingObject &object, TDesignCanvas &canvas, bool focused = false);
+// The bounds DrawObject gives, without drawing a picture or a focus frame; text is drawn all
+// the same.
+TRect MeasureObject(const TMovingObject &object, TDesignCanvas &canvas);
+
+// The close-button picture resampled to ScaledButtonSize(picture, scale), made once for a
+// picture's pixels and size and then taken from a small cache.
+std::shared_ptr<const TPNGObject> ScaledButtonPicture(const TPNGObject &picture, double scale);
 
 // Size of the close-button picture as drawn: its own size at scale 1 exactly, else each side
 // times the scale cut to an integer, and never below 2 x 2.
@@ -100,16 +108,19 @@ void DrawFocusRect(QImage &image, const TRect &rect);
 
 // The whole design: background, the selected template scaled into the document square (none
 // leaves the square in the background colour), the 2-pixel document frame RGB(0, 200, 255)
-// and every object in list order. designBitmap must be 500 x 500.
-void RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture, int documentSize,
-                  TDesignModel &model, QColor background);
+// and every object in list order, the one at index selected (-1: none) with the focus frame.
+// designBitmap must be 500 x 500. Returns each object's bounds, in list order.
+std::vector<TRect> RenderDesign(Bitmap32 &designBitmap, const TPNGObject *selectedPicture,
+                                int documentSize, const TDesignModel &model, int selected,
+                                QColor background);
 
 // RenderDesign at scale device pixels per design pixel into a square of 500 x scale: the
 // template is resampled straight to the larger square and texts and pictures are drawn at that
 // density, so a high-density screen shows the design sharp while the design, its objects and
-// their Bounds stay in design pixels.
-void RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale, const TPNGObject *selectedPicture,
-                        int documentSize, TDesignModel &model, QColor background);
+// their bounds stay in design pixels.
+std::vector<TRect> RenderDesignScaled(Bitmap32 &screenBitmap, qreal scale,
+                                      const TPNGObject *selectedPicture, int documentSize,
+                                      const TDesignModel &model, int selected, QColor background);
 
 // The canvas control: 2-pixel black frame, the design at (2, 2). A bitmap rendered at a scale
 // above 1 is given with that scale and fills the same 500 x 500 logical pixels.

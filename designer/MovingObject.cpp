@@ -1,11 +1,7 @@
 #include "designer/MovingObject.h"
 
-#include "imaging/PngObject.h"
-
-TMovingObject::TMovingObject(int documentSize) : ScaledPicture(std::make_unique<TPNGObject>())
+TMovingObject::TMovingObject(int documentSize)
 {
     X = DocumentOrigin(documentSize) + 50;
     Y = X;
 }
-
-TMovingObject::~TMovingObject() = default;

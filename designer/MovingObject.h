@@ -1,14 +1,14 @@
 #pragma once
 
 // A design object of the popup designer: a text object, or the one picture object that
-// carries the close button. Plain data; drawing is in DesignRenderer, selection and
-// placement in DesignModel.
+// carries the close button. Plain data: drawing, scaled pictures and the rectangles an object
+// covers on a view are the renderer's; placement rules are in DesignModel and the selection is
+// the designer page's.
 
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-#include <memory>
 
 class TPNGObject;
 
@@ -50,18 +50,6 @@ class TMovingObject {
 public:
     // A text object at the default position for the given document size.
     explicit TMovingObject(int documentSize);
-    ~TMovingObject();
-    TMovingObject(const TMovingObject &) = delete;
-    TMovingObject &operator=(const TMovingObject &) = delete;
-
-    // Cache of ButtonPicture resampled to ButtonScale; rebuilt by the renderer only when
-    // ScaledFrom/ScaledAt no longer match. Never null.
-    std::unique_ptr<TPNGObject> ScaledPicture;
-    const TPNGObject *ScaledFrom = nullptr;
-    double ScaledAt = 0.0;
-    // While set, drawing computes Bounds but draws neither the picture nor the focus frame;
-    // text is still drawn.
-    bool MeasureOnly = false;
 
     QStringList Lines;
     // The chosen close-button picture (owned by the close-button list), or none.
@@ -74,6 +62,4 @@ public:
     // Anchor in design coordinates: top-left of the unrotated text block or of the picture.
     int32_t X = 0;
     int32_t Y = 0;
-    // Selection and hit rectangle, in the coordinates of the image last drawn on.
-    TRect Bounds;
 };

@@ -119,18 +119,14 @@ TDesignParts TDesignDocument::Announce(const TDesignState &before)
 void TDesignDocument::Restore(const TDesignState &state)
 {
     const TDesignState before = Snapshot();
-    int selected = -1;
-    for (size_t i = 0; i < Model.DesignObjects.size(); ++i)
-        if (Model.DesignObjects[i].get() == Model.CurrentObject)
-            selected = static_cast<int>(i);
 
     DocumentSize = state.DocumentSize;
     m_template = state.Template;
     Settings = state.Settings;
     Output = state.Output;
 
-    // The close-button object keeps its identity (and its scaled-picture cache); only the texts
-    // are made again.
+    // The close-button object keeps its identity; only the texts are made again, so a view's
+    // selection by place stays on the object at the same place.
     if (Model.DesignObjects.empty())
         Model.CreateCloseButtonObject(DocumentSize);
     Model.DesignObjects.resize(1);
@@ -149,10 +145,13 @@ void TDesignDocument::Restore(const TDesignState &state)
         object->Y = text.Y;
         Model.DesignObjects.push_back(std::move(object));
     }
-    Model.CurrentObject = selected >= 0 && selected < static_cast<int>(Model.DesignObjects.size())
-                              ? Model.DesignObjects[static_cast<size_t>(selected)].get()
-                              : nullptr;
     Announce(before);
+}
+
+void TDesignDocument::Replace(const TDesignState &state)
+{
+    Restore(state);
+    emit Replaced();
 }
 
 void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitmap)
@@ -160,15 +159,14 @@ void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitma
     RenderTemplatePicture(picture, side, templateBitmap);
 }
 
-TDocumentPopupSource::TDocumentPopupSource(TDesignDocument &document, Bitmap32 &templateBitmap,
-                                           TPNGObject &outputPicture)
+TDocumentPopupSource::TDocumentPopupSource(const TDesignDocument &document,
+                                           Bitmap32 &templateBitmap, TPNGObject &outputPicture)
     : m_document(document), m_templateBitmap(templateBitmap), m_outputPicture(outputPicture)
 {
 }
 
 TComposedPopup TDocumentPopupSource::ComposePopupImage()
 {
-    m_document.Model.CurrentObject = nullptr;
     const int side = m_document.DocumentSize;
     if (const TPNGObject *picture = m_document.TemplatePicture()) {
         RenderTemplate(*picture, side, m_templateBitmap);

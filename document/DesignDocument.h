@@ -106,8 +106,8 @@ public:
 
     // Side of the square popup picture: 150 to 500 in steps of 50.
     int DocumentSize = 500;
-    // The objects, the selection and the drag offsets; entry 0 is the close-button object,
-    // whose ButtonPicture is always CloseButton().Picture.
+    // The objects; entry 0 is the close-button object, whose ButtonPicture is always
+    // CloseButton().Picture. Which object is selected is the views' business.
     TDesignModel Model;
     TPopupSettings Settings;
     TOutputTargets Output;
@@ -121,9 +121,13 @@ public:
     void SetCloseButton(TDesignPicture picture);
 
     TDesignState Snapshot() const;
-    // Replaces the whole design. The selection stays on the object at the same place in the
-    // list when there still is one there, else nothing is selected. Announces what changed.
+    // Replaces the whole design, as undo and redo do: the objects keep their places in the
+    // list, so a view's selection stays on the object at the same place when there still is
+    // one. Announces what changed.
     void Restore(const TDesignState &state);
+    // Restore for another design (opened, new, recovered): then Replaced tells the views to
+    // drop what they held of the design before (the selection).
+    void Replace(const TDesignState &state);
 
     // A change made on the fields above, from the design before it: when anything differs,
     // the revision goes up and Changed names the parts. Returns the parts.
@@ -133,6 +137,7 @@ public:
 
 signals:
     void Changed(TDesignParts parts);
+    void Replaced();
 
 private:
     quint64 m_revision = 0;
@@ -148,7 +153,7 @@ void RenderTemplate(const TPNGObject &picture, int side, Bitmap32 &templateBitma
 // caller's, so a window can keep showing them.
 class TDocumentPopupSource : public TPopupSource {
 public:
-    TDocumentPopupSource(TDesignDocument &document, Bitmap32 &templateBitmap,
+    TDocumentPopupSource(const TDesignDocument &document, Bitmap32 &templateBitmap,
                          TPNGObject &outputPicture);
     TComposedPopup ComposePopupImage() override;
     int DocumentSize() const override;
@@ -157,7 +162,7 @@ public:
     bool ComposeSharpImage(TPNGObject &picture) override;
 
 private:
-    TDesignDocument &m_document;
+    const TDesignDocument &m_document;
     Bitmap32 &m_templateBitmap;
     TPNGObject &m_outputPicture;
 };

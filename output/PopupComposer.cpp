@@ -64,27 +64,6 @@ TPixelRect AsPixelRect(const TRect &r)
     return TPixelRect{r.Left, r.Top, r.Right, r.Bottom};
 }
 
-// Keeps the object in picture coordinates for as long as it lives, even when drawing throws.
-class TPictureCoordinates {
-public:
-    TPictureCoordinates(TMovingObject &object, int offset) : m_object(object), m_offset(offset)
-    {
-        m_object.X -= m_offset;
-        m_object.Y -= m_offset;
-    }
-    ~TPictureCoordinates()
-    {
-        m_object.X += m_offset;
-        m_object.Y += m_offset;
-    }
-    TPictureCoordinates(const TPictureCoordinates &) = delete;
-    TPictureCoordinates &operator=(const TPictureCoordinates &) = delete;
-
-private:
-    TMovingObject &m_object;
-    int m_offset;
-};
-
 } // namespace
 
 TPixelRect FindClickArea(const Bitmap32 &image)
@@ -132,9 +111,10 @@ TPixelRect FindClickArea(const Bitmap32 &image)
 
 namespace {
 
-// Draws every object of model into TemplateBitmap (objects shifted by -offset while drawn) and
-// fixes the alpha; returns the close area.
-TPixelRect ComposeInto(Bitmap32 &TemplateBitmap, TDesignModel &model, int offset)
+// Draws every object of model into TemplateBitmap (each object drawn shifted by -offset) and
+// fixes the alpha; returns the close area, and each object's bounds in the picture when asked.
+TPixelRect ComposeInto(Bitmap32 &TemplateBitmap, const TDesignModel &model, int offset,
+                       std::vector<TRect> *bounds)
 {
     // The template's own alpha, one byte a pixel; kept between calls so that a composition
     // allocates nothing of the picture's size.
@@ -155,23 +135,30 @@ TPixelRect ComposeInto(Bitmap32 &TemplateBitmap, TDesignModel &model, int offset
         QImage coverage(TemplateBitmap.width(), TemplateBitmap.height(), QImage::Format_Alpha8);
         TDesignCanvas canvas(TemplateBitmap.asQImage());
         canvas.SetCoverage(&coverage);
+        if (bounds)
+            bounds->clear();
         for (const auto &entry : model.DesignObjects) {
-            TMovingObject &object = *entry;
-            TPictureCoordinates inPicture(object, offset);
+            // The object at its place in the picture; the design keeps its own.
+            TMovingObject object = *entry;
+            object.X -= offset;
+            object.Y -= offset;
             // A text is drawn once, recording its glyphs' coverage; every pixel of its area then
             // gets its alpha from that record, so no earlier opaque fill is needed.
             if (!object.IsPicture)
                 canvas.ClearCoverage();
-            DrawObject(object, canvas, nullptr);
+            const TRect drawn = DrawObject(object, canvas);
             if (object.IsPicture) {
                 if (object.ButtonPicture)
-                    CopyButtonAlpha(TemplateBitmap, *object.ScaledPicture, object.X, object.Y);
-                if (&object == model.CloseButtonObject())
-                    closeArea = AsPixelRect(object.Bounds);
+                    CopyButtonAlpha(TemplateBitmap,
+                                    *ScaledButtonPicture(*object.ButtonPicture, object.ButtonScale),
+                                    object.X, object.Y);
+                if (entry.get() == model.CloseButtonObject())
+                    closeArea = AsPixelRect(drawn);
             } else {
-                AlphaFromCoverage(TemplateBitmap, coverage,
-                                  ClippedArea(object.Bounds, TemplateBitmap));
+                AlphaFromCoverage(TemplateBitmap, coverage, ClippedArea(drawn, TemplateBitmap));
             }
+            if (bounds)
+                bounds->push_back(drawn);
         }
     }
 
@@ -204,10 +191,11 @@ void DoublePixels(const Bitmap32 &source, Bitmap32 &dest)
 
 } // namespace
 
-TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
-                             TPNGObject &OutputPicture)
+TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, const TDesignModel &model, int documentSize,
+                             TPNGObject &OutputPicture, std::vector<TRect> *bounds)
 {
-    const TPixelRect closeArea = ComposeInto(TemplateBitmap, model, DocumentOrigin(documentSize));
+    const TPixelRect closeArea =
+        ComposeInto(TemplateBitmap, model, DocumentOrigin(documentSize), bounds);
     Bitmap32ToPng(TemplateBitmap, OutputPicture);
     return closeArea;
 }
@@ -260,7 +248,7 @@ void ComposeSharpPopupImage(const TPNGObject *templatePicture, const TDesignMode
         copy->Y = Doubled(entry->Y - offset);
         doubled.DesignObjects.push_back(std::move(copy));
     }
-    ComposeInto(image, doubled, 0);
+    ComposeInto(image, doubled, 0, nullptr);
     Bitmap32ToPng(image, picture);
 }
 

@@ -9,8 +9,11 @@
 
 #include <QString>
 
+#include <vector>
+
 class TDesignModel;
 class TPNGObject;
+struct TRect;
 
 // The first and last rows and columns that hold more than 25 pixels with alpha above 128,
 // inclusive; a side with none gives Left/Top = the size and Right/Bottom = -1.
@@ -18,10 +21,11 @@ TPixelRect FindClickArea(const Bitmap32 &image);
 
 // Draws the design into TemplateBitmap, which RenderTemplate has just filled with the chosen
 // template at documentSize, fixes its alpha and stores the result in OutputPicture. No object
-// is drawn selected. Objects are moved into picture coordinates and back; their Bounds stay as
-// computed in the picture. Returns the close button's Bounds there, the close area.
-TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, TDesignModel &model, int documentSize,
-                             TPNGObject &OutputPicture);
+// is drawn selected and the model is not changed. Returns the close button's bounds in the
+// picture, the close area; bounds, when given, gets every object's bounds in the picture, in
+// list order.
+TPixelRect ComposePopupImage(Bitmap32 &TemplateBitmap, const TDesignModel &model, int documentSize,
+                             TPNGObject &OutputPicture, std::vector<TRect> *bounds = nullptr);
 
 // The close button's picture as the composition will draw it, in picture coordinates (Right
 // and Bottom exclusive); an empty rectangle at its place for "No close button". Draws nothing.

@@ -556,8 +556,8 @@ private slots:
         Click("DecTemplate");
         Click("AddText");
         // A drag of three movements is one step.
-        TMovingObject *copy = m_form->Document.Model.CurrentObject;
-        const QPoint grab(copy->Bounds.Left + 3, copy->Bounds.Top + 3);
+        const TRect copy = m_form->Designer->BoundsOf(m_form->Designer->CurrentObject());
+        const QPoint grab(copy.Left + 3, copy.Top + 3);
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, grab);
         for (int step = 1; step <= 3; ++step)
             Mouse(QEvent::MouseMove, Qt::LeftButton, grab + QPoint(10 * step, 5 * step));

@@ -170,7 +170,7 @@ private slots:
         Click("AddText");
         QCOMPARE(Model().DesignObjects.size(), size_t{2});
         TMovingObject *first = Object(1);
-        QCOMPARE(Model().CurrentObject, first);
+        QCOMPARE(m_form->Designer->CurrentObject(), first);
         QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Post copy"));
         QCOMPARE(first->Lines, QStringList{"Sample text"});
         QCOMPARE(first->Font.Name, DefaultFontFace(ListedFaces()));
@@ -203,7 +203,7 @@ private slots:
                 QCOMPARE(Object(i + 1)->Lines, (QStringList{"One", "Two"}));
             }
         }
-        QCOMPARE(Model().CurrentObject, Object(3));
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(3));
     }
 
     void typedAnglesAreFolded()
@@ -332,12 +332,13 @@ private slots:
         TMovingObject *lower = Object(1);
         TMovingObject *upper = Object(2);
         m_form->Designer->SelectObject(nullptr);
-        const TRect b = upper->Bounds;
+        const TRect b = m_form->Designer->BoundsOf(upper);
 
         // Inside both objects' Bounds: the later one wins.
         Mouse(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(b.Left, b.Top));
-        QCOMPARE(Model().CurrentObject, upper);
-        QCOMPARE(QPoint(Model().DragOffsetX, Model().DragOffsetY),
+        QCOMPARE(m_form->Designer->CurrentObject(), upper);
+        QCOMPARE(QPoint(m_form->Designer->Selection().DragOffsetX,
+                        m_form->Designer->Selection().DragOffsetY),
                  QPoint(b.Left - upper->X, b.Top - upper->Y));
         Mouse(QEvent::MouseMove, Qt::NoButton, Qt::RightButton, QPoint(b.Left + 40, b.Top + 40));
         QCOMPARE(QPoint(upper->X, upper->Y), QPoint(70, 70));
@@ -346,15 +347,15 @@ private slots:
 
         // Left-drag moves by exactly the mouse movement, also off the canvas.
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(60, 60));
-        QCOMPARE(Model().CurrentObject, lower);
+        QCOMPARE(m_form->Designer->CurrentObject(), lower);
         Mouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(-40, 70));
         Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(-40, 70));
         QCOMPARE(QPoint(lower->X, lower->Y), QPoint(-50, 60));
 
         // The right and bottom edges of Bounds are outside; empty canvas clears the selection.
-        const TRect u = upper->Bounds;
+        const TRect u = m_form->Designer->BoundsOf(upper);
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(u.Right, u.Top));
-        QCOMPARE(Model().CurrentObject, nullptr);
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
         QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Add new"));
         Mouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(300, 300));
         QCOMPARE(QPoint(upper->X, upper->Y), QPoint(70, 70));
@@ -366,15 +367,15 @@ private slots:
         TMovingObject *button = Model().CloseButtonObject();
         // Without a picture the close button cannot be clicked.
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(400, 50));
-        QCOMPARE(Model().CurrentObject, nullptr);
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
 
         Pick("CloseButtonStyle", 2);
         // The design holds its own copy of the catalogue's picture.
         QVERIFY(button->ButtonPicture);
         QCOMPARE(button->ButtonPicture, m_form->Document.CloseButton().Picture.get());
         QVERIFY(SamePicture(*button->ButtonPicture, *m_form->CloseButtonList[1]));
-        QCOMPARE(Model().CurrentObject, button);
-        QCOMPARE(button->Bounds, (TRect{398, 48, 432, 82}));
+        QCOMPARE(m_form->Designer->CurrentObject(), button);
+        QCOMPARE(m_form->Designer->BoundsOf(button), (TRect{398, 48, 432, 82}));
         QVERIFY(!Find<QPlainTextEdit>("TextEdit")->isEnabled());
         QVERIFY(!Find<QLabel>("Label6")->isEnabled());
         QVERIFY(Find<QPushButton>("Erase")->isEnabled());
@@ -384,19 +385,20 @@ private slots:
 
         for (int press = 1; press <= 10; ++press)
             Click("IncCloseButton");
-        QCOMPARE(button->Bounds, (TRect{395, 37, 465, 107})); // 60 x 60, margin 5
+        QCOMPARE(m_form->Designer->BoundsOf(button),
+                 (TRect{395, 37, 465, 107})); // 60 x 60, margin 5
 
         // Picking "No close button" keeps the scale and position; Erase does the same.
         Pick("CloseButtonStyle", 0);
         QCOMPARE(button->ButtonPicture, nullptr);
-        QCOMPARE(Model().CurrentObject, nullptr);
-        QCOMPARE(button->Bounds, (TRect{400, 42, 400, 42}));
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
+        QCOMPARE(m_form->Designer->BoundsOf(button), (TRect{400, 42, 400, 42}));
         Pick("CloseButtonStyle", 1);
         Click("Erase");
         QCOMPARE(Find<QComboBox>("CloseButtonStyle")->currentIndex(), 0);
         QCOMPARE(button->ButtonPicture, nullptr);
         QCOMPARE(Model().CloseButtonObject(), button);
-        QCOMPARE(Model().CurrentObject, nullptr);
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
         QCOMPARE(button->ButtonScale > 2.0, true);
     }
 
@@ -429,7 +431,8 @@ private slots:
         for (int press = 1; press <= 9; ++press)
             Click("DecCloseButton");
         // The ninth step leaves the scale a hair above 0.1, so 30 pixels become 3.
-        QCOMPARE(Model().CloseButtonObject()->ScaledPicture->width(), 3);
+        const TRect drawn = m_form->Designer->BoundsOf(Model().CloseButtonObject());
+        QCOMPARE(drawn.Right - drawn.Left, 3);
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
@@ -438,8 +441,38 @@ private slots:
         Click("AddText");
         Click("Erase");
         QCOMPARE(Model().DesignObjects.size(), size_t{1});
-        QCOMPARE(Model().CurrentObject, nullptr);
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
         QVERIFY(!Find<QPushButton>("Erase")->isEnabled());
+    }
+
+    // The selection is the page's, by place: undo and redo keep it on the object at the same
+    // place while there is one there, writing the popup leaves it alone and another design
+    // drops it.
+    void theSelectionFollowsItsPlaceAndOutlivesThePopup()
+    {
+        Click("AddText");
+        Click("AddText");
+        QUndoStack &stack = m_form->History->Stack();
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
+        m_form->Output->WritePreviewFiles();
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
+
+        Click("SpeedButton7");
+        stack.undo();
+        QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
+        stack.undo(); // the second text goes: nothing at its place
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
+        stack.redo();
+        QCOMPARE(Model().DesignObjects.size(), size_t{3});
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
+
+        Dialogs::setNextFileName(m_folder.filePath(QStringLiteral("two.vpopup")));
+        QVERIFY(m_form->Files->SaveDesignAs());
+        m_form->Designer->SelectObject(Object(1));
+        Dialogs::setNextFileName(m_folder.filePath(QStringLiteral("two.vpopup")));
+        m_form->Files->OpenDesignClick();
+        QCOMPARE(Model().DesignObjects.size(), size_t{3});
+        QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
     }
 
     void documentSizeMovesTheFrameButNoObject()
@@ -510,7 +543,7 @@ private slots:
         for (int s = 0; s < 3; ++s) {
             m_form->Designer->SelectObject(nullptr);
             Click("AddText");
-            TMovingObject *styled = Model().CurrentObject;
+            TMovingObject *styled = m_form->Designer->CurrentObject();
             Click(styles[s]);
             m_form->Designer->SelectObject(nullptr);
             QVERIFY(!Find<QToolButton>(styles[s])->isChecked());
@@ -518,8 +551,8 @@ private slots:
             for (int b = 0; b < 3; ++b)
                 QCOMPARE(Find<QToolButton>(styles[b])->isChecked(), b == s);
             Click("AddText"); // "Post copy"
-            QVERIFY(Model().CurrentObject != styled);
-            QVERIFY(Model().CurrentObject->Font == styled->Font);
+            QVERIFY(m_form->Designer->CurrentObject() != styled);
+            QVERIFY(m_form->Designer->CurrentObject()->Font == styled->Font);
         }
     }
 
@@ -533,7 +566,8 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(object->Lines, (QStringList{"abc", ""}));
-        const int height = object->Bounds.Bottom - object->Bounds.Top;
+        const int height =
+            m_form->Designer->BoundsOf(object).Bottom - m_form->Designer->BoundsOf(object).Top;
 
         // Selected again, then something else changes.
         m_form->Designer->SelectObject(nullptr);
@@ -541,7 +575,8 @@ private slots:
         QCOMPARE(edit->toPlainText(), QStringLiteral("abc\n\n"));
         Click("SpeedButton4");
         QCOMPARE(object->Lines, (QStringList{"abc", ""}));
-        QCOMPARE(object->Bounds.Bottom - object->Bounds.Top, height);
+        QCOMPARE(m_form->Designer->BoundsOf(object).Bottom - m_form->Designer->BoundsOf(object).Top,
+                 height);
     }
 
     // "No close button" stays inside the field beside the arrow, also in a face wider than the

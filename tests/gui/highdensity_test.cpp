@@ -158,8 +158,8 @@ void HighDensityTest::windowPaintsAtScreenDensity()
     control<QPlainTextEdit>(window.get(), "TextEdit")->setPlainText(QStringLiteral("Sharp text"));
     auto *canvas = control<QWidget>(window.get(), "PaintBox1");
     QVERIFY2(sharpness(canvas, QRect(60, 60, 120, 120)) > 0.5, "template on the canvas blown up");
-    const QRect text(window->Designer->Model().CurrentObject->Bounds.Left + 2,
-                     window->Designer->Model().CurrentObject->Bounds.Top + 2, 60, 16);
+    const TRect bounds = window->Designer->BoundsOf(window->Designer->CurrentObject());
+    const QRect text(bounds.Left + 2, bounds.Top + 2, 60, 16);
     QVERIFY2(sharpness(canvas, text) > 0.05, "text on the canvas blown up");
 }
 

@@ -546,7 +546,6 @@ private slots:
         TDesignModel &model = m_form->Document.Model;
         TMovingObject &text = model.AppendTextObject(m_form->Document.DocumentSize);
         text.Lines = QStringList{QStringLiteral("Summer"), QStringLiteral("sale")};
-        model.CurrentObject = nullptr;
         auto *box = control<QLineEdit>(m_form.get(), "ScreenReaderText");
         m_form->ShowPage(3);
         QCOMPARE(box->text(), QStringLiteral("Summer sale"));

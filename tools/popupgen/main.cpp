@@ -172,7 +172,6 @@ int Run(const QCommandLineParser &args)
             text.Y = at.y() + origin;
         }
     }
-    document.Model.CurrentObject = nullptr;
 
     TPopupSettings &s = document.Settings;
     s.ClickOpensLink = !args.isSet("close-popup");

@@ -45,7 +45,7 @@ TEST(DesignModel, NewTextObjectsStepPastOccupiedDefaultPositions)
     for (int i = 0; i < 3; ++i) {
         const TMovingObject &object = model.AppendTextObject(500);
         placed.emplace_back(object.X, object.Y);
-        EXPECT_EQ(model.CurrentObject, &object);
+        EXPECT_EQ(model.DesignObjects.back().get(), &object);
     }
     std::vector<std::pair<int, int>> expected;
     for (const TPosition &p : DefaultPositions)
@@ -76,7 +76,7 @@ TEST(DesignModel, BlockingNeedsBothDifferencesBelowTen)
     }
 }
 
-TEST(DesignModel, RemoveKeepsTheCloseButtonAndClearsTheSelection)
+TEST(DesignModel, RemoveKeepsTheCloseButton)
 {
     TDesignModel model;
     model.CreateCloseButtonObject(500);
@@ -85,29 +85,26 @@ TEST(DesignModel, RemoveKeepsTheCloseButtonAndClearsTheSelection)
     EXPECT_EQ(model.DesignObjects.size(), 2u);
     model.RemoveObject(&text);
     EXPECT_EQ(model.DesignObjects.size(), 1u);
-    EXPECT_EQ(model.CurrentObject, nullptr);
+    EXPECT_FALSE(model.Contains(&text));
 }
 
 TEST(DesignModel, HitTestLastObjectWinsAndRightBottomEdgesAreOutside)
 {
-    TDesignModel model;
-    model.CreateCloseButtonObject(500);
-    TMovingObject &lower = AddTextAt(model, 0, 0);
-    TMovingObject &upper = AddTextAt(model, 0, 0);
-    lower.Bounds = TRect{10, 10, 100, 100};
-    upper.Bounds = TRect{50, 50, 150, 150};
-    // The close button without a picture has the empty Bounds (X, Y, X, Y).
-    model.CloseButtonObject()->Bounds = TRect{400, 50, 400, 50};
+    // The close button without a picture has the empty bounds (X, Y, X, Y); then a lower and
+    // an upper text.
+    const std::vector<TRect> bounds = {TRect{400, 50, 400, 50}, TRect{10, 10, 100, 100},
+                                       TRect{50, 50, 150, 150}};
+    constexpr int lower = 1, upper = 2, none = -1;
 
     const struct {
         int x, y;
-        TMovingObject *expected;
+        int expected;
     } cases[] = {
-        {60, 60, &upper},   {20, 20, &lower},   {10, 10, &lower},   {100, 20, nullptr},
-        {20, 100, nullptr}, {149, 149, &upper}, {150, 60, nullptr}, {400, 50, nullptr},
+        {60, 60, upper}, {20, 20, lower},   {10, 10, lower}, {100, 20, none},
+        {20, 100, none}, {149, 149, upper}, {150, 60, none}, {400, 50, none},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(model.HitTest(c.x, c.y), c.expected) << c.x << "," << c.y;
+        EXPECT_EQ(HitTest(bounds, c.x, c.y), c.expected) << c.x << "," << c.y;
 }
 
 TEST(DesignModel, MouseDownStoresOffsetsAndOnlyTheLeftButtonDrags)
@@ -115,22 +112,22 @@ TEST(DesignModel, MouseDownStoresOffsetsAndOnlyTheLeftButtonDrags)
     TDesignModel model;
     model.CreateCloseButtonObject(500);
     TMovingObject &text = AddTextAt(model, 50, 50);
-    text.Bounds = TRect{48, 48, 152, 72};
-    model.CurrentObject = nullptr;
+    const std::vector<TRect> bounds = {TRect{400, 50, 400, 50}, TRect{48, 48, 152, 72}};
+    TDesignSelection selection;
 
-    TMovingObject *hit = model.MouseDown(60, 55);
-    ASSERT_EQ(hit, &text);
-    EXPECT_EQ(std::pair(model.DragOffsetX, model.DragOffsetY), std::pair(10, 5));
-    model.CurrentObject = hit;
+    const int hit = selection.MouseDown(model, bounds, 60, 55);
+    ASSERT_EQ(model.At(hit), &text);
+    EXPECT_EQ(std::pair(selection.DragOffsetX, selection.DragOffsetY), std::pair(10, 5));
+    selection.Index = hit;
 
-    EXPECT_FALSE(model.MouseMove(false, 200, 200)); // right button only
+    EXPECT_FALSE(selection.MouseMove(model, false, 200, 200)); // right button only
     EXPECT_EQ(std::pair(text.X, text.Y), std::pair(50, 50));
-    EXPECT_TRUE(model.MouseMove(true, -30, 15));
+    EXPECT_TRUE(selection.MouseMove(model, true, -30, 15));
     EXPECT_EQ(std::pair(text.X, text.Y), std::pair(-40, 10));
 
-    EXPECT_EQ(model.MouseDown(300, 300), nullptr);
-    model.CurrentObject = nullptr;
-    EXPECT_FALSE(model.MouseMove(true, 0, 0));
+    EXPECT_EQ(selection.MouseDown(model, bounds, 300, 300), -1);
+    selection.Index = -1;
+    EXPECT_FALSE(selection.MouseMove(model, true, 0, 0));
 }
 
 TEST(DesignModel, DirectionButtonsMoveByEightWithoutLimit)
@@ -227,7 +224,6 @@ TEST(FontPickers, FaceListIsSortedWithoutCaseDuplicatesAndDefaultsFollowTheOrder
         {"comic neue", 0}, {"Comic Sans MS", 0}, {"Times New Roman", 2}, {"Arial", -1}, {"", -1}};
     for (const auto &[face, expected] : lookups)
         EXPECT_EQ(IndexOfFaceOrLookAlike(faces, face), expected) << face.toStdString();
-
 }
 
 TEST(CloseButtonList, PicturesFitTheItemHeightWithHalvesToEven)

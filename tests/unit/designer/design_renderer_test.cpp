@@ -1,5 +1,6 @@
 #include "designer/DesignModel.h"
 #include "designer/DesignRenderer.h"
+#include "imaging/AdditionalPng.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
 
@@ -104,8 +105,7 @@ TEST(DesignRenderer, TextBoundsFollowTheMeasuredTextAtEveryAngle)
     };
     for (const auto &c : cases) {
         object.Angle = c.angle;
-        DrawObject(object, canvas, nullptr);
-        EXPECT_EQ(object.Bounds, c.expected) << "angle " << c.angle;
+        EXPECT_EQ(DrawObject(object, canvas), c.expected) << "angle " << c.angle;
     }
 
     // Other sizes and styles, each measured at the pixel height worked out by hand.
@@ -118,9 +118,10 @@ TEST(DesignRenderer, TextBoundsFollowTheMeasuredTextAtEveryAngle)
     for (const auto &f : fonts) {
         object.Font.Size = f.points;
         object.Font.Bold = f.bold;
-        const TextMetrics fm = Measure(QStringLiteral("Comic Sans MS"), f.pixels, "Sample text", f.bold);
-        DrawObject(object, canvas, nullptr);
-        EXPECT_EQ(object.Bounds, (TRect{48, 48, 52 + fm.width, 52 + fm.height})) << f.points;
+        const TextMetrics fm =
+            Measure(QStringLiteral("Comic Sans MS"), f.pixels, "Sample text", f.bold);
+        EXPECT_EQ(DrawObject(object, canvas), (TRect{48, 48, 52 + fm.width, 52 + fm.height}))
+            << f.points;
     }
 }
 
@@ -139,9 +140,7 @@ TEST(DesignRenderer, RotatedLinesStepPerpendicularToTheBaseline)
     mask.fill(0);
     TDesignCanvas canvas(white.bitmap.asQImage());
     canvas.SetCoverage(&mask);
-    DrawObject(object, canvas, nullptr);
-
-    EXPECT_EQ(object.Bounds,
+    EXPECT_EQ(DrawObject(object, canvas),
               (TRect{198, 300 - second.width - 2, 200 + 2 * second.height + 2, 302}));
     // The baseline runs upward: nothing is painted below the anchor or left of it, and the
     // second (longer) line reaches higher than the first one ends.
@@ -160,13 +159,11 @@ TEST(DesignRenderer, BlankTextIsDrawnAsEmptyMarkerWithItsBlankLines)
     const TextMetrics m = MeasureDefault("<Empty>");
     WhiteCanvas white;
     TDesignCanvas canvas(white.bitmap.asQImage());
-    DrawObject(object, canvas, nullptr);
-    EXPECT_EQ(object.Bounds, (TRect{48, 48, 52 + m.width, 52 + 3 * m.height}));
+    EXPECT_EQ(DrawObject(object, canvas), (TRect{48, 48, 52 + m.width, 52 + 3 * m.height}));
     EXPECT_EQ(object.Lines, (QStringList{"", "   "}));
 
     object.Lines.clear();
-    DrawObject(object, canvas, nullptr);
-    EXPECT_EQ(object.Bounds, (TRect{48, 48, 52 + m.width, 52 + m.height}));
+    EXPECT_EQ(DrawObject(object, canvas), (TRect{48, 48, 52 + m.width, 52 + m.height}));
 }
 
 TEST(DesignRenderer, CoverageMaskMarksExactlyThePaintedPixels)
@@ -183,7 +180,7 @@ TEST(DesignRenderer, CoverageMaskMarksExactlyThePaintedPixels)
     mask.fill(0);
     TDesignCanvas canvas(white.bitmap.asQImage());
     canvas.SetCoverage(&mask);
-    DrawObject(object, canvas, nullptr);
+    const TRect bounds = DrawObject(object, canvas);
 
     // Every pixel the text changed is in the mask; the mask may add edge pixels so faint that
     // blending left their colour as it was.
@@ -197,7 +194,7 @@ TEST(DesignRenderer, CoverageMaskMarksExactlyThePaintedPixels)
             painted += covered;
             faint += covered && !changed;
             if (covered) {
-                EXPECT_TRUE(object.Bounds.Contains(x, y)) << x << "," << y;
+                EXPECT_TRUE(bounds.Contains(x, y)) << x << "," << y;
             }
         }
     EXPECT_GT(painted, 100);
@@ -215,11 +212,10 @@ TEST(DesignRenderer, FocusFrameIsADottedInversionOnTheCurrentObjectOnly)
     WhiteCanvas white;
     TDesignCanvas canvas(white.bitmap.asQImage());
 
-    DrawObject(object, canvas, nullptr);
-    const TRect b = object.Bounds;
+    const TRect b = DrawObject(object, canvas);
     EXPECT_EQ(white.bitmap.pixel(b.Left, b.Top), 0xFFFFFFFFu);
 
-    DrawObject(object, canvas, &object);
+    DrawObject(object, canvas, true);
     // Every other pixel along the inside edge is inverted; the rest stay.
     EXPECT_EQ(white.bitmap.pixel(b.Left, b.Top), 0xFF000000u);
     EXPECT_EQ(white.bitmap.pixel(b.Left + 1, b.Top), 0xFFFFFFFFu);
@@ -228,9 +224,9 @@ TEST(DesignRenderer, FocusFrameIsADottedInversionOnTheCurrentObjectOnly)
     EXPECT_EQ(white.bitmap.pixel(b.Right - 1, b.Bottom - 1), parity ? 0xFFFFFFFFu : 0xFF000000u);
     EXPECT_EQ(white.bitmap.pixel(b.Right, b.Top), 0xFFFFFFFFu);
 
-    object.MeasureOnly = true;
+    // Measuring draws no focus frame.
     white.bitmap.fill(0xFFFFFFFFu);
-    DrawObject(object, canvas, &object);
+    MeasureObject(object, canvas);
     EXPECT_EQ(white.bitmap.pixel(b.Left, b.Top), 0xFFFFFFFFu);
 }
 
@@ -245,25 +241,32 @@ TEST(DesignRenderer, CloseButtonBoundsScaleAndCache)
     WhiteCanvas white;
     TDesignCanvas canvas(white.bitmap.asQImage());
 
-    DrawObject(button, canvas, nullptr);
-    EXPECT_EQ(button.Bounds, (TRect{400, 50, 400, 50})); // no picture: empty and undrawn
+    EXPECT_EQ(DrawObject(button, canvas), (TRect{400, 50, 400, 50})); // no picture: empty, undrawn
     EXPECT_EQ(white.bitmap.pixel(400, 50), 0xFFFFFFFFu);
 
     button.ButtonPicture = picture.get();
-    MeasureObject(button, canvas);
-    EXPECT_EQ(button.Bounds, (TRect{398, 48, 432, 82}));
+    EXPECT_EQ(MeasureObject(button, canvas), (TRect{398, 48, 432, 82}));
     EXPECT_EQ(white.bitmap.pixel(410, 60), 0xFFFFFFFFu); // measuring draws no picture
 
-    DrawObject(button, canvas, nullptr);
+    DrawObject(button, canvas);
     EXPECT_EQ(white.bitmap.pixel(410, 60) & 0xFFFFFFu, 0xFF0000u);
     EXPECT_EQ(white.bitmap.pixel(430, 60), 0xFFFFFFFFu);
-    EXPECT_EQ(button.ScaledFrom, picture.get());
+    // The scaled picture is made once for these pixels and this scale, whatever object holds
+    // them: an equal picture elsewhere gets the same one, other pixels get their own.
+    const auto scaled = ScaledButtonPicture(*picture, 1.0);
+    EXPECT_EQ(ScaledButtonPicture(*SolidPicture(30, 30, 0xFFFF0000u), 1.0), scaled);
+    EXPECT_NE(ScaledButtonPicture(*SolidPicture(30, 30, 0xFF00FF00u), 1.0), scaled);
 
     button.ButtonScale = 0.5;
-    DrawObject(button, canvas, nullptr);
-    EXPECT_EQ(button.Bounds, (TRect{399, 49, 416, 66})); // 15 x 15, margin 15 div 12 = 1
-    EXPECT_EQ(button.ScaledPicture->width(), 15);
-    EXPECT_EQ(button.ScaledAt, 0.5);
+    EXPECT_EQ(DrawObject(button, canvas), (TRect{399, 49, 416, 66})); // 15 x 15, margin 1
+    EXPECT_EQ(ScaledButtonPicture(*picture, 0.5)->width(), 15);
+    EXPECT_EQ(ScaledButtonPicture(*picture, 0.5)->height(), 15);
+    // The same picture given other pixels is drawn with them, not from an earlier scaling.
+    Bitmap32 green(30, 30);
+    green.fill(0xFF00FF00u);
+    Bitmap32ToPng(green, *picture);
+    DrawObject(button, canvas);
+    EXPECT_EQ(white.bitmap.pixel(405, 55) & 0xFFFFFFu, 0x00FF00u);
 }
 
 TEST(DesignRenderer, TinyCloseButtonsAreDrawnAtLeastTwoByTwo)
@@ -289,8 +292,9 @@ TEST(DesignRenderer, TinyCloseButtonsAreDrawnAtLeastTwoByTwo)
         button.ButtonScale = c.scale;
         WhiteCanvas white;
         TDesignCanvas canvas(white.bitmap.asQImage());
-        ASSERT_NO_THROW(DrawObject(button, canvas, nullptr)) << c.scale;
-        EXPECT_EQ(QSize(button.ScaledPicture->width(), button.ScaledPicture->height()), c.expected);
+        ASSERT_NO_THROW(DrawObject(button, canvas)) << c.scale;
+        const auto scaled = ScaledButtonPicture(*c.picture, c.scale);
+        EXPECT_EQ(QSize(scaled->width(), scaled->height()), c.expected);
         EXPECT_EQ(white.bitmap.pixel(11, 11) & 0xFFFFFFu, c.rgb) << c.scale;
     }
 }
@@ -303,7 +307,7 @@ TEST(DesignRenderer, DesignShowsTemplateFrameAndObjectsInListOrder)
     Bitmap32 design(500, 500);
     const auto red = SolidPicture(10, 10, 0xFFFF0000u);
 
-    RenderDesign(design, red.get(), 150, model, Qt::white);
+    RenderDesign(design, red.get(), 150, model, -1, Qt::white);
     const uint32_t frame = DocumentFrameColor;
     const struct {
         int at;
@@ -316,7 +320,7 @@ TEST(DesignRenderer, DesignShowsTemplateFrameAndObjectsInListOrder)
     }
 
     // No template: the square stays in the background colour, the rest still renders.
-    RenderDesign(design, nullptr, 150, model, Qt::white);
+    RenderDesign(design, nullptr, 150, model, -1, Qt::white);
     EXPECT_EQ(design.pixel(250, 250), 0xFFFFFFFFu);
     EXPECT_EQ(design.pixel(173, 250), frame);
 
@@ -330,8 +334,7 @@ TEST(DesignRenderer, DesignShowsTemplateFrameAndObjectsInListOrder)
     text.Y = 190;
     text.Lines = {"\u2588\u2588"};
     text.Font.Color = 0x00FF00; // green
-    model.CurrentObject = nullptr;
-    RenderDesign(design, nullptr, 500, model, Qt::white);
+    RenderDesign(design, nullptr, 500, model, -1, Qt::white);
     EXPECT_EQ(design.pixel(239, 239) & 0xFFFFFFu, 0x0000FFu);
     int green = 0;
     for (int y = 200; y < 240; ++y)

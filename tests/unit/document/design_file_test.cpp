@@ -96,7 +96,6 @@ void FillRichDesign(TDesignDocument &doc)
         object.X = t.x;
         object.Y = t.y;
     }
-    doc.Model.CurrentObject = nullptr;
     doc.Settings.ClickOpensLink = false;
     doc.Settings.LinkURL = QStringLiteral("https://example.org/offer?a=1&b=\"2\"");
     doc.Settings.LinkInSameWindow = false;
@@ -183,12 +182,12 @@ TEST_F(DesignFileTest, SavedAndOpenedDesignWritesTheSamePopup)
     EXPECT_EQ(DesignFileBytes(after.Snapshot()), Read(Path("rich.vpopup")));
 }
 
-TEST_F(DesignFileTest, RestoreKeepsTheCloseButtonObjectAndTheSelectionByPlace)
+TEST_F(DesignFileTest, RestoreKeepsTheCloseButtonObjectAndTheTextsInPlace)
 {
     TDesignDocument doc;
     FillRichDesign(doc);
     const TMovingObject *button = doc.Model.CloseButtonObject();
-    doc.Model.CurrentObject = doc.Model.DesignObjects[2].get();
+    const TDesignText second = doc.Snapshot().Texts[1];
     TDesignState state = doc.Snapshot();
     state.Texts.pop_back();
     state.CloseButton = {};
@@ -196,10 +195,12 @@ TEST_F(DesignFileTest, RestoreKeepsTheCloseButtonObjectAndTheSelectionByPlace)
     EXPECT_EQ(doc.Model.CloseButtonObject(), button);
     EXPECT_EQ(button->ButtonPicture, nullptr);
     EXPECT_EQ(doc.Model.DesignObjects.size(), 3u);
-    EXPECT_EQ(doc.Model.CurrentObject, doc.Model.DesignObjects[2].get());
+    // A view's selection by place stays on the same text.
+    EXPECT_EQ(doc.Model.At(2)->Lines, second.Lines);
+    EXPECT_EQ(doc.Model.At(2)->X, second.X);
     state.Texts.clear();
     doc.Restore(state);
-    EXPECT_EQ(doc.Model.CurrentObject, nullptr);
+    EXPECT_EQ(doc.Model.At(2), nullptr);
     // Scale and position stay while there is no picture, as "No close button" keeps them.
     EXPECT_EQ(button->X, 330);
 }

@@ -27,7 +27,7 @@ TDesignPicture Solid(int width, int height, uint32_t argb, bool createAlpha = fa
 QImage Render(TDesignDocument &doc)
 {
     Bitmap32 bitmap(500, 500);
-    RenderDesign(bitmap, doc.TemplatePicture(), doc.DocumentSize, doc.Model, Qt::white);
+    RenderDesign(bitmap, doc.TemplatePicture(), doc.DocumentSize, doc.Model, -1, Qt::white);
     return bitmap.asQImage().copy();
 }
 

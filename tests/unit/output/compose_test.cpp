@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 uint8_t Alpha(uint32_t pixel)
@@ -88,18 +90,21 @@ TEST_F(ComposeTest, TextMakesItsPaintedPixelsOpaqueAndNothingElse)
     TMovingObject &text = AddText(QStringLiteral("Wide text past the edge"), 120, 60, 0x0000FF00u);
     const int anchorX = text.X;
     const int anchorY = text.Y;
-    Compose();
+    std::vector<TRect> drawn;
+    ComposePopupImage(m_template, m_model, m_size, m_output, &drawn);
+    ASSERT_EQ(drawn.size(), m_model.DesignObjects.size());
+    const TRect bounds = drawn[static_cast<size_t>(m_model.IndexOf(&text))];
 
-    // Bounds are left in picture coordinates and cross the right edge; the anchor is restored.
+    // Bounds are in picture coordinates and cross the right edge; the design keeps its anchor.
     EXPECT_EQ(text.X, anchorX);
     EXPECT_EQ(text.Y, anchorY);
-    EXPECT_LT(text.Bounds.Left, 200);
-    EXPECT_GT(text.Bounds.Right, 200);
+    EXPECT_LT(bounds.Left, 200);
+    EXPECT_GT(bounds.Right, 200);
     int painted = 0;
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 200; ++x) {
             const uint32_t p = m_template.pixel(x, y);
-            const bool inside = text.Bounds.Contains(x, y);
+            const bool inside = bounds.Contains(x, y);
             if (!inside) {
                 ASSERT_EQ(p, 0x00FFFFFFu) << "outside the text at " << x << ',' << y;
                 continue;
@@ -125,7 +130,8 @@ TEST_F(ComposeTest, TextNeverTakesOpacityFromTheButtonOrEarlierTexts)
     m_template.fill(0x00000000u);
     ShowCloseButton(100, 50, 60, 60, 0xFFFF0000u);
     TMovingObject &text = AddText(QStringLiteral("XX"), 105, 60, 0x00FFFFFFu);
-    Compose();
+    std::vector<TRect> drawn;
+    ComposePopupImage(m_template, m_model, m_size, m_output, &drawn);
     int lost = 0, white = 0;
     for (int y = 50; y < 110; ++y)
         for (int x = 100; x < 160; ++x) {
@@ -135,7 +141,7 @@ TEST_F(ComposeTest, TextNeverTakesOpacityFromTheButtonOrEarlierTexts)
         }
     EXPECT_EQ(lost, 0) << "of the button's 3600 pixels";
     EXPECT_GT(white, 50) << "the text lies on the button";
-    EXPECT_LT(text.Bounds.Right, 200);
+    EXPECT_LT(drawn.at(static_cast<size_t>(m_model.IndexOf(&text))).Right, 200);
 
     // A later text over an earlier one: whatever was opaque stays so.
     m_model.CloseButtonObject()->ButtonPicture = nullptr;

@@ -27,7 +27,6 @@ public:
         TMovingObject &text = m_model.AppendTextObject(Size);
         text.Lines = QStringList{QStringLiteral("Sale")};
         text.Font.Name = QStringLiteral("Liberation Sans");
-        m_model.CurrentObject = nullptr;
     }
     TComposedPopup ComposePopupImage() override
     {

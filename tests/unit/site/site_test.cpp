@@ -29,7 +29,6 @@ public:
     TTestSource() { m_model.CreateCloseButtonObject(Size); }
     TComposedPopup ComposePopupImage() override
     {
-        m_model.CurrentObject = nullptr;
         m_bitmap.setSize(Size, Size);
         for (int y = 0; y < Size; ++y)
             for (int x = 0; x < Size; ++x)
