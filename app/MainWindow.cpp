@@ -131,8 +131,12 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     History = std::make_unique<TDesignHistory>(Document);
     Designer = std::make_unique<TDesignerPage>(PageContext());
     Designer->BuildControls(m_pages[1]);
-    Output = std::make_unique<TOutputPages>(PageContext());
-    Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
+    Behaviour = std::make_unique<TBehaviourPage>(PageContext());
+    Behaviour->BuildControls(m_pages[2]);
+    Preview = std::make_unique<TPreviewPage>(PageContext());
+    Preview->BuildControls(m_pages[3]);
+    Publish = std::make_unique<TPublishPage>(PageContext());
+    Publish->BuildControls(m_pages[4]);
     // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
     // preview: the window's keys win over the undo of the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
@@ -151,6 +155,11 @@ TPageContext TMainForm::PageContext()
 QString TMainForm::DesignPath() const
 {
     return Files->DesignPath();
+}
+
+bool TMainForm::NewPopupNameWanted() const
+{
+    return Behaviour->NewPopupNameWanted();
 }
 
 void TMainForm::DesignPublished(const QString &folder)
@@ -396,22 +405,26 @@ void TMainForm::FormCreate()
     Document.DocumentSize = 500;
     Guarded([this] { LoadCloseButtons(); });
     Guarded([this] { Designer->CreateDesignState(); });
-    Guarded([this] { Output->ApplyDefaults(); });
+    Guarded([this] {
+        Behaviour->ApplyDefaults();
+        Publish->ApplyDefaults();
+    });
     // A new design starts on the grid's current picture; that is not a change to save.
     if (const TPNGObject *picture = SelectedPicture())
         Guarded([&] { Document.SetTemplate(DesignPictureOf(*picture)); });
     Files->StartNewDesign();
 
-    std::vector<TPanel *> groups = Output->GroupPanels();
+    std::vector<TPanel *> groups = Behaviour->GroupPanels();
+    groups.insert(groups.end(), Publish->GroupPanels().begin(), Publish->GroupPanels().end());
     groups.push_back(m_templatePanel);
     groups.push_back(Designer->PropertiesPanel());
     for (TPanel *panel : groups)
         StyleGroupPanel(panel);
 
-    if (TPaintBox *previewText = Output->PreviewTextPaint()) {
+    if (TPaintBox *previewText = Preview->PreviewTextPaint()) {
         previewText->resize(m_previewTextPicture.width(), m_previewTextPicture.height());
         int browserTop = previewText->y() * 2 + previewText->height();
-        if (QWidget *browser = Output->PreviewBrowser())
+        if (QWidget *browser = Preview->PreviewBrowser())
             browserTop = browser->y();
         previewText->move((m_pages[3]->width() - previewText->width()) / 2,
                           (browserTop - previewText->height()) / 2);
@@ -584,9 +597,9 @@ void TMainForm::ShowPage(int n)
     if (n == 2) {
         Designer->RenderDesign(Qt::white);
     } else if (n == 3) {
-        Output->EnterBehaviourPage();
+        Behaviour->Enter();
     } else if (n == 4 && CurrentPage != 5) {
-        QWebEngineView *browser = Output->PreviewBrowser();
+        QWebEngineView *browser = Preview->PreviewBrowser();
         if (browser)
             browser->setUrl(QUrl(QStringLiteral("about:blank")));
         // A Back or Next click already waiting is dropped while the page is switching: handled
@@ -594,7 +607,7 @@ void TMainForm::ShowPage(int n)
         m_switchingPage = true;
         QCoreApplication::processEvents();
         m_switchingPage = false;
-        const QString page = Output->WritePreviewFiles();
+        const QString page = Preview->WritePreviewFiles();
         if (browser && !page.isEmpty())
             browser->setUrl(QUrl::fromLocalFile(page));
     }
@@ -619,7 +632,7 @@ void TMainForm::NextButtonClick()
     if (CurrentPage == 1)
         m_base->CheckTemplateChoice(CurrentIndex());
     else if (CurrentPage == 3)
-        Output->LeaveBehaviourPage();
+        Behaviour->Leave();
     ShowPage(CurrentPage + 1);
 }
 
@@ -808,7 +821,8 @@ void TMainForm::ShowDocument()
         m_grid->viewport()->update();
     }
     Designer->ShowDocument();
-    Output->ShowDocument();
+    Behaviour->ShowDocument();
+    Publish->ShowDocument();
 }
 
 void TMainForm::OpenDesignFile(const QString &path)

@@ -1,14 +1,17 @@
 #pragma once
 
 // The one main window: owner of all run-time state, the wizard's page switch and page 1 (the
-// template chooser). Pages 2 to 5 are built and wired by TDesignerPage and TOutputPages, which
+// template chooser). Pages 2 to 5 are built and wired by TDesignerPage, TBehaviourPage,
+// TPreviewPage and TPublishPage, which
 // read and write the public state below; the design itself is the document, which announces
 // its changes.
 
+#include "app/BehaviourPage.h"
 #include "app/DesignFiles.h"
 #include "app/DesignerPage.h"
-#include "app/OutputPages.h"
 #include "app/PageContext.h"
+#include "app/PreviewPage.h"
+#include "app/PublishPage.h"
 #include "document/DesignDocument.h"
 #include "document/DesignHistory.h"
 #include "imaging/Bitmap32.h"
@@ -81,7 +84,9 @@ public:
     const QString &UserFolder() const noexcept { return m_userFolder; }
 
     std::unique_ptr<TDesignerPage> Designer;
-    std::unique_ptr<TOutputPages> Output;
+    std::unique_ptr<TBehaviourPage> Behaviour;
+    std::unique_ptr<TPreviewPage> Preview;
+    std::unique_ptr<TPublishPage> Publish;
     std::unique_ptr<TDesignFiles> Files;
 
     // Opens a design file (.vpopup) or the page of a published popup, after asking what to do
@@ -103,6 +108,7 @@ private:
     int ShownPage() const override { return CurrentPage; }
     void DesignPublished(const QString &folder) override;
     QString DesignPath() const override;
+    bool NewPopupNameWanted() const override;
     // What the pages are given in place of the window.
     TPageContext PageContext();
     void BuildWindowControls();
