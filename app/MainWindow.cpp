@@ -37,7 +37,6 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QUrl>
-#include <QWebEngineView>
 
 namespace {
 
@@ -596,20 +595,21 @@ void TMainForm::ShowPage(int n)
 
     if (n == 2) {
         Designer->RenderDesign(Qt::white);
+        // The browser engine starts while the user designs, so that the preview is at once.
+        Preview->Loader().WarmUp(PreviewWarmUpDelay);
     } else if (n == 3) {
         Behaviour->Enter();
     } else if (n == 4 && CurrentPage != 5) {
-        QWebEngineView *browser = Preview->PreviewBrowser();
-        if (browser)
-            browser->setUrl(QUrl(QStringLiteral("about:blank")));
+        Preview->ClearBrowser();
         // A Back or Next click already waiting is dropped while the page is switching: handled
         // here it would show another page, which this switch would then half overwrite.
         m_switchingPage = true;
         QCoreApplication::processEvents();
         m_switchingPage = false;
         const QString page = Preview->WritePreviewFiles();
-        if (browser && !page.isEmpty())
-            browser->setUrl(QUrl::fromLocalFile(page));
+        // A browser that cannot be made is reported; the page switch completes all the same.
+        if (!page.isEmpty())
+            Guarded([this, &page] { Preview->ShowPreview(page); });
     }
     CurrentPage = n;
     Files->PageShown(n);

@@ -1,9 +1,8 @@
 #pragma once
 
 // The one main window: owner of all run-time state, the wizard's page switch and page 1 (the
-// template chooser). Pages 2 to 5 are built and wired by TDesignerPage, TBehaviourPage,
-// TPreviewPage and TPublishPage, which
-// read and write the public state below; the design itself is the document, which announces
+// template chooser). Pages 2 to 5 are TDesignerPage, TBehaviourPage, TPreviewPage and
+// TPublishPage, each given the page context; the design itself is the document, which announces
 // its changes.
 
 #include "app/BehaviourPage.h"
@@ -88,6 +87,9 @@ public:
     std::unique_ptr<TPreviewPage> Preview;
     std::unique_ptr<TPublishPage> Publish;
     std::unique_ptr<TDesignFiles> Files;
+    // How long after page 2 is first shown the browser engine is started ahead of page 4, in
+    // milliseconds of a free event loop; negative starts it only when page 4 needs it.
+    int PreviewWarmUpDelay = 300;
 
     // Opens a design file (.vpopup) or the page of a published popup, after asking what to do
     // with unsaved changes; shows page 2. Failures are shown in the standard error box and

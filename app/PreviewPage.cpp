@@ -8,7 +8,7 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QWebEngineView>
+#include <QUrl>
 
 using namespace PageControls;
 
@@ -20,9 +20,11 @@ TPreviewPage::TPreviewPage(const TPageContext &context)
 
 TPreviewPage::~TPreviewPage() = default;
 
-QWebEngineView *TPreviewPage::CreateBrowser(QWidget *page)
+void TPreviewPage::CreateBrowser(QWidget *page)
 {
-    return Place(new QWebEngineView(page), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+    // The browser's place: the browser itself is made from its module when first needed.
+    m_previewBrowser = Place(new QWidget(page), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+    m_loader = std::make_unique<TPreviewLoader>(m_previewBrowser);
 }
 
 void TPreviewPage::BuildControls(TPanel *page)
@@ -30,7 +32,7 @@ void TPreviewPage::BuildControls(TPanel *page)
     // The window sizes, places and paints the heading.
     m_previewTextPaint = new TPaintBox(page, QStringLiteral("PreviewTextPaint"));
     m_previewTextPaint->resize(190, 40);
-    m_previewBrowser = CreateBrowser(page);
+    CreateBrowser(page);
     // Beside the heading while the design has a schedule or device limit.
     m_previewNote = GreyLabel(page, QStringLiteral("PreviewScheduleNote"),
                               QStringLiteral("The preview shows the popup whatever its schedule "
@@ -48,4 +50,15 @@ QString TPreviewPage::WritePreviewFiles()
     const TPopupSettings &settings = m_context.Document.Settings;
     m_previewNote->setVisible(settings.Schedule.IsSet() || settings.Devices != TPopupDevices::All);
     return page;
+}
+
+void TPreviewPage::ClearBrowser()
+{
+    if (QWidget *browser = m_loader->ExistingBrowser())
+        browser->setProperty("url", QUrl(QStringLiteral("about:blank")));
+}
+
+void TPreviewPage::ShowPreview(const QString &page)
+{
+    m_loader->SetUrl(QUrl::fromLocalFile(page));
 }

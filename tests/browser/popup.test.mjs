@@ -962,8 +962,10 @@ for (const [engineName, engine] of Object.entries(engines)) {
       execFileSync(popupgen, ['--folder', path.join(s.dir, 'second'), '--size', '200', '--fill', 'FF3366CC',
         '--url', 'target.htm', '--every-time', '--backdrop', '000000,50'], { stdio: ['ignore', 'ignore', 'pipe'] });
       const { ctx, page, printed } = await open(s.http);
+      // The popups take turns in the order their pictures arrive, which the network decides.
       const first = await shown(page);
-      near(first.width, 300, 'first popup', 0);
+      assert.ok([300, 200].includes(first.width), `first popup: ${first.width}`);
+      const otherWidth = first.width === 300 ? 200 : 300;
       await sleep(300);
       assert.equal(await count(page), 1);
       // Tab stays in the dialog on show.
@@ -971,10 +973,10 @@ for (const [engineName, engine] of Object.entries(engines)) {
       for (let i = 0; i < 3; ++i) await page.keyboard.press('Tab');
       assert.equal(await inside(), true);
       await page.keyboard.press('Escape');
-      const second = await page.waitForFunction(() => {
+      const second = await page.waitForFunction((width) => {
         const d = document.querySelector('[role="dialog"]');
-        return d && d.getBoundingClientRect().width === 200 && d.querySelector('img').complete && d;
-      }, { polling: 50, timeout: 3000 });
+        return d && d.getBoundingClientRect().width === width && d.querySelector('img').complete && d;
+      }, { polling: 50, timeout: 3000 }, otherWidth);
       assert.ok(second);
       await sleep(300);
       assert.equal(await count(page), 1, 'one Escape closed both');

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 using namespace GuiTest;
@@ -43,13 +44,29 @@ private slots:
         m_form = openWindow(m_program);
     }
 
+    // The browser engine is not started for page 1; once page 2 is on screen it starts in the
+    // background, without a view, so that the preview need not wait for it.
+    void theBrowserStartsWhileTheUserDesigns()
+    {
+        QVERIFY(!m_form->findChild<QWebEngineView *>());
+        const WId window = m_form->winId();
+        m_form->ShowPage(2);
+        QTRY_VERIFY_WITH_TIMEOUT(m_form->findChild<QWebEnginePage *>(), 5000);
+        auto *page = m_form->findChild<QWebEnginePage *>();
+        QTRY_COMPARE_WITH_TIMEOUT(page->url(), QUrl(QStringLiteral("about:blank")), 10000);
+        QTest::qWait(200);
+        // The window is not made again while the user designs (it would flicker).
+        QCOMPARE(m_form->winId(), window);
+        QVERIFY(!m_form->findChild<QWebEngineView *>());
+    }
+
     void previewShowsThePopup()
     {
-        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
-        QCOMPARE(browser->geometry(), QRect(16, 48, 692, 465));
         m_form->ShowPage(2);
         m_form->ShowPage(3);
         m_form->ShowPage(4);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QCOMPARE(browser->geometry(), QRect(16, 48, 692, 465));
         QCOMPARE(m_form->TempFolders.size(), 2);
         const QString page = m_form->TempFolders.first() + QStringLiteral("/index.htm");
         QVERIFY(QFileInfo(page).isFile());
@@ -74,7 +91,10 @@ private slots:
             }
         QVERIFY2(qAbs(left - 114) <= 1 && qAbs(right - 578) <= 1 && top == 0 && bottom == 464,
                  qPrintable(QStringLiteral("popup columns %1 to %2, rows %3 to %4")
-                                .arg(left).arg(right).arg(top).arg(bottom)));
+                                .arg(left)
+                                .arg(right)
+                                .arg(top)
+                                .arg(bottom)));
     }
 
     void backFromTheOutputPageKeepsThePreview()

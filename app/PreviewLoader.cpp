@@ -1,0 +1,112 @@
+#include "app/PreviewLoader.h"
+
+#include "app/preview/PreviewModule.h"
+#include "imaging/VantelleError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+const QLatin1String ModuleName("vantelle-pro-preview.so");
+
+} // namespace
+
+TPreviewLoader::TPreviewLoader(QWidget *place) : m_place(place)
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    ModuleFolders << programFolder
+                  << QDir::cleanPath(programFolder + QStringLiteral("/" VANTELLE_MODULE_FROM_BIN));
+}
+
+TPreviewLoader::~TPreviewLoader()
+{
+    // The module stays loaded: the browser engine does not survive being unloaded, and the
+    // view may still be in the middle of deleting itself.
+    if (m_module)
+        m_module->setLoadHints(QLibrary::PreventUnloadHint);
+}
+
+QString TPreviewLoader::ModuleFile() const
+{
+    return m_module ? m_module->fileName() : QString();
+}
+
+QWidget *TPreviewLoader::Browser()
+{
+    if (m_browser)
+        return m_browser;
+    LoadModule();
+    const auto create =
+        reinterpret_cast<TCreatePreviewBrowser>(m_module->resolve(VANTELLE_PREVIEW_CREATE));
+    if (!create)
+        throw EVantelleError(QStringLiteral("The preview cannot be shown: %1 is not the "
+                                            "program's browser module.")
+                                 .arg(m_module->fileName()));
+    QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
+    m_browser = create(parent);
+    if (m_place) {
+        m_browser->setGeometry(m_place->geometry());
+        m_browser->setObjectName(m_place->objectName());
+        m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
+        m_place->hide();
+        m_browser->stackUnder(m_place);
+        m_browser->show();
+    }
+    return m_browser;
+}
+
+void TPreviewLoader::LoadModule()
+{
+    if (!m_module) {
+        QString tried;
+        for (const QString &folder : ModuleFolders) {
+            const QString file = QDir(folder).filePath(ModuleName);
+            if (!QFileInfo::exists(file))
+                continue;
+            auto module = std::make_unique<QLibrary>(file);
+            module->setLoadHints(QLibrary::PreventUnloadHint);
+            if (module->load()) {
+                m_module = std::move(module);
+                break;
+            }
+            tried = module->errorString();
+        }
+        if (!m_module)
+            throw EVantelleError(
+                QStringLiteral("The preview cannot be shown: its browser module (%1) could not "
+                               "be loaded.%2")
+                    .arg(ModuleName, tried.isEmpty() ? QString() : QStringLiteral("\n") + tried));
+    }
+}
+
+void TPreviewLoader::SetUrl(const QUrl &url)
+{
+    Browser()->setProperty("url", url);
+}
+
+void TPreviewLoader::WarmUp(int delayMs)
+{
+    if (m_warmUpAsked)
+        return;
+    m_warmUpAsked = true;
+    if (delayMs < 0 || m_browser || !m_place)
+        return;
+    // Only the engine and a page without a view start here: a view added to a window on screen
+    // has the window made again (it would flicker), which page 4 does once anyway.
+    QTimer::singleShot(delayMs, m_place, [this] {
+        try {
+            LoadModule();
+            const auto warm =
+                reinterpret_cast<TWarmPreviewEngine>(m_module->resolve(VANTELLE_PREVIEW_WARM));
+            if (warm && m_place)
+                warm(m_place);
+        } catch (const EVantelleError &) {
+            // Page 4 says what is wrong when the user gets there.
+        }
+    });
+}
