@@ -3,6 +3,7 @@
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
+#include "app/TemplatePage.h"
 #include "base/PictureBase.h"
 #include "base/ProgramPaths.h"
 #include "base/TemplatePicture.h"
@@ -11,7 +12,6 @@
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "controls/ScreenArt.h"
-#include "controls/TemplateGrid.h"
 #include "controls/uPngButton.h"
 #include "imaging/AdditionalPng.h"
 #include "imaging/AlphaStretch.h"
@@ -22,7 +22,6 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -39,24 +38,6 @@
 #include <QUrl>
 
 namespace {
-
-constexpr int GridColumns = 5;
-constexpr int CellSize = 125;
-const QColor SelectedFrameColor(128, 0, 0);
-// Where the hidden more-pictures link would send the user.
-const char MorePicturesAddress[] = "https://www.vantelle-pro.com/more.php";
-
-QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, int x, int y)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
 
 QPushButton *windowButton(QWidget *parent, const QString &name, const QString &caption,
                           const QRect &bounds)
@@ -126,8 +107,12 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     windowFont.setPixelSize(11);
     setFont(windowFont);
     BuildWindowControls();
-    BuildPage1();
     History = std::make_unique<TDesignHistory>(Document);
+    Templates = std::make_unique<TTemplatePage>(PageContext(), PictureList, TemplateCount);
+    Templates->BuildControls(m_pages[0]);
+    Templates->MorePicturesLink()->onPaint = [this](QPainter &painter) {
+        PaintBlended(painter, m_moreTextPicture);
+    };
     Designer = std::make_unique<TDesignerPage>(PageContext());
     Designer->BuildControls(m_pages[1]);
     Behaviour = std::make_unique<TBehaviourPage>(PageContext());
@@ -279,88 +264,17 @@ void TMainForm::BuildWindowControls()
     m_logoPaintBox->onPaint = [this](QPainter &painter) { PaintBlended(painter, m_logoPicture); };
 }
 
-void TMainForm::BuildPage1()
-{
-    TPanel *page = m_pages[0];
-    m_templatePanel =
-        new TPanel(page, QStringLiteral("Panel15"), QStringLiteral("Select Template"));
-    m_templatePanel->setGeometry(16, 24, 692, 441);
-    boldLabel(m_templatePanel, QStringLiteral("Label17"),
-              QStringLiteral("Select the thumbnail image of the graphic you would like to use"), 24,
-              56);
-    m_chooseHint = boldLabel(
-        m_templatePanel, QStringLiteral("Label20"),
-        QStringLiteral("for your SoftName, then click the next button to continue"), 24, 76);
-
-    m_grid = new TTemplateGrid(m_templatePanel, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
-    m_grid->setGeometry(24, 112, 657, 289);
-    m_grid->onDrawCell = [this](QPainter &painter, int column, int row, const QRect &cell,
-                                bool selected) {
-        DrawTemplateCell(painter, column, row, cell, selected);
-    };
-    m_grid->onSelectCell = [this](int column, int row) {
-        bool canSelect = false;
-        Guarded([&] { canSelect = SelectTemplateCell(column, row); });
-        // The cell the user picks is the design's template from now on.
-        if (canSelect)
-            Guarded([&] { ChooseTemplate(row * GridColumns + column); });
-        return canSelect;
-    };
-
-    m_loadPanel = new TPanel(page, QStringLiteral("Panel14"));
-    m_loadPanel->setGeometry(16, 472, 93, 37);
-    m_removePanel = new TPanel(page, QStringLiteral("Panel13"));
-    m_removePanel->setGeometry(112, 472, 93, 37);
-    // Shown only while the current cell holds a design's picture that is not stored.
-    m_keepPanel = new TPanel(page, QStringLiteral("KeepPanel"));
-    m_keepPanel->setGeometry(208, 472, 93, 37);
-    for (TPanel *holder : {m_removePanel, m_loadPanel, m_keepPanel}) {
-        holder->setFrameShape(QFrame::NoFrame);
-        holder->setAutoFillBackground(true);
-        holder->setBackgroundRole(QPalette::Button);
-        holder->hide();
-    }
-    m_addUserPngSimple = windowButton(m_loadPanel, QStringLiteral("AddUserPng_Simple"),
-                                      QStringLiteral("Load..."), QRect(2, 2, 89, 33));
-    m_deleteUserPngSimple = windowButton(m_removePanel, QStringLiteral("DeleteUserPng_Simple"),
-                                         QStringLiteral("Remove"), QRect(2, 2, 89, 33));
-    m_keepUserPng = windowButton(m_keepPanel, QStringLiteral("KeepUserPng"), QStringLiteral("Keep"),
-                                 QRect(2, 2, 89, 33));
-    m_keepUserPng->setToolTip(QStringLiteral("This picture came with the design and is shown "
-                                             "for this run only. Keep it in your pictures"));
-    m_addUserPngSimple->setFlat(true);
-    m_deleteUserPngSimple->setFlat(true);
-    m_keepUserPng->setFlat(true);
-    m_deleteUserPngSimple->setEnabled(false);
-    connect(m_addUserPngSimple, &QPushButton::clicked, this,
-            guarded([this] { AddUserPng_SimpleClick(); }));
-    connect(m_deleteUserPngSimple, &QPushButton::clicked, this,
-            guarded([this] { DeleteUserPng_SimpleClick(); }));
-    connect(m_keepUserPng, &QPushButton::clicked, this, guarded([this] { KeepUserPngClick(); }));
-
-    m_morePicturesClick = new TPaintBox(page, QStringLiteral("MorePicturesClick"));
-    m_morePicturesClick->setGeometry(234, 476, 460, 40);
-    m_morePicturesClick->setCursor(Qt::PointingHandCursor);
-    m_morePicturesClick->onPaint = [this](QPainter &painter) {
-        PaintBlended(painter, m_moreTextPicture);
-    };
-    m_morePicturesClick->onClick = guarded([this] { OpenMorePicturesPage(); });
-}
-
 void TMainForm::FormCreate()
 {
     GroupFillColor = QColor(245, 245, 245);
     TemplateStorage = m_programFolder + QStringLiteral("img.stg");
     UserStorage = m_userFolder + QStringLiteral("usr.stg");
     CloseButtonStorage = m_programFolder + QStringLiteral("cbs.stg");
-    m_base =
-        std::make_unique<TPictureBase>(PictureList, TemplateCount, TemplateStorage, UserStorage);
     TemplateBitmap = Bitmap32();
     DesignBitmap.setSize(500, 500);
 
     // A resource that fails to decode leaves its decoration blank; the window still works.
     Guarded([this] { LoadResourcePictures(); });
-    CreatePictureButtons();
     m_bg2->setGeometry(m_bg2->parentWidget()->rect());
 
     TempFiles.clear();
@@ -371,31 +285,13 @@ void TMainForm::FormCreate()
     setWindowTitle(QStringLiteral("Vantelle Pro - popup wizard for your web pages"));
     SetApplicationTitle(QStringLiteral("Vantelle Pro"));
 
-    // Every picture that cannot be read is reported once; the rest of the base loads.
-    for (const QString &error : m_base->Load())
-        ShowErrorBox(error);
-    // Load... shows why it is refused rather than refusing after a click.
-    const QString refusal =
-        m_base->StoringRefusal().isEmpty() ? QString() : ErrorBoxText(m_base->StoringRefusal());
-    m_addUserPngSimple->setEnabled(refusal.isEmpty());
-    m_loadButton->SetEnabled(refusal.isEmpty());
-    m_addUserPngSimple->setToolTip(refusal);
-    m_loadButton->setToolTip(refusal);
-    UpdateGridRows();
-    if (!PictureList.empty())
-        Guarded([this] { SelectTemplateCell(0, 0); });
+    Templates->LoadPictures(TemplateStorage, UserStorage);
 
-    m_chooseHint->setText(
-        QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
-    m_chooseHint->adjustSize();
-    m_removePanel->show();
-    m_loadPanel->show();
-
-    m_morePicturesClick->resize(m_moreTextPicture.width(), m_moreTextPicture.height());
-    m_morePicturesClick->move(
-        (m_removePanel->geometry().right() + 1 + width() - m_morePicturesClick->width()) / 2,
-        m_morePicturesClick->y());
-    m_morePicturesClick->hide();
+    TPaintBox *moreLink = Templates->MorePicturesLink();
+    moreLink->resize(m_moreTextPicture.width(), m_moreTextPicture.height());
+    moreLink->move((Templates->ButtonsRight() + 1 + width() - moreLink->width()) / 2,
+                   moreLink->y());
+    moreLink->hide();
 
     m_logoPaintBox->setGeometry(10, m_pages[0]->height() - m_logoPicture.height(),
                                 m_logoPicture.width(), m_logoPicture.height());
@@ -415,7 +311,7 @@ void TMainForm::FormCreate()
 
     std::vector<TPanel *> groups = Behaviour->GroupPanels();
     groups.insert(groups.end(), Publish->GroupPanels().begin(), Publish->GroupPanels().end());
-    groups.push_back(m_templatePanel);
+    groups.push_back(Templates->GroupPanel());
     groups.push_back(Designer->PropertiesPanel());
     for (TPanel *panel : groups)
         StyleGroupPanel(panel);
@@ -473,31 +369,6 @@ void TMainForm::LoadResourcePictures()
     }
 }
 
-void TMainForm::CreatePictureButtons()
-{
-    auto make = [this](QPushButton *plain, const char *resource, TPngButton *&button) {
-        button = new TPngButton(plain->parentWidget());
-        button->setObjectName(plain->objectName() + QStringLiteral("Png"));
-        button->setGeometry(plain->geometry());
-        Guarded([&] {
-            button->Picture.loadFromResource(QLatin1String(resource));
-            button->TwicePicture = TwiceImage(QLatin1String(resource) + QStringLiteral("@2x"));
-        });
-        button->OnClick = [plain](TPngButton *) { plain->click(); };
-        button->SetCaption(plain->text());
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
-        button->SetCaptionPlacement(cpRight);
-        plain->hide();
-    };
-    make(m_addUserPngSimple, "LOAD_BUTTON", m_loadButton);
-    make(m_deleteUserPngSimple, "REMOVE_BUTTON", m_removeButton);
-    make(m_keepUserPng, "KEEP_BUTTON", m_keepButton);
-    m_keepButton->setToolTip(m_keepUserPng->toolTip());
-    m_removeButton->SetEnabled(m_deleteUserPngSimple->isEnabled());
-}
-
 void TMainForm::LoadCloseButtons()
 {
     TLoadedPictures loaded = LoadContainerPictures(CloseButtonStorage, true);
@@ -545,25 +416,6 @@ void TMainForm::PaintBlended(QPainter &painter, const TPNGObject &picture)
         found = m_blendImages.emplace(&picture, pixels.asQImage().copy()).first;
     }
     painter.drawImage(0, 0, found->second);
-}
-
-void TMainForm::UpdateGridRows()
-{
-    const int count = static_cast<int>(PictureList.size());
-    m_grid->setRowCount((count + GridColumns - 1) / GridColumns);
-}
-
-int TMainForm::CurrentIndex() const
-{
-    return m_grid->currentRow() * GridColumns + m_grid->currentColumn();
-}
-
-TPNGObject *TMainForm::SelectedPicture() const
-{
-    const int p = CurrentIndex();
-    if (p >= static_cast<int>(PictureList.size()) || m_base->IsDamaged(p))
-        return nullptr;
-    return PictureList[static_cast<size_t>(p)].get();
 }
 
 void TMainForm::RenderTemplate(const TPNGObject &picture, int side)
@@ -630,7 +482,7 @@ void TMainForm::NextButtonClick()
     if (m_switchingPage)
         return;
     if (CurrentPage == 1)
-        m_base->CheckTemplateChoice(CurrentIndex());
+        Templates->CheckChoice();
     else if (CurrentPage == 3)
         Behaviour->Leave();
     ShowPage(CurrentPage + 1);
@@ -641,185 +493,9 @@ void TMainForm::UpdateBaseClick()
     UpdatePictureBase(m_programFolder, TemplateStorage, CloseButtonStorage);
 }
 
-void TMainForm::ShowPictureButtons(int p)
-{
-    const bool user = p >= TemplateCount && p < static_cast<int>(PictureList.size());
-    const bool enabled = user && m_base->CanChange();
-    m_deleteUserPngSimple->setEnabled(enabled);
-    m_removeButton->SetEnabled(enabled);
-    m_keepPanel->setVisible(m_base->IsUnsaved(p));
-    m_keepUserPng->setEnabled(m_base->StoringRefusal().isEmpty());
-    m_keepButton->SetEnabled(m_base->StoringRefusal().isEmpty());
-}
-
-void TMainForm::DrawTemplateCell(QPainter &painter, int column, int row, const QRect &cell,
-                                 bool selected)
-{
-    const int p = row * GridColumns + column;
-    if (p >= static_cast<int>(PictureList.size())) {
-        painter.fillRect(cell, palette().color(QPalette::Base));
-        return;
-    }
-    const TPNGObject *picture = PictureList[static_cast<size_t>(p)].get();
-    // The thumbnail is made at the screen's density straight from the picture, so a
-    // high-density screen shows it sharp.
-    const qreal dpr = painter.device()->devicePixelRatioF();
-    auto cached = m_thumbnails.find(picture);
-    if (cached == m_thumbnails.end() || cached->second.devicePixelRatio() != dpr ||
-        cached->second.size() != DeviceSize(cell.size(), dpr)) {
-        QImage thumbnail(DeviceSize(cell.size(), dpr), QImage::Format_RGB32);
-        thumbnail.fill(Qt::white);
-        if (m_base->IsDamaged(p)) {
-            // Drawn, not decoded, in logical pixels like the rest of the grid.
-            thumbnail.setDevicePixelRatio(dpr);
-            QPainter damaged(&thumbnail);
-            damaged.setFont(font());
-            PaintDamagedCell(damaged, QRect(QPoint(0, 0), cell.size()), m_base->UserEntry(p));
-        } else {
-            picture->draw(thumbnail,
-                          QRect(QPoint(0, 0), DeviceSize(QSize(CellSize, CellSize), dpr)));
-            thumbnail.setDevicePixelRatio(dpr);
-        }
-        cached = m_thumbnails.insert_or_assign(picture, std::move(thumbnail)).first;
-    }
-    if (!selected) {
-        painter.drawImage(QPointF(cell.topLeft()), cached->second);
-        return;
-    }
-    QImage framed = cached->second;
-    {
-        // Two 1-pixel frames, outer edge and one pixel inside, as logical pixels.
-        QPainter frame(&framed);
-        const QSizeF size = framed.deviceIndependentSize();
-        frame.fillRect(QRectF(0, 0, size.width(), 2), SelectedFrameColor);
-        frame.fillRect(QRectF(0, size.height() - 2, size.width(), 2), SelectedFrameColor);
-        frame.fillRect(QRectF(0, 0, 2, size.height()), SelectedFrameColor);
-        frame.fillRect(QRectF(size.width() - 2, 0, 2, size.height()), SelectedFrameColor);
-    }
-    painter.drawImage(QPointF(cell.topLeft()), framed);
-}
-
-bool TMainForm::SelectTemplateCell(int column, int row)
-{
-    const int p = row * GridColumns + column;
-    if (p >= static_cast<int>(PictureList.size()))
-        return false;
-    ShowPictureButtons(p);
-    return true;
-}
-
-void TMainForm::AddUserPng_SimpleClick()
-{
-    const QString file = Dialogs::getOpenFileName(this, QString(), QString(),
-                                                  QStringLiteral("Png Image (*.png)|*.png"));
-    if (file.isEmpty())
-        return;
-    const int p = m_base->AddUserPicture(file, Document.DocumentSize);
-    ShowGridAt(p);
-}
-
-void TMainForm::DeleteUserPng_SimpleClick()
-{
-    const int p = CurrentIndex();
-    // A design's picture shown for this run only is not in the base: Remove only takes it off
-    // this run's list.
-    const QString question =
-        m_base->IsUnsaved(p)
-            ? QStringLiteral("Remove this picture from the list? It came with the design and is "
-                             "not in the program's base, so it is only dropped from this run's "
-                             "list")
-            : QStringLiteral("Delete selected picture from program's base?");
-    if (Dialogs::message(this, QStringLiteral("Confirm"), question, QMessageBox::Warning,
-                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;
-    try {
-        if (!m_base->RemovePicture(p))
-            return;
-    } catch (const EPictureBaseChanged &) {
-        // The list was read again; the grid must show it before the user is told.
-        ShowGridAt(p);
-        throw;
-    }
-    ShowGridAt(p);
-}
-
-void TMainForm::KeepUserPngClick()
-{
-    const int p = CurrentIndex();
-    if (m_base->KeepPicture(p))
-        ShowPictureButtons(p);
-}
-
-void TMainForm::ShowGridAt(int p)
-{
-    // Pictures that left the list lose their link to the design; the design keeps its copy.
-    for (auto it = m_designPictures.begin(); it != m_designPictures.end();) {
-        const bool listed =
-            std::any_of(PictureList.begin(), PictureList.end(),
-                        [&](const auto &picture) { return picture.get() == it->first; });
-        it = listed ? std::next(it) : m_designPictures.erase(it);
-    }
-    m_thumbnails.clear();
-    UpdateGridRows();
-    const int count = static_cast<int>(PictureList.size());
-    const int current = std::max(0, std::min(p, count - 1));
-    m_grid->setCurrentCell(current % GridColumns, current / GridColumns);
-    // The cell may now show a template or nothing at all, so Remove follows what it shows.
-    ShowPictureButtons(current);
-    m_grid->viewport()->update();
-    ChooseTemplate(current);
-}
-
-void TMainForm::ChooseTemplate(int p)
-{
-    if (p < 0 || p >= static_cast<int>(PictureList.size()) || m_base->IsDamaged(p) ||
-        p == TemplateIndex())
-        return;
-    const TPNGObject *picture = PictureList[static_cast<size_t>(p)].get();
-    auto known = m_designPictures.find(picture);
-    if (known == m_designPictures.end())
-        known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
-    History->Change(QStringLiteral("Template"), [&] { Document.SetTemplate(known->second); });
-}
-
-int TMainForm::TemplateIndex() const
-{
-    const TDesignPicture &current = Document.Template();
-    if (current.IsNone())
-        return -1;
-    for (size_t i = 0; i < PictureList.size(); ++i) {
-        const auto known = m_designPictures.find(PictureList[i].get());
-        if (known != m_designPictures.end() && known->second.Bytes == current.Bytes)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void TMainForm::ShowDocument()
 {
-    int p = TemplateIndex();
-    if (p < 0 && !Document.Template().IsNone()) {
-        // A design from elsewhere: its template may still be one of ours, else it joins the
-        // grid for this run only.
-        const TPNGObject &wanted = *Document.Template().Picture;
-        for (size_t i = 0; i < PictureList.size() && p < 0; ++i)
-            if (SamePicture(*PictureList[i], wanted)) {
-                p = static_cast<int>(i);
-                m_designPictures.insert_or_assign(PictureList[i].get(), Document.Template());
-            }
-        if (p < 0) {
-            p = m_base->AddUnsavedPicture(Document.Template().Bytes);
-            m_designPictures.insert_or_assign(PictureList[static_cast<size_t>(p)].get(),
-                                              Document.Template());
-            m_thumbnails.clear();
-            UpdateGridRows();
-        }
-    }
-    if (p >= 0) {
-        m_grid->setCurrentCell(p % GridColumns, p / GridColumns);
-        ShowPictureButtons(p);
-        m_grid->viewport()->update();
-    }
+    Templates->ShowDocument();
     Designer->ShowDocument();
     Behaviour->ShowDocument();
     Publish->ShowDocument();
@@ -841,7 +517,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TMainForm::OpenMorePicturesPage()
+TPNGObject *TMainForm::SelectedPicture() const
 {
-    QDesktopServices::openUrl(QUrl(QLatin1String(MorePicturesAddress)));
+    return Templates->SelectedPicture();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-// The one main window: owner of all run-time state, the wizard's page switch and page 1 (the
-// template chooser). Pages 2 to 5 are TDesignerPage, TBehaviourPage, TPreviewPage and
-// TPublishPage, each given the page context; the design itself is the document, which announces
-// its changes.
+// The one main window: owner of all run-time state and the wizard's page switch. Page 1 (the
+// template chooser) is TTemplatePage, pages 2 to 5 are TDesignerPage, TBehaviourPage,
+// TPreviewPage and TPublishPage, each given the page context; the design itself is the
+// document, which announces its changes.
 
 #include "app/BehaviourPage.h"
 #include "app/DesignFiles.h"
@@ -11,6 +11,7 @@
 #include "app/PageContext.h"
 #include "app/PreviewPage.h"
 #include "app/PublishPage.h"
+#include "app/TemplatePage.h"
 #include "document/DesignDocument.h"
 #include "document/DesignHistory.h"
 #include "imaging/Bitmap32.h"
@@ -29,14 +30,10 @@
 class QCloseEvent;
 #include <vector>
 
-class QLabel;
 class QPainter;
 class QPushButton;
 class TPanel;
 class TPaintBox;
-class TPngButton;
-class TTemplateGrid;
-class TPictureBase;
 
 class TMainForm : public QWidget, private TNavigation {
     Q_OBJECT
@@ -82,6 +79,7 @@ public:
     // The folder that holds usr.stg, with its trailing separator.
     const QString &UserFolder() const noexcept { return m_userFolder; }
 
+    std::unique_ptr<TTemplatePage> Templates;
     std::unique_ptr<TDesignerPage> Designer;
     std::unique_ptr<TBehaviourPage> Behaviour;
     std::unique_ptr<TPreviewPage> Preview;
@@ -98,8 +96,6 @@ public:
     // Shows the design of Document on every page: the grid's current picture (added to the
     // grid, not to usr.stg, when it is not in the picture base), the designer, pages 3 and 5.
     void ShowDocument() override;
-    // Makes picture p of PictureList the design's template, as one undoable step.
-    void ChooseTemplate(int p);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -117,49 +113,27 @@ private:
     // A screen whose available area is smaller than the window (a small or highly scaled one)
     // gets a window that fits it, with the pages in a scroll area; elsewhere nothing changes.
     void FitToScreen();
-    void BuildPage1();
     void FormCreate();
     void FormDestroy();
     void LoadResourcePictures();
-    void CreatePictureButtons();
     void LoadCloseButtons();
-    void UpdateGridRows();
     void BackButtonClick();
     void NextButtonClick();
     void UpdateBaseClick();
-    void AddUserPng_SimpleClick();
-    void DeleteUserPng_SimpleClick();
-    void DrawTemplateCell(QPainter &painter, int column, int row, const QRect &cell, bool selected);
-    bool SelectTemplateCell(int column, int row);
-    int CurrentIndex() const;
     void PaintBlended(QPainter &painter, const TPNGObject &picture);
     void PaintBackground(QPainter &painter);
-    void OpenMorePicturesPage();
-    // Remove on for a user picture at cell p, Keep shown for a design's picture not stored.
-    void ShowPictureButtons(int p);
-    void KeepUserPngClick();
-    // Shows the grid after the list changed, with cell p (or the last picture) current.
-    void ShowGridAt(int p);
-    // Index in PictureList of the picture the document's template was made from, or -1.
-    int TemplateIndex() const;
 
     QString m_programFolder;
     QString m_userFolder;
     bool m_switchingPage = false;
-    std::unique_ptr<TPictureBase> m_base;
     QPixmap m_bgPixmap;
     // The artwork at twice its size, and what was last made of it for the screen's density.
     QImage m_bgTwice;
     QPixmap m_bgScreen;
     std::unordered_map<const TPNGObject *, QImage> m_twiceImages;
     std::unordered_map<const TPNGObject *, QImage> m_screenImages;
-    // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.
-    std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
     // The decorations' pictures with their alpha, converted once for painting.
     std::unordered_map<const TPNGObject *, QImage> m_blendImages;
-    // The design picture made from each picture of the grid that was chosen as a template, so
-    // that the grid cell of the design's template is found again.
-    std::unordered_map<const TPNGObject *, TDesignPicture> m_designPictures;
     TPNGObject m_logoPicture;
     TPNGObject m_moreTextPicture;
     TPNGObject m_previewTextPicture;
@@ -170,18 +144,4 @@ private:
     TPanel *m_pages[5] = {};
     TPaintBox *m_bg2 = nullptr;
     TPaintBox *m_logoPaintBox = nullptr;
-    // The holders of Remove and Load..., and the group around the grid.
-    TPanel *m_removePanel = nullptr;
-    TPanel *m_loadPanel = nullptr;
-    TPanel *m_templatePanel = nullptr;
-    QLabel *m_chooseHint = nullptr;
-    QPushButton *m_addUserPngSimple = nullptr;
-    QPushButton *m_deleteUserPngSimple = nullptr;
-    TPanel *m_keepPanel = nullptr;
-    QPushButton *m_keepUserPng = nullptr;
-    TPngButton *m_keepButton = nullptr;
-    TPngButton *m_loadButton = nullptr;
-    TPngButton *m_removeButton = nullptr;
-    TTemplateGrid *m_grid = nullptr;
-    TPaintBox *m_morePicturesClick = nullptr;
 };

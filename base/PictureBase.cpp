@@ -8,8 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -36,29 +40,87 @@ bool TStoredEntry::sameBytes(const QByteArray &bytes) const
     return bytes.size() == length && Fingerprint(bytes) == hash;
 }
 
+namespace {
+
+// One entry of a container as read, then as decoded.
+struct TReadEntry {
+    int entry = 0;
+    QByteArray bytes;
+    std::unique_ptr<TPNGObject> picture;
+    QString failure;
+};
+
+void DecodeEntry(TReadEntry &read, bool createAlpha)
+{
+    auto picture = std::make_unique<TPNGObject>();
+    try {
+        picture->loadFromData(read.bytes);
+        // A palette index past the palette decodes but fails every later conversion; no
+        // other kind of picture can.
+        if (picture->colorType() == 3)
+            CheckConvertible(*picture);
+        if (createAlpha)
+            CreateShownAlpha(*picture);
+    } catch (const EVantelleError &e) {
+        read.failure = e.message();
+    } catch (const std::exception &e) {
+        read.failure = QString::fromLocal8Bit(e.what());
+    }
+    read.picture = std::move(picture);
+}
+
+// Decodes every entry, on as many threads as there are cores; the entries are independent.
+void DecodeEntries(std::vector<TReadEntry> &entries, bool createAlpha)
+{
+    const int threads =
+        std::min<int>(std::max(1, QThread::idealThreadCount()), static_cast<int>(entries.size()));
+    if (threads <= 1) {
+        for (TReadEntry &read : entries)
+            DecodeEntry(read, createAlpha);
+        return;
+    }
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i = next++; i < entries.size(); i = next++)
+            DecodeEntry(entries[i], createAlpha);
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+} // namespace
+
 TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha,
                                       TDamagedEntries damaged)
 {
     TLoadedPictures loaded;
+    // The entries are read in turn until the end or the first damage, decoded together, then
+    // reported in their order; what ended the reading comes last.
+    std::vector<TReadEntry> entries;
+    QString ending;
     QFile file(container);
     for (int entry = 0;; ++entry) {
         TStorageItem item;
         try {
             item = LocateStorageItem(container, entry);
         } catch (const EStorageDamaged &e) {
-            loaded.errors << e.message();
+            ending = e.message();
             break;
         } catch (const EVantelleError &e) {
             // The file is there but the system refuses it: its pictures must not silently
             // look like an empty base.
-            loaded.errors << e.message();
+            ending = e.message();
             loaded.unreadable = true;
             break;
         }
         if (item.Offset == 0)
             break;
         if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) {
-            loaded.errors << EFileError::CannotOpen(container, file.errorString()).message();
+            ending = EFileError::CannotOpen(container, file.errorString()).message();
             loaded.unreadable = true;
             break;
         }
@@ -66,38 +128,29 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
         if (file.seek(item.Offset))
             bytes = file.read(item.Length);
         if (bytes.size() != item.Length) {
-            loaded.errors << QCoreApplication::translate("PictureBase",
-                                                         "Cannot read file \"%1\". %2")
-                                 .arg(container, file.errorString());
+            ending = QCoreApplication::translate("PictureBase", "Cannot read file \"%1\". %2")
+                         .arg(container, file.errorString());
             loaded.unreadable = true;
             break;
         }
+        entries.push_back(TReadEntry{entry, std::move(bytes), nullptr, QString()});
+    }
+    DecodeEntries(entries, createAlpha);
+
+    for (TReadEntry &read : entries) {
         // Only entries that Remove may delete need their fingerprint.
-        TStoredEntry stored{entry, item.Length,
-                            damaged == TDamagedEntries::Keep ? Fingerprint(bytes) : QByteArray(),
+        TStoredEntry stored{read.entry, static_cast<qint32>(read.bytes.size()),
+                            damaged == TDamagedEntries::Keep ? Fingerprint(read.bytes)
+                                                             : QByteArray(),
                             false, QByteArray()};
-        auto picture = std::make_unique<TPNGObject>();
-        QString failure;
-        try {
-            picture->loadFromData(bytes);
-            // A palette index past the palette decodes but fails every later conversion; no
-            // other kind of picture can.
-            if (picture->colorType() == 3)
-                CheckConvertible(*picture);
-            if (createAlpha)
-                CreateShownAlpha(*picture);
-        } catch (const EVantelleError &e) {
-            failure = e.message();
-        } catch (const std::exception &e) {
-            failure = QString::fromLocal8Bit(e.what());
-        }
-        if (!failure.isEmpty()) {
+        std::unique_ptr<TPNGObject> picture = std::move(read.picture);
+        if (!read.failure.isEmpty()) {
             QString message =
                 QCoreApplication::translate(
                     "PictureBase", "Entry %1 of the picture container \"%2\" cannot be used as a "
                                    "picture. %3")
-                    .arg(entry)
-                    .arg(container, Sentence(failure));
+                    .arg(read.entry)
+                    .arg(container, Sentence(read.failure));
             if (damaged == TDamagedEntries::Skip) {
                 loaded.errors << message;
                 continue;
@@ -112,6 +165,8 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
         loaded.pictures.push_back(std::move(picture));
         loaded.entries.push_back(stored);
     }
+    if (!ending.isEmpty())
+        loaded.errors << ending;
     return loaded;
 }
 

@@ -1,5 +1,6 @@
 #include "controls/TemplateGrid.h"
 
+#include <QAbstractItemDelegate>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,23 +8,94 @@
 
 #include <algorithm>
 
+// The cells of the grid, row by row: every cell of every row, the empty ones after the last
+// picture included, so that the view lays out and paints the whole grid.
+class TTemplateGrid::TCells : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setCount(int count)
+    {
+        if (count == m_count)
+            return;
+        beginResetModel();
+        m_count = count;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : m_count;
+    }
+    QVariant data(const QModelIndex &, int) const override { return QVariant(); }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    }
+
+private:
+    int m_count = 0;
+};
+
+// Hands the painting of each cell to the grid's owner and draws the grid lines.
+class TTemplateGrid::TCellDelegate : public QAbstractItemDelegate {
+public:
+    TCellDelegate(TTemplateGrid *grid, int pitch)
+        : QAbstractItemDelegate(grid), m_grid(grid), m_pitch(pitch)
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        m_grid->drawCell(*painter, option.rect, index.row());
+    }
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        return QSize(m_pitch, m_pitch);
+    }
+
+private:
+    TTemplateGrid *m_grid;
+    int m_pitch;
+};
+
 TTemplateGrid::TTemplateGrid(QWidget *parent, const QString &objectName, int columns, int cellSize)
-    : QAbstractScrollArea(parent), m_columns(columns), m_cellSize(cellSize)
+    : QListView(parent), m_cells(new TCells(this)), m_columns(columns), m_cellSize(cellSize)
 {
     setObjectName(objectName);
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setMovement(QListView::Static);
+    setUniformItemSizes(true);
+    setSpacing(0);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setMouseTracking(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setFocusPolicy(Qt::StrongFocus);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setItemDelegate(new TCellDelegate(this, cellSize + 1));
+    setModel(m_cells);
+    m_cells->setCount(m_rows * m_columns);
     verticalScrollBar()->setSingleStep((cellSize + 1) / 3);
-    updateScrollRange();
+}
+
+TTemplateGrid::~TTemplateGrid()
+{
+    // The delegate calls back into the grid; nothing is painted while it goes.
+    setModel(nullptr);
 }
 
 void TTemplateGrid::setRowCount(int rows)
 {
     m_rows = std::max(rows, 1);
     m_row = std::min(m_row, m_rows - 1);
-    updateScrollRange();
+    m_cells->setCount(m_rows * m_columns);
+    doItemsLayout();
     viewport()->update();
 }
 
@@ -37,37 +109,27 @@ void TTemplateGrid::setCurrentCell(int column, int row)
 
 QRect TTemplateGrid::cellRect(int column, int row) const
 {
-    const int pitch = m_cellSize + 1;
-    return QRect(column * pitch, row * pitch - verticalScrollBar()->value(), m_cellSize,
-                 m_cellSize);
+    const QRect pitch = visualRect(m_cells->index(row * m_columns + column));
+    return QRect(pitch.topLeft(), QSize(m_cellSize, m_cellSize));
 }
 
 bool TTemplateGrid::cellAt(const QPoint &point, int *column, int *row) const
 {
-    const int pitch = m_cellSize + 1;
-    const int y = point.y() + verticalScrollBar()->value();
-    if (point.x() < 0 || y < 0)
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid())
         return false;
-    const int c = point.x() / pitch;
-    const int r = y / pitch;
-    if (c >= m_columns || r >= m_rows || point.x() % pitch == m_cellSize || y % pitch == m_cellSize)
+    const int c = index.row() % m_columns;
+    const int r = index.row() / m_columns;
+    if (!cellRect(c, r).contains(point))
         return false;
     *column = c;
     *row = r;
     return true;
 }
 
-void TTemplateGrid::updateScrollRange()
-{
-    const int pitch = m_cellSize + 1;
-    const int total = m_rows * pitch;
-    QScrollBar *bar = verticalScrollBar();
-    bar->setRange(0, std::max(0, total - viewport()->height()));
-    bar->setPageStep(viewport()->height());
-}
-
 void TTemplateGrid::scrollToCurrent()
 {
+    executeDelayedItemsLayout();
     const int pitch = m_cellSize + 1;
     const int top = m_row * pitch;
     QScrollBar *bar = verticalScrollBar();
@@ -77,33 +139,17 @@ void TTemplateGrid::scrollToCurrent()
         bar->setValue(top + m_cellSize - viewport()->height());
 }
 
-void TTemplateGrid::resizeEvent(QResizeEvent *event)
+void TTemplateGrid::drawCell(QPainter &painter, const QRect &pitchRect, int cell) const
 {
-    QAbstractScrollArea::resizeEvent(event);
-    updateScrollRange();
-}
-
-void TTemplateGrid::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(viewport());
-    const QRect dirty = event->rect();
-    painter.fillRect(dirty, palette().color(QPalette::Base));
-    const int pitch = m_cellSize + 1;
-    const int offset = verticalScrollBar()->value();
-    const int firstRow = std::max(0, (dirty.top() + offset) / pitch);
-    const int lastRow = std::min(m_rows - 1, (dirty.bottom() + offset) / pitch);
+    const int column = cell % m_columns;
+    const int row = cell / m_columns;
+    const QRect inner(pitchRect.topLeft(), QSize(m_cellSize, m_cellSize));
+    if (onDrawCell)
+        onDrawCell(painter, column, row, inner, column == m_column && row == m_row);
     const QColor lineColor = palette().color(QPalette::Button);
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = 0; column < m_columns; ++column) {
-            const QRect cell = cellRect(column, row);
-            if (!cell.intersects(dirty))
-                continue;
-            if (onDrawCell)
-                onDrawCell(painter, column, row, cell, column == m_column && row == m_row);
-            painter.fillRect(QRect(cell.right() + 1, cell.top(), 1, pitch), lineColor);
-            painter.fillRect(QRect(cell.left(), cell.bottom() + 1, pitch, 1), lineColor);
-        }
-    }
+    const int pitch = m_cellSize + 1;
+    painter.fillRect(QRect(inner.right() + 1, inner.top(), 1, pitch), lineColor);
+    painter.fillRect(QRect(inner.left(), inner.bottom() + 1, pitch, 1), lineColor);
 }
 
 bool TTemplateGrid::userSelect(int column, int row)
@@ -123,6 +169,22 @@ void TTemplateGrid::mousePressEvent(QMouseEvent *event)
     int row = 0;
     if (event->button() == Qt::LeftButton && cellAt(event->position().toPoint(), &column, &row))
         userSelect(column, row);
+}
+
+// The cells are chosen by a press alone: no dragging, no rubber band, no double-click action.
+void TTemplateGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    event->ignore();
+}
+
+void TTemplateGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->ignore();
+}
+
+void TTemplateGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->ignore();
 }
 
 void TTemplateGrid::keyPressEvent(QKeyEvent *event)
@@ -160,6 +222,7 @@ void TTemplateGrid::keyPressEvent(QKeyEvent *event)
             row = m_rows - 1;
         break;
     default:
+        // Past the item view's own keys (its search, its selection), as a plain scroll area.
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }

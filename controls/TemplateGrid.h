@@ -1,17 +1,19 @@
 #pragma once
 
-// The owner-drawn grid of the template chooser: fixed-size cells with 1-pixel grid lines, no
-// fixed rows or columns, a vertical scroll bar only. The owner draws every cell and may refuse
-// a cell before it becomes current, by mouse or by key.
+// The grid of the template chooser: a list view over a fixed number of columns, fixed-size cells
+// with 1-pixel grid lines, a vertical scroll bar only. Its owner draws every cell (the view's
+// delegate hands the painting on) and may refuse a cell before it becomes current, by mouse or
+// by key.
 
-#include <QAbstractScrollArea>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QRect>
-
-class QPainter;
 
 #include <functional>
 
-class TTemplateGrid : public QAbstractScrollArea {
+class QPainter;
+
+class TTemplateGrid : public QListView {
     Q_OBJECT
 public:
     using DrawCellHandler =
@@ -19,6 +21,7 @@ public:
     using SelectCellHandler = std::function<bool(int column, int row)>;
 
     TTemplateGrid(QWidget *parent, const QString &objectName, int columns, int cellSize);
+    ~TTemplateGrid() override;
 
     DrawCellHandler onDrawCell;
     // Asked before a cell becomes current by a click or a key; false refuses it.
@@ -37,17 +40,22 @@ public:
     bool cellAt(const QPoint &point, int *column, int *row) const;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void updateScrollRange();
+    class TCells;
+    class TCellDelegate;
+
     void scrollToCurrent();
     // Tries to make a cell current as the user asked; returns whether it moved.
     bool userSelect(int column, int row);
+    void drawCell(QPainter &painter, const QRect &pitchRect, int cell) const;
 
+    TCells *m_cells;
     int m_columns;
     int m_cellSize;
     int m_rows = 1;

@@ -1,0 +1,100 @@
+#pragma once
+
+// Page 1, the template chooser: the grid of the picture base (the program's templates, then the
+// user's own pictures), Load..., Remove and Keep. The cell the user picks becomes the design's
+// template through the history; the grid follows the document's template when a design is
+// opened, restored or undone.
+
+#include "app/PageContext.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class QLabel;
+class QPainter;
+class QPushButton;
+class QRect;
+class TPaintBox;
+class TPanel;
+class TPictureBase;
+class TPngButton;
+class TTemplateGrid;
+
+class TTemplatePage {
+public:
+    // pictures and templateCount are the window's picture list: the templates first, then the
+    // user's pictures; the page's picture base fills and changes them.
+    TTemplatePage(TPageContext context, std::vector<std::unique_ptr<TPNGObject>> &pictures,
+                  int &templateCount);
+    ~TTemplatePage();
+    TTemplatePage(const TTemplatePage &) = delete;
+    TTemplatePage &operator=(const TTemplatePage &) = delete;
+
+    void BuildControls(TPanel *page);
+    // Reads the templates and the user's pictures; every picture that cannot be read is
+    // reported once, the rest is shown with the first cell current.
+    void LoadPictures(const QString &templateStorage, const QString &userStorage);
+
+    // The picture under the grid's current cell, or nullptr when there is none or it is damaged.
+    TPNGObject *SelectedPicture() const;
+    // Makes picture p of the list the design's template, as one undoable step.
+    void ChooseTemplate(int p);
+    // Puts the grid's current cell on the document's template; a template that is not in the
+    // base joins the grid for this run only.
+    void ShowDocument();
+    // Raises when the current cell cannot be taken on to the designer.
+    void CheckChoice() const;
+
+    // The group around the grid, styled by the window with the other groups.
+    TPanel *GroupPanel() const { return m_templatePanel; }
+    // The hidden link to more pictures; the window paints and places it.
+    TPaintBox *MorePicturesLink() const { return m_morePicturesClick; }
+    // The right edge of the buttons below the grid, in page coordinates.
+    int ButtonsRight() const;
+
+private:
+    void CreatePictureButtons();
+    void UpdateGridRows();
+    int CurrentIndex() const;
+    void DrawCell(QPainter &painter, int column, int row, const QRect &cell, bool selected);
+    bool SelectCell(int column, int row);
+    // Remove on for a user picture at cell p, Keep shown for a design's picture not stored.
+    void ShowPictureButtons(int p);
+    void LoadClick();
+    void RemoveClick();
+    void KeepClick();
+    void OpenMorePicturesPage();
+    // Shows the grid after the list changed, with cell p (or the last picture) current.
+    void ShowGridAt(int p);
+    // Index in the list of the picture the document's template was made from, or -1.
+    int TemplateIndex() const;
+
+    TPageContext m_context;
+    std::vector<std::unique_ptr<TPNGObject>> &m_pictures;
+    int &m_templateCount;
+    std::unique_ptr<TPictureBase> m_base;
+    // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.
+    std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
+    // The design picture made from each picture of the grid that was chosen as a template, so
+    // that the grid cell of the design's template is found again.
+    std::unordered_map<const TPNGObject *, TDesignPicture> m_designPictures;
+
+    TPanel *m_templatePanel = nullptr;
+    QLabel *m_chooseHint = nullptr;
+    TTemplateGrid *m_grid = nullptr;
+    // The holders of Remove, Load... and Keep.
+    TPanel *m_removePanel = nullptr;
+    TPanel *m_loadPanel = nullptr;
+    TPanel *m_keepPanel = nullptr;
+    QPushButton *m_addUserPngSimple = nullptr;
+    QPushButton *m_deleteUserPngSimple = nullptr;
+    QPushButton *m_keepUserPng = nullptr;
+    TPngButton *m_loadButton = nullptr;
+    TPngButton *m_removeButton = nullptr;
+    TPngButton *m_keepButton = nullptr;
+    TPaintBox *m_morePicturesClick = nullptr;
+};
