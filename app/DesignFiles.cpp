@@ -170,6 +170,10 @@ void TDesignFiles::PageShown(int /*page*/)
 
 bool TDesignFiles::IsModified() const
 {
+    // Compared with the design as saved rather than read off the undo stack's clean state: some
+    // changes never go on the stack (a new popup name at Add popup, a design restored after a
+    // crash, faces put in for missing ones on open), a change put back by hand leaves nothing
+    // to save, and the stack forgets its oldest steps.
     if (!m_savedKnown)
         return true;
     TDesignState now = m_context.Document.Snapshot();

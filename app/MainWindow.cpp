@@ -115,9 +115,12 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     };
     Designer = std::make_unique<TDesignerPage>(PageContext());
     Designer->BuildControls(m_pages[1]);
-    Output = std::make_unique<TOutputPages>(PageContext());
-    Output->BuildControls(m_pages[2], m_pages[3], m_pages[4]);
-    Preview = std::make_unique<TPreviewLoader>(Output->PreviewBrowser());
+    Behaviour = std::make_unique<TBehaviourPage>(PageContext());
+    Behaviour->BuildControls(m_pages[2]);
+    Preview = std::make_unique<TPreviewPage>(PageContext());
+    Preview->BuildControls(m_pages[3]);
+    Publish = std::make_unique<TPublishPage>(PageContext());
+    Publish->BuildControls(m_pages[4]);
     // Ctrl+Z and Ctrl+Shift+Z undo the whole design on every page, also inside a box or the
     // preview: the window's keys win over the undo of the control with the focus.
     QCoreApplication::instance()->installEventFilter(this);
@@ -136,6 +139,11 @@ TPageContext TMainForm::PageContext()
 QString TMainForm::DesignPath() const
 {
     return Files->DesignPath();
+}
+
+bool TMainForm::NewPopupNameWanted() const
+{
+    return Behaviour->NewPopupNameWanted();
 }
 
 void TMainForm::DesignPublished(const QString &folder)
@@ -292,22 +300,26 @@ void TMainForm::FormCreate()
     Document.DocumentSize = 500;
     Guarded([this] { LoadCloseButtons(); });
     Guarded([this] { Designer->CreateDesignState(); });
-    Guarded([this] { Output->ApplyDefaults(); });
+    Guarded([this] {
+        Behaviour->ApplyDefaults();
+        Publish->ApplyDefaults();
+    });
     // A new design starts on the grid's current picture; that is not a change to save.
     if (const TPNGObject *picture = SelectedPicture())
         Guarded([&] { Document.SetTemplate(DesignPictureOf(*picture)); });
     Files->StartNewDesign();
 
-    std::vector<TPanel *> groups = Output->GroupPanels();
+    std::vector<TPanel *> groups = Behaviour->GroupPanels();
+    groups.insert(groups.end(), Publish->GroupPanels().begin(), Publish->GroupPanels().end());
     groups.push_back(Templates->GroupPanel());
     groups.push_back(Designer->PropertiesPanel());
     for (TPanel *panel : groups)
         StyleGroupPanel(panel);
 
-    if (TPaintBox *previewText = Output->PreviewTextPaint()) {
+    if (TPaintBox *previewText = Preview->PreviewTextPaint()) {
         previewText->resize(m_previewTextPicture.width(), m_previewTextPicture.height());
         int browserTop = previewText->y() * 2 + previewText->height();
-        if (QWidget *browser = Output->PreviewBrowser())
+        if (QWidget *browser = Preview->PreviewBrowser())
             browserTop = browser->y();
         previewText->move((m_pages[3]->width() - previewText->width()) / 2,
                           (browserTop - previewText->height()) / 2);
@@ -436,21 +448,20 @@ void TMainForm::ShowPage(int n)
     if (n == 2) {
         Designer->RenderDesign(Qt::white);
         // The browser engine starts while the user designs, so that the preview is at once.
-        Preview->WarmUp(PreviewWarmUpDelay);
+        Preview->Loader().WarmUp(PreviewWarmUpDelay);
     } else if (n == 3) {
-        Output->EnterBehaviourPage();
+        Behaviour->Enter();
     } else if (n == 4 && CurrentPage != 5) {
-        if (QWidget *browser = Preview->ExistingBrowser())
-            browser->setProperty("url", QUrl(QStringLiteral("about:blank")));
+        Preview->ClearBrowser();
         // A Back or Next click already waiting is dropped while the page is switching: handled
         // here it would show another page, which this switch would then half overwrite.
         m_switchingPage = true;
         QCoreApplication::processEvents();
         m_switchingPage = false;
-        const QString page = Output->WritePreviewFiles();
+        const QString page = Preview->WritePreviewFiles();
         // A browser that cannot be made is reported; the page switch completes all the same.
         if (!page.isEmpty())
-            Guarded([this, &page] { Preview->SetUrl(QUrl::fromLocalFile(page)); });
+            Guarded([this, &page] { Preview->ShowPreview(page); });
     }
     CurrentPage = n;
     Files->PageShown(n);
@@ -473,7 +484,7 @@ void TMainForm::NextButtonClick()
     if (CurrentPage == 1)
         Templates->CheckChoice();
     else if (CurrentPage == 3)
-        Output->LeaveBehaviourPage();
+        Behaviour->Leave();
     ShowPage(CurrentPage + 1);
 }
 
@@ -486,7 +497,8 @@ void TMainForm::ShowDocument()
 {
     Templates->ShowDocument();
     Designer->ShowDocument();
-    Output->ShowDocument();
+    Behaviour->ShowDocument();
+    Publish->ShowDocument();
 }
 
 void TMainForm::OpenDesignFile(const QString &path)

@@ -1,14 +1,16 @@
 #pragma once
 
 // The one main window: owner of all run-time state and the wizard's page switch. Page 1 (the
-// template chooser) is TTemplatePage, pages 2 to 5 are built and wired by TDesignerPage and
-// TOutputPages; the design itself is the document, which announces its changes.
+// template chooser) is TTemplatePage, pages 2 to 5 are TDesignerPage, TBehaviourPage,
+// TPreviewPage and TPublishPage, each given the page context; the design itself is the
+// document, which announces its changes.
 
+#include "app/BehaviourPage.h"
 #include "app/DesignFiles.h"
 #include "app/DesignerPage.h"
-#include "app/OutputPages.h"
 #include "app/PageContext.h"
-#include "app/PreviewLoader.h"
+#include "app/PreviewPage.h"
+#include "app/PublishPage.h"
 #include "app/TemplatePage.h"
 #include "document/DesignDocument.h"
 #include "document/DesignHistory.h"
@@ -79,10 +81,10 @@ public:
 
     std::unique_ptr<TTemplatePage> Templates;
     std::unique_ptr<TDesignerPage> Designer;
-    std::unique_ptr<TOutputPages> Output;
+    std::unique_ptr<TBehaviourPage> Behaviour;
+    std::unique_ptr<TPreviewPage> Preview;
+    std::unique_ptr<TPublishPage> Publish;
     std::unique_ptr<TDesignFiles> Files;
-    // The preview's browser, made from its module when first needed.
-    std::unique_ptr<TPreviewLoader> Preview;
     // How long after page 2 is first shown the browser engine is started ahead of page 4, in
     // milliseconds of a free event loop; negative starts it only when page 4 needs it.
     int PreviewWarmUpDelay = 300;
@@ -104,6 +106,7 @@ private:
     int ShownPage() const override { return CurrentPage; }
     void DesignPublished(const QString &folder) override;
     QString DesignPath() const override;
+    bool NewPopupNameWanted() const override;
     // What the pages are given in place of the window.
     TPageContext PageContext();
     void BuildWindowControls();

@@ -31,6 +31,9 @@ public:
     virtual void DesignPublished(const QString &folder) = 0;
     // The design file's path, or empty while the design has none.
     virtual QString DesignPath() const = 0;
+    // The user asked that the next popup written gets a new name, so that browsers show it
+    // again to visitors who have seen it.
+    virtual bool NewPopupNameWanted() const = 0;
 };
 
 struct TPageContext {

@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     SetInitialTitle();
     TMainForm window(folder.path());
 #if __has_include("app/PreviewLoader.h")
-    window.Preview->ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
+    window.Preview->Loader().ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
     if (!warmUp)
         window.PreviewWarmUpDelay = -1;
 #else

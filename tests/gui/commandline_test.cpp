@@ -158,7 +158,7 @@ void CommandLineTest::aPublishedPageOpensItsDesign()
     Dialogs::setRecordMessages(true);
     w->Document.DocumentSize = 300;
     control<QLineEdit>(w.get(), "ExistingFileEdit")->setText(page);
-    w->Output->AddPopupChange();
+    w->Publish->AddPopupChange();
     w.reset();
 
     w = openWindow(folder);

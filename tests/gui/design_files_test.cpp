@@ -81,7 +81,7 @@ int RunSignalChild(const QString &programFolder)
         form.ShowPage(2);
         form.Designer->AddTextClick();
         form.Files->Refresh();
-        form.Output->WritePreviewFiles();
+        form.Preview->WritePreviewFiles();
         std::printf("%s\n", qPrintable(form.UserFolder()));
         std::fflush(stdout);
         result = QApplication::exec();
@@ -473,7 +473,7 @@ private slots:
         Write(page, "<html>\r\n<body bgcolor=white>\r\n<p>Welcome</p>\r\n</body></html>\r\n");
         MakeDesign();
         Find<QLineEdit>("ExistingFileEdit")->setText(page);
-        m_form->Output->AddPopupChange();
+        m_form->Publish->AddPopupChange();
         const QByteArray pageBytes = Read(page);
         const QString logo = File(QStringLiteral("site/index.popup/logo.png"));
         const QByteArray logoBytes = Read(logo);
@@ -488,7 +488,7 @@ private slots:
         QCOMPARE(Find<QLineEdit>("ExistingFileEdit")->text(), page);
         QVERIFY(!m_form->Files->IsModified());
         QFile::remove(logo);
-        m_form->Output->AddPopupChange();
+        m_form->Publish->AddPopupChange();
         QCOMPARE(Read(page), pageBytes);
         QCOMPARE(Read(logo), logoBytes);
         QVERIFY(!m_form->Files->IsModified());

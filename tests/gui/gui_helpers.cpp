@@ -57,7 +57,7 @@ std::unique_ptr<TMainForm> openWindow(const ProgramFolder &folder)
     SetInitialTitle();
     auto window = std::make_unique<TMainForm>(folder.path());
     // The test programs are not in the program's folder, where its preview module is.
-    window->Preview->ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
+    window->Preview->Loader().ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
     window->show();
     // Every check that follows needs the window on screen; without it the test cannot pass.
     if (!QTest::qWaitForWindowExposed(window.get()))

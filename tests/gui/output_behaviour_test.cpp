@@ -1,8 +1,8 @@
 // The behaviour page and the output page's pickers, driven through their real controls.
 
+#include "app/BehaviourPage.h"
 #include "app/DesignerPage.h"
 #include "app/Dialogs.h"
-#include "app/OutputPages.h"
 #include "document/DesignDocument.h"
 #include "document/SettingsJson.h"
 #include "gui_helpers.h"
@@ -59,7 +59,7 @@ class OutputBehaviourTest : public QObject {
             state += W(name)->isEnabled() ? u'1' : u'0';
         return state;
     }
-    TPopupSettings Settings() { return m_form->Output->ReadPopupSettings(); }
+    TPopupSettings Settings() { return m_form->Behaviour->ReadPopupSettings(); }
     // Opens "More options...", lets edit work in it, then presses OK or Cancel.
     void InMoreOptions(const std::function<void(QWidget *)> &edit, bool accept)
     {
@@ -193,8 +193,8 @@ private slots:
         }
         Type("DelayTime", QStringLiteral("-3")); // the minus is not taken
         QCOMPARE(Settings().AutoCloseDelay, 3);
-        m_form->Output->EnableAutoCloseClick();
-        m_form->Output->PositionTypeChanged();
+        m_form->Behaviour->EnableAutoCloseClick();
+        m_form->Behaviour->PositionTypeChanged();
     }
 
     void fileDialogsGetTheirFiltersInQtsForm()
