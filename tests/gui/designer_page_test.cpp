@@ -454,7 +454,7 @@ private slots:
         Click("AddText");
         QUndoStack &stack = m_form->History->Stack();
         QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
-        m_form->Output->WritePreviewFiles();
+        m_form->Preview->WritePreviewFiles();
         QCOMPARE(m_form->Designer->CurrentObject(), Object(2));
 
         Click("SpeedButton7");
