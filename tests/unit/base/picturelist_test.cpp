@@ -59,8 +59,9 @@ protected:
     static std::set<int> arrivals(TPictureList &list, size_t wanted)
     {
         std::set<int> ready;
-        QObject::connect(&list, &TPictureList::ThumbnailReady, &list,
-                         [&ready](int i) { ready.insert(i); });
+        // Dropped before returning: a later call must not write into this call's set.
+        const QMetaObject::Connection heard = QObject::connect(
+            &list, &TPictureList::ThumbnailReady, &list, [&ready](int i) { ready.insert(i); });
         QElapsedTimer clock;
         clock.start();
         while (ready.size() < wanted && clock.elapsed() < 5000)
@@ -68,6 +69,7 @@ protected:
         // Anything more that would come.
         list.WaitForDone();
         QCoreApplication::processEvents();
+        QObject::disconnect(heard);
         return ready;
     }
     QStringList cacheFiles() const
