@@ -227,15 +227,7 @@ void TBehaviourPage::SyncDocument()
         return;
     const TDesignState before = m_context.Document.Snapshot();
     m_context.Document.Settings = ReadPopupSettings();
-    // Keystrokes go to the box with the focus; a button or a choice is a step of its own.
-    const QWidget *focus = QApplication::focusWidget();
-    const bool typing =
-        focus &&
-        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
-        m_page->isAncestorOf(focus);
-    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
-    m_context.History.Record(QStringLiteral("Settings"), before,
-                             typing ? TChangeKind::Field : TChangeKind::Other, box);
+    RecordSettingsStep(m_context.History, before, *m_page);
 }
 
 void TBehaviourPage::ShowPopupSettings(const TPopupSettings &s)

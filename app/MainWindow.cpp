@@ -48,16 +48,6 @@ QPushButton *windowButton(QWidget *parent, const QString &name, const QString &c
     return button;
 }
 
-// A picture of the resources at twice its size, decoded by the program's codec.
-QImage TwiceImage(const QString &resource)
-{
-    TPNGObject picture;
-    picture.loadFromResource(resource);
-    Bitmap32 pixels;
-    PngToBitmap32(picture, pixels);
-    return pixels.asQImage().copy();
-}
-
 // The installed icon (the theme's, as the desktop entry names it), or the same pictures built
 // into the program where it was not installed.
 QIcon ProgramIcon()

@@ -4,9 +4,13 @@
 // name and its place in its parent.
 
 #include "controls/Panel.h"
+#include "document/DesignHistory.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,3 +63,19 @@ inline QLabel *GreyLabel(QWidget *parent, const QString &name, const QString &te
 }
 
 } // namespace PageControls
+
+// Records an edit of a page's settings made since before as one undoable step. Keystrokes go to
+// the box with the focus and join the step before them in the same box; a button or a choice is
+// a step of its own.
+inline void RecordSettingsStep(TDesignHistory &history, const TDesignState &before,
+                               const QWidget &page)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    const bool typing =
+        focus &&
+        (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
+        page.isAncestorOf(focus);
+    const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
+    history.Record(QStringLiteral("Settings"), before,
+                   typing ? TChangeKind::Field : TChangeKind::Other, box);
+}

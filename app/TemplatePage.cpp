@@ -48,16 +48,6 @@ QPushButton *pageButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-// A picture of the resources at twice its size, decoded by the program's codec.
-QImage TwiceImage(const QString &resource)
-{
-    TPNGObject picture;
-    picture.loadFromResource(resource);
-    Bitmap32 pixels;
-    PngToBitmap32(picture, pixels);
-    return pixels.asQImage().copy();
-}
-
 } // namespace
 
 TTemplatePage::TTemplatePage(TPageContext context,

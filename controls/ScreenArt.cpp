@@ -1,5 +1,9 @@
 #include "controls/ScreenArt.h"
 
+#include "imaging/AdditionalPng.h"
+#include "imaging/Bitmap32.h"
+#include "imaging/PngObject.h"
+
 #include <cmath>
 
 QSize DeviceSize(QSize size, qreal dpr)
@@ -23,11 +27,20 @@ QImage PictureForScreen(const QImage &normal, const QImage &twice, qreal dpr)
     } else {
         // Premultiplied, so that the colour of transparent pixels cannot bleed into the edges.
         const bool alpha = source.hasAlphaChannel();
-        picture = source
-                      .convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied
-                                             : QImage::Format_RGB32)
-                      .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture =
+            source
+                .convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
+                .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     picture.setDevicePixelRatio(dpr);
     return picture;
+}
+
+QImage TwiceImage(const QString &resource)
+{
+    TPNGObject picture;
+    picture.loadFromResource(resource);
+    Bitmap32 pixels;
+    PngToBitmap32(picture, pixels);
+    return pixels.asQImage().copy();
 }

@@ -5,6 +5,7 @@
 // is; any other ratio gets the larger one, resampled to the ratio when it is not exactly 2.
 
 #include <QImage>
+#include <QString>
 
 // The picture to paint where normal would be painted, at dpr device pixels per logical pixel.
 // The result carries dpr as its device pixel ratio, so it paints at normal's logical size.
@@ -13,3 +14,6 @@ QImage PictureForScreen(const QImage &normal, const QImage &twice, qreal dpr);
 
 // The size in device pixels of size logical pixels at dpr, rounded.
 QSize DeviceSize(QSize size, qreal dpr);
+
+// A picture of the resources (the PNG at twice its size), decoded by the program's codec.
+QImage TwiceImage(const QString &resource);
