@@ -98,7 +98,7 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     setFont(windowFont);
     BuildWindowControls();
     History = std::make_unique<TDesignHistory>(Document);
-    Templates = std::make_unique<TTemplatePage>(PageContext(), PictureList, TemplateCount);
+    Templates = std::make_unique<TTemplatePage>(PageContext());
     Templates->BuildControls(m_pages[0]);
     Templates->MorePicturesLink()->onPaint = [this](QPainter &painter) {
         PaintBlended(painter, m_moreTextPicture);
@@ -507,7 +507,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-TPNGObject *TMainForm::SelectedPicture() const
+const TPNGObject *TMainForm::SelectedPicture() const
 {
     return Templates->SelectedPicture();
 }

@@ -47,9 +47,6 @@ public:
     TMainForm(const TMainForm &) = delete;
     TMainForm &operator=(const TMainForm &) = delete;
 
-    // The decoded templates followed by the user's pictures; TemplateCount of them are templates.
-    std::vector<std::unique_ptr<TPNGObject>> PictureList;
-    int TemplateCount = 0;
     std::vector<std::unique_ptr<TPNGObject>> CloseButtonList;
     // The design being made: template, document size, objects, close button, behaviour and
     // output settings. The pages show and edit it; undo restores it.
@@ -67,7 +64,7 @@ public:
     QColor GroupFillColor = QColor(245, 245, 245);
 
     // The picture under the template grid's current cell, or nullptr when the base is empty.
-    TPNGObject *SelectedPicture() const override;
+    const TPNGObject *SelectedPicture() const override;
     // Resamples picture into TemplateBitmap as a side x side square.
     void RenderTemplate(const TPNGObject &picture, int side);
     void ShowPage(int n) override;

@@ -26,7 +26,7 @@ public:
     // Shows the document on every page, after it was opened, restored or undone.
     virtual void ShowDocument() = 0;
     // The picture of the template grid's current cell, or null.
-    virtual TPNGObject *SelectedPicture() const = 0;
+    virtual const TPNGObject *SelectedPicture() const = 0;
     // A popup and its design were written into folder.
     virtual void DesignPublished(const QString &folder) = 0;
     // The design file's path, or empty while the design has none.

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
 #include "base/PictureBase.h"
+#include "base/ProgramPaths.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "controls/ScreenArt.h"
@@ -18,6 +19,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -50,11 +52,7 @@ QPushButton *pageButton(QWidget *parent, const QString &name, const QString &cap
 
 } // namespace
 
-TTemplatePage::TTemplatePage(TPageContext context,
-                             std::vector<std::unique_ptr<TPNGObject>> &pictures, int &templateCount)
-    : m_context(context), m_pictures(pictures), m_templateCount(templateCount)
-{
-}
+TTemplatePage::TTemplatePage(TPageContext context) : m_context(context) {}
 
 TTemplatePage::~TTemplatePage() = default;
 
@@ -139,10 +137,18 @@ void TTemplatePage::CreatePictureButtons()
     m_removeButton->SetEnabled(m_deleteUserPngSimple->isEnabled());
 }
 
-void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &userStorage)
+void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &userStorage,
+                                 const QString &cacheFolder)
 {
-    m_base =
-        std::make_unique<TPictureBase>(m_pictures, m_templateCount, templateStorage, userStorage);
+    // Thumbnails at the screen's density, so a high-density screen shows them sharp.
+    const QSize thumbnail =
+        DeviceSize(QSize(CellSize, CellSize), m_context.Window.devicePixelRatioF());
+    m_base = std::make_unique<TPictureBase>(
+        templateStorage, userStorage, cacheFolder.isEmpty() ? ProgramCacheFolder() : cacheFolder,
+        thumbnail);
+    QObject::connect(&m_base->List(), &TPictureList::ThumbnailReady, m_grid, [this](int i) {
+        m_grid->viewport()->update(m_grid->cellRect(i % GridColumns, i / GridColumns));
+    });
     CreatePictureButtons();
     // Every picture that cannot be read is reported once; the rest of the base loads.
     for (const QString &error : m_base->Load())
@@ -155,7 +161,7 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
     m_addUserPngSimple->setToolTip(refusal);
     m_loadButton->setToolTip(refusal);
     UpdateGridRows();
-    if (!m_pictures.empty())
+    if (PictureCount() > 0)
         Guarded([this] { SelectCell(0, 0); });
 
     m_chooseHint->setText(tr("for your Vantelle Pro, then click the next button to continue"));
@@ -169,9 +175,14 @@ int TTemplatePage::ButtonsRight() const
     return m_removePanel->geometry().right();
 }
 
+int TTemplatePage::PictureCount() const
+{
+    return m_base ? m_base->Count() : 0;
+}
+
 void TTemplatePage::UpdateGridRows()
 {
-    const int count = static_cast<int>(m_pictures.size());
+    const int count = PictureCount();
     m_grid->setRowCount((count + GridColumns - 1) / GridColumns);
 }
 
@@ -180,12 +191,10 @@ int TTemplatePage::CurrentIndex() const
     return m_grid->currentRow() * GridColumns + m_grid->currentColumn();
 }
 
-TPNGObject *TTemplatePage::SelectedPicture() const
+const TPNGObject *TTemplatePage::SelectedPicture() const
 {
-    const int p = CurrentIndex();
-    if (p >= static_cast<int>(m_pictures.size()) || m_base->IsDamaged(p))
-        return nullptr;
-    return m_pictures[static_cast<size_t>(p)].get();
+    m_selected = m_base ? m_base->Picture(CurrentIndex()) : nullptr;
+    return m_selected.get();
 }
 
 void TTemplatePage::CheckChoice() const
@@ -195,7 +204,7 @@ void TTemplatePage::CheckChoice() const
 
 void TTemplatePage::ShowPictureButtons(int p)
 {
-    const bool user = p >= m_templateCount && p < static_cast<int>(m_pictures.size());
+    const bool user = p >= m_base->TemplateCount() && p < PictureCount();
     const bool enabled = user && m_base->CanChange();
     m_deleteUserPngSimple->setEnabled(enabled);
     m_removeButton->SetEnabled(enabled);
@@ -209,37 +218,40 @@ void TTemplatePage::DrawCell(QPainter &painter, int column, int row, const QRect
 {
     const QWidget &window = m_context.Window;
     const int p = row * GridColumns + column;
-    if (p >= static_cast<int>(m_pictures.size())) {
+    if (p >= PictureCount()) {
         painter.fillRect(cell, window.palette().color(QPalette::Base));
         return;
     }
-    const TPNGObject *picture = m_pictures[static_cast<size_t>(p)].get();
-    // The thumbnail is made at the screen's density straight from the picture, so a
-    // high-density screen shows it sharp.
     const qreal dpr = painter.device()->devicePixelRatioF();
-    auto cached = m_thumbnails.find(picture);
-    if (cached == m_thumbnails.end() || cached->second.devicePixelRatio() != dpr ||
-        cached->second.size() != DeviceSize(cell.size(), dpr)) {
-        QImage thumbnail(DeviceSize(cell.size(), dpr), QImage::Format_RGB32);
+    const QSize device = DeviceSize(cell.size(), dpr);
+    QImage thumbnail;
+    if (m_base->IsDamaged(p)) {
+        // Drawn, not decoded, in logical pixels like the rest of the grid.
+        thumbnail = QImage(device, QImage::Format_RGB32);
         thumbnail.fill(Qt::white);
-        if (m_base->IsDamaged(p)) {
-            // Drawn, not decoded, in logical pixels like the rest of the grid.
-            thumbnail.setDevicePixelRatio(dpr);
-            QPainter damaged(&thumbnail);
-            damaged.setFont(window.font());
-            PaintDamagedCell(damaged, QRect(QPoint(0, 0), cell.size()), m_base->UserEntry(p));
-        } else {
-            picture->draw(thumbnail,
-                          QRect(QPoint(0, 0), DeviceSize(QSize(CellSize, CellSize), dpr)));
-            thumbnail.setDevicePixelRatio(dpr);
+        thumbnail.setDevicePixelRatio(dpr);
+        QPainter damaged(&thumbnail);
+        damaged.setFont(window.font());
+        PaintDamagedCell(damaged, QRect(QPoint(0, 0), cell.size()), m_base->UserEntry(p));
+    } else {
+        TPictureList &list = m_base->List();
+        thumbnail = list.Thumbnail(p);
+        if (thumbnail.isNull()) {
+            // White until the list has made it; ThumbnailReady paints the cell again.
+            list.RequestThumbnails(p, p);
+            thumbnail = QImage(device, QImage::Format_RGB32);
+            thumbnail.fill(Qt::white);
+        } else if (thumbnail.size() != device) {
+            // Made for another density (the window moved to another screen).
+            thumbnail = thumbnail.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
-        cached = m_thumbnails.insert_or_assign(picture, std::move(thumbnail)).first;
+        thumbnail.setDevicePixelRatio(dpr);
     }
     if (!selected) {
-        painter.drawImage(QPointF(cell.topLeft()), cached->second);
+        painter.drawImage(QPointF(cell.topLeft()), thumbnail);
         return;
     }
-    QImage framed = cached->second;
+    QImage framed = std::move(thumbnail);
     {
         // Two 1-pixel frames, outer edge and one pixel inside, as logical pixels.
         QPainter frame(&framed);
@@ -255,7 +267,7 @@ void TTemplatePage::DrawCell(QPainter &painter, int column, int row, const QRect
 bool TTemplatePage::SelectCell(int column, int row)
 {
     const int p = row * GridColumns + column;
-    if (p >= static_cast<int>(m_pictures.size()))
+    if (p >= PictureCount())
         return false;
     ShowPictureButtons(p);
     return true;
@@ -306,15 +318,12 @@ void TTemplatePage::KeepClick()
 void TTemplatePage::ShowGridAt(int p)
 {
     // Pictures that left the list lose their link to the design; the design keeps its copy.
-    for (auto it = m_designPictures.begin(); it != m_designPictures.end();) {
-        const bool listed =
-            std::any_of(m_pictures.begin(), m_pictures.end(),
-                        [&](const auto &picture) { return picture.get() == it->first; });
-        it = listed ? std::next(it) : m_designPictures.erase(it);
-    }
-    m_thumbnails.clear();
+    std::unordered_set<quint64> listed;
+    for (int i = 0; i < PictureCount(); ++i)
+        listed.insert(m_base->List().Entry(i).id);
+    std::erase_if(m_designPictures, [&](const auto &known) { return !listed.count(known.first); });
     UpdateGridRows();
-    const int count = static_cast<int>(m_pictures.size());
+    const int count = PictureCount();
     const int current = std::max(0, std::min(p, count - 1));
     m_grid->setCurrentCell(current % GridColumns, current / GridColumns);
     // The cell may now show a template or nothing at all, so Remove follows what it shows.
@@ -325,13 +334,17 @@ void TTemplatePage::ShowGridAt(int p)
 
 void TTemplatePage::ChooseTemplate(int p)
 {
-    if (p < 0 || p >= static_cast<int>(m_pictures.size()) || m_base->IsDamaged(p) ||
-        p == TemplateIndex())
+    if (p < 0 || p >= PictureCount() || m_base->IsDamaged(p) || p == TemplateIndex())
         return;
-    const TPNGObject *picture = m_pictures[static_cast<size_t>(p)].get();
-    auto known = m_designPictures.find(picture);
-    if (known == m_designPictures.end())
-        known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
+    // Decoded here, where it is needed, and only the first time it is chosen.
+    const quint64 id = m_base->List().Entry(p).id;
+    auto known = m_designPictures.find(id);
+    if (known == m_designPictures.end()) {
+        const std::shared_ptr<const TPNGObject> picture = m_base->Picture(p);
+        if (!picture)
+            return;
+        known = m_designPictures.emplace(id, DesignPictureOf(*picture)).first;
+    }
     TDesignDocument &document = m_context.Document;
     m_context.History.Change(tr("Template"), [&] { document.SetTemplate(known->second); });
 }
@@ -341,10 +354,10 @@ int TTemplatePage::TemplateIndex() const
     const TDesignPicture &current = m_context.Document.Template();
     if (current.IsNone())
         return -1;
-    for (size_t i = 0; i < m_pictures.size(); ++i) {
-        const auto known = m_designPictures.find(m_pictures[i].get());
+    for (int i = 0; i < PictureCount(); ++i) {
+        const auto known = m_designPictures.find(m_base->List().Entry(i).id);
         if (known != m_designPictures.end() && known->second.Bytes == current.Bytes)
-            return static_cast<int>(i);
+            return i;
     }
     return -1;
 }
@@ -356,17 +369,22 @@ void TTemplatePage::ShowDocument()
     if (p < 0 && !document.Template().IsNone()) {
         // A design from elsewhere: its template may still be one of ours, else it joins the
         // grid for this run only.
+        // Only pictures of its size are decoded to compare them.
         const TPNGObject &wanted = *document.Template().Picture;
-        for (size_t i = 0; i < m_pictures.size() && p < 0; ++i)
-            if (SamePicture(*m_pictures[i], wanted)) {
-                p = static_cast<int>(i);
-                m_designPictures.insert_or_assign(m_pictures[i].get(), document.Template());
+        const QSize size(wanted.width(), wanted.height());
+        TPictureList &list = m_base->List();
+        for (int i = 0; i < PictureCount() && p < 0; ++i) {
+            if (m_base->IsDamaged(i) || list.PictureSize(i) != size)
+                continue;
+            const std::shared_ptr<const TPNGObject> picture = m_base->Picture(i);
+            if (picture && SamePicture(*picture, wanted)) {
+                p = i;
+                m_designPictures.insert_or_assign(list.Entry(i).id, document.Template());
             }
+        }
         if (p < 0) {
             p = m_base->AddUnsavedPicture(document.Template().Bytes);
-            m_designPictures.insert_or_assign(m_pictures[static_cast<size_t>(p)].get(),
-                                              document.Template());
-            m_thumbnails.clear();
+            m_designPictures.insert_or_assign(list.Entry(p).id, document.Template());
             UpdateGridRows();
         }
     }

@@ -13,7 +13,6 @@
 
 #include <memory>
 #include <unordered_map>
-#include <vector>
 
 class QLabel;
 class QPainter;
@@ -29,21 +28,23 @@ class TTemplatePage {
     Q_DECLARE_TR_FUNCTIONS(TTemplatePage)
 
 public:
-    // pictures and templateCount are the window's picture list: the templates first, then the
-    // user's pictures; the page's picture base fills and changes them.
-    TTemplatePage(TPageContext context, std::vector<std::unique_ptr<TPNGObject>> &pictures,
-                  int &templateCount);
+    explicit TTemplatePage(TPageContext context);
     ~TTemplatePage();
     TTemplatePage(const TTemplatePage &) = delete;
     TTemplatePage &operator=(const TTemplatePage &) = delete;
 
     void BuildControls(TPanel *page);
-    // Reads the templates and the user's pictures; every picture that cannot be read is
-    // reported once, the rest is shown with the first cell current.
-    void LoadPictures(const QString &templateStorage, const QString &userStorage);
+    // Reads the templates and the user's pictures into the page's picture base; every picture
+    // that cannot be read is reported once, the rest is shown with the first cell current.
+    // Thumbnails are kept in cacheFolder (empty: the user's cache folder).
+    void LoadPictures(const QString &templateStorage, const QString &userStorage,
+                      const QString &cacheFolder = QString());
+    // The picture base the grid shows: the templates first, then the user's pictures.
+    TPictureBase &Base() const { return *m_base; }
 
-    // The picture under the grid's current cell, or nullptr when there is none or it is damaged.
-    TPNGObject *SelectedPicture() const;
+    // The picture under the grid's current cell, decoded now, or nullptr when there is none or
+    // it is damaged; it stays valid until the next call.
+    const TPNGObject *SelectedPicture() const;
     // Makes picture p of the list the design's template, as one undoable step.
     void ChooseTemplate(int p);
     // Puts the grid's current cell on the document's template; a template that is not in the
@@ -76,15 +77,15 @@ private:
     // Index in the list of the picture the document's template was made from, or -1.
     int TemplateIndex() const;
 
+    int PictureCount() const;
+
     TPageContext m_context;
-    std::vector<std::unique_ptr<TPNGObject>> &m_pictures;
-    int &m_templateCount;
     std::unique_ptr<TPictureBase> m_base;
-    // Thumbnails as drawn over white, kept while the pictures stay; cleared on add and remove.
-    std::unordered_map<const TPNGObject *, QImage> m_thumbnails;
-    // The design picture made from each picture of the grid that was chosen as a template, so
-    // that the grid cell of the design's template is found again.
-    std::unordered_map<const TPNGObject *, TDesignPicture> m_designPictures;
+    // The picture SelectedPicture last decoded.
+    mutable std::shared_ptr<const TPNGObject> m_selected;
+    // The design picture made from each picture of the grid that was chosen as a template (by
+    // the list's entry id), so that the grid cell of the design's template is found again.
+    std::unordered_map<quint64, TDesignPicture> m_designPictures;
 
     TPanel *m_templatePanel = nullptr;
     QLabel *m_chooseHint = nullptr;

@@ -94,79 +94,116 @@ void DecodeEntries(std::vector<TReadEntry> &entries, bool createAlpha)
 
 } // namespace
 
-TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha,
-                                      TDamagedEntries damaged)
-{
-    TLoadedPictures loaded;
-    // The entries are read in turn until the end or the first damage, decoded together, then
-    // reported in their order; what ended the reading comes last.
-    std::vector<TReadEntry> entries;
+namespace {
+
+// A container as read: the whole file, and where each entry lies in it, until the end or the
+// first damage; what ended the reading early is in ending.
+struct TReadContainer {
+    QByteArray file;
+    std::vector<TPictureList::TEntry> entries;
     QString ending;
+    bool unreadable = false;
+
+    QByteArray Bytes(const TPictureList::TEntry &e) const { return file.mid(e.offset, e.length); }
+};
+
+TReadContainer ReadContainer(const QString &container)
+{
+    TReadContainer read;
     QFile file(container);
     for (int entry = 0;; ++entry) {
         TStorageItem item;
         try {
             item = LocateStorageItem(container, entry);
         } catch (const EStorageDamaged &e) {
-            ending = e.message();
+            read.ending = e.message();
             break;
         } catch (const EVantelleError &e) {
             // The file is there but the system refuses it: its pictures must not silently
             // look like an empty base.
-            ending = e.message();
-            loaded.unreadable = true;
+            read.ending = e.message();
+            read.unreadable = true;
             break;
         }
         if (item.Offset == 0)
             break;
-        if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) {
-            ending = EFileError::CannotOpen(container, file.errorString()).message();
-            loaded.unreadable = true;
+        if (!file.isOpen()) {
+            if (!file.open(QIODevice::ReadOnly)) {
+                read.ending = EFileError::CannotOpen(container, file.errorString()).message();
+                read.unreadable = true;
+                break;
+            }
+            read.file = file.readAll();
+        }
+        if (qint64(item.Offset) + item.Length > read.file.size()) {
+            read.ending = QCoreApplication::translate("PictureBase", "Cannot read file \"%1\". %2")
+                              .arg(container, file.errorString());
+            read.unreadable = true;
             break;
         }
-        QByteArray bytes;
-        if (file.seek(item.Offset))
-            bytes = file.read(item.Length);
-        if (bytes.size() != item.Length) {
-            ending = QCoreApplication::translate("PictureBase", "Cannot read file \"%1\". %2")
-                         .arg(container, file.errorString());
-            loaded.unreadable = true;
-            break;
-        }
-        entries.push_back(TReadEntry{entry, std::move(bytes), nullptr, QString()});
+        TPictureList::TEntry e;
+        e.container = container;
+        e.entry = entry;
+        e.offset = item.Offset;
+        e.length = item.Length;
+        read.entries.push_back(e);
     }
+    return read;
+}
+
+QString EntryMessage(const QString &container, int entry, const QString &failure)
+{
+    return QCoreApplication::translate(
+               "PictureBase",
+               "Entry %1 of the picture container \"%2\" cannot be used as a picture. %3")
+        .arg(entry)
+        .arg(container, Sentence(failure));
+}
+
+QString DamagedSuffix()
+{
+    return QCoreApplication::translate("PictureBase", "\nIt is shown as a damaged picture, which "
+                                                      "Remove deletes");
+}
+
+} // namespace
+
+TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha,
+                                      TDamagedEntries damaged)
+{
+    TLoadedPictures loaded;
+    // The entries are read in turn until the end or the first damage, decoded together, then
+    // reported in their order; what ended the reading comes last.
+    TReadContainer read = ReadContainer(container);
+    loaded.unreadable = read.unreadable;
+    std::vector<TReadEntry> entries;
+    for (const TPictureList::TEntry &e : read.entries)
+        entries.push_back(TReadEntry{e.entry, read.Bytes(e), nullptr, QString()});
+    read.file = QByteArray();
     DecodeEntries(entries, createAlpha);
 
-    for (TReadEntry &read : entries) {
+    for (TReadEntry &entry : entries) {
         // Only entries that Remove may delete need their fingerprint.
-        TStoredEntry stored{read.entry, static_cast<qint32>(read.bytes.size()),
-                            damaged == TDamagedEntries::Keep ? Fingerprint(read.bytes)
+        TStoredEntry stored{entry.entry, static_cast<qint32>(entry.bytes.size()),
+                            damaged == TDamagedEntries::Keep ? Fingerprint(entry.bytes)
                                                              : QByteArray(),
                             false, QByteArray()};
-        std::unique_ptr<TPNGObject> picture = std::move(read.picture);
-        if (!read.failure.isEmpty()) {
-            QString message =
-                QCoreApplication::translate(
-                    "PictureBase", "Entry %1 of the picture container \"%2\" cannot be used as a "
-                                   "picture. %3")
-                    .arg(read.entry)
-                    .arg(container, Sentence(read.failure));
+        std::unique_ptr<TPNGObject> picture = std::move(entry.picture);
+        if (!entry.failure.isEmpty()) {
+            const QString message = EntryMessage(container, entry.entry, entry.failure);
             if (damaged == TDamagedEntries::Skip) {
                 loaded.errors << message;
                 continue;
             }
-            loaded.errors << message + QCoreApplication::translate(
-                                           "PictureBase",
-                                           "\nIt is shown as a damaged picture, which "
-                                           "Remove deletes");
+            loaded.errors << message + DamagedSuffix();
             picture = std::make_unique<TPNGObject>();
             stored.damaged = true;
         }
         loaded.pictures.push_back(std::move(picture));
         loaded.entries.push_back(stored);
     }
-    if (!ending.isEmpty())
-        loaded.errors << ending;
+    if (!read.ending.isEmpty())
+        loaded.errors << read.ending;
     return loaded;
 }
 
@@ -226,9 +263,9 @@ EPictureBaseChanged::EPictureBaseChanged(const QString &userStorage)
 {
 }
 
-TPictureBase::TPictureBase(std::vector<std::unique_ptr<TPNGObject>> &pictureList,
-                           int &templateCount, QString templateStorage, QString userStorage)
-    : m_pictures(pictureList), m_templateCount(templateCount),
+TPictureBase::TPictureBase(QString templateStorage, QString userStorage, QString cacheFolder,
+                           QSize thumbnailSize)
+    : m_list(std::make_unique<TPictureList>(std::move(cacheFolder), thumbnailSize)),
       m_templateStorage(std::move(templateStorage)), m_userStorage(std::move(userStorage))
 {
 }
@@ -257,17 +294,42 @@ QStringList TPictureBase::Load()
         }
     }
 
-    m_pictures.clear();
+    m_list->Clear();
     m_user.clear();
-    TLoadedPictures templates = LoadContainerPictures(m_templateStorage);
-    TLoadedPictures user = LoadContainerPictures(m_userStorage, false, TDamagedEntries::Keep);
-    m_templateCount = static_cast<int>(templates.pictures.size());
-    for (auto &picture : templates.pictures)
-        m_pictures.push_back(std::move(picture));
-    for (auto &picture : user.pictures)
-        m_pictures.push_back(std::move(picture));
-    m_user = std::move(user.entries);
-    messages << templates.errors;
+    // The list learns which entries do not decode as it makes (or finds) their thumbnails;
+    // only those are decoded again here, for the codec's message.
+    auto failure = [](const QByteArray &bytes) {
+        TReadEntry entry{0, bytes, nullptr, QString()};
+        DecodeEntry(entry, false);
+        return entry.failure;
+    };
+
+    const TReadContainer templates = ReadContainer(m_templateStorage);
+    const std::vector<bool> badTemplates =
+        m_list->AddReadContainer(m_templateStorage, templates.file, templates.entries, true);
+    // A template that does not decode is reported and left out.
+    for (size_t k = badTemplates.size(); k-- > 0;)
+        if (badTemplates[k])
+            m_list->Remove(static_cast<int>(k), false);
+    for (size_t k = 0; k < badTemplates.size(); ++k)
+        if (badTemplates[k])
+            messages << EntryMessage(m_templateStorage, templates.entries[k].entry,
+                                     failure(templates.Bytes(templates.entries[k])));
+    if (!templates.ending.isEmpty())
+        messages << templates.ending;
+    m_templateCount = m_list->Count();
+
+    TReadContainer user = ReadContainer(m_userStorage);
+    m_userContainer = 1;
+    const std::vector<bool> badUser =
+        m_list->AddReadContainer(m_userStorage, user.file, user.entries);
+    for (size_t k = 0; k < badUser.size(); ++k) {
+        const TPictureList::TEntry &e = user.entries[k];
+        const QByteArray bytes = user.Bytes(e);
+        m_user.push_back(TStoredEntry{e.entry, e.length, Fingerprint(bytes), badUser[k], {}});
+        if (badUser[k])
+            messages << EntryMessage(m_userStorage, e.entry, failure(bytes)) + DamagedSuffix();
+    }
     if (user.unreadable && m_unreadable.isEmpty()) {
         // Appending to a file that could not be read might bury the pictures it still holds.
         m_unreadable = QCoreApplication::translate(
@@ -275,13 +337,26 @@ QStringList TPictureBase::Load()
                                           "Vantelle Pro started. Start Vantelle Pro again once the "
                                           "file can be read")
                            .arg(m_userStorage);
-        user.errors.back() += QCoreApplication::translate(
+        user.ending += QCoreApplication::translate(
             "PictureBase",
             ".\nThe pictures in it are not shown, and Load... is refused until the next start "
             "so that the file stays as it is");
     }
-    messages << user.errors;
+    if (!user.ending.isEmpty())
+        messages << user.ending;
     return messages;
+}
+
+std::shared_ptr<const TPNGObject> TPictureBase::Picture(int p)
+{
+    if (p < 0 || p >= Count() || IsDamaged(p))
+        return nullptr;
+    try {
+        return m_list->Picture(p);
+    } catch (const EVantelleError &) {
+        // Changed under the program since it was read: nothing to show.
+        return nullptr;
+    }
 }
 
 void TPictureBase::RefuseChange() const
@@ -316,9 +391,8 @@ int TPictureBase::AddUserPicture(const QString &file, int side)
         RenderTemplatePicture(*picture, side, rendered);
     }
     const TStoredEntry stored = StoreUserEntry([&] { AppendStorageBytes(m_userStorage, bytes); });
-    m_pictures.push_back(std::move(picture));
     m_user.push_back(stored);
-    return static_cast<int>(m_pictures.size()) - 1;
+    return m_list->AddStored(m_userContainer, stored.entry);
 }
 
 TStoredEntry TPictureBase::StoreUserEntry(const std::function<void()> &append)
@@ -335,11 +409,10 @@ TStoredEntry TPictureBase::StoreUserEntry(const std::function<void()> &append)
 
 int TPictureBase::AddUnsavedPicture(const QByteArray &bytes)
 {
-    auto picture = std::make_unique<TPNGObject>();
-    picture->loadFromData(bytes);
-    m_pictures.push_back(std::move(picture));
+    TPNGObject picture;
+    picture.loadFromData(bytes);
     m_user.push_back(TStoredEntry{-1, 0, QByteArray(), false, bytes});
-    return static_cast<int>(m_pictures.size()) - 1;
+    return m_list->AddBytes(bytes);
 }
 
 bool TPictureBase::IsUnsaved(int p) const
@@ -355,18 +428,19 @@ bool TPictureBase::KeepPicture(int p)
     RefuseStoring();
     TStoredEntry &record = m_user[static_cast<size_t>(p - m_templateCount)];
     record = StoreUserEntry([&] { AppendStorageBytes(m_userStorage, record.unsaved); });
+    m_list->Store(p, m_userContainer, record.entry);
     return true;
 }
 
 bool TPictureBase::RemovePicture(int p)
 {
-    if (p < m_templateCount || p >= static_cast<int>(m_pictures.size()))
+    if (p < m_templateCount || p >= Count())
         return false;
     RefuseChange();
     const size_t user = static_cast<size_t>(p - m_templateCount);
     const TStoredEntry record = m_user[user];
     if (record.entry < 0) {
-        m_pictures.erase(m_pictures.begin() + p);
+        m_list->Remove(p, false);
         m_user.erase(m_user.begin() + static_cast<std::ptrdiff_t>(user));
         return true;
     }
@@ -378,17 +452,17 @@ bool TPictureBase::RemovePicture(int p)
         throw EPictureBaseChanged(m_userStorage);
     }
     DeleteStorageItem(m_userStorage, record.entry);
-    m_pictures.erase(m_pictures.begin() + p);
     m_user.erase(m_user.begin() + static_cast<std::ptrdiff_t>(user));
     for (TStoredEntry &later : m_user)
         if (later.entry > record.entry)
             --later.entry;
+    m_list->Remove(p, true);
     return true;
 }
 
 const TStoredEntry *TPictureBase::UserRecord(int p) const
 {
-    if (p < m_templateCount || p >= static_cast<int>(m_pictures.size()))
+    if (p < m_templateCount || p >= Count())
         return nullptr;
     return &m_user[static_cast<size_t>(p - m_templateCount)];
 }

@@ -4,9 +4,11 @@
 // (usr.stg) and the close-button pictures (cbs.stg). Headless; every failure is an exception or
 // a message in a returned list, never a dialog.
 
+#include "base/PictureList.h"
 #include "imaging/PngObject.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -70,21 +72,33 @@ public:
     explicit EPictureBaseChanged(const QString &userStorage);
 };
 
-// PictureList and usr.stg kept in step: every user picture remembers the usr.stg entry it came
-// from and what that entry held, so that removing the picture a cell shows deletes exactly that
-// entry, or nothing when the file changed under the program. One copy of the program at a time
-// may change a base: the first to load it holds a lock file beside usr.stg until it ends.
+// The picture list and usr.stg kept in step: every user picture remembers the usr.stg entry it
+// came from and what that entry held, so that removing the picture a cell shows deletes exactly
+// that entry, or nothing when the file changed under the program. One copy of the program at a
+// time may change a base: the first to load it holds a lock file beside usr.stg until it ends.
+// The base owns its picture list: the templates first, then the user's pictures; nothing is
+// kept decoded but the thumbnails and the few pictures asked for last.
 class TPictureBase {
 public:
-    TPictureBase(std::vector<std::unique_ptr<TPNGObject>> &pictureList, int &templateCount,
-                 QString templateStorage, QString userStorage);
+    // Thumbnails are thumbnailSize device pixels, cached in cacheFolder (empty: no cache).
+    TPictureBase(QString templateStorage, QString userStorage, QString cacheFolder = QString(),
+                 QSize thumbnailSize = QSize(125, 125));
     ~TPictureBase();
     TPictureBase(const TPictureBase &) = delete;
     TPictureBase &operator=(const TPictureBase &) = delete;
 
     // Fills the list with img.stg's pictures, then usr.stg's; returns what the user should be
     // told: pictures that could not be read, and once that the base is in use elsewhere.
+    // Thumbnails come from the cache when the containers are as they were, else they are made
+    // now; no full picture stays decoded.
     QStringList Load();
+    // The pictures, the templates first; the grid draws from it.
+    TPictureList &List() noexcept { return *m_list; }
+    int Count() const { return m_list->Count(); }
+    int TemplateCount() const noexcept { return m_templateCount; }
+    // Picture p decoded (or the copy kept from a recent decode), or null for a damaged entry
+    // or an index past the end.
+    std::shared_ptr<const TPNGObject> Picture(int p);
     // False while another copy of the program holds the base: Load... and Remove are off.
     bool CanChange() const noexcept { return m_inUse.isEmpty(); }
     // Why Load... and Keep are refused now (the base is in use elsewhere, or usr.stg could not
@@ -125,8 +139,10 @@ private:
     // Runs append, which adds one entry to usr.stg, and returns what that entry now holds.
     TStoredEntry StoreUserEntry(const std::function<void()> &append);
 
-    std::vector<std::unique_ptr<TPNGObject>> &m_pictures;
-    int &m_templateCount;
+    std::unique_ptr<TPictureList> m_list;
+    int m_templateCount = 0;
+    // The list's index of usr.stg.
+    int m_userContainer = -1;
     QString m_templateStorage;
     QString m_userStorage;
     std::vector<TStoredEntry> m_user;

@@ -1,6 +1,7 @@
 #include "base/PictureList.h"
 
 #include "base/FileStorage.h"
+#include "base/TemplatePicture.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -10,12 +11,16 @@
 #include <QSaveFile>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray CacheMagic("VPTHUMB1");
 
 QByteArray ReadEntry(const TPictureList::TEntry &entry)
 {
+    if (entry.container.isEmpty() || !entry.bytes.isNull())
+        return entry.bytes;
     QFile file(entry.container);
     if (!file.open(QIODevice::ReadOnly) || !file.seek(entry.offset))
         return {};
@@ -26,6 +31,9 @@ std::shared_ptr<const TPNGObject> Decode(const QByteArray &bytes)
 {
     auto picture = std::make_shared<TPNGObject>();
     picture->loadFromData(bytes);
+    // A palette index past the palette decodes but fails every later conversion.
+    if (picture->colorType() == 3)
+        CheckConvertible(*picture);
     return picture;
 }
 
@@ -111,6 +119,19 @@ void TPictureList::WaitForDone()
     m_pool.waitForDone();
 }
 
+void TPictureList::Clear()
+{
+    m_pool.clear();
+    m_pool.waitForDone();
+    ++m_generation;
+    m_entries.clear();
+    m_thumbnails.clear();
+    m_state.clear();
+    m_containers.clear();
+    m_waiting.clear();
+    m_kept.clear();
+}
+
 QString TPictureList::CacheFile(const QByteArray &containerBytes) const
 {
     const QByteArray key = QCryptographicHash::hash(containerBytes, QCryptographicHash::Sha1);
@@ -121,11 +142,41 @@ QString TPictureList::CacheFile(const QByteArray &containerBytes) const
                       .arg(m_size.height()));
 }
 
+int TPictureList::Append(TEntry entry)
+{
+    entry.id = m_nextId++;
+    m_entries.push_back(std::move(entry));
+    m_thumbnails.emplace_back();
+    m_state.push_back(TState::Unknown);
+    return Count() - 1;
+}
+
+int TPictureList::IndexOf(quint64 id) const
+{
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        if (m_entries[i].id == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<int> TPictureList::EntriesOf(int container) const
+{
+    std::vector<int> out;
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        if (m_entries[i].containerIndex == container)
+            out.push_back(static_cast<int>(i));
+    // In the container's own order, which may differ from the list's.
+    std::sort(out.begin(), out.end(), [this](int a, int b) {
+        return m_entries[static_cast<size_t>(a)].entry < m_entries[static_cast<size_t>(b)].entry;
+    });
+    return out;
+}
+
 int TPictureList::AddContainer(const QString &container)
 {
     const int first = Count();
     const int index = static_cast<int>(m_containers.size());
-    m_containers.push_back({container, first, 0, QString(), false, 0});
+    m_containers.push_back({container, QString(), false, 0});
     QString damage;
     for (int entry = 0;; ++entry) {
         TStorageItem item;
@@ -137,21 +188,19 @@ int TPictureList::AddContainer(const QString &container)
         }
         if (item.Offset == 0)
             break;
-        m_entries.push_back({container, entry, item.Offset, item.Length});
-        m_thumbnails.emplace_back();
-        m_state.push_back(TState::Unknown);
+        Append({container, entry, item.Offset, item.Length, QByteArray(), 0, index});
     }
     TContainer &added = m_containers.back();
-    added.count = Count() - first;
-    added.missing = added.count;
-    if (added.count == 0 || m_cacheFolder.isEmpty()) {
+    const int count = Count() - first;
+    added.missing = count;
+    if (count == 0 || m_cacheFolder.isEmpty()) {
         added.cacheLooked = true;
     } else {
         const QSize size = m_size;
-        const int count = added.count;
+        const quint64 generation = m_generation;
         // Hashing a large usr.stg takes a while; it runs on a worker, ahead of any decoding.
         m_pool.start(
-            [this, index, container, size, count] {
+            [this, generation, index, container, size, count] {
                 QFile file(container);
                 QByteArray bytes;
                 if (file.open(QIODevice::ReadOnly))
@@ -163,9 +212,10 @@ int TPictureList::AddContainer(const QString &container)
                     thumbnails.clear();
                 QMetaObject::invokeMethod(
                     this,
-                    [this, index, cache, thumbnails = std::move(thumbnails),
+                    [this, generation, index, cache, thumbnails = std::move(thumbnails),
                      damaged = std::move(damaged)]() mutable {
-                        OnCacheRead(index, cache, std::move(thumbnails), std::move(damaged));
+                        OnCacheRead(generation, index, cache, std::move(thumbnails),
+                                    std::move(damaged));
                     },
                     Qt::QueuedConnection);
             },
@@ -176,42 +226,181 @@ int TPictureList::AddContainer(const QString &container)
     return first;
 }
 
-int TPictureList::ContainerOf(int i) const
+std::vector<bool> TPictureList::AddReadContainer(const QString &container,
+                                                 const QByteArray &fileBytes,
+                                                 const std::vector<TEntry> &entries, bool keepBytes)
 {
-    for (size_t c = 0; c < m_containers.size(); ++c)
-        if (i >= m_containers[c].first && i < m_containers[c].first + m_containers[c].count)
-            return static_cast<int>(c);
-    return -1;
+    const int first = Count();
+    const int index = static_cast<int>(m_containers.size());
+    m_containers.push_back({container, QString(), true, 0});
+    for (const TEntry &e : entries)
+        Append({container, e.entry, e.offset, e.length,
+                keepBytes ? fileBytes.mid(e.offset, e.length) : QByteArray(), 0, index});
+    const int count = Count() - first;
+    std::vector<bool> damaged(static_cast<size_t>(count), false);
+    if (count == 0)
+        return damaged;
+
+    TContainer &added = m_containers.back();
+    std::vector<QImage> thumbnails;
+    if (!m_cacheFolder.isEmpty()) {
+        added.cacheFile = CacheFile(fileBytes);
+        if (!ReadCache(added.cacheFile, m_size, count, thumbnails, damaged))
+            thumbnails.clear();
+    }
+    const bool cached = !thumbnails.empty();
+    if (!cached) {
+        // Made on the workers from the bytes already read; only the thumbnails stay.
+        thumbnails.assign(static_cast<size_t>(count), QImage());
+        const QSize size = m_size;
+        for (int k = 0; k < count; ++k) {
+            const TEntry &e = entries[static_cast<size_t>(k)];
+            const QByteArray bytes =
+                QByteArray::fromRawData(fileBytes.constData() + e.offset,
+                                        std::min<qsizetype>(e.length, fileBytes.size() - e.offset));
+            m_pool.start([&thumbnails, k, bytes, size] {
+                thumbnails[static_cast<size_t>(k)] = MakeThumbnail(bytes, size);
+            });
+        }
+        m_pool.waitForDone();
+    }
+    for (int k = 0; k < count; ++k) {
+        const size_t i = static_cast<size_t>(first + k);
+        if (!cached)
+            damaged[static_cast<size_t>(k)] = thumbnails[static_cast<size_t>(k)].isNull();
+        m_thumbnails[i] = std::move(thumbnails[static_cast<size_t>(k)]);
+        m_state[i] = damaged[static_cast<size_t>(k)] ? TState::Damaged : TState::Ready;
+    }
+    if (!cached)
+        WriteCache(index);
+    return damaged;
 }
 
-void TPictureList::OnCacheRead(int container, QString cacheFile, std::vector<QImage> thumbnails,
-                               std::vector<bool> damaged)
+int TPictureList::AddBytes(const QByteArray &bytes)
 {
+    return Append({QString(), 0, 0, static_cast<qint32>(bytes.size()), bytes, 0, -1});
+}
+
+int TPictureList::AddStored(int containerIndex, int entry)
+{
+    const QString path = m_containers[static_cast<size_t>(containerIndex)].path;
+    const int i = Append({path, entry, 0, 0, QByteArray(), 0, containerIndex});
+    ContainerChanged(containerIndex, entry);
+    return i;
+}
+
+void TPictureList::Store(int i, int containerIndex, int entry)
+{
+    TEntry &e = m_entries[static_cast<size_t>(i)];
+    e.container = m_containers[static_cast<size_t>(containerIndex)].path;
+    e.containerIndex = containerIndex;
+    e.entry = entry;
+    e.bytes = QByteArray();
+    ContainerChanged(containerIndex, entry);
+}
+
+void TPictureList::Remove(int i, bool deleted)
+{
+    const TEntry gone = m_entries[static_cast<size_t>(i)];
+    std::erase_if(m_kept, [&](const auto &kept) { return kept.first == gone.id; });
+    std::erase(m_waiting, gone.id);
+    m_entries.erase(m_entries.begin() + i);
+    m_thumbnails.erase(m_thumbnails.begin() + i);
+    m_state.erase(m_state.begin() + i);
+    if (!deleted || gone.containerIndex < 0)
+        return;
+    for (TEntry &later : m_entries)
+        if (later.containerIndex == gone.containerIndex && later.entry > gone.entry)
+            --later.entry;
+    ContainerChanged(gone.containerIndex, gone.entry);
+}
+
+void TPictureList::ContainerChanged(int containerIndex, int fromEntry)
+{
+    // Work still reading the container by its old places is finished first.
+    m_pool.waitForDone();
+    TContainer &c = m_containers[static_cast<size_t>(containerIndex)];
+    for (int i : EntriesOf(containerIndex)) {
+        TEntry &e = m_entries[static_cast<size_t>(i)];
+        if (e.entry < fromEntry)
+            continue;
+        TStorageItem item;
+        try {
+            item = LocateStorageItem(c.path, e.entry);
+        } catch (const EVantelleError &) {
+        }
+        e.offset = item.Offset;
+        e.length = item.Length;
+    }
+    c.cacheLooked = true;
+    c.cacheFile.clear();
+    c.missing = 0;
+    for (int i : EntriesOf(containerIndex))
+        if (m_state[static_cast<size_t>(i)] != TState::Ready &&
+            m_state[static_cast<size_t>(i)] != TState::Damaged)
+            ++c.missing;
+    if (m_cacheFolder.isEmpty())
+        return;
+    QFile file(c.path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    c.cacheFile = CacheFile(file.readAll());
+    if (c.missing == 0)
+        WriteCache(containerIndex);
+}
+
+QByteArray TPictureList::Bytes(int i) const
+{
+    return ReadEntry(m_entries[static_cast<size_t>(i)]);
+}
+
+QSize TPictureList::PictureSize(int i) const
+{
+    // The signature, then the header chunk's length and type, then width and height.
+    TEntry head = m_entries[static_cast<size_t>(i)];
+    head.length = std::min<qint32>(head.length, 24);
+    const QByteArray bytes = ReadEntry(head).left(24);
+    if (bytes.size() < 24 || bytes.mid(12, 4) != "IHDR")
+        return {};
+    auto number = [&](int at) {
+        return int(quint8(bytes[at]) << 24 | quint8(bytes[at + 1]) << 16 |
+                   quint8(bytes[at + 2]) << 8 | quint8(bytes[at + 3]));
+    };
+    return QSize(number(16), number(20));
+}
+
+void TPictureList::OnCacheRead(quint64 generation, int container, QString cacheFile,
+                               std::vector<QImage> thumbnails, std::vector<bool> damaged)
+{
+    if (generation != m_generation)
+        return;
     TContainer &c = m_containers[static_cast<size_t>(container)];
     c.cacheFile = std::move(cacheFile);
     c.cacheLooked = true;
-    if (!thumbnails.empty()) {
+    const std::vector<int> members = EntriesOf(container);
+    if (!thumbnails.empty() && thumbnails.size() == members.size()) {
         c.missing = 0;
-        for (int k = 0; k < c.count; ++k) {
-            const int i = c.first + k;
-            if (m_state[static_cast<size_t>(i)] == TState::Ready ||
-                m_state[static_cast<size_t>(i)] == TState::Damaged)
+        for (size_t k = 0; k < members.size(); ++k) {
+            const size_t i = static_cast<size_t>(members[k]);
+            if (m_state[i] == TState::Ready || m_state[i] == TState::Damaged)
                 continue;
-            m_thumbnails[static_cast<size_t>(i)] = std::move(thumbnails[static_cast<size_t>(k)]);
-            m_state[static_cast<size_t>(i)] =
-                damaged[static_cast<size_t>(k)] ? TState::Damaged : TState::Ready;
-            emit ThumbnailReady(i);
+            m_thumbnails[i] = std::move(thumbnails[k]);
+            m_state[i] = damaged[k] ? TState::Damaged : TState::Ready;
+            emit ThumbnailReady(static_cast<int>(i));
         }
     }
     // What was asked for meanwhile and the cache did not have, in the order it was asked.
-    std::vector<int> waiting;
+    std::vector<quint64> waiting;
     waiting.swap(m_waiting);
     int priority = 50;
-    for (int i : waiting) {
-        if (ContainerOf(i) == container)
+    for (quint64 id : waiting) {
+        const int i = IndexOf(id);
+        if (i < 0)
+            continue;
+        if (m_entries[static_cast<size_t>(i)].containerIndex == container)
             QueueThumbnail(i, priority > 0 ? priority-- : 0);
         else
-            m_waiting.push_back(i);
+            m_waiting.push_back(id);
     }
 }
 
@@ -223,9 +412,11 @@ void TPictureList::RequestThumbnails(int first, int last)
     for (int i = first; i <= last; ++i) {
         if (m_state[static_cast<size_t>(i)] != TState::Unknown)
             continue;
-        const int c = ContainerOf(i);
-        if (!m_containers[static_cast<size_t>(c)].cacheLooked) {
-            m_waiting.push_back(i);
+        const int c = m_entries[static_cast<size_t>(i)].containerIndex;
+        if (c >= 0 && !m_containers[static_cast<size_t>(c)].cacheLooked) {
+            const quint64 id = m_entries[static_cast<size_t>(i)].id;
+            if (std::find(m_waiting.begin(), m_waiting.end(), id) == m_waiting.end())
+                m_waiting.push_back(id);
             continue;
         }
         QueueThumbnail(i, priority > 0 ? priority-- : 0);
@@ -240,26 +431,31 @@ void TPictureList::QueueThumbnail(int i, int priority)
     const TEntry entry = m_entries[static_cast<size_t>(i)];
     const QSize size = m_size;
     m_pool.start(
-        [this, i, entry, size] {
+        [this, entry, size] {
             QImage thumbnail = MakeThumbnail(ReadEntry(entry), size);
             const bool damaged = thumbnail.isNull();
+            const quint64 id = entry.id;
             QMetaObject::invokeMethod(
                 this,
-                [this, i, thumbnail = std::move(thumbnail), damaged]() mutable {
-                    OnThumbnail(i, std::move(thumbnail), damaged);
+                [this, id, thumbnail = std::move(thumbnail), damaged]() mutable {
+                    OnThumbnail(id, std::move(thumbnail), damaged);
                 },
                 Qt::QueuedConnection);
         },
         priority);
 }
 
-void TPictureList::OnThumbnail(int i, QImage thumbnail, bool damaged)
+void TPictureList::OnThumbnail(quint64 id, QImage thumbnail, bool damaged)
 {
+    const int i = IndexOf(id);
+    if (i < 0)
+        return;
     m_thumbnails[static_cast<size_t>(i)] = std::move(thumbnail);
     m_state[static_cast<size_t>(i)] = damaged ? TState::Damaged : TState::Ready;
     emit ThumbnailReady(i);
-    const int c = ContainerOf(i);
-    if (--m_containers[static_cast<size_t>(c)].missing == 0)
+    const int c = m_entries[static_cast<size_t>(i)].containerIndex;
+    if (c >= 0 && m_containers[static_cast<size_t>(c)].missing > 0 &&
+        --m_containers[static_cast<size_t>(c)].missing == 0)
         WriteCache(c);
 }
 
@@ -268,6 +464,7 @@ void TPictureList::WriteCache(int container)
     const TContainer &c = m_containers[static_cast<size_t>(container)];
     if (c.cacheFile.isEmpty())
         return;
+    const std::vector<int> members = EntriesOf(container);
     const QString &path = c.cacheFile;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
@@ -275,12 +472,13 @@ void TPictureList::WriteCache(int container)
         return;
     QDataStream out(&file);
     out.writeRawData(CacheMagic.constData(), static_cast<int>(CacheMagic.size()));
-    out << qint32(m_size.width()) << qint32(m_size.height()) << qint32(c.count);
-    for (int k = 0; k < c.count; ++k)
-        out << quint8(m_state[static_cast<size_t>(c.first + k)] == TState::Ready ? 1 : 2);
-    for (int k = 0; k < c.count; ++k) {
-        const QImage &image = m_thumbnails[static_cast<size_t>(c.first + k)];
-        if (m_state[static_cast<size_t>(c.first + k)] != TState::Ready)
+    out << qint32(m_size.width()) << qint32(m_size.height())
+        << qint32(static_cast<int>(members.size()));
+    for (int i : members)
+        out << quint8(m_state[static_cast<size_t>(i)] == TState::Ready ? 1 : 2);
+    for (int i : members) {
+        const QImage &image = m_thumbnails[static_cast<size_t>(i)];
+        if (m_state[static_cast<size_t>(i)] != TState::Ready)
             continue;
         for (int y = 0; y < image.height(); ++y)
             out.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)),
@@ -302,11 +500,12 @@ bool TPictureList::IsDamaged(int i) const
 
 std::shared_ptr<const TPNGObject> TPictureList::Picture(int i)
 {
-    for (const auto &[index, picture] : m_kept)
-        if (index == i)
+    const quint64 id = m_entries[static_cast<size_t>(i)].id;
+    for (const auto &[kept, picture] : m_kept)
+        if (kept == id)
             return picture;
     auto picture = Decode(ReadEntry(m_entries[static_cast<size_t>(i)]));
-    Keep(i, picture);
+    Keep(id, picture);
     return picture;
 }
 
@@ -314,31 +513,35 @@ void TPictureList::RequestPicture(int i)
 {
     const TEntry entry = m_entries[static_cast<size_t>(i)];
     m_pool.start(
-        [this, i, entry] {
+        [this, entry] {
             std::shared_ptr<const TPNGObject> picture;
             try {
                 picture = Decode(ReadEntry(entry));
             } catch (const std::exception &) {
             }
+            const quint64 id = entry.id;
             QMetaObject::invokeMethod(
-                this, [this, i, picture] { OnPicture(i, picture); }, Qt::QueuedConnection);
+                this, [this, id, picture] { OnPicture(id, picture); }, Qt::QueuedConnection);
         },
         60);
 }
 
-void TPictureList::OnPicture(int i, std::shared_ptr<const TPNGObject> picture)
+void TPictureList::OnPicture(quint64 id, std::shared_ptr<const TPNGObject> picture)
 {
+    const int i = IndexOf(id);
+    if (i < 0)
+        return;
     if (picture)
-        Keep(i, std::move(picture));
+        Keep(id, std::move(picture));
     else
         m_state[static_cast<size_t>(i)] = TState::Damaged;
     emit PictureReady(i);
 }
 
-void TPictureList::Keep(int i, std::shared_ptr<const TPNGObject> picture)
+void TPictureList::Keep(quint64 id, std::shared_ptr<const TPNGObject> picture)
 {
-    std::erase_if(m_kept, [i](const auto &kept) { return kept.first == i; });
-    m_kept.emplace_front(i, std::move(picture));
+    std::erase_if(m_kept, [id](const auto &kept) { return kept.first == id; });
+    m_kept.emplace_front(id, std::move(picture));
     while (m_kept.size() > static_cast<size_t>(KeptPictures))
         m_kept.pop_back();
 }

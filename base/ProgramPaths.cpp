@@ -78,3 +78,10 @@ QString ProgramStateFolder()
         state = QDir::home().filePath(QStringLiteral(".local/state"));
     return QDir::cleanPath(QDir(state).filePath(ProgramDirName));
 }
+
+QString ProgramCacheFolder()
+{
+    return QDir::cleanPath(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+            .filePath(ProgramDirName));
+}

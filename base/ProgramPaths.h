@@ -30,3 +30,7 @@ TProgramPaths ResolveProgramPaths();
 // The user's state folder for this program ($XDG_STATE_HOME/vantelle-pro, by default
 // ~/.local/state/vantelle-pro), where files that outlive a crash belong; no trailing '/'.
 QString ProgramStateFolder();
+
+// The user's cache folder for this program ($XDG_CACHE_HOME/vantelle-pro, by default
+// ~/.cache/vantelle-pro), for files that can be made again at any time; no trailing '/'.
+QString ProgramCacheFolder();

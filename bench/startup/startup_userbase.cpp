@@ -27,9 +27,7 @@ int main(int argc, char *argv[])
     const int count = args[2].toInt();
     QFile::remove(userStorage);
     QTemporaryDir scratch;
-    std::vector<std::unique_ptr<TPNGObject>> list;
-    int templateCount = 0;
-    TPictureBase base(list, templateCount, QString(), userStorage);
+    TPictureBase base(QString(), userStorage);
     base.Load();
     for (int i = 0; i < count; ++i) {
         QImage picture(1024, 768, QImage::Format_RGB32);

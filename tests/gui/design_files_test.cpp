@@ -5,7 +5,9 @@
 
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
+#include "app/TemplatePage.h"
 #include "base/FileStorage.h"
+#include "base/PictureBase.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "controls/TemplateGrid.h"
@@ -498,7 +500,7 @@ private slots:
     {
         const QString userStorage = m_form->UserFolder() + QStringLiteral("usr.stg");
         QFile::remove(userStorage);
-        const size_t baseSize = m_form->PictureList.size();
+        const int baseSize = m_form->Templates->Base().Count();
         TDesignState design;
         m_program.png(QStringLiteral("own.png"), 70, 30, QColor(240, 200, 0));
         design.Template = DecodeDesignPicture(m_program.bytes(QStringLiteral("own.png")));
@@ -508,7 +510,7 @@ private slots:
         auto *keep = Find<QWidget>("KeepPanel");
         QVERIFY(keep->isHidden());
         m_form->OpenDesignFile(file);
-        QCOMPARE(m_form->PictureList.size(), baseSize + 1);
+        QCOMPARE(m_form->Templates->Base().Count(), baseSize + 1);
         QVERIFY(!keep->isHidden());
         QVERIFY(!QFile::exists(userStorage));
         // Another cell hides Keep, the design's cell shows it again.
@@ -531,9 +533,9 @@ private slots:
         // The next start lists it as a user picture, and the design finds it there.
         m_form.reset();
         m_form = openWindow(m_program);
-        QCOMPARE(m_form->PictureList.size(), baseSize + 1);
+        QCOMPARE(m_form->Templates->Base().Count(), baseSize + 1);
         m_form->OpenDesignFile(file);
-        QCOMPARE(m_form->PictureList.size(), baseSize + 1);
+        QCOMPARE(m_form->Templates->Base().Count(), baseSize + 1);
         QVERIFY(Find<QWidget>("KeepPanel")->isHidden());
         QVERIFY(Find<QAbstractButton>("DeleteUserPng_Simple")->isEnabled());
         QFile::remove(userStorage);

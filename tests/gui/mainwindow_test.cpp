@@ -7,7 +7,9 @@
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
+#include "app/TemplatePage.h"
 #include "base/FileStorage.h"
+#include "base/PictureBase.h"
 #include "controls/GroupFrame.h"
 #include "controls/Panel.h"
 #include "controls/TemplateGrid.h"
@@ -68,11 +70,15 @@ class MainWindowTest : public QObject {
                                      folder.png("t3.png", 13, 5)});
         folder.container("usr.stg", {folder.png("u1.png", 21, 5), folder.png("u2.png", 22, 5)});
     }
+    static TPictureBase &base(const TMainForm &w) { return w.Templates->Base(); }
+    // The width of every picture of the grid, 0 for a damaged one.
     static std::vector<int> widths(const TMainForm &w)
     {
         std::vector<int> out;
-        for (const auto &picture : w.PictureList)
-            out.push_back(picture->width());
+        for (int p = 0; p < base(w).Count(); ++p) {
+            const auto picture = base(w).Picture(p);
+            out.push_back(picture ? picture->width() : 0);
+        }
         return out;
     }
 
@@ -102,7 +108,7 @@ private slots:
                  QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
         QCOMPARE(w->Document.DocumentSize, 500);
         QCOMPARE(w->DesignBitmap.width(), 500);
-        QCOMPARE(w->SelectedPicture(), w->PictureList[0].get());
+        QCOMPARE(w->SelectedPicture(), base(*w).Picture(0).get());
         QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->isVisible(), false);
         QCOMPARE(control<QWidget>(w.get(), "MorePicturesClick")->geometry(),
                  QRect(234, 476, 460, 40));
@@ -232,8 +238,8 @@ private slots:
     {
         ProgramFolder folder;
         auto w = openWindow(folder);
-        QVERIFY(w->PictureList.empty());
-        QCOMPARE(w->TemplateCount, 0);
+        QCOMPARE(base(*w).Count(), 0);
+        QCOMPARE(base(*w).TemplateCount(), 0);
         QVERIFY(w->CloseButtonList.empty());
         QCOMPARE(control<QComboBox>(w.get(), "CloseButtonStyle")->count(), 1);
         QCOMPARE(grid(w.get())->rowCount(), 1);
@@ -257,7 +263,7 @@ private slots:
         ProgramFolder folder;
         standardBase(folder);
         auto w = openWindow(folder);
-        QCOMPARE(w->TemplateCount, 3);
+        QCOMPARE(base(*w).TemplateCount(), 3);
         QCOMPARE(widths(*w), (std::vector<int>{11, 12, 13, 21, 22}));
 
         // Written without chunks that no decode reads (which Load... would leave out), so that
@@ -287,7 +293,7 @@ private slots:
         const QByteArray before = folder.bytes("usr.stg");
         clickRemove(w.get(), QMessageBox::No);
         QCOMPARE(folder.bytes("usr.stg"), before);
-        QCOMPARE(w->PictureList.size(), 6u);
+        QCOMPARE(base(*w).Count(), 6);
 
         clickRemove(w.get(), QMessageBox::Yes);
         const auto shown = Dialogs::takeShownMessages();
@@ -327,11 +333,11 @@ private slots:
         QCOMPARE(shown[0].buttons, QMessageBox::Ok);
         QVERIFY(shown[0].text.endsWith(QLatin1Char('.')));
         QCOMPARE(folder.bytes("usr.stg"), before);
-        QCOMPARE(w->PictureList.size(), 5u);
+        QCOMPARE(base(*w).Count(), 5);
         // Cancelling the dialog does nothing at all.
         Dialogs::setNextFileName(QString());
         button(w.get(), "AddUserPng_Simple")->click();
-        QCOMPARE(w->PictureList.size(), 5u);
+        QCOMPARE(base(*w).Count(), 5);
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
@@ -349,7 +355,7 @@ private slots:
             for (const auto &message : shown)
                 QVERIFY2(message.icon == QMessageBox::Critical, name);
             QVERIFY2(widths(*w) == s.list, name);
-            QCOMPARE(w->TemplateCount, s.templateCount);
+            QCOMPARE(base(*w).TemplateCount(), s.templateCount);
             const int count = static_cast<int>(s.list.size());
             QCOMPARE(grid(w.get())->rowCount(), std::max(1, (count + 4) / 5));
             for (int p = 0; p < count; ++p) {
@@ -382,7 +388,7 @@ private slots:
                          name);
             else
                 QVERIFY2(!QFile::exists(folder.path("usr.stg")), name);
-            QCOMPARE(static_cast<int>(w->PictureList.size()), count - (s.removed ? 1 : 0));
+            QCOMPARE(base(*w).Count(), count - (s.removed ? 1 : 0));
         }
     }
 

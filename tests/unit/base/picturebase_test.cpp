@@ -27,8 +27,8 @@ using namespace BaseScenarios;
 class PictureBaseTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    std::vector<std::unique_ptr<TPNGObject>> list;
-    int templateCount = -1;
+    // The base makeBase made last.
+    TPictureBase *current = nullptr;
 
     QString path(const QString &name) const { return dir.filePath(name); }
     QString folder() const { return dir.path(); }
@@ -38,17 +38,22 @@ protected:
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    std::vector<int> widths() const
+    // The width of every picture of base, 0 for a damaged one.
+    static std::vector<int> widths(TPictureBase &base)
     {
         std::vector<int> out;
-        for (const auto &picture : list)
-            out.push_back(picture->width());
+        for (int p = 0; p < base.Count(); ++p) {
+            const auto picture = base.Picture(p);
+            out.push_back(picture ? picture->width() : 0);
+        }
         return out;
     }
+    std::vector<int> widths() const { return widths(*current); }
     std::unique_ptr<TPictureBase> makeBase()
     {
-        return std::make_unique<TPictureBase>(list, templateCount, path("img.stg"),
-                                              path("usr.stg"));
+        auto base = std::make_unique<TPictureBase>(path("img.stg"), path("usr.stg"));
+        current = base.get();
+        return base;
     }
     // The 3-template, 2-user base of the examples, loaded.
     std::unique_ptr<TPictureBase> standardBase()
@@ -67,17 +72,12 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
         QTemporaryDir scratch;
         Build(s, scratch.path());
         const QString user = scratch.filePath("usr.stg");
-        std::vector<std::unique_ptr<TPNGObject>> pictures;
-        int count = -1;
-        TPictureBase base(pictures, count, scratch.filePath("img.stg"), user);
+        TPictureBase base(scratch.filePath("img.stg"), user);
         const QStringList messages = base.Load();
         EXPECT_EQ(messages.size(), s.messages) << messages.join('\n').toStdString();
-        EXPECT_EQ(count, s.templateCount);
-        std::vector<int> got;
-        for (const auto &picture : pictures)
-            got.push_back(picture->width());
-        EXPECT_EQ(got, s.list);
-        for (int p = 0; p < static_cast<int>(pictures.size()); ++p) {
+        EXPECT_EQ(base.TemplateCount(), s.templateCount);
+        EXPECT_EQ(widths(base), s.list);
+        for (int p = 0; p < base.Count(); ++p) {
             EXPECT_EQ(base.IsDamaged(p), s.list[size_t(p)] == 0) << "index " << p;
             if (base.IsDamaged(p)) {
                 // The message names the container and the entry; the cell cannot be chosen.
@@ -151,15 +151,15 @@ TEST_F(PictureBaseTest, LoadStoresThePictureWithoutChunksNobodyReads)
     EXPECT_LE(stored, source.size());
     EXPECT_GT(stored, 40);
 
-    std::vector<std::unique_ptr<TPNGObject>> again;
-    int count = -1;
+    const auto added = base->Picture(p);
+    ASSERT_TRUE(added);
     base.reset();
-    TPictureBase reread(again, count, path("img.stg"), path("usr.stg"));
+    TPictureBase reread(path("img.stg"), path("usr.stg"));
     EXPECT_TRUE(reread.Load().isEmpty());
-    ASSERT_EQ(again.size(), 6u);
+    ASSERT_EQ(reread.Count(), 6);
     Bitmap32 want, got;
-    PngToBitmap32(*list[size_t(p)], want);
-    PngToBitmap32(*again[5], got);
+    PngToBitmap32(*added, want);
+    PngToBitmap32(*reread.Picture(5), got);
     EXPECT_EQ(got, want);
 }
 
@@ -175,9 +175,7 @@ TEST_F(PictureBaseTest, ADesignsPictureIsStoredOnlyWhenKept)
     EXPECT_EQ(bytes(path("usr.stg")), before);
     // A second copy on the base may not store it.
     {
-        std::vector<std::unique_ptr<TPNGObject>> otherList;
-        int otherCount = 0;
-        TPictureBase second(otherList, otherCount, path("img.stg"), path("usr.stg"));
+        TPictureBase second(path("img.stg"), path("usr.stg"));
         second.Load();
         const int q = second.AddUnsavedPicture(design);
         EXPECT_THROW(second.KeepPicture(q), EVantelleError);
@@ -255,7 +253,7 @@ TEST_F(PictureBaseTest, LoadStoresOnlyWhatTheTemplatePathCanUse)
             EXPECT_EQ(e.message(), c.message) << c.name;
         }
         EXPECT_EQ(bytes(path("usr.stg")), before) << c.name;
-        EXPECT_EQ(list.size(), 5u) << c.name;
+        EXPECT_EQ(base->Count(), 5) << c.name;
     }
 
     // Pictures of one pixel in either direction are used like any other.
@@ -267,7 +265,7 @@ TEST_F(PictureBaseTest, LoadStoresOnlyWhatTheTemplatePathCanUse)
         ASSERT_TRUE(image.save(file, "PNG"));
         const int p = base->AddUserPicture(file, 150);
         Bitmap32 rendered;
-        RenderTemplatePicture(*list[size_t(p)], 150, rendered);
+        RenderTemplatePicture(*base->Picture(p), 150, rendered);
         ASSERT_EQ(rendered.width(), 150);
         EXPECT_EQ(rendered.pixel(0, 0), 0xFF0AC81Eu);
         EXPECT_EQ(rendered.pixel(149, 149), 0xFF0AC81Eu);
@@ -277,9 +275,7 @@ TEST_F(PictureBaseTest, LoadStoresOnlyWhatTheTemplatePathCanUse)
 TEST_F(PictureBaseTest, OneCopyAtATimeChangesABase)
 {
     auto first = standardBase();
-    std::vector<std::unique_ptr<TPNGObject>> otherList;
-    int otherCount = 0;
-    TPictureBase second(otherList, otherCount, path("img.stg"), path("usr.stg"));
+    TPictureBase second(path("img.stg"), path("usr.stg"));
     const QStringList messages = second.Load();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0],
@@ -289,7 +285,7 @@ TEST_F(PictureBaseTest, OneCopyAtATimeChangesABase)
                   .arg(folder()));
     EXPECT_TRUE(first->CanChange());
     EXPECT_FALSE(second.CanChange());
-    EXPECT_EQ(otherList.size(), 5u);
+    EXPECT_EQ(second.Count(), 5);
     const QByteArray before = bytes(path("usr.stg"));
     EXPECT_THROW(second.AddUserPicture(png(23), 500), EVantelleError);
     EXPECT_THROW(second.RemovePicture(3), EVantelleError);
@@ -297,7 +293,7 @@ TEST_F(PictureBaseTest, OneCopyAtATimeChangesABase)
 
     // The lock goes with the copy that held it.
     first.reset();
-    TPictureBase third(otherList, otherCount, path("img.stg"), path("usr.stg"));
+    TPictureBase third(path("img.stg"), path("usr.stg"));
     EXPECT_TRUE(third.Load().isEmpty());
     EXPECT_TRUE(third.CanChange());
 }
@@ -380,8 +376,8 @@ TEST_F(PictureBaseTest, AnUnreadableUserContainerIsReportedKeptAndNotAddedTo)
         } catch (const EVantelleError &e) {
             refused = e.message().startsWith(QStringLiteral("Load... is off because"));
         }
-        return messages == QStringList{expected} && templateCount == 3 && list.size() == 3 &&
-               refused;
+        return messages == QStringList{expected} && base->TemplateCount() == 3 &&
+               base->Count() == 3 && refused;
     });
     QFile::setPermissions(path("usr.stg"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(bytes(path("usr.stg")), before);
@@ -407,7 +403,7 @@ TEST_F(PictureBaseTest, RemoveInAFolderThatCannotBeWrittenSaysSo)
                        QStringLiteral("The folder \"%1\" holding usr.stg cannot be written "
                                       "(Permission denied); nothing was changed")
                            .arg(folder()) &&
-                   list.size() == 5;
+                   base->Count() == 5;
         }
         return false;
     });
