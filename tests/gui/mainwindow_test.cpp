@@ -10,6 +10,7 @@
 #include "app/TemplatePage.h"
 #include "base/FileStorage.h"
 #include "base/PictureBase.h"
+#include "base/PictureList.h"
 #include "controls/GroupFrame.h"
 #include "controls/Panel.h"
 #include "controls/TemplateGrid.h"
@@ -28,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -316,6 +318,53 @@ private slots:
         QCOMPARE(currentIndex(w.get()), 2);
         QVERIFY(!removeEnabled(w.get()));
         QCOMPARE(folder.bytes("usr.stg"), QByteArray());
+    }
+
+    // The grid draws what the picture list has. A picture added with Load... has no thumbnail
+    // until its cell is first shown: the cell is white, the thumbnail is asked for, and when it
+    // arrives the cell is painted again with it. Choosing the picture decodes the picture itself
+    // for the design.
+    void aCellShowsItsThumbnailOnceItArrives()
+    {
+        ProgramFolder folder;
+        standardBase(folder);
+        auto w = openWindow(folder);
+        TTemplateGrid *g = grid(w.get());
+        // Added while the window is hidden, so that the new cell is not painted yet.
+        w->hide();
+        const QColor orange(250, 140, 20);
+        Dialogs::setNextFileName(folder.png("orange.png", 40, 40, orange));
+        button(w.get(), "AddUserPng_Simple")->click();
+        QCOMPARE(currentIndex(w.get()), 5);
+        QCOMPARE(w->Document.Template().Picture->width(), 40);
+        QCOMPARE(w->Document.Template().Picture->pixel(20, 20), 0x00148CFAu); // 0x00BBGGRR
+        QTest::qWait(100);
+        QVERIFY(base(*w).List().Thumbnail(5).isNull());
+
+        // Paints of the viewport that cover the new cell, from the moment its thumbnail came.
+        struct TPaints : QObject {
+            QRect cell;
+            bool arrived = false;
+            int afterArrival = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint && arrived &&
+                    static_cast<QPaintEvent *>(event)->region().intersects(cell))
+                    ++afterArrival;
+                return false;
+            }
+        } paints;
+        paints.cell = g->cellRect(0, 1);
+        g->viewport()->installEventFilter(&paints);
+        QObject::connect(&base(*w).List(), &TPictureList::ThumbnailReady, &paints,
+                         [&](int i) { paints.arrived = paints.arrived || i == 5; });
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTRY_VERIFY(paints.arrived);
+        QTRY_VERIFY(paints.afterArrival > 0);
+        QCOMPARE(pixelOf(g->viewport(), paints.cell.center().x(), paints.cell.center().y()),
+                 orange);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
     void aFileThatDoesNotDecodeIsRefused()

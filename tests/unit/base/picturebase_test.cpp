@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -67,38 +68,82 @@ protected:
 
 TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 {
-    for (const Scenario &s : Scenarios()) {
-        SCOPED_TRACE(s.name);
-        QTemporaryDir scratch;
-        Build(s, scratch.path());
-        const QString user = scratch.filePath("usr.stg");
-        TPictureBase base(scratch.filePath("img.stg"), user);
-        const QStringList messages = base.Load();
-        EXPECT_EQ(messages.size(), s.messages) << messages.join('\n').toStdString();
-        EXPECT_EQ(base.TemplateCount(), s.templateCount);
-        EXPECT_EQ(widths(base), s.list);
-        for (int p = 0; p < base.Count(); ++p) {
-            EXPECT_EQ(base.IsDamaged(p), s.list[size_t(p)] == 0) << "index " << p;
-            if (base.IsDamaged(p)) {
-                // The message names the container and the entry; the cell cannot be chosen.
-                const QString named = QStringLiteral("Entry %1 of the picture container \"%2\"")
-                                          .arg(base.UserEntry(p))
-                                          .arg(user);
-                EXPECT_TRUE(messages.value(0).startsWith(named)) << messages.value(0).toStdString();
-                EXPECT_THROW(base.CheckTemplateChoice(p), EVantelleError);
+    // Each scenario twice: a first start makes the thumbnails and caches them, a later one on
+    // the same containers takes them from the cache; both tell the user the same.
+    const QString cache = path("cache");
+    for (const char *start : {"first start", "later start"})
+        for (const Scenario &s : Scenarios()) {
+            SCOPED_TRACE(std::string(s.name) + ", " + start);
+            QTemporaryDir scratch;
+            Build(s, scratch.path());
+            const QString user = scratch.filePath("usr.stg");
+            TPictureBase base(scratch.filePath("img.stg"), user, cache, QSize(20, 20));
+            const QStringList messages = base.Load();
+            EXPECT_EQ(messages.size(), s.messages) << messages.join('\n').toStdString();
+            EXPECT_EQ(base.TemplateCount(), s.templateCount);
+            EXPECT_EQ(widths(base), s.list);
+            for (int p = 0; p < base.Count(); ++p) {
+                EXPECT_EQ(base.List().Thumbnail(p).isNull(), s.list[size_t(p)] == 0) << p;
+                EXPECT_EQ(base.IsDamaged(p), s.list[size_t(p)] == 0) << "index " << p;
+                if (base.IsDamaged(p)) {
+                    // The message names the container and the entry; the cell cannot be chosen.
+                    const QString named = QStringLiteral("Entry %1 of the picture container \"%2\"")
+                                              .arg(base.UserEntry(p))
+                                              .arg(user);
+                    EXPECT_TRUE(messages.value(0).startsWith(named))
+                        << messages.value(0).toStdString();
+                    EXPECT_THROW(base.CheckTemplateChoice(p), EVantelleError);
+                } else {
+                    EXPECT_NO_THROW(base.CheckTemplateChoice(p));
+                }
+            }
+            if (s.remove < 0)
+                continue;
+            EXPECT_EQ(base.RemovePicture(s.remove), s.removed);
+            if (s.userAfter) {
+                EXPECT_EQ(bytes(user), ContainerBytes(scratch.path(), *s.userAfter));
             } else {
-                EXPECT_NO_THROW(base.CheckTemplateChoice(p));
+                EXPECT_FALSE(QFile::exists(user));
             }
         }
-        if (s.remove < 0)
-            continue;
-        EXPECT_EQ(base.RemovePicture(s.remove), s.removed);
-        if (s.userAfter) {
-            EXPECT_EQ(bytes(user), ContainerBytes(scratch.path(), *s.userAfter));
-        } else {
-            EXPECT_FALSE(QFile::exists(user));
-        }
+}
+
+TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
+{
+    Build(Scenarios()[0], folder());
+    const QString cache = path("cache");
+    const QSize size(16, 16);
+    QImage first, before;
+    {
+        TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
+        ASSERT_TRUE(base.Load().isEmpty());
+        first = base.List().Thumbnail(4);
+        before = base.List().Thumbnail(3);
+        ASSERT_EQ(first.size(), size);
     }
+    // Both containers cached; the last thumbnail of each is blacked out in its cache file.
+    QStringList files;
+    for (QDirIterator it(cache, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << it.next();
+    ASSERT_EQ(files.size(), 2);
+    for (const QString &file : files) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.seek(f.size() - 16 * 16 * 4));
+        f.write(QByteArray(16 * 16 * 4, '\0'));
+    }
+    {
+        TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
+        ASSERT_TRUE(base.Load().isEmpty());
+        EXPECT_EQ(base.List().Thumbnail(4).pixelColor(8, 8), QColor(Qt::black));
+        EXPECT_EQ(base.List().Thumbnail(3).pixelColor(8, 8), before.pixelColor(8, 8));
+    }
+    // Other bytes in usr.stg: its thumbnails are made again, not taken from the cache.
+    WriteStorage({png(21), png(22), png(23)}, path("usr.stg"));
+    TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
+    ASSERT_TRUE(base.Load().isEmpty());
+    EXPECT_EQ(base.List().Thumbnail(4), first);
+    EXPECT_EQ(base.Picture(5)->width(), 23);
 }
 
 TEST_F(PictureBaseTest, LoadAppendsAsNextEntryAndRemoveDeletesTheMatchingEntry)
