@@ -11,6 +11,7 @@
 #include "controls/uPngButton.h"
 #include "imaging/AdditionalPng.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPainter>
@@ -77,6 +78,20 @@ void TTemplatePage::BuildControls(TPanel *page)
         if (canSelect)
             Guarded([&] { ChooseTemplate(row * GridColumns + column); });
         return canSelect;
+    };
+    m_grid->onCellName = [this](int column, int row) {
+        return CellName(row * GridColumns + column);
+    };
+    // Enter goes on as Next does; Delete asks as Remove does, and only where Remove would.
+    m_grid->onActivate = guarded([this] {
+        CheckChoice();
+        m_context.Navigation.ShowPage(2);
+    });
+    m_grid->onDelete = [this] {
+        if (m_deleteUserPngSimple->isEnabled())
+            m_deleteUserPngSimple->click();
+        else
+            QApplication::beep();
     };
 
     m_loadPanel = new TPanel(page, QStringLiteral("Panel14"));
@@ -393,6 +408,20 @@ void TTemplatePage::ShowDocument()
         ShowPictureButtons(p);
         m_grid->viewport()->update();
     }
+}
+
+QString TTemplatePage::CellName(int p) const
+{
+    if (p >= PictureCount())
+        return QString();
+    if (p < m_base->TemplateCount())
+        return tr("Template %1").arg(p + 1);
+    if (m_base->IsUnsaved(p))
+        return tr("The opened design's picture, not kept in your pictures");
+    const int user = m_base->UserEntry(p) + 1;
+    if (m_base->IsDamaged(p))
+        return tr("Your picture %1, damaged").arg(user);
+    return tr("Your picture %1").arg(user);
 }
 
 void TTemplatePage::OpenMorePicturesPage()

@@ -78,6 +78,8 @@ private:
     int TemplateIndex() const;
 
     int PictureCount() const;
+    // What a screen reader says for cell p.
+    QString CellName(int p) const;
 
     TPageContext m_context;
     std::unique_ptr<TPictureBase> m_base;

@@ -27,7 +27,13 @@ public:
     {
         return parent.isValid() ? 0 : m_count;
     }
-    QVariant data(const QModelIndex &, int) const override { return QVariant(); }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *grid = static_cast<const TTemplateGrid *>(QObject::parent());
+        if (role != Qt::AccessibleTextRole || !index.isValid() || !grid->onCellName)
+            return QVariant();
+        return grid->onCellName(index.row() % grid->m_columns, index.row() / grid->m_columns);
+    }
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
         return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
@@ -79,6 +85,8 @@ TTemplateGrid::TTemplateGrid(QWidget *parent, const QString &objectName, int col
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setFocusPolicy(Qt::StrongFocus);
+    // The grid scrolls to its current cell itself.
+    setAutoScroll(false);
     setItemDelegate(new TCellDelegate(this, cellSize + 1));
     setModel(m_cells);
     m_cells->setCount(m_rows * m_columns);
@@ -96,6 +104,7 @@ void TTemplateGrid::setRowCount(int rows)
     m_rows = std::max(rows, 1);
     m_row = std::min(m_row, m_rows - 1);
     m_cells->setCount(m_rows * m_columns);
+    setCurrentIndex(m_cells->index(m_row * m_columns + m_column));
     doItemsLayout();
     viewport()->update();
 }
@@ -105,6 +114,8 @@ void TTemplateGrid::setCurrentCell(int column, int row)
     m_column = std::clamp(column, 0, m_columns - 1);
     m_row = std::clamp(row, 0, m_rows - 1);
     scrollToCurrent();
+    // The view's own current index follows, so that screen readers hear the cell that has focus.
+    setCurrentIndex(m_cells->index(m_row * m_columns + m_column));
     viewport()->update();
 }
 
@@ -222,6 +233,15 @@ void TTemplateGrid::keyPressEvent(QKeyEvent *event)
         if (event->modifiers().testFlag(Qt::ControlModifier))
             row = m_rows - 1;
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (onActivate)
+            onActivate();
+        return;
+    case Qt::Key_Delete:
+        if (onDelete)
+            onDelete();
+        return;
     default:
         // Past the item view's own keys (its search, its selection), as a plain scroll area.
         QAbstractScrollArea::keyPressEvent(event);

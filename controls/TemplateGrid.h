@@ -3,7 +3,8 @@
 // The grid of the template chooser: a list view over a fixed number of columns, fixed-size cells
 // with 1-pixel grid lines, a vertical scroll bar only. Its owner draws every cell (the view's
 // delegate hands the painting on) and may refuse a cell before it becomes current, by mouse or
-// by key.
+// by key. The arrow keys, Page Up/Down, Home and End move the current cell; Enter and Delete are
+// handed to the owner. Each cell's accessible name comes from the owner too.
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -19,6 +20,7 @@ public:
     using DrawCellHandler =
         std::function<void(QPainter &, int column, int row, const QRect &cell, bool selected)>;
     using SelectCellHandler = std::function<bool(int column, int row)>;
+    using CellNameHandler = std::function<QString(int column, int row)>;
 
     TTemplateGrid(QWidget *parent, const QString &objectName, int columns, int cellSize);
     ~TTemplateGrid() override;
@@ -26,6 +28,12 @@ public:
     DrawCellHandler onDrawCell;
     // Asked before a cell becomes current by a click or a key; false refuses it.
     SelectCellHandler onSelectCell;
+    // What a screen reader says for a cell: which picture it is and what kind.
+    CellNameHandler onCellName;
+    // Enter (or Return) on the current cell.
+    std::function<void()> onActivate;
+    // Delete on the current cell.
+    std::function<void()> onDelete;
 
     int columnCount() const noexcept { return m_columns; }
     int rowCount() const noexcept { return m_rows; }

@@ -19,6 +19,7 @@
 #include "imaging/PngObject.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -365,6 +366,69 @@ private slots:
         QCOMPARE(pixelOf(g->viewport(), paints.cell.center().x(), paints.cell.center().y()),
                  orange);
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
+    // Page 1 without a mouse: the arrows move in the grid, Delete asks what Remove asks (and
+    // only where Remove would), Enter goes on as Next does; a screen reader hears which picture
+    // each cell is and whether it is the user's or damaged.
+    void pageOneWorksFromTheKeyboardAndNamesEachCell()
+    {
+        ProgramFolder folder;
+        // One template; user pictures 21, one that does not decode, 23.
+        BaseScenarios::Build(BaseScenarios::Scenarios()[4], folder.path());
+        auto w = openWindow(folder);
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        TTemplateGrid *g = grid(w.get());
+        g->setFocus();
+        auto names = [&] {
+            QStringList out;
+            QAccessibleInterface *view = QAccessible::queryAccessibleInterface(g);
+            if (!view || !view->tableInterface())
+                return out;
+            for (int p = 0; p < base(*w).Count(); ++p) {
+                QAccessibleInterface *cell = view->tableInterface()->cellAt(p, 0);
+                out << (cell ? cell->text(QAccessible::Name) : QStringLiteral("(none)"));
+            }
+            return out;
+        };
+        QCOMPARE(names(), (QStringList{"Template 1", "Your picture 1", "Your picture 2, damaged",
+                                       "Your picture 3"}));
+
+        QTest::keyClick(g, Qt::Key_Right);
+        QCOMPARE(currentIndex(w.get()), 1);
+        QTest::keyClick(g, Qt::Key_Left);
+        QCOMPARE(currentIndex(w.get()), 0);
+        // On a template Delete asks nothing and changes nothing.
+        const QByteArray before = folder.bytes("usr.stg");
+        QTest::keyClick(g, Qt::Key_Delete);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        QCOMPARE(folder.bytes("usr.stg"), before);
+
+        QTest::keyClick(g, Qt::Key_Right);
+        Dialogs::setNextAnswer(QMessageBox::No);
+        QTest::keyClick(g, Qt::Key_Delete);
+        auto shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QStringLiteral("Delete selected picture from program's base?"));
+        QCOMPARE(folder.bytes("usr.stg"), before);
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        QTest::keyClick(g, Qt::Key_Delete);
+        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        QCOMPARE(folder.bytes("usr.stg"),
+                 BaseScenarios::ContainerBytes(folder.path(), {BaseScenarios::NotAPicture, 23}));
+        QCOMPARE(names(), (QStringList{"Template 1", "Your picture 1, damaged", "Your picture 2"}));
+
+        // Enter on the damaged cell is refused as Next refuses it; on a picture it goes on.
+        QCOMPARE(currentIndex(w.get()), 1);
+        QTest::keyClick(g, Qt::Key_Return);
+        QCOMPARE(w->CurrentPage, 1);
+        shown = Dialogs::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].text.startsWith(QStringLiteral("This picture is damaged")));
+        QTest::keyClick(g, Qt::Key_Right);
+        QTest::keyClick(g, Qt::Key_Enter);
+        QCOMPARE(w->CurrentPage, 2);
+        QCOMPARE(w->Document.Template().Picture->width(), 23);
     }
 
     void aFileThatDoesNotDecodeIsRefused()
