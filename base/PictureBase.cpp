@@ -99,18 +99,29 @@ namespace {
 // A container as read: the whole file, and where each entry lies in it, until the end or the
 // first damage; what ended the reading early is in ending.
 struct TReadContainer {
+    // The whole file, mapped where the system allows it (else read).
+    std::shared_ptr<QFile> mapped;
     QByteArray file;
     std::vector<TPictureList::TEntry> entries;
     QString ending;
     bool unreadable = false;
 
-    QByteArray Bytes(const TPictureList::TEntry &e) const { return file.mid(e.offset, e.length); }
+    // Entry e's bytes, valid while the container is.
+    QByteArray View(const TPictureList::TEntry &e) const
+    {
+        return QByteArray::fromRawData(file.constData() + e.offset, e.length);
+    }
+    QByteArray Bytes(const TPictureList::TEntry &e) const
+    {
+        return QByteArray(file.constData() + e.offset, e.length);
+    }
 };
 
 TReadContainer ReadContainer(const QString &container)
 {
     TReadContainer read;
-    QFile file(container);
+    read.mapped = std::make_shared<QFile>(container);
+    QFile &file = *read.mapped;
     for (int entry = 0;; ++entry) {
         TStorageItem item;
         try {
@@ -133,7 +144,13 @@ TReadContainer ReadContainer(const QString &container)
                 read.unreadable = true;
                 break;
             }
-            read.file = file.readAll();
+            // Mapped, the pages come straight from the file cache; a large usr.stg is then
+            // hashed without a copy of it in fresh memory.
+            if (uchar *map = file.map(0, file.size()))
+                read.file = QByteArray::fromRawData(reinterpret_cast<const char *>(map),
+                                                    static_cast<qsizetype>(file.size()));
+            else
+                read.file = file.readAll();
         }
         if (qint64(item.Offset) + item.Length > read.file.size()) {
             read.ending = QCoreApplication::translate("PictureBase", "Cannot read file \"%1\". %2")
@@ -149,6 +166,21 @@ TReadContainer ReadContainer(const QString &container)
         read.entries.push_back(e);
     }
     return read;
+}
+
+// The fingerprint of every entry of read, on both cores.
+std::vector<QByteArray> Fingerprints(const TReadContainer &read)
+{
+    std::vector<QByteArray> out(read.entries.size());
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i = next++; i < out.size(); i = next++)
+            out[i] = Fingerprint(read.View(read.entries[i]));
+    };
+    std::thread helper(work);
+    work();
+    helper.join();
+    return out;
 }
 
 QString EntryMessage(const QString &container, int entry, const QString &failure)
@@ -314,7 +346,7 @@ QStringList TPictureBase::Load()
     for (size_t k = 0; k < badTemplates.size(); ++k)
         if (badTemplates[k])
             messages << EntryMessage(m_templateStorage, templates.entries[k].entry,
-                                     failure(templates.Bytes(templates.entries[k])));
+                                     failure(templates.View(templates.entries[k])));
     if (!templates.ending.isEmpty())
         messages << templates.ending;
     m_templateCount = m_list->Count();
@@ -323,12 +355,13 @@ QStringList TPictureBase::Load()
     m_userContainer = 1;
     const std::vector<bool> badUser =
         m_list->AddReadContainer(m_userStorage, user.file, user.entries);
+    const std::vector<QByteArray> fingerprints = Fingerprints(user);
     for (size_t k = 0; k < badUser.size(); ++k) {
         const TPictureList::TEntry &e = user.entries[k];
-        const QByteArray bytes = user.Bytes(e);
-        m_user.push_back(TStoredEntry{e.entry, e.length, Fingerprint(bytes), badUser[k], {}});
+        m_user.push_back(TStoredEntry{e.entry, e.length, fingerprints[k], badUser[k], {}});
         if (badUser[k])
-            messages << EntryMessage(m_userStorage, e.entry, failure(bytes)) + DamagedSuffix();
+            messages << EntryMessage(m_userStorage, e.entry, failure(user.View(e))) +
+                            DamagedSuffix();
     }
     if (user.unreadable && m_unreadable.isEmpty()) {
         // Appending to a file that could not be read might bury the pictures it still holds.

@@ -65,7 +65,13 @@ bool ReadCache(const QString &path, QSize size, int count, std::vector<QImage> &
     if (file.size() < CacheMagic.size() + 12 + count ||
         file.size() > CacheMagic.size() + 12 + count * (1 + pixels))
         return false;
-    const QByteArray bytes = file.readAll();
+    // Mapped where the system allows it: the pixels are copied once, from the file cache.
+    QByteArray bytes;
+    if (const uchar *map = file.map(0, file.size()))
+        bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(map),
+                                        static_cast<qsizetype>(file.size()));
+    else
+        bytes = file.readAll();
     QDataStream in(bytes);
     in.skipRawData(static_cast<int>(CacheMagic.size()));
     qint32 width = 0, height = 0, entries = 0;
@@ -235,7 +241,8 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     m_containers.push_back({container, QString(), true, 0});
     for (const TEntry &e : entries)
         Append({container, e.entry, e.offset, e.length,
-                keepBytes ? fileBytes.mid(e.offset, e.length) : QByteArray(), 0, index});
+                keepBytes ? QByteArray(fileBytes.constData() + e.offset, e.length) : QByteArray(),
+                0, index});
     const int count = Count() - first;
     std::vector<bool> damaged(static_cast<size_t>(count), false);
     if (count == 0)
