@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct TStorageItem {
     int32_t Offset = 0; // payload offset; 0 means "no such entry"
@@ -33,6 +34,9 @@ constexpr qint64 MaxStorageItemSize = 0x7FFFFFFF - 4;
 void WriteStorage(const QStringList &sources, const QString &container);
 // Offset and length of entry index; {0, 0} when there is none or the container is missing.
 TStorageItem LocateStorageItem(const QString &container, int index);
+// Every entry of container in order, the file walked once; none when it is missing. Raises as
+// LocateStorageItem does at the first damaged record, with the entries before it in items.
+void LocateStorageItems(const QString &container, std::vector<TStorageItem> &items);
 // Adds source as a new last entry; creates the container when it does not exist.
 void AppendStorageItem(const QString &container, const QString &source);
 // Adds bytes as a new last entry, the same way.

@@ -122,22 +122,19 @@ TReadContainer ReadContainer(const QString &container)
     TReadContainer read;
     read.mapped = std::make_shared<QFile>(container);
     QFile &file = *read.mapped;
-    for (int entry = 0;; ++entry) {
-        TStorageItem item;
-        try {
-            item = LocateStorageItem(container, entry);
-        } catch (const EStorageDamaged &e) {
-            read.ending = e.message();
-            break;
-        } catch (const EVantelleError &e) {
-            // The file is there but the system refuses it: its pictures must not silently
-            // look like an empty base.
-            read.ending = e.message();
-            read.unreadable = true;
-            break;
-        }
-        if (item.Offset == 0)
-            break;
+    std::vector<TStorageItem> items;
+    try {
+        LocateStorageItems(container, items);
+    } catch (const EStorageDamaged &e) {
+        read.ending = e.message();
+    } catch (const EVantelleError &e) {
+        // The file is there but the system refuses it: its pictures must not silently look
+        // like an empty base.
+        read.ending = e.message();
+        read.unreadable = true;
+    }
+    for (int entry = 0; entry < static_cast<int>(items.size()); ++entry) {
+        const TStorageItem item = items[static_cast<size_t>(entry)];
         if (!file.isOpen()) {
             if (!file.open(QIODevice::ReadOnly)) {
                 read.ending = EFileError::CannotOpen(container, file.errorString()).message();

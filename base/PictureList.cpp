@@ -184,16 +184,14 @@ int TPictureList::AddContainer(const QString &container)
     const int index = static_cast<int>(m_containers.size());
     m_containers.push_back({container, QString(), false, 0});
     QString damage;
-    for (int entry = 0;; ++entry) {
-        TStorageItem item;
-        try {
-            item = LocateStorageItem(container, entry);
-        } catch (const EVantelleError &e) {
-            damage = e.message();
-            break;
-        }
-        if (item.Offset == 0)
-            break;
+    std::vector<TStorageItem> items;
+    try {
+        LocateStorageItems(container, items);
+    } catch (const EVantelleError &e) {
+        damage = e.message();
+    }
+    for (int entry = 0; entry < static_cast<int>(items.size()); ++entry) {
+        const TStorageItem &item = items[static_cast<size_t>(entry)];
         Append({container, entry, item.Offset, item.Length, QByteArray(), 0, index});
     }
     TContainer &added = m_containers.back();
@@ -327,15 +325,18 @@ void TPictureList::ContainerChanged(int containerIndex, int fromEntry)
     // Work still reading the container by its old places is finished first.
     m_pool.waitForDone();
     TContainer &c = m_containers[static_cast<size_t>(containerIndex)];
+    std::vector<TStorageItem> items;
+    try {
+        LocateStorageItems(c.path, items);
+    } catch (const EVantelleError &) {
+    }
     for (int i : EntriesOf(containerIndex)) {
         TEntry &e = m_entries[static_cast<size_t>(i)];
         if (e.entry < fromEntry)
             continue;
-        TStorageItem item;
-        try {
-            item = LocateStorageItem(c.path, e.entry);
-        } catch (const EVantelleError &) {
-        }
+        const TStorageItem item = e.entry < static_cast<int>(items.size())
+                                      ? items[static_cast<size_t>(e.entry)]
+                                      : TStorageItem();
         e.offset = item.Offset;
         e.length = item.Length;
     }

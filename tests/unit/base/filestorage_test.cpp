@@ -86,6 +86,11 @@ TEST_F(FileStorageTest, TwoEntriesAreWrittenByteExactAndLocated)
         EXPECT_EQ(got.Offset, c.expected.Offset) << "index " << c.index;
         EXPECT_EQ(got.Length, c.expected.Length) << "index " << c.index;
     }
+    std::vector<TStorageItem> all;
+    LocateStorageItems(m_container, all);
+    EXPECT_EQ(all, (std::vector<TStorageItem>{{4, 100}, {108, 250}}));
+    LocateStorageItems(path("missing.stg"), all);
+    EXPECT_TRUE(all.empty());
 }
 
 TEST_F(FileStorageTest, EmptyAndMissingContainersHaveNoEntries)
@@ -184,6 +189,16 @@ TEST_F(FileStorageTest, DamagedContainersAreReportedAndLeftAlone)
                 EXPECT_EQ(e.message(), expected);
             }
         }
+
+        // Walking the whole container stops at the same record, keeping the ones before it.
+        std::vector<TStorageItem> items{{1, 1}};
+        try {
+            LocateStorageItems(m_container, items);
+            ADD_FAILURE() << "no error walking the container";
+        } catch (const EStorageDamaged &e) {
+            EXPECT_EQ(e.message(), expected);
+        }
+        EXPECT_EQ(items.size(), static_cast<size_t>(c.damagedEntry));
 
         EXPECT_THROW(DeleteStorageItem(m_container, c.damagedEntry), EStorageDamaged);
         EXPECT_THROW(AppendStorageItem(m_container, m_a), EStorageDamaged);
