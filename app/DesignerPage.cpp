@@ -13,6 +13,7 @@
 #include "imaging/PngObject.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -213,6 +214,11 @@ void TDesignerPage::BuildControls(TPanel *page)
     arial.setPixelSize(13);
     m_closeButtonStyle->setFont(arial);
     m_closeButtonStyle->setGeometry(8, 78, 121, 30);
+    m_closeButtonStyle->itemName = [](int index) {
+        return index == 0
+                   ? QCoreApplication::translate("TDesignerPage", "No close button")
+                   : QCoreApplication::translate("TDesignerPage", "Close button %1").arg(index);
+    };
     m_closeButtonStyle->addItem(QStringLiteral("No close button"));
     m_closeButtonStyle->setCurrentIndex(0);
     m_closeButtonStyle->drawItem = [this](QPainter &painter, int index, const QRect &rect,
@@ -247,6 +253,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_textEdit->setPlainText(QStringLiteral("Sample text"));
     // Undo and redo act on the whole design (the window takes their keys).
     m_textEdit->setUndoRedoEnabled(false);
+    // A tab in a popup's text is never wanted: Tab goes on to the next control.
+    m_textEdit->setTabChangesFocus(true);
     QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
                      guarded([this] { TextControlsChanged(m_textEdit); }));
 
@@ -266,6 +274,13 @@ void TDesignerPage::BuildControls(TPanel *page)
                             QRect(8, 278, 177, 16));
     m_fontColor = new TOwnerDrawComboBox(p, QStringLiteral("FontColor"), 15, 21);
     m_fontColor->setGeometry(8, 294, 106, 24);
+    m_fontColor->itemName = [this](int index) {
+        const QString colour =
+            ColorFromValue(m_fontColor->itemData(index).value<uint32_t>()).name().toUpper();
+        return index == m_fontColor->count() - 1
+                   ? QCoreApplication::translate("TDesignerPage", "Custom colour %1").arg(colour)
+                   : QCoreApplication::translate("TDesignerPage", "Colour %1").arg(colour);
+    };
     m_fontColor->drawItem = [this](QPainter &painter, int index, const QRect &rect,
                                    QStyle::State state) {
         FontColorDrawItem(painter, index, rect, state);
@@ -325,6 +340,11 @@ void TDesignerPage::BuildControls(TPanel *page)
         Guarded([&] { TextControlsChanged(m_angleEdit, angle->Typed()); });
     };
     m_angleEdit = angle;
+    // The labels name their boxes for screen readers.
+    m_labels[0]->setBuddy(m_textEdit);
+    m_labels[3]->setBuddy(m_fontSize);
+    m_fontSize->lineEdit()->setAccessibleName(m_labels[3]->text());
+    m_labels[5]->setBuddy(m_angleEdit);
 
     const struct {
         const char *name;
