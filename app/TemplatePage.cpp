@@ -124,6 +124,8 @@ void TTemplatePage::CreatePictureButtons()
         button = new TPngButton(plain->parentWidget());
         button->setObjectName(plain->objectName() + QStringLiteral("Png"));
         button->setGeometry(plain->geometry());
+        // Tab reaches the picture button where the plain one was.
+        QWidget::setTabOrder(plain, button);
         Guarded([&] {
             button->Picture.loadFromResource(QLatin1String(resource));
             button->TwicePicture = TwiceImage(QLatin1String(resource) + QStringLiteral("@2x"));

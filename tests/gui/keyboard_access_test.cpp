@@ -134,6 +134,9 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("order");
         const QStringList bar = {"OpenDesign", "SaveDesign", "BackButton", "NextButton"};
+        QTest::newRow("templates") << 1
+                                   << QStringList{"DrawGrid1", "AddUserPng_SimplePng", "OpenDesign",
+                                                  "SaveDesign", "NextButton"};
         // A group of choices is one stop, at its chosen one (the arrow keys choose in it).
         QTest::newRow("behaviour")
             << 3
