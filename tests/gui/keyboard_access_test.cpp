@@ -16,8 +16,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace GuiTest;
@@ -343,6 +345,23 @@ private slots:
         Press(Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    // "Save design as..." and "New design" sit in the save button's menu: the arrow down opens
+    // it from the keyboard.
+    void saveMenuOpensWithTheArrowDown()
+    {
+        QVERIFY(TabTo(QStringLiteral("SaveDesign")));
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (const QAction *action : menu->actions())
+                    shown << action->text();
+                menu->close();
+            }
+        });
+        Press(Qt::Key_Down);
+        QCOMPARE(shown, (QStringList{"Save design as...", "New design"}));
     }
 
     // A popup from a template, saved and published, with nothing but keys.
