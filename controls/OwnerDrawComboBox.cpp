@@ -2,8 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QStyleOptionComboBox>
-#include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <QStylePainter>
 
 namespace {
 
@@ -45,23 +45,6 @@ TOwnerDrawComboBox::TOwnerDrawComboBox(QWidget *parent, const QString &objectNam
     setEditable(false);
     setMaxVisibleItems(visibleRows);
     setItemDelegate(new OwnerDrawDelegate(this));
-    // A name may depend on the item's place among the others (the last one), so every change
-    // names the whole list again; the lists are short.
-    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] { NameItems(); });
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { NameItems(); });
-    connect(model(), &QAbstractItemModel::dataChanged, this, [this] { NameItems(); });
-}
-
-void TOwnerDrawComboBox::NameItems()
-{
-    if (!itemName)
-        return;
-    for (int i = 0; i < count(); ++i) {
-        const QString name = itemName(i);
-        // Only a changed text is written, so the change it announces ends here.
-        if (itemText(i) != name)
-            setItemText(i, name);
-    }
 }
 
 void TOwnerDrawComboBox::paintEvent(QPaintEvent *event)
@@ -76,8 +59,8 @@ void TOwnerDrawComboBox::paintEvent(QPaintEvent *event)
     option.currentText.clear();
     option.currentIcon = QIcon();
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                QStyle::SC_ComboBoxEditField, this);
     if (currentIndex() >= 0) {
         painter.save();
         painter.setClipRect(field);
