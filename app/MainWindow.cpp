@@ -321,9 +321,20 @@ void TMainForm::ArrangeKeys()
     for (int n = 1; n <= 5; ++n)
         m_pages[n - 1]->setAccessibleName(StepName(n));
 
-    // The bar's letters hold on every page; each page of these three gets the others.
+    // The bar's letters hold on every page: they keep clear of the letters pages 1 and 2 give
+    // their own controls, and pages 3 to 5 get the others.
+    QString reserved;
+    for (int n = 1; n <= 2; ++n)
+        for (const QWidget *control : Mnemonics::MarkableControls(m_pages[n - 1]))
+            if (const QChar letter = Mnemonics::MarkedLetter(Mnemonics::MarkableText(control));
+                !letter.isNull())
+                reserved += letter;
+    Mnemonics::Assign(bar, reserved);
     QString barLetters;
-    Mnemonics::Assign(bar, barLetters);
+    for (const QWidget *control : bar)
+        if (const QChar letter = Mnemonics::MarkedLetter(Mnemonics::MarkableText(control));
+            !letter.isNull())
+            barLetters += letter;
     for (int n = 3; n <= 5; ++n) {
         QString taken = barLetters;
         Mnemonics::Assign(Mnemonics::MarkableControls(m_pages[n - 1]), taken);
