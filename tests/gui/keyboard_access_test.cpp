@@ -188,13 +188,19 @@ private slots:
         QFETCH(int, page);
         QStringList unnamed;
         if (page == 0) {
-            TPopupSource *source = nullptr;
-            TDocumentPopupSource document(m_form->Document, m_form->TemplateBitmap,
-                                          m_form->OutputPicture);
-            source = &document;
-            TSitePublishDialog dialog(m_form.get(), *source, QStringLiteral("popup"));
+            // With a page in its list, whose rows are read too.
+            QTemporaryDir site;
+            QFile html(site.filePath(QStringLiteral("index.html")));
+            QVERIFY(html.open(QIODevice::WriteOnly));
+            html.write("<html><body></body></html>\n");
+            html.close();
+            TDocumentPopupSource source(m_form->Document, m_form->TemplateBitmap,
+                                        m_form->OutputPicture);
+            TSitePublishDialog dialog(m_form.get(), source, QStringLiteral("popup"));
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.ChooseSite(site.path());
+            QCOMPARE(control<QTreeWidget>(&dialog, "SitePages")->topLevelItemCount(), 1);
             Unnamed(QAccessible::queryAccessibleInterface(&dialog), unnamed);
             QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
             return;
