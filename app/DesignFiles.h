@@ -8,9 +8,11 @@
 #include "app/PageContext.h"
 #include "document/DesignDocument.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -21,6 +23,8 @@ class QWidget;
 class TRecoveryFiles;
 
 class TDesignFiles {
+    Q_DECLARE_TR_FUNCTIONS(TDesignFiles)
+
 public:
     explicit TDesignFiles(const TPageContext &context);
     ~TDesignFiles();
@@ -33,6 +37,8 @@ public:
     void StartNewDesign();
     // Keeps the bottom bar (with undo and redo, which act on every page) above the page shown.
     void PageShown(int page);
+    // The bottom bar's controls that take the focus, from left to right.
+    std::vector<QWidget *> BarControls() const;
 
     // Handlers, public so that tests can drive them like the controls do.
     void OpenDesignClick();

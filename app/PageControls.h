@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QString>
 
+#include <initializer_list>
+
 namespace PageControls {
 
 template <class W> W *Place(W *widget, const QString &name, int x, int y, int w, int h)
@@ -62,6 +64,17 @@ inline QLabel *GreyLabel(QWidget *parent, const QString &name, const QString &te
     return label;
 }
 
+// Tab goes through controls in this order, from the place of the first.
+inline void SetReadingOrder(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 } // namespace PageControls
 
 // Records an edit of a page's settings made since before as one undoable step. Keystrokes go to
@@ -76,6 +89,6 @@ inline void RecordSettingsStep(TDesignHistory &history, const TDesignState &befo
         (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
         page.isAncestorOf(focus);
     const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
-    history.Record(QStringLiteral("Settings"), before,
+    history.Record(QCoreApplication::translate("PageControls", "Settings"), before,
                    typing ? TChangeKind::Field : TChangeKind::Other, box);
 }

@@ -44,8 +44,8 @@ QWidget *TPreviewLoader::Browser()
     const auto create =
         reinterpret_cast<TCreatePreviewBrowser>(m_module->resolve(VANTELLE_PREVIEW_CREATE));
     if (!create)
-        throw EVantelleError(QStringLiteral("The preview cannot be shown: %1 is not the "
-                                            "program's browser module.")
+        throw EVantelleError(tr("The preview cannot be shown: %1 is not the "
+                                "program's browser module.")
                                  .arg(m_module->fileName()));
     QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
     m_browser = create(parent);
@@ -55,6 +55,10 @@ QWidget *TPreviewLoader::Browser()
         m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
         m_place->hide();
         m_browser->stackUnder(m_place);
+        m_browser->setAccessibleName(m_place->accessibleName());
+        m_browser->setAccessibleDescription(m_place->accessibleDescription());
+        // Tab reaches the browser where its place is on the page, before the bottom bar.
+        QWidget::setTabOrder(m_place, m_browser);
         m_browser->show();
     }
     return m_browser;
@@ -78,8 +82,8 @@ void TPreviewLoader::LoadModule()
         }
         if (!m_module)
             throw EVantelleError(
-                QStringLiteral("The preview cannot be shown: its browser module (%1) could not "
-                               "be loaded.%2")
+                tr("The preview cannot be shown: its browser module (%1) could not "
+                   "be loaded.%2")
                     .arg(ModuleName, tried.isEmpty() ? QString() : QStringLiteral("\n") + tried));
     }
 }

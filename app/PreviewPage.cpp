@@ -24,6 +24,10 @@ void TPreviewPage::CreateBrowser(QWidget *page)
 {
     // The browser's place: the browser itself is made from its module when first needed.
     m_previewBrowser = Place(new QWidget(page), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+    // The browser takes these over when it is made.
+    m_previewBrowser->setAccessibleName(tr("Preview of the popup"));
+    m_previewBrowser->setAccessibleDescription(
+        tr("The popup on an empty page, as a browser shows it"));
     m_loader = std::make_unique<TPreviewLoader>(m_previewBrowser);
 }
 
@@ -35,8 +39,8 @@ void TPreviewPage::BuildControls(TPanel *page)
     CreateBrowser(page);
     // Beside the heading while the design has a schedule or device limit.
     m_previewNote = GreyLabel(page, QStringLiteral("PreviewScheduleNote"),
-                              QStringLiteral("The preview shows the popup whatever its schedule "
-                                             "and devices."),
+                              tr("The preview shows the popup whatever its schedule "
+                                 "and devices."),
                               470, 8);
     m_previewNote->setGeometry(470, 8, 238, 36);
     m_previewNote->setWordWrap(true);

@@ -6,6 +6,7 @@
 
 #include "app/PageContext.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -18,6 +19,8 @@ class TPanel;
 class TPopupSource;
 
 class TPublishPage {
+    Q_DECLARE_TR_FUNCTIONS(TPublishPage)
+
 public:
     explicit TPublishPage(const TPageContext &context);
     ~TPublishPage();
