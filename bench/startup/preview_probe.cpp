@@ -7,6 +7,7 @@
 // --no-warm-up starts the browser engine only when page 4 needs it.
 
 #include "app/AppStart.h"
+#include "app/Dialogs.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -47,6 +48,9 @@ int main(int argc, char *argv[])
         QFile::copy(QStringLiteral(VANTELLE_BINARY_DIR "/bin/") + QLatin1String(name),
                     folder.filePath(QLatin1String(name)));
     SetInitialTitle();
+    // Leaving page 3 notes that a new design's popup has no link yet; the note is answered
+    // (and the time to read it left out) rather than waited on in a modal loop.
+    Dialogs::setRecordMessages(true);
     TMainForm window(folder.path());
 #if __has_include("app/PreviewLoader.h")
     window.Preview->Loader().ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
