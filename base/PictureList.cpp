@@ -138,11 +138,14 @@ void TPictureList::Clear()
     m_kept.clear();
 }
 
-QString TPictureList::CacheFile(const QByteArray &containerBytes) const
+QString TPictureList::CacheFile(const QString &container, const QByteArray &containerBytes) const
 {
+    const QByteArray place = QCryptographicHash::hash(
+        QFileInfo(container).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1);
     const QByteArray key = QCryptographicHash::hash(containerBytes, QCryptographicHash::Sha1);
     return QDir(m_cacheFolder)
-        .filePath(QStringLiteral("thumbnails/%1-%2x%3.bin")
+        .filePath(QStringLiteral("thumbnails/%1-%2-%3x%4.bin")
+                      .arg(QString::fromLatin1(place.toHex().left(16)))
                       .arg(QString::fromLatin1(key.toHex()))
                       .arg(m_size.width())
                       .arg(m_size.height()));
@@ -209,7 +212,7 @@ int TPictureList::AddContainer(const QString &container)
                 QByteArray bytes;
                 if (file.open(QIODevice::ReadOnly))
                     bytes = file.readAll();
-                const QString cache = CacheFile(bytes);
+                const QString cache = CacheFile(container, bytes);
                 std::vector<QImage> thumbnails;
                 std::vector<bool> damaged;
                 if (!ReadCache(cache, size, count, thumbnails, damaged))
@@ -249,7 +252,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     TContainer &added = m_containers.back();
     std::vector<QImage> thumbnails;
     if (!m_cacheFolder.isEmpty()) {
-        added.cacheFile = CacheFile(fileBytes);
+        added.cacheFile = CacheFile(container, fileBytes);
         if (!ReadCache(added.cacheFile, m_size, count, thumbnails, damaged))
             thumbnails.clear();
     }
@@ -352,7 +355,7 @@ void TPictureList::ContainerChanged(int containerIndex, int fromEntry)
     QFile file(c.path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    c.cacheFile = CacheFile(file.readAll());
+    c.cacheFile = CacheFile(c.path, file.readAll());
     if (c.missing == 0)
         WriteCache(containerIndex);
 }
@@ -493,7 +496,16 @@ void TPictureList::WriteCache(int container)
                              image.width() * 4);
     }
     // A cache that cannot be written is made again next time; nothing more is lost.
-    file.commit();
+    if (!file.commit())
+        return;
+    // The container's earlier bytes will not come back often enough to keep their thumbnails.
+    const QFileInfo written(path);
+    const QString name = written.fileName();
+    const QString place = name.section(QLatin1Char('-'), 0, 0) + QLatin1Char('-');
+    const QString size = QLatin1Char('-') + name.section(QLatin1Char('-'), 2);
+    for (const QString &other : written.dir().entryList(QDir::Files))
+        if (other != name && other.startsWith(place) && other.endsWith(size))
+            QFile::remove(written.dir().filePath(other));
 }
 
 QImage TPictureList::Thumbnail(int i) const

@@ -101,8 +101,9 @@ public:
 
     // Waits for the work asked for so far (tests, and the end of the program).
     void WaitForDone();
-    // The cache file of a container with these bytes.
-    QString CacheFile(const QByteArray &containerBytes) const;
+    // The cache file of container when it holds these bytes. Named by the container's path and
+    // its bytes, so that writing one removes the files of the container's earlier bytes.
+    QString CacheFile(const QString &container, const QByteArray &containerBytes) const;
 
 signals:
     void ThumbnailReady(int i);

@@ -144,6 +144,17 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
     ASSERT_TRUE(base.Load().isEmpty());
     EXPECT_EQ(base.List().Thumbnail(4), first);
     EXPECT_EQ(base.Picture(5)->width(), 23);
+    // The cache of usr.stg's earlier bytes went when the one of its new bytes was written, here
+    // and when Load... changes it.
+    auto cacheFiles = [&] {
+        QStringList out;
+        for (QDirIterator it(cache, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            out << it.next();
+        return out;
+    };
+    EXPECT_EQ(cacheFiles().size(), 2);
+    base.AddUserPicture(png(24), 150);
+    EXPECT_EQ(cacheFiles().size(), 2);
 }
 
 TEST_F(PictureBaseTest, LoadAppendsAsNextEntryAndRemoveDeletesTheMatchingEntry)
