@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -148,19 +149,31 @@ template <typename PathOf> void RemoveReplacements(const TSiteJournal &journal, 
     }
 }
 
-// The smallest change that turns before into after.
-TPageSplice SpliceOf(const QByteArray &before, const QByteArray &after)
+// The length of the common start of a and b (forward) or of their common end (backward), at
+// most limit; compared a block at a time first.
+qsizetype CommonLength(const char *a, const char *b, qsizetype limit, bool forward)
+{
+    constexpr qsizetype kBlock = 64;
+    qsizetype n = 0;
+    const auto at = [&](const char *p, qsizetype length) {
+        return forward ? p + n : p - n - length;
+    };
+    while (n + kBlock <= limit && std::memcmp(at(a, kBlock), at(b, kBlock), kBlock) == 0)
+        n += kBlock;
+    while (n < limit && *at(a, 1) == *at(b, 1))
+        ++n;
+    return n;
+}
+
+// The smallest change that turns before (of hash beforeHash) into after.
+TPageSplice SpliceOf(const QByteArray &before, uint64_t beforeHash, const QByteArray &after)
 {
     const qsizetype limit = std::min(before.size(), after.size());
-    qsizetype prefix = 0;
-    while (prefix < limit && before[prefix] == after[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < limit - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
+    const qsizetype prefix = CommonLength(before.constData(), after.constData(), limit, true);
+    const qsizetype suffix = CommonLength(before.constData() + before.size(),
+                                          after.constData() + after.size(), limit - prefix, false);
     TPageSplice splice;
-    splice.Before = PageHash(before);
+    splice.Before = beforeHash;
     splice.After = PageHash(after);
     splice.Offset = prefix;
     splice.Removed = before.mid(prefix, before.size() - prefix - suffix);
@@ -339,11 +352,12 @@ TSitePublisher::TSitePublisher(const QString &site, const QString &popupFolder,
     const QString parent = QFileInfo(m_popupFolder).absolutePath();
     if (const QString real = QDir(parent).canonicalPath(); !real.isEmpty())
         m_popupFolder = JoinPath(real, QFileInfo(m_popupFolder).fileName());
+    m_scriptFile = JoinPath(m_popupFolder, QStringLiteral("script.js"));
 }
 
 QString TSitePublisher::ScriptFile() const
 {
-    return JoinPath(m_popupFolder, QStringLiteral("script.js"));
+    return m_scriptFile;
 }
 
 QString TSitePublisher::JournalFile() const
@@ -358,16 +372,9 @@ QString TSitePublisher::PagePath(const QString &page) const
 
 namespace {
 
-struct TPageLook {
-    TSitePageState State = TSitePageState::NoPopup;
-    QString Reason;
-    // The first block of this popup, when the page has one first.
-    std::optional<TPopupBlock> Block;
-};
-
-TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &scriptFile)
+TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString &scriptFile)
 {
-    TPageLook look;
+    TSitePageLook look;
     try {
         CheckSingleByteText(bytes, path);
     } catch (const EVantelleError &error) {
@@ -396,24 +403,32 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
     return look;
 }
 
-// The page without this popup: its original bytes when nobody changed it since, else the page
-// with only the block taken out.
-QByteArray WithoutPopup(const QByteArray &bytes, const TPopupBlock &block,
-                        const std::vector<TPageSplice> &splices)
+// The page (of hash hash) without this popup: its original bytes when nobody changed it since,
+// else the page with only the block taken out. *originalHash is set to the result's hash when
+// the original bytes came back.
+QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBlock &block,
+                        const std::vector<TPageSplice> &splices,
+                        std::optional<uint64_t> *originalHash = nullptr)
 {
-    if (!splices.empty() && PageHash(bytes) == splices.back().After) {
+    if (!splices.empty() && hash == splices.back().After) {
         QByteArray original = bytes;
+        uint64_t now = hash;
         bool exact = true;
         for (auto it = splices.rbegin(); it != splices.rend() && exact; ++it) {
             exact =
-                PageHash(original) == it->After && it->Offset <= original.size() &&
+                now == it->After && it->Offset <= original.size() &&
                 original.size() - it->Offset >= it->Inserted.size() &&
                 QByteArrayView(original).sliced(it->Offset, it->Inserted.size()) == it->Inserted;
-            if (exact)
+            if (exact) {
                 original.replace(it->Offset, it->Inserted.size(), it->Removed);
+                now = PageHash(original);
+            }
         }
-        if (exact && PageHash(original) == splices.front().Before)
+        if (exact && now == splices.front().Before) {
+            if (originalHash)
+                *originalHash = now;
             return original;
+        }
     }
     QByteArray result = bytes;
     const QByteArrayView tag = QByteArrayView(bytes).sliced(block.Start, block.End - block.Start);
@@ -452,52 +467,60 @@ QString TSitePublisher::WhyNotWritable(const QString &path, const struct stat &i
     return QString();
 }
 
-std::optional<QByteArray> TSitePublisher::ReadPage(const QString &path, QString *reason,
-                                                   struct stat *status) const
+TSitePublisher::TReadPage *TSitePublisher::ReadPage(const QString &page, QString *reason) const
 {
-    // A page read before is read again only when its status says it changed since.
-    struct stat info {};
-    auto known = m_pages.find(path);
-    if (known != m_pages.end() && ::stat(Native(path).constData(), &info) == 0 &&
-        SameFile(info, known->second.Info)) {
-        if (status)
-            *status = info;
-        return known->second.Bytes;
+    const auto known = m_pages.find(page);
+    if (known != m_pages.end()) {
+        TReadPage &read = known->second;
+        struct stat info {};
+        if (read.Check == m_check ||
+            (::stat(Native(read.Path).constData(), &info) == 0 && SameFile(info, read.Info))) {
+            read.Check = m_check;
+            return &read;
+        }
     }
+    const QString path = known != m_pages.end() ? known->second.Path : PagePath(page);
+    struct stat info {};
     QString why;
     std::optional<QByteArray> bytes = ReadWithStatus(path, info, why);
     if (!bytes) {
         if (reason)
             *reason = why;
-        m_pages.erase(path);
-        return std::nullopt;
+        if (known != m_pages.end())
+            m_pages.erase(known);
+        return nullptr;
     }
-    if (status)
-        *status = info;
-    m_pages[path] = {*bytes, info};
-    return bytes;
+    TReadPage &read = known != m_pages.end() ? known->second : m_pages[page];
+    read = TReadPage{path, std::move(*bytes), info, m_check, {}, {}};
+    return &read;
 }
 
-TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *bytes,
-                                       const struct stat *info, bool takeDown) const
+uint64_t TSitePublisher::HashOf(TReadPage &page) const
+{
+    if (!page.Hash)
+        page.Hash = PageHash(page.Bytes);
+    return *page.Hash;
+}
+
+const TSitePageLook &TSitePublisher::LookOf(TReadPage &page) const
+{
+    if (!page.Look)
+        page.Look = LookAt(page.Path, page.Bytes, m_scriptFile);
+    return *page.Look;
+}
+
+TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown) const
 {
     TSitePagePlan plan;
     plan.Page = page;
-    const QString path = PagePath(page);
-    std::optional<QByteArray> read;
-    struct stat readInfo {};
     QString reason;
-    if (!bytes || !info) {
-        read = ReadPage(path, &reason, &readInfo);
-        if (!read) {
-            plan.State = TSitePageState::Unusable;
-            plan.Reason = reason;
-            return plan;
-        }
-        bytes = &*read;
-        info = &readInfo;
+    TReadPage *read = ReadPage(page, &reason);
+    if (!read) {
+        plan.State = TSitePageState::Unusable;
+        plan.Reason = reason;
+        return plan;
     }
-    TPageLook look = LookAt(path, *bytes, ScriptFile());
+    const TSitePageLook &look = LookOf(*read);
     plan.State = look.State;
     plan.Reason = look.Reason;
     switch (look.State) {
@@ -508,7 +531,7 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
         if (takeDown)
             plan.Action = TSitePageAction::Remove;
         else
-            plan.Action = InsertPopupTag(*bytes, ScriptTagFor(page), path) == *bytes
+            plan.Action = InsertPopupTag(read->Bytes, ScriptTagFor(page), read->Path) == read->Bytes
                               ? TSitePageAction::Unchanged
                               : TSitePageAction::Update;
         break;
@@ -518,7 +541,7 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
     }
     if (plan.Action == TSitePageAction::Add || plan.Action == TSitePageAction::Update ||
         plan.Action == TSitePageAction::Remove) {
-        if (const QString why = WhyNotWritable(path, *info); !why.isEmpty()) {
+        if (const QString why = WhyNotWritable(read->Path, read->Info); !why.isEmpty()) {
             plan.State = TSitePageState::Unusable;
             plan.Reason = why;
             plan.Action = TSitePageAction::Skip;
@@ -544,9 +567,10 @@ QByteArray TSitePublisher::ScriptTagFor(const QString &page) const
 std::vector<TSitePagePlan> TSitePublisher::PageStates() const
 {
     m_writable.clear();
+    NewCheck();
     std::vector<TSitePagePlan> states;
     for (const QString &page : ListSitePages(m_site))
-        states.push_back(PlanPage(page, nullptr, nullptr, false));
+        states.push_back(PlanPage(page, false));
     return states;
 }
 
@@ -566,22 +590,15 @@ QString TSitePublisher::JournalCookieName() const
 std::map<QString, std::vector<TPageSplice>>
 TSitePublisher::JournalState(const TSiteJournal &journal) const
 {
-    std::map<QString, std::optional<QByteArray>> pages;
-    const auto bytesOf = [&](const QString &page) -> const std::optional<QByteArray> & {
-        auto it = pages.find(page);
-        if (it == pages.end())
-            it = pages.emplace(page, ReadPage(PagePath(page))).first;
-        return it->second;
-    };
     return ReconcileJournal(
         journal,
         [&](const QString &page) -> std::optional<uint64_t> {
-            const auto &bytes = bytesOf(page);
-            return bytes ? std::optional<uint64_t>(PageHash(*bytes)) : std::nullopt;
+            TReadPage *read = ReadPage(page);
+            return read ? std::optional<uint64_t>(HashOf(*read)) : std::nullopt;
         },
         [&](const QString &page) {
-            const auto &bytes = bytesOf(page);
-            return bytes && LookAt(PagePath(page), *bytes, ScriptFile()).Block.has_value();
+            TReadPage *read = ReadPage(page);
+            return read && LookOf(*read).Block.has_value();
         });
 }
 
@@ -593,17 +610,17 @@ TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringL
 TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 {
     m_writable.clear();
+    NewCheck();
     TSitePlan plan;
     for (const QString &page : pages) {
-        const QString path = PagePath(page);
-        struct stat info {};
-        const std::optional<QByteArray> bytes = ReadPage(path, nullptr, &info);
-        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, &info, false));
+        plan.Pages.push_back(PlanPage(page, false));
         const TSitePagePlan &last = plan.Pages.back();
-        if (plan.ExampleDiff.isEmpty() && bytes &&
-            (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update))
-            plan.ExampleDiff =
-                UnifiedDiff(page, *bytes, InsertPopupTag(*bytes, ScriptTagFor(page), path));
+        if (plan.ExampleDiff.isEmpty() &&
+            (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update)) {
+            if (const TReadPage *read = ReadPage(page))
+                plan.ExampleDiff = UnifiedDiff(
+                    page, read->Bytes, InsertPopupTag(read->Bytes, ScriptTagFor(page), read->Path));
+        }
     }
     return plan;
 }
@@ -611,9 +628,10 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 TSitePlan TSitePublisher::PlanUpdate() const
 {
     m_writable.clear();
+    NewCheck();
     TSitePlan plan;
     for (const auto &[page, splices] : JournalState(ReadJournal()))
-        plan.Pages.push_back(PlanPage(page, nullptr, nullptr, false));
+        plan.Pages.push_back(PlanPage(page, false));
     return plan;
 }
 
@@ -622,16 +640,14 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     TSitePlan plan;
     plan.TakeDown = true;
     m_writable.clear();
+    NewCheck();
     for (const auto &[page, splices] : JournalState(ReadJournal())) {
-        const QString path = PagePath(page);
-        struct stat info {};
-        const std::optional<QByteArray> bytes = ReadPage(path, nullptr, &info);
-        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, &info, true));
-        if (plan.ExampleDiff.isEmpty() && bytes &&
-            plan.Pages.back().Action == TSitePageAction::Remove) {
-            const TPageLook look = LookAt(path, *bytes, ScriptFile());
-            plan.ExampleDiff =
-                UnifiedDiff(page, *bytes, WithoutPopup(*bytes, *look.Block, splices));
+        plan.Pages.push_back(PlanPage(page, true));
+        if (plan.ExampleDiff.isEmpty() && plan.Pages.back().Action == TSitePageAction::Remove) {
+            if (TReadPage *read = ReadPage(page))
+                plan.ExampleDiff = UnifiedDiff(
+                    page, read->Bytes,
+                    WithoutPopup(read->Bytes, HashOf(*read), *LookOf(*read).Block, splices));
         }
     }
     return plan;
@@ -658,6 +674,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     // The journal as it stands, reconciled with the pages, is written again whole: what a
     // killed run left (a torn last line, intents that never took effect) goes.
     m_writable.clear();
+    NewCheck();
     const QString journalPath = JournalFile();
     const TSiteJournal recorded = ReadJournal();
     std::map<QString, std::vector<TPageSplice>> state = JournalState(recorded);
@@ -708,33 +725,31 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             break;
         }
         // The group's new pages, from the pages as they are now.
+        NewCheck();
         std::vector<TPendingPage> group;
         QByteArray intents;
         for (; next < work.size() && group.size() < static_cast<size_t>(kGroup); ++next) {
             TSitePageResult &out = result.Pages[work[next]];
-            TPendingPage pending{work[next], PagePath(out.Page), {}, {}, {}, {}};
-            QString reason;
-            const std::optional<QByteArray> bytes = ReadPage(pending.Path, &reason, &pending.Info);
-            TSitePagePlan now = bytes ? PlanPage(out.Page, &*bytes, &pending.Info, plan.TakeDown)
-                                      : TSitePagePlan{out.Page, TSitePageState::Unusable,
-                                                      TSitePageAction::Skip, reason};
+            const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown);
             out.Action = now.Action;
             out.Reason = now.Reason;
             if (now.Action == TSitePageAction::Skip || now.Action == TSitePageAction::Unchanged)
                 continue;
+            TReadPage &read = *ReadPage(out.Page); // as the check just found it
+            TPendingPage pending{work[next], read.Path, {}, {}, {}, read.Info};
             if (plan.TakeDown) {
                 const auto known = state.find(out.Page);
-                const TPageLook look = LookAt(pending.Path, *bytes, ScriptFile());
-                pending.Bytes =
-                    WithoutPopup(*bytes, *look.Block,
-                                 known != state.end() ? known->second : std::vector<TPageSplice>());
-                intents +=
-                    JournalRecordLine({TJournalRecord::TakeDown,
-                                       out.Page,
-                                       {PageHash(*bytes), PageHash(pending.Bytes), 0, {}, {}}});
+                std::optional<uint64_t> after;
+                pending.Bytes = WithoutPopup(
+                    read.Bytes, HashOf(read), *LookOf(read).Block,
+                    known != state.end() ? known->second : std::vector<TPageSplice>(), &after);
+                intents += JournalRecordLine(
+                    {TJournalRecord::TakeDown,
+                     out.Page,
+                     {HashOf(read), after ? *after : PageHash(pending.Bytes), 0, {}, {}}});
             } else {
-                pending.Bytes = InsertPopupTag(*bytes, ScriptTagFor(out.Page), pending.Path);
-                pending.Splice = SpliceOf(*bytes, pending.Bytes);
+                pending.Bytes = InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path);
+                pending.Splice = SpliceOf(read.Bytes, HashOf(read), pending.Bytes);
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
@@ -765,7 +780,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 continue;
             }
             const QString &name = result.Pages[page.Result].Page;
-            m_pages.erase(page.Path);
+            m_pages.erase(name);
             if (plan.TakeDown)
                 state.erase(name);
             else
