@@ -54,10 +54,15 @@ bool SameFile(const struct stat &a, const struct stat &b)
            a.st_mode == b.st_mode;
 }
 
-// Reads a whole file with its status, or gives the reason it cannot be read.
-std::optional<QByteArray> ReadWithStatus(const QString &path, struct stat &info, QString &reason)
+// The most folders held open at once.
+constexpr size_t kHeldFolders = 32;
+
+// Reads a whole file (name in the folder dir; path for messages) with its status, or gives the
+// reason it cannot be read.
+std::optional<QByteArray> ReadWithStatus(int dir, const QByteArray &name, const QString &path,
+                                         struct stat &info, QString &reason)
 {
-    const int fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::openat(dir, name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > (qint64(1) << 31)) {
         reason = EFileError::CannotOpen(path, fd < 0 || errno != 0 ? SystemReason()
@@ -102,11 +107,12 @@ bool WriteAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// Writes the new file of a page with the page's permissions (and owner, where allowed).
-void WriteReplacement(const QString &path, const struct stat &like, const QByteArray &bytes)
+// Writes the new file of a page (name in the folder dir; path for messages) with the page's
+// permissions (and owner, where allowed).
+void WriteReplacement(int dir, const QByteArray &name, const QString &path, const struct stat &like,
+                      const QByteArray &bytes)
 {
-    const QByteArray native = Native(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd = ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         throw EFileError::CannotCreate(path, SystemReason());
     bool ok = ::fchmod(fd, like.st_mode & 07777) == 0 && WriteAll(fd, bytes);
@@ -120,7 +126,7 @@ void WriteReplacement(const QString &path, const struct stat &like, const QByteA
     if (::close(fd) != 0 && ok)
         ok = false;
     if (!ok) {
-        ::unlink(native.constData());
+        ::unlinkat(dir, name.constData(), 0);
         throw EFileError::CannotCreate(path, reason.isEmpty() ? SystemReason() : reason);
     }
 }
@@ -473,26 +479,75 @@ TSitePublisher::TReadPage *TSitePublisher::ReadPage(const QString &page, QString
     if (known != m_pages.end()) {
         TReadPage &read = known->second;
         struct stat info {};
-        if (read.Check == m_check ||
-            (::stat(Native(read.Path).constData(), &info) == 0 && SameFile(info, read.Info))) {
+        if (read.Check == m_check)
+            return &read;
+        Locate(read);
+        if (::fstatat(read.Dir, read.Name.constData(), &info, 0) == 0 &&
+            SameFile(info, read.Info)) {
             read.Check = m_check;
             return &read;
         }
     }
-    const QString path = known != m_pages.end() ? known->second.Path : PagePath(page);
-    struct stat info {};
+    TReadPage &read = known != m_pages.end() ? known->second : m_pages[page];
+    if (read.Path.isEmpty()) {
+        read.Path = PagePath(page);
+        Locate(read);
+    }
     QString why;
-    std::optional<QByteArray> bytes = ReadWithStatus(path, info, why);
+    std::optional<QByteArray> bytes =
+        ReadWithStatus(read.Dir, read.Name, read.Path, read.Info, why);
     if (!bytes) {
         if (reason)
             *reason = why;
-        if (known != m_pages.end())
-            m_pages.erase(known);
+        m_pages.erase(page);
         return nullptr;
     }
-    TReadPage &read = known != m_pages.end() ? known->second : m_pages[page];
-    read = TReadPage{path, std::move(*bytes), info, m_check, {}, {}};
+    read.Bytes = std::move(*bytes);
+    read.Check = m_check;
+    read.Hash.reset();
+    read.Look.reset();
     return &read;
+}
+
+TSitePublisher::TPlace TSitePublisher::Place(const QString &path) const
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString folder = path.left(slash);
+    auto held = m_folders.find(folder);
+    if (held == m_folders.end()) {
+        if (m_folders.size() >= kHeldFolders)
+            ForgetFolders();
+        const int fd = ::open(Native(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        held = m_folders.emplace(folder, fd).first;
+    }
+    // A folder that cannot be held is gone through by the whole path.
+    if (held->second < 0)
+        return {AT_FDCWD, Native(path)};
+    return {held->second, Native(path.mid(slash + 1))};
+}
+
+void TSitePublisher::Locate(TReadPage &page) const
+{
+    if (page.Folders == m_folderGeneration)
+        return;
+    TPlace place = Place(page.Path);
+    page.Dir = place.Dir;
+    page.Name = std::move(place.Name);
+    page.Folders = m_folderGeneration;
+}
+
+void TSitePublisher::ForgetFolders() const
+{
+    for (const auto &[folder, fd] : m_folders)
+        if (fd >= 0)
+            ::close(fd);
+    m_folders.clear();
+    ++m_folderGeneration;
+}
+
+TSitePublisher::~TSitePublisher()
+{
+    ForgetFolders();
 }
 
 uint64_t TSitePublisher::HashOf(TReadPage &page) const
@@ -567,6 +622,7 @@ QByteArray TSitePublisher::ScriptTagFor(const QString &page) const
 std::vector<TSitePagePlan> TSitePublisher::PageStates() const
 {
     m_writable.clear();
+    ForgetFolders();
     NewCheck();
     std::vector<TSitePagePlan> states;
     for (const QString &page : ListSitePages(m_site))
@@ -610,6 +666,7 @@ TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringL
 TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 {
     m_writable.clear();
+    ForgetFolders();
     NewCheck();
     TSitePlan plan;
     for (const QString &page : pages) {
@@ -628,6 +685,7 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 TSitePlan TSitePublisher::PlanUpdate() const
 {
     m_writable.clear();
+    ForgetFolders();
     NewCheck();
     TSitePlan plan;
     for (const auto &[page, splices] : JournalState(ReadJournal()))
@@ -640,6 +698,7 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     TSitePlan plan;
     plan.TakeDown = true;
     m_writable.clear();
+    ForgetFolders();
     NewCheck();
     for (const auto &[page, splices] : JournalState(ReadJournal())) {
         plan.Pages.push_back(PlanPage(page, true));
@@ -674,6 +733,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     // The journal as it stands, reconciled with the pages, is written again whole: what a
     // killed run left (a torn last line, intents that never took effect) goes.
     m_writable.clear();
+    ForgetFolders();
     NewCheck();
     const QString journalPath = JournalFile();
     const TSiteJournal recorded = ReadJournal();
@@ -759,7 +819,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         journal.Append(intents);
         for (TPendingPage &page : group) {
             try {
-                WriteReplacement(page.NewFile, page.Info, page.Bytes);
+                const TPlace place = Place(page.NewFile);
+                WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, page.Bytes);
             } catch (const EVantelleError &error) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
                 result.Pages[page.Result].Reason = error.message();
@@ -772,11 +833,13 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         for (TPendingPage &page : group) {
             if (page.NewFile.isEmpty())
                 continue;
-            if (std::rename(Native(page.NewFile).constData(), Native(page.Path).constData()) != 0) {
+            const TPlace from = Place(page.NewFile);
+            const TPlace to = Place(page.Path); // the same folder: from stays valid
+            if (::renameat(from.Dir, from.Name.constData(), to.Dir, to.Name.constData()) != 0) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
                 result.Pages[page.Result].Reason =
                     EFileError::CannotCreate(page.Path, SystemReason()).message();
-                ::unlink(Native(page.NewFile).constData());
+                ::unlinkat(from.Dir, from.Name.constData(), 0);
                 continue;
             }
             const QString &name = result.Pages[page.Result].Page;
@@ -791,6 +854,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     }
     journal.SyncFileSystem();
     m_pages.clear();
+    ForgetFolders();
     // The whole journal again, with what this run did.
     if (plan.TakeDown && state.empty()) {
         for (const char *name : {"logo.png", "logo@2x.png", "script.js", "pix.gif"})

@@ -86,6 +86,9 @@ public:
     // site and popupFolder need not be canonical; popupFolder empty means the default for
     // designName.
     TSitePublisher(const QString &site, const QString &popupFolder, const QString &designName);
+    ~TSitePublisher();
+    TSitePublisher(const TSitePublisher &) = delete;
+    TSitePublisher &operator=(const TSitePublisher &) = delete;
 
     const QString &Site() const { return m_site; }
     const QString &PopupFolder() const { return m_popupFolder; }
@@ -124,6 +127,11 @@ private:
         struct stat Info {};
         // The check that last found the file as read (see ReadPage).
         unsigned Check = 0;
+        // Where the page is found: its name in its folder held open (Dir), valid while the
+        // folders held are those of generation Folders.
+        int Dir = -1;
+        QByteArray Name;
+        unsigned Folders = 0;
         std::optional<uint64_t> Hash;
         std::optional<TSitePageLook> Look;
     };
@@ -136,6 +144,17 @@ private:
     // is read anew or forgotten.
     TReadPage *ReadPage(const QString &page, QString *reason = nullptr) const;
     void NewCheck() const { ++m_check; }
+    // Where a file of the site is found: its folder held open and its name in it (or the whole
+    // path from the working folder when its folder cannot be held). Valid until the next Place.
+    struct TPlace {
+        int Dir;
+        QByteArray Name;
+    };
+    TPlace Place(const QString &path) const;
+    // Sets where the page is found, opening its folder when it is not held yet.
+    void Locate(TReadPage &page) const;
+    // Closes the folders held, so that the next check finds each folder anew.
+    void ForgetFolders() const;
     uint64_t HashOf(TReadPage &page) const;
     const TSitePageLook &LookOf(TReadPage &page) const;
     TSitePagePlan PlanPage(const QString &page, bool takeDown) const;
@@ -150,6 +169,9 @@ private:
     // Pages as a plan read them, for the run that follows the plan; by page.
     mutable std::unordered_map<QString, TReadPage> m_pages;
     mutable unsigned m_check = 0;
+    // The site's folders held open (or -1 when one cannot be), by path; a few at most.
+    mutable std::map<QString, int> m_folders;
+    mutable unsigned m_folderGeneration = 1;
     // Whether each folder of the site can be written to, asked once per plan or run.
     mutable std::map<QString, bool> m_writable;
 };
