@@ -426,7 +426,13 @@ QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBloc
                 original.size() - it->Offset >= it->Inserted.size() &&
                 QByteArrayView(original).sliced(it->Offset, it->Inserted.size()) == it->Inserted;
             if (exact) {
-                original.replace(it->Offset, it->Inserted.size(), it->Removed);
+                // Built anew rather than replaced in a copy: one pass over the bytes.
+                QByteArray before;
+                before.reserve(original.size() - it->Inserted.size() + it->Removed.size());
+                before.append(QByteArrayView(original).first(it->Offset));
+                before.append(it->Removed);
+                before.append(QByteArrayView(original).sliced(it->Offset + it->Inserted.size()));
+                original = std::move(before);
                 now = PageHash(original);
             }
         }
@@ -564,12 +570,14 @@ const TSitePageLook &TSitePublisher::LookOf(TReadPage &page) const
     return *page.Look;
 }
 
-TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown) const
+TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown, TReadPage **as) const
 {
     TSitePagePlan plan;
     plan.Page = page;
     QString reason;
     TReadPage *read = ReadPage(page, &reason);
+    if (as)
+        *as = read;
     if (!read) {
         plan.State = TSitePageState::Unusable;
         plan.Reason = reason;
@@ -721,6 +729,10 @@ struct TPendingPage {
     QByteArray Bytes;
     TPageSplice Splice;
     struct stat Info {};
+    // Where the page is found while the folders held are those of generation Folders.
+    int Dir = -1;
+    QByteArray Name;
+    unsigned Folders = 0;
 };
 
 } // namespace
@@ -774,6 +786,18 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             work.push_back(result.Pages.size() - 1);
     }
     const int total = static_cast<int>(work.size());
+    // Where a page's new file is found (its folder held as the page's).
+    const auto newPlace = [this](TPendingPage &page) -> TPlace {
+        if (page.Folders != m_folderGeneration) {
+            TPlace place = Place(page.Path);
+            page.Dir = place.Dir;
+            page.Name = std::move(place.Name);
+            page.Folders = m_folderGeneration;
+        }
+        if (page.Dir == AT_FDCWD)
+            return {AT_FDCWD, Native(page.NewFile)};
+        return {page.Dir, '.' + page.Name + ".vantelle-new"};
+    };
     TJournalWriter journal(journalPath);
     size_t next = 0;
     while (next < work.size()) {
@@ -790,13 +814,16 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         QByteArray intents;
         for (; next < work.size() && group.size() < static_cast<size_t>(kGroup); ++next) {
             TSitePageResult &out = result.Pages[work[next]];
-            const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown);
+            TReadPage *as = nullptr;
+            const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown, &as);
             out.Action = now.Action;
             out.Reason = now.Reason;
             if (now.Action == TSitePageAction::Skip || now.Action == TSitePageAction::Unchanged)
                 continue;
-            TReadPage &read = *ReadPage(out.Page); // as the check just found it
-            TPendingPage pending{work[next], read.Path, {}, {}, {}, read.Info};
+            TReadPage &read = *as;
+            Locate(read);
+            TPendingPage pending{work[next], read.Path, {},        {},          {},
+                                 read.Info,  read.Dir,  read.Name, read.Folders};
             if (plan.TakeDown) {
                 const auto known = state.find(out.Page);
                 std::optional<uint64_t> after;
@@ -819,7 +846,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         journal.Append(intents);
         for (TPendingPage &page : group) {
             try {
-                const TPlace place = Place(page.NewFile);
+                const TPlace place = newPlace(page);
                 WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, page.Bytes);
             } catch (const EVantelleError &error) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
@@ -833,8 +860,9 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         for (TPendingPage &page : group) {
             if (page.NewFile.isEmpty())
                 continue;
-            const TPlace from = Place(page.NewFile);
-            const TPlace to = Place(page.Path); // the same folder: from stays valid
+            const TPlace from = newPlace(page);
+            const TPlace to =
+                page.Folders == m_folderGeneration ? TPlace{page.Dir, page.Name} : Place(page.Path);
             if (::renameat(from.Dir, from.Name.constData(), to.Dir, to.Name.constData()) != 0) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
                 result.Pages[page.Result].Reason =

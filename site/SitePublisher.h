@@ -157,7 +157,8 @@ private:
     void ForgetFolders() const;
     uint64_t HashOf(TReadPage &page) const;
     const TSitePageLook &LookOf(TReadPage &page) const;
-    TSitePagePlan PlanPage(const QString &page, bool takeDown) const;
+    // The page's plan; *as, when given, is set to the page as read (null when it cannot be).
+    TSitePagePlan PlanPage(const QString &page, bool takeDown, TReadPage **as = nullptr) const;
     QString WhyNotWritable(const QString &path, const struct stat &info) const;
     TSiteJournal ReadJournal() const;
     std::map<QString, std::vector<TPageSplice>> JournalState(const TSiteJournal &journal) const;
