@@ -116,7 +116,8 @@ void WriteReplacement(int dir, const QByteArray &name, const QString &path, cons
     if (fd < 0)
         throw EFileError::CannotCreate(path, SystemReason());
     bool ok = ::fchmod(fd, like.st_mode & 07777) == 0 && WriteAll(fd, bytes);
-    if (ok && ::geteuid() == 0)
+    static const bool root = ::geteuid() == 0;
+    if (ok && root)
         (void)!::fchown(fd, like.st_uid, like.st_gid);
     // Start writing the new page out now, so that the rename over the page, which makes the
     // file system write it first, finds it on its way (a hint only: no wait, no error).
@@ -135,6 +136,33 @@ void WriteReplacement(int dir, const QByteArray &name, const QString &path, cons
 // is listed once rather than every page's new file looked up by name.
 template <typename PathOf> void RemoveReplacements(const TSiteJournal &journal, PathOf pathOf)
 {
+    // Mostly there are none: the folders are looked through for a new page file of any name
+    // first, and the journal's names gathered only when there is one.
+    const QByteArray suffix = ".vantelle-new";
+    std::set<QString> folders;
+    QString previous;
+    for (const TJournalRecord &record : journal.Records) {
+        const QString folder = record.Page.left(record.Page.lastIndexOf(u'/') + 1);
+        if (folder != previous || folders.empty())
+            folders.insert(folder);
+        previous = folder;
+    }
+    bool any = false;
+    for (const QString &folder : folders) {
+        // The folder of a page named "x" in it.
+        const QByteArray page = Native(pathOf(folder + u'x'));
+        DIR *dir = ::opendir(page.left(page.lastIndexOf('/')).constData());
+        if (!dir)
+            continue;
+        while (const dirent *entry = ::readdir(dir))
+            if (entry->d_name[0] == '.' && QByteArrayView(entry->d_name).endsWith(suffix))
+                any = true;
+        ::closedir(dir);
+        if (any)
+            break;
+    }
+    if (!any)
+        return;
     std::map<QByteArray, std::set<QByteArray>> byFolder;
     for (const TJournalRecord &record : journal.Records) {
         const QByteArray path = Native(ReplacementPath(pathOf(record.Page)));
@@ -638,12 +666,22 @@ std::vector<TSitePagePlan> TSitePublisher::PageStates() const
     return states;
 }
 
-TSiteJournal TSitePublisher::ReadJournal() const
+const TSiteJournal &TSitePublisher::ReadJournal() const
 {
+    // Read again only when its status says it changed since.
     const QString path = JournalFile();
-    if (!QFileInfo::exists(path))
-        return {};
-    return ParseSiteJournal(ReadFileBytes(path), path);
+    struct stat info {};
+    if (::stat(Native(path).constData(), &info) != 0) {
+        m_journal.reset();
+        static const TSiteJournal none;
+        return none;
+    }
+    if (!m_journal || !SameFile(info, m_journal->Info)) {
+        m_journal.reset();
+        TSiteJournal journal = ParseSiteJournal(ReadFileBytes(path), path);
+        m_journal = TReadJournal{std::move(journal), info};
+    }
+    return m_journal->Journal;
 }
 
 QString TSitePublisher::JournalCookieName() const
@@ -748,7 +786,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     ForgetFolders();
     NewCheck();
     const QString journalPath = JournalFile();
-    const TSiteJournal recorded = ReadJournal();
+    const TSiteJournal recorded = ReadJournal(); // a copy: the run rewrites the journal
     std::map<QString, std::vector<TPageSplice>> state = JournalState(recorded);
     QString cookie = recorded.CookieName;
     if (source) {

@@ -160,7 +160,8 @@ private:
     // The page's plan; *as, when given, is set to the page as read (null when it cannot be).
     TSitePagePlan PlanPage(const QString &page, bool takeDown, TReadPage **as = nullptr) const;
     QString WhyNotWritable(const QString &path, const struct stat &info) const;
-    TSiteJournal ReadJournal() const;
+    // The journal as parsed (empty when there is none); valid until the next ReadJournal.
+    const TSiteJournal &ReadJournal() const;
     std::map<QString, std::vector<TPageSplice>> JournalState(const TSiteJournal &journal) const;
 
     QString m_site;
@@ -173,6 +174,12 @@ private:
     // The site's folders held open (or -1 when one cannot be), by path; a few at most.
     mutable std::map<QString, int> m_folders;
     mutable unsigned m_folderGeneration = 1;
+    // The journal as last parsed, with the status of its file then.
+    struct TReadJournal {
+        TSiteJournal Journal;
+        struct stat Info {};
+    };
+    mutable std::optional<TReadJournal> m_journal;
     // Whether each folder of the site can be written to, asked once per plan or run.
     mutable std::map<QString, bool> m_writable;
 };
