@@ -465,6 +465,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     for (size_t i = 0; i < std::size(buddies); ++i)
         if (buddies[i])
             m_labels[i]->setBuddy(buddies[i]);
+    // The size box's own text field is a stop of its own for a screen reader.
+    m_fontSize->lineEdit()->setAccessibleName(QString(m_labels[3]->text()).remove(u'&'));
     // Controls that show a sign or a letter say what they do.
     m_incTemplate->setAccessibleName(tr("Larger document"));
     m_decTemplate->setAccessibleName(tr("Smaller document"));
