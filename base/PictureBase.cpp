@@ -381,6 +381,10 @@ std::shared_ptr<const TPNGObject> TPictureBase::Picture(int p)
 {
     if (p < 0 || p >= Count() || IsDamaged(p))
         return nullptr;
+    // Read from usr.stg only now: the entry must still be the picture its cell shows.
+    const TStoredEntry *record = UserRecord(p);
+    if (record && record->entry >= 0 && !m_list->IsKept(p) && !record->sameBytes(m_list->Bytes(p)))
+        return nullptr;
     try {
         return m_list->Picture(p);
     } catch (const EVantelleError &) {

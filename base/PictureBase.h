@@ -96,8 +96,9 @@ public:
     TPictureList &List() noexcept { return *m_list; }
     int Count() const { return m_list->Count(); }
     int TemplateCount() const noexcept { return m_templateCount; }
-    // Picture p decoded (or the copy kept from a recent decode), or null for a damaged entry
-    // or an index past the end.
+    // Picture p decoded (or the copy kept from a recent decode), or null for a damaged entry,
+    // an index past the end, or a user picture whose usr.stg entry no longer holds what it held
+    // at start-up (changed by another program).
     std::shared_ptr<const TPNGObject> Picture(int p);
     // False while another copy of the program holds the base: Load... and Remove are off.
     bool CanChange() const noexcept { return m_inUse.isEmpty(); }

@@ -529,6 +529,13 @@ std::shared_ptr<const TPNGObject> TPictureList::Picture(int i)
     return picture;
 }
 
+bool TPictureList::IsKept(int i) const
+{
+    const quint64 id = m_entries[static_cast<size_t>(i)].id;
+    return std::any_of(m_kept.begin(), m_kept.end(),
+                       [id](const auto &kept) { return kept.first == id; });
+}
+
 void TPictureList::RequestPicture(int i)
 {
     const TEntry entry = m_entries[static_cast<size_t>(i)];

@@ -96,6 +96,8 @@ public:
     std::shared_ptr<const TPNGObject> Picture(int i);
     // Entry i decoded on a worker thread; PictureReady follows, then Picture(i) returns it.
     void RequestPicture(int i);
+    // Whether entry i is one of the decoded pictures kept.
+    bool IsKept(int i) const;
     // How many decoded pictures are kept at most.
     static constexpr int KeptPictures = 6;
 

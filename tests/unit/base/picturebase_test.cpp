@@ -387,6 +387,35 @@ TEST_F(PictureBaseTest, RemoveDeletesNothingWhenTheEntryNoLongerHoldsTheCellsPic
     EXPECT_EQ(bytes(path("usr.stg")), same);
 }
 
+TEST_F(PictureBaseTest, AUserPictureChangedByAnotherProgramIsNotShownAsAnother)
+{
+    // One-colour palette pictures: the same pixel data whatever the colour, so the same size.
+    auto solid = [&](const QString &name, QRgb colour) {
+        QImage image(20, 20, QImage::Format_Indexed8);
+        image.setColorTable({colour});
+        image.fill(0);
+        const QString file = path(name);
+        EXPECT_TRUE(image.save(file, "PNG"));
+        return file;
+    };
+    const QString red = solid("red.png", qRgb(255, 0, 0));
+    const QString blue = solid("blue.png", qRgb(0, 0, 255));
+    ASSERT_EQ(bytes(red).size(), bytes(blue).size());
+    Build(Scenarios()[0], folder());
+    WriteStorage({red, blue}, path("usr.stg"));
+    auto base = makeBase();
+    ASSERT_TRUE(base->Load().isEmpty());
+    // Swapped by another program: every entry lies where it did but holds the other picture,
+    // and the cells still stand for red and blue.
+    WriteStorage({blue, red}, path("usr.stg"));
+    EXPECT_EQ(base->Picture(3), nullptr);
+    EXPECT_EQ(base->Picture(4), nullptr);
+    EXPECT_EQ(base->Picture(0)->width(), 11);
+    // Read again, the list shows what the file holds.
+    base->Load();
+    EXPECT_EQ(base->Picture(3)->pixel(5, 5), 0x00FF0000u); // 0x00BBGGRR: blue
+}
+
 // Runs check as an ordinary user in a child process (root passes every permission test), and
 // expects it to print ok.
 void ExpectAsOrdinaryUser(const std::function<bool()> &check)
