@@ -116,6 +116,9 @@ rm -rf "$build/package"
 deb="$(ls "$build"/package/vantelle-pro_*.deb)"
 echo "$deb"
 dpkg-deb --field "$deb" Depends
+# Qt's own texts for the standard dialogs come with the package's dependencies.
+dpkg-deb --field "$deb" Depends | grep -q "qt6-translations-l10n" ||
+  { echo "the package does not depend on qt6-translations-l10n" >&2; exit 1; }
 
 step "lintian"
 # Warnings kept on purpose are explained in the README's section on the package.

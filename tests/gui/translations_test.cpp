@@ -70,6 +70,53 @@ private slots:
         QVERIFY(messages > 0);
     }
 
+    void environmentNamesTheLanguages_data()
+    {
+        // Variables as "NAME=value" pairs; the languages as DesktopLanguages lists them and the
+        // one the program then speaks ("" for English).
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("spoken");
+        const auto row = [](const char *name, QStringList variables, QStringList languages,
+                            const char *spoken) {
+            QTest::newRow(name) << variables << languages << QString::fromLatin1(spoken);
+        };
+        row("nothing set", {}, {}, "");
+        row("LANG", {"LANG=de_DE.UTF-8"}, {"de_DE.UTF-8"}, "de");
+        row("LANG with a modifier", {"LANG=fr_FR.UTF-8@euro"}, {"fr_FR.UTF-8@euro"}, "fr");
+        row("LC_MESSAGES over LANG", {"LANG=fr_FR.UTF-8", "LC_MESSAGES=es_ES.UTF-8"},
+            {"es_ES.UTF-8"}, "es");
+        row("LC_ALL over LC_MESSAGES",
+            {"LANG=fr_FR.UTF-8", "LC_MESSAGES=es_ES.UTF-8", "LC_ALL=de_AT.UTF-8"}, {"de_AT.UTF-8"},
+            "de");
+        row("LANGUAGE over LC_ALL", {"LC_ALL=de_DE.UTF-8", "LANGUAGE=es"}, {"es"}, "es");
+        row("LANGUAGE in order, the first spoken wins", {"LANG=it_IT.UTF-8", "LANGUAGE=it:fr:de"},
+            {"it", "fr", "de"}, "fr");
+        row("English early in LANGUAGE", {"LANG=de_DE.UTF-8", "LANGUAGE=en_GB:de"}, {"en_GB", "de"},
+            "");
+        row("an empty LANGUAGE", {"LANG=de_DE.UTF-8", "LANGUAGE=:"}, {"de_DE.UTF-8"}, "de");
+        // Asking for the C locale asks for no translation, and LANGUAGE does not override it.
+        row("LANGUAGE without a locale", {"LANGUAGE=de"}, {}, "");
+        row("LANGUAGE with LANG=C", {"LANG=C", "LANGUAGE=fr"}, {}, "");
+        row("LC_ALL=C over LANG and LANGUAGE", {"LANG=de_DE.UTF-8", "LC_ALL=C", "LANGUAGE=de"}, {},
+            "");
+        row("LC_MESSAGES=POSIX", {"LANG=es_ES.UTF-8", "LC_MESSAGES=POSIX", "LANGUAGE=es"}, {}, "");
+        row("C.UTF-8", {"LANG=C.UTF-8", "LANGUAGE=de"}, {}, "");
+    }
+    // The desktop's language as gettext programs beside this one read it from the environment.
+    void environmentNamesTheLanguages()
+    {
+        QFETCH(QStringList, variables);
+        QFETCH(QStringList, languages);
+        QFETCH(QString, spoken);
+        QProcessEnvironment environment;
+        for (const QString &variable : variables)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QCOMPARE(DesktopLanguages(environment), languages);
+        InstallTranslations(QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(InstallTranslations(DesktopLanguages(environment)), spoken);
+    }
+
     void desktopLanguageChoosesTheTexts_data()
     {
         QTest::addColumn<QString>("locale");
