@@ -5,14 +5,23 @@
 #include "app/Translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
-    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    const TCommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.exit) {
-        PrintCommandLineText(commandLine);
-        return commandLine.exitCode;
+        // The help and the complaints in the desktop's language: translations live in an
+        // application object, which the window's start does not need here.
+        int coreArgc = 1;
+        char *coreArgv[] = {argv[0], nullptr};
+        const QCoreApplication core(coreArgc, coreArgv);
+        InstallTranslations();
+        const TCommandLine translated = ParseCommandLine(arguments);
+        PrintCommandLineText(translated);
+        return translated.exitCode;
     }
     if (commandLine.site.command != TSiteCommandLine::None)
         return RunSiteCommand(commandLine.site, argv[0]);

@@ -23,7 +23,8 @@ QByteArray AudienceTemplate()
 {
     QFile resource(QStringLiteral(":/AUDIENCE"));
     if (!resource.open(QIODevice::ReadOnly))
-        throw EVantelleError(QStringLiteral("The script template is missing from the program"));
+        throw EVantelleError(QCoreApplication::translate(
+            "ScriptBuilder", "The script template is missing from the program"));
     return NormalizeLineBreaks(resource.readAll());
 }
 

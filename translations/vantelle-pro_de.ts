@@ -59,6 +59,105 @@
     </message>
 </context>
 <context>
+    <name>HelpText</name>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro builds a picture popup for a web page: choose a picture, place texts and a
+close button on it, set how the popup behaves, preview it and write the web files.
+</source>
+        <translation>Vantelle Pro erstellt ein Bild-Popup für eine Webseite: Bild wählen, Texte und eine
+Schließen-Schaltfläche darauf setzen, das Verhalten festlegen, Vorschau ansehen, Webdateien schreiben.
+</translation>
+    </message>
+    <message>
+        <source>open this design</source>
+        <translation>dieses Design öffnen</translation>
+    </message>
+    <message>
+        <source>open the design of the popup published in this page</source>
+        <translation>das Design des Popups öffnen, das in dieser Seite steht</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>publish puts the design&apos;s popup on the pages of a site (.htm and .html files in DIR and
+the folders below), takedown takes it off every page it was published to again.
+</source>
+        <translation>publish setzt das Popup des Designs auf die Seiten einer Website (.htm- und .html-Dateien
+in DIR und den Ordnern darunter), takedown nimmt es von allen diesen Seiten wieder herunter.
+</translation>
+    </message>
+    <message>
+        <source>the site&apos;s folder</source>
+        <translation>der Ordner der Website</translation>
+    </message>
+    <message>
+        <source>only pages that match (&quot;shop/**&quot;, &quot;*.html&quot;, a folder)</source>
+        <translation>nur passende Seiten („shop/**“, „*.html“, ein Ordner)</translation>
+    </message>
+    <message>
+        <source>leave out pages that match</source>
+        <translation>passende Seiten auslassen</translation>
+    </message>
+    <message>
+        <source>where the popup&apos;s files go (popup/&lt;design name&gt;/ in the site)</source>
+        <translation>wohin die Dateien des Popups kommen (popup/&lt;Designname&gt;/ in der Website)</translation>
+    </message>
+    <message>
+        <source>say what would change, and change nothing</source>
+        <translation>sagen, was sich ändern würde, und nichts ändern</translation>
+    </message>
+    <message>
+        <source>report as JSON</source>
+        <translation>Bericht als JSON</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every chosen page is done, 1 when some were skipped or nothing could
+be done, 2 for a wrong command line.
+</source>
+        <translation>Rückgabewert: 0, wenn jede gewählte Seite erledigt ist, 1, wenn Seiten übersprungen wurden oder
+nichts getan werden konnte, 2 bei einer falschen Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vantelle-pro --help&apos; for more information.</source>
+        <translation>„vantelle-pro --help“ gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; for %2</source>
+        <translation>unbekannte Option „%1“ für %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one design file, but %2 were given</source>
+        <translation>%1 erwartet eine Design-Datei, es wurden aber %2 angegeben</translation>
+    </message>
+    <message>
+        <source>%1 needs the site&apos;s folder: --site DIR</source>
+        <translation>%1 braucht den Ordner der Website: --site DIR</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>one design at a time, but %1 files were given</source>
+        <translation>nur ein Design auf einmal, es wurden aber %1 Dateien angegeben</translation>
+    </message>
+</context>
+<context>
     <name>JpegImage</name>
     <message>
         <source>The JPEG picture is too large (%1 x %2 pixels).</source>
@@ -253,6 +352,45 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     </message>
 </context>
 <context>
+    <name>PopupSchedule</name>
+    <message>
+        <source>The schedule&apos;s %1 &quot;%2&quot; is not a date and time written as 2026-12-24T18:00:00</source>
+        <translation>%1 des Zeitplans „%2“ ist kein Datum mit Uhrzeit in der Form 2026-12-24T18:00:00</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s %1 %2 must lie in the years %3 to %4</source>
+        <translation>%1 des Zeitplans %2 muss in den Jahren %3 bis %4 liegen</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Der Beginn</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Das Ende</translation>
+    </message>
+    <message>
+        <source>The schedule ends (%1) before it begins (%2): the popup would never show</source>
+        <translation>Der Zeitplan endet (%1), bevor er beginnt (%2): Das Popup würde nie erscheinen</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s clock must be UTC-12:00 to UTC+14:00, not %1 minutes from UTC</source>
+        <translation>Die Uhr des Zeitplans muss zwischen UTC-12:00 und UTC+14:00 liegen, nicht %1 Minuten von UTC entfernt</translation>
+    </message>
+    <message>
+        <source>The schedule names no day of the week: choose at least one day, or every day</source>
+        <translation>Der Zeitplan nennt keinen Wochentag: Wählen Sie mindestens einen Tag oder jeden Tag</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s hours must be times of the day from 00:00 to 23:59</source>
+        <translation>Die Uhrzeiten des Zeitplans müssen zwischen 00:00 und 23:59 liegen</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s hours begin and end at %1: give two different times, or no hours</source>
+        <translation>Die Uhrzeiten des Zeitplans beginnen und enden um %1: Geben Sie zwei verschiedene Zeiten an oder keine</translation>
+    </message>
+</context>
+<context>
     <name>PopupSettings</name>
     <message>
         <source>%1 must be from %2 to %3 %4, not %5</source>
@@ -347,6 +485,318 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     <message>
         <source>The script template is missing from the program</source>
         <translation>Dem Programm fehlt die Skriptvorlage</translation>
+    </message>
+</context>
+<context>
+    <name>SitePublisher</name>
+    <message>
+        <source>The site journal &quot;%1&quot; is damaged at line %2: %3</source>
+        <translation>Das Protokoll der Website „%1“ ist in Zeile %2 beschädigt: %3</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist</source>
+        <translation>Der Ordner der Website „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>Not a file</source>
+        <translation>Keine Datei</translation>
+    </message>
+    <message>
+        <source>It holds another popup (%1)</source>
+        <translation>Sie enthält ein anderes Popup (%1)</translation>
+    </message>
+    <message>
+        <source>It is read-only</source>
+        <translation>Sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be written to</source>
+        <translation>In ihren Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>TMoreOptionsDialog</name>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>When and to whom it shows</source>
+        <translation>Wann und wem es erscheint</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>the visitor&apos;s local time</source>
+        <translation>der Ortszeit des Besuchers</translation>
+    </message>
+    <message>
+        <source>Only between</source>
+        <translation>Nur zwischen</translation>
+    </message>
+    <message>
+        <source>All devices</source>
+        <translation>Alle Geräte</translation>
+    </message>
+    <message>
+        <source>Touch screens only (phones and tablets)</source>
+        <translation>Nur Touchscreens (Telefone und Tablets)</translation>
+    </message>
+    <message>
+        <source>Desktops only</source>
+        <translation>Nur Desktop-Rechner</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>On the days:</source>
+        <translation>An den Tagen:</translation>
+    </message>
+    <message>
+        <source>Times are read on:</source>
+        <translation>Zeiten gelten nach:</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>More options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>When the popup shows</source>
+        <translation>Wann das Popup erscheint</translation>
+    </message>
+    <message>
+        <source>When the page has loaded</source>
+        <translation>Wenn die Seite geladen ist</translation>
+    </message>
+    <message>
+        <source>After a delay</source>
+        <translation>Nach einer Verzögerung</translation>
+    </message>
+    <message>
+        <source>When the visitor is about to leave the page</source>
+        <translation>Wenn der Besucher die Seite gleich verlässt</translation>
+    </message>
+    <message>
+        <source>When the visitor has scrolled through part of the page</source>
+        <translation>Wenn der Besucher einen Teil der Seite durchgeblättert hat</translation>
+    </message>
+    <message>
+        <source>Delay (on touch screens also for leaving):</source>
+        <translation>Verzögerung (auf Touchscreens auch fürs Verlassen):</translation>
+    </message>
+    <message>
+        <source>Share of the page scrolled:</source>
+        <translation>Gescrollter Anteil der Seite:</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>Wie oft</translation>
+    </message>
+    <message>
+        <source>Show it once in so many days, also after the browser was closed (instead of &quot;Sessions&quot;)</source>
+        <translation>Einmal in so vielen Tagen zeigen, auch nach dem Schließen des Browsers (statt „Sitzungen“)</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Dim the page behind the popup (the popup then keeps the keyboard until it is closed)</source>
+        <translation>Die Seite hinter dem Popup abdunkeln (das Popup behält dann die Tastatur, bis es geschlossen wird)</translation>
+    </message>
+    <message>
+        <source>A click on the backdrop closes the popup</source>
+        <translation>Ein Klick auf den Hintergrund schließt das Popup</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Entrance and accessibility</source>
+        <translation>Erscheinen und Barrierefreiheit</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Einzoomen</translation>
+    </message>
+    <message>
+        <source>Give screen readers the popup&apos;s text (&quot;Text for screen readers&quot; on the page)</source>
+        <translation>Screenreadern den Text des Popups geben („Text für Screenreader“ auf der Seite)</translation>
+    </message>
+    <message>
+        <source>Sharp picture for high-density screens (writes logo@2x.png)</source>
+        <translation>Scharfes Bild für hochauflösende Bildschirme (schreibt logo@2x.png)</translation>
+    </message>
+    <message>
+        <source>Entrance (none when the visitor asks for reduced motion):</source>
+        <translation>Erscheinen (keines, wenn der Besucher reduzierte Bewegung wünscht):</translation>
+    </message>
+</context>
+<context>
+    <name>TSitePublishDialog</name>
+    <message>
+        <source>Publish to a site</source>
+        <translation>Auf einer Website veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>all pages, or patterns such as shop/** *.html</source>
+        <translation>alle Seiten oder Muster wie shop/** *.html</translation>
+    </message>
+    <message>
+        <source>patterns of pages to leave out</source>
+        <translation>Muster der auszulassenden Seiten</translation>
+    </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Seiten zeigen</translation>
+    </message>
+    <message>
+        <source>Site folder:</source>
+        <translation>Ordner der Website:</translation>
+    </message>
+    <message>
+        <source>Popup folder:</source>
+        <translation>Popup-Ordner:</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+    <message>
+        <source>Leave out:</source>
+        <translation>Auslassen:</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>What will change</source>
+        <translation>Was sich ändert</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Take down</source>
+        <translation>Herunternehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Site folder</source>
+        <translation>Ordner der Website</translation>
+    </message>
+    <message>
+        <source>Choose the site&apos;s folder and show its pages first</source>
+        <translation>Wählen Sie zuerst den Ordner der Website und lassen Sie seine Seiten zeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages in the site&apos;s folder match.</source>
+        <translation>
+            <numerusform>%n Seite im Ordner der Website passt.</numerusform>
+            <numerusform>%n Seiten im Ordner der Website passen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What will change: %1 added, %2 updated, %3 removed, %4 unchanged, %5 skipped.</source>
+        <translation>Was sich ändert: %1 hinzugefügt, %2 aktualisiert, %3 entfernt, %4 unverändert, %5 übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 updated, %4 removed, %5 unchanged, %6 skipped.</source>
+        <translation>%1: %2 hinzugefügt, %3 aktualisiert, %4 entfernt, %5 unverändert, %6 übersprungen.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Publish the design again to the %1 pages it was published to? Visitors who have seen it keep not seeing it again.</source>
+        <translation>Das Design erneut auf den %1 Seiten veröffentlichen, auf denen es veröffentlicht wurde? Besucher, die es gesehen haben, sehen es weiterhin nicht noch einmal.</translation>
+    </message>
+    <message>
+        <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
+        <translation>Das Popup von %1 Seiten herunternehmen? Seiten, die seither niemand geändert hat, werden genau wieder, was sie waren.</translation>
     </message>
 </context>
 </TS>

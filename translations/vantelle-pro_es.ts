@@ -59,6 +59,105 @@
     </message>
 </context>
 <context>
+    <name>HelpText</name>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro builds a picture popup for a web page: choose a picture, place texts and a
+close button on it, set how the popup behaves, preview it and write the web files.
+</source>
+        <translation>Vantelle Pro crea un popup con imagen para una página web: elija una imagen, coloque textos y un
+botón de cierre, ajuste su comportamiento, véalo en vista previa y escriba los archivos web.
+</translation>
+    </message>
+    <message>
+        <source>open this design</source>
+        <translation>abrir este diseño</translation>
+    </message>
+    <message>
+        <source>open the design of the popup published in this page</source>
+        <translation>abrir el diseño del popup publicado en esta página</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ayuda y salir</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostrar la versión y salir</translation>
+    </message>
+    <message>
+        <source>publish puts the design&apos;s popup on the pages of a site (.htm and .html files in DIR and
+the folders below), takedown takes it off every page it was published to again.
+</source>
+        <translation>publish pone el popup del diseño en las páginas de un sitio (archivos .htm y .html de DIR y
+de sus subcarpetas); takedown lo retira de todas las páginas donde se publicó.
+</translation>
+    </message>
+    <message>
+        <source>the site&apos;s folder</source>
+        <translation>la carpeta del sitio</translation>
+    </message>
+    <message>
+        <source>only pages that match (&quot;shop/**&quot;, &quot;*.html&quot;, a folder)</source>
+        <translation>solo las páginas que coincidan («shop/**», «*.html», una carpeta)</translation>
+    </message>
+    <message>
+        <source>leave out pages that match</source>
+        <translation>excluir las páginas que coincidan</translation>
+    </message>
+    <message>
+        <source>where the popup&apos;s files go (popup/&lt;design name&gt;/ in the site)</source>
+        <translation>dónde van los archivos del popup (popup/&lt;nombre del diseño&gt;/ en el sitio)</translation>
+    </message>
+    <message>
+        <source>say what would change, and change nothing</source>
+        <translation>decir qué cambiaría, sin cambiar nada</translation>
+    </message>
+    <message>
+        <source>report as JSON</source>
+        <translation>informe en JSON</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every chosen page is done, 1 when some were skipped or nothing could
+be done, 2 for a wrong command line.
+</source>
+        <translation>Estado de salida: 0 si se completaron todas las páginas elegidas, 1 si se omitieron algunas o no
+se pudo hacer nada, 2 si la línea de órdenes es incorrecta.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vantelle-pro --help&apos; for more information.</source>
+        <translation>Pruebe «vantelle-pro --help» para más información.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; for %2</source>
+        <translation>opción desconocida «%1» para %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one design file, but %2 were given</source>
+        <translation>%1 admite un archivo de diseño, pero se indicaron %2</translation>
+    </message>
+    <message>
+        <source>%1 needs the site&apos;s folder: --site DIR</source>
+        <translation>%1 necesita la carpeta del sitio: --site DIR</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 se indicó más de una vez</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>one design at a time, but %1 files were given</source>
+        <translation>un diseño cada vez, pero se indicaron %1 archivos</translation>
+    </message>
+</context>
+<context>
     <name>JpegImage</name>
     <message>
         <source>The JPEG picture is too large (%1 x %2 pixels).</source>
@@ -253,6 +352,45 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     </message>
 </context>
 <context>
+    <name>PopupSchedule</name>
+    <message>
+        <source>The schedule&apos;s %1 &quot;%2&quot; is not a date and time written as 2026-12-24T18:00:00</source>
+        <translation>%1 de la programación «%2» no es una fecha y hora escrita como 2026-12-24T18:00:00</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s %1 %2 must lie in the years %3 to %4</source>
+        <translation>%1 de la programación %2 debe estar entre los años %3 y %4</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>El inicio</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>El final</translation>
+    </message>
+    <message>
+        <source>The schedule ends (%1) before it begins (%2): the popup would never show</source>
+        <translation>La programación termina (%1) antes de empezar (%2): el popup no aparecería nunca</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s clock must be UTC-12:00 to UTC+14:00, not %1 minutes from UTC</source>
+        <translation>El reloj de la programación debe estar entre UTC-12:00 y UTC+14:00, no a %1 minutos de UTC</translation>
+    </message>
+    <message>
+        <source>The schedule names no day of the week: choose at least one day, or every day</source>
+        <translation>La programación no indica ningún día de la semana: elija al menos un día, o todos</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s hours must be times of the day from 00:00 to 23:59</source>
+        <translation>Las horas de la programación deben estar entre 00:00 y 23:59</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s hours begin and end at %1: give two different times, or no hours</source>
+        <translation>Las horas de la programación empiezan y terminan a las %1: indique dos horas distintas, o ninguna</translation>
+    </message>
+</context>
+<context>
     <name>PopupSettings</name>
     <message>
         <source>%1 must be from %2 to %3 %4, not %5</source>
@@ -347,6 +485,318 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     <message>
         <source>The script template is missing from the program</source>
         <translation>Al programa le falta la plantilla del script</translation>
+    </message>
+</context>
+<context>
+    <name>SitePublisher</name>
+    <message>
+        <source>The site journal &quot;%1&quot; is damaged at line %2: %3</source>
+        <translation>El registro del sitio «%1» está dañado en la línea %2: %3</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist</source>
+        <translation>La carpeta del sitio «%1» no existe</translation>
+    </message>
+    <message>
+        <source>Not a file</source>
+        <translation>No es un archivo</translation>
+    </message>
+    <message>
+        <source>It holds another popup (%1)</source>
+        <translation>Contiene otro popup (%1)</translation>
+    </message>
+    <message>
+        <source>It is read-only</source>
+        <translation>Es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be written to</source>
+        <translation>No se puede escribir en su carpeta</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+</context>
+<context>
+    <name>TMoreOptionsDialog</name>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>When and to whom it shows</source>
+        <translation>Cuándo y a quién se muestra</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>the visitor&apos;s local time</source>
+        <translation>la hora local del visitante</translation>
+    </message>
+    <message>
+        <source>Only between</source>
+        <translation>Solo entre</translation>
+    </message>
+    <message>
+        <source>All devices</source>
+        <translation>Todos los dispositivos</translation>
+    </message>
+    <message>
+        <source>Touch screens only (phones and tablets)</source>
+        <translation>Solo pantallas táctiles (móviles y tabletas)</translation>
+    </message>
+    <message>
+        <source>Desktops only</source>
+        <translation>Solo ordenadores</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>On the days:</source>
+        <translation>Los días:</translation>
+    </message>
+    <message>
+        <source>Times are read on:</source>
+        <translation>Las horas se leen en:</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Dispositivos:</translation>
+    </message>
+    <message>
+        <source>More options</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>When the popup shows</source>
+        <translation>Cuándo aparece el popup</translation>
+    </message>
+    <message>
+        <source>When the page has loaded</source>
+        <translation>Al terminar de cargar la página</translation>
+    </message>
+    <message>
+        <source>After a delay</source>
+        <translation>Tras un retardo</translation>
+    </message>
+    <message>
+        <source>When the visitor is about to leave the page</source>
+        <translation>Cuando el visitante va a salir de la página</translation>
+    </message>
+    <message>
+        <source>When the visitor has scrolled through part of the page</source>
+        <translation>Cuando el visitante ha desplazado parte de la página</translation>
+    </message>
+    <message>
+        <source>Delay (on touch screens also for leaving):</source>
+        <translation>Retardo (en pantallas táctiles también al salir):</translation>
+    </message>
+    <message>
+        <source>Share of the page scrolled:</source>
+        <translation>Parte de la página desplazada:</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>Con qué frecuencia</translation>
+    </message>
+    <message>
+        <source>Show it once in so many days, also after the browser was closed (instead of &quot;Sessions&quot;)</source>
+        <translation>Mostrarlo una vez cada tantos días, también tras cerrar el navegador (en lugar de «Sesiones»)</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Dim the page behind the popup (the popup then keeps the keyboard until it is closed)</source>
+        <translation>Oscurecer la página tras el popup (el popup retiene entonces el teclado hasta que se cierra)</translation>
+    </message>
+    <message>
+        <source>A click on the backdrop closes the popup</source>
+        <translation>Un clic en el fondo cierra el popup</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacidad:</translation>
+    </message>
+    <message>
+        <source>Entrance and accessibility</source>
+        <translation>Entrada y accesibilidad</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fundido</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Give screen readers the popup&apos;s text (&quot;Text for screen readers&quot; on the page)</source>
+        <translation>Dar a los lectores de pantalla el texto del popup («Texto para lectores de pantalla» en la página)</translation>
+    </message>
+    <message>
+        <source>Sharp picture for high-density screens (writes logo@2x.png)</source>
+        <translation>Imagen nítida para pantallas de alta densidad (escribe logo@2x.png)</translation>
+    </message>
+    <message>
+        <source>Entrance (none when the visitor asks for reduced motion):</source>
+        <translation>Entrada (ninguna si el visitante pide menos movimiento):</translation>
+    </message>
+</context>
+<context>
+    <name>TSitePublishDialog</name>
+    <message>
+        <source>Publish to a site</source>
+        <translation>Publicar en un sitio</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>all pages, or patterns such as shop/** *.html</source>
+        <translation>todas las páginas, o patrones como shop/** *.html</translation>
+    </message>
+    <message>
+        <source>patterns of pages to leave out</source>
+        <translation>patrones de páginas que excluir</translation>
+    </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Mostrar páginas</translation>
+    </message>
+    <message>
+        <source>Site folder:</source>
+        <translation>Carpeta del sitio:</translation>
+    </message>
+    <message>
+        <source>Popup folder:</source>
+        <translation>Carpeta del popup:</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Leave out:</source>
+        <translation>Excluir:</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What will change</source>
+        <translation>Qué cambiará</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Take down</source>
+        <translation>Retirar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Site folder</source>
+        <translation>Carpeta del sitio</translation>
+    </message>
+    <message>
+        <source>Choose the site&apos;s folder and show its pages first</source>
+        <translation>Elija primero la carpeta del sitio y muestre sus páginas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages in the site&apos;s folder match.</source>
+        <translation>
+            <numerusform>%n página de la carpeta del sitio coincide.</numerusform>
+            <numerusform>%n páginas de la carpeta del sitio coinciden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What will change: %1 added, %2 updated, %3 removed, %4 unchanged, %5 skipped.</source>
+        <translation>Qué cambiará: %1 añadidas, %2 actualizadas, %3 retiradas, %4 sin cambios, %5 omitidas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 updated, %4 removed, %5 unchanged, %6 skipped.</source>
+        <translation>%1: %2 añadidas, %3 actualizadas, %4 retiradas, %5 sin cambios, %6 omitidas.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Publish the design again to the %1 pages it was published to? Visitors who have seen it keep not seeing it again.</source>
+        <translation>¿Publicar de nuevo el diseño en las %1 páginas donde se publicó? Los visitantes que ya lo vieron seguirán sin volver a verlo.</translation>
+    </message>
+    <message>
+        <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
+        <translation>¿Retirar el popup de %1 páginas? Las páginas que nadie ha cambiado desde entonces vuelven a ser exactamente como eran.</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,105 @@
     </message>
 </context>
 <context>
+    <name>HelpText</name>
+    <message>
+        <source>Usage:</source>
+        <translation>Utilisation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro builds a picture popup for a web page: choose a picture, place texts and a
+close button on it, set how the popup behaves, preview it and write the web files.
+</source>
+        <translation>Vantelle Pro crée un pop-up illustré pour une page web&#xa0;: choisissez une image, placez-y des textes
+et un bouton de fermeture, réglez le comportement, prévisualisez et écrivez les fichiers web.
+</translation>
+    </message>
+    <message>
+        <source>open this design</source>
+        <translation>ouvrir cette création</translation>
+    </message>
+    <message>
+        <source>open the design of the popup published in this page</source>
+        <translation>ouvrir la création du pop-up publié dans cette page</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>publish puts the design&apos;s popup on the pages of a site (.htm and .html files in DIR and
+the folders below), takedown takes it off every page it was published to again.
+</source>
+        <translation>publish place le pop-up de la création sur les pages d’un site (fichiers .htm et .html de DIR
+et des dossiers en dessous), takedown le retire de toutes les pages où il a été publié.
+</translation>
+    </message>
+    <message>
+        <source>the site&apos;s folder</source>
+        <translation>le dossier du site</translation>
+    </message>
+    <message>
+        <source>only pages that match (&quot;shop/**&quot;, &quot;*.html&quot;, a folder)</source>
+        <translation>seulement les pages correspondantes («&#xa0;shop/**&#xa0;», «&#xa0;*.html&#xa0;», un dossier)</translation>
+    </message>
+    <message>
+        <source>leave out pages that match</source>
+        <translation>exclure les pages correspondantes</translation>
+    </message>
+    <message>
+        <source>where the popup&apos;s files go (popup/&lt;design name&gt;/ in the site)</source>
+        <translation>où vont les fichiers du pop-up (popup/&lt;nom de la création&gt;/ dans le site)</translation>
+    </message>
+    <message>
+        <source>say what would change, and change nothing</source>
+        <translation>indiquer ce qui changerait, sans rien changer</translation>
+    </message>
+    <message>
+        <source>report as JSON</source>
+        <translation>rapport en JSON</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every chosen page is done, 1 when some were skipped or nothing could
+be done, 2 for a wrong command line.
+</source>
+        <translation>Code de sortie&#xa0;: 0 si chaque page choisie est traitée, 1 si certaines ont été ignorées ou si rien
+n’a pu être fait, 2 pour une ligne de commande incorrecte.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vantelle-pro --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;vantelle-pro --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; for %2</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;» pour %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one design file, but %2 were given</source>
+        <translation>%1 attend un fichier de création, mais %2 ont été donnés</translation>
+    </message>
+    <message>
+        <source>%1 needs the site&apos;s folder: --site DIR</source>
+        <translation>%1 a besoin du dossier du site&#xa0;: --site DIR</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>one design at a time, but %1 files were given</source>
+        <translation>une seule création à la fois, mais %1 fichiers ont été donnés</translation>
+    </message>
+</context>
+<context>
     <name>JpegImage</name>
     <message>
         <source>The JPEG picture is too large (%1 x %2 pixels).</source>
@@ -253,6 +352,45 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     </message>
 </context>
 <context>
+    <name>PopupSchedule</name>
+    <message>
+        <source>The schedule&apos;s %1 &quot;%2&quot; is not a date and time written as 2026-12-24T18:00:00</source>
+        <translation>%1 du calendrier «&#xa0;%2&#xa0;» n’est pas une date et une heure écrites sous la forme 2026-12-24T18:00:00</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s %1 %2 must lie in the years %3 to %4</source>
+        <translation>%1 du calendrier %2 doit se situer entre les années %3 et %4</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Le début</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>La fin</translation>
+    </message>
+    <message>
+        <source>The schedule ends (%1) before it begins (%2): the popup would never show</source>
+        <translation>Le calendrier se termine (%1) avant de commencer (%2)&#xa0;: le pop-up ne s’afficherait jamais</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s clock must be UTC-12:00 to UTC+14:00, not %1 minutes from UTC</source>
+        <translation>L’horloge du calendrier doit être entre UTC-12:00 et UTC+14:00, et non à %1 minutes d’UTC</translation>
+    </message>
+    <message>
+        <source>The schedule names no day of the week: choose at least one day, or every day</source>
+        <translation>Le calendrier ne nomme aucun jour de la semaine&#xa0;: choisissez au moins un jour, ou tous les jours</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s hours must be times of the day from 00:00 to 23:59</source>
+        <translation>Les heures du calendrier doivent être comprises entre 00:00 et 23:59</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s hours begin and end at %1: give two different times, or no hours</source>
+        <translation>Les heures du calendrier commencent et finissent à %1&#xa0;: indiquez deux heures différentes, ou aucune</translation>
+    </message>
+</context>
+<context>
     <name>PopupSettings</name>
     <message>
         <source>%1 must be from %2 to %3 %4, not %5</source>
@@ -347,6 +485,318 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     <message>
         <source>The script template is missing from the program</source>
         <translation>Le modèle de script manque dans le programme</translation>
+    </message>
+</context>
+<context>
+    <name>SitePublisher</name>
+    <message>
+        <source>The site journal &quot;%1&quot; is damaged at line %2: %3</source>
+        <translation>Le journal du site «&#xa0;%1&#xa0;» est endommagé à la ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist</source>
+        <translation>Le dossier du site «&#xa0;%1&#xa0;» n’existe pas</translation>
+    </message>
+    <message>
+        <source>Not a file</source>
+        <translation>Ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>It holds another popup (%1)</source>
+        <translation>Elle contient un autre pop-up (%1)</translation>
+    </message>
+    <message>
+        <source>It is read-only</source>
+        <translation>Elle est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be written to</source>
+        <translation>Son dossier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+</context>
+<context>
+    <name>TMoreOptionsDialog</name>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sam</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>When and to whom it shows</source>
+        <translation>Quand et à qui il s’affiche</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>the visitor&apos;s local time</source>
+        <translation>l’heure locale du visiteur</translation>
+    </message>
+    <message>
+        <source>Only between</source>
+        <translation>Seulement entre</translation>
+    </message>
+    <message>
+        <source>All devices</source>
+        <translation>Tous les appareils</translation>
+    </message>
+    <message>
+        <source>Touch screens only (phones and tablets)</source>
+        <translation>Écrans tactiles seulement (téléphones et tablettes)</translation>
+    </message>
+    <message>
+        <source>Desktops only</source>
+        <translation>Ordinateurs seulement</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>On the days:</source>
+        <translation>Les jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Times are read on:</source>
+        <translation>Heures lues selon&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Appareils&#xa0;:</translation>
+    </message>
+    <message>
+        <source>More options</source>
+        <translation>Plus d’options</translation>
+    </message>
+    <message>
+        <source>When the popup shows</source>
+        <translation>Quand le pop-up s’affiche</translation>
+    </message>
+    <message>
+        <source>When the page has loaded</source>
+        <translation>Une fois la page chargée</translation>
+    </message>
+    <message>
+        <source>After a delay</source>
+        <translation>Après un délai</translation>
+    </message>
+    <message>
+        <source>When the visitor is about to leave the page</source>
+        <translation>Quand le visiteur s’apprête à quitter la page</translation>
+    </message>
+    <message>
+        <source>When the visitor has scrolled through part of the page</source>
+        <translation>Quand le visiteur a fait défiler une partie de la page</translation>
+    </message>
+    <message>
+        <source>Delay (on touch screens also for leaving):</source>
+        <translation>Délai (aussi pour le départ sur écran tactile)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Share of the page scrolled:</source>
+        <translation>Part de la page défilée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>À quelle fréquence</translation>
+    </message>
+    <message>
+        <source>Show it once in so many days, also after the browser was closed (instead of &quot;Sessions&quot;)</source>
+        <translation>L’afficher une fois tous les N jours, même après la fermeture du navigateur (au lieu de «&#xa0;Sessions&#xa0;»)</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>Backdrop</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Dim the page behind the popup (the popup then keeps the keyboard until it is closed)</source>
+        <translation>Assombrir la page derrière le pop-up (il garde alors le clavier jusqu’à sa fermeture)</translation>
+    </message>
+    <message>
+        <source>A click on the backdrop closes the popup</source>
+        <translation>Un clic sur l’arrière-plan ferme le pop-up</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Entrance and accessibility</source>
+        <translation>Apparition et accessibilité</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fondu</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Give screen readers the popup&apos;s text (&quot;Text for screen readers&quot; on the page)</source>
+        <translation>Donner le texte du pop-up aux lecteurs d’écran («&#xa0;Texte pour lecteurs d’écran&#xa0;» sur la page)</translation>
+    </message>
+    <message>
+        <source>Sharp picture for high-density screens (writes logo@2x.png)</source>
+        <translation>Image nette pour écrans haute densité (écrit logo@2x.png)</translation>
+    </message>
+    <message>
+        <source>Entrance (none when the visitor asks for reduced motion):</source>
+        <translation>Apparition (aucune si le visiteur demande moins d’animations)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TSitePublishDialog</name>
+    <message>
+        <source>Publish to a site</source>
+        <translation>Publier sur un site</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>all pages, or patterns such as shop/** *.html</source>
+        <translation>toutes les pages, ou des motifs comme shop/** *.html</translation>
+    </message>
+    <message>
+        <source>patterns of pages to leave out</source>
+        <translation>motifs des pages à exclure</translation>
+    </message>
+    <message>
+        <source>Show pages</source>
+        <translation>Afficher les pages</translation>
+    </message>
+    <message>
+        <source>Site folder:</source>
+        <translation>Dossier du site&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Popup folder:</source>
+        <translation>Dossier du pop-up&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Leave out:</source>
+        <translation>Exclure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>What will change</source>
+        <translation>Ce qui va changer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Take down</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Site folder</source>
+        <translation>Dossier du site</translation>
+    </message>
+    <message>
+        <source>Choose the site&apos;s folder and show its pages first</source>
+        <translation>Choisissez d’abord le dossier du site et affichez ses pages</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages in the site&apos;s folder match.</source>
+        <translation>
+            <numerusform>%n page du dossier du site correspond.</numerusform>
+            <numerusform>%n pages du dossier du site correspondent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What will change: %1 added, %2 updated, %3 removed, %4 unchanged, %5 skipped.</source>
+        <translation>Ce qui va changer&#xa0;: %1 ajoutées, %2 mises à jour, %3 retirées, %4 inchangées, %5 ignorées.</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 updated, %4 removed, %5 unchanged, %6 skipped.</source>
+        <translation>%1&#xa0;: %2 ajoutées, %3 mises à jour, %4 retirées, %5 inchangées, %6 ignorées.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Publish the design again to the %1 pages it was published to? Visitors who have seen it keep not seeing it again.</source>
+        <translation>Publier à nouveau la création sur les %1 pages où elle a été publiée&#xa0;? Les visiteurs qui l’ont déjà vue ne la reverront toujours pas.</translation>
+    </message>
+    <message>
+        <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
+        <translation>Retirer le pop-up de %1 pages&#xa0;? Les pages que personne n’a modifiées depuis redeviennent exactement ce qu’elles étaient.</translation>
     </message>
 </context>
 </TS>
