@@ -5,6 +5,7 @@
 #include "app/ErrorGuard.h"
 #include "app/MoreOptionsDialog.h"
 #include "app/PageControls.h"
+#include "app/PopupLanguageControl.h"
 #include "controls/Panel.h"
 #include "document/DesignDocument.h"
 #include "output/PopupComposer.h"
@@ -107,6 +108,8 @@ void TBehaviourPage::BuildControls(TPanel *page)
                           SettingRanges::AutoCloseDelay.Highest);
     // An emptied box gets its number back rather than the smallest delay.
     m_delayTime->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    // The popup's own words' language, in the free right part of the auto-close group.
+    AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
 
     TPanel *sessionGroup =
         MakeGroup(page, QStringLiteral("Panel11"), QStringLiteral("Sessions"), 16, 340, 692, 81);

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/SiteCommand.h"
 #include "app/Translations.h"
+#include "output/PopupTexts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -30,7 +31,8 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
-    InstallTranslations();
+    // A new design's popup speaks the program's language until page 3 chooses another.
+    SetDefaultPopupLanguage(InstallTranslations());
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantelle_pro.VantellePro"));
     SetInitialTitle();

@@ -352,6 +352,25 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     </message>
 </context>
 <context>
+    <name>PopupLanguageControl</name>
+    <message>
+        <source>Popup lan&amp;guage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the popup&apos;s own words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language in which the popup names its close button and describes itself to screen readers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Popup language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PopupSchedule</name>
     <message>
         <source>The schedule&apos;s %1 &quot;%2&quot; is not a date and time written as 2026-12-24T18:00:00</source>
