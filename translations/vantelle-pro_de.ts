@@ -355,19 +355,19 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     <name>PopupLanguageControl</name>
     <message>
         <source>Popup lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Popup-Spra&amp;che:</translation>
     </message>
     <message>
         <source>Language of the popup&apos;s own words</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Wörter des Popups</translation>
     </message>
     <message>
         <source>The language in which the popup names its close button and describes itself to screen readers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache, in der das Popup seine Schließen-Schaltfläche benennt und sich Screenreadern beschreibt</translation>
     </message>
     <message>
         <source>Popup language</source>
-        <translation type="unfinished"></translation>
+        <translation>Popup-Sprache</translation>
     </message>
 </context>
 <context>

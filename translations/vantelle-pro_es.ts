@@ -355,19 +355,19 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     <name>PopupLanguageControl</name>
     <message>
         <source>Popup lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del po&amp;pup:</translation>
     </message>
     <message>
         <source>Language of the popup&apos;s own words</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de las palabras del popup</translation>
     </message>
     <message>
         <source>The language in which the popup names its close button and describes itself to screen readers</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma en que el popup nombra su botón de cierre y se describe a los lectores de pantalla</translation>
     </message>
     <message>
         <source>Popup language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del popup</translation>
     </message>
 </context>
 <context>

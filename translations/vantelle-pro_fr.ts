@@ -355,19 +355,19 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     <name>PopupLanguageControl</name>
     <message>
         <source>Popup lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lan&amp;gue du pop-up&#xa0;:</translation>
     </message>
     <message>
         <source>Language of the popup&apos;s own words</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des mots du pop-up</translation>
     </message>
     <message>
         <source>The language in which the popup names its close button and describes itself to screen readers</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue dans laquelle le pop-up nomme son bouton de fermeture et se décrit aux lecteurs d’écran</translation>
     </message>
     <message>
         <source>Popup language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du pop-up</translation>
     </message>
 </context>
 <context>
