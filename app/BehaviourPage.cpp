@@ -64,44 +64,42 @@ TBehaviourPage::~TBehaviourPage()
 void TBehaviourPage::BuildControls(TPanel *page)
 {
     m_page = page;
-    TPanel *clickGroup = MakeGroup(page, QStringLiteral("Panel8"),
-                                   QStringLiteral("Popup click action"), 16, 16, 692, 81);
-    m_closePopup = MakeRadio(clickGroup, QStringLiteral("ClosePopup"),
-                             QStringLiteral("Close Popup"), 24, 32, 300, false);
-    m_openLink = MakeRadio(clickGroup, QStringLiteral("OpenLink"), QStringLiteral("Open Link"), 24,
-                           54, 300, true);
+    TPanel *clickGroup =
+        MakeGroup(page, QStringLiteral("Panel8"), tr("Popup click action"), 16, 16, 692, 81);
+    m_closePopup =
+        MakeRadio(clickGroup, QStringLiteral("ClosePopup"), tr("Close Popup"), 24, 32, 300, false);
+    m_openLink =
+        MakeRadio(clickGroup, QStringLiteral("OpenLink"), tr("Open Link"), 24, 54, 300, true);
 
     // Beside the click action, where the group has room: the text that screen readers say for
     // the popup, made from the design's texts until the user writes their own.
-    MakeLabel(clickGroup, QStringLiteral("ScreenReaderTextLabel"),
-              QStringLiteral("Text for screen readers:"), 330, 30, 340);
+    MakeLabel(clickGroup, QStringLiteral("ScreenReaderTextLabel"), tr("Text for screen readers:"),
+              330, 30, 340);
     m_screenReaderText =
         Place(new QLineEdit(clickGroup), QStringLiteral("ScreenReaderText"), 330, 50, 347, 22);
-    m_screenReaderText->setToolTip(QStringLiteral(
-        "What screen readers say for the popup and its picture; empty: the design's texts"));
+    m_screenReaderText->setToolTip(
+        tr("What screen readers say for the popup and its picture; empty: the design's texts"));
 
-    TPanel *linkGroup = MakeGroup(page, QStringLiteral("Panel9"), QStringLiteral("Website link"),
-                                  16, 108, 692, 121);
-    m_urlLabel = MakeLabel(linkGroup, QStringLiteral("Label8"), QStringLiteral("URL:"), 24, 36, 40);
+    TPanel *linkGroup =
+        MakeGroup(page, QStringLiteral("Panel9"), tr("Website link"), 16, 108, 692, 121);
+    m_urlLabel = MakeLabel(linkGroup, QStringLiteral("Label8"), tr("URL:"), 24, 36, 40);
     // Empty means no link: a click on the popup then does nothing.
     m_urlEdit = Place(new QLineEdit(linkGroup), QStringLiteral("URLEdit"), 60, 34, 617, 22);
     m_urlEdit->setPlaceholderText(QStringLiteral("https://"));
-    m_urlEdit->setToolTip(QStringLiteral("The address a click on the popup opens: http:// or "
-                                         "https://, mailto:, tel:, or relative to the page; "
-                                         "empty for none"));
-    m_sameWindow =
-        MakeRadio(linkGroup, QStringLiteral("SameWindow"),
-                  QStringLiteral("Open link in the same browser window"), 24, 68, 420, true);
-    m_newWindow =
-        MakeRadio(linkGroup, QStringLiteral("NewWindow"),
-                  QStringLiteral("Open link in a new browser window"), 24, 92, 420, false);
+    m_urlEdit->setToolTip(tr("The address a click on the popup opens: http:// or "
+                             "https://, mailto:, tel:, or relative to the page; "
+                             "empty for none"));
+    m_sameWindow = MakeRadio(linkGroup, QStringLiteral("SameWindow"),
+                             tr("Open link in the same browser window"), 24, 68, 420, true);
+    m_newWindow = MakeRadio(linkGroup, QStringLiteral("NewWindow"),
+                            tr("Open link in a new browser window"), 24, 92, 420, false);
 
-    TPanel *autoCloseGroup = MakeGroup(page, QStringLiteral("Panel10"),
-                                       QStringLiteral("Auto close popup"), 16, 240, 692, 89);
-    m_enableAutoClose = Place(new QCheckBox(QStringLiteral("Enable auto close"), autoCloseGroup),
+    TPanel *autoCloseGroup =
+        MakeGroup(page, QStringLiteral("Panel10"), tr("Auto close popup"), 16, 240, 692, 89);
+    m_enableAutoClose = Place(new QCheckBox(tr("Enable auto close"), autoCloseGroup),
                               QStringLiteral("EnableAutoClose"), 24, 32, 300, 20);
-    m_delayLabel = MakeLabel(autoCloseGroup, QStringLiteral("Label9"),
-                             QStringLiteral("Delay in seconds:"), 24, 60, 120);
+    m_delayLabel =
+        MakeLabel(autoCloseGroup, QStringLiteral("Label9"), tr("Delay in seconds:"), 24, 60, 120);
     m_delayTime = MakeSpin(autoCloseGroup, QStringLiteral("DelayTime"), 150, 58, 7);
     // A popup closed after 0 seconds is never seen; the box takes only what the design does.
     m_delayTime->setRange(SettingRanges::AutoCloseDelay.Lowest,
@@ -112,39 +110,34 @@ void TBehaviourPage::BuildControls(TPanel *page)
     AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
 
     TPanel *sessionGroup =
-        MakeGroup(page, QStringLiteral("Panel11"), QStringLiteral("Sessions"), 16, 340, 692, 81);
-    m_openOncePerSession =
-        MakeRadio(sessionGroup, QStringLiteral("OpenOncePerSession"),
-                  QStringLiteral("Open popup once per session"), 24, 32, 420, true);
-    m_everyLoad =
-        MakeRadio(sessionGroup, QStringLiteral("RadioButton4"),
-                  QStringLiteral("Open popup every time page is loaded"), 24, 54, 420, false);
+        MakeGroup(page, QStringLiteral("Panel11"), tr("Sessions"), 16, 340, 692, 81);
+    m_openOncePerSession = MakeRadio(sessionGroup, QStringLiteral("OpenOncePerSession"),
+                                     tr("Open popup once per session"), 24, 32, 420, true);
+    m_everyLoad = MakeRadio(sessionGroup, QStringLiteral("RadioButton4"),
+                            tr("Open popup every time page is loaded"), 24, 54, 420, false);
 
     // The further options, in the free right part of the sessions group.
-    m_moreOptions = Place(new QPushButton(QStringLiteral("More options..."), sessionGroup),
+    m_moreOptions = Place(new QPushButton(tr("More options..."), sessionGroup),
                           QStringLiteral("MoreOptions"), 567, 43, 110, 23);
     // Beside the short first choice, left of "More options...". The first choice's box ends
     // where this one starts, so that neither takes the other's clicks.
     m_openOncePerSession->resize(kShowAgainLeft - 24, m_openOncePerSession->height());
-    m_showAgain = Place(
-        new QCheckBox(QStringLiteral("Show it again to visitors who have seen it"), sessionGroup),
-        QStringLiteral("ShowAgain"), kShowAgainLeft, 32, 560 - kShowAgainLeft, 20);
-    m_showAgain->setToolTip(QStringLiteral(
-        "The next Add popup or Save files gives the popup a new name, so that browsers show it "
-        "again to visitors who have seen it; otherwise the popup keeps its name"));
+    m_showAgain =
+        Place(new QCheckBox(tr("Show it again to visitors who have seen it"), sessionGroup),
+              QStringLiteral("ShowAgain"), kShowAgainLeft, 32, 560 - kShowAgainLeft, 20);
+    m_showAgain->setToolTip(
+        tr("The next Add popup or Save files gives the popup a new name, so that browsers show it "
+           "again to visitors who have seen it; otherwise the popup keeps its name"));
 
     TPanel *positionGroup =
-        MakeGroup(page, QStringLiteral("Panel12"), QStringLiteral("Position"), 16, 432, 692, 81);
+        MakeGroup(page, QStringLiteral("Panel12"), tr("Position"), 16, 432, 692, 81);
     m_autoCenter = MakeRadio(positionGroup, QStringLiteral("AutoCenter"),
-                             QStringLiteral("Auto center popup window"), 24, 32, 300, true);
-    m_setManual =
-        MakeRadio(positionGroup, QStringLiteral("SetManual"),
-                  QStringLiteral("Set popup window position on page"), 24, 54, 300, false);
-    m_leftLabel =
-        MakeLabel(positionGroup, QStringLiteral("Label10"), QStringLiteral("Left:"), 340, 56, 36);
+                             tr("Auto center popup window"), 24, 32, 300, true);
+    m_setManual = MakeRadio(positionGroup, QStringLiteral("SetManual"),
+                            tr("Set popup window position on page"), 24, 54, 300, false);
+    m_leftLabel = MakeLabel(positionGroup, QStringLiteral("Label10"), tr("Left:"), 340, 56, 36);
     m_leftSpin = MakeSpin(positionGroup, QStringLiteral("LeftSpin"), 378, 54, 0);
-    m_topLabel =
-        MakeLabel(positionGroup, QStringLiteral("Label11"), QStringLiteral("Top:"), 490, 56, 34);
+    m_topLabel = MakeLabel(positionGroup, QStringLiteral("Label11"), tr("Top:"), 490, 56, 34);
     m_topSpin = MakeSpin(positionGroup, QStringLiteral("TopSpin"), 526, 54, 0);
 
     for (QRadioButton *radio : {m_closePopup, m_openLink})
@@ -276,9 +269,9 @@ void TBehaviourPage::Leave()
         return;
     m_noLinkNoted = true;
     Dialogs::message(&m_context.Window, ApplicationTitle(),
-                     QStringLiteral("The popup has no link: a click on it will do nothing.\r\n"
-                                    "Type the address to open in the URL box, or choose "
-                                    "\"Close Popup\" to let a click close it."),
+                     tr("The popup has no link: a click on it will do nothing.\r\n"
+                        "Type the address to open in the URL box, or choose "
+                        "\"Close Popup\" to let a click close it."),
                      QMessageBox::Information, QMessageBox::Ok);
 }
 
@@ -291,7 +284,7 @@ void TBehaviourPage::MoreOptionsClick()
         return;
     const TDesignState before = m_context.Document.Snapshot();
     m_context.Document.Settings = dialog.Settings(m_context.Document.Settings);
-    m_context.History.Record(QStringLiteral("More options"), before);
+    m_context.History.Record(tr("More options"), before);
     m_screenReaderText->setEnabled(m_context.Document.Settings.ScreenReaderTextOn);
 }
 

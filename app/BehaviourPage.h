@@ -6,6 +6,7 @@
 
 #include "app/PageContext.h"
 #include "output/PopupSettings.h"
+#include <QCoreApplication>
 
 #include <QMetaObject>
 
@@ -20,6 +21,8 @@ class QSpinBox;
 class TPanel;
 
 class TBehaviourPage {
+    Q_DECLARE_TR_FUNCTIONS(TBehaviourPage)
+
 public:
     explicit TBehaviourPage(const TPageContext &context);
     ~TBehaviourPage();

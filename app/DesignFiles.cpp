@@ -21,9 +21,13 @@
 
 namespace {
 
-const QString DesignFilter = QStringLiteral(
-    "Designs and published pages (*.vpopup *.htm *.html);;Vantelle Pro designs (*.vpopup);;"
-    "Web pages (*.htm *.html);;Any file (*)");
+// Read when a dialog opens, so that it is in the language of the time.
+QString DesignFilter()
+{
+    return TDesignFiles::tr(
+        "Designs and published pages (*.vpopup *.htm *.html);;Vantelle Pro designs (*.vpopup);;"
+        "Web pages (*.htm *.html);;Any file (*)");
+}
 
 QAction *AddAction(QWidget *window, const QString &text, const QKeySequence &keys)
 {
@@ -52,7 +56,7 @@ QString QuotedFaces(const std::vector<std::pair<QString, QString>> &replaced)
 {
     QStringList parts;
     for (const auto &pair : replaced)
-        parts << QStringLiteral("\"%1\" is shown in \"%2\"").arg(pair.first, pair.second);
+        parts << TDesignFiles::tr("\"%1\" is shown in \"%2\"").arg(pair.first, pair.second);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -75,17 +79,16 @@ void TDesignFiles::BuildControls(QWidget *window)
     QPalette light = m_nameLabel->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     m_nameLabel->setPalette(light);
-    m_openButton = new QPushButton(QStringLiteral("Open design..."), window);
+    m_openButton = new QPushButton(tr("Open design..."), window);
     m_openButton->setObjectName(QStringLiteral("OpenDesign"));
     m_openButton->setGeometry(214, 534, 86, 21);
-    m_openButton->setToolTip(
-        QStringLiteral("Open a design, or the page of a published popup (Ctrl+O)"));
+    m_openButton->setToolTip(tr("Open a design, or the page of a published popup (Ctrl+O)"));
     m_saveButton = new QToolButton(window);
     m_saveButton->setObjectName(QStringLiteral("SaveDesign"));
-    m_saveButton->setText(QStringLiteral("Save design"));
+    m_saveButton->setText(tr("Save design"));
     m_saveButton->setGeometry(302, 534, 94, 21);
     m_saveButton->setPopupMode(QToolButton::MenuButtonPopup);
-    m_saveButton->setToolTip(QStringLiteral("Save design (Ctrl+S)"));
+    m_saveButton->setToolTip(tr("Save design (Ctrl+S)"));
     m_undoButton = new QToolButton(window);
     m_undoButton->setObjectName(QStringLiteral("UndoButton"));
     m_undoButton->setGeometry(400, 534, 22, 21);
@@ -93,11 +96,11 @@ void TDesignFiles::BuildControls(QWidget *window)
     m_redoButton->setObjectName(QStringLiteral("RedoButton"));
     m_redoButton->setGeometry(424, 534, 22, 21);
 
-    QAction *open = AddAction(window, QStringLiteral("Open design..."), QKeySequence::Open);
-    QAction *save = AddAction(window, QStringLiteral("Save design"), QKeySequence::Save);
-    QAction *saveAs = AddAction(window, QStringLiteral("Save design as..."),
-                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction *newDesign = AddAction(window, QStringLiteral("New design"), QKeySequence::New);
+    QAction *open = AddAction(window, tr("Open design..."), QKeySequence::Open);
+    QAction *save = AddAction(window, tr("Save design"), QKeySequence::Save);
+    QAction *saveAs =
+        AddAction(window, tr("Save design as..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *newDesign = AddAction(window, tr("New design"), QKeySequence::New);
     QObject::connect(open, &QAction::triggered, window, guarded([this] { OpenDesignClick(); }));
     QObject::connect(save, &QAction::triggered, window, guarded([this] { SaveDesign(); }));
     QObject::connect(saveAs, &QAction::triggered, window, guarded([this] { SaveDesignAs(); }));
@@ -113,8 +116,8 @@ void TDesignFiles::BuildControls(QWidget *window)
 
     // The undo stack's own actions, with the window's keys; the arrow buttons trigger them.
     QUndoStack &stack = m_context.History.Stack();
-    m_undoAction = stack.createUndoAction(window, QStringLiteral("Undo"));
-    m_redoAction = stack.createRedoAction(window, QStringLiteral("Redo"));
+    m_undoAction = stack.createUndoAction(window, tr("Undo"));
+    m_redoAction = stack.createRedoAction(window, tr("Redo"));
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -123,9 +126,9 @@ void TDesignFiles::BuildControls(QWidget *window)
         window->addAction(action);
     }
     m_undoButton->setText(QStringLiteral("\u21B6"));
-    m_undoButton->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
+    m_undoButton->setToolTip(tr("Undo (Ctrl+Z)"));
     m_redoButton->setText(QStringLiteral("\u21B7"));
-    m_redoButton->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z, Ctrl+Y)"));
+    m_redoButton->setToolTip(tr("Redo (Ctrl+Shift+Z, Ctrl+Y)"));
     for (auto [button, action] :
          {std::pair{m_undoButton, m_undoAction}, std::pair{m_redoButton, m_redoAction}}) {
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
@@ -184,9 +187,9 @@ QString TDesignFiles::NameText() const
 {
     // A design opened through its page is known by the page's name.
     const QString name = !m_page.isEmpty()  ? QFileInfo(m_page).fileName()
-                         : m_path.isEmpty() ? QStringLiteral("new design")
+                         : m_path.isEmpty() ? tr("new design")
                                             : QFileInfo(m_path).fileName();
-    return QStringLiteral("Design: ") + name + (IsModified() ? QStringLiteral(" *") : QString());
+    return tr("Design: ") + name + (IsModified() ? QStringLiteral(" *") : QString());
 }
 
 void TDesignFiles::ShowName()
@@ -194,7 +197,7 @@ void TDesignFiles::ShowName()
     const QString text = NameText();
     if (m_nameLabel->text() != text) {
         m_nameLabel->setText(text);
-        m_nameLabel->setToolTip(m_path.isEmpty() ? QStringLiteral("Not saved yet") : m_path);
+        m_nameLabel->setToolTip(m_path.isEmpty() ? tr("Not saved yet") : m_path);
     }
 }
 
@@ -250,14 +253,14 @@ void TDesignFiles::OfferRecovery()
             continue;
         }
         const QString name = recovered.DesignFile.isEmpty()
-                                 ? QStringLiteral("a new design")
-                                 : QStringLiteral("the design \"%1\"").arg(recovered.DesignFile);
-        const auto answer = Dialogs::message(
-            &m_context.Window, QStringLiteral("Vantelle Pro"),
-            QStringLiteral("Vantelle Pro did not end normally last time. Restore the unsaved "
-                           "changes to %1?\n\nNo deletes them for good.")
-                .arg(name),
-            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+                                 ? tr("a new design")
+                                 : tr("the design \"%1\"").arg(recovered.DesignFile);
+        const auto answer =
+            Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
+                             tr("Vantelle Pro did not end normally last time. Restore the unsaved "
+                                "changes to %1?\n\nNo deletes them for good.")
+                                 .arg(name),
+                             QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::No) {
             m_recovery->Discard(path);
             continue;
@@ -269,7 +272,7 @@ void TDesignFiles::OfferRecovery()
             ApplyState(recovered.State);
         } catch (const EVantelleError &e) {
             // Kept for the next start: what a copy left is never deleted unasked.
-            ShowErrorBox(QStringLiteral("Cannot restore \"%1\". %2").arg(path, e.message()));
+            ShowErrorBox(tr("Cannot restore \"%1\". %2").arg(path, e.message()));
             continue;
         }
         m_path = recovered.DesignFile;
@@ -308,12 +311,10 @@ bool TDesignFiles::MaySetAside()
 {
     if (!IsModified())
         return true;
-    const QString name =
-        m_path.isEmpty() ? QStringLiteral("the new design") : QFileInfo(m_path).fileName();
-    const auto answer =
-        Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
-                         QStringLiteral("Save the changes to %1?").arg(name), QMessageBox::Warning,
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const QString name = m_path.isEmpty() ? tr("the new design") : QFileInfo(m_path).fileName();
+    const auto answer = Dialogs::message(
+        &m_context.Window, QStringLiteral("Vantelle Pro"), tr("Save the changes to %1?").arg(name),
+        QMessageBox::Warning, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
         return SaveDesign();
     if (answer != QMessageBox::Discard)
@@ -328,8 +329,8 @@ void TDesignFiles::OpenDesignClick()
     if (!MaySetAside())
         return;
     const QString start = m_path.isEmpty() ? m_context.Document.Output.ExistingFile : m_path;
-    const QString path = Dialogs::getOpenFileName(&m_context.Window, QStringLiteral("Open design"),
-                                                  ExistingFolder(start), DesignFilter);
+    const QString path = Dialogs::getOpenFileName(&m_context.Window, tr("Open design"),
+                                                  ExistingFolder(start), DesignFilter());
     if (!path.isEmpty())
         Guarded([&] { OpenDesignFileNow(path); });
     // A design that stays (the file was refused) is not discarded: it is still the one shown.
@@ -366,8 +367,7 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     } catch (const EDesignFileError &) {
         throw;
     } catch (const EVantelleError &e) {
-        throw EDesignFileError(
-            QStringLiteral("Cannot open design \"%1\". %2").arg(designPath, e.message()));
+        throw EDesignFileError(tr("Cannot open design \"%1\". %2").arg(designPath, e.message()));
     }
     m_path = designPath;
     m_page = page;
@@ -377,8 +377,8 @@ void TDesignFiles::OpenDesignFileNow(const QString &path)
     Refresh();
     if (!missing.empty())
         Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
-                         QStringLiteral("Some faces of the design \"%1\" are not installed here: "
-                                        "%2. The design keeps its faces.")
+                         tr("Some faces of the design \"%1\" are not installed here: "
+                            "%2. The design keeps its faces.")
                              .arg(designPath, QuotedFaces(missing)),
                          QMessageBox::Information, QMessageBox::Ok);
 }
@@ -398,9 +398,8 @@ bool TDesignFiles::SaveDesignAs()
                          QStringLiteral("popup.vpopup"));
     else
         start = JoinPath(ExistingFolder(m_path), QFileInfo(m_path).fileName());
-    QString path =
-        Dialogs::getSaveFileName(&m_context.Window, QStringLiteral("Save design as"), start,
-                                 QStringLiteral("Vantelle Pro designs (*.vpopup)"));
+    QString path = Dialogs::getSaveFileName(&m_context.Window, tr("Save design as"), start,
+                                            tr("Vantelle Pro designs (*.vpopup)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -408,8 +407,7 @@ bool TDesignFiles::SaveDesignAs()
     // Asked here, once the name is settled: the suffix may have been added to what was typed.
     if (QFileInfo::exists(path) &&
         Dialogs::message(&m_context.Window, QStringLiteral("Vantelle Pro"),
-                         QStringLiteral("\"%1\" already exists. Replace it?").arg(path),
-                         QMessageBox::Warning,
+                         tr("\"%1\" already exists. Replace it?").arg(path), QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
     return WriteTo(path);
@@ -444,13 +442,12 @@ bool TDesignFiles::WriteTo(const QString &path)
         if (now.Exists && !(now == m_stamp)) {
             const auto answer = Dialogs::message(
                 &m_context.Window, QStringLiteral("Vantelle Pro"),
-                QStringLiteral("\"%1\" was changed by another program or another copy of "
-                               "Vantelle Pro since this copy opened or saved it. Overwrite those "
-                               "changes, save this design under another name, or cancel?")
+                tr("\"%1\" was changed by another program or another copy of "
+                   "Vantelle Pro since this copy opened or saved it. Overwrite those "
+                   "changes, save this design under another name, or cancel?")
                     .arg(path),
                 QMessageBox::Warning, QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel,
-                {{QMessageBox::Yes, QStringLiteral("Overwrite")},
-                 {QMessageBox::Save, QStringLiteral("Save as...")}});
+                {{QMessageBox::Yes, tr("Overwrite")}, {QMessageBox::Save, tr("Save as...")}});
             if (answer == QMessageBox::Save)
                 return SaveDesignAs();
             if (answer != QMessageBox::Yes)

@@ -7,6 +7,7 @@
 
 #include "app/PageContext.h"
 #include "document/DesignDocument.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -21,6 +22,8 @@ class QWidget;
 class TRecoveryFiles;
 
 class TDesignFiles {
+    Q_DECLARE_TR_FUNCTIONS(TDesignFiles)
+
 public:
     explicit TDesignFiles(const TPageContext &context);
     ~TDesignFiles();

@@ -188,16 +188,14 @@ void TDesignerPage::BuildControls(TPanel *page)
         Guarded([&] { PaintBox1MouseMove(event); });
     };
 
-    m_properties =
-        new TPanel(page, QStringLiteral("PropertiesPanel"), QStringLiteral("Properties"));
+    m_properties = new TPanel(page, QStringLiteral("PropertiesPanel"), tr("Properties"));
     m_properties->setGeometry(520, 14, 193, 502);
     QWidget *p = m_properties;
 
     // The group's frame line runs about 20 pixels down, below its caption tab.
-    MakeLabel(p, QStringLiteral("Label19"), QStringLiteral("Document size:"),
-              QRect(8, 26, 100, 16));
-    m_scaleSizeLabel = MakeLabel(p, QStringLiteral("ScaleSizeLabel"),
-                                 QStringLiteral("150px - 500px"), QRect(8, 42, 110, 16));
+    MakeLabel(p, QStringLiteral("Label19"), tr("Document size:"), QRect(8, 26, 100, 16));
+    m_scaleSizeLabel =
+        MakeLabel(p, QStringLiteral("ScaleSizeLabel"), tr("150px - 500px"), QRect(8, 42, 110, 16));
     QFont bold = m_scaleSizeLabel->font();
     bold.setBold(true);
     m_scaleSizeLabel->setFont(bold);
@@ -206,14 +204,13 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_decTemplate = MakeButton(p, QStringLiteral("DecTemplate"), QStringLiteral("-"),
                                QRect(152, 25, 33, 33), true);
 
-    MakeLabel(p, QStringLiteral("Label7"), QStringLiteral("Close button Style:"),
-              QRect(8, 60, 177, 16));
+    MakeLabel(p, QStringLiteral("Label7"), tr("Close button Style:"), QRect(8, 60, 177, 16));
     m_closeButtonStyle = new TOwnerDrawComboBox(p, QStringLiteral("CloseButtonStyle"), 24, 28);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(13);
     m_closeButtonStyle->setFont(arial);
     m_closeButtonStyle->setGeometry(8, 78, 121, 30);
-    m_closeButtonStyle->addItem(QStringLiteral("No close button"));
+    m_closeButtonStyle->addItem(tr("No close button"));
     m_closeButtonStyle->setCurrentIndex(0);
     m_closeButtonStyle->drawItem = [this](QPainter &painter, int index, const QRect &rect,
                                           QStyle::State state) {
@@ -233,25 +230,23 @@ void TDesignerPage::BuildControls(TPanel *page)
                      guarded([this] { ChangeButtonSize(true); }));
     QObject::connect(m_decCloseButton, &QPushButton::clicked, m_decCloseButton,
                      guarded([this] { ChangeButtonSize(false); }));
-    m_cbScaleLabel = MakeLabel(p, QStringLiteral("CBScaleLabel"), QStringLiteral("Scale"),
-                               QRect(8, 110, 177, 16));
+    m_cbScaleLabel =
+        MakeLabel(p, QStringLiteral("CBScaleLabel"), tr("Scale"), QRect(8, 110, 177, 16));
 
-    m_labels[0] =
-        MakeLabel(p, QStringLiteral("Label1"), QStringLiteral("Text:"), QRect(8, 130, 177, 16));
+    m_labels[0] = MakeLabel(p, QStringLiteral("Label1"), tr("Text:"), QRect(8, 130, 177, 16));
     m_textEdit = new QPlainTextEdit(p);
     m_textEdit->setObjectName(QStringLiteral("TextEdit"));
     m_textEdit->setGeometry(8, 146, 177, 81);
     m_textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_textEdit->setPlainText(QStringLiteral("Sample text"));
+    m_textEdit->setPlainText(tr("Sample text"));
     // Undo and redo act on the whole design (the window takes their keys).
     m_textEdit->setUndoRedoEnabled(false);
     QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
                      guarded([this] { TextControlsChanged(m_textEdit); }));
 
-    m_labels[1] = MakeLabel(p, QStringLiteral("Label2"), QStringLiteral("Font Face:"),
-                            QRect(8, 232, 177, 16));
+    m_labels[1] = MakeLabel(p, QStringLiteral("Label2"), tr("Font Face:"), QRect(8, 232, 177, 16));
     m_fontName = new QComboBox(p);
     m_fontName->setObjectName(QStringLiteral("FontName"));
     m_fontName->setEditable(false);
@@ -262,8 +257,7 @@ void TDesignerPage::BuildControls(TPanel *page)
     QObject::connect(m_fontName, &QComboBox::activated, m_fontName,
                      guarded([this] { TextControlsChanged(m_fontName); }));
 
-    m_labels[2] = MakeLabel(p, QStringLiteral("Label3"), QStringLiteral("Font Color:"),
-                            QRect(8, 278, 177, 16));
+    m_labels[2] = MakeLabel(p, QStringLiteral("Label3"), tr("Font Color:"), QRect(8, 278, 177, 16));
     m_fontColor = new TOwnerDrawComboBox(p, QStringLiteral("FontColor"), 15, 21);
     m_fontColor->setGeometry(8, 294, 106, 24);
     m_fontColor->drawItem = [this](QPainter &painter, int index, const QRect &rect,
@@ -272,13 +266,12 @@ void TDesignerPage::BuildControls(TPanel *page)
     };
     QObject::connect(m_fontColor, &QComboBox::activated, m_fontColor,
                      guarded([this] { TextControlsChanged(m_fontColor); }));
-    m_customColorButton = MakeButton(p, QStringLiteral("CustomColorButton"),
-                                     QStringLiteral("Custom..."), QRect(118, 294, 67, 24));
+    m_customColorButton = MakeButton(p, QStringLiteral("CustomColorButton"), tr("Custom..."),
+                                     QRect(118, 294, 67, 24));
     QObject::connect(m_customColorButton, &QPushButton::clicked, m_customColorButton,
                      guarded([this] { CustomColorButtonClick(); }));
 
-    m_labels[3] =
-        MakeLabel(p, QStringLiteral("Label4"), QStringLiteral("Font Size:"), QRect(8, 324, 80, 16));
+    m_labels[3] = MakeLabel(p, QStringLiteral("Label4"), tr("Font Size:"), QRect(8, 324, 80, 16));
     m_fontSize = new QComboBox(p);
     m_fontSize->setObjectName(QStringLiteral("FontSize"));
     m_fontSize->setEditable(true);
@@ -296,13 +289,12 @@ void TDesignerPage::BuildControls(TPanel *page)
         Guarded([&] { TextControlsChanged(m_fontSize, typed); });
     });
 
-    m_labels[4] = MakeLabel(p, QStringLiteral("Label5"), QStringLiteral("Font Style:"),
-                            QRect(96, 324, 89, 16));
-    m_fontB = MakeToolButton(p, QStringLiteral("FontB"), QStringLiteral("B"),
-                             QRect(96, 341, 23, 22), true);
-    m_fontI = MakeToolButton(p, QStringLiteral("FontI"), QStringLiteral("I"),
-                             QRect(123, 341, 23, 22), true);
-    m_fontU = MakeToolButton(p, QStringLiteral("FontU"), QStringLiteral("U"),
+    m_labels[4] = MakeLabel(p, QStringLiteral("Label5"), tr("Font Style:"), QRect(96, 324, 89, 16));
+    m_fontB =
+        MakeToolButton(p, QStringLiteral("FontB"), tr("B", "bold"), QRect(96, 341, 23, 22), true);
+    m_fontI = MakeToolButton(p, QStringLiteral("FontI"), tr("I", "italic"), QRect(123, 341, 23, 22),
+                             true);
+    m_fontU = MakeToolButton(p, QStringLiteral("FontU"), tr("U", "underline"),
                              QRect(150, 341, 23, 22), true);
     QFont styleFont = m_fontB->font();
     styleFont.setBold(true);
@@ -317,8 +309,7 @@ void TDesignerPage::BuildControls(TPanel *page)
         QObject::connect(button, &QToolButton::clicked, button,
                          guarded([this, button] { TextControlsChanged(button); }));
 
-    m_labels[5] =
-        MakeLabel(p, QStringLiteral("Label6"), QStringLiteral("Angle:"), QRect(8, 370, 80, 16));
+    m_labels[5] = MakeLabel(p, QStringLiteral("Label6"), tr("Angle:"), QRect(8, 370, 80, 16));
     auto *angle = new TAngleSpinBox(p);
     angle->setGeometry(8, 386, 80, 24);
     angle->onChange = [this, angle] {
@@ -331,14 +322,13 @@ void TDesignerPage::BuildControls(TPanel *page)
         const char *caption;
         int tag;
         QRect geometry;
-    } moves[] = {{"SpeedButton4", "Up", 1, QRect(121, 370, 41, 22)},
-                 {"SpeedButton7", "Down", 2, QRect(121, 414, 41, 22)},
-                 {"SpeedButton5", "Left", 3, QRect(98, 392, 41, 22)},
-                 {"SpeedButton6", "Right", 4, QRect(143, 392, 41, 22)}};
+    } moves[] = {{"SpeedButton4", QT_TR_NOOP("Up"), 1, QRect(121, 370, 41, 22)},
+                 {"SpeedButton7", QT_TR_NOOP("Down"), 2, QRect(121, 414, 41, 22)},
+                 {"SpeedButton5", QT_TR_NOOP("Left"), 3, QRect(98, 392, 41, 22)},
+                 {"SpeedButton6", QT_TR_NOOP("Right"), 4, QRect(143, 392, 41, 22)}};
     for (const auto &move : moves) {
-        QToolButton *button =
-            MakeToolButton(p, QString::fromLatin1(move.name), QString::fromLatin1(move.caption),
-                           move.geometry, false);
+        QToolButton *button = MakeToolButton(p, QString::fromLatin1(move.name), tr(move.caption),
+                                             move.geometry, false);
         button->setAutoRaise(true);
         button->setProperty("tag", move.tag);
         const int tag = move.tag;
@@ -346,10 +336,8 @@ void TDesignerPage::BuildControls(TPanel *page)
                          guarded([this, tag] { ChangeTextPosClick(tag); }));
     }
 
-    m_addText =
-        MakeButton(p, QStringLiteral("AddText"), QStringLiteral("AddText"), QRect(8, 455, 85, 25));
-    m_erase =
-        MakeButton(p, QStringLiteral("Erase"), QStringLiteral("Erase"), QRect(100, 455, 85, 25));
+    m_addText = MakeButton(p, QStringLiteral("AddText"), tr("AddText"), QRect(8, 455, 85, 25));
+    m_erase = MakeButton(p, QStringLiteral("Erase"), tr("Erase"), QRect(100, 455, 85, 25));
     QObject::connect(m_addText, &QPushButton::clicked, m_addText,
                      guarded([this] { AddTextClick(); }));
     QObject::connect(m_erase, &QPushButton::clicked, m_erase, guarded([this] { EraseClick(); }));
@@ -390,7 +378,7 @@ void TDesignerPage::ShowDocumentSize()
 {
     const int size = m_context.Document.DocumentSize;
     const QString n = QString::number(size);
-    m_scaleSizeLabel->setText(n + QStringLiteral(" px x ") + n + QStringLiteral(" px"));
+    m_scaleSizeLabel->setText(tr("%1 px x %1 px").arg(n));
     m_incTemplate->setEnabled(size != 500);
     m_decTemplate->setEnabled(size != 150);
 }
@@ -412,7 +400,7 @@ void TDesignerPage::ShowObjectProperties()
 {
     TMovingObject *current = CurrentObject();
     m_erase->setEnabled(current != nullptr);
-    m_addText->setText(current ? QStringLiteral("Post copy") : QStringLiteral("Add new"));
+    m_addText->setText(current ? tr("Post copy") : tr("Add new"));
 
     m_showing = true;
     if (current) {
@@ -482,7 +470,7 @@ void TDesignerPage::TextControlsChanged(QObject *sender, bool typed)
         m_context.History.BreakGroup();
     m_typedInto = kind == TChangeKind::Typing ? sender : nullptr;
     Recorded(
-        QStringLiteral("Text"),
+        tr("Text"),
         [&] {
             ReadTextControls(current->Font, current->Angle);
             current->Lines = TextEditLines();
@@ -509,12 +497,12 @@ void TDesignerPage::ReadTextControls(TFontDesc &font, int32_t &angle)
 
 void TDesignerPage::AddTextClick()
 {
-    Recorded(QStringLiteral("Add text"), [&] {
+    Recorded(tr("Add text"), [&] {
         TMovingObject &object = m_model.AppendTextObject(m_context.Document.DocumentSize);
         // The new object takes the controls' text and style, as the selected one does.
         m_selection.Index = m_model.IndexOf(&object);
         if (m_textEdit->toPlainText().isEmpty())
-            m_textEdit->setPlainText(QStringLiteral("Sample text"));
+            m_textEdit->setPlainText(tr("Sample text"));
         TextControlsChanged(nullptr);
         SelectObject(&object);
     });
@@ -522,7 +510,7 @@ void TDesignerPage::AddTextClick()
 
 void TDesignerPage::EraseClick()
 {
-    Recorded(QStringLiteral("Erase"), [&] {
+    Recorded(tr("Erase"), [&] {
         if (TMovingObject *current = CurrentObject()) {
             if (current == m_model.CloseButtonObject()) {
                 m_closeButtonStyle->setCurrentIndex(0);
@@ -541,7 +529,7 @@ void TDesignerPage::ChangeTextPosClick(int tag)
     TMovingObject *current = CurrentObject();
     if (!current)
         return;
-    Recorded(QStringLiteral("Move"), [&] {
+    Recorded(tr("Move"), [&] {
         MoveObjectByTag(*current, tag);
         TextControlsChanged(nullptr);
     });
@@ -575,7 +563,7 @@ void TDesignerPage::PaintBox1MouseMove(QMouseEvent &event)
     const QPoint at = event.position().toPoint();
     bool moved = false;
     Recorded(
-        QStringLiteral("Move"),
+        tr("Move"),
         [&] {
             moved = m_selection.MouseMove(m_model, event.buttons().testFlag(Qt::LeftButton), at.x(),
                                           at.y());
@@ -633,7 +621,7 @@ void TDesignerPage::FontColorDrawItem(QPainter &painter, int index, const QRect 
         painter.setPen(palette.color(
             state.testFlag(QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
         const QFontMetrics metrics(bold);
-        painter.drawText(QPoint(right + 5, top + metrics.ascent()), QStringLiteral("Custom..."));
+        painter.drawText(QPoint(right + 5, top + metrics.ascent()), tr("Custom..."));
     }
     if (right <= left || bottom <= top)
         return;
@@ -654,7 +642,7 @@ void TDesignerPage::CloseButtonStyleDrawItem(QPainter &painter, int index, const
     if (index <= 0) {
         // The closed box leaves the caption only the field beside the arrow; a face wider than
         // the one the layout was made with is drawn smaller rather than cut off there.
-        const QString caption = QStringLiteral("No close button");
+        const QString caption = tr("No close button");
         QFont font = m_closeButtonStyle->font();
         int pixels = QFontInfo(font).pixelSize();
         while (pixels > 7 && QFontMetrics(font).horizontalAdvance(caption) > rect.width() - 4)
@@ -688,16 +676,14 @@ void TDesignerPage::CloseButtonStyleChange()
         return;
     const int index = m_closeButtonStyle->currentIndex();
     if (index <= 0 || index - 1 >= static_cast<int>(m_context.CloseButtonList.size())) {
-        Recorded(QStringLiteral("Close button"),
-                 [&] { m_context.Document.SetCloseButton(TDesignPicture{}); });
+        Recorded(tr("Close button"), [&] { m_context.Document.SetCloseButton(TDesignPicture{}); });
         SelectObject(nullptr);
     } else {
         const TPNGObject *picture = m_context.CloseButtonList[static_cast<size_t>(index - 1)].get();
         auto known = m_buttonPictures.find(picture);
         if (known == m_buttonPictures.end())
             known = m_buttonPictures.emplace(picture, DesignPictureOf(*picture, true)).first;
-        Recorded(QStringLiteral("Close button"),
-                 [&] { m_context.Document.SetCloseButton(known->second); });
+        Recorded(tr("Close button"), [&] { m_context.Document.SetCloseButton(known->second); });
         SelectObject(button);
     }
 }
@@ -707,7 +693,7 @@ void TDesignerPage::ChangeDocumentSize(bool increase)
     TDesignDocument &document = m_context.Document;
     if (increase ? document.DocumentSize >= 500 : document.DocumentSize <= 150)
         return;
-    m_context.History.Change(QStringLiteral("Document size"),
+    m_context.History.Change(tr("Document size"),
                              [&] { document.DocumentSize += increase ? 50 : -50; });
     ShowDocumentSize();
     RedrawDesign();
@@ -724,7 +710,7 @@ void TDesignerPage::ChangeButtonSize(bool increase)
     TMovingObject *button = m_model.CloseButtonObject();
     if (!button)
         return;
-    Recorded(QStringLiteral("Close button scale"),
+    Recorded(tr("Close button scale"),
              [&] { button->ButtonScale = StepButtonScale(button->ButtonScale, increase); });
     RedrawDesign();
     m_cbScaleLabel->setText(ButtonScaleLabel(button->ButtonScale));
@@ -772,7 +758,7 @@ void TDesignerPage::ShowDocument()
     m_closeButtonStyle->setCurrentIndex(item);
     const TMovingObject *button = m_model.CloseButtonObject();
     const double scale = button ? button->ButtonScale : 1.0;
-    m_cbScaleLabel->setText(scale == 1.0 ? QStringLiteral("Scale") : ButtonScaleLabel(scale));
+    m_cbScaleLabel->setText(scale == 1.0 ? tr("Scale") : ButtonScaleLabel(scale));
     ShowButtonScale();
     if (!m_model.At(m_selection.Index))
         m_selection.Index = -1;

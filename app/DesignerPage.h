@@ -9,6 +9,7 @@
 #include "document/DesignHistory.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QRect>
 #include <QStyle>
 
@@ -35,6 +36,8 @@ class TPaintBox;
 class TPanel;
 
 class TDesignerPage {
+    Q_DECLARE_TR_FUNCTIONS(TDesignerPage)
+
 public:
     explicit TDesignerPage(const TPageContext &context);
     ~TDesignerPage();

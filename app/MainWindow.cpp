@@ -237,12 +237,12 @@ void TMainForm::BuildWindowControls()
         page->hide();
         m_pages[n - 1] = page;
     }
-    m_updateBase = windowButton(this, QStringLiteral("UpdateBase"), QStringLiteral("Update Base"),
+    m_updateBase = windowButton(this, QStringLiteral("UpdateBase"), tr("Update Base"),
                                 QRect(448, 528, 97, 25));
-    m_backButton = windowButton(this, QStringLiteral("BackButton"), QStringLiteral("< Back"),
-                                QRect(560, 528, 75, 25));
-    m_nextButton = windowButton(this, QStringLiteral("NextButton"), QStringLiteral("Next >"),
-                                QRect(636, 528, 75, 25));
+    m_backButton =
+        windowButton(this, QStringLiteral("BackButton"), tr("< Back"), QRect(560, 528, 75, 25));
+    m_nextButton =
+        windowButton(this, QStringLiteral("NextButton"), tr("Next >"), QRect(636, 528, 75, 25));
     connect(m_updateBase, &QPushButton::clicked, this, guarded([this] { UpdateBaseClick(); }));
     connect(m_backButton, &QPushButton::clicked, this, guarded([this] { BackButtonClick(); }));
     connect(m_nextButton, &QPushButton::clicked, this, guarded([this] { NextButtonClick(); }));
@@ -272,7 +272,7 @@ void TMainForm::FormCreate()
     m_updateBase->setVisible(
         QFile::exists(m_programFolder + QStringLiteral("UpdateBaseMarker.txt")));
 
-    setWindowTitle(QStringLiteral("Vantelle Pro - popup wizard for your web pages"));
+    setWindowTitle(tr("Vantelle Pro - popup wizard for your web pages"));
     SetApplicationTitle(QStringLiteral("Vantelle Pro"));
 
     Templates->LoadPictures(TemplateStorage, UserStorage);

@@ -76,6 +76,6 @@ inline void RecordSettingsStep(TDesignHistory &history, const TDesignState &befo
         (qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QAbstractSpinBox *>(focus)) &&
         page.isAncestorOf(focus);
     const int box = typing ? static_cast<int>(qHash(focus->objectName()) & 0x7FFFFFFF) : -1;
-    history.Record(QStringLiteral("Settings"), before,
+    history.Record(QCoreApplication::translate("PageControls", "Settings"), before,
                    typing ? TChangeKind::Field : TChangeKind::Other, box);
 }

@@ -44,8 +44,8 @@ QWidget *TPreviewLoader::Browser()
     const auto create =
         reinterpret_cast<TCreatePreviewBrowser>(m_module->resolve(VANTELLE_PREVIEW_CREATE));
     if (!create)
-        throw EVantelleError(QStringLiteral("The preview cannot be shown: %1 is not the "
-                                            "program's browser module.")
+        throw EVantelleError(tr("The preview cannot be shown: %1 is not the "
+                                "program's browser module.")
                                  .arg(m_module->fileName()));
     QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
     m_browser = create(parent);
@@ -78,8 +78,8 @@ void TPreviewLoader::LoadModule()
         }
         if (!m_module)
             throw EVantelleError(
-                QStringLiteral("The preview cannot be shown: its browser module (%1) could not "
-                               "be loaded.%2")
+                tr("The preview cannot be shown: its browser module (%1) could not "
+                   "be loaded.%2")
                     .arg(ModuleName, tried.isEmpty() ? QString() : QStringLiteral("\n") + tried));
     }
 }

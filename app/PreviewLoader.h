@@ -4,6 +4,7 @@
 // earlier, while the user is busy on the earlier pages), so that starting the program loads
 // none of the browser engine's libraries.
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ class QTimer;
 class QWidget;
 
 class TPreviewLoader {
+    Q_DECLARE_TR_FUNCTIONS(TPreviewLoader)
+
 public:
     // place is the control that holds the browser's place on its page until the browser is
     // made: the browser then takes its parent, geometry and object name, and place is hidden.

@@ -35,8 +35,8 @@ void TPreviewPage::BuildControls(TPanel *page)
     CreateBrowser(page);
     // Beside the heading while the design has a schedule or device limit.
     m_previewNote = GreyLabel(page, QStringLiteral("PreviewScheduleNote"),
-                              QStringLiteral("The preview shows the popup whatever its schedule "
-                                             "and devices."),
+                              tr("The preview shows the popup whatever its schedule "
+                                 "and devices."),
                               470, 8);
     m_previewNote->setGeometry(470, 8, 238, 36);
     m_previewNote->setWordWrap(true);

@@ -6,6 +6,7 @@
 
 #include "app/PageContext.h"
 #include "app/PreviewLoader.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -18,6 +19,8 @@ class TPanel;
 class TPopupSource;
 
 class TPreviewPage {
+    Q_DECLARE_TR_FUNCTIONS(TPreviewPage)
+
 public:
     explicit TPreviewPage(const TPageContext &context);
     ~TPreviewPage();

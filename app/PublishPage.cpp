@@ -45,40 +45,37 @@ TPublishPage::~TPublishPage() = default;
 void TPublishPage::BuildControls(TPanel *page)
 {
     m_page = page;
-    TPanel *pageGroup = MakeGroup(page, QStringLiteral("Panel6"),
-                                  QStringLiteral("Auto modify existing HTML file (or create new)"),
-                                  16, 24, 692, 105);
-    MakeLabel(pageGroup, QStringLiteral("Label12"), QStringLiteral("File to modify or create:"), 16,
-              34, 300);
+    TPanel *pageGroup =
+        MakeGroup(page, QStringLiteral("Panel6"),
+                  tr("Auto modify existing HTML file (or create new)"), 16, 24, 692, 105);
+    MakeLabel(pageGroup, QStringLiteral("Label12"), tr("File to modify or create:"), 16, 34, 300);
     m_existingFileEdit =
         Place(new QLineEdit(pageGroup), QStringLiteral("ExistingFileEdit"), 16, 53, 585, 22);
     m_browseExistingFile =
-        MakeButton(pageGroup, QStringLiteral("Button2"), QStringLiteral("Browse..."), 608, 52);
-    m_addPopup =
-        MakeButton(pageGroup, QStringLiteral("AddPopup"), QStringLiteral("Add popup"), 608, 78);
+        MakeButton(pageGroup, QStringLiteral("Button2"), tr("Browse..."), 608, 52);
+    m_addPopup = MakeButton(pageGroup, QStringLiteral("AddPopup"), tr("Add popup"), 608, 78);
     // A whole site instead of one page, in the free corner below the page's name.
-    auto *site = Place(new QPushButton(QStringLiteral("Publish to a site..."), pageGroup),
+    auto *site = Place(new QPushButton(tr("Publish to a site..."), pageGroup),
                        QStringLiteral("SitePublishButton"), 16, 78, 150, 23);
     QObject::connect(site, &QPushButton::clicked, site, guarded([this] { SitePublishClick(); }));
 
-    TPanel *manualGroup = MakeGroup(page, QStringLiteral("Panel7"),
-                                    QStringLiteral("Manual HTML change"), 16, 152, 692, 361);
-    MakeLabel(manualGroup, QStringLiteral("Label14"),
-              QStringLiteral("Folder to save necessary files:"), 16, 34, 300);
+    TPanel *manualGroup =
+        MakeGroup(page, QStringLiteral("Panel7"), tr("Manual HTML change"), 16, 152, 692, 361);
+    MakeLabel(manualGroup, QStringLiteral("Label14"), tr("Folder to save necessary files:"), 16, 34,
+              300);
     m_saveToFolder =
         Place(new QLineEdit(manualGroup), QStringLiteral("SaveToFolder"), 16, 53, 585, 22);
     m_browseSaveFolder =
-        MakeButton(manualGroup, QStringLiteral("Button4"), QStringLiteral("Change..."), 608, 52);
+        MakeButton(manualGroup, QStringLiteral("Button4"), tr("Change..."), 608, 52);
     GreyLabel(manualGroup, QStringLiteral("Label18"),
-              QStringLiteral("HTML file must be one level above the popup files."), 16, 82);
+              tr("HTML file must be one level above the popup files."), 16, 82);
     GreyLabel(manualGroup, QStringLiteral("Label16"),
-              QStringLiteral("If used in an alternative location, please edit paths in JavaScript "
-                             "and HTML files manually."),
+              tr("If used in an alternative location, please edit paths in JavaScript "
+                 "and HTML files manually."),
               16, 100);
-    m_saveFiles =
-        MakeButton(manualGroup, QStringLiteral("SaveFiles"), QStringLiteral("Save files"), 608, 86);
-    MakeLabel(manualGroup, QStringLiteral("Label13"), QStringLiteral("Code to place in HTML file:"),
-              16, 134, 300);
+    m_saveFiles = MakeButton(manualGroup, QStringLiteral("SaveFiles"), tr("Save files"), 608, 86);
+    MakeLabel(manualGroup, QStringLiteral("Label13"), tr("Code to place in HTML file:"), 16, 134,
+              300);
     m_htmlCode =
         Place(new QPlainTextEdit(manualGroup), QStringLiteral("HTMLCode"), 16, 154, 665, 185);
     m_htmlCode->setReadOnly(true);
@@ -156,10 +153,10 @@ void TPublishPage::AddPopupChange()
     // The design goes with the popup, so that the page can be opened and edited later.
     m_context.Navigation.DesignPublished(folder);
     m_htmlCode->clear();
-    Dialogs::message(&m_context.Window, QStringLiteral("Done"),
-                     QStringLiteral("Your Vantelle files have been saved,\r\n"
-                                    "and your HTML document modified.\r\n"
-                                    "You are now ready to upload the files to your server"),
+    Dialogs::message(&m_context.Window, tr("Done"),
+                     tr("Your Vantelle files have been saved,\r\n"
+                        "and your HTML document modified.\r\n"
+                        "You are now ready to upload the files to your server"),
                      QMessageBox::Information, QMessageBox::Ok);
 }
 
@@ -184,17 +181,17 @@ void TPublishPage::SaveFilesClick()
     Publish(
         [&] { written = WritePopupFiles(*m_source, QString(), m_saveToFolder->text(), false); });
     m_htmlCode->setPlainText(DisplayText(written.PageText));
-    Dialogs::message(&m_context.Window, QStringLiteral("Done"),
-                     QStringLiteral("Your Vantelle files have been saved,\r\n"
-                                    "but your HTML document ought to be modified by you"),
+    Dialogs::message(&m_context.Window, tr("Done"),
+                     tr("Your Vantelle files have been saved,\r\n"
+                        "but your HTML document ought to be modified by you"),
                      QMessageBox::Information, QMessageBox::Ok);
 }
 
 void TPublishPage::BrowseExistingFileClick()
 {
-    QString name = Dialogs::getSaveFileName(
-        &m_context.Window, QString(), m_existingFileEdit->text(),
-        QStringLiteral("HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*"));
+    QString name =
+        Dialogs::getSaveFileName(&m_context.Window, QString(), m_existingFileEdit->text(),
+                                 tr("HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*"));
     if (name.isEmpty())
         return;
     // The dialog's default extension.
@@ -206,7 +203,7 @@ void TPublishPage::BrowseExistingFileClick()
 void TPublishPage::BrowseSaveFolderClick()
 {
     const QString folder = Dialogs::getExistingDirectory(
-        &m_context.Window, QStringLiteral("Folder to save files to"), m_saveToFolder->text());
+        &m_context.Window, tr("Folder to save files to"), m_saveToFolder->text());
     if (!folder.isEmpty())
         m_saveToFolder->setText(folder);
 }

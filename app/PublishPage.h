@@ -5,6 +5,7 @@
 // folder are the design document's; the controls write them as they change.
 
 #include "app/PageContext.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -18,6 +19,8 @@ class TPanel;
 class TPopupSource;
 
 class TPublishPage {
+    Q_DECLARE_TR_FUNCTIONS(TPublishPage)
+
 public:
     explicit TPublishPage(const TPageContext &context);
     ~TPublishPage();

@@ -60,15 +60,13 @@ TTemplatePage::~TTemplatePage() = default;
 
 void TTemplatePage::BuildControls(TPanel *page)
 {
-    m_templatePanel =
-        new TPanel(page, QStringLiteral("Panel15"), QStringLiteral("Select Template"));
+    m_templatePanel = new TPanel(page, QStringLiteral("Panel15"), tr("Select Template"));
     m_templatePanel->setGeometry(16, 24, 692, 441);
     boldLabel(m_templatePanel, QStringLiteral("Label17"),
-              QStringLiteral("Select the thumbnail image of the graphic you would like to use"), 24,
-              56);
-    m_chooseHint = boldLabel(
-        m_templatePanel, QStringLiteral("Label20"),
-        QStringLiteral("for your SoftName, then click the next button to continue"), 24, 76);
+              tr("Select the thumbnail image of the graphic you would like to use"), 24, 56);
+    m_chooseHint =
+        boldLabel(m_templatePanel, QStringLiteral("Label20"),
+                  tr("for your SoftName, then click the next button to continue"), 24, 76);
 
     m_grid = new TTemplateGrid(m_templatePanel, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
     m_grid->setGeometry(24, 112, 657, 289);
@@ -97,12 +95,12 @@ void TTemplatePage::BuildControls(TPanel *page)
         holder->hide();
     }
     m_addUserPngSimple =
-        pageButton(m_loadPanel, QStringLiteral("AddUserPng_Simple"), QStringLiteral("Load..."));
+        pageButton(m_loadPanel, QStringLiteral("AddUserPng_Simple"), tr("Load..."));
     m_deleteUserPngSimple =
-        pageButton(m_removePanel, QStringLiteral("DeleteUserPng_Simple"), QStringLiteral("Remove"));
-    m_keepUserPng = pageButton(m_keepPanel, QStringLiteral("KeepUserPng"), QStringLiteral("Keep"));
-    m_keepUserPng->setToolTip(QStringLiteral("This picture came with the design and is shown "
-                                             "for this run only. Keep it in your pictures"));
+        pageButton(m_removePanel, QStringLiteral("DeleteUserPng_Simple"), tr("Remove"));
+    m_keepUserPng = pageButton(m_keepPanel, QStringLiteral("KeepUserPng"), tr("Keep"));
+    m_keepUserPng->setToolTip(tr("This picture came with the design and is shown "
+                                 "for this run only. Keep it in your pictures"));
     m_deleteUserPngSimple->setEnabled(false);
     QObject::connect(m_addUserPngSimple, &QPushButton::clicked, page,
                      guarded([this] { LoadClick(); }));
@@ -160,8 +158,7 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
     if (!m_pictures.empty())
         Guarded([this] { SelectCell(0, 0); });
 
-    m_chooseHint->setText(
-        QStringLiteral("for your Vantelle Pro, then click the next button to continue"));
+    m_chooseHint->setText(tr("for your Vantelle Pro, then click the next button to continue"));
     m_chooseHint->adjustSize();
     m_removePanel->show();
     m_loadPanel->show();
@@ -267,7 +264,7 @@ bool TTemplatePage::SelectCell(int column, int row)
 void TTemplatePage::LoadClick()
 {
     const QString file = Dialogs::getOpenFileName(&m_context.Window, QString(), QString(),
-                                                  QStringLiteral("Png Image (*.png)|*.png"));
+                                                  tr("Png Image (*.png)|*.png"));
     if (file.isEmpty())
         return;
     const int p = m_base->AddUserPicture(file, m_context.Document.DocumentSize);
@@ -281,12 +278,11 @@ void TTemplatePage::RemoveClick()
     // this run's list.
     const QString question =
         m_base->IsUnsaved(p)
-            ? QStringLiteral("Remove this picture from the list? It came with the design and is "
-                             "not in the program's base, so it is only dropped from this run's "
-                             "list")
-            : QStringLiteral("Delete selected picture from program's base?");
-    if (Dialogs::message(&m_context.Window, QStringLiteral("Confirm"), question,
-                         QMessageBox::Warning,
+            ? tr("Remove this picture from the list? It came with the design and is "
+                 "not in the program's base, so it is only dropped from this run's "
+                 "list")
+            : tr("Delete selected picture from program's base?");
+    if (Dialogs::message(&m_context.Window, tr("Confirm"), question, QMessageBox::Warning,
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
@@ -337,8 +333,7 @@ void TTemplatePage::ChooseTemplate(int p)
     if (known == m_designPictures.end())
         known = m_designPictures.emplace(picture, DesignPictureOf(*picture)).first;
     TDesignDocument &document = m_context.Document;
-    m_context.History.Change(QStringLiteral("Template"),
-                             [&] { document.SetTemplate(known->second); });
+    m_context.History.Change(tr("Template"), [&] { document.SetTemplate(known->second); });
 }
 
 int TTemplatePage::TemplateIndex() const

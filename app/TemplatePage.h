@@ -7,6 +7,7 @@
 
 #include "app/PageContext.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -25,6 +26,8 @@ class TPngButton;
 class TTemplateGrid;
 
 class TTemplatePage {
+    Q_DECLARE_TR_FUNCTIONS(TTemplatePage)
+
 public:
     // pictures and templateCount are the window's picture list: the templates first, then the
     // user's pictures; the page's picture base fills and changes them.

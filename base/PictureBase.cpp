@@ -275,7 +275,8 @@ QStringList TPictureBase::Load()
                                           "Vantelle Pro started. Start Vantelle Pro again once the "
                                           "file can be read")
                            .arg(m_userStorage);
-        user.errors.back() += QStringLiteral(
+        user.errors.back() += QCoreApplication::translate(
+            "PictureBase",
             ".\nThe pictures in it are not shown, and Load... is refused until the next start "
             "so that the file stays as it is");
     }

@@ -1,6 +1,7 @@
 #include "controls/TemplateGrid.h"
 
 #include <QAbstractItemDelegate>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -257,7 +258,8 @@ void PaintDamagedCell(QPainter &painter, const QRect &cell, int entry)
     painter.setFont(font);
     painter.setPen(QColor(128, 0, 0));
     const QRect text(cell.left(), frame.bottom() + 8, cell.width(), cell.bottom() - frame.bottom());
-    painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("Damaged picture\nentry %1").arg(entry));
+    painter.drawText(
+        text, Qt::AlignHCenter | Qt::AlignTop,
+        QCoreApplication::translate("TTemplateGrid", "Damaged picture\nentry %1").arg(entry));
     painter.restore();
 }

@@ -1,5 +1,6 @@
 #include "designer/DesignModel.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -151,5 +152,6 @@ bool CanDecreaseButtonScale(double scale)
 
 QString ButtonScaleLabel(double scale)
 {
-    return QStringLiteral("Scale (") + QLocale().toString(scale, 'g', 15) + QLatin1Char(')');
+    return QCoreApplication::translate("TDesignModel", "Scale (%1)")
+        .arg(QLocale().toString(scale, 'g', 15));
 }

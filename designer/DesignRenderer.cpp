@@ -89,6 +89,7 @@ void SetPixel(QImage &image, int x, int y, QRgb value)
 }
 
 // Text lines as drawn: "<Empty>" stands in front when nothing visible would show.
+// It is drawn into the popup's picture as well, which does not follow the program's language.
 QStringList DrawnLines(const TMovingObject &object)
 {
     QStringList lines = object.Lines;

@@ -2,6 +2,8 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
+
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
@@ -54,11 +56,13 @@ QStringList FontFaceList()
         // A font names its family, and sometimes its subfamily ("DejaVu Sans Condensed"), in
         // its first language; names in other languages are translations of those.
         FcChar8 *firstLang = nullptr;
-        const bool hasLang = FcPatternGetString(font, FC_FAMILYLANG, 0, &firstLang) == FcResultMatch;
+        const bool hasLang =
+            FcPatternGetString(font, FC_FAMILYLANG, 0, &firstLang) == FcResultMatch;
         FcChar8 *family = nullptr;
         for (int k = 0; FcPatternGetString(font, FC_FAMILY, k, &family) == FcResultMatch; ++k) {
             FcChar8 *lang = nullptr;
-            if (k > 0 && hasLang && FcPatternGetString(font, FC_FAMILYLANG, k, &lang) == FcResultMatch &&
+            if (k > 0 && hasLang &&
+                FcPatternGetString(font, FC_FAMILYLANG, k, &lang) == FcResultMatch &&
                 FcStrCmp(lang, firstLang) != 0)
                 continue;
             names.append(QString::fromUtf8(reinterpret_cast<const char *>(family)));
@@ -159,7 +163,9 @@ int ParseFontSize(const QString &text)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (!ok)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(
+            QCoreApplication::translate("TFontPickers", "'%1' is not a valid integer value")
+                .arg(text));
     return value;
 }
 
