@@ -169,6 +169,13 @@ nichts getan werden konnte, 2 bei einer falschen Befehlszeile.
     </message>
 </context>
 <context>
+    <name>PageControls</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>PageText</name>
     <message>
         <source>on line %1</source>
@@ -234,6 +241,12 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     <message>
         <source>&quot;%1&quot; was changed by another program since Vantelle Pro read it, so nothing was removed. The pictures have been read again; choose the picture to remove once more</source>
         <translation>„%1“ wurde von einem anderen Programm geändert, seit Vantelle Pro die Datei gelesen hat; daher wurde nichts entfernt. Die Bilder wurden neu eingelesen; wählen Sie das zu entfernende Bild noch einmal</translation>
+    </message>
+    <message>
+        <source>.
+The pictures in it are not shown, and Load... is refused until the next start so that the file stays as it is</source>
+        <translation>.
+Ihre Bilder werden nicht gezeigt, und „Laden...“ ist bis zum nächsten Start gesperrt, damit die Datei bleibt, wie sie ist</translation>
     </message>
 </context>
 <context>
@@ -538,6 +551,409 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     </message>
 </context>
 <context>
+    <name>TBehaviourPage</name>
+    <message>
+        <source>Popup click action</source>
+        <translation>Aktion beim Klick auf das Popup</translation>
+    </message>
+    <message>
+        <source>Close Popup</source>
+        <translation>Popup schließen</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>Text for screen readers:</source>
+        <translation>Text für Screenreader:</translation>
+    </message>
+    <message>
+        <source>What screen readers say for the popup and its picture; empty: the design&apos;s texts</source>
+        <translation>Was Screenreader für das Popup und sein Bild sagen; leer: die Texte des Designs</translation>
+    </message>
+    <message>
+        <source>Website link</source>
+        <translation>Link zur Website</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message>
+        <source>The address a click on the popup opens: http:// or https://, mailto:, tel:, or relative to the page; empty for none</source>
+        <translation>Die Adresse, die ein Klick auf das Popup öffnet: http:// oder https://, mailto:, tel: oder relativ zur Seite; leer für keine</translation>
+    </message>
+    <message>
+        <source>Open link in the same browser window</source>
+        <translation>Link im selben Browserfenster öffnen</translation>
+    </message>
+    <message>
+        <source>Open link in a new browser window</source>
+        <translation>Link in einem neuen Browserfenster öffnen</translation>
+    </message>
+    <message>
+        <source>Auto close popup</source>
+        <translation>Popup automatisch schließen</translation>
+    </message>
+    <message>
+        <source>Enable auto close</source>
+        <translation>Automatisch schließen</translation>
+    </message>
+    <message>
+        <source>Delay in seconds:</source>
+        <translation>Nach Sekunden:</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sitzungen</translation>
+    </message>
+    <message>
+        <source>Open popup once per session</source>
+        <translation>Einmal pro Sitzung öffnen</translation>
+    </message>
+    <message>
+        <source>Open popup every time page is loaded</source>
+        <translation>Bei jedem Laden der Seite öffnen</translation>
+    </message>
+    <message>
+        <source>More options...</source>
+        <translation>Weitere Optionen...</translation>
+    </message>
+    <message>
+        <source>Show it again to visitors who have seen it</source>
+        <translation>Auch Besuchern erneut zeigen, die es sahen</translation>
+    </message>
+    <message>
+        <source>The next Add popup or Save files gives the popup a new name, so that browsers show it again to visitors who have seen it; otherwise the popup keeps its name</source>
+        <translation>Das nächste „Popup einfügen“ oder „Dateien speichern“ gibt dem Popup einen neuen Namen, sodass Browser es Besuchern, die es gesehen haben, erneut zeigen; sonst behält das Popup seinen Namen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Auto center popup window</source>
+        <translation>Popup automatisch zentrieren</translation>
+    </message>
+    <message>
+        <source>Set popup window position on page</source>
+        <translation>Position auf der Seite festlegen</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message>
+        <source>The popup has no link: a click on it will do nothing.<byte value="xd"/>
+Type the address to open in the URL box, or choose &quot;Close Popup&quot; to let a click close it.</source>
+        <translation>Das Popup hat keinen Link: Ein Klick darauf bewirkt nichts.<byte value="xd"/>
+Geben Sie die zu öffnende Adresse in das URL-Feld ein oder wählen Sie „Popup schließen“, damit ein Klick es schließt.</translation>
+    </message>
+    <message>
+        <source>More options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignFiles</name>
+    <message>
+        <source>Designs and published pages (*.vpopup *.htm *.html);;Vantelle Pro designs (*.vpopup);;Web pages (*.htm *.html);;Any file (*)</source>
+        <translation>Designs und veröffentlichte Seiten (*.vpopup *.htm *.html);;Vantelle-Pro-Designs (*.vpopup);;Webseiten (*.htm *.html);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is shown in &quot;%2&quot;</source>
+        <translation>„%1“ wird in „%2“ gezeigt</translation>
+    </message>
+    <message>
+        <source>Open design...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a design, or the page of a published popup (Ctrl+O)</source>
+        <translation>Ein Design öffnen oder die Seite eines veröffentlichten Popups (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save design (Ctrl+S)</source>
+        <translation>Design speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Save design as...</source>
+        <translation>Design speichern unter...</translation>
+    </message>
+    <message>
+        <source>New design</source>
+        <translation>Neues Design</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Rückgängig (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Wiederholen (Strg+Umschalt+Z, Strg+Y)</translation>
+    </message>
+    <message>
+        <source>new design</source>
+        <translation>neues Design</translation>
+    </message>
+    <message>
+        <source>Design: </source>
+        <translation>Design: </translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>a new design</source>
+        <translation>ein neues Design</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;</source>
+        <translation>das Design „%1“</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro did not end normally last time. Restore the unsaved changes to %1?
+
+No deletes them for good.</source>
+        <translation>Vantelle Pro wurde beim letzten Mal nicht normal beendet. Die nicht gespeicherten Änderungen an %1 wiederherstellen?
+
+„Nein“ löscht sie endgültig.</translation>
+    </message>
+    <message>
+        <source>Cannot restore &quot;%1&quot;. %2</source>
+        <translation>„%1“ kann nicht wiederhergestellt werden. %2</translation>
+    </message>
+    <message>
+        <source>the new design</source>
+        <translation>das neue Design</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation>Design öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot open design &quot;%1&quot;. %2</source>
+        <translation>Das Design „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Some faces of the design &quot;%1&quot; are not installed here: %2. The design keeps its faces.</source>
+        <translation>Einige Schriftarten des Designs „%1“ sind hier nicht installiert: %2. Das Design behält seine Schriftarten.</translation>
+    </message>
+    <message>
+        <source>Save design as</source>
+        <translation>Design speichern unter</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro designs (*.vpopup)</source>
+        <translation>Vantelle-Pro-Designs (*.vpopup)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>„%1“ existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program or another copy of Vantelle Pro since this copy opened or saved it. Overwrite those changes, save this design under another name, or cancel?</source>
+        <translation>„%1“ wurde von einem anderen Programm oder einer anderen Instanz von Vantelle Pro geändert, seit diese Instanz es geöffnet oder gespeichert hat. Diese Änderungen überschreiben, dieses Design unter einem anderen Namen speichern oder abbrechen?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignModel</name>
+    <message>
+        <source>Scale (%1)</source>
+        <translation>Skalierung (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignerPage</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Document size:</source>
+        <translation>Dokumentgröße:</translation>
+    </message>
+    <message>
+        <source>150px - 500px</source>
+        <translation>150px - 500px</translation>
+    </message>
+    <message>
+        <source>Close button Style:</source>
+        <translation>Stil der Schließen-Schaltfläche:</translation>
+    </message>
+    <message>
+        <source>No close button</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <translation>Beispieltext</translation>
+    </message>
+    <message>
+        <source>Font Face:</source>
+        <translation>Schriftart:</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Schriftfarbe:</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Eigene...</translation>
+    </message>
+    <message>
+        <source>Font Size:</source>
+        <translation>Schriftgröße:</translation>
+    </message>
+    <message>
+        <source>Font Style:</source>
+        <translation>Schriftstil:</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>bold</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>italic</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <comment>underline</comment>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>Angle:</source>
+        <translation>Winkel:</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>AddText</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>%1 px x %1 px</source>
+        <translation>%1 px x %1 px</translation>
+    </message>
+    <message>
+        <source>Post copy</source>
+        <translation>Kopie einfügen</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Neu einfügen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Close button</source>
+        <translation>Schließen-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Document size</source>
+        <translation>Dokumentgröße</translation>
+    </message>
+    <message>
+        <source>Close button scale</source>
+        <translation>Skalierung der Schließen-Schaltfläche</translation>
+    </message>
+</context>
+<context>
+    <name>TFontPickers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Update Base</source>
+        <translation>Basis aktualisieren</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro - popup wizard for your web pages</source>
+        <translation>Vantelle Pro – Popup-Assistent für Ihre Webseiten</translation>
+    </message>
+</context>
+<context>
     <name>TMoreOptionsDialog</name>
     <message>
         <source>Mon</source>
@@ -709,6 +1125,101 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     </message>
 </context>
 <context>
+    <name>TPreviewLoader</name>
+    <message>
+        <source>The preview cannot be shown: %1 is not the program&apos;s browser module.</source>
+        <translation>Die Vorschau kann nicht gezeigt werden: %1 ist nicht das Browsermodul des Programms.</translation>
+    </message>
+    <message>
+        <source>The preview cannot be shown: its browser module (%1) could not be loaded.%2</source>
+        <translation>Die Vorschau kann nicht gezeigt werden: Ihr Browsermodul (%1) konnte nicht geladen werden.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewPage</name>
+    <message>
+        <source>The preview shows the popup whatever its schedule and devices.</source>
+        <translation>Die Vorschau zeigt das Popup unabhängig von Zeitplan und Geräten.</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishPage</name>
+    <message>
+        <source>Auto modify existing HTML file (or create new)</source>
+        <translation>Vorhandene HTML-Datei automatisch ändern (oder neu anlegen)</translation>
+    </message>
+    <message>
+        <source>File to modify or create:</source>
+        <translation>Zu ändernde oder neue Datei:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Suchen...</translation>
+    </message>
+    <message>
+        <source>Add popup</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Publish to a site...</source>
+        <translation>Veröffentlichen...</translation>
+    </message>
+    <message>
+        <source>Manual HTML change</source>
+        <translation>HTML von Hand ändern</translation>
+    </message>
+    <message>
+        <source>Folder to save necessary files:</source>
+        <translation>Ordner für die nötigen Dateien:</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>HTML file must be one level above the popup files.</source>
+        <translation>Die HTML-Datei muss eine Ebene über den Popup-Dateien liegen.</translation>
+    </message>
+    <message>
+        <source>If used in an alternative location, please edit paths in JavaScript and HTML files manually.</source>
+        <translation>An einem anderen Ort passen Sie bitte die Pfade in JavaScript- und HTML-Dateien von Hand an.</translation>
+    </message>
+    <message>
+        <source>Save files</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Code to place in HTML file:</source>
+        <translation>Code für die HTML-Datei:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Your Vantelle files have been saved,<byte value="xd"/>
+and your HTML document modified.<byte value="xd"/>
+You are now ready to upload the files to your server</source>
+        <translation>Ihre Vantelle-Dateien wurden gespeichert<byte value="xd"/>
+und Ihr HTML-Dokument geändert.<byte value="xd"/>
+Sie können die Dateien jetzt auf Ihren Server hochladen</translation>
+    </message>
+    <message>
+        <source>Your Vantelle files have been saved,<byte value="xd"/>
+but your HTML document ought to be modified by you</source>
+        <translation>Ihre Vantelle-Dateien wurden gespeichert,<byte value="xd"/>
+Ihr HTML-Dokument müssen Sie aber selbst ändern</translation>
+    </message>
+    <message>
+        <source>HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*</source>
+        <translation>HTML-Seiten (*.htm;*.html)|*.htm;*.html|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Folder to save files to</source>
+        <translation>Ordner zum Speichern der Dateien</translation>
+    </message>
+</context>
+<context>
     <name>TSitePublishDialog</name>
     <message>
         <source>Publish to a site</source>
@@ -816,6 +1327,70 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     <message>
         <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
         <translation>Das Popup von %1 Seiten herunternehmen? Seiten, die seither niemand geändert hat, werden genau wieder, was sie waren.</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplateGrid</name>
+    <message>
+        <source>Damaged picture
+entry %1</source>
+        <translation>Beschädigtes Bild
+Eintrag %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatePage</name>
+    <message>
+        <source>Select Template</source>
+        <translation>Vorlage wählen</translation>
+    </message>
+    <message>
+        <source>Select the thumbnail image of the graphic you would like to use</source>
+        <translation>Wählen Sie das Vorschaubild der Grafik aus, die Sie verwenden möchten,</translation>
+    </message>
+    <message>
+        <source>for your SoftName, then click the next button to continue</source>
+        <translation>und klicken Sie dann auf „Weiter &gt;“, um fortzufahren</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Laden...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>This picture came with the design and is shown for this run only. Keep it in your pictures</source>
+        <translation>Dieses Bild kam mit dem Design und wird nur bei diesem Start gezeigt. In Ihren Bildern behalten</translation>
+    </message>
+    <message>
+        <source>for your Vantelle Pro, then click the next button to continue</source>
+        <translation>und klicken Sie dann auf „Weiter &gt;“, um fortzufahren</translation>
+    </message>
+    <message>
+        <source>Png Image (*.png)|*.png</source>
+        <translation>PNG-Bild (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Remove this picture from the list? It came with the design and is not in the program&apos;s base, so it is only dropped from this run&apos;s list</source>
+        <translation>Dieses Bild aus der Liste entfernen? Es kam mit dem Design und ist nicht in der Basis des Programms, daher wird es nur aus der Liste dieses Starts genommen</translation>
+    </message>
+    <message>
+        <source>Delete selected picture from program&apos;s base?</source>
+        <translation>Das gewählte Bild aus der Basis des Programms löschen?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,13 @@ se pudo hacer nada, 2 si la línea de órdenes es incorrecta.
     </message>
 </context>
 <context>
+    <name>PageControls</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
     <name>PageText</name>
     <message>
         <source>on line %1</source>
@@ -234,6 +241,12 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     <message>
         <source>&quot;%1&quot; was changed by another program since Vantelle Pro read it, so nothing was removed. The pictures have been read again; choose the picture to remove once more</source>
         <translation>«%1» ha sido modificado por otro programa desde que Vantelle Pro lo leyó, así que no se ha quitado nada. Las imágenes se han vuelto a leer; elija de nuevo la imagen que quiere quitar</translation>
+    </message>
+    <message>
+        <source>.
+The pictures in it are not shown, and Load... is refused until the next start so that the file stays as it is</source>
+        <translation>.
+Sus imágenes no se muestran y «Cargar...» queda desactivado hasta el próximo inicio para que el archivo siga como está</translation>
     </message>
 </context>
 <context>
@@ -538,6 +551,409 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     </message>
 </context>
 <context>
+    <name>TBehaviourPage</name>
+    <message>
+        <source>Popup click action</source>
+        <translation>Acción al hacer clic en el popup</translation>
+    </message>
+    <message>
+        <source>Close Popup</source>
+        <translation>Cerrar el popup</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Abrir el enlace</translation>
+    </message>
+    <message>
+        <source>Text for screen readers:</source>
+        <translation>Texto para lectores de pantalla:</translation>
+    </message>
+    <message>
+        <source>What screen readers say for the popup and its picture; empty: the design&apos;s texts</source>
+        <translation>Lo que dicen los lectores de pantalla del popup y su imagen; vacío: los textos del diseño</translation>
+    </message>
+    <message>
+        <source>Website link</source>
+        <translation>Enlace al sitio web</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>URL:</translation>
+    </message>
+    <message>
+        <source>The address a click on the popup opens: http:// or https://, mailto:, tel:, or relative to the page; empty for none</source>
+        <translation>La dirección que abre un clic en el popup: http:// o https://, mailto:, tel:, o relativa a la página; vacía para ninguna</translation>
+    </message>
+    <message>
+        <source>Open link in the same browser window</source>
+        <translation>Abrir el enlace en la misma ventana</translation>
+    </message>
+    <message>
+        <source>Open link in a new browser window</source>
+        <translation>Abrir el enlace en una ventana nueva</translation>
+    </message>
+    <message>
+        <source>Auto close popup</source>
+        <translation>Cierre automático</translation>
+    </message>
+    <message>
+        <source>Enable auto close</source>
+        <translation>Cerrar automáticamente</translation>
+    </message>
+    <message>
+        <source>Delay in seconds:</source>
+        <translation>Retardo en segundos:</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source>Open popup once per session</source>
+        <translation>Una vez por sesión</translation>
+    </message>
+    <message>
+        <source>Open popup every time page is loaded</source>
+        <translation>Cada vez que se carga la página</translation>
+    </message>
+    <message>
+        <source>More options...</source>
+        <translation>Más opciones...</translation>
+    </message>
+    <message>
+        <source>Show it again to visitors who have seen it</source>
+        <translation>Mostrarlo otra vez a quien ya lo vio</translation>
+    </message>
+    <message>
+        <source>The next Add popup or Save files gives the popup a new name, so that browsers show it again to visitors who have seen it; otherwise the popup keeps its name</source>
+        <translation>El próximo «Añadir popup» o «Guardar archivos» da un nombre nuevo al popup, para que los navegadores lo muestren otra vez a los visitantes que ya lo vieron; si no, el popup conserva su nombre</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Auto center popup window</source>
+        <translation>Centrar automáticamente</translation>
+    </message>
+    <message>
+        <source>Set popup window position on page</source>
+        <translation>Posición fija en la página</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>The popup has no link: a click on it will do nothing.<byte value="xd"/>
+Type the address to open in the URL box, or choose &quot;Close Popup&quot; to let a click close it.</source>
+        <translation>El popup no tiene enlace: un clic en él no hará nada.<byte value="xd"/>
+Escriba la dirección que abrir en el cuadro URL, o elija «Cerrar el popup» para que un clic lo cierre.</translation>
+    </message>
+    <message>
+        <source>More options</source>
+        <translation>Más opciones</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignFiles</name>
+    <message>
+        <source>Designs and published pages (*.vpopup *.htm *.html);;Vantelle Pro designs (*.vpopup);;Web pages (*.htm *.html);;Any file (*)</source>
+        <translation>Diseños y páginas publicadas (*.vpopup *.htm *.html);;Diseños de Vantelle Pro (*.vpopup);;Páginas web (*.htm *.html);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is shown in &quot;%2&quot;</source>
+        <translation>«%1» se muestra en «%2»</translation>
+    </message>
+    <message>
+        <source>Open design...</source>
+        <translation>Abrir diseño...</translation>
+    </message>
+    <message>
+        <source>Open a design, or the page of a published popup (Ctrl+O)</source>
+        <translation>Abrir un diseño, o la página de un popup publicado (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Guardar diseño</translation>
+    </message>
+    <message>
+        <source>Save design (Ctrl+S)</source>
+        <translation>Guardar el diseño (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Save design as...</source>
+        <translation>Guardar el diseño como...</translation>
+    </message>
+    <message>
+        <source>New design</source>
+        <translation>Diseño nuevo</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Deshacer (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Rehacer (Ctrl+Mayús+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>new design</source>
+        <translation>diseño nuevo</translation>
+    </message>
+    <message>
+        <source>Design: </source>
+        <translation>Diseño: </translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Aún sin guardar</translation>
+    </message>
+    <message>
+        <source>a new design</source>
+        <translation>un diseño nuevo</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;</source>
+        <translation>el diseño «%1»</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro did not end normally last time. Restore the unsaved changes to %1?
+
+No deletes them for good.</source>
+        <translation>Vantelle Pro no terminó con normalidad la última vez. ¿Restaurar los cambios sin guardar de %1?
+
+«No» los elimina para siempre.</translation>
+    </message>
+    <message>
+        <source>Cannot restore &quot;%1&quot;. %2</source>
+        <translation>No se puede restaurar «%1». %2</translation>
+    </message>
+    <message>
+        <source>the new design</source>
+        <translation>el diseño nuevo</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation>Abrir diseño</translation>
+    </message>
+    <message>
+        <source>Cannot open design &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el diseño «%1». %2</translation>
+    </message>
+    <message>
+        <source>Some faces of the design &quot;%1&quot; are not installed here: %2. The design keeps its faces.</source>
+        <translation>Algunas fuentes del diseño «%1» no están instaladas aquí: %2. El diseño conserva sus fuentes.</translation>
+    </message>
+    <message>
+        <source>Save design as</source>
+        <translation>Guardar el diseño como</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro designs (*.vpopup)</source>
+        <translation>Diseños de Vantelle Pro (*.vpopup)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>«%1» ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program or another copy of Vantelle Pro since this copy opened or saved it. Overwrite those changes, save this design under another name, or cancel?</source>
+        <translation>Otro programa u otra copia de Vantelle Pro cambió «%1» desde que esta copia lo abrió o guardó. ¿Sobrescribir esos cambios, guardar este diseño con otro nombre o cancelar?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignModel</name>
+    <message>
+        <source>Scale (%1)</source>
+        <translation>Escala (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignerPage</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Document size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>150px - 500px</source>
+        <translation>150px - 500px</translation>
+    </message>
+    <message>
+        <source>Close button Style:</source>
+        <translation>Estilo del botón de cierre:</translation>
+    </message>
+    <message>
+        <source>No close button</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <translation>Texto de ejemplo</translation>
+    </message>
+    <message>
+        <source>Font Face:</source>
+        <translation>Fuente:</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Otro...</translation>
+    </message>
+    <message>
+        <source>Font Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Font Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>bold</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>italic</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <comment>underline</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Angle:</source>
+        <translation>Ángulo:</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izq.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Der.</translation>
+    </message>
+    <message>
+        <source>AddText</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>%1 px x %1 px</source>
+        <translation>%1 px x %1 px</translation>
+    </message>
+    <message>
+        <source>Post copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Close button</source>
+        <translation>Botón de cierre</translation>
+    </message>
+    <message>
+        <source>Document size</source>
+        <translation>Tamaño del documento</translation>
+    </message>
+    <message>
+        <source>Close button scale</source>
+        <translation>Escala del botón de cierre</translation>
+    </message>
+</context>
+<context>
+    <name>TFontPickers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Update Base</source>
+        <translation>Actualizar base</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Atrás</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro - popup wizard for your web pages</source>
+        <translation>Vantelle Pro – asistente de popups para sus páginas web</translation>
+    </message>
+</context>
+<context>
     <name>TMoreOptionsDialog</name>
     <message>
         <source>Mon</source>
@@ -709,6 +1125,101 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     </message>
 </context>
 <context>
+    <name>TPreviewLoader</name>
+    <message>
+        <source>The preview cannot be shown: %1 is not the program&apos;s browser module.</source>
+        <translation>No se puede mostrar la vista previa: %1 no es el módulo de navegador del programa.</translation>
+    </message>
+    <message>
+        <source>The preview cannot be shown: its browser module (%1) could not be loaded.%2</source>
+        <translation>No se puede mostrar la vista previa: no se pudo cargar su módulo de navegador (%1).%2</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewPage</name>
+    <message>
+        <source>The preview shows the popup whatever its schedule and devices.</source>
+        <translation>La vista previa muestra el popup sean cuales sean su programación y dispositivos.</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishPage</name>
+    <message>
+        <source>Auto modify existing HTML file (or create new)</source>
+        <translation>Modificar automáticamente un archivo HTML (o crearlo)</translation>
+    </message>
+    <message>
+        <source>File to modify or create:</source>
+        <translation>Archivo que modificar o crear:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Add popup</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Publish to a site...</source>
+        <translation>Publicar en un sitio...</translation>
+    </message>
+    <message>
+        <source>Manual HTML change</source>
+        <translation>Cambio manual del HTML</translation>
+    </message>
+    <message>
+        <source>Folder to save necessary files:</source>
+        <translation>Carpeta para los archivos necesarios:</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Cambiar...</translation>
+    </message>
+    <message>
+        <source>HTML file must be one level above the popup files.</source>
+        <translation>El archivo HTML debe estar un nivel por encima de los archivos del popup.</translation>
+    </message>
+    <message>
+        <source>If used in an alternative location, please edit paths in JavaScript and HTML files manually.</source>
+        <translation>En otra ubicación, edite a mano las rutas de los archivos JavaScript y HTML.</translation>
+    </message>
+    <message>
+        <source>Save files</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Code to place in HTML file:</source>
+        <translation>Código para el archivo HTML:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Your Vantelle files have been saved,<byte value="xd"/>
+and your HTML document modified.<byte value="xd"/>
+You are now ready to upload the files to your server</source>
+        <translation>Sus archivos de Vantelle se han guardado<byte value="xd"/>
+y su documento HTML se ha modificado.<byte value="xd"/>
+Ya puede subir los archivos a su servidor</translation>
+    </message>
+    <message>
+        <source>Your Vantelle files have been saved,<byte value="xd"/>
+but your HTML document ought to be modified by you</source>
+        <translation>Sus archivos de Vantelle se han guardado,<byte value="xd"/>
+pero debe modificar usted mismo su documento HTML</translation>
+    </message>
+    <message>
+        <source>HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*</source>
+        <translation>Páginas HTML (*.htm;*.html)|*.htm;*.html|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Folder to save files to</source>
+        <translation>Carpeta donde guardar los archivos</translation>
+    </message>
+</context>
+<context>
     <name>TSitePublishDialog</name>
     <message>
         <source>Publish to a site</source>
@@ -816,6 +1327,70 @@ Se muestra como una imagen dañada, que «Quitar» elimina</translation>
     <message>
         <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
         <translation>¿Retirar el popup de %1 páginas? Las páginas que nadie ha cambiado desde entonces vuelven a ser exactamente como eran.</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplateGrid</name>
+    <message>
+        <source>Damaged picture
+entry %1</source>
+        <translation>Imagen dañada
+entrada %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatePage</name>
+    <message>
+        <source>Select Template</source>
+        <translation>Elegir plantilla</translation>
+    </message>
+    <message>
+        <source>Select the thumbnail image of the graphic you would like to use</source>
+        <translation>Elija la miniatura de la imagen que desea usar</translation>
+    </message>
+    <message>
+        <source>for your SoftName, then click the next button to continue</source>
+        <translation>y pulse «Siguiente &gt;» para continuar</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Cargar...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>This picture came with the design and is shown for this run only. Keep it in your pictures</source>
+        <translation>Esta imagen llegó con el diseño y solo se muestra en esta sesión. Conservarla en sus imágenes</translation>
+    </message>
+    <message>
+        <source>for your Vantelle Pro, then click the next button to continue</source>
+        <translation>y pulse «Siguiente &gt;» para continuar</translation>
+    </message>
+    <message>
+        <source>Png Image (*.png)|*.png</source>
+        <translation>Imagen PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Remove this picture from the list? It came with the design and is not in the program&apos;s base, so it is only dropped from this run&apos;s list</source>
+        <translation>¿Quitar esta imagen de la lista? Llegó con el diseño y no está en la base del programa, así que solo se quita de la lista de esta sesión</translation>
+    </message>
+    <message>
+        <source>Delete selected picture from program&apos;s base?</source>
+        <translation>¿Eliminar la imagen elegida de la base del programa?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
     </message>
 </context>
 </TS>

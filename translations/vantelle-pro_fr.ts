@@ -169,6 +169,13 @@ n’a pu être fait, 2 pour une ligne de commande incorrecte.
     </message>
 </context>
 <context>
+    <name>PageControls</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+</context>
+<context>
     <name>PageText</name>
     <message>
         <source>on line %1</source>
@@ -234,6 +241,12 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     <message>
         <source>&quot;%1&quot; was changed by another program since Vantelle Pro read it, so nothing was removed. The pictures have been read again; choose the picture to remove once more</source>
         <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme depuis sa lecture par Vantelle Pro&#xa0;; rien n’a donc été supprimé. Les images ont été relues&#xa0;; choisissez à nouveau l’image à supprimer</translation>
+    </message>
+    <message>
+        <source>.
+The pictures in it are not shown, and Load... is refused until the next start so that the file stays as it is</source>
+        <translation>.
+Ses images ne sont pas affichées et «&#xa0;Charger...&#xa0;» est refusé jusqu’au prochain démarrage, pour que le fichier reste tel quel</translation>
     </message>
 </context>
 <context>
@@ -538,6 +551,409 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     </message>
 </context>
 <context>
+    <name>TBehaviourPage</name>
+    <message>
+        <source>Popup click action</source>
+        <translation>Action du clic sur le pop-up</translation>
+    </message>
+    <message>
+        <source>Close Popup</source>
+        <translation>Fermer le pop-up</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>Text for screen readers:</source>
+        <translation>Texte pour lecteurs d’écran&#xa0;:</translation>
+    </message>
+    <message>
+        <source>What screen readers say for the popup and its picture; empty: the design&apos;s texts</source>
+        <translation>Ce que les lecteurs d’écran disent du pop-up et de son image&#xa0;; vide&#xa0;: les textes de la création</translation>
+    </message>
+    <message>
+        <source>Website link</source>
+        <translation>Lien vers le site</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>URL&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The address a click on the popup opens: http:// or https://, mailto:, tel:, or relative to the page; empty for none</source>
+        <translation>L’adresse qu’ouvre un clic sur le pop-up&#xa0;: http:// ou https://, mailto:, tel:, ou relative à la page&#xa0;; vide pour aucune</translation>
+    </message>
+    <message>
+        <source>Open link in the same browser window</source>
+        <translation>Ouvrir le lien dans la même fenêtre</translation>
+    </message>
+    <message>
+        <source>Open link in a new browser window</source>
+        <translation>Ouvrir le lien dans une nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Auto close popup</source>
+        <translation>Fermeture automatique</translation>
+    </message>
+    <message>
+        <source>Enable auto close</source>
+        <translation>Fermer automatiquement</translation>
+    </message>
+    <message>
+        <source>Delay in seconds:</source>
+        <translation>Délai en secondes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Open popup once per session</source>
+        <translation>Une fois par session</translation>
+    </message>
+    <message>
+        <source>Open popup every time page is loaded</source>
+        <translation>À chaque chargement de la page</translation>
+    </message>
+    <message>
+        <source>More options...</source>
+        <translation>Plus d’options...</translation>
+    </message>
+    <message>
+        <source>Show it again to visitors who have seen it</source>
+        <translation>Le remontrer à ceux qui l’ont vu</translation>
+    </message>
+    <message>
+        <source>The next Add popup or Save files gives the popup a new name, so that browsers show it again to visitors who have seen it; otherwise the popup keeps its name</source>
+        <translation>Le prochain «&#xa0;Ajouter le pop-up&#xa0;» ou «&#xa0;Enregistrer les fichiers&#xa0;» donne un nouveau nom au pop-up, pour que les navigateurs le remontrent aux visiteurs qui l’ont vu&#xa0;; sinon le pop-up garde son nom</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Auto center popup window</source>
+        <translation>Centrer automatiquement</translation>
+    </message>
+    <message>
+        <source>Set popup window position on page</source>
+        <translation>Position fixe sur la page</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>X&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Y&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The popup has no link: a click on it will do nothing.<byte value="xd"/>
+Type the address to open in the URL box, or choose &quot;Close Popup&quot; to let a click close it.</source>
+        <translation>Le pop-up n’a pas de lien&#xa0;: un clic dessus ne fera rien.<byte value="xd"/>
+Saisissez l’adresse à ouvrir dans le champ URL, ou choisissez «&#xa0;Fermer le pop-up&#xa0;» pour qu’un clic le ferme.</translation>
+    </message>
+    <message>
+        <source>More options</source>
+        <translation>Plus d’options</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignFiles</name>
+    <message>
+        <source>Designs and published pages (*.vpopup *.htm *.html);;Vantelle Pro designs (*.vpopup);;Web pages (*.htm *.html);;Any file (*)</source>
+        <translation>Créations et pages publiées (*.vpopup *.htm *.html);;Créations Vantelle Pro (*.vpopup);;Pages web (*.htm *.html);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is shown in &quot;%2&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» est affiché dans «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Open design...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open a design, or the page of a published popup (Ctrl+O)</source>
+        <translation>Ouvrir une création, ou la page d’un pop-up publié (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save design (Ctrl+S)</source>
+        <translation>Enregistrer la création (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Save design as...</source>
+        <translation>Enregistrer la création sous...</translation>
+    </message>
+    <message>
+        <source>New design</source>
+        <translation>Nouvelle création</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Annuler (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Rétablir (Ctrl+Maj+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>new design</source>
+        <translation>nouvelle création</translation>
+    </message>
+    <message>
+        <source>Design: </source>
+        <translation>Création&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Pas encore enregistrée</translation>
+    </message>
+    <message>
+        <source>a new design</source>
+        <translation>une nouvelle création</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;</source>
+        <translation>la création «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro did not end normally last time. Restore the unsaved changes to %1?
+
+No deletes them for good.</source>
+        <translation>Vantelle Pro ne s’est pas terminé normalement la dernière fois. Restaurer les modifications non enregistrées de %1&#xa0;?
+
+«&#xa0;Non&#xa0;» les supprime définitivement.</translation>
+    </message>
+    <message>
+        <source>Cannot restore &quot;%1&quot;. %2</source>
+        <translation>Impossible de restaurer «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <source>the new design</source>
+        <translation>la nouvelle création</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation>Ouvrir une création</translation>
+    </message>
+    <message>
+        <source>Cannot open design &quot;%1&quot;. %2</source>
+        <translation>Impossible d’ouvrir la création «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <source>Some faces of the design &quot;%1&quot; are not installed here: %2. The design keeps its faces.</source>
+        <translation>Certaines polices de la création «&#xa0;%1&#xa0;» ne sont pas installées ici&#xa0;: %2. La création garde ses polices.</translation>
+    </message>
+    <message>
+        <source>Save design as</source>
+        <translation>Enregistrer la création sous</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro designs (*.vpopup)</source>
+        <translation>Créations Vantelle Pro (*.vpopup)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists. Replace it?</source>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program or another copy of Vantelle Pro since this copy opened or saved it. Overwrite those changes, save this design under another name, or cancel?</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme ou une autre instance de Vantelle Pro depuis que celle-ci l’a ouvert ou enregistré. Écraser ces modifications, enregistrer cette création sous un autre nom, ou annuler&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignModel</name>
+    <message>
+        <source>Scale (%1)</source>
+        <translation>Échelle (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignerPage</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Document size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>150px - 500px</source>
+        <translation>150px - 500px</translation>
+    </message>
+    <message>
+        <source>Close button Style:</source>
+        <translation>Style du bouton de fermeture&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No close button</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <translation>Texte d’exemple</translation>
+    </message>
+    <message>
+        <source>Font Face:</source>
+        <translation>Police&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font Color:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Autre...</translation>
+    </message>
+    <message>
+        <source>Font Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font Style:</source>
+        <translation>Style&#xa0;:</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>bold</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>italic</comment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <comment>underline</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Angle:</source>
+        <translation>Angle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>AddText</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>%1 px x %1 px</source>
+        <translation>%1 px x %1 px</translation>
+    </message>
+    <message>
+        <source>Post copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Add new</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Close button</source>
+        <translation>Bouton de fermeture</translation>
+    </message>
+    <message>
+        <source>Document size</source>
+        <translation>Taille du document</translation>
+    </message>
+    <message>
+        <source>Close button scale</source>
+        <translation>Échelle du bouton de fermeture</translation>
+    </message>
+</context>
+<context>
+    <name>TFontPickers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Update Base</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Vantelle Pro - popup wizard for your web pages</source>
+        <translation>Vantelle Pro – assistant de pop-up pour vos pages web</translation>
+    </message>
+</context>
+<context>
     <name>TMoreOptionsDialog</name>
     <message>
         <source>Mon</source>
@@ -709,6 +1125,101 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     </message>
 </context>
 <context>
+    <name>TPreviewLoader</name>
+    <message>
+        <source>The preview cannot be shown: %1 is not the program&apos;s browser module.</source>
+        <translation>L’aperçu ne peut pas être affiché&#xa0;: %1 n’est pas le module navigateur du programme.</translation>
+    </message>
+    <message>
+        <source>The preview cannot be shown: its browser module (%1) could not be loaded.%2</source>
+        <translation>L’aperçu ne peut pas être affiché&#xa0;: son module navigateur (%1) n’a pas pu être chargé.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewPage</name>
+    <message>
+        <source>The preview shows the popup whatever its schedule and devices.</source>
+        <translation>L’aperçu montre le pop-up quels que soient son calendrier et ses appareils.</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishPage</name>
+    <message>
+        <source>Auto modify existing HTML file (or create new)</source>
+        <translation>Modifier automatiquement un fichier HTML (ou le créer)</translation>
+    </message>
+    <message>
+        <source>File to modify or create:</source>
+        <translation>Fichier à modifier ou créer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Add popup</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Publish to a site...</source>
+        <translation>Publier sur un site...</translation>
+    </message>
+    <message>
+        <source>Manual HTML change</source>
+        <translation>Modification manuelle du HTML</translation>
+    </message>
+    <message>
+        <source>Folder to save necessary files:</source>
+        <translation>Dossier des fichiers nécessaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Changer...</translation>
+    </message>
+    <message>
+        <source>HTML file must be one level above the popup files.</source>
+        <translation>Le fichier HTML doit se trouver un niveau au-dessus des fichiers du pop-up.</translation>
+    </message>
+    <message>
+        <source>If used in an alternative location, please edit paths in JavaScript and HTML files manually.</source>
+        <translation>Ailleurs, modifiez à la main les chemins dans les fichiers JavaScript et HTML.</translation>
+    </message>
+    <message>
+        <source>Save files</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Code to place in HTML file:</source>
+        <translation>Code à placer dans le fichier HTML&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Your Vantelle files have been saved,<byte value="xd"/>
+and your HTML document modified.<byte value="xd"/>
+You are now ready to upload the files to your server</source>
+        <translation>Vos fichiers Vantelle ont été enregistrés<byte value="xd"/>
+et votre document HTML modifié.<byte value="xd"/>
+Vous pouvez maintenant envoyer les fichiers sur votre serveur</translation>
+    </message>
+    <message>
+        <source>Your Vantelle files have been saved,<byte value="xd"/>
+but your HTML document ought to be modified by you</source>
+        <translation>Vos fichiers Vantelle ont été enregistrés,<byte value="xd"/>
+mais vous devez modifier vous-même votre document HTML</translation>
+    </message>
+    <message>
+        <source>HTML pages (*.htm;*.html)|*.htm;*.html|Any file (*.*)|*.*</source>
+        <translation>Pages HTML (*.htm;*.html)|*.htm;*.html|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Folder to save files to</source>
+        <translation>Dossier où enregistrer les fichiers</translation>
+    </message>
+</context>
+<context>
     <name>TSitePublishDialog</name>
     <message>
         <source>Publish to a site</source>
@@ -816,6 +1327,70 @@ Elle apparaît comme une image endommagée, que «&#xa0;Supprimer&#xa0;» efface
     <message>
         <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
         <translation>Retirer le pop-up de %1 pages&#xa0;? Les pages que personne n’a modifiées depuis redeviennent exactement ce qu’elles étaient.</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplateGrid</name>
+    <message>
+        <source>Damaged picture
+entry %1</source>
+        <translation>Image endommagée
+entrée %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTemplatePage</name>
+    <message>
+        <source>Select Template</source>
+        <translation>Choisir un modèle</translation>
+    </message>
+    <message>
+        <source>Select the thumbnail image of the graphic you would like to use</source>
+        <translation>Choisissez la miniature de l’image que vous souhaitez utiliser,</translation>
+    </message>
+    <message>
+        <source>for your SoftName, then click the next button to continue</source>
+        <translation>puis cliquez sur «&#xa0;Suivant &gt;&#xa0;» pour continuer</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Charger...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>This picture came with the design and is shown for this run only. Keep it in your pictures</source>
+        <translation>Cette image est venue avec la création et n’est montrée que pour cette session. La garder dans vos images</translation>
+    </message>
+    <message>
+        <source>for your Vantelle Pro, then click the next button to continue</source>
+        <translation>puis cliquez sur «&#xa0;Suivant &gt;&#xa0;» pour continuer</translation>
+    </message>
+    <message>
+        <source>Png Image (*.png)|*.png</source>
+        <translation>Image PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Remove this picture from the list? It came with the design and is not in the program&apos;s base, so it is only dropped from this run&apos;s list</source>
+        <translation>Retirer cette image de la liste&#xa0;? Elle est venue avec la création et n’est pas dans la base du programme&#xa0;; elle est donc seulement retirée de la liste de cette session</translation>
+    </message>
+    <message>
+        <source>Delete selected picture from program&apos;s base?</source>
+        <translation>Supprimer l’image choisie de la base du programme&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modèle</translation>
     </message>
 </context>
 </TS>

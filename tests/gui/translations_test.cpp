@@ -58,7 +58,7 @@ private slots:
             else if (xml.name() == QLatin1String("message"))
                 plural = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             else if (xml.name() == QLatin1String("source"))
-                source = xml.readElementText();
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             else if (xml.name() == QLatin1String("translation") ||
                      xml.name() == QLatin1String("numerusform")) {
                 // A plural's translation is its forms, each checked on its own.
@@ -68,7 +68,9 @@ private slots:
                     if (plural)
                         continue;
                 }
-                const QString translation = xml.readElementText();
+                // A carriage return is written as an element of its own; the text around it counts.
+                const QString translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 ++messages;
                 QVERIFY2(!translation.isEmpty(), qPrintable(source));
                 QVERIFY2(placeholders(translation) == placeholders(source),
