@@ -220,7 +220,7 @@ nichts getan werden konnte, 2 bei einer falschen Befehlszeile.
         <source>
 It is shown as a damaged picture, which Remove deletes</source>
         <translation>
-Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translation>
+Sie wird als beschädigtes Bild angezeigt, das „Löschen“ löscht</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is too large for the picture base: it holds %2 bytes, and a picture may have at most %3</source>
@@ -228,7 +228,7 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     </message>
     <message>
         <source>The picture base in &quot;%1&quot; is in use by another copy of Vantelle Pro. This copy shows its pictures, but Load... and Remove stay off until it is started again after the other copy has ended</source>
-        <translation>Der Bildbestand in „%1“ wird von einer anderen Instanz von Vantelle Pro verwendet. Diese Instanz zeigt seine Bilder, aber „Laden...“ und „Entfernen“ bleiben gesperrt, bis sie nach dem Beenden der anderen Instanz neu gestartet wird</translation>
+        <translation>Der Bildbestand in „%1“ wird von einer anderen Instanz von Vantelle Pro verwendet. Diese Instanz zeigt seine Bilder, aber „Laden...“ und „Löschen“ bleiben gesperrt, bis sie nach dem Beenden der anderen Instanz neu gestartet wird</translation>
     </message>
     <message>
         <source>Load... is off because &quot;%1&quot; could not be read when Vantelle Pro started. Start Vantelle Pro again once the file can be read</source>
@@ -236,7 +236,7 @@ Sie wird als beschädigtes Bild angezeigt, das „Entfernen“ löscht</translat
     </message>
     <message>
         <source>This picture is damaged and cannot be used for a popup. Choose another picture, or delete this one with Remove</source>
-        <translation>Dieses Bild ist beschädigt und kann nicht für ein Popup verwendet werden. Wählen Sie ein anderes Bild oder löschen Sie dieses mit „Entfernen“</translation>
+        <translation>Dieses Bild ist beschädigt und kann nicht für ein Popup verwendet werden. Wählen Sie ein anderes Bild oder löschen Sie dieses mit „Löschen“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since Vantelle Pro read it, so nothing was removed. The pictures have been read again; choose the picture to remove once more</source>
@@ -626,7 +626,7 @@ Ihre Bilder werden nicht gezeigt, und „Laden...“ ist bis zum nächsten Start
     </message>
     <message>
         <source>The next Add popup or Save files gives the popup a new name, so that browsers show it again to visitors who have seen it; otherwise the popup keeps its name</source>
-        <translation>Das nächste „Popup einfügen“ oder „Dateien speichern“ gibt dem Popup einen neuen Namen, sodass Browser es Besuchern, die es gesehen haben, erneut zeigen; sonst behält das Popup seinen Namen</translation>
+        <translation>Das nächste „Einfügen“ oder „Erzeugen“ gibt dem Popup einen neuen Namen, sodass Browser es Besuchern, die es gesehen haben, erneut zeigen; sonst behält das Popup seinen Namen</translation>
     </message>
     <message>
         <source>Position</source>
@@ -950,7 +950,7 @@ No deletes them for good.</source>
     </message>
     <message>
         <source>Vantelle Pro - popup wizard for your web pages</source>
-        <translation>Vantelle Pro – Popup-Assistent für Ihre Webseiten</translation>
+        <translation>Vantelle Pro - Popup-Assistent für Ihre Webseiten</translation>
     </message>
 </context>
 <context>
@@ -1358,7 +1358,7 @@ Eintrag %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation>Entfernen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Keep</source>

@@ -626,7 +626,7 @@ Sus imágenes no se muestran y «Cargar...» queda desactivado hasta el próximo
     </message>
     <message>
         <source>The next Add popup or Save files gives the popup a new name, so that browsers show it again to visitors who have seen it; otherwise the popup keeps its name</source>
-        <translation>El próximo «Añadir popup» o «Guardar archivos» da un nombre nuevo al popup, para que los navegadores lo muestren otra vez a los visitantes que ya lo vieron; si no, el popup conserva su nombre</translation>
+        <translation>El próximo «Añadir» o «Generar» da un nombre nuevo al popup, para que los navegadores lo muestren otra vez a los visitantes que ya lo vieron; si no, el popup conserva su nombre</translation>
     </message>
     <message>
         <source>Position</source>
@@ -679,7 +679,7 @@ Escriba la dirección que abrir en el cuadro URL, o elija «Cerrar el popup» pa
     </message>
     <message>
         <source>Save design</source>
-        <translation>Guardar diseño</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save design (Ctrl+S)</source>
@@ -950,7 +950,7 @@ No deletes them for good.</source>
     </message>
     <message>
         <source>Vantelle Pro - popup wizard for your web pages</source>
-        <translation>Vantelle Pro – asistente de popups para sus páginas web</translation>
+        <translation>Vantelle Pro - asistente de popups para sus páginas web</translation>
     </message>
 </context>
 <context>
@@ -1186,7 +1186,7 @@ No deletes them for good.</source>
     </message>
     <message>
         <source>Save files</source>
-        <translation>Guardar</translation>
+        <translation>Generar</translation>
     </message>
     <message>
         <source>Code to place in HTML file:</source>

@@ -626,7 +626,7 @@ Ses images ne sont pas affichées et «&#xa0;Charger...&#xa0;» est refusé jusq
     </message>
     <message>
         <source>The next Add popup or Save files gives the popup a new name, so that browsers show it again to visitors who have seen it; otherwise the popup keeps its name</source>
-        <translation>Le prochain «&#xa0;Ajouter le pop-up&#xa0;» ou «&#xa0;Enregistrer les fichiers&#xa0;» donne un nouveau nom au pop-up, pour que les navigateurs le remontrent aux visiteurs qui l’ont vu&#xa0;; sinon le pop-up garde son nom</translation>
+        <translation>Le prochain «&#xa0;Ajouter&#xa0;» ou «&#xa0;Générer&#xa0;» donne un nouveau nom au pop-up, pour que les navigateurs le remontrent aux visiteurs qui l’ont vu&#xa0;; sinon le pop-up garde son nom</translation>
     </message>
     <message>
         <source>Position</source>
@@ -801,7 +801,7 @@ No deletes them for good.</source>
     </message>
     <message>
         <source>Document size:</source>
-        <translation>Taille&#xa0;:</translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message>
         <source>150px - 500px</source>
@@ -950,7 +950,7 @@ No deletes them for good.</source>
     </message>
     <message>
         <source>Vantelle Pro - popup wizard for your web pages</source>
-        <translation>Vantelle Pro – assistant de pop-up pour vos pages web</translation>
+        <translation>Vantelle Pro - assistant de pop-up pour vos pages web</translation>
     </message>
 </context>
 <context>

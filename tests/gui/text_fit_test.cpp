@@ -8,6 +8,7 @@
 #include "app/SitePublishDialog.h"
 #include "app/Translations.h"
 #include "controls/Panel.h"
+#include "controls/uPngButton.h"
 #include "document/DesignDocument.h"
 #include "imaging/Bitmap32.h"
 #include "imaging/PngObject.h"
@@ -22,6 +23,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionToolButton>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 
@@ -109,8 +111,44 @@ QStringList CutTexts(QWidget *root)
             const int needs = Width(metrics, text);
             if (needs > contents.width())
                 cut << Cut(button, text, needs, contents.width());
-        } else if (qobject_cast<QPushButton *>(widget) || qobject_cast<QToolButton *>(widget)) {
-            auto *button = static_cast<QAbstractButton *>(widget);
+        } else if (auto *tool = qobject_cast<QToolButton *>(widget)) {
+            const QString text = Shown(tool->text());
+            if (text.isEmpty() ||
+                (tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !tool->icon().isNull()))
+                continue;
+            // The button part beside its menu arrow, inside the frame.
+            QStyleOptionToolButton option;
+            option.initFrom(tool);
+            option.text = tool->text();
+            option.subControls = QStyle::SC_ToolButton;
+            if (tool->popupMode() == QToolButton::MenuButtonPopup) {
+                option.subControls |= QStyle::SC_ToolButtonMenu;
+                option.features |= QStyleOptionToolButton::MenuButtonPopup;
+            }
+            QStyle *style = tool->style();
+            const int has =
+                style->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, tool)
+                    .width() -
+                2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, tool);
+            const int needs = Width(metrics, text);
+            if (needs > has)
+                cut << Cut(tool, text, needs, has);
+        } else if (auto *picture = qobject_cast<TPngButton *>(widget)) {
+            // The caption beside or below the picture: neither may run into the other or out
+            // of the button.
+            const QString text = picture->Caption();
+            if (text.isEmpty())
+                continue;
+            const TEdgeRect image = picture->ImageRect;
+            const TEdgeRect caption = picture->TextRect;
+            const bool right = picture->CaptionPlacement() == cpRight;
+            const bool apart = right ? image.right <= caption.left : image.bottom <= caption.top;
+            if (!apart || image.left < 0 || image.top < 0 || caption.left < 0 ||
+                caption.right > picture->width() || caption.bottom > picture->height())
+                cut << Cut(picture, text,
+                           caption.right - caption.left + (right ? image.right - image.left : 0),
+                           picture->width());
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
             const QString text = Shown(button->text());
             if (text.isEmpty())
                 continue;
@@ -118,7 +156,7 @@ QStringList CutTexts(QWidget *root)
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
-            if (auto *push = qobject_cast<QPushButton *>(button); push && push->autoDefault())
+            if (button->autoDefault())
                 option.features |= QStyleOptionButton::AutoDefaultButton;
             const int has = button->style()
                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
