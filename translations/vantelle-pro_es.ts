@@ -801,7 +801,7 @@ No deletes them for good.</source>
     </message>
     <message>
         <source>Document size:</source>
-        <translation>Tamaño:</translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>150px - 500px</source>
