@@ -34,15 +34,17 @@ QString usage()
                 QStringLiteral("  %1 %2\n").arg(QLatin1String(option), -width).arg(explanation);
         return lines;
     };
-    return HelpText::tr("Usage:") +
-           QStringLiteral(" vantelle-pro [FILE.vpopup | PAGE.html]\n"
-                          "       vantelle-pro publish DESIGN.vpopup --site DIR "
-                          "[--pages PATTERN]...\n"
-                          "                    [--exclude PATTERN]... "
-                          "[--popup-folder DIR] [--dry-run] [--json]\n"
-                          "       vantelle-pro takedown DESIGN.vpopup --site DIR "
-                          "[--popup-folder DIR]\n"
-                          "                    [--dry-run] [--json]\n") +
+    // The command forms line up under the first, whatever the length of "Usage:".
+    const QString usage = HelpText::tr("Usage:");
+    const QString under(usage.size() + 1, u' ');
+    const QString further(usage.size() + 14, u' ');
+    return usage + QStringLiteral(" vantelle-pro [FILE.vpopup | PAGE.html]\n") + under +
+           QStringLiteral("vantelle-pro publish DESIGN.vpopup --site DIR [--pages PATTERN]...\n") +
+           further +
+           QStringLiteral("[--exclude PATTERN]... [--popup-folder DIR] [--dry-run] [--json]\n") +
+           under +
+           QStringLiteral("vantelle-pro takedown DESIGN.vpopup --site DIR [--popup-folder DIR]\n") +
+           further + QStringLiteral("[--dry-run] [--json]\n") +
            HelpText::tr(
                "Vantelle Pro builds a picture popup for a web page: choose a picture, place "
                "texts and a\nclose button on it, set how the popup behaves, preview it and "
