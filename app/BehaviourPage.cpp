@@ -73,8 +73,8 @@ void TBehaviourPage::BuildControls(TPanel *page)
 
     // Beside the click action, where the group has room: the text that screen readers say for
     // the popup, made from the design's texts until the user writes their own.
-    MakeLabel(clickGroup, QStringLiteral("ScreenReaderTextLabel"), tr("Text for screen readers:"),
-              330, 30, 340);
+    QLabel *readerLabel = MakeLabel(clickGroup, QStringLiteral("ScreenReaderTextLabel"),
+                                    tr("Text for screen readers:"), 330, 30, 340);
     m_screenReaderText =
         Place(new QLineEdit(clickGroup), QStringLiteral("ScreenReaderText"), 330, 50, 347, 22);
     m_screenReaderText->setToolTip(
@@ -165,6 +165,17 @@ void TBehaviourPage::BuildControls(TPanel *page)
           static_cast<TNumberBox *>(m_topSpin)->lineEdit()})
         QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { SyncDocument(); });
     m_groups = {clickGroup, linkGroup, autoCloseGroup, sessionGroup, positionGroup};
+
+    // The labels name their boxes (for screen readers and their Alt+letter), and Tab goes
+    // through the page as it reads: down the groups, left to right in a row.
+    readerLabel->setBuddy(m_screenReaderText);
+    m_urlLabel->setBuddy(m_urlEdit);
+    m_delayLabel->setBuddy(m_delayTime);
+    m_leftLabel->setBuddy(m_leftSpin);
+    m_topLabel->setBuddy(m_topSpin);
+    SetReadingOrder({m_closePopup, m_openLink, m_screenReaderText, m_urlEdit, m_sameWindow,
+                     m_newWindow, m_enableAutoClose, m_delayTime, m_openOncePerSession, m_showAgain,
+                     m_everyLoad, m_moreOptions, m_autoCenter, m_setManual, m_leftSpin, m_topSpin});
 }
 
 void TBehaviourPage::ApplyDefaults()

@@ -6,8 +6,8 @@
 
 #include "app/PageContext.h"
 #include "output/PopupSettings.h"
-#include <QCoreApplication>
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include <vector>

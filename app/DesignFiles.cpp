@@ -8,6 +8,7 @@
 #include "document/RecoveryFiles.h"
 #include "output/PageText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
@@ -127,8 +128,10 @@ void TDesignFiles::BuildControls(QWidget *window)
     }
     m_undoButton->setText(QStringLiteral("\u21B6"));
     m_undoButton->setToolTip(tr("Undo (Ctrl+Z)"));
+    m_undoButton->setAccessibleName(tr("Undo"));
     m_redoButton->setText(QStringLiteral("\u21B7"));
     m_redoButton->setToolTip(tr("Redo (Ctrl+Shift+Z, Ctrl+Y)"));
+    m_redoButton->setAccessibleName(tr("Redo"));
     for (auto [button, action] :
          {std::pair{m_undoButton, m_undoAction}, std::pair{m_redoButton, m_redoAction}}) {
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
@@ -161,6 +164,11 @@ void TDesignFiles::StartNewDesign()
     m_savedKnown = true;
     m_context.History.Clear();
     Refresh();
+}
+
+std::vector<QWidget *> TDesignFiles::BarControls() const
+{
+    return {m_openButton, m_saveButton, m_undoButton, m_redoButton};
 }
 
 void TDesignFiles::PageShown(int /*page*/)
@@ -198,6 +206,19 @@ void TDesignFiles::ShowName()
     if (m_nameLabel->text() != text) {
         m_nameLabel->setText(text);
         m_nameLabel->setToolTip(m_path.isEmpty() ? tr("Not saved yet") : m_path);
+    }
+    // Screen readers know the window by its title with the design's name and whether it has
+    // unsaved changes; the title on screen stays the program's.
+    QWidget &window = m_context.Window;
+    const QString name = !m_page.isEmpty()  ? QFileInfo(m_page).fileName()
+                         : m_path.isEmpty() ? tr("new design")
+                                            : QFileInfo(m_path).fileName();
+    const QString spoken = (IsModified() ? tr("%1 - Design: %2, not saved") : tr("%1 - Design: %2"))
+                               .arg(window.windowTitle(), name);
+    if (window.accessibleName() != spoken) {
+        window.setAccessibleName(spoken);
+        QAccessibleEvent event(&window, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -7,11 +7,12 @@
 
 #include "app/PageContext.h"
 #include "document/DesignDocument.h"
-#include <QCoreApplication>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -36,6 +37,8 @@ public:
     void StartNewDesign();
     // Keeps the bottom bar (with undo and redo, which act on every page) above the page shown.
     void PageShown(int page);
+    // The bottom bar's controls that take the focus, from left to right.
+    std::vector<QWidget *> BarControls() const;
 
     // Handlers, public so that tests can drive them like the controls do.
     void OpenDesignClick();

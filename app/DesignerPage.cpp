@@ -12,10 +12,13 @@
 #include "document/DesignFile.h"
 #include "imaging/PngObject.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,6 +26,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -129,6 +134,96 @@ TAngleSpinBox *AsAngleBox(QSpinBox *box)
     return static_cast<TAngleSpinBox *>(box);
 }
 
+// The keys the canvas keeps for itself, also where the window has a shortcut on one of them.
+bool IsCanvasKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Delete:
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Hands the canvas's keys and focus to the page before the widget's own handling, so that Tab
+// inside the canvas picks the next object rather than leaving it at once.
+class TCanvasKeys : public QObject {
+public:
+    TCanvasKeys(QObject *parent, TDesignerPage &page) : QObject(parent), m_page(page) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            if (IsCanvasKey(*static_cast<QKeyEvent *>(event))) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress: {
+            bool taken = false;
+            Guarded([&] { taken = m_page.PaintBox1Key(*static_cast<QKeyEvent *>(event)); });
+            if (taken)
+                return true;
+            break;
+        }
+        case QEvent::FocusIn:
+            Guarded([&] { m_page.PaintBox1FocusIn(static_cast<QFocusEvent *>(event)->reason()); });
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TDesignerPage &m_page;
+};
+
+// The canvas is a drawing surface to a screen reader; what is selected on it is its description.
+QAccessibleInterface *CanvasAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TPaintBox") && object->property("designCanvas").toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Canvas);
+    return nullptr;
+}
+
+// The palette's colours by name, in the order of the palette, for screen readers.
+const std::array<const char *, 20> PaletteColorNames = {
+    QT_TRANSLATE_NOOP("TDesignerPage", "Black"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Maroon"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Green"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Olive"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Navy"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Purple"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Teal"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Silver"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Mint green"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Sky blue"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Cream"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Medium grey"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Grey"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Red"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Lime"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Yellow"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Blue"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Fuchsia"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "Aqua"),
+    QT_TRANSLATE_NOOP("TDesignerPage", "White")};
+static_assert(PaletteColorNames.size() ==
+              std::tuple_size_v<std::remove_cvref_t<decltype(PaletteColors())>>);
+
 } // namespace
 
 TDesignerPage::TDesignerPage(const TPageContext &context)
@@ -137,6 +232,11 @@ TDesignerPage::TDesignerPage(const TPageContext &context)
     // Another design drops the selection; undo and redo keep it at its place in the list.
     m_replaced = QObject::connect(&m_context.Document, &TDesignDocument::Replaced,
                                   [this] { m_selection.Index = -1; });
+    static const bool canvasAccessible = [] {
+        QAccessible::installFactory(CanvasAccessible);
+        return true;
+    }();
+    (void)canvasAccessible;
 }
 
 template <class F> void TDesignerPage::Recorded(const QString &what, F &&change, TChangeKind kind)
@@ -187,6 +287,11 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_paintBox->onMouseMove = [this](QMouseEvent &event) {
         Guarded([&] { PaintBox1MouseMove(event); });
     };
+    // The canvas takes the keyboard by a click or by Tab.
+    m_paintBox->setFocusPolicy(Qt::StrongFocus);
+    m_paintBox->installEventFilter(new TCanvasKeys(m_paintBox, *this));
+    m_paintBox->setProperty("designCanvas", true);
+    m_paintBox->setAccessibleName(tr("Design"));
 
     m_properties = new TPanel(page, QStringLiteral("PropertiesPanel"), tr("Properties"));
     m_properties->setGeometry(520, 14, 193, 502);
@@ -204,7 +309,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_decTemplate = MakeButton(p, QStringLiteral("DecTemplate"), QStringLiteral("-"),
                                QRect(152, 25, 33, 33), true);
 
-    MakeLabel(p, QStringLiteral("Label7"), tr("Close button Style:"), QRect(8, 60, 177, 16));
+    QLabel *styleLabel =
+        MakeLabel(p, QStringLiteral("Label7"), tr("C&lose button Style:"), QRect(8, 60, 177, 16));
     m_closeButtonStyle = new TOwnerDrawComboBox(p, QStringLiteral("CloseButtonStyle"), 24, 28);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(13);
@@ -233,7 +339,7 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_cbScaleLabel =
         MakeLabel(p, QStringLiteral("CBScaleLabel"), tr("Scale"), QRect(8, 110, 177, 16));
 
-    m_labels[0] = MakeLabel(p, QStringLiteral("Label1"), tr("Text:"), QRect(8, 130, 177, 16));
+    m_labels[0] = MakeLabel(p, QStringLiteral("Label1"), tr("&Text:"), QRect(8, 130, 177, 16));
     m_textEdit = new QPlainTextEdit(p);
     m_textEdit->setObjectName(QStringLiteral("TextEdit"));
     m_textEdit->setGeometry(8, 146, 177, 81);
@@ -243,10 +349,12 @@ void TDesignerPage::BuildControls(TPanel *page)
     m_textEdit->setPlainText(tr("Sample text"));
     // Undo and redo act on the whole design (the window takes their keys).
     m_textEdit->setUndoRedoEnabled(false);
+    // Tab goes on to the next control rather than into the text.
+    m_textEdit->setTabChangesFocus(true);
     QObject::connect(m_textEdit, &QPlainTextEdit::textChanged, m_textEdit,
                      guarded([this] { TextControlsChanged(m_textEdit); }));
 
-    m_labels[1] = MakeLabel(p, QStringLiteral("Label2"), tr("Font Face:"), QRect(8, 232, 177, 16));
+    m_labels[1] = MakeLabel(p, QStringLiteral("Label2"), tr("Font &Face:"), QRect(8, 232, 177, 16));
     m_fontName = new QComboBox(p);
     m_fontName->setObjectName(QStringLiteral("FontName"));
     m_fontName->setEditable(false);
@@ -257,7 +365,8 @@ void TDesignerPage::BuildControls(TPanel *page)
     QObject::connect(m_fontName, &QComboBox::activated, m_fontName,
                      guarded([this] { TextControlsChanged(m_fontName); }));
 
-    m_labels[2] = MakeLabel(p, QStringLiteral("Label3"), tr("Font Color:"), QRect(8, 278, 177, 16));
+    m_labels[2] =
+        MakeLabel(p, QStringLiteral("Label3"), tr("Font &Color:"), QRect(8, 278, 177, 16));
     m_fontColor = new TOwnerDrawComboBox(p, QStringLiteral("FontColor"), 15, 21);
     m_fontColor->setGeometry(8, 294, 106, 24);
     m_fontColor->drawItem = [this](QPainter &painter, int index, const QRect &rect,
@@ -266,12 +375,12 @@ void TDesignerPage::BuildControls(TPanel *page)
     };
     QObject::connect(m_fontColor, &QComboBox::activated, m_fontColor,
                      guarded([this] { TextControlsChanged(m_fontColor); }));
-    m_customColorButton = MakeButton(p, QStringLiteral("CustomColorButton"), tr("Custom..."),
+    m_customColorButton = MakeButton(p, QStringLiteral("CustomColorButton"), tr("Custo&m..."),
                                      QRect(118, 294, 67, 24));
     QObject::connect(m_customColorButton, &QPushButton::clicked, m_customColorButton,
                      guarded([this] { CustomColorButtonClick(); }));
 
-    m_labels[3] = MakeLabel(p, QStringLiteral("Label4"), tr("Font Size:"), QRect(8, 324, 80, 16));
+    m_labels[3] = MakeLabel(p, QStringLiteral("Label4"), tr("Font S&ize:"), QRect(8, 324, 80, 16));
     m_fontSize = new QComboBox(p);
     m_fontSize->setObjectName(QStringLiteral("FontSize"));
     m_fontSize->setEditable(true);
@@ -309,7 +418,7 @@ void TDesignerPage::BuildControls(TPanel *page)
         QObject::connect(button, &QToolButton::clicked, button,
                          guarded([this, button] { TextControlsChanged(button); }));
 
-    m_labels[5] = MakeLabel(p, QStringLiteral("Label6"), tr("Angle:"), QRect(8, 370, 80, 16));
+    m_labels[5] = MakeLabel(p, QStringLiteral("Label6"), tr("An&gle:"), QRect(8, 370, 80, 16));
     auto *angle = new TAngleSpinBox(p);
     angle->setGeometry(8, 386, 80, 24);
     angle->onChange = [this, angle] {
@@ -323,9 +432,10 @@ void TDesignerPage::BuildControls(TPanel *page)
         int tag;
         QRect geometry;
     } moves[] = {{"SpeedButton4", QT_TR_NOOP("Up"), 1, QRect(121, 370, 41, 22)},
-                 {"SpeedButton7", QT_TR_NOOP("Down"), 2, QRect(121, 414, 41, 22)},
                  {"SpeedButton5", QT_TR_NOOP("Left"), 3, QRect(98, 392, 41, 22)},
-                 {"SpeedButton6", QT_TR_NOOP("Right"), 4, QRect(143, 392, 41, 22)}};
+                 {"SpeedButton6", QT_TR_NOOP("Right"), 4, QRect(143, 392, 41, 22)},
+                 {"SpeedButton7", QT_TR_NOOP("Down"), 2, QRect(121, 414, 41, 22)}};
+    QWidget *tabBefore = m_angleEdit;
     for (const auto &move : moves) {
         QToolButton *button = MakeToolButton(p, QString::fromLatin1(move.name), tr(move.caption),
                                              move.geometry, false);
@@ -334,13 +444,37 @@ void TDesignerPage::BuildControls(TPanel *page)
         const int tag = move.tag;
         QObject::connect(button, &QToolButton::clicked, button,
                          guarded([this, tag] { ChangeTextPosClick(tag); }));
+        // Tab visits the four in reading order.
+        QWidget::setTabOrder(tabBefore, button);
+        tabBefore = button;
     }
 
     m_addText = MakeButton(p, QStringLiteral("AddText"), tr("AddText"), QRect(8, 455, 85, 25));
-    m_erase = MakeButton(p, QStringLiteral("Erase"), tr("Erase"), QRect(100, 455, 85, 25));
+    m_erase = MakeButton(p, QStringLiteral("Erase"), tr("E&rase"), QRect(100, 455, 85, 25));
     QObject::connect(m_addText, &QPushButton::clicked, m_addText,
                      guarded([this] { AddTextClick(); }));
     QObject::connect(m_erase, &QPushButton::clicked, m_erase, guarded([this] { EraseClick(); }));
+    QWidget::setTabOrder(tabBefore, m_addText);
+
+    // Alt and a label's letter go to its control; the controls read the labels' texts as their
+    // names to a screen reader.
+    // A label before buttons has no letter: its buddy button would be pressed by it.
+    styleLabel->setBuddy(m_closeButtonStyle);
+    QWidget *const buddies[] = {m_textEdit, m_fontName, m_fontColor,
+                                m_fontSize, nullptr,    m_angleEdit};
+    for (size_t i = 0; i < std::size(buddies); ++i)
+        if (buddies[i])
+            m_labels[i]->setBuddy(buddies[i]);
+    // The size box's own text field is a stop of its own for a screen reader.
+    m_fontSize->lineEdit()->setAccessibleName(QString(m_labels[3]->text()).remove(u'&'));
+    // Controls that show a sign or a letter say what they do.
+    m_incTemplate->setAccessibleName(tr("Larger document"));
+    m_decTemplate->setAccessibleName(tr("Smaller document"));
+    m_incCloseButton->setAccessibleName(tr("Larger close button"));
+    m_decCloseButton->setAccessibleName(tr("Smaller close button"));
+    m_fontB->setAccessibleName(tr("Bold"));
+    m_fontI->setAccessibleName(tr("Italic"));
+    m_fontU->setAccessibleName(tr("Underline"));
 }
 
 void TDesignerPage::FillPickers()
@@ -351,6 +485,7 @@ void TDesignerPage::FillPickers()
     for (uint32_t color : PaletteColors())
         m_fontColor->addItem(QStringLiteral("bugfix"), QVariant::fromValue(color));
     m_fontColor->addItem(QStringLiteral("bugfix"), QVariant::fromValue(uint32_t{0}));
+    NameColorItems();
     const bool showing = std::exchange(m_showing, true);
     m_fontSize->clear();
     m_fontSize->addItems(FontSizeItems());
@@ -387,6 +522,9 @@ void TDesignerPage::RedrawDesign()
 {
     RenderDesign(Qt::white);
     m_paintBox->repaint();
+    // A screen reader hears of a new selection and of a change of the selected object: the
+    // widget announces a new description.
+    m_paintBox->setAccessibleDescription(SelectionDescription());
 }
 
 void TDesignerPage::SelectObject(TMovingObject *object)
@@ -400,7 +538,7 @@ void TDesignerPage::ShowObjectProperties()
 {
     TMovingObject *current = CurrentObject();
     m_erase->setEnabled(current != nullptr);
-    m_addText->setText(current ? tr("Post copy") : tr("Add new"));
+    m_addText->setText(current ? tr("&Post copy") : tr("Add ne&w"));
 
     m_showing = true;
     if (current) {
@@ -540,14 +678,22 @@ void TDesignerPage::PaintBox1Paint(QPainter &painter)
     const qreal scale = m_paintBox->devicePixelRatioF();
     if (scale == 1) {
         PaintDesignCanvas(painter, m_context.DesignBitmap);
-        return;
+    } else {
+        // A high-density screen gets the design drawn at its own density; DesignBitmap stays
+        // the design in design pixels.
+        Bitmap32 screen;
+        ::RenderDesignScaled(screen, scale, m_context.Document.TemplatePicture(),
+                             m_context.Document.DocumentSize, m_model, CurrentIndex(), Qt::white);
+        PaintDesignCanvas(painter, screen, scale);
     }
-    // A high-density screen gets the design drawn at its own density; DesignBitmap stays the
-    // design in design pixels.
-    Bitmap32 screen;
-    ::RenderDesignScaled(screen, scale, m_context.Document.TemplatePicture(),
-                         m_context.Document.DocumentSize, m_model, CurrentIndex(), Qt::white);
-    PaintDesignCanvas(painter, screen, scale);
+    if (m_paintBox->hasFocus()) {
+        // With the keyboard on the canvas its frame takes the selection colour.
+        QPen pen(m_paintBox->palette().color(QPalette::Highlight), 2);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(1, 1, 502, 502));
+    }
 }
 
 void TDesignerPage::PaintBox1MouseDown(QMouseEvent &event)
@@ -573,6 +719,136 @@ void TDesignerPage::PaintBox1MouseMove(QMouseEvent &event)
         RedrawDesign();
 }
 
+bool TDesignerPage::PaintBox1Key(QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool shift = modifiers == Qt::ShiftModifier;
+    if (modifiers != Qt::NoModifier && !shift)
+        return false;
+    TMovingObject *current = CurrentObject();
+    const int step = shift ? 10 : 1;
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const bool back = event.key() == Qt::Key_Backtab || shift;
+        const std::vector<int> order = CanvasTabOrder();
+        const auto at = std::find(order.begin(), order.end(), CurrentIndex());
+        int next = -1;
+        if (at == order.end()) {
+            if (order.empty())
+                return false;
+            next = back ? order.back() : order.front();
+        } else if (back ? at == order.begin() : at + 1 == order.end()) {
+            // Past the last object the keyboard goes on to the next control.
+            return false;
+        } else {
+            next = back ? *(at - 1) : *(at + 1);
+        }
+        SelectObject(m_model.At(next));
+        return true;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (!current)
+            return false;
+        const int key = event.key();
+        const int dx = key == Qt::Key_Left ? -step : key == Qt::Key_Right ? step : 0;
+        const int dy = key == Qt::Key_Up ? -step : key == Qt::Key_Down ? step : 0;
+        MoveByKey(dx, dy, event.isAutoRepeat());
+        return true;
+    }
+    case Qt::Key_Delete:
+        if (!current || shift)
+            return false;
+        EraseClick();
+        return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!current || shift)
+            return false;
+        // What is typed then is a step of its own, also in the box typed into before.
+        m_context.History.BreakGroup();
+        if (current->IsPicture) {
+            // The close button has no text: its picture is chosen in the list.
+            m_closeButtonStyle->setFocus(Qt::ShortcutFocusReason);
+        } else {
+            m_textEdit->setFocus(Qt::ShortcutFocusReason);
+            m_textEdit->selectAll();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TDesignerPage::PaintBox1FocusIn(Qt::FocusReason reason)
+{
+    if (CurrentObject() || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
+        return;
+    const std::vector<int> order = CanvasTabOrder();
+    if (!order.empty())
+        SelectObject(m_model.At(reason == Qt::BacktabFocusReason ? order.back() : order.front()));
+}
+
+void TDesignerPage::MoveByKey(int dx, int dy, bool repeated)
+{
+    TMovingObject *current = CurrentObject();
+    if (!current)
+        return;
+    // Each press is a step; a held key's repeats join the step of its press, as a drag's moves
+    // join one step.
+    if (!repeated)
+        m_context.History.BreakGroup();
+    Recorded(
+        tr("Move"),
+        [&] {
+            current->X += dx;
+            current->Y += dy;
+        },
+        TChangeKind::Drag);
+    RedrawDesign();
+}
+
+std::vector<int> TDesignerPage::CanvasTabOrder() const
+{
+    std::vector<int> order;
+    for (size_t i = 0; i < m_model.DesignObjects.size(); ++i)
+        if (!m_model.DesignObjects[i]->IsPicture)
+            order.push_back(static_cast<int>(i));
+    const TMovingObject *button = m_model.CloseButtonObject();
+    if (button && !m_context.Document.CloseButton().IsNone())
+        order.push_back(m_model.IndexOf(button));
+    return order;
+}
+
+QString TDesignerPage::SelectionDescription() const
+{
+    const TMovingObject *current = CurrentObject();
+    if (!current)
+        return tr("Nothing selected");
+    // The place within the popup's picture, as the popup will show it.
+    const int origin = DocumentOrigin(m_context.Document.DocumentSize);
+    const QString x = QString::number(current->X - origin);
+    const QString y = QString::number(current->Y - origin);
+    if (current->IsPicture)
+        return tr("Close button at %1, %2").arg(x, y);
+    return tr("Text \"%1\" at %2, %3").arg(current->Lines.join(QLatin1Char(' ')), x, y);
+}
+
+void TDesignerPage::NameColorItems()
+{
+    const int last = m_fontColor->count() - 1;
+    for (int i = 0; i <= last; ++i) {
+        const QString hex = ColorFromValue(m_fontColor->itemData(i).value<uint32_t>()).name();
+        m_fontColor->setItemText(i, i < last && i < static_cast<int>(PaletteColorNames.size())
+                                        ? tr(PaletteColorNames[static_cast<size_t>(i)])
+                                        : tr("Custom color %1").arg(hex));
+    }
+}
+
 void TDesignerPage::SelectFontColor(uint32_t color)
 {
     std::vector<uint32_t> items;
@@ -583,6 +859,7 @@ void TDesignerPage::SelectFontColor(uint32_t color)
         return;
     m_fontColor->setItemData(m_fontColor->count() - 1, QVariant::fromValue(items.back()));
     m_fontColor->setCurrentIndex(index);
+    NameColorItems();
     m_fontColor->update();
 }
 
@@ -597,6 +874,7 @@ void TDesignerPage::CustomColorButtonClick()
         return;
     m_fontColor->setItemData(last, QVariant::fromValue(ValueFromColor(chosen)));
     m_fontColor->setCurrentIndex(last);
+    NameColorItems();
     m_fontColor->update();
     TextControlsChanged(nullptr);
 }
@@ -702,7 +980,7 @@ void TDesignerPage::ChangeDocumentSize(bool increase)
 void TDesignerPage::ListCloseButtons(int count)
 {
     for (int i = 0; i < count; ++i)
-        m_closeButtonStyle->addItem(QStringLiteral("bugfix"));
+        m_closeButtonStyle->addItem(tr("Close button %1").arg(m_closeButtonStyle->count()));
 }
 
 void TDesignerPage::ChangeButtonSize(bool increase)
@@ -751,7 +1029,7 @@ void TDesignerPage::ShowDocument()
             CreateShownAlpha(*copy);
             m_buttonPictures.insert_or_assign(copy.get(), picture);
             list.push_back(std::move(copy));
-            m_closeButtonStyle->addItem(QStringLiteral("bugfix"));
+            m_closeButtonStyle->addItem(tr("Close button %1").arg(m_closeButtonStyle->count()));
             item = static_cast<int>(list.size());
         }
     }

@@ -21,6 +21,7 @@
 
 class QComboBox;
 class QEvent;
+class QKeyEvent;
 class TPNGObject;
 class QLabel;
 class QMouseEvent;
@@ -86,6 +87,19 @@ public:
     void PaintBox1Paint(QPainter &painter);
     void PaintBox1MouseDown(QMouseEvent &event);
     void PaintBox1MouseMove(QMouseEvent &event);
+    // A key pressed on the canvas: Tab and Shift+Tab select the next and previous object (and
+    // leave the canvas after the last and before the first), the arrows move the selected
+    // object by a pixel (with Shift by ten), Delete erases it, F2 and Enter go to its text.
+    // Returns whether the key was taken.
+    bool PaintBox1Key(QKeyEvent &event);
+    // The canvas took the keyboard focus: arriving by Tab with nothing selected selects the
+    // first object (by Shift+Tab the last).
+    void PaintBox1FocusIn(Qt::FocusReason reason);
+    // What the canvas tells a screen reader about the selected object: its kind, text and place.
+    QString SelectionDescription() const;
+    // The objects in the order Tab visits them: the texts as they were added, then the close
+    // button when the design has one.
+    std::vector<int> CanvasTabOrder() const;
     void SelectFontColor(uint32_t color);
     void CustomColorButtonClick();
     void FontColorDrawItem(QPainter &painter, int index, const QRect &rect, QStyle::State state);
@@ -105,6 +119,9 @@ private:
     void SetTextEditLines(const QStringList &lines);
     void SetAngleControl(int value);
     void ShowButtonScale();
+    // Names the colour items for screen readers (their texts are never drawn).
+    void NameColorItems();
+    void MoveByKey(int dx, int dy, bool repeated);
     // Runs change and records it as one undoable step, unless it runs inside another recorded
     // change, which then takes it in.
     template <class F>

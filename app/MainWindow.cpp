@@ -8,6 +8,7 @@
 #include "base/ProgramPaths.h"
 #include "base/TemplatePicture.h"
 #include "controls/GroupFrame.h"
+#include "controls/Mnemonics.h"
 #include "controls/OwnerDrawComboBox.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
@@ -20,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -35,9 +37,36 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
+
+// The pages as screen readers hear them, with their step.
+const char *const PageTitles[] = {
+    QT_TRANSLATE_NOOP("TMainForm", "Choose a picture"),
+    QT_TRANSLATE_NOOP("TMainForm", "Design the popup"),
+    QT_TRANSLATE_NOOP("TMainForm", "What the popup does"),
+    QT_TRANSLATE_NOOP("TMainForm", "Preview"),
+    QT_TRANSLATE_NOOP("TMainForm", "Publish"),
+};
+
+QString StepName(int n)
+{
+    return TMainForm::tr("Step %1 of 5: %2").arg(n).arg(TMainForm::tr(PageTitles[n - 1]));
+}
+
+// The first control of page that Tab would stop at.
+QWidget *FirstControlOf(QWidget *page)
+{
+    for (QWidget *w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain())
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
+            return w;
+    return nullptr;
+}
 
 QPushButton *windowButton(QWidget *parent, const QString &name, const QString &caption,
                           const QRect &bounds)
@@ -118,6 +147,7 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Files->BuildControls(this);
     Guarded([this] { FormCreate(); });
     FitToScreen();
+    ArrangeKeys();
 }
 
 TPageContext TMainForm::PageContext()
@@ -143,6 +173,25 @@ void TMainForm::DesignPublished(const QString &folder)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        // Enter presses the button with the focus, as Space does; the arrow down opens the menu
+        // of a button that has one.
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (button && button->window() == this && plain && button->isEnabled() &&
+            (qobject_cast<QPushButton *>(button) || qobject_cast<QToolButton *>(button))) {
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                button->click();
+                return true;
+            }
+            auto *tool = qobject_cast<QToolButton *>(button);
+            if (tool && tool->menu() && key->key() == Qt::Key_Down) {
+                tool->showMenu();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *widget = qobject_cast<const QWidget *>(watched);
         const auto *key = static_cast<const QKeyEvent *>(event);
@@ -252,6 +301,58 @@ void TMainForm::BuildWindowControls()
     m_bg2->onPaint = [this](QPainter &painter) { PaintBackground(painter); };
     m_logoPaintBox = new TPaintBox(m_pages[0], QStringLiteral("LogoPaintBox"));
     m_logoPaintBox->onPaint = [this](QPainter &painter) { PaintBlended(painter, m_logoPicture); };
+}
+
+void TMainForm::ArrangeKeys()
+{
+    std::vector<QWidget *> bar = Files->BarControls();
+    bar.insert(bar.end(), {m_updateBase, m_backButton, m_nextButton});
+    // The bar comes last in the chain, so Tab reaches it after the page shown, whichever it is.
+    QWidget *last = nullptr;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (std::find(bar.begin(), bar.end(), w) == bar.end() && isAncestorOf(w))
+            last = w;
+    for (QWidget *control : bar) {
+        if (last)
+            setTabOrder(last, control);
+        last = control;
+    }
+
+    for (int n = 1; n <= 5; ++n)
+        m_pages[n - 1]->setAccessibleName(StepName(n));
+
+    // The bar's letters hold on every page: they keep clear of the letters pages 1 and 2 give
+    // their own controls, and pages 3 to 5 get the others.
+    QString reserved;
+    for (int n = 1; n <= 2; ++n)
+        for (const QWidget *control : Mnemonics::MarkableControls(m_pages[n - 1]))
+            if (const QChar letter = Mnemonics::MarkedLetter(Mnemonics::MarkableText(control));
+                !letter.isNull())
+                reserved += letter;
+    Mnemonics::Assign(bar, reserved);
+    QString barLetters;
+    for (const QWidget *control : bar)
+        if (const QChar letter = Mnemonics::MarkedLetter(Mnemonics::MarkableText(control));
+            !letter.isNull())
+            barLetters += letter;
+    for (int n = 3; n <= 5; ++n) {
+        QString taken = barLetters;
+        Mnemonics::Assign(Mnemonics::MarkableControls(m_pages[n - 1]), taken);
+    }
+}
+
+void TMainForm::AnnouncePage(int n)
+{
+    if (n < 1 || n > 5)
+        return;
+    setAccessibleDescription(StepName(n));
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    // A control of the page left behind loses the focus to the first one of the new page.
+    const QWidget *focus = QApplication::focusWidget();
+    if (isActiveWindow() && (!focus || !focus->isVisible() || focus->window() != this))
+        if (QWidget *first = FirstControlOf(m_pages[n - 1]))
+            first->setFocus(Qt::TabFocusReason);
 }
 
 void TMainForm::FormCreate()
@@ -455,6 +556,7 @@ void TMainForm::ShowPage(int n)
     }
     CurrentPage = n;
     Files->PageShown(n);
+    AnnouncePage(n);
 }
 
 void TMainForm::StyleGroupPanel(TPanel *panel)

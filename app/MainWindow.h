@@ -110,6 +110,11 @@ private:
     // What the pages are given in place of the window.
     TPageContext PageContext();
     void BuildWindowControls();
+    // Tab order of the bottom bar (after the page shown), the pages' names for screen readers
+    // and the Alt+letter keys of pages 3 to 5 with the bar.
+    void ArrangeKeys();
+    // Screen readers hear the page shown; the focus stays on show.
+    void AnnouncePage(int n);
     // A screen whose available area is smaller than the window (a small or highly scaled one)
     // gets a window that fits it, with the pages in a scroll area; elsewhere nothing changes.
     void FitToScreen();

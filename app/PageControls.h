@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QString>
 
+#include <initializer_list>
+
 namespace PageControls {
 
 template <class W> W *Place(W *widget, const QString &name, int x, int y, int w, int h)
@@ -60,6 +62,17 @@ inline QLabel *GreyLabel(QWidget *parent, const QString &name, const QString &te
     palette.setColor(QPalette::WindowText, QColor(128, 128, 128));
     label->setPalette(palette);
     return label;
+}
+
+// Tab goes through controls in this order, from the place of the first.
+inline void SetReadingOrder(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 } // namespace PageControls

@@ -55,6 +55,10 @@ QWidget *TPreviewLoader::Browser()
         m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
         m_place->hide();
         m_browser->stackUnder(m_place);
+        m_browser->setAccessibleName(m_place->accessibleName());
+        m_browser->setAccessibleDescription(m_place->accessibleDescription());
+        // Tab reaches the browser where its place is on the page, before the bottom bar.
+        QWidget::setTabOrder(m_place, m_browser);
         m_browser->show();
     }
     return m_browser;

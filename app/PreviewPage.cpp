@@ -24,6 +24,10 @@ void TPreviewPage::CreateBrowser(QWidget *page)
 {
     // The browser's place: the browser itself is made from its module when first needed.
     m_previewBrowser = Place(new QWidget(page), QStringLiteral("PreviewBrowser"), 16, 48, 692, 465);
+    // The browser takes these over when it is made.
+    m_previewBrowser->setAccessibleName(tr("Preview of the popup"));
+    m_previewBrowser->setAccessibleDescription(
+        tr("The popup on an empty page, as a browser shows it"));
     m_loader = std::make_unique<TPreviewLoader>(m_previewBrowser);
 }
 

@@ -6,8 +6,8 @@
 
 #include "app/PageContext.h"
 #include "app/PreviewLoader.h"
-#include <QCoreApplication>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>

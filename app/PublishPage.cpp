@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,7 +49,8 @@ void TPublishPage::BuildControls(TPanel *page)
     TPanel *pageGroup =
         MakeGroup(page, QStringLiteral("Panel6"),
                   tr("Auto modify existing HTML file (or create new)"), 16, 24, 692, 105);
-    MakeLabel(pageGroup, QStringLiteral("Label12"), tr("File to modify or create:"), 16, 34, 300);
+    QLabel *pageLabel = MakeLabel(pageGroup, QStringLiteral("Label12"),
+                                  tr("File to modify or create:"), 16, 34, 300);
     m_existingFileEdit =
         Place(new QLineEdit(pageGroup), QStringLiteral("ExistingFileEdit"), 16, 53, 585, 22);
     m_browseExistingFile =
@@ -61,8 +63,8 @@ void TPublishPage::BuildControls(TPanel *page)
 
     TPanel *manualGroup =
         MakeGroup(page, QStringLiteral("Panel7"), tr("Manual HTML change"), 16, 152, 692, 361);
-    MakeLabel(manualGroup, QStringLiteral("Label14"), tr("Folder to save necessary files:"), 16, 34,
-              300);
+    QLabel *folderLabel = MakeLabel(manualGroup, QStringLiteral("Label14"),
+                                    tr("Folder to save necessary files:"), 16, 34, 300);
     m_saveToFolder =
         Place(new QLineEdit(manualGroup), QStringLiteral("SaveToFolder"), 16, 53, 585, 22);
     m_browseSaveFolder =
@@ -74,13 +76,21 @@ void TPublishPage::BuildControls(TPanel *page)
                  "and HTML files manually."),
               16, 100);
     m_saveFiles = MakeButton(manualGroup, QStringLiteral("SaveFiles"), tr("Save files"), 608, 86);
-    MakeLabel(manualGroup, QStringLiteral("Label13"), tr("Code to place in HTML file:"), 16, 134,
-              300);
+    QLabel *codeLabel = MakeLabel(manualGroup, QStringLiteral("Label13"),
+                                  tr("Code to place in HTML file:"), 16, 134, 300);
     m_htmlCode =
         Place(new QPlainTextEdit(manualGroup), QStringLiteral("HTMLCode"), 16, 154, 665, 185);
     m_htmlCode->setReadOnly(true);
     m_htmlCode->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_htmlCode->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The code is read and copied with the keyboard too; Tab goes on to the next control.
+    m_htmlCode->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_htmlCode->setTabChangesFocus(true);
+    pageLabel->setBuddy(m_existingFileEdit);
+    folderLabel->setBuddy(m_saveToFolder);
+    codeLabel->setBuddy(m_htmlCode);
+    SetReadingOrder({m_existingFileEdit, m_browseExistingFile, site, m_addPopup, m_saveToFolder,
+                     m_browseSaveFolder, m_saveFiles, m_htmlCode});
 
     QObject::connect(m_existingFileEdit, &QLineEdit::textChanged, m_existingFileEdit,
                      guarded([this] { ExistingFileEditChange(); }));

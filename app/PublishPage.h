@@ -5,8 +5,8 @@
 // folder are the design document's; the controls write them as they change.
 
 #include "app/PageContext.h"
-#include <QCoreApplication>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>

@@ -2,6 +2,8 @@
 
 #include "app/Dialogs.h"
 #include "app/ErrorGuard.h"
+#include "app/PageControls.h"
+#include "controls/Mnemonics.h"
 #include "imaging/VantelleError.h"
 #include "site/SitePages.h"
 #include "site/SitePublisher.h"
@@ -18,12 +20,20 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using PageControls::SetReadingOrder;
+
 namespace {
 
 template <typename T> T *Named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
+}
+
+QLabel *Buddy(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    return label;
 }
 
 } // namespace
@@ -46,15 +56,15 @@ TSitePublishDialog::TSitePublishDialog(QWidget *parent, TPopupSource &source,
     m_exclude = Named(new QLineEdit(this), "SiteExclude");
     m_exclude->setPlaceholderText(tr("patterns of pages to leave out"));
     auto *show = Named(new QPushButton(tr("Show pages"), this), "SiteShowPages");
-    grid->addWidget(new QLabel(tr("Site folder:"), this), 0, 0);
+    grid->addWidget(Buddy(new QLabel(tr("Site folder:"), this), m_site), 0, 0);
     grid->addWidget(m_site, 0, 1);
     grid->addWidget(browse, 0, 2);
-    grid->addWidget(new QLabel(tr("Popup folder:"), this), 1, 0);
+    grid->addWidget(Buddy(new QLabel(tr("Popup folder:"), this), m_popupFolder), 1, 0);
     grid->addWidget(m_popupFolder, 1, 1);
-    grid->addWidget(new QLabel(tr("Pages:"), this), 2, 0);
+    grid->addWidget(Buddy(new QLabel(tr("Pages:"), this), m_include), 2, 0);
     grid->addWidget(m_include, 2, 1);
     grid->addWidget(show, 2, 2);
-    grid->addWidget(new QLabel(tr("Leave out:"), this), 3, 0);
+    grid->addWidget(Buddy(new QLabel(tr("Leave out:"), this), m_exclude), 3, 0);
     grid->addWidget(m_exclude, 3, 1);
 
     m_pages = Named(new QTreeWidget(this), "SitePages");
@@ -112,10 +122,6 @@ TSitePublishDialog::TSitePublishDialog(QWidget *parent, TPopupSource &source,
                     ChooseSite(folder);
             }));
     connect(show, &QPushButton::clicked, this, guard([this] { ShowPages(); }));
-    connect(m_include, &QLineEdit::returnPressed, this, guard([this] { ShowPages(); }));
-    connect(m_exclude, &QLineEdit::returnPressed, this, guard([this] { ShowPages(); }));
-    connect(m_site, &QLineEdit::returnPressed, this, guard([this] { ShowPages(); }));
-    connect(m_popupFolder, &QLineEdit::returnPressed, this, guard([this] { ShowPages(); }));
     // Other folders make the list a thing of the past until it is shown again.
     for (QLineEdit *edit : {m_site, m_popupFolder})
         connect(edit, &QLineEdit::textEdited, this, [this] {
@@ -131,6 +137,24 @@ TSitePublishDialog::TSitePublishDialog(QWidget *parent, TPopupSource &source,
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     // A change of the chosen pages asks for a new look at what will change.
     connect(m_pages, &QTreeWidget::itemChanged, this, [this] { m_publish->setEnabled(false); });
+
+    // Enter in a box shows the pages its folders and patterns give; Escape closes the dialog
+    // (or, while pages are written, stops that).
+    show->setDefault(true);
+    m_pages->setAccessibleName(tr("Pages of the site"));
+    m_diff->setAccessibleName(tr("Example of a change"));
+    SetReadingOrder({m_site, browse, m_popupFolder, m_include, show, m_exclude, m_pages, m_diff,
+                     m_cancelButton, plan, m_publish, update, takeDown, close});
+    QString taken;
+    Mnemonics::Assign(Mnemonics::MarkableControls(this), taken);
+}
+
+void TSitePublishDialog::reject()
+{
+    if (m_running)
+        m_cancel = true;
+    else
+        QDialog::reject();
 }
 
 TSitePublishDialog::~TSitePublishDialog() = default;
@@ -209,6 +233,11 @@ void TSitePublishDialog::ShowWhatWillChange()
 bool TSitePublishDialog::Run(const TSitePlan &plan, bool takeDown)
 {
     m_cancel = false;
+    m_running = true;
+    const struct TRunning {
+        bool &running;
+        ~TRunning() { running = false; }
+    } running{m_running};
     m_progress->setValue(0);
     m_progress->setVisible(true);
     m_cancelButton->setVisible(true);

@@ -34,6 +34,8 @@ public:
     void UpdateClick();
     void TakeDownClick();
     void CancelClick();
+    // Escape: stops the pages being written, or closes the dialog when nothing runs.
+    void reject() override;
 
 private:
     TSitePublisher &Publisher();
@@ -46,6 +48,7 @@ private:
     std::unique_ptr<TSitePublisher> m_publisher;
     std::unique_ptr<TSitePlan> m_plan;
     bool m_cancel = false;
+    bool m_running = false;
 
     QLineEdit *m_site;
     QLineEdit *m_popupFolder;

@@ -10,6 +10,7 @@
 #include "controls/uPngButton.h"
 #include "imaging/AdditionalPng.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPainter>
@@ -70,6 +71,7 @@ void TTemplatePage::BuildControls(TPanel *page)
 
     m_grid = new TTemplateGrid(m_templatePanel, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
     m_grid->setGeometry(24, 112, 657, 289);
+    m_grid->setAccessibleName(QCoreApplication::translate("TTemplatePage", "Pictures"));
     m_grid->onDrawCell = [this](QPainter &painter, int column, int row, const QRect &cell,
                                 bool selected) { DrawCell(painter, column, row, cell, selected); };
     m_grid->onSelectCell = [this](int column, int row) {
@@ -120,6 +122,8 @@ void TTemplatePage::CreatePictureButtons()
         button = new TPngButton(plain->parentWidget());
         button->setObjectName(plain->objectName() + QStringLiteral("Png"));
         button->setGeometry(plain->geometry());
+        // Tab reaches the picture button where the plain one was.
+        QWidget::setTabOrder(plain, button);
         Guarded([&] {
             button->Picture.loadFromResource(QLatin1String(resource));
             button->TwicePicture = TwiceImage(QLatin1String(resource) + QStringLiteral("@2x"));

@@ -144,7 +144,7 @@ private slots:
 
     void startsWithControlDefaults()
     {
-        QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Add new"));
+        QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Add ne&w"));
         QVERIFY(!Find<QPushButton>("Erase")->isEnabled());
         QCOMPARE(Find<QPlainTextEdit>("TextEdit")->toPlainText(), QString());
         QCOMPARE(Find<QComboBox>("FontName")->currentText(), DefaultFontFace(ListedFaces()));
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(Model().DesignObjects.size(), size_t{2});
         TMovingObject *first = Object(1);
         QCOMPARE(m_form->Designer->CurrentObject(), first);
-        QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Post copy"));
+        QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("&Post copy"));
         QCOMPARE(first->Lines, QStringList{"Sample text"});
         QCOMPARE(first->Font.Name, DefaultFontFace(ListedFaces()));
         QCOMPARE(first->Font.Size, 14);
@@ -356,7 +356,7 @@ private slots:
         const TRect u = m_form->Designer->BoundsOf(upper);
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(u.Right, u.Top));
         QCOMPARE(m_form->Designer->CurrentObject(), nullptr);
-        QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Add new"));
+        QCOMPARE(Find<QPushButton>("AddText")->text(), QStringLiteral("Add ne&w"));
         Mouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(300, 300));
         QCOMPARE(QPoint(upper->X, upper->Y), QPoint(70, 70));
     }
