@@ -785,6 +785,14 @@ No deletes them for good.</source>
         <source>Save as...</source>
         <translation>Speichern unter...</translation>
     </message>
+    <message>
+        <source>%1 - Design: %2, not saved</source>
+        <translation>%1 - Design: %2, nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 - Design: %2</source>
+        <translation>%1 - Design: %2</translation>
+    </message>
 </context>
 <context>
     <name>TDesignModel</name>
@@ -808,10 +816,6 @@ No deletes them for good.</source>
         <translation>150px - 500px</translation>
     </message>
     <message>
-        <source>Close button Style:</source>
-        <translation>Stil der Schließen-Schaltfläche:</translation>
-    </message>
-    <message>
         <source>No close button</source>
         <translation>Keine</translation>
     </message>
@@ -820,28 +824,12 @@ No deletes them for good.</source>
         <translation>Skalierung</translation>
     </message>
     <message>
-        <source>Text:</source>
-        <translation>Text:</translation>
-    </message>
-    <message>
         <source>Sample text</source>
         <translation>Beispieltext</translation>
     </message>
     <message>
-        <source>Font Face:</source>
-        <translation>Schriftart:</translation>
-    </message>
-    <message>
-        <source>Font Color:</source>
-        <translation>Schriftfarbe:</translation>
-    </message>
-    <message>
         <source>Custom...</source>
         <translation>Eigene...</translation>
-    </message>
-    <message>
-        <source>Font Size:</source>
-        <translation>Schriftgröße:</translation>
     </message>
     <message>
         <source>Font Style:</source>
@@ -861,10 +849,6 @@ No deletes them for good.</source>
         <source>U</source>
         <comment>underline</comment>
         <translation>U</translation>
-    </message>
-    <message>
-        <source>Angle:</source>
-        <translation>Winkel:</translation>
     </message>
     <message>
         <source>Up</source>
@@ -895,14 +879,6 @@ No deletes them for good.</source>
         <translation>%1 px x %1 px</translation>
     </message>
     <message>
-        <source>Post copy</source>
-        <translation>Kopie einfügen</translation>
-    </message>
-    <message>
-        <source>Add new</source>
-        <translation>Neu einfügen</translation>
-    </message>
-    <message>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -925,6 +901,178 @@ No deletes them for good.</source>
     <message>
         <source>Close button scale</source>
         <translation>Skalierung der Schließen-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Mint green</source>
+        <translation>Mintgrün</translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Creme</translation>
+    </message>
+    <message>
+        <source>Medium grey</source>
+        <translation>Mittelgrau</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>C&amp;lose button Style:</source>
+        <translation>Stil der &amp;Schließen-Schaltfläche:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Face:</source>
+        <translation>Schrift&amp;art:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Color:</source>
+        <translation>Schrift&amp;farbe:</translation>
+    </message>
+    <message>
+        <source>Custo&amp;m...</source>
+        <translation>&amp;Eigene...</translation>
+    </message>
+    <message>
+        <source>Font S&amp;ize:</source>
+        <translation>Schrift&amp;größe:</translation>
+    </message>
+    <message>
+        <source>An&amp;gle:</source>
+        <translation>&amp;Winkel:</translation>
+    </message>
+    <message>
+        <source>E&amp;rase</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Larger document</source>
+        <translation>Größeres Dokument</translation>
+    </message>
+    <message>
+        <source>Smaller document</source>
+        <translation>Kleineres Dokument</translation>
+    </message>
+    <message>
+        <source>Larger close button</source>
+        <translation>Größere Schließen-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Smaller close button</source>
+        <translation>Kleinere Schließen-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Post copy</source>
+        <translation>&amp;Kopie einfügen</translation>
+    </message>
+    <message>
+        <source>Add ne&amp;w</source>
+        <translation>&amp;Neu einfügen</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Nichts ausgewählt</translation>
+    </message>
+    <message>
+        <source>Close button at %1, %2</source>
+        <translation>Schließen-Schaltfläche bei %1, %2</translation>
+    </message>
+    <message>
+        <source>Text &quot;%1&quot; at %2, %3</source>
+        <translation>Text „%1“ bei %2, %3</translation>
+    </message>
+    <message>
+        <source>Custom color %1</source>
+        <translation>Eigene Farbe %1</translation>
+    </message>
+    <message>
+        <source>Close button %1</source>
+        <translation>Schließen-Schaltfläche %1</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1099,30 @@ No deletes them for good.</source>
     <message>
         <source>Vantelle Pro - popup wizard for your web pages</source>
         <translation>Vantelle Pro - Popup-Assistent für Ihre Webseiten</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Bild wählen</translation>
+    </message>
+    <message>
+        <source>Design the popup</source>
+        <translation>Popup gestalten</translation>
+    </message>
+    <message>
+        <source>What the popup does</source>
+        <translation>Was das Popup tut</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Step %1 of 5: %2</source>
+        <translation>Schritt %1 von 5: %2</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1313,14 @@ No deletes them for good.</source>
         <source>The preview shows the popup whatever its schedule and devices.</source>
         <translation>Die Vorschau zeigt das Popup unabhängig von Zeitplan und Geräten.</translation>
     </message>
+    <message>
+        <source>Preview of the popup</source>
+        <translation>Vorschau des Popups</translation>
+    </message>
+    <message>
+        <source>The popup on an empty page, as a browser shows it</source>
+        <translation>Das Popup auf einer leeren Seite, wie ein Browser es zeigt</translation>
+    </message>
 </context>
 <context>
     <name>TPublishPage</name>
@@ -1328,6 +1508,14 @@ Ihr HTML-Dokument müssen Sie aber selbst ändern</translation>
         <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
         <translation>Das Popup von %1 Seiten herunternehmen? Seiten, die seither niemand geändert hat, werden genau wieder, was sie waren.</translation>
     </message>
+    <message>
+        <source>Pages of the site</source>
+        <translation>Seiten der Website</translation>
+    </message>
+    <message>
+        <source>Example of a change</source>
+        <translation>Beispiel einer Änderung</translation>
+    </message>
 </context>
 <context>
     <name>TTemplateGrid</name>
@@ -1391,6 +1579,10 @@ Eintrag %1</translation>
     <message>
         <source>Template</source>
         <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
     </message>
 </context>
 </TS>

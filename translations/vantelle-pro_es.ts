@@ -785,6 +785,14 @@ No deletes them for good.</source>
         <source>Save as...</source>
         <translation>Guardar como...</translation>
     </message>
+    <message>
+        <source>%1 - Design: %2, not saved</source>
+        <translation>%1 - Diseño: %2, sin guardar</translation>
+    </message>
+    <message>
+        <source>%1 - Design: %2</source>
+        <translation>%1 - Diseño: %2</translation>
+    </message>
 </context>
 <context>
     <name>TDesignModel</name>
@@ -808,10 +816,6 @@ No deletes them for good.</source>
         <translation>150px - 500px</translation>
     </message>
     <message>
-        <source>Close button Style:</source>
-        <translation>Estilo del botón de cierre:</translation>
-    </message>
-    <message>
         <source>No close button</source>
         <translation>Ninguno</translation>
     </message>
@@ -820,28 +824,12 @@ No deletes them for good.</source>
         <translation>Escala</translation>
     </message>
     <message>
-        <source>Text:</source>
-        <translation>Texto:</translation>
-    </message>
-    <message>
         <source>Sample text</source>
         <translation>Texto de ejemplo</translation>
     </message>
     <message>
-        <source>Font Face:</source>
-        <translation>Fuente:</translation>
-    </message>
-    <message>
-        <source>Font Color:</source>
-        <translation>Color:</translation>
-    </message>
-    <message>
         <source>Custom...</source>
         <translation>Otro...</translation>
-    </message>
-    <message>
-        <source>Font Size:</source>
-        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Font Style:</source>
@@ -861,10 +849,6 @@ No deletes them for good.</source>
         <source>U</source>
         <comment>underline</comment>
         <translation>S</translation>
-    </message>
-    <message>
-        <source>Angle:</source>
-        <translation>Ángulo:</translation>
     </message>
     <message>
         <source>Up</source>
@@ -895,14 +879,6 @@ No deletes them for good.</source>
         <translation>%1 px x %1 px</translation>
     </message>
     <message>
-        <source>Post copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Add new</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
@@ -925,6 +901,178 @@ No deletes them for good.</source>
     <message>
         <source>Close button scale</source>
         <translation>Escala del botón de cierre</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Mint green</source>
+        <translation>Verde menta</translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crema</translation>
+    </message>
+    <message>
+        <source>Medium grey</source>
+        <translation>Gris medio</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>C&amp;lose button Style:</source>
+        <translation>Estilo del botón de &amp;cierre:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Face:</source>
+        <translation>&amp;Fuente:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Color:</source>
+        <translation>C&amp;olor:</translation>
+    </message>
+    <message>
+        <source>Custo&amp;m...</source>
+        <translation>Ot&amp;ro...</translation>
+    </message>
+    <message>
+        <source>Font S&amp;ize:</source>
+        <translation>Ta&amp;maño:</translation>
+    </message>
+    <message>
+        <source>An&amp;gle:</source>
+        <translation>Án&amp;gulo:</translation>
+    </message>
+    <message>
+        <source>E&amp;rase</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Larger document</source>
+        <translation>Documento más grande</translation>
+    </message>
+    <message>
+        <source>Smaller document</source>
+        <translation>Documento más pequeño</translation>
+    </message>
+    <message>
+        <source>Larger close button</source>
+        <translation>Botón de cierre más grande</translation>
+    </message>
+    <message>
+        <source>Smaller close button</source>
+        <translation>Botón de cierre más pequeño</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>&amp;Post copy</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>Add ne&amp;w</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Nada seleccionado</translation>
+    </message>
+    <message>
+        <source>Close button at %1, %2</source>
+        <translation>Botón de cierre en %1, %2</translation>
+    </message>
+    <message>
+        <source>Text &quot;%1&quot; at %2, %3</source>
+        <translation>Texto «%1» en %2, %3</translation>
+    </message>
+    <message>
+        <source>Custom color %1</source>
+        <translation>Color personalizado %1</translation>
+    </message>
+    <message>
+        <source>Close button %1</source>
+        <translation>Botón de cierre %1</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1099,30 @@ No deletes them for good.</source>
     <message>
         <source>Vantelle Pro - popup wizard for your web pages</source>
         <translation>Vantelle Pro - asistente de popups para sus páginas web</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Elegir una imagen</translation>
+    </message>
+    <message>
+        <source>Design the popup</source>
+        <translation>Diseñar el popup</translation>
+    </message>
+    <message>
+        <source>What the popup does</source>
+        <translation>Qué hace el popup</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>Step %1 of 5: %2</source>
+        <translation>Paso %1 de 5: %2</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1313,14 @@ No deletes them for good.</source>
         <source>The preview shows the popup whatever its schedule and devices.</source>
         <translation>La vista previa muestra el popup sean cuales sean su programación y dispositivos.</translation>
     </message>
+    <message>
+        <source>Preview of the popup</source>
+        <translation>Vista previa del popup</translation>
+    </message>
+    <message>
+        <source>The popup on an empty page, as a browser shows it</source>
+        <translation>El popup en una página vacía, tal como lo muestra un navegador</translation>
+    </message>
 </context>
 <context>
     <name>TPublishPage</name>
@@ -1328,6 +1508,14 @@ pero debe modificar usted mismo su documento HTML</translation>
         <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
         <translation>¿Retirar el popup de %1 páginas? Las páginas que nadie ha cambiado desde entonces vuelven a ser exactamente como eran.</translation>
     </message>
+    <message>
+        <source>Pages of the site</source>
+        <translation>Páginas del sitio</translation>
+    </message>
+    <message>
+        <source>Example of a change</source>
+        <translation>Ejemplo de un cambio</translation>
+    </message>
 </context>
 <context>
     <name>TTemplateGrid</name>
@@ -1391,6 +1579,10 @@ entrada %1</translation>
     <message>
         <source>Template</source>
         <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
     </message>
 </context>
 </TS>

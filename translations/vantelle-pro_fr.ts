@@ -785,6 +785,14 @@ No deletes them for good.</source>
         <source>Save as...</source>
         <translation>Enregistrer sous...</translation>
     </message>
+    <message>
+        <source>%1 - Design: %2, not saved</source>
+        <translation>%1 - Création&#xa0;: %2, non enregistrée</translation>
+    </message>
+    <message>
+        <source>%1 - Design: %2</source>
+        <translation>%1 - Création&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>TDesignModel</name>
@@ -808,10 +816,6 @@ No deletes them for good.</source>
         <translation>150px - 500px</translation>
     </message>
     <message>
-        <source>Close button Style:</source>
-        <translation>Style du bouton de fermeture&#xa0;:</translation>
-    </message>
-    <message>
         <source>No close button</source>
         <translation>Aucun</translation>
     </message>
@@ -820,28 +824,12 @@ No deletes them for good.</source>
         <translation>Échelle</translation>
     </message>
     <message>
-        <source>Text:</source>
-        <translation>Texte&#xa0;:</translation>
-    </message>
-    <message>
         <source>Sample text</source>
         <translation>Texte d’exemple</translation>
     </message>
     <message>
-        <source>Font Face:</source>
-        <translation>Police&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Font Color:</source>
-        <translation>Couleur&#xa0;:</translation>
-    </message>
-    <message>
         <source>Custom...</source>
         <translation>Autre...</translation>
-    </message>
-    <message>
-        <source>Font Size:</source>
-        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Font Style:</source>
@@ -861,10 +849,6 @@ No deletes them for good.</source>
         <source>U</source>
         <comment>underline</comment>
         <translation>S</translation>
-    </message>
-    <message>
-        <source>Angle:</source>
-        <translation>Angle&#xa0;:</translation>
     </message>
     <message>
         <source>Up</source>
@@ -895,14 +879,6 @@ No deletes them for good.</source>
         <translation>%1 px x %1 px</translation>
     </message>
     <message>
-        <source>Post copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Add new</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
         <source>Text</source>
         <translation>Texte</translation>
     </message>
@@ -925,6 +901,178 @@ No deletes them for good.</source>
     <message>
         <source>Close button scale</source>
         <translation>Échelle du bouton de fermeture</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Mint green</source>
+        <translation>Vert menthe</translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crème</translation>
+    </message>
+    <message>
+        <source>Medium grey</source>
+        <translation>Gris moyen</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Création</translation>
+    </message>
+    <message>
+        <source>C&amp;lose button Style:</source>
+        <translation>Style du bouton de &amp;fermeture&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Face:</source>
+        <translation>&amp;Police&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Color:</source>
+        <translation>&amp;Couleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Custo&amp;m...</source>
+        <translation>A&amp;utre...</translation>
+    </message>
+    <message>
+        <source>Font S&amp;ize:</source>
+        <translation>T&amp;aille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>An&amp;gle:</source>
+        <translation>A&amp;ngle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>E&amp;rase</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Larger document</source>
+        <translation>Document plus grand</translation>
+    </message>
+    <message>
+        <source>Smaller document</source>
+        <translation>Document plus petit</translation>
+    </message>
+    <message>
+        <source>Larger close button</source>
+        <translation>Bouton de fermeture plus grand</translation>
+    </message>
+    <message>
+        <source>Smaller close button</source>
+        <translation>Bouton de fermeture plus petit</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>&amp;Post copy</source>
+        <translation>Copie&amp;r</translation>
+    </message>
+    <message>
+        <source>Add ne&amp;w</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Rien de sélectionné</translation>
+    </message>
+    <message>
+        <source>Close button at %1, %2</source>
+        <translation>Bouton de fermeture en %1, %2</translation>
+    </message>
+    <message>
+        <source>Text &quot;%1&quot; at %2, %3</source>
+        <translation>Texte «&#xa0;%1&#xa0;» en %2, %3</translation>
+    </message>
+    <message>
+        <source>Custom color %1</source>
+        <translation>Couleur personnalisée %1</translation>
+    </message>
+    <message>
+        <source>Close button %1</source>
+        <translation>Bouton de fermeture %1</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1099,30 @@ No deletes them for good.</source>
     <message>
         <source>Vantelle Pro - popup wizard for your web pages</source>
         <translation>Vantelle Pro - assistant de pop-up pour vos pages web</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Design the popup</source>
+        <translation>Concevoir le pop-up</translation>
+    </message>
+    <message>
+        <source>What the popup does</source>
+        <translation>Ce que fait le pop-up</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>Step %1 of 5: %2</source>
+        <translation>Étape %1 sur 5&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1313,14 @@ No deletes them for good.</source>
         <source>The preview shows the popup whatever its schedule and devices.</source>
         <translation>L’aperçu montre le pop-up quels que soient son calendrier et ses appareils.</translation>
     </message>
+    <message>
+        <source>Preview of the popup</source>
+        <translation>Aperçu du pop-up</translation>
+    </message>
+    <message>
+        <source>The popup on an empty page, as a browser shows it</source>
+        <translation>Le pop-up sur une page vide, tel qu’un navigateur l’affiche</translation>
+    </message>
 </context>
 <context>
     <name>TPublishPage</name>
@@ -1328,6 +1508,14 @@ mais vous devez modifier vous-même votre document HTML</translation>
         <source>Take the popup off %1 pages? Pages nobody changed since get back exactly what they were.</source>
         <translation>Retirer le pop-up de %1 pages&#xa0;? Les pages que personne n’a modifiées depuis redeviennent exactement ce qu’elles étaient.</translation>
     </message>
+    <message>
+        <source>Pages of the site</source>
+        <translation>Pages du site</translation>
+    </message>
+    <message>
+        <source>Example of a change</source>
+        <translation>Exemple de modification</translation>
+    </message>
 </context>
 <context>
     <name>TTemplateGrid</name>
@@ -1391,6 +1579,10 @@ entrée %1</translation>
     <message>
         <source>Template</source>
         <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
     </message>
 </context>
 </TS>

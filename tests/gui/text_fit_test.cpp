@@ -1,12 +1,14 @@
 // No text is cut off in any shipped language: on every page of the window, in More options and
 // in the site dialog, each label, button, check box, radio button, group title and list entry
-// fits the control that shows it, at scale 1 and (in a child process) at scale 2.
+// fits the control that shows it, at scale 1 and (in a child process) at scale 2; and no two
+// controls on show answer to the same Alt+letter.
 
 #include "gui_helpers.h"
 
 #include "app/MoreOptionsDialog.h"
 #include "app/SitePublishDialog.h"
 #include "app/Translations.h"
+#include "controls/Mnemonics.h"
 #include "controls/Panel.h"
 #include "controls/uPngButton.h"
 #include "document/DesignDocument.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -191,6 +194,9 @@ QStringList CutTexts(QWidget *root)
             if (needs > panel->width())
                 cut << Cut(panel, panel->caption(), needs, panel->width());
         } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            // The colour list paints swatches: its entries' texts are for screen readers.
+            if (combo->objectName() == QLatin1String("FontColor"))
+                continue;
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = combo->isEditable();
@@ -209,6 +215,22 @@ QStringList CutTexts(QWidget *root)
         }
     }
     return cut;
+}
+
+// Alt+letter keys that more than one visible control of root answers to, as "x: A, B".
+QStringList SharedLetters(QWidget *root)
+{
+    QMap<QChar, QStringList> owners;
+    for (const QWidget *control : Mnemonics::MarkableControls(root))
+        if (control->isVisible())
+            if (const QChar letter = Mnemonics::MarkedLetter(Mnemonics::MarkableText(control));
+                !letter.isNull())
+                owners[letter] << Mnemonics::MarkableText(control);
+    QStringList shared;
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+        if (it.value().size() > 1)
+            shared << QStringLiteral("%1: %2").arg(it.key()).arg(it.value().join(u", "));
+    return shared;
 }
 
 } // namespace
@@ -233,11 +255,14 @@ private slots:
         ProgramFolder folder;
         auto w = openWindow(folder);
         QStringList cut;
+        QStringList shared;
         for (int page = 1; page <= 5; ++page) {
             w->ShowPage(page);
             QTest::qWait(50);
             for (const QString &text : CutTexts(w.get()))
                 cut << QStringLiteral("page %1: %2").arg(page).arg(text);
+            for (const QString &letter : SharedLetters(w.get()))
+                shared << QStringLiteral("page %1: %2").arg(page).arg(letter);
         }
         {
             TMoreOptionsDialog dialog(w.get());
@@ -245,6 +270,8 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             for (const QString &text : CutTexts(&dialog))
                 cut << QStringLiteral("More options: ") + text;
+            for (const QString &letter : SharedLetters(&dialog))
+                shared << QStringLiteral("More options: ") + letter;
         }
         {
             TDesignDocument document;
@@ -256,8 +283,12 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             for (const QString &text : CutTexts(&dialog))
                 cut << QStringLiteral("site dialog: ") + text;
+            for (const QString &letter : SharedLetters(&dialog))
+                shared << QStringLiteral("site dialog: ") + letter;
         }
         QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("\n") + cut.join(u'\n')));
+        // In every language each Alt+letter reaches one control of what is on show.
+        QVERIFY2(shared.isEmpty(), qPrintable(QStringLiteral("\n") + shared.join(u'\n')));
     }
 
     // The same on a screen scaled by 2, where fonts are hinted at another size: this program
