@@ -106,8 +106,6 @@ void TBehaviourPage::BuildControls(TPanel *page)
                           SettingRanges::AutoCloseDelay.Highest);
     // An emptied box gets its number back rather than the smallest delay.
     m_delayTime->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    // The popup's own words' language, in the free right part of the auto-close group.
-    AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
 
     TPanel *sessionGroup =
         MakeGroup(page, QStringLiteral("Panel11"), tr("Sessions"), 16, 340, 692, 81);
@@ -176,6 +174,8 @@ void TBehaviourPage::BuildControls(TPanel *page)
     SetReadingOrder({m_closePopup, m_openLink, m_screenReaderText, m_urlEdit, m_sameWindow,
                      m_newWindow, m_enableAutoClose, m_delayTime, m_openOncePerSession, m_showAgain,
                      m_everyLoad, m_moreOptions, m_autoCenter, m_setManual, m_leftSpin, m_topSpin});
+    // The popup's own words' language, in the free right part of the auto-close group.
+    AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
 }
 
 void TBehaviourPage::ApplyDefaults()

@@ -25,18 +25,28 @@ QComboBox *AddPopupLanguageControl(QWidget *parent, const TPageContext &context,
 {
     constexpr int labelWidth = 150;
     auto *label =
-        new QLabel(QCoreApplication::translate("PopupLanguageControl", "Popup lan&guage:"), parent);
+        new QLabel(QCoreApplication::translate("PopupLanguageControl", "Popup language:"), parent);
     label->setObjectName(QStringLiteral("PopupLanguageLabel"));
     label->setGeometry(x, y + 2, labelWidth, 18);
     auto *list = new QComboBox(parent);
     list->setObjectName(QStringLiteral("PopupLanguage"));
     list->setGeometry(x + labelWidth + 6, y, width - labelWidth - 6, 22);
-    label->setBuddy(list);
+    // The label names the list for screen readers through the list's own name rather than as
+    // its buddy: page 3's controls and the bottom bar already use every letter for Alt keys.
     list->setAccessibleName(
         QCoreApplication::translate("PopupLanguageControl", "Language of the popup's own words"));
     list->setToolTip(QCoreApplication::translate(
         "PopupLanguageControl", "The language in which the popup names its close button and "
                                 "describes itself to screen readers"));
+    // Tab reaches the list after the control left of it in its row, as the page reads.
+    QWidget *before = nullptr;
+    for (QWidget *sibling : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (sibling != list && (sibling->focusPolicy() & Qt::TabFocus) &&
+            qAbs(sibling->y() - y) < 10 && sibling->x() < x &&
+            (!before || sibling->x() > before->x()))
+            before = sibling;
+    if (before)
+        QWidget::setTabOrder(before, list);
     // Each language in its own name, so that anyone finds theirs.
     for (const QString &code : PopupLanguages())
         list->addItem(PopupLanguageName(code), code);

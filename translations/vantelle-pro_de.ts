@@ -367,10 +367,6 @@ Ihre Bilder werden nicht gezeigt, und „Laden...“ ist bis zum nächsten Start
 <context>
     <name>PopupLanguageControl</name>
     <message>
-        <source>Popup lan&amp;guage:</source>
-        <translation>Popup-Spra&amp;che:</translation>
-    </message>
-    <message>
         <source>Language of the popup&apos;s own words</source>
         <translation>Sprache der Wörter des Popups</translation>
     </message>
@@ -381,6 +377,10 @@ Ihre Bilder werden nicht gezeigt, und „Laden...“ ist bis zum nächsten Start
     <message>
         <source>Popup language</source>
         <translation>Popup-Sprache</translation>
+    </message>
+    <message>
+        <source>Popup language:</source>
+        <translation>Popup-Sprache:</translation>
     </message>
 </context>
 <context>

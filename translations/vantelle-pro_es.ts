@@ -367,10 +367,6 @@ Sus imágenes no se muestran y «Cargar...» queda desactivado hasta el próximo
 <context>
     <name>PopupLanguageControl</name>
     <message>
-        <source>Popup lan&amp;guage:</source>
-        <translation>Idioma del po&amp;pup:</translation>
-    </message>
-    <message>
         <source>Language of the popup&apos;s own words</source>
         <translation>Idioma de las palabras del popup</translation>
     </message>
@@ -381,6 +377,10 @@ Sus imágenes no se muestran y «Cargar...» queda desactivado hasta el próximo
     <message>
         <source>Popup language</source>
         <translation>Idioma del popup</translation>
+    </message>
+    <message>
+        <source>Popup language:</source>
+        <translation>Idioma del popup:</translation>
     </message>
 </context>
 <context>

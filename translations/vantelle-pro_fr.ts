@@ -367,10 +367,6 @@ Ses images ne sont pas affichées et «&#xa0;Charger...&#xa0;» est refusé jusq
 <context>
     <name>PopupLanguageControl</name>
     <message>
-        <source>Popup lan&amp;guage:</source>
-        <translation>Lan&amp;gue du pop-up&#xa0;:</translation>
-    </message>
-    <message>
         <source>Language of the popup&apos;s own words</source>
         <translation>Langue des mots du pop-up</translation>
     </message>
@@ -381,6 +377,10 @@ Ses images ne sont pas affichées et «&#xa0;Charger...&#xa0;» est refusé jusq
     <message>
         <source>Popup language</source>
         <translation>Langue du pop-up</translation>
+    </message>
+    <message>
+        <source>Popup language:</source>
+        <translation>Langue du pop-up&#xa0;:</translation>
     </message>
 </context>
 <context>
