@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -54,10 +55,15 @@ bool SameFile(const struct stat &a, const struct stat &b)
            a.st_mode == b.st_mode;
 }
 
-// Reads a whole file with its status, or gives the reason it cannot be read.
-std::optional<QByteArray> ReadWithStatus(const QString &path, struct stat &info, QString &reason)
+// The most folders held open at once.
+constexpr size_t kHeldFolders = 32;
+
+// Reads a whole file (name in the folder dir; path for messages) with its status, or gives the
+// reason it cannot be read.
+std::optional<QByteArray> ReadWithStatus(int dir, const QByteArray &name, const QString &path,
+                                         struct stat &info, QString &reason)
 {
-    const int fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::openat(dir, name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > (qint64(1) << 31)) {
         reason = EFileError::CannotOpen(
@@ -104,15 +110,17 @@ bool WriteAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// Writes the new file of a page with the page's permissions (and owner, where allowed).
-void WriteReplacement(const QString &path, const struct stat &like, const QByteArray &bytes)
+// Writes the new file of a page (name in the folder dir; path for messages) with the page's
+// permissions (and owner, where allowed).
+void WriteReplacement(int dir, const QByteArray &name, const QString &path, const struct stat &like,
+                      const QByteArray &bytes)
 {
-    const QByteArray native = Native(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd = ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         throw EFileError::CannotCreate(path, SystemReason());
     bool ok = ::fchmod(fd, like.st_mode & 07777) == 0 && WriteAll(fd, bytes);
-    if (ok && ::geteuid() == 0)
+    static const bool root = ::geteuid() == 0;
+    if (ok && root)
         (void)!::fchown(fd, like.st_uid, like.st_gid);
     // Start writing the new page out now, so that the rename over the page, which makes the
     // file system write it first, finds it on its way (a hint only: no wait, no error).
@@ -122,7 +130,7 @@ void WriteReplacement(const QString &path, const struct stat &like, const QByteA
     if (::close(fd) != 0 && ok)
         ok = false;
     if (!ok) {
-        ::unlink(native.constData());
+        ::unlinkat(dir, name.constData(), 0);
         throw EFileError::CannotCreate(path, reason.isEmpty() ? SystemReason() : reason);
     }
 }
@@ -131,6 +139,33 @@ void WriteReplacement(const QString &path, const struct stat &like, const QByteA
 // is listed once rather than every page's new file looked up by name.
 template <typename PathOf> void RemoveReplacements(const TSiteJournal &journal, PathOf pathOf)
 {
+    // Mostly there are none: the folders are looked through for a new page file of any name
+    // first, and the journal's names gathered only when there is one.
+    const QByteArray suffix = ".vantelle-new";
+    std::set<QString> folders;
+    QString previous;
+    for (const TJournalRecord &record : journal.Records) {
+        const QString folder = record.Page.left(record.Page.lastIndexOf(u'/') + 1);
+        if (folder != previous || folders.empty())
+            folders.insert(folder);
+        previous = folder;
+    }
+    bool any = false;
+    for (const QString &folder : folders) {
+        // The folder of a page named "x" in it.
+        const QByteArray page = Native(pathOf(folder + u'x'));
+        DIR *dir = ::opendir(page.left(page.lastIndexOf('/')).constData());
+        if (!dir)
+            continue;
+        while (const dirent *entry = ::readdir(dir))
+            if (entry->d_name[0] == '.' && QByteArrayView(entry->d_name).endsWith(suffix))
+                any = true;
+        ::closedir(dir);
+        if (any)
+            break;
+    }
+    if (!any)
+        return;
     std::map<QByteArray, std::set<QByteArray>> byFolder;
     for (const TJournalRecord &record : journal.Records) {
         const QByteArray path = Native(ReplacementPath(pathOf(record.Page)));
@@ -151,19 +186,31 @@ template <typename PathOf> void RemoveReplacements(const TSiteJournal &journal, 
     }
 }
 
-// The smallest change that turns before into after.
-TPageSplice SpliceOf(const QByteArray &before, const QByteArray &after)
+// The length of the common start of a and b (forward) or of their common end (backward), at
+// most limit; compared a block at a time first.
+qsizetype CommonLength(const char *a, const char *b, qsizetype limit, bool forward)
+{
+    constexpr qsizetype kBlock = 64;
+    qsizetype n = 0;
+    const auto at = [&](const char *p, qsizetype length) {
+        return forward ? p + n : p - n - length;
+    };
+    while (n + kBlock <= limit && std::memcmp(at(a, kBlock), at(b, kBlock), kBlock) == 0)
+        n += kBlock;
+    while (n < limit && *at(a, 1) == *at(b, 1))
+        ++n;
+    return n;
+}
+
+// The smallest change that turns before (of hash beforeHash) into after.
+TPageSplice SpliceOf(const QByteArray &before, uint64_t beforeHash, const QByteArray &after)
 {
     const qsizetype limit = std::min(before.size(), after.size());
-    qsizetype prefix = 0;
-    while (prefix < limit && before[prefix] == after[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < limit - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
+    const qsizetype prefix = CommonLength(before.constData(), after.constData(), limit, true);
+    const qsizetype suffix = CommonLength(before.constData() + before.size(),
+                                          after.constData() + after.size(), limit - prefix, false);
     TPageSplice splice;
-    splice.Before = PageHash(before);
+    splice.Before = beforeHash;
     splice.After = PageHash(after);
     splice.Offset = prefix;
     splice.Removed = before.mid(prefix, before.size() - prefix - suffix);
@@ -344,11 +391,12 @@ TSitePublisher::TSitePublisher(const QString &site, const QString &popupFolder,
     const QString parent = QFileInfo(m_popupFolder).absolutePath();
     if (const QString real = QDir(parent).canonicalPath(); !real.isEmpty())
         m_popupFolder = JoinPath(real, QFileInfo(m_popupFolder).fileName());
+    m_scriptFile = JoinPath(m_popupFolder, QStringLiteral("script.js"));
 }
 
 QString TSitePublisher::ScriptFile() const
 {
-    return JoinPath(m_popupFolder, QStringLiteral("script.js"));
+    return m_scriptFile;
 }
 
 QString TSitePublisher::JournalFile() const
@@ -363,16 +411,9 @@ QString TSitePublisher::PagePath(const QString &page) const
 
 namespace {
 
-struct TPageLook {
-    TSitePageState State = TSitePageState::NoPopup;
-    QString Reason;
-    // The first block of this popup, when the page has one first.
-    std::optional<TPopupBlock> Block;
-};
-
-TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &scriptFile)
+TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString &scriptFile)
 {
-    TPageLook look;
+    TSitePageLook look;
     try {
         CheckSingleByteText(bytes, path);
     } catch (const EVantelleError &error) {
@@ -401,24 +442,38 @@ TPageLook LookAt(const QString &path, const QByteArray &bytes, const QString &sc
     return look;
 }
 
-// The page without this popup: its original bytes when nobody changed it since, else the page
-// with only the block taken out.
-QByteArray WithoutPopup(const QByteArray &bytes, const TPopupBlock &block,
-                        const std::vector<TPageSplice> &splices)
+// The page (of hash hash) without this popup: its original bytes when nobody changed it since,
+// else the page with only the block taken out. *originalHash is set to the result's hash when
+// the original bytes came back.
+QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBlock &block,
+                        const std::vector<TPageSplice> &splices,
+                        std::optional<uint64_t> *originalHash = nullptr)
 {
-    if (!splices.empty() && PageHash(bytes) == splices.back().After) {
+    if (!splices.empty() && hash == splices.back().After) {
         QByteArray original = bytes;
+        uint64_t now = hash;
         bool exact = true;
         for (auto it = splices.rbegin(); it != splices.rend() && exact; ++it) {
             exact =
-                PageHash(original) == it->After && it->Offset <= original.size() &&
+                now == it->After && it->Offset <= original.size() &&
                 original.size() - it->Offset >= it->Inserted.size() &&
                 QByteArrayView(original).sliced(it->Offset, it->Inserted.size()) == it->Inserted;
-            if (exact)
-                original.replace(it->Offset, it->Inserted.size(), it->Removed);
+            if (exact) {
+                // Built anew rather than replaced in a copy: one pass over the bytes.
+                QByteArray before;
+                before.reserve(original.size() - it->Inserted.size() + it->Removed.size());
+                before.append(QByteArrayView(original).first(it->Offset));
+                before.append(it->Removed);
+                before.append(QByteArrayView(original).sliced(it->Offset + it->Inserted.size()));
+                original = std::move(before);
+                now = PageHash(original);
+            }
         }
-        if (exact && PageHash(original) == splices.front().Before)
+        if (exact && now == splices.front().Before) {
+            if (originalHash)
+                *originalHash = now;
             return original;
+        }
     }
     QByteArray result = bytes;
     const QByteArrayView tag = QByteArrayView(bytes).sliced(block.Start, block.End - block.Start);
@@ -457,52 +512,111 @@ QString TSitePublisher::WhyNotWritable(const QString &path, const struct stat &i
     return QString();
 }
 
-std::optional<QByteArray> TSitePublisher::ReadPage(const QString &path, QString *reason,
-                                                   struct stat *status) const
+TSitePublisher::TReadPage *TSitePublisher::ReadPage(const QString &page, QString *reason) const
 {
-    // A page read before is read again only when its status says it changed since.
-    struct stat info {};
-    auto known = m_pages.find(path);
-    if (known != m_pages.end() && ::stat(Native(path).constData(), &info) == 0 &&
-        SameFile(info, known->second.Info)) {
-        if (status)
-            *status = info;
-        return known->second.Bytes;
+    const auto known = m_pages.find(page);
+    if (known != m_pages.end()) {
+        TReadPage &read = known->second;
+        struct stat info {};
+        if (read.Check == m_check)
+            return &read;
+        Locate(read);
+        if (::fstatat(read.Dir, read.Name.constData(), &info, 0) == 0 &&
+            SameFile(info, read.Info)) {
+            read.Check = m_check;
+            return &read;
+        }
+    }
+    TReadPage &read = known != m_pages.end() ? known->second : m_pages[page];
+    if (read.Path.isEmpty()) {
+        read.Path = PagePath(page);
+        Locate(read);
     }
     QString why;
-    std::optional<QByteArray> bytes = ReadWithStatus(path, info, why);
+    std::optional<QByteArray> bytes =
+        ReadWithStatus(read.Dir, read.Name, read.Path, read.Info, why);
     if (!bytes) {
         if (reason)
             *reason = why;
-        m_pages.erase(path);
-        return std::nullopt;
+        m_pages.erase(page);
+        return nullptr;
     }
-    if (status)
-        *status = info;
-    m_pages[path] = {*bytes, info};
-    return bytes;
+    read.Bytes = std::move(*bytes);
+    read.Check = m_check;
+    read.Hash.reset();
+    read.Look.reset();
+    return &read;
 }
 
-TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *bytes,
-                                       const struct stat *info, bool takeDown) const
+TSitePublisher::TPlace TSitePublisher::Place(const QString &path) const
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString folder = path.left(slash);
+    auto held = m_folders.find(folder);
+    if (held == m_folders.end()) {
+        if (m_folders.size() >= kHeldFolders)
+            ForgetFolders();
+        const int fd = ::open(Native(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        held = m_folders.emplace(folder, fd).first;
+    }
+    // A folder that cannot be held is gone through by the whole path.
+    if (held->second < 0)
+        return {AT_FDCWD, Native(path)};
+    return {held->second, Native(path.mid(slash + 1))};
+}
+
+void TSitePublisher::Locate(TReadPage &page) const
+{
+    if (page.Folders == m_folderGeneration)
+        return;
+    TPlace place = Place(page.Path);
+    page.Dir = place.Dir;
+    page.Name = std::move(place.Name);
+    page.Folders = m_folderGeneration;
+}
+
+void TSitePublisher::ForgetFolders() const
+{
+    for (const auto &[folder, fd] : m_folders)
+        if (fd >= 0)
+            ::close(fd);
+    m_folders.clear();
+    ++m_folderGeneration;
+}
+
+TSitePublisher::~TSitePublisher()
+{
+    ForgetFolders();
+}
+
+uint64_t TSitePublisher::HashOf(TReadPage &page) const
+{
+    if (!page.Hash)
+        page.Hash = PageHash(page.Bytes);
+    return *page.Hash;
+}
+
+const TSitePageLook &TSitePublisher::LookOf(TReadPage &page) const
+{
+    if (!page.Look)
+        page.Look = LookAt(page.Path, page.Bytes, m_scriptFile);
+    return *page.Look;
+}
+
+TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown, TReadPage **as) const
 {
     TSitePagePlan plan;
     plan.Page = page;
-    const QString path = PagePath(page);
-    std::optional<QByteArray> read;
-    struct stat readInfo {};
     QString reason;
-    if (!bytes || !info) {
-        read = ReadPage(path, &reason, &readInfo);
-        if (!read) {
-            plan.State = TSitePageState::Unusable;
-            plan.Reason = reason;
-            return plan;
-        }
-        bytes = &*read;
-        info = &readInfo;
+    TReadPage *read = ReadPage(page, &reason);
+    if (as)
+        *as = read;
+    if (!read) {
+        plan.State = TSitePageState::Unusable;
+        plan.Reason = reason;
+        return plan;
     }
-    TPageLook look = LookAt(path, *bytes, ScriptFile());
+    const TSitePageLook &look = LookOf(*read);
     plan.State = look.State;
     plan.Reason = look.Reason;
     switch (look.State) {
@@ -513,7 +627,7 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
         if (takeDown)
             plan.Action = TSitePageAction::Remove;
         else
-            plan.Action = InsertPopupTag(*bytes, ScriptTagFor(page), path) == *bytes
+            plan.Action = InsertPopupTag(read->Bytes, ScriptTagFor(page), read->Path) == read->Bytes
                               ? TSitePageAction::Unchanged
                               : TSitePageAction::Update;
         break;
@@ -523,7 +637,7 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, const QByteArray *by
     }
     if (plan.Action == TSitePageAction::Add || plan.Action == TSitePageAction::Update ||
         plan.Action == TSitePageAction::Remove) {
-        if (const QString why = WhyNotWritable(path, *info); !why.isEmpty()) {
+        if (const QString why = WhyNotWritable(read->Path, read->Info); !why.isEmpty()) {
             plan.State = TSitePageState::Unusable;
             plan.Reason = why;
             plan.Action = TSitePageAction::Skip;
@@ -549,18 +663,30 @@ QByteArray TSitePublisher::ScriptTagFor(const QString &page) const
 std::vector<TSitePagePlan> TSitePublisher::PageStates() const
 {
     m_writable.clear();
+    ForgetFolders();
+    NewCheck();
     std::vector<TSitePagePlan> states;
     for (const QString &page : ListSitePages(m_site))
-        states.push_back(PlanPage(page, nullptr, nullptr, false));
+        states.push_back(PlanPage(page, false));
     return states;
 }
 
-TSiteJournal TSitePublisher::ReadJournal() const
+const TSiteJournal &TSitePublisher::ReadJournal() const
 {
+    // Read again only when its status says it changed since.
     const QString path = JournalFile();
-    if (!QFileInfo::exists(path))
-        return {};
-    return ParseSiteJournal(ReadFileBytes(path), path);
+    struct stat info {};
+    if (::stat(Native(path).constData(), &info) != 0) {
+        m_journal.reset();
+        static const TSiteJournal none;
+        return none;
+    }
+    if (!m_journal || !SameFile(info, m_journal->Info)) {
+        m_journal.reset();
+        TSiteJournal journal = ParseSiteJournal(ReadFileBytes(path), path);
+        m_journal = TReadJournal{std::move(journal), info};
+    }
+    return m_journal->Journal;
 }
 
 QString TSitePublisher::JournalCookieName() const
@@ -571,22 +697,15 @@ QString TSitePublisher::JournalCookieName() const
 std::map<QString, std::vector<TPageSplice>>
 TSitePublisher::JournalState(const TSiteJournal &journal) const
 {
-    std::map<QString, std::optional<QByteArray>> pages;
-    const auto bytesOf = [&](const QString &page) -> const std::optional<QByteArray> & {
-        auto it = pages.find(page);
-        if (it == pages.end())
-            it = pages.emplace(page, ReadPage(PagePath(page))).first;
-        return it->second;
-    };
     return ReconcileJournal(
         journal,
         [&](const QString &page) -> std::optional<uint64_t> {
-            const auto &bytes = bytesOf(page);
-            return bytes ? std::optional<uint64_t>(PageHash(*bytes)) : std::nullopt;
+            TReadPage *read = ReadPage(page);
+            return read ? std::optional<uint64_t>(HashOf(*read)) : std::nullopt;
         },
         [&](const QString &page) {
-            const auto &bytes = bytesOf(page);
-            return bytes && LookAt(PagePath(page), *bytes, ScriptFile()).Block.has_value();
+            TReadPage *read = ReadPage(page);
+            return read && LookOf(*read).Block.has_value();
         });
 }
 
@@ -598,17 +717,18 @@ TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringL
 TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 {
     m_writable.clear();
+    ForgetFolders();
+    NewCheck();
     TSitePlan plan;
     for (const QString &page : pages) {
-        const QString path = PagePath(page);
-        struct stat info {};
-        const std::optional<QByteArray> bytes = ReadPage(path, nullptr, &info);
-        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, &info, false));
+        plan.Pages.push_back(PlanPage(page, false));
         const TSitePagePlan &last = plan.Pages.back();
-        if (plan.ExampleDiff.isEmpty() && bytes &&
-            (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update))
-            plan.ExampleDiff =
-                UnifiedDiff(page, *bytes, InsertPopupTag(*bytes, ScriptTagFor(page), path));
+        if (plan.ExampleDiff.isEmpty() &&
+            (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update)) {
+            if (const TReadPage *read = ReadPage(page))
+                plan.ExampleDiff = UnifiedDiff(
+                    page, read->Bytes, InsertPopupTag(read->Bytes, ScriptTagFor(page), read->Path));
+        }
     }
     return plan;
 }
@@ -616,9 +736,11 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
 TSitePlan TSitePublisher::PlanUpdate() const
 {
     m_writable.clear();
+    ForgetFolders();
+    NewCheck();
     TSitePlan plan;
     for (const auto &[page, splices] : JournalState(ReadJournal()))
-        plan.Pages.push_back(PlanPage(page, nullptr, nullptr, false));
+        plan.Pages.push_back(PlanPage(page, false));
     return plan;
 }
 
@@ -627,16 +749,15 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     TSitePlan plan;
     plan.TakeDown = true;
     m_writable.clear();
+    ForgetFolders();
+    NewCheck();
     for (const auto &[page, splices] : JournalState(ReadJournal())) {
-        const QString path = PagePath(page);
-        struct stat info {};
-        const std::optional<QByteArray> bytes = ReadPage(path, nullptr, &info);
-        plan.Pages.push_back(PlanPage(page, bytes ? &*bytes : nullptr, &info, true));
-        if (plan.ExampleDiff.isEmpty() && bytes &&
-            plan.Pages.back().Action == TSitePageAction::Remove) {
-            const TPageLook look = LookAt(path, *bytes, ScriptFile());
-            plan.ExampleDiff =
-                UnifiedDiff(page, *bytes, WithoutPopup(*bytes, *look.Block, splices));
+        plan.Pages.push_back(PlanPage(page, true));
+        if (plan.ExampleDiff.isEmpty() && plan.Pages.back().Action == TSitePageAction::Remove) {
+            if (TReadPage *read = ReadPage(page))
+                plan.ExampleDiff = UnifiedDiff(
+                    page, read->Bytes,
+                    WithoutPopup(read->Bytes, HashOf(*read), *LookOf(*read).Block, splices));
         }
     }
     return plan;
@@ -651,6 +772,10 @@ struct TPendingPage {
     QByteArray Bytes;
     TPageSplice Splice;
     struct stat Info {};
+    // Where the page is found while the folders held are those of generation Folders.
+    int Dir = -1;
+    QByteArray Name;
+    unsigned Folders = 0;
 };
 
 } // namespace
@@ -663,8 +788,10 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     // The journal as it stands, reconciled with the pages, is written again whole: what a
     // killed run left (a torn last line, intents that never took effect) goes.
     m_writable.clear();
+    ForgetFolders();
+    NewCheck();
     const QString journalPath = JournalFile();
-    const TSiteJournal recorded = ReadJournal();
+    const TSiteJournal recorded = ReadJournal(); // a copy: the run rewrites the journal
     std::map<QString, std::vector<TPageSplice>> state = JournalState(recorded);
     QString cookie = recorded.CookieName;
     if (source) {
@@ -702,6 +829,18 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             work.push_back(result.Pages.size() - 1);
     }
     const int total = static_cast<int>(work.size());
+    // Where a page's new file is found (its folder held as the page's).
+    const auto newPlace = [this](TPendingPage &page) -> TPlace {
+        if (page.Folders != m_folderGeneration) {
+            TPlace place = Place(page.Path);
+            page.Dir = place.Dir;
+            page.Name = std::move(place.Name);
+            page.Folders = m_folderGeneration;
+        }
+        if (page.Dir == AT_FDCWD)
+            return {AT_FDCWD, Native(page.NewFile)};
+        return {page.Dir, '.' + page.Name + ".vantelle-new"};
+    };
     TJournalWriter journal(journalPath);
     size_t next = 0;
     while (next < work.size()) {
@@ -714,33 +853,34 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             break;
         }
         // The group's new pages, from the pages as they are now.
+        NewCheck();
         std::vector<TPendingPage> group;
         QByteArray intents;
         for (; next < work.size() && group.size() < static_cast<size_t>(kGroup); ++next) {
             TSitePageResult &out = result.Pages[work[next]];
-            TPendingPage pending{work[next], PagePath(out.Page), {}, {}, {}, {}};
-            QString reason;
-            const std::optional<QByteArray> bytes = ReadPage(pending.Path, &reason, &pending.Info);
-            TSitePagePlan now = bytes ? PlanPage(out.Page, &*bytes, &pending.Info, plan.TakeDown)
-                                      : TSitePagePlan{out.Page, TSitePageState::Unusable,
-                                                      TSitePageAction::Skip, reason};
+            TReadPage *as = nullptr;
+            const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown, &as);
             out.Action = now.Action;
             out.Reason = now.Reason;
             if (now.Action == TSitePageAction::Skip || now.Action == TSitePageAction::Unchanged)
                 continue;
+            TReadPage &read = *as;
+            Locate(read);
+            TPendingPage pending{work[next], read.Path, {},        {},          {},
+                                 read.Info,  read.Dir,  read.Name, read.Folders};
             if (plan.TakeDown) {
                 const auto known = state.find(out.Page);
-                const TPageLook look = LookAt(pending.Path, *bytes, ScriptFile());
-                pending.Bytes =
-                    WithoutPopup(*bytes, *look.Block,
-                                 known != state.end() ? known->second : std::vector<TPageSplice>());
-                intents +=
-                    JournalRecordLine({TJournalRecord::TakeDown,
-                                       out.Page,
-                                       {PageHash(*bytes), PageHash(pending.Bytes), 0, {}, {}}});
+                std::optional<uint64_t> after;
+                pending.Bytes = WithoutPopup(
+                    read.Bytes, HashOf(read), *LookOf(read).Block,
+                    known != state.end() ? known->second : std::vector<TPageSplice>(), &after);
+                intents += JournalRecordLine(
+                    {TJournalRecord::TakeDown,
+                     out.Page,
+                     {HashOf(read), after ? *after : PageHash(pending.Bytes), 0, {}, {}}});
             } else {
-                pending.Bytes = InsertPopupTag(*bytes, ScriptTagFor(out.Page), pending.Path);
-                pending.Splice = SpliceOf(*bytes, pending.Bytes);
+                pending.Bytes = InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path);
+                pending.Splice = SpliceOf(read.Bytes, HashOf(read), pending.Bytes);
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
@@ -750,7 +890,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         journal.Append(intents);
         for (TPendingPage &page : group) {
             try {
-                WriteReplacement(page.NewFile, page.Info, page.Bytes);
+                const TPlace place = newPlace(page);
+                WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, page.Bytes);
             } catch (const EVantelleError &error) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
                 result.Pages[page.Result].Reason = error.message();
@@ -763,15 +904,18 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         for (TPendingPage &page : group) {
             if (page.NewFile.isEmpty())
                 continue;
-            if (std::rename(Native(page.NewFile).constData(), Native(page.Path).constData()) != 0) {
+            const TPlace from = newPlace(page);
+            const TPlace to =
+                page.Folders == m_folderGeneration ? TPlace{page.Dir, page.Name} : Place(page.Path);
+            if (::renameat(from.Dir, from.Name.constData(), to.Dir, to.Name.constData()) != 0) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
                 result.Pages[page.Result].Reason =
                     EFileError::CannotCreate(page.Path, SystemReason()).message();
-                ::unlink(Native(page.NewFile).constData());
+                ::unlinkat(from.Dir, from.Name.constData(), 0);
                 continue;
             }
             const QString &name = result.Pages[page.Result].Page;
-            m_pages.erase(page.Path);
+            m_pages.erase(name);
             if (plan.TakeDown)
                 state.erase(name);
             else
@@ -782,6 +926,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     }
     journal.SyncFileSystem();
     m_pages.clear();
+    ForgetFolders();
     // The whole journal again, with what this run did.
     if (plan.TakeDown && state.empty()) {
         for (const char *name : {"logo.png", "logo@2x.png", "script.js", "pix.gif"})

@@ -6,6 +6,7 @@
 // in the popup folder (see SiteJournal.h) so that a cancel or a crash at any moment leaves every
 // page either as it was or fully changed, and a later run puts the site right.
 
+#include "output/PageText.h"
 #include "output/PopupWriter.h"
 #include "site/SiteJournal.h"
 
@@ -15,9 +16,10 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include <sys/stat.h>
-#include <vector>
 
 // The popup folder a site gets by default: popup/<design name>/ under the site's folder.
 QString DefaultSitePopupFolder(const QString &site, const QString &designName);
@@ -34,6 +36,14 @@ enum class TSitePageState {
 };
 
 enum class TSitePageAction { Add, Update, Unchanged, Remove, Skip };
+
+// What a page holds as far as this popup is concerned.
+struct TSitePageLook {
+    TSitePageState State = TSitePageState::NoPopup;
+    QString Reason;
+    // The first block of this popup, when the page has one first.
+    std::optional<TPopupBlock> Block;
+};
 
 struct TSitePagePlan {
     QString Page; // relative to the site
@@ -76,6 +86,9 @@ public:
     // site and popupFolder need not be canonical; popupFolder empty means the default for
     // designName.
     TSitePublisher(const QString &site, const QString &popupFolder, const QString &designName);
+    ~TSitePublisher();
+    TSitePublisher(const TSitePublisher &) = delete;
+    TSitePublisher &operator=(const TSitePublisher &) = delete;
 
     const QString &Site() const { return m_site; }
     const QString &PopupFolder() const { return m_popupFolder; }
@@ -107,26 +120,66 @@ public:
     QByteArray ScriptTagFor(const QString &page) const;
 
 private:
+    // A page as last read, with what was learnt from its bytes.
+    struct TReadPage {
+        QString Path; // absolute
+        QByteArray Bytes;
+        struct stat Info {};
+        // The check that last found the file as read (see ReadPage).
+        unsigned Check = 0;
+        // Where the page is found: its name in its folder held open (Dir), valid while the
+        // folders held are those of generation Folders.
+        int Dir = -1;
+        QByteArray Name;
+        unsigned Folders = 0;
+        std::optional<uint64_t> Hash;
+        std::optional<TSitePageLook> Look;
+    };
+
     TSiteResult Apply(const TSitePlan &plan, const TSiteProgress &progress, TPopupSource *source);
     QString PagePath(const QString &page) const;
-    std::optional<QByteArray> ReadPage(const QString &path, QString *reason = nullptr,
-                                       struct stat *status = nullptr) const;
-    // bytes and info are the page as just read, or null to read it here.
-    TSitePagePlan PlanPage(const QString &page, const QByteArray *bytes, const struct stat *info,
-                           bool takeDown) const;
+    // The page (relative to the site), read again only when its status says it changed since it
+    // was read, and its status asked only once per check (a plan, the start of a run, each group
+    // of a run); null, with the reason, when it cannot be read. The entry lives until the page
+    // is read anew or forgotten.
+    TReadPage *ReadPage(const QString &page, QString *reason = nullptr) const;
+    void NewCheck() const { ++m_check; }
+    // Where a file of the site is found: its folder held open and its name in it (or the whole
+    // path from the working folder when its folder cannot be held). Valid until the next Place.
+    struct TPlace {
+        int Dir;
+        QByteArray Name;
+    };
+    TPlace Place(const QString &path) const;
+    // Sets where the page is found, opening its folder when it is not held yet.
+    void Locate(TReadPage &page) const;
+    // Closes the folders held, so that the next check finds each folder anew.
+    void ForgetFolders() const;
+    uint64_t HashOf(TReadPage &page) const;
+    const TSitePageLook &LookOf(TReadPage &page) const;
+    // The page's plan; *as, when given, is set to the page as read (null when it cannot be).
+    TSitePagePlan PlanPage(const QString &page, bool takeDown, TReadPage **as = nullptr) const;
     QString WhyNotWritable(const QString &path, const struct stat &info) const;
-    TSiteJournal ReadJournal() const;
+    // The journal as parsed (empty when there is none); valid until the next ReadJournal.
+    const TSiteJournal &ReadJournal() const;
     std::map<QString, std::vector<TPageSplice>> JournalState(const TSiteJournal &journal) const;
 
     QString m_site;
     QString m_popupFolder;
+    QString m_scriptFile;
     mutable std::map<QString, QByteArray> m_tags; // by folder of the site
-    // Pages as a plan read them, with their status, for the run that follows the plan.
-    struct TReadPage {
-        QByteArray Bytes;
-        struct stat Info;
+    // Pages as a plan read them, for the run that follows the plan; by page.
+    mutable std::unordered_map<QString, TReadPage> m_pages;
+    mutable unsigned m_check = 0;
+    // The site's folders held open (or -1 when one cannot be), by path; a few at most.
+    mutable std::map<QString, int> m_folders;
+    mutable unsigned m_folderGeneration = 1;
+    // The journal as last parsed, with the status of its file then.
+    struct TReadJournal {
+        TSiteJournal Journal;
+        struct stat Info {};
     };
-    mutable std::map<QString, TReadPage> m_pages;
+    mutable std::optional<TReadJournal> m_journal;
     // Whether each folder of the site can be written to, asked once per plan or run.
     mutable std::map<QString, bool> m_writable;
 };

@@ -275,6 +275,47 @@ TEST(SitePublish, CancelLeavesEveryPageWholeAndTheJournalTrue)
         EXPECT_EQ(Read(site + u'/' + page), bytes);
 }
 
+// More folders than are held open at once, and pages edited between a plan and its run: each
+// page is found in its own folder, and an edit made after the plan is kept.
+TEST(SitePublish, ManyFoldersAndPagesEditedAfterThePlan)
+{
+    QTemporaryDir root;
+    const QString site = root.path();
+    std::map<QString, QByteArray> pages;
+    for (int i = 0; i < 120; ++i) {
+        const QString page = QStringLiteral("f%1/p%2.html").arg(i % 60).arg(i);
+        pages[page] = "<html><body>\npage " + QByteArray::number(i) + "\n</body></html>\n";
+        Write(site + u'/' + page, pages[page]);
+    }
+    const QString first = QStringLiteral("f7/p67.html");
+    const QString second = QStringLiteral("f59/p119.html");
+    TTestSource source;
+    TSitePublisher publisher(site, {}, QStringLiteral("Sale"));
+
+    const TSitePlan publish = publisher.PlanPublish();
+    pages[first] += "<!-- edited after the plan -->\n";
+    Write(site + u'/' + first, pages[first]);
+    EXPECT_EQ(publisher.Publish(source, publish).Count(TSitePageAction::Add), 120);
+    for (const auto &[page, bytes] : pages) {
+        const QString path = site + u'/' + page;
+        QByteArray now = Read(path);
+        const TPopupMarkers markers = ReadPopupMarkers(now);
+        ASSERT_EQ(markers.Blocks.size(), 1u) << page.toStdString();
+        EXPECT_EQ(ResolveScriptAddress(path, markers.Blocks[0].Source), publisher.ScriptFile());
+        now.remove(markers.Blocks[0].Start, markers.Blocks[0].End - markers.Blocks[0].Start);
+        EXPECT_EQ(now, bytes) << page.toStdString();
+    }
+
+    const TSitePlan down = publisher.PlanTakeDown();
+    EXPECT_EQ(down.Count(TSitePageAction::Remove), 120);
+    const QByteArray later = "<!-- edited after the plan -->\n";
+    Write(site + u'/' + second, Read(site + u'/' + second) + later);
+    EXPECT_EQ(publisher.TakeDown(down).Count(TSitePageAction::Remove), 120);
+    pages[second] += later;
+    for (const auto &[page, bytes] : pages)
+        EXPECT_EQ(Read(site + u'/' + page), bytes) << page.toStdString();
+}
+
 TEST(SiteJournal, ReadsWhatItWritesAndIgnoresATornLastLine)
 {
     TJournalRecord publish{TJournalRecord::Publish,
