@@ -5,6 +5,7 @@
 #include "app/ErrorGuard.h"
 #include "app/MoreOptionsDialog.h"
 #include "app/PageControls.h"
+#include "app/PopupLanguageControl.h"
 #include "controls/Panel.h"
 #include "document/DesignDocument.h"
 #include "output/PopupComposer.h"
@@ -173,6 +174,8 @@ void TBehaviourPage::BuildControls(TPanel *page)
     SetReadingOrder({m_closePopup, m_openLink, m_screenReaderText, m_urlEdit, m_sameWindow,
                      m_newWindow, m_enableAutoClose, m_delayTime, m_openOncePerSession, m_showAgain,
                      m_everyLoad, m_moreOptions, m_autoCenter, m_setManual, m_leftSpin, m_topSpin});
+    // The popup's own words' language, in the free right part of the auto-close group.
+    AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
 }
 
 void TBehaviourPage::ApplyDefaults()

@@ -1,45 +1,78 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #ifndef VANTELLE_VERSION
 #error "VANTELLE_VERSION is set by the build"
 #endif
 
+// The texts of the help and the complaints, in the context translators see.
+class HelpText {
+    Q_DECLARE_TR_FUNCTIONS(HelpText)
+};
+
 namespace {
 
 const QLatin1String Program("vantelle-pro");
 
+// The help in the desktop's language: the command forms stay as typed, each explanation is
+// translated on its own and set beside its option.
 QString usage()
 {
-    return QStringLiteral(
-        "Usage: vantelle-pro [FILE.vpopup | PAGE.html]\n"
-        "       vantelle-pro publish DESIGN.vpopup --site DIR [--pages PATTERN]...\n"
-        "                    [--exclude PATTERN]... [--popup-folder DIR] [--dry-run] [--json]\n"
-        "       vantelle-pro takedown DESIGN.vpopup --site DIR [--popup-folder DIR]\n"
-        "                    [--dry-run] [--json]\n"
-        "Vantelle Pro builds a picture popup for a web page: choose a picture, place texts and a\n"
-        "close button on it, set how the popup behaves, preview it and write the web files.\n"
-        "\n"
-        "  FILE.vpopup   open this design\n"
-        "  PAGE.html     open the design of the popup published in this page\n"
-        "  -h, --help    show this help and exit\n"
-        "  --version     show the version and exit\n"
-        "\n"
-        "publish puts the design's popup on the pages of a site (.htm and .html files in DIR and\n"
-        "the folders below), takedown takes it off every page it was published to again.\n"
-        "  --site DIR           the site's folder\n"
-        "  --pages PATTERN      only pages that match (\"shop/**\", \"*.html\", a folder)\n"
-        "  --exclude PATTERN    leave out pages that match\n"
-        "  --popup-folder DIR   where the popup's files go (popup/<design name>/ in the site)\n"
-        "  --dry-run            say what would change, and change nothing\n"
-        "  --json               report as JSON\n"
-        "Exit status: 0 when every chosen page is done, 1 when some were skipped or nothing could\n"
-        "be done, 2 for a wrong command line.\n");
+    const auto options = [](int width,
+                            std::initializer_list<std::pair<const char *, QString>> rows) {
+        QString lines;
+        for (const auto &[option, explanation] : rows)
+            lines +=
+                QStringLiteral("  %1 %2\n").arg(QLatin1String(option), -width).arg(explanation);
+        return lines;
+    };
+    // The command forms line up under the first, whatever the length of "Usage:".
+    const QString usage = HelpText::tr("Usage:");
+    const QString under(usage.size() + 1, u' ');
+    const QString further(usage.size() + 14, u' ');
+    return usage + QStringLiteral(" vantelle-pro [FILE.vpopup | PAGE.html]\n") + under +
+           QStringLiteral("vantelle-pro publish DESIGN.vpopup --site DIR [--pages PATTERN]...\n") +
+           further +
+           QStringLiteral("[--exclude PATTERN]... [--popup-folder DIR] [--dry-run] [--json]\n") +
+           under +
+           QStringLiteral("vantelle-pro takedown DESIGN.vpopup --site DIR [--popup-folder DIR]\n") +
+           further + QStringLiteral("[--dry-run] [--json]\n") +
+           HelpText::tr(
+               "Vantelle Pro builds a picture popup for a web page: choose a picture, place "
+               "texts and a\nclose button on it, set how the popup behaves, preview it and "
+               "write the web files.\n") +
+           u'\n' +
+           options(13, {{"FILE.vpopup", HelpText::tr("open this design")},
+                        {"PAGE.html",
+                         HelpText::tr("open the design of the popup published in this page")},
+                        {"-h, --help", HelpText::tr("show this help and exit")},
+                        {"--version", HelpText::tr("show the version and exit")}}) +
+           u'\n' +
+           HelpText::tr(
+               "publish puts the design's popup on the pages of a site (.htm and .html files in "
+               "DIR and\nthe folders below), takedown takes it off every page it was published "
+               "to again.\n") +
+           options(20,
+                   {{"--site DIR", HelpText::tr("the site's folder")},
+                    {"--pages PATTERN",
+                     HelpText::tr("only pages that match (\"shop/**\", \"*.html\", a "
+                                  "folder)")},
+                    {"--exclude PATTERN", HelpText::tr("leave out pages that match")},
+                    {"--popup-folder DIR",
+                     HelpText::tr("where the popup's files go (popup/<design name>/ in the site)")},
+                    {"--dry-run", HelpText::tr("say what would change, and change nothing")},
+                    {"--json", HelpText::tr("report as JSON")}}) +
+           HelpText::tr(
+               "Exit status: 0 when every chosen page is done, 1 when some were skipped or "
+               "nothing could\nbe done, 2 for a wrong command line.\n");
 }
 
 TCommandLine refuse(const QString &message)
@@ -48,8 +81,8 @@ TCommandLine refuse(const QString &message)
     result.exit = true;
     result.exitCode = 2;
     result.toStandardError = true;
-    result.text = Program + QStringLiteral(": ") + message +
-                  QStringLiteral("\nTry 'vantelle-pro --help' for more information.\n");
+    result.text = Program + QStringLiteral(": ") + message + u'\n' +
+                  HelpText::tr("Try 'vantelle-pro --help' for more information.") + u'\n';
     return result;
 }
 
@@ -105,21 +138,21 @@ TCommandLine ParseSiteCommand(const QStringList &arguments, TSiteCommandLine::Ki
     if (!parsed) {
         if (!parser.unknownOptionNames().isEmpty())
             return refuse(
-                QStringLiteral("unknown option '%1' for %2")
+                HelpText::tr("unknown option '%1' for %2")
                     .arg(AsGiven(arguments.mid(1), parser.unknownOptionNames().first()), name));
         return refuse(parser.errorText());
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return refuse(QStringLiteral("%1 takes one design file, but %2 were given")
+        return refuse(HelpText::tr("%1 takes one design file, but %2 were given")
                           .arg(name)
                           .arg(files.size()));
     if (!parser.isSet(site) || parser.value(site).isEmpty())
-        return refuse(QStringLiteral("%1 needs the site's folder: --site DIR").arg(name));
+        return refuse(HelpText::tr("%1 needs the site's folder: --site DIR").arg(name));
     for (const QCommandLineOption *single : {&site, &popupFolder})
         if (parser.values(*single).size() > 1)
             return refuse(
-                QStringLiteral("--%1 is given more than once").arg(single->names().first()));
+                HelpText::tr("--%1 is given more than once").arg(single->names().first()));
     TCommandLine result;
     TSiteCommandLine &command = result.site;
     command.command = kind;
@@ -154,7 +187,7 @@ TCommandLine ParseCommandLine(const QStringList &arguments)
         return print(QStringLiteral("Vantelle Pro " VANTELLE_VERSION "\n"));
     if (!parsed) {
         if (!parser.unknownOptionNames().isEmpty())
-            return refuse(QStringLiteral("unknown option '%1'")
+            return refuse(HelpText::tr("unknown option '%1'")
                               .arg(AsGiven(arguments, parser.unknownOptionNames().first())));
         return refuse(parser.errorText());
     }
@@ -163,7 +196,7 @@ TCommandLine ParseCommandLine(const QStringList &arguments)
         return {};
     if (files.size() > 1)
         return refuse(
-            QStringLiteral("one design at a time, but %1 files were given").arg(files.size()));
+            HelpText::tr("one design at a time, but %1 files were given").arg(files.size()));
     // Whether the file is there, readable, a design or a page with a popup is for the window to
     // say: a desktop user who opened it from a file manager never sees a terminal.
     TCommandLine result;

@@ -42,7 +42,11 @@ constexpr int kVisitorClock = 100000;
 const char *const kDayControls[7] = {"ScheduleMonday",   "ScheduleTuesday", "ScheduleWednesday",
                                      "ScheduleThursday", "ScheduleFriday",  "ScheduleSaturday",
                                      "ScheduleSunday"};
-const char *const kDayLabels[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+const char *const kDayLabels[7] = {
+    QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Mon"), QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Tue"),
+    QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Wed"), QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Thu"),
+    QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Fri"), QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Sat"),
+    QT_TRANSLATE_NOOP("TMoreOptionsDialog", "Sun")};
 const QString kWallClockFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 
 // A date and time as written, shown as it is whatever this computer's time zone.
@@ -71,34 +75,34 @@ QTimeEdit *TimeOfDayBox(const char *name)
 
 QWidget *TMoreOptionsDialog::BuildScheduleGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("When and to whom it shows"));
-    m_fromOn = Named(new QCheckBox(QStringLiteral("From")), "ScheduleFromOn");
+    auto *group = new QGroupBox(tr("When and to whom it shows"));
+    m_fromOn = Named(new QCheckBox(tr("From")), "ScheduleFromOn");
     m_from = WallClockBox("ScheduleFrom");
-    m_untilOn = Named(new QCheckBox(QStringLiteral("Until")), "ScheduleUntilOn");
+    m_untilOn = Named(new QCheckBox(tr("Until")), "ScheduleUntilOn");
     m_until = WallClockBox("ScheduleUntil");
     m_clock = Named(new QComboBox, "ScheduleClock");
-    m_clock->addItem(QStringLiteral("the visitor's local time"), kVisitorClock);
+    m_clock->addItem(tr("the visitor's local time"), kVisitorClock);
     for (int minutes = ScheduleRanges::LowestOffset; minutes <= ScheduleRanges::HighestOffset;
          minutes += 15)
         m_clock->addItem(UtcOffsetText(minutes), minutes);
-    m_hoursOn = Named(new QCheckBox(QStringLiteral("Only between")), "ScheduleHoursOn");
+    m_hoursOn = Named(new QCheckBox(tr("Only between")), "ScheduleHoursOn");
     m_hoursFrom = TimeOfDayBox("ScheduleHoursFrom");
     m_hoursUntil = TimeOfDayBox("ScheduleHoursUntil");
     m_devices = Named(new QComboBox, "Devices");
-    m_devices->addItem(QStringLiteral("All devices"), static_cast<int>(TPopupDevices::All));
-    m_devices->addItem(QStringLiteral("Touch screens only (phones and tablets)"),
+    m_devices->addItem(tr("All devices"), static_cast<int>(TPopupDevices::All));
+    m_devices->addItem(tr("Touch screens only (phones and tablets)"),
                        static_cast<int>(TPopupDevices::Touch));
-    m_devices->addItem(QStringLiteral("Desktops only"), static_cast<int>(TPopupDevices::Desktop));
+    m_devices->addItem(tr("Desktops only"), static_cast<int>(TPopupDevices::Desktop));
 
     auto *days = new QHBoxLayout;
     for (int i = 0; i < 7; ++i) {
-        m_days[i] = Named(new QCheckBox(QLatin1String(kDayLabels[i])), kDayControls[i]);
+        m_days[i] = Named(new QCheckBox(tr(kDayLabels[i])), kDayControls[i]);
         days->addWidget(m_days[i]);
     }
     days->addStretch();
     auto *hours = new QHBoxLayout;
     hours->addWidget(m_hoursFrom);
-    hours->addWidget(new QLabel(QStringLiteral("and")));
+    hours->addWidget(new QLabel(tr("and")));
     hours->addWidget(m_hoursUntil);
     hours->addStretch();
     auto *note = new QLabel(QStringLiteral(
@@ -109,10 +113,10 @@ QWidget *TMoreOptionsDialog::BuildScheduleGroup()
     auto *form = new QFormLayout(group);
     form->addRow(m_fromOn, m_from);
     form->addRow(m_untilOn, m_until);
-    form->addRow(QStringLiteral("On the days:"), days);
+    form->addRow(tr("On the days:"), days);
     form->addRow(m_hoursOn, hours);
-    form->addRow(QStringLiteral("Times are read on:"), m_clock);
-    form->addRow(QStringLiteral("Devices:"), m_devices);
+    form->addRow(tr("Times are read on:"), m_clock);
+    form->addRow(tr("Devices:"), m_devices);
     form->addRow(note);
 
     for (QAbstractButton *b : {m_fromOn, m_untilOn, m_hoursOn})
@@ -181,70 +185,66 @@ void TMoreOptionsDialog::accept()
 TMoreOptionsDialog::TMoreOptionsDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("MoreOptionsDialog"));
-    setWindowTitle(QStringLiteral("More options"));
+    setWindowTitle(tr("More options"));
 
-    auto *when = new QGroupBox(QStringLiteral("When the popup shows"));
-    m_showAtLoad =
-        Named(new QRadioButton(QStringLiteral("When the page has loaded")), "ShowAtLoad");
-    m_showAfterDelay = Named(new QRadioButton(QStringLiteral("After a delay")), "ShowAfterDelay");
+    auto *when = new QGroupBox(tr("When the popup shows"));
+    m_showAtLoad = Named(new QRadioButton(tr("When the page has loaded")), "ShowAtLoad");
+    m_showAfterDelay = Named(new QRadioButton(tr("After a delay")), "ShowAfterDelay");
     m_showOnExit =
-        Named(new QRadioButton(QStringLiteral("When the visitor is about to leave the page")),
-              "ShowOnExit");
-    m_showOnScroll = Named(new QRadioButton(QStringLiteral("When the visitor has scrolled through "
-                                                           "part of the page")),
+        Named(new QRadioButton(tr("When the visitor is about to leave the page")), "ShowOnExit");
+    m_showOnScroll = Named(new QRadioButton(tr("When the visitor has scrolled through "
+                                               "part of the page")),
                            "ShowOnScroll");
     m_showDelay = NumberBox("ShowDelay", SettingRanges::ShowDelay, QStringLiteral(" s"));
     m_scrollPercent =
         NumberBox("ScrollPercent", SettingRanges::ScrollPercent, QStringLiteral(" %"));
     auto *whenForm = new QFormLayout;
-    whenForm->addRow(QStringLiteral("Delay (on touch screens also for leaving):"), m_showDelay);
-    whenForm->addRow(QStringLiteral("Share of the page scrolled:"), m_scrollPercent);
+    whenForm->addRow(tr("Delay (on touch screens also for leaving):"), m_showDelay);
+    whenForm->addRow(tr("Share of the page scrolled:"), m_scrollPercent);
     auto *whenLayout = new QVBoxLayout(when);
     for (QWidget *w : {m_showAtLoad, m_showAfterDelay, m_showOnExit, m_showOnScroll})
         whenLayout->addWidget(w);
     whenLayout->addLayout(whenForm);
 
-    auto *often = new QGroupBox(QStringLiteral("How often"));
-    m_repeat = Named(new QCheckBox(QStringLiteral("Show it once in so many days, also after the "
-                                                  "browser was closed (instead of \"Sessions\")")),
+    auto *often = new QGroupBox(tr("How often"));
+    m_repeat = Named(new QCheckBox(tr("Show it once in so many days, also after the "
+                                      "browser was closed (instead of \"Sessions\")")),
                      "RepeatEnabled");
-    m_repeatDays = NumberBox("RepeatDays", SettingRanges::RepeatDays, QStringLiteral(" days"));
+    m_repeatDays = NumberBox("RepeatDays", SettingRanges::RepeatDays, tr(" days"));
     auto *oftenLayout = new QVBoxLayout(often);
     oftenLayout->addWidget(m_repeat);
     oftenLayout->addWidget(m_repeatDays, 0, Qt::AlignLeft);
 
-    auto *dim = new QGroupBox(QStringLiteral("Backdrop"));
-    m_backdrop = Named(new QCheckBox(QStringLiteral("Dim the page behind the popup (the popup then "
-                                                    "keeps the keyboard until it is closed)")),
+    auto *dim = new QGroupBox(tr("Backdrop"));
+    m_backdrop = Named(new QCheckBox(tr("Dim the page behind the popup (the popup then "
+                                        "keeps the keyboard until it is closed)")),
                        "BackdropEnabled");
     m_backdropColour = Named(new QPushButton, "BackdropColour");
     m_backdropOpacity =
         NumberBox("BackdropOpacity", SettingRanges::BackdropOpacity, QStringLiteral(" %"));
     m_backdropCloses =
-        Named(new QCheckBox(QStringLiteral("A click on the backdrop closes the popup")),
-              "BackdropClickCloses");
+        Named(new QCheckBox(tr("A click on the backdrop closes the popup")), "BackdropClickCloses");
     auto *dimForm = new QFormLayout;
-    dimForm->addRow(QStringLiteral("Colour:"), m_backdropColour);
-    dimForm->addRow(QStringLiteral("Opacity:"), m_backdropOpacity);
+    dimForm->addRow(tr("Colour:"), m_backdropColour);
+    dimForm->addRow(tr("Opacity:"), m_backdropOpacity);
     auto *dimLayout = new QVBoxLayout(dim);
     dimLayout->addWidget(m_backdrop);
     dimLayout->addLayout(dimForm);
     dimLayout->addWidget(m_backdropCloses);
 
-    auto *look = new QGroupBox(QStringLiteral("Entrance and accessibility"));
+    auto *look = new QGroupBox(tr("Entrance and accessibility"));
     m_entrance = Named(new QComboBox, "Entrance");
-    m_entrance->addItem(QStringLiteral("None"), static_cast<int>(TEntrance::None));
-    m_entrance->addItem(QStringLiteral("Fade in"), static_cast<int>(TEntrance::Fade));
-    m_entrance->addItem(QStringLiteral("Zoom in"), static_cast<int>(TEntrance::Zoom));
-    m_readerText = Named(new QCheckBox(QStringLiteral("Give screen readers the popup's text "
-                                                      "(\"Text for screen readers\" on the page)")),
+    m_entrance->addItem(tr("None"), static_cast<int>(TEntrance::None));
+    m_entrance->addItem(tr("Fade in"), static_cast<int>(TEntrance::Fade));
+    m_entrance->addItem(tr("Zoom in"), static_cast<int>(TEntrance::Zoom));
+    m_readerText = Named(new QCheckBox(tr("Give screen readers the popup's text "
+                                          "(\"Text for screen readers\" on the page)")),
                          "ScreenReaderTextOn");
-    m_sharp = Named(new QCheckBox(QStringLiteral("Sharp picture for high-density screens "
-                                                 "(writes logo@2x.png)")),
+    m_sharp = Named(new QCheckBox(tr("Sharp picture for high-density screens "
+                                     "(writes logo@2x.png)")),
                     "SharpPicture");
     auto *lookForm = new QFormLayout;
-    lookForm->addRow(QStringLiteral("Entrance (none when the visitor asks for reduced motion):"),
-                     m_entrance);
+    lookForm->addRow(tr("Entrance (none when the visitor asks for reduced motion):"), m_entrance);
     auto *lookLayout = new QVBoxLayout(look);
     lookLayout->addLayout(lookForm);
     lookLayout->addWidget(m_readerText);

@@ -18,6 +18,8 @@ class QRadioButton;
 class QSpinBox;
 
 class TMoreOptionsDialog : public QDialog {
+    Q_OBJECT
+
 public:
     explicit TMoreOptionsDialog(QWidget *parent);
 

@@ -1,5 +1,6 @@
 #include "app/SiteCommand.h"
 
+#include "app/Translations.h"
 #include "document/DesignDocument.h"
 #include "document/DesignFile.h"
 #include "imaging/Bitmap32.h"
@@ -118,6 +119,9 @@ int RunSiteCommand(const TSiteCommandLine &command, char *programName)
     int argc = 1;
     char *argv[] = {programName, nullptr};
     QGuiApplication app(argc, argv);
+    // The reasons a page was skipped and the errors in the desktop's language; the page states
+    // and actions are the report's fixed words, which scripts read.
+    InstallTranslations();
     try {
         const QString designName = FileBaseName(command.designFile);
         TSitePublisher publisher(command.site, command.popupFolder, designName);

@@ -3,16 +3,26 @@
 #include "app/MainWindow.h"
 #include "app/SiteCommand.h"
 #include "app/Translations.h"
+#include "output/PopupTexts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
-    const TCommandLine commandLine = ParseCommandLine(ArgumentsOf(argc, argv));
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    const TCommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.exit) {
-        PrintCommandLineText(commandLine);
-        return commandLine.exitCode;
+        // The help and the complaints in the desktop's language: translations live in an
+        // application object, which the window's start does not need here.
+        int coreArgc = 1;
+        char *coreArgv[] = {argv[0], nullptr};
+        const QCoreApplication core(coreArgc, coreArgv);
+        InstallTranslations();
+        const TCommandLine translated = ParseCommandLine(arguments);
+        PrintCommandLineText(translated);
+        return translated.exitCode;
     }
     if (commandLine.site.command != TSiteCommandLine::None)
         return RunSiteCommand(commandLine.site, argv[0]);
@@ -21,7 +31,8 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
-    InstallTranslations();
+    // A new design's popup speaks the program's language until page 3 chooses another.
+    SetDefaultPopupLanguage(InstallTranslations());
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantelle_pro.VantellePro"));
     SetInitialTitle();

@@ -167,6 +167,9 @@ QJsonObject PopupSettingsToJson(const TPopupSettings &s)
         json.insert(QStringLiteral("schedule"), ScheduleToJson(s.Schedule));
     if (s.Devices != TPopupDevices::All)
         json.insert(QStringLiteral("devices"), DevicesName(s.Devices));
+    // English, which designs made before the choice speak, is left out.
+    if (s.Language != QLatin1String("en"))
+        json.insert(QStringLiteral("language"), s.Language);
     return json;
 }
 
@@ -243,6 +246,12 @@ TPopupSettings PopupSettingsFromJson(const QJsonObject &json)
     if (!DevicesFromName(devices, s.Devices))
         throw EDesignFormat(
             QStringLiteral("\"behaviour.devices\" must be \"all\", \"touch\" or \"desktop\""));
+    // A design without the key was made before the choice and speaks English, whatever the
+    // program's language: opening it does not change its popup.
+    s.Language = JsonText(json, "language", QStringLiteral("en"), 16, where);
+    if (!IsPopupLanguage(s.Language))
+        throw EDesignFormat(QStringLiteral("\"behaviour.language\" must be one of %1")
+                                .arg(PopupLanguages().join(QStringLiteral(", "))));
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QStringList>
@@ -147,42 +148,52 @@ void CheckPopupSchedule(const TPopupSchedule &s)
             return QDateTime();
         const QDateTime at = ReadWallClock(text);
         if (!at.isValid())
-            throw EVantelleError(QStringLiteral("The schedule's %1 \"%2\" is not a date and time "
-                                                "written as 2026-12-24T18:00:00")
-                                     .arg(QLatin1String(what), text.left(40)));
+            throw EVantelleError(
+                QCoreApplication::translate("PopupSchedule",
+                                            "The schedule's %1 \"%2\" is not a date and time "
+                                            "written as 2026-12-24T18:00:00")
+                    .arg(QCoreApplication::translate("PopupSchedule", what), text.left(40)));
         if (at.date().year() < ScheduleRanges::FirstYear ||
             at.date().year() > ScheduleRanges::LastYear)
-            throw EVantelleError(QStringLiteral("The schedule's %1 %2 must lie in the years %3 "
-                                                "to %4")
-                                     .arg(QLatin1String(what), text)
-                                     .arg(ScheduleRanges::FirstYear)
-                                     .arg(ScheduleRanges::LastYear));
+            throw EVantelleError(
+                QCoreApplication::translate("PopupSchedule",
+                                            "The schedule's %1 %2 must lie in the years %3 "
+                                            "to %4")
+                    .arg(QCoreApplication::translate("PopupSchedule", what), text)
+                    .arg(ScheduleRanges::FirstYear)
+                    .arg(ScheduleRanges::LastYear));
         return at;
     };
-    const QDateTime from = checkTime(s.From, "start");
-    const QDateTime until = checkTime(s.Until, "end");
+    const QDateTime from = checkTime(s.From, QT_TRANSLATE_NOOP("PopupSchedule", "start"));
+    const QDateTime until = checkTime(s.Until, QT_TRANSLATE_NOOP("PopupSchedule", "end"));
     if (from.isValid() && until.isValid() && until <= from)
         throw EVantelleError(
-            QStringLiteral("The schedule ends (%1) before it begins (%2): the popup would never "
-                           "show")
+            QCoreApplication::translate(
+                "PopupSchedule",
+                "The schedule ends (%1) before it begins (%2): the popup would never "
+                "show")
                 .arg(s.Until, s.From));
     if (!s.VisitorTime && (s.UtcOffsetMinutes < ScheduleRanges::LowestOffset ||
                            s.UtcOffsetMinutes > ScheduleRanges::HighestOffset))
-        throw EVantelleError(QStringLiteral("The schedule's clock must be UTC-12:00 to "
-                                            "UTC+14:00, not %1 minutes from UTC")
+        throw EVantelleError(QCoreApplication::translate(
+                                 "PopupSchedule", "The schedule's clock must be UTC-12:00 to "
+                                                  "UTC+14:00, not %1 minutes from UTC")
                                  .arg(s.UtcOffsetMinutes));
     if ((s.Days & TPopupSchedule::AllDays) == 0 || (s.Days & ~TPopupSchedule::AllDays) != 0)
-        throw EVantelleError(QStringLiteral(
+        throw EVantelleError(QCoreApplication::translate(
+            "PopupSchedule",
             "The schedule names no day of the week: choose at least one day, or every day"));
     if (s.HasHours) {
         constexpr int32_t day = 24 * 60;
         if (s.HoursFrom < 0 || s.HoursFrom >= day || s.HoursUntil < 0 || s.HoursUntil >= day)
-            throw EVantelleError(
-                QStringLiteral("The schedule's hours must be times of the day from 00:00 to "
-                               "23:59"));
+            throw EVantelleError(QCoreApplication::translate(
+                "PopupSchedule", "The schedule's hours must be times of the day from 00:00 to "
+                                 "23:59"));
         if (s.HoursFrom == s.HoursUntil)
-            throw EVantelleError(QStringLiteral("The schedule's hours begin and end at %1: give "
-                                                "two different times, or no hours")
-                                     .arg(TimeOfDayText(s.HoursFrom)));
+            throw EVantelleError(
+                QCoreApplication::translate("PopupSchedule",
+                                            "The schedule's hours begin and end at %1: give "
+                                            "two different times, or no hours")
+                    .arg(TimeOfDayText(s.HoursFrom)));
     }
 }

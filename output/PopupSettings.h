@@ -2,6 +2,7 @@
 
 #include "output/PixelRect.h"
 #include "output/PopupSchedule.h"
+#include "output/PopupTexts.h"
 
 #include <QString>
 
@@ -53,6 +54,9 @@ struct TPopupSettings {
     // When and on which devices it shows; by default always and everywhere.
     TPopupSchedule Schedule;
     TPopupDevices Devices = TPopupDevices::All;
+    // The language of the words the popup script shows and says (see PopupTexts.h): a new
+    // design takes the program's language.
+    QString Language = DefaultPopupLanguage();
 
     bool operator==(const TPopupSettings &other) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
+#include "output/PopupTexts.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -23,7 +24,8 @@ QByteArray AudienceTemplate()
 {
     QFile resource(QStringLiteral(":/AUDIENCE"));
     if (!resource.open(QIODevice::ReadOnly))
-        throw EVantelleError(QStringLiteral("The script template is missing from the program"));
+        throw EVantelleError(QCoreApplication::translate(
+            "ScriptBuilder", "The script template is missing from the program"));
     return NormalizeLineBreaks(resource.readAll());
 }
 
@@ -108,9 +110,13 @@ QByteArray EscapeScriptString(const QString &text)
     return out;
 }
 
-QByteArray BuildScript(const QByteArray &templateText, bool ForPreview, const TScriptValues &values)
+QByteArray BuildScript(const QByteArray &englishTemplate, bool ForPreview,
+                       const TScriptValues &values)
 {
     const TPopupSettings &s = values.Settings;
+    // The template's own words in the design's language first; the placeholders are then
+    // found in that text.
+    const QByteArray templateText = TranslateScriptTemplate(englishTemplate, s.Language);
     const QByteArray size = QByteArray::number(values.DocumentSize);
 
     QByteArray hideCode;

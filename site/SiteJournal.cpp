@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QUrl>
 
@@ -89,10 +90,12 @@ TSiteJournal ParseSiteJournal(const QByteArray &bytes, const QString &fileName)
 {
     int lineNumber = 0;
     const auto damaged = [&](const char *what) {
-        return EVantelleError(QStringLiteral("The site journal \"%1\" is damaged at line %2: %3")
-                                  .arg(fileName)
-                                  .arg(lineNumber)
-                                  .arg(QLatin1String(what)));
+        return EVantelleError(
+            QCoreApplication::translate("SitePublisher",
+                                        "The site journal \"%1\" is damaged at line %2: %3")
+                .arg(fileName)
+                .arg(lineNumber)
+                .arg(QLatin1String(what)));
     };
     if (bytes.size() > JournalLimits::FileBytes)
         throw damaged("it is too large");

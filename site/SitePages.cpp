@@ -2,6 +2,7 @@
 
 #include "imaging/VantelleError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -96,7 +97,9 @@ QStringList ListSitePages(const QString &site)
 {
     const QString root = QDir(site).canonicalPath();
     if (root.isEmpty() || !QFileInfo(root).isDir())
-        throw EVantelleError(QStringLiteral("The site folder \"%1\" does not exist").arg(site));
+        throw EVantelleError(
+            QCoreApplication::translate("SitePublisher", "The site folder \"%1\" does not exist")
+                .arg(site));
     std::vector<std::string> pages;
     WalkFolder(QFile::encodeName(root).toStdString(), std::string(), pages);
     QStringList result;

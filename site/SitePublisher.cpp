@@ -5,6 +5,7 @@
 #include "output/PopupSettings.h"
 #include "site/SitePages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,8 +66,10 @@ std::optional<QByteArray> ReadWithStatus(int dir, const QByteArray &name, const 
     const int fd = ::openat(dir, name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > (qint64(1) << 31)) {
-        reason = EFileError::CannotOpen(path, fd < 0 || errno != 0 ? SystemReason()
-                                                                   : QStringLiteral("Not a file"))
+        reason = EFileError::CannotOpen(
+                     path, fd < 0 || errno != 0
+                               ? SystemReason()
+                               : QCoreApplication::translate("SitePublisher", "Not a file"))
                      .message();
         if (fd >= 0)
             ::close(fd);
@@ -377,7 +380,9 @@ TSitePublisher::TSitePublisher(const QString &site, const QString &popupFolder,
 {
     const QString canonical = QDir(site).canonicalPath();
     if (canonical.isEmpty() || !QFileInfo(canonical).isDir())
-        throw EVantelleError(QStringLiteral("The site folder \"%1\" does not exist").arg(site));
+        throw EVantelleError(
+            QCoreApplication::translate("SitePublisher", "The site folder \"%1\" does not exist")
+                .arg(site));
     m_site = canonical;
     m_popupFolder =
         QDir::cleanPath(popupFolder.isEmpty() ? DefaultSitePopupFolder(m_site, designName)
@@ -431,8 +436,8 @@ TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString
         look.Block = first;
     } else {
         look.State = TSitePageState::OtherPopup;
-        look.Reason =
-            QStringLiteral("It holds another popup (%1)").arg(QString::fromUtf8(first.Source));
+        look.Reason = QCoreApplication::translate("SitePublisher", "It holds another popup (%1)")
+                          .arg(QString::fromUtf8(first.Source));
     }
     return look;
 }
@@ -497,13 +502,13 @@ QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBloc
 QString TSitePublisher::WhyNotWritable(const QString &path, const struct stat &info) const
 {
     if ((info.st_mode & 0222) == 0)
-        return QStringLiteral("It is read-only");
+        return QCoreApplication::translate("SitePublisher", "It is read-only");
     const QString folder = path.left(path.lastIndexOf(u'/'));
     auto known = m_writable.find(folder);
     if (known == m_writable.end())
         known = m_writable.emplace(folder, ::access(Native(folder).constData(), W_OK) == 0).first;
     if (!known->second)
-        return QStringLiteral("Its folder cannot be written to");
+        return QCoreApplication::translate("SitePublisher", "Its folder cannot be written to");
     return QString();
 }
 
@@ -842,7 +847,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         if (result.Cancelled) {
             for (; next < work.size(); ++next) {
                 result.Pages[work[next]].Action = TSitePageAction::Skip;
-                result.Pages[work[next]].Reason = QStringLiteral("Cancelled");
+                result.Pages[work[next]].Reason =
+                    QCoreApplication::translate("SitePublisher", "Cancelled");
             }
             break;
         }

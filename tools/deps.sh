@@ -13,6 +13,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
   dpkg-dev file lintian appstream desktop-file-utils shared-mime-info xdotool imagemagick
+  # The package check reads the running program's accessibility tree over AT-SPI on a session
+  # bus of its own.
+  at-spi2-core python3-pyatspi dbus-daemon
   # fonts-urw-base35 puts Type 1 faces and one family from several foundries beside the
   # OpenType ones, which the font face list must show once, by name (and artgen draws with it).
   fonts-liberation fonts-comic-neue fonts-dejavu-core fonts-urw-base35

@@ -2,14 +2,40 @@
 # Builds the Debian package from a configured and built tree and proves the installed layout:
 # the desktop entry, the AppStream metainfo and the package pass their validators, and the
 # program unpacked from the package starts headless with its XDG folders in a scratch folder,
-# shows page 1 with the shipped templates, writes a popup into a page, and opens the design
-# written beside it when started with that file.
+# shows page 1 with the shipped templates, writes a popup into a page, opens the design
+# written beside it when started with that file, and gives every object that can take focus on
+# its five pages a name for screen readers (read over AT-SPI).
 #
 #   tools/package-check.sh [BUILD_DIR]        (default: build)
 #
 # Needs a display only for its last part, which it runs under xvfb-run by itself.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+if [ "${1:-}" = --accessibility ]; then
+  # On a session bus of its own (dbus-run-session) and the display of xvfb-run: the program
+  # with its accessibility bridge on, walked page by page over AT-SPI. $2 is the scratch
+  # folder.
+  scratch="$2"
+  log="$scratch/accessibility.log"
+  env -i PATH="$PATH" DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" HOME="$scratch/home" \
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" \
+    QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    XDG_DATA_HOME="$scratch/home/data" XDG_CONFIG_HOME="$scratch/home/config" \
+    XDG_STATE_HOME="$scratch/home/state" XDG_CACHE_HOME="$scratch/home/cache" \
+    XDG_RUNTIME_DIR="$scratch/run" TMPDIR="$scratch/tmp" \
+    QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu" \
+    "$scratch/root/usr/bin/vantelle-pro" >"$log" 2>&1 &
+  program=$!
+  trap 'kill "$program" 2>/dev/null || true' EXIT
+  status=0
+  timeout 180 /usr/bin/python3 "$root/tools/accessible-names.py" vantelle-pro 5 || status=$?
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  trap - EXIT
+  [ "$status" = 0 ] || sed 's/^/  program: /' "$log" | tail -n 20 >&2
+  exit "$status"
+fi
 
 if [ "${1:-}" = --on-display ]; then
   # The headless run, on the display xvfb-run made: $2 is the scratch folder.
@@ -95,6 +121,21 @@ if [ "${1:-}" = --on-display ]; then
   kill "$program"
   wait "$program" 2>/dev/null || true
   trap - EXIT
+
+  # Screen readers: every object that can take focus on pages 1 to 5 has a name. The bus and
+  # its registry start on demand; a start that never shows the program (status 2) is tried
+  # again, a missing name is not.
+  rm -rf "$scratch/home/state"
+  for attempt in 1 2 3; do
+    status=0
+    dbus-run-session -- "$0" --accessibility "$scratch" 2>"$scratch/bus.log" || status=$?
+    grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' \
+      -e 'SpiRegistry daemon' "$scratch/bus.log" >&2 || true
+    [ "$status" = 2 ] || break
+    echo "package check: the accessibility bus did not show the program (attempt $attempt)" >&2
+    sleep 2
+  done
+  [ "$status" = 0 ] || fail "focusable objects without a name for screen readers (above)"
   exit 0
 fi
 
@@ -116,6 +157,9 @@ rm -rf "$build/package"
 deb="$(ls "$build"/package/vantelle-pro_*.deb)"
 echo "$deb"
 dpkg-deb --field "$deb" Depends
+# Qt's own texts for the standard dialogs come with the package's dependencies.
+dpkg-deb --field "$deb" Depends | grep -q "qt6-translations-l10n" ||
+  { echo "the package does not depend on qt6-translations-l10n" >&2; exit 1; }
 
 step "lintian"
 # Warnings kept on purpose are explained in the README's section on the package.

@@ -28,6 +28,8 @@ class CommandLineTest : public QObject {
 private slots:
     void arguments_data();
     void arguments();
+    void speaksTheDesktopLanguage_data();
+    void speaksTheDesktopLanguage();
     void aFileOpensTheWindowWhichSaysWhatIsWrong();
     void aPublishedPageOpensItsDesign();
     void endsOnATerminateSignalLikeAClose();
@@ -85,6 +87,43 @@ void CommandLineTest::arguments()
         QVERIFY2(err.isEmpty(), qPrintable(err));
     else
         QVERIFY2(err.contains(stderrHas), qPrintable(err));
+}
+
+void CommandLineTest::speaksTheDesktopLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("has");
+    QTest::newRow("German help") << "de_DE.UTF-8" << QStringList{"--help"}
+                                 << QString::fromUtf8("Aufruf: vantelle-pro [FILE.vpopup");
+    QTest::newRow("French help") << "fr_FR.UTF-8" << QStringList{"--help"}
+                                 << QString::fromUtf8("  --dry-run            indiquer ce qui");
+    QTest::newRow("Spanish complaint")
+        << "es_ES.UTF-8" << QStringList{"a.vpopup", "b.vpopup"}
+        << QString::fromUtf8("un diseño cada vez, pero se indicaron 2 archivos\nPruebe");
+    QTest::newRow("German complaint of a site command")
+        << "de_DE.UTF-8" << QStringList{"publish", "a.vpopup"}
+        << QString::fromUtf8("publish braucht den Ordner der Website");
+    QTest::newRow("C locale") << "C.UTF-8" << QStringList{"--help"} << "Usage: vantelle-pro";
+}
+
+// The help and the complaints follow the desktop's language like the window does.
+void CommandLineTest::speaksTheDesktopLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, has);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANG"), lang);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VANTELLE_BINARY_DIR "/bin/vantelle-pro"), arguments);
+    QVERIFY2(program.waitForFinished(20000), "the program did not end by itself");
+    const QString said =
+        QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    QVERIFY2(said.contains(has), qPrintable(said));
 }
 
 // A page without a popup, a design that is not there or cannot be read, or any other file: the

@@ -145,9 +145,10 @@ private slots:
         // A group of choices is one stop, at its chosen one (the arrow keys choose in it).
         QTest::newRow("behaviour")
             << 3
-            << QStringList{"OpenLink",   "ScreenReaderText", "URLEdit",
-                           "SameWindow", "EnableAutoClose",  "OpenOncePerSession",
-                           "ShowAgain",  "MoreOptions",      "AutoCenter"} +
+            << QStringList{"OpenLink",           "ScreenReaderText", "URLEdit",
+                           "SameWindow",         "EnableAutoClose",  "PopupLanguage",
+                           "OpenOncePerSession", "ShowAgain",        "MoreOptions",
+                           "AutoCenter"} +
                    bar;
         QTest::newRow("publish") << 5
                                  << QStringList{"ExistingFileEdit",  "Button2",

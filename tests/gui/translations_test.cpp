@@ -48,19 +48,31 @@ private slots:
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);
         QString source;
+        bool plural = false;
         int messages = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == QLatin1String("TS"))
                 QCOMPARE(xml.attributes().value(QLatin1String("language")).toString(), language);
+            else if (xml.name() == QLatin1String("message"))
+                plural = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             else if (xml.name() == QLatin1String("source"))
-                source = xml.readElementText();
-            else if (xml.name() == QLatin1String("translation")) {
-                const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                const QString translation = xml.readElementText();
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            else if (xml.name() == QLatin1String("translation") ||
+                     xml.name() == QLatin1String("numerusform")) {
+                // A plural's translation is its forms, each checked on its own.
+                if (xml.name() == QLatin1String("translation")) {
+                    QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(),
+                             qPrintable(source));
+                    if (plural)
+                        continue;
+                }
+                // A carriage return is written as an element of its own; the text around it counts.
+                const QString translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 ++messages;
-                QVERIFY2(type.isEmpty() && !translation.isEmpty(), qPrintable(source));
+                QVERIFY2(!translation.isEmpty(), qPrintable(source));
                 QVERIFY2(placeholders(translation) == placeholders(source),
                          qPrintable(source + QStringLiteral(" -> ") + translation));
                 QVERIFY2(translation.count(u'\n') == source.count(u'\n'), qPrintable(source));
@@ -68,6 +80,53 @@ private slots:
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(messages > 0);
+    }
+
+    void environmentNamesTheLanguages_data()
+    {
+        // Variables as "NAME=value" pairs; the languages as DesktopLanguages lists them and the
+        // one the program then speaks ("" for English).
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("spoken");
+        const auto row = [](const char *name, QStringList variables, QStringList languages,
+                            const char *spoken) {
+            QTest::newRow(name) << variables << languages << QString::fromLatin1(spoken);
+        };
+        row("nothing set", {}, {}, "");
+        row("LANG", {"LANG=de_DE.UTF-8"}, {"de_DE.UTF-8"}, "de");
+        row("LANG with a modifier", {"LANG=fr_FR.UTF-8@euro"}, {"fr_FR.UTF-8@euro"}, "fr");
+        row("LC_MESSAGES over LANG", {"LANG=fr_FR.UTF-8", "LC_MESSAGES=es_ES.UTF-8"},
+            {"es_ES.UTF-8"}, "es");
+        row("LC_ALL over LC_MESSAGES",
+            {"LANG=fr_FR.UTF-8", "LC_MESSAGES=es_ES.UTF-8", "LC_ALL=de_AT.UTF-8"}, {"de_AT.UTF-8"},
+            "de");
+        row("LANGUAGE over LC_ALL", {"LC_ALL=de_DE.UTF-8", "LANGUAGE=es"}, {"es"}, "es");
+        row("LANGUAGE in order, the first spoken wins", {"LANG=it_IT.UTF-8", "LANGUAGE=it:fr:de"},
+            {"it", "fr", "de"}, "fr");
+        row("English early in LANGUAGE", {"LANG=de_DE.UTF-8", "LANGUAGE=en_GB:de"}, {"en_GB", "de"},
+            "");
+        row("an empty LANGUAGE", {"LANG=de_DE.UTF-8", "LANGUAGE=:"}, {"de_DE.UTF-8"}, "de");
+        // Asking for the C locale asks for no translation, and LANGUAGE does not override it.
+        row("LANGUAGE without a locale", {"LANGUAGE=de"}, {}, "");
+        row("LANGUAGE with LANG=C", {"LANG=C", "LANGUAGE=fr"}, {}, "");
+        row("LC_ALL=C over LANG and LANGUAGE", {"LANG=de_DE.UTF-8", "LC_ALL=C", "LANGUAGE=de"}, {},
+            "");
+        row("LC_MESSAGES=POSIX", {"LANG=es_ES.UTF-8", "LC_MESSAGES=POSIX", "LANGUAGE=es"}, {}, "");
+        row("C.UTF-8", {"LANG=C.UTF-8", "LANGUAGE=de"}, {}, "");
+    }
+    // The desktop's language as gettext programs beside this one read it from the environment.
+    void environmentNamesTheLanguages()
+    {
+        QFETCH(QStringList, variables);
+        QFETCH(QStringList, languages);
+        QFETCH(QString, spoken);
+        QProcessEnvironment environment;
+        for (const QString &variable : variables)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QCOMPARE(DesktopLanguages(environment), languages);
+        InstallTranslations(QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(InstallTranslations(DesktopLanguages(environment)), spoken);
     }
 
     void desktopLanguageChoosesTheTexts_data()

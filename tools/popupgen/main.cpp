@@ -9,6 +9,7 @@
 #include "imaging/PngObject.h"
 #include "imaging/VantelleError.h"
 #include "output/PageText.h"
+#include "output/PopupTexts.h"
 #include "output/PopupWriter.h"
 
 #include <QCommandLineParser>
@@ -216,6 +217,10 @@ int Run(const QCommandLineParser &args)
     s.ScreenReaderTextOn = !args.isSet("no-reader-text");
     s.SharpPicture = !args.isSet("no-sharp");
     s.CookieName = args.value("cookie");
+    s.Language = args.isSet("language") ? args.value("language") : QStringLiteral("en");
+    if (!IsPopupLanguage(s.Language))
+        throw std::runtime_error("--language takes " +
+                                 PopupLanguages().join(QStringLiteral(", ")).toStdString());
     ReadAudience(args, s);
 
     Bitmap32 templateBitmap;
@@ -285,6 +290,7 @@ int main(int argc, char *argv[])
          "does not close.",
          "RRGGBB[,PERCENT[,stay]]"},
         {"entrance", "none, fade or zoom.", "kind"},
+        {"language", "Language of the popup's own words: en (default), de, fr or es.", "code"},
         {"reader-text", "Text for screen readers (default: the texts of the design).", "text"},
         {"no-reader-text", "No text for screen readers."},
         {"no-sharp", "No logo@2x.png for dense screens."},
