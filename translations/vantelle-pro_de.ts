@@ -1584,5 +1584,21 @@ Eintrag %1</translation>
         <source>Pictures</source>
         <translation>Bilder</translation>
     </message>
+    <message>
+        <source>Template %1</source>
+        <translation>Vorlage %1</translation>
+    </message>
+    <message>
+        <source>The opened design&apos;s picture, not kept in your pictures</source>
+        <translation>Bild des geöffneten Designs, nicht in Ihren Bildern gespeichert</translation>
+    </message>
+    <message>
+        <source>Your picture %1, damaged</source>
+        <translation>Ihr Bild %1, beschädigt</translation>
+    </message>
+    <message>
+        <source>Your picture %1</source>
+        <translation>Ihr Bild %1</translation>
+    </message>
 </context>
 </TS>

@@ -1584,5 +1584,21 @@ entrada %1</translation>
         <source>Pictures</source>
         <translation>Imágenes</translation>
     </message>
+    <message>
+        <source>Template %1</source>
+        <translation>Plantilla %1</translation>
+    </message>
+    <message>
+        <source>The opened design&apos;s picture, not kept in your pictures</source>
+        <translation>Imagen del diseño abierto, no guardada en sus imágenes</translation>
+    </message>
+    <message>
+        <source>Your picture %1, damaged</source>
+        <translation>Su imagen %1, dañada</translation>
+    </message>
+    <message>
+        <source>Your picture %1</source>
+        <translation>Su imagen %1</translation>
+    </message>
 </context>
 </TS>

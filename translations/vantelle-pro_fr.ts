@@ -1584,5 +1584,21 @@ entrée %1</translation>
         <source>Pictures</source>
         <translation>Images</translation>
     </message>
+    <message>
+        <source>Template %1</source>
+        <translation>Modèle %1</translation>
+    </message>
+    <message>
+        <source>The opened design&apos;s picture, not kept in your pictures</source>
+        <translation>Image de la création ouverte, non gardée dans vos images</translation>
+    </message>
+    <message>
+        <source>Your picture %1, damaged</source>
+        <translation>Votre image %1, endommagée</translation>
+    </message>
+    <message>
+        <source>Your picture %1</source>
+        <translation>Votre image %1</translation>
+    </message>
 </context>
 </TS>
