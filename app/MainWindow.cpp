@@ -447,17 +447,8 @@ void TMainForm::LoadResourcePictures()
     m_logoPicture.loadFromResource(QStringLiteral("LOGO"));
     m_previewTextPicture.loadFromResource(QStringLiteral("PREVIEW_TEXT"));
     m_bg2->setGeometry(m_bg2->parentWidget()->rect());
-
-    QFile bgTwice(QStringLiteral(":/BG@2x"));
-    if (!bgTwice.open(QIODevice::ReadOnly))
-        throw EFileError::CannotOpen(bgTwice.fileName(), bgTwice.errorString());
-    m_bgTwice = DecodeJpeg(bgTwice.readAll()).asQImage().convertToFormat(QImage::Format_RGB32);
-    for (TPNGObject *picture : {&m_moreTextPicture, &m_logoPicture, &m_previewTextPicture}) {
-        const QString name = picture == &m_logoPicture       ? QStringLiteral("LOGO@2x")
-                             : picture == &m_moreTextPicture ? QStringLiteral("MORE_TEXT@2x")
-                                                             : QStringLiteral("PREVIEW_TEXT@2x");
-        m_twiceImages[picture] = TwiceImage(name);
-    }
+    // The artwork at twice its size is decoded when a dense screen first paints it: on a
+    // screen at scale 1 it is never needed, and start-up is not kept waiting for it.
 }
 
 void TMainForm::LoadCloseButtons()
@@ -478,8 +469,21 @@ void TMainForm::PaintBackground(QPainter &painter)
         painter.drawPixmap(0, 0, m_bgPixmap);
         return;
     }
-    if (m_bgScreen.devicePixelRatio() != dpr)
+    if (m_bgScreen.devicePixelRatio() != dpr) {
+        if (m_bgTwice.isNull()) {
+            // A paint cannot stop for an error box: without it the background is scaled up from
+            // the plain one.
+            QFile bgTwice(QStringLiteral(":/BG@2x"));
+            if (bgTwice.open(QIODevice::ReadOnly))
+                try {
+                    m_bgTwice = DecodeJpeg(bgTwice.readAll())
+                                    .asQImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+                } catch (const EVantelleError &) {
+                }
+        }
         m_bgScreen = QPixmap::fromImage(PictureForScreen(m_bgPixmap.toImage(), m_bgTwice, dpr));
+    }
     painter.drawPixmap(QPointF(0, 0), m_bgScreen);
 }
 
@@ -493,7 +497,19 @@ void TMainForm::PaintBlended(QPainter &painter, const TPNGObject &picture)
         if (screen.isNull() || screen.devicePixelRatio() != dpr) {
             Bitmap32 pixels;
             PngToBitmap32(picture, pixels);
-            screen = PictureForScreen(pixels.asQImage(), m_twiceImages[&picture], dpr);
+            QImage &twice = m_twiceImages[&picture];
+            if (twice.isNull()) {
+                const QString name = &picture == &m_logoPicture ? QStringLiteral("LOGO@2x")
+                                     : &picture == &m_moreTextPicture
+                                         ? QStringLiteral("MORE_TEXT@2x")
+                                         : QStringLiteral("PREVIEW_TEXT@2x");
+                try {
+                    twice = TwiceImage(name);
+                } catch (const EVantelleError &) {
+                    // Scaled up from the plain picture instead, as the background is.
+                }
+            }
+            screen = PictureForScreen(pixels.asQImage(), twice, dpr);
         }
         painter.drawImage(QPointF(0, 0), screen);
         return;
