@@ -13,7 +13,6 @@ void PrepareProcess()
     // The browser engine refuses to start its sandbox as root.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// Before the application object exists: the browser engine's needs (no sandbox as root, shared
-// GL contexts).
+// Before the application object exists: the browser engine's needs (no sandbox as root; the
+// shared GL contexts are made when the engine loads, see PreviewLoader).
 void PrepareProcess();
 // After the application object exists and before the window: the placeholder title that
 // start-up replaces.

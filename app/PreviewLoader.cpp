@@ -7,12 +7,36 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QOpenGLContext>
 #include <QTimer>
 #include <QWidget>
+
+// Qt's context that every GL context of the process shares with: the browser engine's view
+// draws with textures made on the engine's own threads. Exported by Qt, declared only in its
+// private headers.
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace {
 
 const QLatin1String ModuleName("vantelle-pro-preview.so");
+
+// What the application object would make at its start if asked to share GL contexts; made here,
+// just before the browser engine loads, because making it loads the whole GL stack, which took
+// more than half of the program's start-up and which pages 1 to 3 never use.
+void ShareGlContexts()
+{
+    if (qt_gl_global_share_context())
+        return;
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Kept to the end of the process: the engine may still use it while it shuts down.
+    auto *context = new QOpenGLContext;
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    if (context->create())
+        qt_gl_set_global_share_context(context);
+    else
+        delete context;
+}
 
 } // namespace
 
@@ -72,6 +96,7 @@ void TPreviewLoader::LoadModule()
             const QString file = QDir(folder).filePath(ModuleName);
             if (!QFileInfo::exists(file))
                 continue;
+            ShareGlContexts();
             auto module = std::make_unique<QLibrary>(file);
             module->setLoadHints(QLibrary::PreventUnloadHint);
             if (module->load()) {
