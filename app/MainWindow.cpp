@@ -37,6 +37,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -116,7 +117,9 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(724, 559);
-    setWindowIcon(ProgramIcon());
+    // Looking the icon up in the desktop's icon theme takes tens of milliseconds: the window
+    // is given it as soon as it is on its way to the screen rather than kept waiting for it.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
     // Start-up errors are shown before the window is; their boxes centre over this place.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

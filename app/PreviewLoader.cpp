@@ -28,14 +28,23 @@ void ShareGlContexts()
 {
     if (qt_gl_global_share_context())
         return;
+    // Qt warns that the attribute belongs before the application object; that holds for the
+    // context it would make then, which is made here instead.
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &where, const QString &text) {
+            if (!text.contains(QLatin1String("AA_ShareOpenGLContexts")) && previous)
+                previous(type, where, text);
+        });
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // Kept to the end of the process: the engine may still use it while it shuts down.
+    qInstallMessageHandler(previous);
+    // Kept to the end of the process: the engine may still use it while it shuts down. It is
+    // set even where it cannot be created (no GL here): the engine then draws without GL
+    // rather than finding no context at all.
     auto *context = new QOpenGLContext;
     context->setFormat(QSurfaceFormat::defaultFormat());
-    if (context->create())
-        qt_gl_set_global_share_context(context);
-    else
-        delete context;
+    context->create();
+    qt_gl_set_global_share_context(context);
 }
 
 } // namespace
