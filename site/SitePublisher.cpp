@@ -147,10 +147,11 @@ void WriteReplacement(int dir, const QByteArray &name, const QString &path, cons
     // Only the superuser can give the file the page's owner; until it has, the file stays its
     // own. Anyone else makes the file with the page's permissions at once, and sets them only
     // when the creation mask takes some away.
-    const bool setOwner = user == 0 && (like.st_uid != user || !how.NewFileGroup ||
-                                     like.st_gid != *how.NewFileGroup);
+    const bool setOwner =
+        user == 0 && (like.st_uid != user || !how.NewFileGroup || like.st_gid != *how.NewFileGroup);
     const mode_t created = setOwner ? 0600 : mode & 0777;
-    const int fd = ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, created);
+    const int fd =
+        ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, created);
     if (fd < 0)
         throw EFileError::CannotCreate(path, SystemReason());
     const bool setMode = setOwner || !how.Mask || (created & ~*how.Mask) != mode;
