@@ -480,10 +480,10 @@ TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString
 
 // The page (of hash hash) without this popup: its original bytes when nobody changed it since,
 // else the page with only the block taken out. *originalHash is set to the result's hash when
-// the original bytes came back.
+// the original bytes came back. The original may be built in the memory of storage.
 QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBlock &block,
                         const std::vector<TPageSplice> &splices,
-                        std::optional<uint64_t> *originalHash = nullptr)
+                        std::optional<uint64_t> *originalHash = nullptr, QByteArray storage = {})
 {
     if (!splices.empty() && hash == splices.back().After) {
         QByteArray original = bytes;
@@ -496,7 +496,9 @@ QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBloc
                 QByteArrayView(original).sliced(it->Offset, it->Inserted.size()) == it->Inserted;
             if (exact) {
                 // Built anew rather than replaced in a copy: one pass over the bytes.
-                QByteArray before;
+                QByteArray before = std::move(storage);
+                storage = QByteArray();
+                before.resize(0);
                 before.reserve(original.size() - it->Inserted.size() + it->Removed.size());
                 before.append(QByteArrayView(original).first(it->Offset));
                 before.append(it->Removed);
@@ -901,6 +903,15 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     }
     const int total = static_cast<int>(work.size());
     // Where a page's new file is found (its folder held as the page's).
+    // The memory of the last group's new pages, used again for the next group's.
+    std::vector<QByteArray> spare;
+    const auto storage = [&spare] {
+        if (spare.empty())
+            return QByteArray();
+        QByteArray buffer = std::move(spare.back());
+        spare.pop_back();
+        return buffer;
+    };
     const auto newPlace = [this](TPendingPage &page) -> TPlace {
         if (page.Folders != m_folderGeneration) {
             TPlace place = Place(page.Path);
@@ -944,15 +955,17 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             if (plan.TakeDown) {
                 const auto known = state.find(out.Page);
                 std::optional<uint64_t> after;
-                pending.Bytes = WithoutPopup(
-                    read.Bytes, HashOf(read), *LookOf(read).Block,
-                    known != state.end() ? known->second : std::vector<TPageSplice>(), &after);
+                pending.Bytes =
+                    WithoutPopup(read.Bytes, HashOf(read), *LookOf(read).Block,
+                                 known != state.end() ? known->second : std::vector<TPageSplice>(),
+                                 &after, storage());
                 intents += JournalRecordLine(
                     {TJournalRecord::TakeDown,
                      out.Page,
                      {HashOf(read), after ? *after : PageHash(pending.Bytes), 0, {}, {}}});
             } else {
-                pending.Bytes = InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path);
+                pending.Bytes =
+                    InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path, storage());
                 pending.Splice = SpliceOf(read.Bytes, HashOf(read), pending.Bytes);
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
@@ -998,6 +1011,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             else
                 state[name].push_back(page.Splice);
         }
+        for (TPendingPage &page : group)
+            spare.push_back(std::move(page.Bytes));
         if (progress && !progress(static_cast<int>(next), total))
             result.Cancelled = true;
     }
