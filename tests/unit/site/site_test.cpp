@@ -277,6 +277,19 @@ TEST(SitePublish, CancelLeavesEveryPageWholeAndTheJournalTrue)
     publisher.TakeDown(publisher.PlanTakeDown());
     for (const auto &[page, bytes] : pages)
         EXPECT_EQ(Read(site + u'/' + page), bytes);
+
+    // Every page, in more than one group, and back.
+    EXPECT_EQ(publisher.Publish(source, publisher.PlanPublish()).Count(TSitePageAction::Add), 600);
+    for (const auto &[page, bytes] : pages) {
+        QByteArray now = Read(site + u'/' + page);
+        const TPopupMarkers markers = ReadPopupMarkers(now);
+        ASSERT_EQ(markers.Blocks.size(), 1u) << page.toStdString();
+        now.remove(markers.Blocks[0].Start, markers.Blocks[0].End - markers.Blocks[0].Start);
+        EXPECT_EQ(now, bytes) << page.toStdString();
+    }
+    EXPECT_EQ(publisher.TakeDown(publisher.PlanTakeDown()).Count(TSitePageAction::Remove), 600);
+    for (const auto &[page, bytes] : pages)
+        EXPECT_EQ(Read(site + u'/' + page), bytes) << page.toStdString();
 }
 
 // More folders than are held open at once, and pages edited between a plan and its run: each
