@@ -740,16 +740,26 @@ QString TSitePublisher::JournalCookieName() const
 TSitePublisher::TJournalState TSitePublisher::JournalState(const TSiteJournal &journal) const
 {
     TJournalState state;
+    // Each page is asked about a few times in a row: found once.
+    const QString *last = nullptr;
+    TReadPage *lastRead = nullptr;
+    const auto read = [&](const QString &page) {
+        if (last != &page && (!last || *last != page)) {
+            lastRead = ReadPage(page);
+            last = &page;
+        }
+        return lastRead;
+    };
     state.Pages = ReconcileJournal(
         journal,
         [&](const QString &page) -> std::optional<uint64_t> {
-            TReadPage *read = ReadPage(page);
-            state.Readings[page] = read ? read->Reading : 0;
-            return read ? std::optional<uint64_t>(HashOf(*read)) : std::nullopt;
+            TReadPage *as = read(page);
+            state.Readings[page] = as ? as->Reading : 0;
+            return as ? std::optional<uint64_t>(HashOf(*as)) : std::nullopt;
         },
         [&](const QString &page) {
-            TReadPage *read = ReadPage(page);
-            return read && LookOf(*read).Block.has_value();
+            TReadPage *as = read(page);
+            return as && LookOf(*as).Block.has_value();
         });
     // Kept for the run that follows a plan: it asks again only about the pages read anew since.
     if (m_journal && &journal == &m_journal->Journal && !state.Readings.empty())
