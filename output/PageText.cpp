@@ -421,7 +421,7 @@ TPopupMarkers ReadPopupMarkers(const QByteArray &page)
 }
 
 QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag,
-                          const QString &path)
+                          const QString &path, QByteArray storage)
 {
     if (!page)
         return "<BODY>\r\n" + tag + "\r\n</BODY>\r\n";
@@ -431,18 +431,33 @@ QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArra
         throw EVantelleError(
             QCoreApplication::translate("PageText", "The page \"%1\" was left unchanged. %2")
                 .arg(path, markers.MismatchReason()));
-    QByteArray result = text;
+    // The page's bytes before `from`, the parts added, and its bytes from `to` on, in one pass.
+    const auto build = [&](qsizetype from, qsizetype to,
+                           std::initializer_list<QByteArrayView> added) {
+        qsizetype size = text.size() - (to - from);
+        for (const QByteArrayView part : added)
+            size += part.size();
+        QByteArray result = std::move(storage);
+        result.resize(0);
+        result.reserve(size);
+        result.append(QByteArrayView(text).first(from));
+        for (const QByteArrayView part : added)
+            result.append(part);
+        result.append(QByteArrayView(text).sliced(to));
+        return result;
+    };
     if (!markers.Blocks.empty()) {
         const TPopupBlock &block = markers.Blocks.front();
-        return result.replace(block.Start, block.End - block.Start, tag);
+        return build(block.Start, block.End, {tag});
     }
     if (const qsizetype at = FindBodyTagEnd(text); at >= 0)
-        return result.insert(at, tag);
+        return build(at, at, {tag});
     // The tag becomes the last line; the page keeps its final line break, or its lack of one.
     const QByteArray lineEnd = LineEndOf(text);
+    const qsizetype end = text.size();
     if (text.isEmpty() || text.endsWith('\n') || text.endsWith('\r'))
-        return result + tag + lineEnd;
-    return result + lineEnd + tag;
+        return build(end, end, {tag, lineEnd});
+    return build(end, end, {lineEnd, tag});
 }
 
 void CheckSingleByteText(const QByteArray &text, const QString &path)

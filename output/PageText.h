@@ -64,9 +64,11 @@ TPopupMarkers ReadPopupMarkers(const QByteArray &page);
 // the only line end added (before or after a last-line tag) is the page's own, CR LF in a page
 // that has none. Running it again on its own result gives the same page. Without a page, a new
 // three-line page with CR LF holds the tag. A mismatched marker pair raises an error naming
-// path and the pair's lines, and nothing is changed.
+// path and the pair's lines, and nothing is changed. The result may be built in the memory of
+// storage (its bytes do not matter), so that a caller changing many pages can use one buffer
+// again rather than have new memory for each.
 QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag,
-                          const QString &path);
+                          const QString &path, QByteArray storage = {});
 
 // Refuses text stored in a wider encoding (UTF-16/UTF-32 byte-order marks, NUL bytes), which
 // would be damaged by byte-wise editing.

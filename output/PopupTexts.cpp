@@ -1,7 +1,5 @@
 #include "output/PopupTexts.h"
 
-#include "output/ScriptBuilder.h"
-
 namespace {
 
 struct TLanguage {
@@ -82,16 +80,4 @@ QList<TPopupWord> PopupWords(const QString &code)
     for (int i = 0; i < 4; ++i)
         words.append({QByteArray(kEnglish[i]), QString::fromUtf16(language->Words[i])});
     return words;
-}
-
-QByteArray TranslateScriptTemplate(const QByteArray &templateText, const QString &code)
-{
-    const TLanguage *language = Find(code);
-    if (!language || language == &kLanguages[0])
-        return templateText;
-    QByteArray text = templateText;
-    for (int i = 0; i < 4; ++i)
-        text.replace(QByteArray(kEnglish[i]),
-                     '\'' + EscapeScriptString(QString::fromUtf16(language->Words[i])) + '\'');
-    return text;
 }

@@ -26,7 +26,3 @@ struct TPopupWord {
     QString Text;
 };
 QList<TPopupWord> PopupWords(const QString &code);
-
-// The script template with its English words, each a whole string literal in single quotes,
-// put into the language (escaped as script strings). English gives the template unchanged.
-QByteArray TranslateScriptTemplate(const QByteArray &templateText, const QString &code);

@@ -210,3 +210,13 @@ QByteArray BuildScript(const QByteArray &englishTemplate, bool ForPreview,
     script.append(templateText.constData() + from, templateText.size() - from);
     return script;
 }
+
+QByteArray TranslateScriptTemplate(const QByteArray &templateText, const QString &code)
+{
+    if (!IsPopupLanguage(code) || code == QLatin1String("en"))
+        return templateText;
+    QByteArray text = templateText;
+    for (const TPopupWord &word : PopupWords(code))
+        text.replace(word.English, '\'' + EscapeScriptString(word.Text) + '\'');
+    return text;
+}

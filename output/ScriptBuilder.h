@@ -46,3 +46,8 @@ QByteArray PointList(const TPixelRect &rect);
 // "<", control characters and everything outside printable ASCII are escaped, so the literal's
 // value is exactly the given text and the file stays plain ASCII.
 QByteArray EscapeScriptString(const QString &text);
+
+// The script template with its English words, each a whole string literal in single quotes,
+// put into the popup's language (escaped as script strings, see PopupTexts.h). English, or a
+// language the popup cannot speak, gives the template unchanged.
+QByteArray TranslateScriptTemplate(const QByteArray &templateText, const QString &code);

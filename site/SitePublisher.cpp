@@ -110,17 +110,53 @@ bool WriteAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+// The file mode creation mask of the process, read without changing it; nullopt when it cannot
+// be read.
+std::optional<mode_t> CreationMask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = status.readAll();
+    const qsizetype at = text.indexOf("\nUmask:");
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype end = text.indexOf('\n', at + 1);
+    bool ok = false;
+    const uint mask = text.mid(at + 8, end - at - 8).trimmed().toUInt(&ok, 8);
+    if (!ok || mask > 0777)
+        return std::nullopt;
+    return static_cast<mode_t>(mask);
+}
+
+// How the new file of a page is made like the page.
+struct TFileLike {
+    // The creation mask of the process (nullopt when unknown).
+    std::optional<mode_t> Mask;
+    // The group a new file gets in the page's folder (nullopt when unknown).
+    std::optional<gid_t> NewFileGroup;
+};
+
 // Writes the new file of a page (name in the folder dir; path for messages) with the page's
 // permissions (and owner, where allowed).
 void WriteReplacement(int dir, const QByteArray &name, const QString &path, const struct stat &like,
-                      const QByteArray &bytes)
+                      const TFileLike &how, const QByteArray &bytes)
 {
-    const int fd = ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    static const uid_t user = ::geteuid();
+    const mode_t mode = like.st_mode & 07777;
+    // Only the superuser can give the file the page's owner; until it has, the file stays its
+    // own. Anyone else makes the file with the page's permissions at once, and sets them only
+    // when the creation mask takes some away.
+    const bool setOwner =
+        user == 0 && (like.st_uid != user || !how.NewFileGroup || like.st_gid != *how.NewFileGroup);
+    const mode_t created = setOwner ? 0600 : mode & 0777;
+    const int fd =
+        ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, created);
     if (fd < 0)
         throw EFileError::CannotCreate(path, SystemReason());
-    bool ok = ::fchmod(fd, like.st_mode & 07777) == 0 && WriteAll(fd, bytes);
-    static const bool root = ::geteuid() == 0;
-    if (ok && root)
+    const bool setMode = setOwner || !how.Mask || (created & ~*how.Mask) != mode;
+    bool ok = (!setMode || ::fchmod(fd, mode) == 0) && WriteAll(fd, bytes);
+    if (ok && setOwner)
         (void)!::fchown(fd, like.st_uid, like.st_gid);
     // Start writing the new page out now, so that the rename over the page, which makes the
     // file system write it first, finds it on its way (a hint only: no wait, no error).
@@ -444,10 +480,10 @@ TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString
 
 // The page (of hash hash) without this popup: its original bytes when nobody changed it since,
 // else the page with only the block taken out. *originalHash is set to the result's hash when
-// the original bytes came back.
+// the original bytes came back. The original may be built in the memory of storage.
 QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBlock &block,
                         const std::vector<TPageSplice> &splices,
-                        std::optional<uint64_t> *originalHash = nullptr)
+                        std::optional<uint64_t> *originalHash = nullptr, QByteArray storage = {})
 {
     if (!splices.empty() && hash == splices.back().After) {
         QByteArray original = bytes;
@@ -460,7 +496,9 @@ QByteArray WithoutPopup(const QByteArray &bytes, uint64_t hash, const TPopupBloc
                 QByteArrayView(original).sliced(it->Offset, it->Inserted.size()) == it->Inserted;
             if (exact) {
                 // Built anew rather than replaced in a copy: one pass over the bytes.
-                QByteArray before;
+                QByteArray before = std::move(storage);
+                storage = QByteArray();
+                before.resize(0);
                 before.reserve(original.size() - it->Inserted.size() + it->Removed.size());
                 before.append(QByteArrayView(original).first(it->Offset));
                 before.append(it->Removed);
@@ -545,6 +583,7 @@ TSitePublisher::TReadPage *TSitePublisher::ReadPage(const QString &page, QString
     read.Check = m_check;
     read.Hash.reset();
     read.Look.reset();
+    read.Reading = ++m_readings;
     return &read;
 }
 
@@ -558,6 +597,9 @@ TSitePublisher::TPlace TSitePublisher::Place(const QString &path) const
             ForgetFolders();
         const int fd = ::open(Native(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         held = m_folders.emplace(folder, fd).first;
+        struct stat info {};
+        if (fd >= 0 && ::fstat(fd, &info) == 0)
+            m_newFileGroup[fd] = (info.st_mode & S_ISGID) != 0 ? info.st_gid : ::getegid();
     }
     // A folder that cannot be held is gone through by the whole path.
     if (held->second < 0)
@@ -581,6 +623,7 @@ void TSitePublisher::ForgetFolders() const
         if (fd >= 0)
             ::close(fd);
     m_folders.clear();
+    m_newFileGroup.clear();
     ++m_folderGeneration;
 }
 
@@ -684,7 +727,7 @@ const TSiteJournal &TSitePublisher::ReadJournal() const
     if (!m_journal || !SameFile(info, m_journal->Info)) {
         m_journal.reset();
         TSiteJournal journal = ParseSiteJournal(ReadFileBytes(path), path);
-        m_journal = TReadJournal{std::move(journal), info};
+        m_journal = TReadJournal{std::move(journal), info, std::nullopt};
     }
     return m_journal->Journal;
 }
@@ -694,19 +737,34 @@ QString TSitePublisher::JournalCookieName() const
     return ReadJournal().CookieName;
 }
 
-std::map<QString, std::vector<TPageSplice>>
-TSitePublisher::JournalState(const TSiteJournal &journal) const
+TSitePublisher::TJournalState TSitePublisher::JournalState(const TSiteJournal &journal) const
 {
-    return ReconcileJournal(
+    TJournalState state;
+    // Each page is asked about a few times in a row: found once.
+    const QString *last = nullptr;
+    TReadPage *lastRead = nullptr;
+    const auto read = [&](const QString &page) {
+        if (last != &page && (!last || *last != page)) {
+            lastRead = ReadPage(page);
+            last = &page;
+        }
+        return lastRead;
+    };
+    state.Pages = ReconcileJournal(
         journal,
         [&](const QString &page) -> std::optional<uint64_t> {
-            TReadPage *read = ReadPage(page);
-            return read ? std::optional<uint64_t>(HashOf(*read)) : std::nullopt;
+            TReadPage *as = read(page);
+            state.Readings[page] = as ? as->Reading : 0;
+            return as ? std::optional<uint64_t>(HashOf(*as)) : std::nullopt;
         },
         [&](const QString &page) {
-            TReadPage *read = ReadPage(page);
-            return read && LookOf(*read).Block.has_value();
+            TReadPage *as = read(page);
+            return as && LookOf(*as).Block.has_value();
         });
+    // Kept for the run that follows a plan: it asks again only about the pages read anew since.
+    if (m_journal && &journal == &m_journal->Journal && !state.Readings.empty())
+        m_journal->Reconciled = state;
+    return state;
 }
 
 TSitePlan TSitePublisher::PlanPublish(const QStringList &include, const QStringList &exclude) const
@@ -739,7 +797,7 @@ TSitePlan TSitePublisher::PlanUpdate() const
     ForgetFolders();
     NewCheck();
     TSitePlan plan;
-    for (const auto &[page, splices] : JournalState(ReadJournal()))
+    for (const auto &[page, splices] : JournalState(ReadJournal()).Pages)
         plan.Pages.push_back(PlanPage(page, false));
     return plan;
 }
@@ -751,7 +809,7 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     m_writable.clear();
     ForgetFolders();
     NewCheck();
-    for (const auto &[page, splices] : JournalState(ReadJournal())) {
+    for (const auto &[page, splices] : JournalState(ReadJournal()).Pages) {
         plan.Pages.push_back(PlanPage(page, true));
         if (plan.ExampleDiff.isEmpty() && plan.Pages.back().Action == TSitePageAction::Remove) {
             if (TReadPage *read = ReadPage(page))
@@ -791,8 +849,33 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     ForgetFolders();
     NewCheck();
     const QString journalPath = JournalFile();
-    const TSiteJournal recorded = ReadJournal(); // a copy: the run rewrites the journal
-    std::map<QString, std::vector<TPageSplice>> state = JournalState(recorded);
+    const TSiteJournal &journalNow = ReadJournal();
+    // As the plan reconciled it when the journal is the same file still; a page read anew since
+    // is reconciled again when its group is replaced.
+    TJournalState reconciled;
+    if (m_journal && m_journal->Reconciled)
+        reconciled = std::move(*m_journal->Reconciled);
+    const TSiteJournal recorded = journalNow; // a copy: the run rewrites the journal
+    if (m_journal)
+        m_journal->Reconciled.reset();
+    if (reconciled.Readings.empty())
+        reconciled = JournalState(recorded);
+    std::map<QString, std::vector<TPageSplice>> &state = reconciled.Pages;
+    // The page's state again when it was read anew since it was reconciled.
+    const auto reconcileAgain = [&](const QString &page, const TReadPage *as) {
+        const auto known = reconciled.Readings.find(page);
+        if (known == reconciled.Readings.end() || known->second == (as ? as->Reading : 0))
+            return;
+        TSiteJournal one;
+        for (const TJournalRecord &record : recorded.Records)
+            if (record.Page == page)
+                one.Records.push_back(record);
+        TJournalState again = JournalState(one);
+        state.erase(page);
+        if (auto now = again.Pages.find(page); now != again.Pages.end())
+            state.emplace(page, std::move(now->second));
+        known->second = again.Readings[page];
+    };
     QString cookie = recorded.CookieName;
     if (source) {
         const QString designCookie = source->PopupSettings().CookieName;
@@ -830,6 +913,15 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     }
     const int total = static_cast<int>(work.size());
     // Where a page's new file is found (its folder held as the page's).
+    // The memory of the last group's new pages, used again for the next group's.
+    std::vector<QByteArray> spare;
+    const auto storage = [&spare] {
+        if (spare.empty())
+            return QByteArray();
+        QByteArray buffer = std::move(spare.back());
+        spare.pop_back();
+        return buffer;
+    };
     const auto newPlace = [this](TPendingPage &page) -> TPlace {
         if (page.Folders != m_folderGeneration) {
             TPlace place = Place(page.Path);
@@ -842,6 +934,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         return {page.Dir, '.' + page.Name + ".vantelle-new"};
     };
     TJournalWriter journal(journalPath);
+    const std::optional<mode_t> mask = CreationMask();
     size_t next = 0;
     while (next < work.size()) {
         if (result.Cancelled) {
@@ -860,6 +953,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             TSitePageResult &out = result.Pages[work[next]];
             TReadPage *as = nullptr;
             const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown, &as);
+            reconcileAgain(out.Page, as);
             out.Action = now.Action;
             out.Reason = now.Reason;
             if (now.Action == TSitePageAction::Skip || now.Action == TSitePageAction::Unchanged)
@@ -871,15 +965,17 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             if (plan.TakeDown) {
                 const auto known = state.find(out.Page);
                 std::optional<uint64_t> after;
-                pending.Bytes = WithoutPopup(
-                    read.Bytes, HashOf(read), *LookOf(read).Block,
-                    known != state.end() ? known->second : std::vector<TPageSplice>(), &after);
+                pending.Bytes =
+                    WithoutPopup(read.Bytes, HashOf(read), *LookOf(read).Block,
+                                 known != state.end() ? known->second : std::vector<TPageSplice>(),
+                                 &after, storage());
                 intents += JournalRecordLine(
                     {TJournalRecord::TakeDown,
                      out.Page,
                      {HashOf(read), after ? *after : PageHash(pending.Bytes), 0, {}, {}}});
             } else {
-                pending.Bytes = InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path);
+                pending.Bytes =
+                    InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path, storage());
                 pending.Splice = SpliceOf(read.Bytes, HashOf(read), pending.Bytes);
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
@@ -891,7 +987,11 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         for (TPendingPage &page : group) {
             try {
                 const TPlace place = newPlace(page);
-                WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, page.Bytes);
+                TFileLike how{mask, std::nullopt};
+                if (const auto group = m_newFileGroup.find(place.Dir);
+                    group != m_newFileGroup.end())
+                    how.NewFileGroup = group->second;
+                WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Bytes);
             } catch (const EVantelleError &error) {
                 result.Pages[page.Result].Action = TSitePageAction::Skip;
                 result.Pages[page.Result].Reason = error.message();
@@ -921,6 +1021,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             else
                 state[name].push_back(page.Splice);
         }
+        for (TPendingPage &page : group)
+            spare.push_back(std::move(page.Bytes));
         if (progress && !progress(static_cast<int>(next), total))
             result.Cancelled = true;
     }

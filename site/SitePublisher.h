@@ -134,6 +134,14 @@ private:
         unsigned Folders = 0;
         std::optional<uint64_t> Hash;
         std::optional<TSitePageLook> Look;
+        // Which reading this is: a new number each time the page is read anew.
+        unsigned Reading = 0;
+    };
+    // The journal reconciled with the pages, and which reading of each journal page it used
+    // (0 for one that could not be read).
+    struct TJournalState {
+        std::map<QString, std::vector<TPageSplice>> Pages;
+        std::unordered_map<QString, unsigned> Readings;
     };
 
     TSiteResult Apply(const TSitePlan &plan, const TSiteProgress &progress, TPopupSource *source);
@@ -162,7 +170,7 @@ private:
     QString WhyNotWritable(const QString &path, const struct stat &info) const;
     // The journal as parsed (empty when there is none); valid until the next ReadJournal.
     const TSiteJournal &ReadJournal() const;
-    std::map<QString, std::vector<TPageSplice>> JournalState(const TSiteJournal &journal) const;
+    TJournalState JournalState(const TSiteJournal &journal) const;
 
     QString m_site;
     QString m_popupFolder;
@@ -171,13 +179,18 @@ private:
     // Pages as a plan read them, for the run that follows the plan; by page.
     mutable std::unordered_map<QString, TReadPage> m_pages;
     mutable unsigned m_check = 0;
+    mutable unsigned m_readings = 0;
     // The site's folders held open (or -1 when one cannot be), by path; a few at most.
     mutable std::map<QString, int> m_folders;
+    // The group a new file gets in each folder held (by its descriptor).
+    mutable std::map<int, gid_t> m_newFileGroup;
     mutable unsigned m_folderGeneration = 1;
     // The journal as last parsed, with the status of its file then.
     struct TReadJournal {
         TSiteJournal Journal;
         struct stat Info {};
+        // As the last plan reconciled it, for the run that follows.
+        std::optional<TJournalState> Reconciled;
     };
     mutable std::optional<TReadJournal> m_journal;
     // Whether each folder of the site can be written to, asked once per plan or run.

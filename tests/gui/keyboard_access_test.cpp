@@ -187,6 +187,12 @@ private slots:
     void everyFocusableControlHasAName()
     {
         QFETCH(int, page);
+#if defined(__SANITIZE_ADDRESS__)
+        // The browser engine's own accessibility objects are not built for the sanitizer, whose
+        // type checks cannot read them; page 4 is walked in the other builds.
+        if (page == 4)
+            QSKIP("the preview's browser engine is not built for the sanitizer");
+#endif
         QStringList unnamed;
         if (page == 0) {
             // With a page in its list, whose rows are read too.

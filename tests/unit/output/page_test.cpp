@@ -140,6 +140,13 @@ TEST(PageInsertionTest, EveryKindOfPageGetsExactlyOneBlock)
                 EXPECT_EQ(page, c.page) << c.name;
             }
         }
+        // Built in the memory of a buffer that held other bytes, longer or shorter: the same.
+        if (!c.page || c.error)
+            continue;
+        for (const QByteArray &storage : {QByteArray(4096, 'J'), QByteArray("J")}) {
+            EXPECT_EQ(InsertPopupTag(c.page, tag, path, storage), c.expected)
+                << c.name << " (in a buffer of " << storage.size() << ")";
+        }
     }
 }
 

@@ -19,7 +19,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 using namespace MadeSite;
@@ -273,6 +277,19 @@ TEST(SitePublish, CancelLeavesEveryPageWholeAndTheJournalTrue)
     publisher.TakeDown(publisher.PlanTakeDown());
     for (const auto &[page, bytes] : pages)
         EXPECT_EQ(Read(site + u'/' + page), bytes);
+
+    // Every page, in more than one group, and back.
+    EXPECT_EQ(publisher.Publish(source, publisher.PlanPublish()).Count(TSitePageAction::Add), 600);
+    for (const auto &[page, bytes] : pages) {
+        QByteArray now = Read(site + u'/' + page);
+        const TPopupMarkers markers = ReadPopupMarkers(now);
+        ASSERT_EQ(markers.Blocks.size(), 1u) << page.toStdString();
+        now.remove(markers.Blocks[0].Start, markers.Blocks[0].End - markers.Blocks[0].Start);
+        EXPECT_EQ(now, bytes) << page.toStdString();
+    }
+    EXPECT_EQ(publisher.TakeDown(publisher.PlanTakeDown()).Count(TSitePageAction::Remove), 600);
+    for (const auto &[page, bytes] : pages)
+        EXPECT_EQ(Read(site + u'/' + page), bytes) << page.toStdString();
 }
 
 // More folders than are held open at once, and pages edited between a plan and its run: each
@@ -314,6 +331,113 @@ TEST(SitePublish, ManyFoldersAndPagesEditedAfterThePlan)
     pages[second] += later;
     for (const auto &[page, bytes] : pages)
         EXPECT_EQ(Read(site + u'/' + page), bytes) << page.toStdString();
+}
+
+// Between a plan and its run the site can change under it: a block taken out by hand, or
+// another publisher's run. The run works from the journal and the pages as they are then.
+TEST(SitePublish, TakeDownFollowsChangesMadeAfterItsPlan)
+{
+    TMadeSite site;
+    TTestSource source;
+    TSitePublisher publisher(site.Site, {}, QStringLiteral("Sale"));
+    publisher.Publish(source, publisher.PlanPublish({"index.html", "shop/index.html"}));
+
+    // A page whose block was taken out by hand after the plan: every page is down after the
+    // run, so the popup's folder and journal go.
+    const TSitePlan down = publisher.PlanTakeDown();
+    ASSERT_EQ(down.Count(TSitePageAction::Remove), 2);
+    Write(site.Path("shop/index.html"), site.Pages["shop/index.html"] + "<!-- by hand -->");
+    EXPECT_EQ(publisher.TakeDown(down).Count(TSitePageAction::Remove), 1);
+    EXPECT_EQ(Read(site.Path("index.html")), site.Pages["index.html"]);
+    EXPECT_FALSE(QFileInfo::exists(publisher.PopupFolder()));
+
+    // Another publisher runs between this one's plan and its run: the pages it published stay
+    // in the journal, and a later take down gives them back.
+    publisher.Publish(source, publisher.PlanPublish({"index.html"}));
+    const TSitePlan first = publisher.PlanTakeDown();
+    TSitePublisher other(site.Site, {}, QStringLiteral("Sale"));
+    other.Publish(source, other.PlanPublish({"about.htm"}));
+    EXPECT_EQ(publisher.TakeDown(first).Count(TSitePageAction::Remove), 1);
+    const TSitePlan rest = publisher.PlanTakeDown();
+    ASSERT_EQ(rest.Pages.size(), 1u);
+    EXPECT_EQ(rest.Pages[0].Page, QStringLiteral("about.htm"));
+    publisher.TakeDown(rest);
+    for (const char *page : {"index.html", "about.htm"})
+        EXPECT_EQ(Read(site.Path(page)), site.Pages[page]) << page;
+    EXPECT_FALSE(QFileInfo::exists(publisher.PopupFolder()));
+}
+
+// A page replaced keeps its permissions whatever the creation mask, and (for the superuser)
+// its owner and group, also in a folder whose group new files inherit.
+TEST(SitePublish, ReplacedPagesKeepTheirModeAndOwner)
+{
+    const bool root = ::geteuid() == 0;
+    struct TCase {
+        const char *Page;
+        mode_t Mode;
+        mode_t Mask;
+        bool OtherOwner;       // superuser only: the page belongs to nobody
+        bool InheritingFolder; // superuser only: the folder's group is nobody's, set-group-ID
+    };
+    const TCase cases[] = {
+        {"plain.html", 0644, 022, false, false},       {"shared.html", 0666, 022, false, false},
+        {"group.html", 0664, 077, false, false},       {"private.html", 0600, 0, false, false},
+        {"odd.html", 0751, 027, false, false},         {"nobody.html", 0644, 022, true, false},
+        {"inherit/page.html", 0640, 022, false, true},
+    };
+    QTemporaryDir folder;
+    const QString site = folder.path();
+    const QByteArray page = "<html><body>\npage\n</body></html>\n";
+    for (const TCase &c : cases) {
+        Write(site + u'/' + QLatin1String(c.Page), page);
+        const QByteArray path = QFile::encodeName(site + u'/' + QLatin1String(c.Page));
+        ASSERT_EQ(::chmod(path.constData(), c.Mode), 0);
+        if (root && c.OtherOwner) {
+            ASSERT_EQ(::chown(path.constData(), 65534, 65534), 0);
+        }
+        if (root && c.InheritingFolder) {
+            const QByteArray folder = path.left(path.lastIndexOf('/'));
+            ASSERT_EQ(::chown(folder.constData(), 0, 65534), 0);
+            ASSERT_EQ(::chmod(folder.constData(), 02775), 0);
+            ASSERT_EQ(::chown(path.constData(), 0, 0), 0);
+        }
+    }
+    const auto expectKept = [&](const char *when) {
+        for (const TCase &c : cases) {
+            struct stat info {};
+            ASSERT_EQ(
+                ::stat(QFile::encodeName(site + u'/' + QLatin1String(c.Page)).constData(), &info),
+                0);
+            EXPECT_EQ(info.st_mode & 07777, c.Mode) << c.Page << ' ' << when;
+            if (!root)
+                continue;
+            EXPECT_EQ(info.st_uid, c.OtherOwner ? 65534u : 0u) << c.Page << ' ' << when;
+            EXPECT_EQ(info.st_gid, c.OtherOwner ? 65534u : 0u) << c.Page << ' ' << when;
+        }
+    };
+    TTestSource source;
+    TSitePublisher publisher(site, {}, QStringLiteral("Sale"));
+    // Each run under the masks of the cases in turn.
+    for (const TCase &c : cases) {
+        const mode_t old = ::umask(c.Mask);
+        const TSitePlan plan = publisher.PlanPages({QLatin1String(c.Page)});
+        EXPECT_EQ(publisher.Publish(source, plan).Count(TSitePageAction::Add), 1) << c.Page;
+        ::umask(old);
+    }
+    expectKept("published");
+    for (const TCase &c : cases) {
+        const mode_t old = ::umask(c.Mask);
+        TSitePlan plan = publisher.PlanTakeDown();
+        plan.Pages.erase(
+            std::remove_if(plan.Pages.begin(), plan.Pages.end(),
+                           [&](const TSitePagePlan &p) { return p.Page != QLatin1String(c.Page); }),
+            plan.Pages.end());
+        EXPECT_EQ(publisher.TakeDown(plan).Count(TSitePageAction::Remove), 1) << c.Page;
+        ::umask(old);
+    }
+    expectKept("taken down");
+    for (const TCase &c : cases)
+        EXPECT_EQ(Read(site + u'/' + QLatin1String(c.Page)), page) << c.Page;
 }
 
 TEST(SiteJournal, ReadsWhatItWritesAndIgnoresATornLastLine)
