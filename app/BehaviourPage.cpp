@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -171,11 +172,12 @@ void TBehaviourPage::BuildControls(TPanel *page)
     m_delayLabel->setBuddy(m_delayTime);
     m_leftLabel->setBuddy(m_leftSpin);
     m_topLabel->setBuddy(m_topSpin);
-    SetReadingOrder({m_closePopup, m_openLink, m_screenReaderText, m_urlEdit, m_sameWindow,
-                     m_newWindow, m_enableAutoClose, m_delayTime, m_openOncePerSession, m_showAgain,
-                     m_everyLoad, m_moreOptions, m_autoCenter, m_setManual, m_leftSpin, m_topSpin});
     // The popup's own words' language, in the free right part of the auto-close group.
-    AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
+    QComboBox *popupLanguage = AddPopupLanguageControl(autoCloseGroup, m_context, 360, 30, 317);
+    SetReadingOrder({m_closePopup, m_openLink, m_screenReaderText, m_urlEdit, m_sameWindow,
+                     m_newWindow, m_enableAutoClose, popupLanguage, m_delayTime,
+                     m_openOncePerSession, m_showAgain, m_everyLoad, m_moreOptions, m_autoCenter,
+                     m_setManual, m_leftSpin, m_topSpin});
 }
 
 void TBehaviourPage::ApplyDefaults()

@@ -38,15 +38,6 @@ QComboBox *AddPopupLanguageControl(QWidget *parent, const TPageContext &context,
     list->setToolTip(QCoreApplication::translate(
         "PopupLanguageControl", "The language in which the popup names its close button and "
                                 "describes itself to screen readers"));
-    // Tab reaches the list after the control left of it in its row, as the page reads.
-    QWidget *before = nullptr;
-    for (QWidget *sibling : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (sibling != list && (sibling->focusPolicy() & Qt::TabFocus) &&
-            qAbs(sibling->y() - y) < 10 && sibling->x() < x &&
-            (!before || sibling->x() > before->x()))
-            before = sibling;
-    if (before)
-        QWidget::setTabOrder(before, list);
     // Each language in its own name, so that anyone finds theirs.
     for (const QString &code : PopupLanguages())
         list->addItem(PopupLanguageName(code), code);

@@ -8,8 +8,8 @@ class QComboBox;
 class QWidget;
 struct TPageContext;
 
-// Places the label at (x, y) of parent and the list beside it, within width pixels; Tab reaches
-// the list after the control left of it in the same row. The controls belong to parent and
-// follow the context's document from then on.
+// Places the label at (x, y) of parent and the list beside it, within width pixels, and returns
+// the list for the page's reading order. The controls belong to parent and follow the context's
+// document from then on.
 QComboBox *AddPopupLanguageControl(QWidget *parent, const TPageContext &context, int x, int y,
                                    int width);

@@ -132,6 +132,17 @@ void BM_SiteTakeDown(benchmark::State &state)
 }
 BENCHMARK(BM_SiteTakeDown)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
+// A page read whole and written to a new file, closed before it returns.
+void CopyPage(const QString &from, const QString &to)
+{
+    QFile in(from);
+    in.open(QIODevice::ReadOnly);
+    const QByteArray bytes = in.readAll();
+    QFile out(to);
+    out.open(QIODevice::WriteOnly);
+    out.write(bytes);
+}
+
 // The peer: every page read whole and written to a new file beside it.
 void BM_PeerCopyPages(benchmark::State &state)
 {
@@ -139,12 +150,7 @@ void BM_PeerCopyPages(benchmark::State &state)
     for (auto _ : state) {
         for (const QString &page : pages) {
             const QString path = Site() + u'/' + page;
-            QFile in(path);
-            in.open(QIODevice::ReadOnly);
-            const QByteArray bytes = in.readAll();
-            QFile out(path + QStringLiteral(".copy"));
-            out.open(QIODevice::WriteOnly);
-            out.write(bytes);
+            CopyPage(path, path + QStringLiteral(".copy"));
         }
         state.PauseTiming();
         for (const QString &page : pages)
@@ -163,14 +169,8 @@ void BM_PeerCopyRenameOver(benchmark::State &state)
     for (auto _ : state) {
         for (const QString &page : pages) {
             const QString path = Site() + u'/' + page;
-            QFile in(path);
-            in.open(QIODevice::ReadOnly);
-            const QByteArray bytes = in.readAll();
             const QString copy = path + QStringLiteral(".copy");
-            QFile out(copy);
-            out.open(QIODevice::WriteOnly);
-            out.write(bytes);
-            out.close();
+            CopyPage(path, copy);
             if (std::rename(QFile::encodeName(copy).constData(),
                             QFile::encodeName(path).constData()) != 0)
                 state.SkipWithError("a page could not be replaced");
