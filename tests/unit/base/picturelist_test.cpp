@@ -144,14 +144,24 @@ TEST_F(PictureListTest, ACacheFileThatDoesNotAddUpIsIgnored)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray good = f.readAll();
     f.close();
+    // After magic, size, count and the stamp, each entry's status byte and fingerprint.
+    const qsizetype entries = 8 + 12 + 40;
+    const qsizetype perEntry = 1 + 32;
+    auto flipped = [&](qsizetype at) {
+        QByteArray bytes = good;
+        bytes[at] = static_cast<char>(bytes[at] ^ 1);
+        return bytes;
+    };
     const QList<QByteArray> damages{
         good.left(good.size() - 1),
         good + "x",
         QByteArray(good).replace(0, 1, "W"),
         // The status of the damaged entry claims a thumbnail: the pixels no longer add up.
-        QByteArray(good).replace(8 + 12 + 1, 1, "\x01"),
+        QByteArray(good).replace(entries + perEntry, 1, "\x01"),
         // A size the list does not use.
         QByteArray(good).replace(8 + 3, 1, "\x29"),
+        // The blue entry's fingerprint is not that of its bytes.
+        flipped(entries + 2 * perEntry + 1),
     };
     for (const QByteArray &damaged : damages) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
