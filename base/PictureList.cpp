@@ -366,7 +366,7 @@ int TPictureList::AddContainer(const QString &container)
     std::vector<TEntry> entries;
     for (int entry = 0; entry < static_cast<int>(items.size()); ++entry) {
         const TStorageItem &item = items[static_cast<size_t>(entry)];
-        entries.push_back({container, entry, item.Offset, item.Length, QByteArray(), 0, -1});
+        entries.push_back({container, entry, item.Offset, item.Length, QByteArray(), 0, -1, false});
     }
     const int first = AddLocatedContainer(container, entries);
     if (!damage.isEmpty())
@@ -386,7 +386,7 @@ int TPictureList::AddLocatedContainer(const QString &container, const std::vecto
     added.cacheLooked = true;
     m_containers.push_back(std::move(added));
     for (const TEntry &e : entries)
-        Append({container, e.entry, e.offset, e.length, QByteArray(), 0, index});
+        Append({container, e.entry, e.offset, e.length, QByteArray(), 0, index, false});
     const int count = Count() - first;
     TContainer &c = m_containers.back();
     c.missing = count;
@@ -498,7 +498,8 @@ void TPictureList::AfterCacheLooked(int container)
     }
     if (m_all)
         for (const int i : EntriesOf(container))
-            QueueThumbnail(i, 0);
+            if (!m_entries[static_cast<size_t>(i)].decoded)
+                QueueThumbnail(i, 0);
 }
 
 std::vector<bool> TPictureList::AddReadContainer(const QString &container,
@@ -514,7 +515,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     for (const TEntry &e : entries)
         Append({container, e.entry, e.offset, e.length,
                 keepBytes ? QByteArray(fileBytes.constData() + e.offset, e.length) : QByteArray(),
-                0, index});
+                0, index, false});
     const int count = Count() - first;
     std::vector<bool> damaged(static_cast<size_t>(count), false);
     if (count == 0)
@@ -557,16 +558,13 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
 
 int TPictureList::AddBytes(const QByteArray &bytes)
 {
-    const int i = Append({QString(), 0, 0, static_cast<qint32>(bytes.size()), bytes, 0, -1});
-    if (m_all)
-        QueueThumbnail(i, 0);
-    return i;
+    return Append({QString(), 0, 0, static_cast<qint32>(bytes.size()), bytes, 0, -1, true});
 }
 
 int TPictureList::AddStored(int containerIndex, int entry)
 {
     const QString path = m_containers[static_cast<size_t>(containerIndex)].path;
-    const int i = Append({path, entry, 0, 0, QByteArray(), 0, containerIndex});
+    const int i = Append({path, entry, 0, 0, QByteArray(), 0, containerIndex, true});
     ContainerChanged(containerIndex, entry);
     return i;
 }
@@ -686,18 +684,20 @@ void TPictureList::RequestAllThumbnails()
 {
     m_all = true;
     for (int i = 0; i < Count(); ++i) {
-        const int c = m_entries[static_cast<size_t>(i)].containerIndex;
+        const TEntry &e = m_entries[static_cast<size_t>(i)];
         // A container whose cache is being checked is asked for once the check is done.
-        if (c < 0 || m_containers[static_cast<size_t>(c)].cacheLooked)
+        if (!e.decoded &&
+            (e.containerIndex < 0 || m_containers[static_cast<size_t>(e.containerIndex)].cacheLooked))
             QueueThumbnail(i, 0);
     }
 }
 
 bool TPictureList::ThumbnailsKnown() const
 {
-    return std::none_of(m_state.begin(), m_state.end(), [](TState state) {
-        return state == TState::Unknown || state == TState::Queued;
-    });
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        if ((m_state[i] == TState::Unknown && !m_entries[i].decoded) || m_state[i] == TState::Queued)
+            return false;
+    return true;
 }
 
 QByteArray TPictureList::Fingerprint(int i) const

@@ -58,6 +58,9 @@ public:
         quint64 id = 0;
         // The list's index of the container, or -1.
         int containerIndex = -1;
+        // Decoded when the program added it, so known to decode: its thumbnail is made only when
+        // it is shown.
+        bool decoded = false;
     };
 
     // Thumbnails are thumbnailSize device pixels, drawn on white; the cache lives in
@@ -120,14 +123,15 @@ public:
     // Asks for the thumbnails of entries first to last (what the grid shows), earlier ones
     // first; each arrives with ThumbnailReady.
     void RequestThumbnails(int first, int last);
-    // Asks for every thumbnail not known yet, behind whatever the grid asks for: so every entry
-    // that does not decode is found, and the cache can be written.
+    // Asks for every thumbnail not known yet (but those of pictures the program added itself),
+    // behind whatever the grid asks for: so every entry that does not decode is found, and the
+    // cache can be written.
     void RequestAllThumbnails();
     bool AllThumbnailsRequested() const noexcept { return m_all; }
     // Makes entry i's thumbnail now, on this thread, unless it is known already.
     void MakeThumbnail(int i);
-    // Whether the thumbnail of every entry is known (made, found not to decode, in the cache, or
-    // given up because the container changed under the list).
+    // Whether the thumbnail of every entry that might not decode is known (made, found not to
+    // decode, in the cache, or given up because the container changed under the list).
     bool ThumbnailsKnown() const;
     // The SHA-256 of the bytes entry i's thumbnail was made from (or the cache's, for a thumbnail
     // taken from there), or empty while it is not known.
