@@ -122,9 +122,9 @@ bool ReadCache(const QString &path, QSize size, int count, std::vector<QImage> &
 
 // The cache of a container added by its entries: after its magic, size and count, the stamp of
 // the container it was made for (size -1: none that could be trusted), then per entry a status
-// byte (1 made, 2 does not decode) and the fingerprint of its bytes, then the pixels of every
-// made thumbnail. The fingerprints let a cache whose stamp no longer matches be checked against
-// the container's bytes.
+// byte (1 made, 2 does not decode, 0 not made when the cache was written) and the fingerprint
+// of its bytes, then the pixels of every made thumbnail. The fingerprints let a cache whose stamp
+// no longer matches be checked against the container's bytes.
 const QByteArray StampedMagic("VPTHUMB2");
 constexpr qint64 StampBytes = 5 * 8;
 
@@ -186,7 +186,7 @@ std::shared_ptr<TPictureList::TCacheIndex> ReadCacheIndex(const QString &path, Q
         QByteArray fingerprint(FingerprintSize, '\0');
         in.readRawData(&status, 1);
         in.readRawData(fingerprint.data(), FingerprintSize);
-        if (status != 1 && status != 2)
+        if (status != 0 && status != 1 && status != 2)
             return nullptr;
         index->status[static_cast<size_t>(i)] = status;
         index->fingerprints[static_cast<size_t>(i)] = fingerprint;
@@ -237,6 +237,10 @@ TPictureList::~TPictureList()
 {
     m_pool.clear();
     m_pool.waitForDone();
+    // What this run made is kept for the next even when not every thumbnail is made yet.
+    for (size_t c = 0; c < m_containers.size(); ++c)
+        if (m_containers[c].byStamp && m_containers[c].made)
+            WriteStampedCache(static_cast<int>(c), true);
 }
 
 void TPictureList::WaitForDone()
@@ -414,7 +418,9 @@ int TPictureList::AddLocatedContainer(const QString &container, const std::vecto
             for (size_t k = 0; same && k < members.size(); ++k) {
                 const TEntry &e = members[k];
                 const QByteArray bytes = file.seek(e.offset) ? file.read(e.length) : QByteArray();
-                same = bytes.size() == e.length && Sha256(bytes) == cached->fingerprints[k];
+                // An entry not made when the cache was written has nothing to check.
+                same = bytes.size() == e.length &&
+                       (cached->status[k] == 0 || Sha256(bytes) == cached->fingerprints[k]);
             }
             // Only bytes read while the container stayed as it was stamped answer for it.
             same = same && StampOf(members.front().container) == stamp;
@@ -465,6 +471,10 @@ void TPictureList::Adopt(int container, const TCacheIndex &index)
         TState &state = m_state[static_cast<size_t>(i)];
         if (state != TState::Unknown && state != TState::Queued)
             continue;
+        if (index.status[k] == 0) {
+            ++c.missing;
+            continue;
+        }
         m_fingerprints[static_cast<size_t>(i)] = index.fingerprints[k];
         m_thumbnails[static_cast<size_t>(i)] = QImage();
         if (index.status[k] == 2) {
@@ -475,8 +485,10 @@ void TPictureList::Adopt(int container, const TCacheIndex &index)
         }
     }
     for (const int i : members) {
-        emit ThumbnailReady(i);
-        if (m_state[static_cast<size_t>(i)] == TState::Damaged)
+        const TState state = m_state[static_cast<size_t>(i)];
+        if (state == TState::Cached || state == TState::Damaged)
+            emit ThumbnailReady(i);
+        if (state == TState::Damaged)
             emit DamageFound(i, QString());
     }
 }
@@ -686,8 +698,8 @@ void TPictureList::RequestAllThumbnails()
     for (int i = 0; i < Count(); ++i) {
         const TEntry &e = m_entries[static_cast<size_t>(i)];
         // A container whose cache is being checked is asked for once the check is done.
-        if (!e.decoded &&
-            (e.containerIndex < 0 || m_containers[static_cast<size_t>(e.containerIndex)].cacheLooked))
+        if (!e.decoded && (e.containerIndex < 0 ||
+                           m_containers[static_cast<size_t>(e.containerIndex)].cacheLooked))
             QueueThumbnail(i, 0);
     }
 }
@@ -695,7 +707,8 @@ void TPictureList::RequestAllThumbnails()
 bool TPictureList::ThumbnailsKnown() const
 {
     for (size_t i = 0; i < m_entries.size(); ++i)
-        if ((m_state[i] == TState::Unknown && !m_entries[i].decoded) || m_state[i] == TState::Queued)
+        if ((m_state[i] == TState::Unknown && !m_entries[i].decoded) ||
+            m_state[i] == TState::Queued)
             return false;
     return true;
 }
@@ -774,6 +787,8 @@ void TPictureList::OnThumbnail(quint64 id, TMade made)
     m_fingerprints[static_cast<size_t>(i)] = std::move(made.fingerprint);
     state = damaged ? TState::Damaged : TState::Ready;
     const int c = m_entries[static_cast<size_t>(i)].containerIndex;
+    if (c >= 0)
+        m_containers[static_cast<size_t>(c)].made = true;
     emit ThumbnailReady(i);
     if (damaged)
         emit DamageFound(i, made.failure);
@@ -791,19 +806,23 @@ void TPictureList::WriteCache(int container)
     WriteContentCache(container);
 }
 
-void TPictureList::WriteStampedCache(int container)
+void TPictureList::WriteStampedCache(int container, bool partly)
 {
     TContainer &c = m_containers[static_cast<size_t>(container)];
     if (c.cacheFile.isEmpty())
         return;
     const std::vector<int> members = EntriesOf(container);
     std::vector<QImage> pixels;
+    std::vector<quint8> status;
     for (const int i : members) {
         const TState state = m_state[static_cast<size_t>(i)];
-        if ((state != TState::Ready && state != TState::Damaged && state != TState::Cached) ||
-            m_fingerprints[static_cast<size_t>(i)].size() != FingerprintSize)
+        const bool known =
+            (state == TState::Ready || state == TState::Damaged || state == TState::Cached) &&
+            m_fingerprints[static_cast<size_t>(i)].size() == FingerprintSize;
+        if (!known && !partly)
             return;
-        if (state == TState::Damaged)
+        status.push_back(!known ? 0 : state == TState::Damaged ? 2 : 1);
+        if (status.back() != 1)
             continue;
         QImage image = m_thumbnails[static_cast<size_t>(i)];
         if (image.isNull())
@@ -825,9 +844,12 @@ void TPictureList::WriteStampedCache(int container)
     out << qint32(m_size.width()) << qint32(m_size.height())
         << qint32(static_cast<int>(members.size()));
     WriteStamp(out, stamp);
-    for (const int i : members) {
-        out << quint8(m_state[static_cast<size_t>(i)] == TState::Damaged ? 2 : 1);
-        out.writeRawData(m_fingerprints[static_cast<size_t>(i)].constData(), FingerprintSize);
+    for (size_t k = 0; k < members.size(); ++k) {
+        out << status[k];
+        const QByteArray &fingerprint = m_fingerprints[static_cast<size_t>(members[k])];
+        out.writeRawData(status[k] ? fingerprint.constData()
+                                   : QByteArray(FingerprintSize, '\0').constData(),
+                         FingerprintSize);
     }
     for (const QImage &image : pixels)
         out.writeRawData(reinterpret_cast<const char *>(image.constBits()),
@@ -842,10 +864,12 @@ void TPictureList::WriteStampedCache(int container)
     if (!in->open(QIODevice::ReadOnly))
         return;
     c.cacheIn = std::move(in);
+    c.made = false;
     const qint64 size = qint64(m_size.width()) * m_size.height() * 4;
     qint64 at = StampedHeaderSize(static_cast<int>(members.size()));
-    for (const int i : members) {
-        if (m_state[static_cast<size_t>(i)] == TState::Damaged)
+    for (size_t k = 0; k < members.size(); ++k) {
+        const int i = members[k];
+        if (status[k] != 1)
             continue;
         m_state[static_cast<size_t>(i)] = TState::Cached;
         m_cacheOffset[static_cast<size_t>(i)] = at;

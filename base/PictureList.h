@@ -188,6 +188,8 @@ private:
         bool stampSettled = false;
         // The cache file the Cached thumbnails are read from, held open.
         std::shared_ptr<QFile> cacheIn;
+        // Thumbnails were made since the cache was last written.
+        bool made = false;
     };
     // What a worker made of one entry.
     struct TMade {
@@ -214,7 +216,8 @@ private:
     void AfterCacheLooked(int container);
     void OnThumbnail(quint64 id, TMade made);
     QImage CachedPixels(size_t i) const;
-    void WriteStampedCache(int container);
+    // With partly, the entries not known yet are written as not made.
+    void WriteStampedCache(int container, bool partly = false);
     void WriteContentCache(int container);
     void RemoveOtherCacheFiles(const QString &path) const;
     void OnPicture(quint64 id, std::shared_ptr<const TPNGObject> picture);

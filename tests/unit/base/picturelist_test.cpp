@@ -129,6 +129,34 @@ TEST_F(PictureListTest, TheCacheServesTheSameBytesOnly)
     EXPECT_EQ(list.Thumbnail(3).pixelColor(20, 20), QColor(Qt::green));
 }
 
+TEST_F(PictureListTest, ARunEndedEarlyKeepsTheThumbnailsItMade)
+{
+    writeContainer();
+    {
+        TPictureList list(cache, Size);
+        list.AddContainer(container);
+        list.RequestThumbnails(2, 2);
+        arrivals(list, 1);
+    }
+    // Only blue was made: it comes from the cache unasked, the others once asked for, and then
+    // the cache holds them all.
+    {
+        TPictureList list(cache, Size);
+        list.AddContainer(container);
+        EXPECT_EQ(arrivals(list, 1), (std::set<int>{2}));
+        EXPECT_EQ(list.Thumbnail(2).pixelColor(20, 20), QColor(Qt::blue));
+        EXPECT_FALSE(list.ThumbnailsKnown());
+        list.RequestAllThumbnails();
+        EXPECT_EQ(arrivals(list, 2), (std::set<int>{0, 1}));
+        EXPECT_TRUE(list.ThumbnailsKnown());
+    }
+    TPictureList list(cache, Size);
+    list.AddContainer(container);
+    EXPECT_EQ(arrivals(list, 3), (std::set<int>{0, 1, 2}));
+    EXPECT_TRUE(list.IsDamaged(1));
+    EXPECT_EQ(list.Thumbnail(0).pixelColor(20, 20), QColor(Qt::red));
+}
+
 TEST_F(PictureListTest, ACacheFileThatDoesNotAddUpIsIgnored)
 {
     writeContainer();
