@@ -284,9 +284,10 @@ void TTemplatePage::DrawCell(QPainter &painter, int column, int row, const QRect
                              bool selected)
 {
     const QWidget &window = m_context.Window;
-    // The window is up: the rest of the thumbnails are made behind the ones it shows.
+    // The window is up: the rest of the thumbnails are made behind the ones it shows, a moment
+    // later, so that the workers do not hold up the window's first paints on a small machine.
     if (!m_backgroundStarted)
-        QTimer::singleShot(0, m_grid, [this] { StartBackground(); });
+        QTimer::singleShot(300, m_grid, [this] { StartBackground(); });
     const int p = row * GridColumns + column;
     if (p >= PictureCount()) {
         painter.fillRect(cell, window.palette().color(QPalette::Base));
