@@ -81,7 +81,9 @@ QWidget *TPreviewLoader::Browser()
                                 "program's browser module.")
                                  .arg(m_module->fileName()));
     QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
-    m_browser = create(parent);
+    m_browser = create(parent, m_page);
+    if (!m_page)
+        m_pageUrl = QUrl();
     if (m_place) {
         m_browser->setGeometry(m_place->geometry());
         m_browser->setObjectName(m_place->objectName());
@@ -122,9 +124,57 @@ void TPreviewLoader::LoadModule()
     }
 }
 
+QObject *TPreviewLoader::PageAhead()
+{
+    if (!m_page && !m_browser && m_place) {
+        const auto create =
+            reinterpret_cast<TCreatePreviewPage>(m_module->resolve(VANTELLE_PREVIEW_PAGE));
+        if (create) {
+            m_page = create(m_place);
+            m_page->setObjectName(QStringLiteral("PreviewAhead"));
+        }
+    }
+    return m_page;
+}
+
 void TPreviewLoader::SetUrl(const QUrl &url)
 {
-    Browser()->setProperty("url", url);
+    QWidget *browser = Browser();
+    if (m_pageUrl == url)
+        return;
+    browser->setProperty("url", url);
+    m_pageUrl = url;
+}
+
+void TPreviewLoader::Clear()
+{
+    const QUrl blank(QStringLiteral("about:blank"));
+    QObject *target = m_browser ? static_cast<QObject *>(m_browser.data()) : m_page.data();
+    if (target && m_pageUrl != blank) {
+        target->setProperty("url", blank);
+        m_pageUrl = blank;
+    }
+}
+
+bool TPreviewLoader::Preload(const QUrl &url)
+{
+    if (!m_warmUpOn)
+        return false;
+    try {
+        LoadModule();
+    } catch (const EVantelleError &) {
+        // Page 4 says what is wrong when the user gets there.
+        return false;
+    }
+    QObject *page = m_browser ? nullptr : PageAhead();
+    QObject *target = page ? page : static_cast<QObject *>(m_browser.data());
+    if (!target)
+        return false;
+    if (m_pageUrl != url) {
+        target->setProperty("url", url);
+        m_pageUrl = url;
+    }
+    return true;
 }
 
 void TPreviewLoader::WarmUp(int delayMs)
@@ -134,17 +184,12 @@ void TPreviewLoader::WarmUp(int delayMs)
     m_warmUpAsked = true;
     if (delayMs < 0 || m_browser || !m_place)
         return;
+    m_warmUpOn = true;
     // Only the engine and a page without a view start here: a view added to a window on screen
     // has the window made again (it would flicker), which page 4 does once anyway.
     QTimer::singleShot(delayMs, m_place, [this] {
-        try {
-            LoadModule();
-            const auto warm =
-                reinterpret_cast<TWarmPreviewEngine>(m_module->resolve(VANTELLE_PREVIEW_WARM));
-            if (warm && m_place)
-                warm(m_place);
-        } catch (const EVantelleError &) {
-            // Page 4 says what is wrong when the user gets there.
-        }
+        if (m_page || m_browser)
+            return;
+        Preload(QUrl(QStringLiteral("about:blank")));
     });
 }
