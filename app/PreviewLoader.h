@@ -60,7 +60,6 @@ private:
     // The page made ahead of the view, made now if needed (the module must be loaded).
     QObject *PageAhead();
 
-
     QPointer<QWidget> m_place;
     QPointer<QWidget> m_browser;
     std::unique_ptr<QLibrary> m_module;

@@ -8,7 +8,8 @@ runs=${2:-7}
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
 fi
-cmake --build "$build" --target preview_probe >/dev/null
+# The probe runs on the shipped picture base, packed by vantelle-content.
+cmake --build "$build" --target preview_probe vantelle-content >/dev/null
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export HOME="$scratch" XDG_STATE_HOME="$scratch/state" XDG_CACHE_HOME="$scratch/cache"
@@ -20,9 +21,15 @@ for mode in --no-warm-up --warm-up; do
     : >"$scratch/times"
     while [ $i -lt "$runs" ]; do
         "$build/bench/preview_probe" $mode 2>/dev/null | tee -a "$scratch/log" |
+            tee -a "$scratch/steps.$mode" |
             sed -n 's/.*preview painted \([0-9-]*\) ms.*/\1/p' >>"$scratch/times"
         i=$((i + 1))
     done
     echo "$mode: Next to preview painted, median of $runs: $(median <"$scratch/times") ms" \
         "(runs: $(tr '\n' ' ' <"$scratch/times"))"
+    # Each step after Next, median over the runs (-1: not seen, e.g. the page loaded ahead).
+    for step in files view window switch loaded; do
+        printf '  %s %s ms\n' "$step" "$(sed -n "s/\(^\|.* \)$step \([0-9-]*\)[ ,;].*/\2/p" \
+            "$scratch/steps.$mode" | median)"
+    done
 done

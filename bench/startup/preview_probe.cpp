@@ -2,9 +2,10 @@
 // shipped picture base. One measurement per process, so that every run starts the browser
 // engine afresh; the user stays a few seconds on pages 2 and 3 first, as a person would.
 //
-//   preview_probe [--no-warm-up]
+//   preview_probe [--no-warm-up] [--shot FILE]
 //
-// --no-warm-up starts the browser engine only when page 4 needs it. Besides the total, the
+// --no-warm-up starts the browser engine only when page 4 needs it; --shot saves a picture of
+// the window a second after the preview painted. Besides the total, the
 // probe prints when each step after Next was seen (ms after Next, -1 when it was not):
 //   files   the page switch wrote the preview's files (the view is made right after)
 //   view    the browser view was added to page 4
@@ -66,7 +67,8 @@ public:
             watched->objectName() == QLatin1String("Panel4") &&
             !known.contains(static_cast<QChildEvent *>(event)->child()))
             filesWritten = clock.elapsed();
-        if (event->type() == QEvent::Show && viewMade < 0 && qobject_cast<QWebEngineView *>(watched))
+        if (event->type() == QEvent::Show && viewMade < 0 &&
+            qobject_cast<QWebEngineView *>(watched))
             viewMade = clock.elapsed();
         if (event->type() == QEvent::PlatformSurface && surfaceMade < 0 &&
             static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() ==
@@ -85,8 +87,11 @@ int main(int argc, char *argv[])
     const bool warmUp = !QCoreApplication::arguments().contains(QStringLiteral("--no-warm-up"));
     QTemporaryDir folder;
     for (const char *name : {"img.stg", "cbs.stg"})
-        QFile::copy(QStringLiteral(VANTELLE_BINARY_DIR "/bin/") + QLatin1String(name),
-                    folder.filePath(QLatin1String(name)));
+        if (!QFile::copy(QStringLiteral(VANTELLE_BINARY_DIR "/bin/") + QLatin1String(name),
+                         folder.filePath(QLatin1String(name)))) {
+            std::fprintf(stderr, "preview_probe: the shipped %s is not built\n", name);
+            return 1;
+        }
     SetInitialTitle();
     // Leaving page 3 notes that a new design's popup has no link yet; the note is answered
     // (and the time to read it left out) rather than waited on in a modal loop.
@@ -102,7 +107,6 @@ int main(int argc, char *argv[])
     QTest::qWait(1000);
     next->click(); // page 2
     QTest::qWait(3000);
-    if (qEnvironmentVariableIsSet("PROBE_SHOT")) window.grab().save(qEnvironmentVariable("PROBE_SHOT") + ".p2.png");
     next->click(); // page 3
     QTest::qWait(1000);
 
@@ -120,14 +124,17 @@ int main(int argc, char *argv[])
         QObject::connect(browser->page(), &QWebEnginePage::loadFinished, &app,
                          [&] { loaded = clock.elapsed(); });
     qint64 painted = -1;
-    while (browser && clock.elapsed() < 4000) {
+    while (browser && clock.elapsed() < 20000) {
         if (paintedPixels(browser->grab().toImage()) > 20000) {
             painted = clock.elapsed();
             break;
         }
         QTest::qWait(5);
     }
-    if (qEnvironmentVariableIsSet("PROBE_SHOT")) { browser->grab().save(qEnvironmentVariable("PROBE_SHOT")); window.grab().save(qEnvironmentVariable("PROBE_SHOT") + ".win.png"); }
+    if (const int at = QCoreApplication::arguments().indexOf(QStringLiteral("--shot")); at > 0) {
+        QTest::qWait(1000);
+        window.grab().save(QCoreApplication::arguments().value(at + 1));
+    }
     app.removeEventFilter(&steps);
     std::printf("files %lld, view %lld, window %lld, switch %lld, loaded %lld ms; "
                 "page switch %lld ms, preview painted %lld ms after Next\n",
