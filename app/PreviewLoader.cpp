@@ -49,7 +49,8 @@ void ShareGlContexts()
 
 } // namespace
 
-TPreviewLoader::TPreviewLoader(QWidget *place) : m_place(place)
+TPreviewLoader::TPreviewLoader(QWidget *place)
+    : m_place(place), m_name(place ? place->objectName() : QString())
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     ModuleFolders << programFolder
@@ -86,8 +87,8 @@ QWidget *TPreviewLoader::Browser()
         m_pageUrl = QUrl();
     if (m_place) {
         m_browser->setGeometry(m_place->geometry());
-        m_browser->setObjectName(m_place->objectName());
-        m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
+        m_browser->setObjectName(m_name);
+        m_place->setObjectName(m_name + QStringLiteral("Place"));
         m_place->hide();
         m_browser->stackUnder(m_place);
         m_browser->setAccessibleName(m_place->accessibleName());
@@ -144,6 +145,22 @@ void TPreviewLoader::SetUrl(const QUrl &url)
         return;
     browser->setProperty("url", url);
     m_pageUrl = url;
+}
+
+void TPreviewLoader::DropBrowser()
+{
+    if (!m_browser)
+        return;
+    // The page goes with it: the engine keeps the last picture drawn with the page and shows it
+    // in the next view until it draws a new one.
+    if (m_page && m_page->parent() != m_browser)
+        delete m_page;
+    delete m_browser;
+    m_pageUrl = QUrl();
+    if (m_place) {
+        m_place->setObjectName(m_name);
+        m_place->show();
+    }
 }
 
 void TPreviewLoader::Clear()

@@ -38,6 +38,10 @@ public:
     QWidget *ExistingBrowser() const { return m_browser; }
     // Has the view show url: a page that already holds url (loaded ahead) is not loaded again.
     void SetUrl(const QUrl &url);
+    // Deletes the view and its page, with the last picture they drew, which a view shows again
+    // when it is next shown, before anything newer is drawn. The browser's place holds its
+    // place again until the next view is made.
+    void DropBrowser();
     // Empties the view, or the page made ahead of it, if either exists.
     void Clear();
     // Loads the module and starts the browser engine with an empty page (no view) after delayMs
@@ -61,6 +65,8 @@ private:
     QObject *PageAhead();
 
     QPointer<QWidget> m_place;
+    // The browser's object name, which its place has while there is no browser.
+    QString m_name;
     QPointer<QWidget> m_browser;
     std::unique_ptr<QLibrary> m_module;
     // The page the view shows (made ahead of it, or its own).

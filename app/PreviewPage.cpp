@@ -79,7 +79,10 @@ bool TPreviewPage::PreparedIsCurrent() const
 
 void TPreviewPage::DesignChanged()
 {
-    // What the browser holds, shown or loaded ahead, is of the design before the change.
+    // What the browser holds, shown or loaded ahead, is of the design before the change. A view
+    // that has drawn it goes (it would show it again when next shown); a page loaded ahead that
+    // no view has shown is emptied.
+    m_loader->DropBrowser();
     const QUrl held = m_loader->PageUrl();
     if (!held.isEmpty() && held.isLocalFile())
         m_loader->Clear();
@@ -111,15 +114,11 @@ void TPreviewPage::Prepare()
     if (shown == 4) {
         if (m_loader->ExistingBrowser() && m_loader->PageUrl().isLocalFile())
             return; // already the design as it is
-        QString page;
         try {
-            page = WritePreviewFiles();
+            m_loader->SetUrl(QUrl::fromLocalFile(WritePreviewFiles()));
         } catch (const EVantelleError &) {
             // Left empty: going back to page 3 says what is wrong.
-            return;
         }
-        if (m_loader->ExistingBrowser())
-            m_loader->SetUrl(QUrl::fromLocalFile(page));
         return;
     }
     if (shown != 3)
