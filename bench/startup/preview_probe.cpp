@@ -2,11 +2,12 @@
 // shipped picture base. One measurement per process, so that every run starts the browser
 // engine afresh; the user stays a few seconds on pages 2 and 3 first, as a person would.
 //
-//   preview_probe [--no-warm-up] [--shot FILE]
+//   preview_probe [--no-warm-up] [--no-prepare] [--shot FILE]
 //
-// --no-warm-up starts the browser engine only when page 4 needs it; --shot saves a picture of
-// the window a second after the preview painted. Besides the total, the
-// probe prints when each step after Next was seen (ms after Next, -1 when it was not):
+// --no-warm-up starts the browser engine only when page 4 needs it; --no-prepare leaves the
+// preview to be written and loaded on Next, as when the user does not stay on page 3; --shot saves
+// a picture of the window a second after the preview painted. Besides the total, the probe prints
+// when each step after Next was seen (ms after Next, -1 when it was not):
 //   files   the page switch wrote the preview's files (the view is made right after)
 //   view    the browser view was added to page 4
 //   window  the window's surface was made again (the view needs a GL-capable one)
@@ -100,6 +101,8 @@ int main(int argc, char *argv[])
     window.Preview->Loader().ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
     if (!warmUp)
         window.PreviewWarmUpDelay = -1;
+    if (QCoreApplication::arguments().contains(QStringLiteral("--no-prepare")))
+        window.Preview->PrepareDelay = 24 * 3600 * 1000;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
