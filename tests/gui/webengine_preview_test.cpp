@@ -221,9 +221,12 @@ private slots:
         m_form->ShowPage(4);
         auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
         QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 114, 10000);
+        const WId window = m_form->winId();
         m_form->ShowPage(3);
         QTest::mouseClick(control<QRadioButton>(m_form.get(), "SetManual"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_form->TempFolders.size(), 4, 5000);
+        // The window is not made again (it would flicker) when the old view goes.
+        QCOMPARE(m_form->winId(), window);
         QTest::qWait(300);
         m_form->ShowPage(4);
         browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
