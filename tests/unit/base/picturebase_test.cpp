@@ -77,16 +77,19 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 {
     // Each scenario twice on the same containers: a first start finds the user's pictures as it
     // makes their thumbnails and caches them, a later one takes them from the cache; both tell
-    // the user the same. The containers are left alone long enough first that any change of
-    // theirs would change their stamp, as a user's base is between two starts.
+    // the user the same, and Remove does the same after either (the first start's on a copy).
+    // The containers are left alone long enough first that any change of theirs would change
+    // their stamp, as a user's base is between two starts.
     struct Case {
         const Scenario *s;
         std::unique_ptr<QTemporaryDir> scratch;
+        std::unique_ptr<QTemporaryDir> copy;
     };
     std::vector<Case> cases;
     for (const Scenario &s : Scenarios()) {
-        cases.push_back({&s, std::make_unique<QTemporaryDir>()});
+        cases.push_back({&s, std::make_unique<QTemporaryDir>(), std::make_unique<QTemporaryDir>()});
         Build(s, cases.back().scratch->path());
+        Build(s, cases.back().copy->path());
     }
     // Another base that a different program rewrites after start-up, before the grid shows it.
     QTemporaryDir rewritten;
@@ -95,11 +98,13 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 
     const QString cache = path("cache");
     for (const Case &c : cases)
-        for (const char *start : {"first start", "later start"}) {
+        for (const char *start : {"first start on the copy", "first start", "later start"}) {
             const Scenario &s = *c.s;
             SCOPED_TRACE(std::string(s.name) + ", " + start);
-            const QString user = c.scratch->filePath("usr.stg");
-            TPictureBase base(c.scratch->filePath("img.stg"), user, cache, QSize(20, 20));
+            const QTemporaryDir &scratch =
+                std::string(start) == "first start on the copy" ? *c.copy : *c.scratch;
+            const QString user = scratch.filePath("usr.stg");
+            TPictureBase base(scratch.filePath("img.stg"), user, cache, QSize(20, 20));
             QStringList messages = base.Load();
             // A later start reads nothing of usr.stg: every thumbnail and damage is known at once.
             if (std::string(start) == "later start") {
@@ -128,7 +133,7 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
                 continue;
             EXPECT_EQ(base.RemovePicture(s.remove), s.removed);
             if (s.userAfter) {
-                EXPECT_EQ(bytes(user), ContainerBytes(c.scratch->path(), *s.userAfter));
+                EXPECT_EQ(bytes(user), ContainerBytes(scratch.path(), *s.userAfter));
             } else {
                 EXPECT_FALSE(QFile::exists(user));
             }
