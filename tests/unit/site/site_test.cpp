@@ -322,6 +322,11 @@ TEST(SitePublish, ManyFoldersAndPagesEditedAfterThePlan)
         now.remove(markers.Blocks[0].Start, markers.Blocks[0].End - markers.Blocks[0].Start);
         EXPECT_EQ(now, bytes) << page.toStdString();
     }
+    // The journal holds each page's hash as the run found it, the edited page's too.
+    const TSiteJournal journal = ParseSiteJournal(Read(publisher.JournalFile()), "j");
+    ASSERT_EQ(journal.Records.size(), pages.size());
+    for (const TJournalRecord &record : journal.Records)
+        EXPECT_EQ(record.Splice.Before, PageHash(pages[record.Page])) << record.Page.toStdString();
 
     const TSitePlan down = publisher.PlanTakeDown();
     EXPECT_EQ(down.Count(TSitePageAction::Remove), 120);
