@@ -604,6 +604,7 @@ void TMainForm::ShowPage(int n)
         Preview->Loader().WarmUp(PreviewWarmUpDelay);
     } else if (n == 3) {
         Behaviour->Enter();
+        Preview->PrepareAhead();
     } else if (n == 4 && CurrentPage != 5) {
         Preview->ClearBrowser();
         // A Back or Next click already waiting is dropped while the page is switching: handled
@@ -611,7 +612,7 @@ void TMainForm::ShowPage(int n)
         m_switchingPage = true;
         QCoreApplication::processEvents();
         m_switchingPage = false;
-        const QString page = Preview->WritePreviewFiles();
+        const QString page = Preview->PreviewFiles();
         // A browser that cannot be made is reported; the page switch completes all the same.
         if (!page.isEmpty())
             Guarded([this, &page] { Preview->ShowPreview(page); });

@@ -49,7 +49,8 @@ void ShareGlContexts()
 
 } // namespace
 
-TPreviewLoader::TPreviewLoader(QWidget *place) : m_place(place)
+TPreviewLoader::TPreviewLoader(QWidget *place)
+    : m_place(place), m_name(place ? place->objectName() : QString())
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     ModuleFolders << programFolder
@@ -81,11 +82,13 @@ QWidget *TPreviewLoader::Browser()
                                 "program's browser module.")
                                  .arg(m_module->fileName()));
     QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
-    m_browser = create(parent);
+    m_browser = create(parent, m_page);
+    if (!m_page)
+        m_pageUrl = QUrl();
     if (m_place) {
         m_browser->setGeometry(m_place->geometry());
-        m_browser->setObjectName(m_place->objectName());
-        m_place->setObjectName(m_place->objectName() + QStringLiteral("Place"));
+        m_browser->setObjectName(m_name);
+        m_place->setObjectName(m_name + QStringLiteral("Place"));
         m_place->hide();
         m_browser->stackUnder(m_place);
         m_browser->setAccessibleName(m_place->accessibleName());
@@ -122,9 +125,73 @@ void TPreviewLoader::LoadModule()
     }
 }
 
+QObject *TPreviewLoader::PageAhead()
+{
+    if (!m_page && !m_browser && m_place) {
+        const auto create =
+            reinterpret_cast<TCreatePreviewPage>(m_module->resolve(VANTELLE_PREVIEW_PAGE));
+        if (create) {
+            m_page = create(m_place);
+            m_page->setObjectName(QStringLiteral("PreviewAhead"));
+        }
+    }
+    return m_page;
+}
+
 void TPreviewLoader::SetUrl(const QUrl &url)
 {
-    Browser()->setProperty("url", url);
+    QWidget *browser = Browser();
+    if (m_pageUrl == url)
+        return;
+    browser->setProperty("url", url);
+    m_pageUrl = url;
+}
+
+void TPreviewLoader::DropBrowser()
+{
+    if (!m_browser)
+        return;
+    // The page goes with it: the engine keeps the last picture drawn with the page and shows it
+    // in the next view until it draws a new one.
+    if (m_page && m_page->parent() != m_browser)
+        delete m_page;
+    delete m_browser;
+    m_pageUrl = QUrl();
+    if (m_place) {
+        m_place->setObjectName(m_name);
+        m_place->show();
+    }
+}
+
+void TPreviewLoader::Clear()
+{
+    const QUrl blank(QStringLiteral("about:blank"));
+    QObject *target = m_browser ? static_cast<QObject *>(m_browser.data()) : m_page.data();
+    if (target && m_pageUrl != blank) {
+        target->setProperty("url", blank);
+        m_pageUrl = blank;
+    }
+}
+
+bool TPreviewLoader::Preload(const QUrl &url)
+{
+    if (!m_warmUpOn)
+        return false;
+    try {
+        LoadModule();
+    } catch (const EVantelleError &) {
+        // Page 4 says what is wrong when the user gets there.
+        return false;
+    }
+    QObject *page = m_browser ? nullptr : PageAhead();
+    QObject *target = page ? page : static_cast<QObject *>(m_browser.data());
+    if (!target)
+        return false;
+    if (m_pageUrl != url) {
+        target->setProperty("url", url);
+        m_pageUrl = url;
+    }
+    return true;
 }
 
 void TPreviewLoader::WarmUp(int delayMs)
@@ -134,17 +201,12 @@ void TPreviewLoader::WarmUp(int delayMs)
     m_warmUpAsked = true;
     if (delayMs < 0 || m_browser || !m_place)
         return;
+    m_warmUpOn = true;
     // Only the engine and a page without a view start here: a view added to a window on screen
     // has the window made again (it would flicker), which page 4 does once anyway.
     QTimer::singleShot(delayMs, m_place, [this] {
-        try {
-            LoadModule();
-            const auto warm =
-                reinterpret_cast<TWarmPreviewEngine>(m_module->resolve(VANTELLE_PREVIEW_WARM));
-            if (warm && m_place)
-                warm(m_place);
-        } catch (const EVantelleError &) {
-            // Page 4 says what is wrong when the user gets there.
-        }
+        if (m_page || m_browser)
+            return;
+        Preload(QUrl(QStringLiteral("about:blank")));
     });
 }

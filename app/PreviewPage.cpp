@@ -4,10 +4,13 @@
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "document/DesignDocument.h"
+#include "imaging/VantelleError.h"
 #include "output/PopupWriter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 #include <QUrl>
 
 using namespace PageControls;
@@ -45,6 +48,14 @@ void TPreviewPage::BuildControls(TPanel *page)
     m_previewNote->setGeometry(470, 8, 238, 36);
     m_previewNote->setWordWrap(true);
     m_previewNote->hide();
+
+    m_prepareTimer = new QTimer(page);
+    m_prepareTimer->setSingleShot(true);
+    QObject::connect(m_prepareTimer, &QTimer::timeout, page, [this] { Prepare(); });
+    QObject::connect(&m_context.Document, &TDesignDocument::Changed, page,
+                     [this] { DesignChanged(); });
+    QObject::connect(&m_context.Document, &TDesignDocument::Replaced, page,
+                     [this] { DesignChanged(); });
 }
 
 QString TPreviewPage::WritePreviewFiles()
@@ -56,10 +67,106 @@ QString TPreviewPage::WritePreviewFiles()
     return page;
 }
 
+void TPreviewPage::PrepareAhead()
+{
+    m_prepareTimer->start(PrepareDelay);
+}
+
+bool TPreviewPage::PreparedIsCurrent() const
+{
+    return !m_preparedPage.isEmpty() && m_preparedRevision == m_context.Document.Revision();
+}
+
+void TPreviewPage::DesignChanged()
+{
+    // What the browser holds, shown or loaded ahead, is of the design before the change. A view
+    // that has drawn it goes (it would show it again when next shown); a page loaded ahead that
+    // no view has shown is emptied.
+    m_loader->DropBrowser();
+    const QUrl held = m_loader->PageUrl();
+    if (!held.isEmpty() && held.isLocalFile())
+        m_loader->Clear();
+    // On page 4 itself (an undo there) the preview is made again as on entering it.
+    const int shown = m_context.Navigation.ShownPage();
+    if (shown == 3 || shown == 4)
+        PrepareAhead();
+}
+
+void TPreviewPage::DropPrepared()
+{
+    if (!m_preparedPage.isEmpty() && m_loader->PageUrl() == QUrl::fromLocalFile(m_preparedPage))
+        m_loader->Clear();
+    RemoveTempFiles(m_preparedFiles, m_preparedFolders);
+    for (const QString &file : std::as_const(m_preparedFiles))
+        m_context.TempFiles.removeOne(file);
+    // A folder that holds something else stays, and stays listed for the exit.
+    for (const QString &folder : std::as_const(m_preparedFolders))
+        if (!QFileInfo::exists(folder))
+            m_context.TempFolders.removeOne(folder);
+    m_preparedPage.clear();
+    m_preparedFiles.clear();
+    m_preparedFolders.clear();
+}
+
+void TPreviewPage::Prepare()
+{
+    const int shown = m_context.Navigation.ShownPage();
+    if (shown == 4) {
+        if (m_loader->ExistingBrowser() && m_loader->PageUrl().isLocalFile())
+            return; // already the design as it is
+        try {
+            m_loader->SetUrl(QUrl::fromLocalFile(WritePreviewFiles()));
+        } catch (const EVantelleError &) {
+            // Left empty: going back to page 3 says what is wrong.
+        }
+        return;
+    }
+    if (shown != 3)
+        return;
+    if (!PreparedIsCurrent()) {
+        DropPrepared();
+        QString page;
+        try {
+            page = ::WritePreviewFiles(*m_source, QDir::tempPath(), m_preparedFiles,
+                                       m_preparedFolders);
+        } catch (const EVantelleError &) {
+            // Next writes the preview again and says what is wrong.
+        }
+        m_context.TempFiles << m_preparedFiles;
+        m_context.TempFolders << m_preparedFolders;
+        if (page.isEmpty()) {
+            DropPrepared();
+            return;
+        }
+        m_preparedPage = page;
+        m_preparedRevision = m_context.Document.Revision();
+    }
+    m_loader->Preload(QUrl::fromLocalFile(m_preparedPage));
+}
+
+QString TPreviewPage::PreviewFiles()
+{
+    m_prepareTimer->stop();
+    if (PreparedIsCurrent() && QFileInfo::exists(m_preparedPage)) {
+        const QString page = m_preparedPage;
+        // Shown now: it stays until the exit, as every shown preview does.
+        m_preparedPage.clear();
+        m_preparedFiles.clear();
+        m_preparedFolders.clear();
+        const TPopupSettings &settings = m_context.Document.Settings;
+        m_previewNote->setVisible(settings.Schedule.IsSet() ||
+                                  settings.Devices != TPopupDevices::All);
+        return page;
+    }
+    DropPrepared();
+    m_loader->Clear();
+    return WritePreviewFiles();
+}
+
 void TPreviewPage::ClearBrowser()
 {
-    if (QWidget *browser = m_loader->ExistingBrowser())
-        browser->setProperty("url", QUrl(QStringLiteral("about:blank")));
+    if (!PreparedIsCurrent())
+        m_loader->Clear();
 }
 
 void TPreviewPage::ShowPreview(const QString &page)

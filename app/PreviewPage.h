@@ -1,18 +1,22 @@
 #pragma once
 
 // Page 4 of the wizard: the popup as a browser shows it, from files written into a fresh
-// preview folder each time the page is entered from page 3. The browser is made from its module
-// when first needed (TPreviewLoader).
+// preview folder each time the page is entered from page 3. While page 3 is on show the
+// preview of the design as it stands is written and loaded off screen ahead of Next, again
+// after each change; Next then shows it when the design has not changed since. The browser is
+// made from its module when first needed (TPreviewLoader).
 
 #include "app/PageContext.h"
 #include "app/PreviewLoader.h"
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
 class QLabel;
+class QTimer;
 class QWidget;
 class TPaintBox;
 class TPanel;
@@ -34,8 +38,17 @@ public:
     // made in the context's TempFiles and TempFolders.
     QString WritePreviewFiles();
 
-    // Shows the page's preview: an empty browser while the files are written, then the page
-    // they make. Raises EVantelleError when the browser cannot be made.
+    // Page 3 is on show: the preview is prepared once the event loop has been free for
+    // PrepareDelay ms, and again that long after each change while the page stays on show.
+    void PrepareAhead();
+    int PrepareDelay = 250;
+    // The page to show on entering page 4 from page 3: the one prepared ahead when it is of
+    // the design as it is now, else one written now (WritePreviewFiles).
+    QString PreviewFiles();
+
+    // Shows the page's preview: an empty browser while the files are written (unless it
+    // already holds the preview of the design as it is), then the page they make. Raises
+    // EVantelleError when the browser cannot be made.
     void ClearBrowser();
     void ShowPreview(const QString &page);
 
@@ -48,6 +61,14 @@ public:
 private:
     // The one place the page's browser is made.
     void CreateBrowser(QWidget *page);
+    void Prepare();
+    // The preview prepared ahead is of the design as it is now.
+    bool PreparedIsCurrent() const;
+    // Removes a preview prepared ahead that was never shown (as the exit does: files the
+    // folder holds besides its own keep it).
+    void DropPrepared();
+    // The design changed: a browser holding its old preview is emptied at once, off screen.
+    void DesignChanged();
 
     TPageContext m_context;
     std::unique_ptr<TPopupSource> m_source;
@@ -55,4 +76,11 @@ private:
     QWidget *m_previewBrowser = nullptr;
     std::unique_ptr<TPreviewLoader> m_loader;
     QLabel *m_previewNote = nullptr;
+    QTimer *m_prepareTimer = nullptr;
+    // The preview prepared ahead and not shown yet: its page, the design's revision it shows,
+    // and what it added to TempFiles and TempFolders.
+    QString m_preparedPage;
+    quint64 m_preparedRevision = 0;
+    QStringList m_preparedFiles;
+    QStringList m_preparedFolders;
 };

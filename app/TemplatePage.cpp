@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -169,9 +170,17 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
         m_grid->viewport()->update(m_grid->cellRect(i % GridColumns, i / GridColumns));
     });
     CreatePictureButtons();
-    // Every picture that cannot be read is reported once; the rest of the base loads.
+    // Every picture that cannot be read is reported once; the rest of the base loads. A user
+    // picture that does not decode is found as its thumbnail is made, after the window is up.
+    QObject::connect(&m_base->List(), &TPictureList::DamageFound, m_grid,
+                     [this] { ScheduleDamageReport(0); });
     for (const QString &error : m_base->Load())
         ShowErrorBox(error);
+    if (m_base->HasDamageMessages())
+        ScheduleDamageReport(0);
+    // The thumbnails not in the cache are made once the grid is first painted; should page 1
+    // not be shown at start, soon after anyway.
+    QTimer::singleShot(1000, m_grid, [this] { StartBackground(); });
     // Load... shows why it is refused rather than refusing after a click.
     const QString refusal =
         m_base->StoringRefusal().isEmpty() ? QString() : ErrorBoxText(m_base->StoringRefusal());
@@ -232,10 +241,53 @@ void TTemplatePage::ShowPictureButtons(int p)
     m_keepButton->SetEnabled(m_base->StoringRefusal().isEmpty());
 }
 
+void TTemplatePage::StartBackground()
+{
+    if (m_backgroundStarted || !m_base)
+        return;
+    m_backgroundStarted = true;
+    m_base->List().RequestAllThumbnails();
+}
+
+bool TTemplatePage::DamageReportPending() const
+{
+    return m_base && (m_base->HasDamageMessages() || !m_base->PicturesKnown());
+}
+
+void TTemplatePage::ScheduleDamageReport(int delay)
+{
+    if (m_reportScheduled)
+        return;
+    m_reportScheduled = true;
+    QTimer::singleShot(delay, m_grid, [this] {
+        m_reportScheduled = false;
+        ReportDamage();
+    });
+}
+
+void TTemplatePage::ReportDamage()
+{
+    if (!m_base->HasDamageMessages())
+        return;
+    // Told together once every picture is known, on page 1 where the pictures are, and never on
+    // top of another box or an open menu: not while the user is busy with something else.
+    if (!m_base->PicturesKnown() || !m_grid->isVisible() || m_context.Navigation.ShownPage() != 1 ||
+        QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        ScheduleDamageReport(250);
+        return;
+    }
+    for (const QString &message : m_base->TakeDamageMessages())
+        ShowErrorBox(message);
+}
+
 void TTemplatePage::DrawCell(QPainter &painter, int column, int row, const QRect &cell,
                              bool selected)
 {
     const QWidget &window = m_context.Window;
+    // The window is up: the rest of the thumbnails are made behind the ones it shows, a moment
+    // later, so that the workers do not hold up the window's first paints on a small machine.
+    if (!m_backgroundStarted)
+        QTimer::singleShot(300, m_grid, [this] { StartBackground(); });
     const int p = row * GridColumns + column;
     if (p >= PictureCount()) {
         painter.fillRect(cell, window.palette().color(QPalette::Base));

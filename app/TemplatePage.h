@@ -36,11 +36,14 @@ public:
     void BuildControls(TPanel *page);
     // Reads the templates and the user's pictures into the page's picture base; every picture
     // that cannot be read is reported once, the rest is shown with the first cell current.
-    // Thumbnails are kept in cacheFolder (empty: the user's cache folder).
+    // Thumbnails are kept in cacheFolder (empty: the user's cache folder). The user's pictures
+    // that do not decode are reported once all thumbnails are known, while page 1 is shown.
     void LoadPictures(const QString &templateStorage, const QString &userStorage,
                       const QString &cacheFolder = QString());
     // The picture base the grid shows: the templates first, then the user's pictures.
     TPictureBase &Base() const { return *m_base; }
+    // Whether pictures that do not decode may still be found or are still to be reported.
+    bool DamageReportPending() const;
 
     // The picture under the grid's current cell, decoded now, or nullptr when there is none or
     // it is damaged; it stays valid until the next call.
@@ -72,6 +75,10 @@ private:
     void RemoveClick();
     void KeepClick();
     void OpenMorePicturesPage();
+    // Asks the list for every thumbnail not known yet, once.
+    void StartBackground();
+    void ScheduleDamageReport(int delay);
+    void ReportDamage();
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
     // Index in the list of the picture the document's template was made from, or -1.
@@ -103,4 +110,6 @@ private:
     TPngButton *m_removeButton = nullptr;
     TPngButton *m_keepButton = nullptr;
     TPaintBox *m_morePicturesClick = nullptr;
+    bool m_backgroundStarted = false;
+    bool m_reportScheduled = false;
 };

@@ -117,7 +117,9 @@ struct TReadContainer {
     }
 };
 
-TReadContainer ReadContainer(const QString &container)
+// Finds the entries of container; with readBytes the whole file is read as well (mapped where
+// the system allows it).
+TReadContainer ReadContainer(const QString &container, bool readBytes)
 {
     TReadContainer read;
     read.mapped = std::make_shared<QFile>(container);
@@ -133,23 +135,22 @@ TReadContainer ReadContainer(const QString &container)
         read.ending = e.message();
         read.unreadable = true;
     }
+    if (readBytes && !items.empty()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            read.ending = EFileError::CannotOpen(container, file.errorString()).message();
+            read.unreadable = true;
+            return read;
+        }
+        // Mapped, the pages come straight from the file cache.
+        if (uchar *map = file.map(0, file.size()))
+            read.file = QByteArray::fromRawData(reinterpret_cast<const char *>(map),
+                                                static_cast<qsizetype>(file.size()));
+        else
+            read.file = file.readAll();
+    }
     for (int entry = 0; entry < static_cast<int>(items.size()); ++entry) {
         const TStorageItem item = items[static_cast<size_t>(entry)];
-        if (!file.isOpen()) {
-            if (!file.open(QIODevice::ReadOnly)) {
-                read.ending = EFileError::CannotOpen(container, file.errorString()).message();
-                read.unreadable = true;
-                break;
-            }
-            // Mapped, the pages come straight from the file cache; a large usr.stg is then
-            // hashed without a copy of it in fresh memory.
-            if (uchar *map = file.map(0, file.size()))
-                read.file = QByteArray::fromRawData(reinterpret_cast<const char *>(map),
-                                                    static_cast<qsizetype>(file.size()));
-            else
-                read.file = file.readAll();
-        }
-        if (qint64(item.Offset) + item.Length > read.file.size()) {
+        if (readBytes && qint64(item.Offset) + item.Length > read.file.size()) {
             read.ending = QCoreApplication::translate("PictureBase", "Cannot read file \"%1\". %2")
                               .arg(container, file.errorString());
             read.unreadable = true;
@@ -165,20 +166,11 @@ TReadContainer ReadContainer(const QString &container)
     return read;
 }
 
-// The fingerprint of every entry of read, on both cores.
-std::vector<QByteArray> Fingerprints(const TReadContainer &read)
-{
-    std::vector<QByteArray> out(read.entries.size());
-    std::atomic<size_t> next{0};
-    auto work = [&] {
-        for (size_t i = next++; i < out.size(); i = next++)
-            out[i] = Fingerprint(read.View(read.entries[i]));
-    };
-    std::thread helper(work);
-    work();
-    helper.join();
-    return out;
-}
+// Asks the list again for what StopWork dropped, however the change ends.
+struct TResumeWork {
+    TPictureList &list;
+    ~TResumeWork() { list.ResumeWork(); }
+};
 
 QString EntryMessage(const QString &container, int entry, const QString &failure)
 {
@@ -203,7 +195,7 @@ TLoadedPictures LoadContainerPictures(const QString &container, bool createAlpha
     TLoadedPictures loaded;
     // The entries are read in turn until the end or the first damage, decoded together, then
     // reported in their order; what ended the reading comes last.
-    TReadContainer read = ReadContainer(container);
+    TReadContainer read = ReadContainer(container, true);
     loaded.unreadable = read.unreadable;
     std::vector<TReadEntry> entries;
     for (const TPictureList::TEntry &e : read.entries)
@@ -297,11 +289,20 @@ TPictureBase::TPictureBase(QString templateStorage, QString userStorage, QString
     : m_list(std::make_unique<TPictureList>(std::move(cacheFolder), thumbnailSize)),
       m_templateStorage(std::move(templateStorage)), m_userStorage(std::move(userStorage))
 {
+    // A user picture found not to decode is reported when it is found (from the cache at once,
+    // else when its thumbnail is made), with the codec's message.
+    QObject::connect(m_list.get(), &TPictureList::DamageFound, m_list.get(),
+                     [this](int p, const QString &failure) { OnDamageFound(p, failure); });
 }
 
 TPictureBase::~TPictureBase() = default;
 
 QStringList TPictureBase::Load()
+{
+    return LoadBase(true);
+}
+
+QStringList TPictureBase::LoadBase(bool reportDamage)
 {
     QStringList messages;
     if (!m_lockTried) {
@@ -323,9 +324,13 @@ QStringList TPictureBase::Load()
         }
     }
 
+    // Read again, the pictures are looked at as far as they were before.
+    const bool all = m_list->AllThumbnailsRequested();
     m_list->Clear();
     m_user.clear();
-    // The list learns which entries do not decode as it makes (or finds) their thumbnails;
+    m_found.clear();
+    m_reportDamage = false;
+    // The list learns which templates do not decode as it makes (or finds) their thumbnails;
     // only those are decoded again here, for the codec's message.
     auto failure = [](const QByteArray &bytes) {
         TReadEntry entry{0, bytes, nullptr, QString()};
@@ -333,7 +338,7 @@ QStringList TPictureBase::Load()
         return entry.failure;
     };
 
-    const TReadContainer templates = ReadContainer(m_templateStorage);
+    const TReadContainer templates = ReadContainer(m_templateStorage, true);
     const std::vector<bool> badTemplates =
         m_list->AddReadContainer(m_templateStorage, templates.file, templates.entries, true);
     // A template that does not decode is reported and left out.
@@ -348,18 +353,16 @@ QStringList TPictureBase::Load()
         messages << templates.ending;
     m_templateCount = m_list->Count();
 
-    TReadContainer user = ReadContainer(m_userStorage);
+    // The user's pictures are only located: neither read nor decoded until they are shown (or
+    // their thumbnails come from the cache), so a large usr.stg costs start-up nothing.
+    TReadContainer user = ReadContainer(m_userStorage, false);
     m_userContainer = 1;
-    const std::vector<bool> badUser =
-        m_list->AddReadContainer(m_userStorage, user.file, user.entries);
-    const std::vector<QByteArray> fingerprints = Fingerprints(user);
-    for (size_t k = 0; k < badUser.size(); ++k) {
-        const TPictureList::TEntry &e = user.entries[k];
-        m_user.push_back(TStoredEntry{e.entry, e.length, fingerprints[k], badUser[k], {}});
-        if (badUser[k])
-            messages << EntryMessage(m_userStorage, e.entry, failure(user.View(e))) +
-                            DamagedSuffix();
-    }
+    for (const TPictureList::TEntry &e : user.entries)
+        m_user.push_back(TStoredEntry{e.entry, e.length, QByteArray(), false, {}});
+    m_reportDamage = reportDamage;
+    m_list->AddLocatedContainer(m_userStorage, user.entries);
+    if (all)
+        m_list->RequestAllThumbnails();
     if (user.unreadable && m_unreadable.isEmpty()) {
         // Appending to a file that could not be read might bury the pictures it still holds.
         m_unreadable = QCoreApplication::translate(
@@ -383,7 +386,8 @@ std::shared_ptr<const TPNGObject> TPictureBase::Picture(int p)
         return nullptr;
     // Read from usr.stg only now: the entry must still be the picture its cell shows.
     const TStoredEntry *record = UserRecord(p);
-    if (record && record->entry >= 0 && !m_list->IsKept(p) && !record->sameBytes(m_list->Bytes(p)))
+    if (record && record->entry >= 0 && !m_list->IsKept(p) &&
+        !KnownEntry(p).sameBytes(m_list->Bytes(p)))
         return nullptr;
     try {
         return m_list->Picture(p);
@@ -431,14 +435,23 @@ int TPictureBase::AddUserPicture(const QString &file, int side)
 
 TStoredEntry TPictureBase::StoreUserEntry(const std::function<void()> &append)
 {
-    // Counting walks the whole container, so a damaged one stops the add before it is written.
-    int entry = 0;
-    while (LocateStorageItem(m_userStorage, entry).Offset != 0)
-        ++entry;
-    append();
-    const std::optional<QByteArray> stored = ReadStorageItem(m_userStorage, entry);
-    const QByteArray now = stored.value_or(QByteArray());
-    return TStoredEntry{entry, now.size(), Fingerprint(now), false, QByteArray()};
+    // No worker reads usr.stg while it is written; the list asks again once it has found the new
+    // entry (or here, when nothing was written).
+    m_list->StopWork();
+    try {
+        // Counting walks the whole container, so a damaged one stops the add before it is
+        // written.
+        int entry = 0;
+        while (LocateStorageItem(m_userStorage, entry).Offset != 0)
+            ++entry;
+        append();
+        const std::optional<QByteArray> stored = ReadStorageItem(m_userStorage, entry);
+        const QByteArray now = stored.value_or(QByteArray());
+        return TStoredEntry{entry, now.size(), Fingerprint(now), false, QByteArray()};
+    } catch (...) {
+        m_list->ResumeWork();
+        throw;
+    }
 }
 
 int TPictureBase::AddUnsavedPicture(const QByteArray &bytes)
@@ -479,10 +492,13 @@ bool TPictureBase::RemovePicture(int p)
         return true;
     }
     // Another program may have changed usr.stg since it was read; the entry number alone would
-    // then name some other picture.
+    // then name some other picture. What the cell shows is what its thumbnail was made from.
+    const TStoredEntry shown = KnownEntry(p);
+    m_list->StopWork();
+    const TResumeWork resume(*m_list);
     const std::optional<QByteArray> now = ReadStorageItem(m_userStorage, record.entry);
-    if (!now || !record.sameBytes(*now)) {
-        Load();
+    if (!now || !shown.sameBytes(*now)) {
+        LoadBase(false);
         throw EPictureBaseChanged(m_userStorage);
     }
     DeleteStorageItem(m_userStorage, record.entry);
@@ -509,15 +525,73 @@ int TPictureBase::UserEntry(int p) const
 
 bool TPictureBase::IsDamaged(int p) const
 {
-    const TStoredEntry *record = UserRecord(p);
-    return record && record->damaged;
+    return UserRecord(p) && m_list->IsDamaged(p);
 }
 
 void TPictureBase::CheckTemplateChoice(int p) const
 {
+    // A picture whose thumbnail is not made yet is found out now.
+    if (UserRecord(p))
+        m_list->MakeThumbnail(p);
     if (IsDamaged(p))
         throw EVantelleError(QCoreApplication::translate(
             "PictureBase", "This picture is damaged and cannot be used for a "
                            "popup. Choose another picture, or delete this one "
                            "with Remove"));
+}
+
+const TStoredEntry &TPictureBase::KnownEntry(int p)
+{
+    TStoredEntry &record = m_user[static_cast<size_t>(p - m_templateCount)];
+    if (record.hash.isEmpty() && record.entry >= 0) {
+        // The fingerprint of the bytes the cell's thumbnail was made from; a picture not shown
+        // yet is made now. None (so nothing matches) when usr.stg changed under the list.
+        m_list->MakeThumbnail(p);
+        record.hash = m_list->Fingerprint(p);
+    }
+    return record;
+}
+
+void TPictureBase::OnDamageFound(int p, const QString &failure)
+{
+    const TStoredEntry *record = UserRecord(p);
+    if (!m_reportDamage || !record || record->entry < 0)
+        return;
+    QString why = failure;
+    if (why.isEmpty()) {
+        // Known from the cache: decoded again for the codec's message.
+        TReadEntry entry{0, m_list->Bytes(p), nullptr, QString()};
+        DecodeEntry(entry, false);
+        why = entry.failure;
+    }
+    m_found.emplace_back(record->entry,
+                         EntryMessage(m_userStorage, record->entry, why) + DamagedSuffix());
+}
+
+QStringList TPictureBase::TakeDamageMessages()
+{
+    std::stable_sort(m_found.begin(), m_found.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QStringList messages;
+    for (const auto &found : m_found)
+        messages << found.second;
+    m_found.clear();
+    return messages;
+}
+
+bool TPictureBase::HasDamageMessages() const
+{
+    return !m_found.empty();
+}
+
+bool TPictureBase::PicturesKnown() const
+{
+    return m_list->ThumbnailsKnown();
+}
+
+QStringList TPictureBase::WaitForPictures()
+{
+    m_list->RequestAllThumbnails();
+    m_list->Finish();
+    return TakeDamageMessages();
 }

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QLockFile;
@@ -88,10 +89,22 @@ public:
     TPictureBase &operator=(const TPictureBase &) = delete;
 
     // Fills the list with img.stg's pictures, then usr.stg's; returns what the user should be
-    // told: pictures that could not be read, and once that the base is in use elsewhere.
-    // Thumbnails come from the cache when the containers are as they were, else they are made
-    // now; no full picture stays decoded.
+    // told at once: templates that could not be read (they are left out), a container that is
+    // damaged or cannot be read, and once that the base is in use elsewhere. The templates'
+    // thumbnails are there when it returns (from the cache, else made now); the user's pictures
+    // are only located: their thumbnails come from the cache when usr.stg is as it was, else
+    // they are made as the grid asks (and all of them once RequestAllThumbnails is asked), and
+    // a user picture that does not decode is reported when it is found (TakeDamageMessages).
+    // No full picture stays decoded.
     QStringList Load();
+    // The messages about user pictures that do not decode found since the last call (each one
+    // once, in the order of their entries), and whether there are any.
+    QStringList TakeDamageMessages();
+    bool HasDamageMessages() const;
+    // Whether every picture's thumbnail is known, so that no more damage will be found.
+    bool PicturesKnown() const;
+    // Makes every thumbnail not known yet and returns TakeDamageMessages (tests, tools).
+    QStringList WaitForPictures();
     // The pictures, the templates first; the grid draws from it.
     TPictureList &List() noexcept { return *m_list; }
     int Count() const { return m_list->Count(); }
@@ -127,12 +140,18 @@ public:
     bool RemovePicture(int p);
     // The usr.stg entry of the user picture at index p, or -1 for a template.
     int UserEntry(int p) const;
-    // Whether the list element p is a user entry that could not be read as a picture.
+    // Whether the list element p is a user entry found not to decode.
     bool IsDamaged(int p) const;
-    // Raises the reason why p cannot be the popup's template, if it cannot.
+    // Raises the reason why p cannot be the popup's template, if it cannot (decoding a picture
+    // not looked at yet).
     void CheckTemplateChoice(int p) const;
 
 private:
+    QStringList LoadBase(bool reportDamage);
+    // User picture p's record with the fingerprint of what its cell shows, worked out now if
+    // it was not yet (an empty one matches nothing).
+    const TStoredEntry &KnownEntry(int p);
+    void OnDamageFound(int p, const QString &failure);
     const TStoredEntry *UserRecord(int p) const;
     void RefuseChange() const;
     // RefuseChange, and also while usr.stg could not be read at start-up.
@@ -146,7 +165,11 @@ private:
     int m_userContainer = -1;
     QString m_templateStorage;
     QString m_userStorage;
+    // The fingerprints are empty until KnownEntry works them out.
     std::vector<TStoredEntry> m_user;
+    // Damage found and not yet taken: the entry and the message.
+    std::vector<std::pair<int, QString>> m_found;
+    bool m_reportDamage = false;
     std::unique_ptr<QLockFile> m_lock;
     bool m_lockTried = false;
     // Why Load... and Remove are off (another copy holds the base), or empty.

@@ -3,6 +3,7 @@
 #include "base/FileStorage.h"
 #include "base/TemplatePicture.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QThread>
 
 #include <algorithm>
+#include <ctime>
+#include <sys/stat.h>
 
 namespace {
 
@@ -38,8 +41,8 @@ std::shared_ptr<const TPNGObject> Decode(const QByteArray &bytes)
 }
 
 // The grid's cell: the picture drawn over white at the thumbnail's size. Null when the bytes do
-// not make a picture that can be drawn.
-QImage MakeThumbnail(const QByteArray &bytes, QSize size)
+// not make a picture that can be drawn; failure then says why, as the codec put it.
+QImage DrawThumbnail(const QByteArray &bytes, QSize size, QString *failure = nullptr)
 {
     try {
         const auto picture = Decode(bytes);
@@ -47,10 +50,22 @@ QImage MakeThumbnail(const QByteArray &bytes, QSize size)
         thumbnail.fill(Qt::white);
         picture->draw(thumbnail, QRect(QPoint(0, 0), size));
         return thumbnail;
-    } catch (const std::exception &) {
-        return {};
+    } catch (const EVantelleError &e) {
+        if (failure)
+            *failure = e.message();
+    } catch (const std::exception &e) {
+        if (failure)
+            *failure = QString::fromLocal8Bit(e.what());
     }
+    return {};
 }
+
+QByteArray Sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+constexpr int FingerprintSize = 32;
 
 // A cache file holds, after its magic, size and count, one status byte per entry (1 made,
 // 2 does not decode) and the pixels of every made thumbnail. Anything that does not add up
@@ -105,7 +120,111 @@ bool ReadCache(const QString &path, QSize size, int count, std::vector<QImage> &
     return in.status() == QDataStream::Ok;
 }
 
+// The cache of a container added by its entries: after its magic, size and count, the stamp of
+// the container it was made for (size -1: none that could be trusted), then per entry a status
+// byte (1 made, 2 does not decode, 0 not made when the cache was written) and the fingerprint
+// of its bytes, then the pixels of every made thumbnail. The fingerprints let a cache whose stamp
+// no longer matches be checked against the container's bytes.
+const QByteArray StampedMagic("VPTHUMB2");
+constexpr qint64 StampBytes = 5 * 8;
+
+qint64 StampedHeaderSize(int count)
+{
+    return StampedMagic.size() + 12 + StampBytes + qint64(count) * (1 + FingerprintSize);
+}
+
+void WriteStamp(QDataStream &out, const TFileStamp &stamp)
+{
+    out << qint64(stamp.size) << qint64(stamp.modified) << qint64(stamp.changed)
+        << quint64(stamp.inode) << quint64(stamp.device);
+}
+
 } // namespace
+
+struct TPictureList::TCacheIndex {
+    TFileStamp stamp;
+    std::vector<char> status;
+    std::vector<QByteArray> fingerprints;
+    std::vector<qint64> offsets; // -1 for an entry that does not decode
+    std::shared_ptr<QFile> file;
+};
+
+namespace {
+
+// Reads the head of a stamped cache file, leaving the pixels where they are; null when the file
+// is missing or does not add up exactly.
+std::shared_ptr<TPictureList::TCacheIndex> ReadCacheIndex(const QString &path, QSize size,
+                                                          int count)
+{
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return nullptr;
+    const qint64 head = StampedHeaderSize(count);
+    const qint64 pixels = qint64(size.width()) * size.height() * 4;
+    if (file->size() < head || file->size() > head + count * pixels)
+        return nullptr;
+    const QByteArray bytes = file->read(head);
+    if (bytes.size() != head || !bytes.startsWith(StampedMagic))
+        return nullptr;
+    QDataStream in(bytes);
+    in.skipRawData(static_cast<int>(StampedMagic.size()));
+    qint32 width = 0, height = 0, entries = 0;
+    in >> width >> height >> entries;
+    if (width != size.width() || height != size.height() || entries != count)
+        return nullptr;
+    auto index = std::make_shared<TPictureList::TCacheIndex>();
+    qint64 stampSize = 0, modified = 0, changed = 0;
+    quint64 inode = 0, device = 0;
+    in >> stampSize >> modified >> changed >> inode >> device;
+    index->stamp = TFileStamp{stampSize, modified, changed, inode, device};
+    index->status.resize(static_cast<size_t>(count));
+    index->fingerprints.resize(static_cast<size_t>(count));
+    index->offsets.assign(static_cast<size_t>(count), -1);
+    qint64 at = head;
+    for (int i = 0; i < count; ++i) {
+        char status = 0;
+        QByteArray fingerprint(FingerprintSize, '\0');
+        in.readRawData(&status, 1);
+        in.readRawData(fingerprint.data(), FingerprintSize);
+        if (status != 0 && status != 1 && status != 2)
+            return nullptr;
+        index->status[static_cast<size_t>(i)] = status;
+        index->fingerprints[static_cast<size_t>(i)] = fingerprint;
+        if (status == 1) {
+            index->offsets[static_cast<size_t>(i)] = at;
+            at += pixels;
+        }
+    }
+    if (in.status() != QDataStream::Ok || at != file->size())
+        return nullptr;
+    index->file = std::move(file);
+    return index;
+}
+
+} // namespace
+
+TFileStamp StampOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return TFileStamp{static_cast<qint64>(st.st_size),
+                      qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                      qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec,
+                      static_cast<quint64>(st.st_ino), static_cast<quint64>(st.st_dev)};
+}
+
+bool IsSettled(const TFileStamp &stamp)
+{
+    if (stamp.IsNone())
+        return false;
+    // Some file systems keep times to two seconds; the rest to a tick of a few milliseconds.
+    constexpr qint64 Margin = 3'000'000'000;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 nanoseconds = qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    return stamp.changed < nanoseconds - Margin;
+}
 
 TPictureList::TPictureList(QString cacheFolder, QSize thumbnailSize, QObject *parent)
     : QObject(parent), m_cacheFolder(std::move(cacheFolder)), m_size(thumbnailSize)
@@ -118,11 +237,52 @@ TPictureList::~TPictureList()
 {
     m_pool.clear();
     m_pool.waitForDone();
+    // What this run made is kept for the next even when not every thumbnail is made yet.
+    for (size_t c = 0; c < m_containers.size(); ++c)
+        if (m_containers[c].byStamp && m_containers[c].made)
+            WriteStampedCache(static_cast<int>(c), true);
 }
 
 void TPictureList::WaitForDone()
 {
     m_pool.waitForDone();
+}
+
+void TPictureList::Finish()
+{
+    m_pool.waitForDone();
+    QCoreApplication::sendPostedEvents(this);
+    // Whatever is still open (no event loop delivered it) is done here.
+    for (size_t c = 0; c < m_containers.size(); ++c)
+        if (!m_containers[c].cacheLooked) {
+            m_containers[c].cacheLooked = true;
+            AfterCacheLooked(static_cast<int>(c));
+        }
+    m_pool.waitForDone();
+    QCoreApplication::sendPostedEvents(this);
+    for (int i = 0; i < Count(); ++i)
+        if (m_state[static_cast<size_t>(i)] == TState::Queued)
+            MakeThumbnail(i);
+}
+
+void TPictureList::StopWork()
+{
+    m_pool.clear();
+    m_pool.waitForDone();
+    QCoreApplication::sendPostedEvents(this);
+    // What was dropped is asked for again: by the grid when it paints, by ResumeWork.
+    for (TState &state : m_state)
+        if (state == TState::Queued)
+            state = TState::Unknown;
+    m_waiting.clear();
+    for (TContainer &c : m_containers)
+        c.cacheLooked = true;
+}
+
+void TPictureList::ResumeWork()
+{
+    if (m_all)
+        RequestAllThumbnails();
 }
 
 void TPictureList::Clear()
@@ -133,9 +293,13 @@ void TPictureList::Clear()
     m_entries.clear();
     m_thumbnails.clear();
     m_state.clear();
+    m_fingerprints.clear();
+    m_cacheOffset.clear();
     m_containers.clear();
     m_waiting.clear();
     m_kept.clear();
+    m_loaded.clear();
+    m_all = false;
 }
 
 QString TPictureList::CacheFile(const QString &container, const QByteArray &containerBytes) const
@@ -151,12 +315,25 @@ QString TPictureList::CacheFile(const QString &container, const QByteArray &cont
                       .arg(m_size.height()));
 }
 
+QString TPictureList::CacheFile(const QString &container) const
+{
+    const QByteArray place = QCryptographicHash::hash(
+        QFileInfo(container).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1);
+    return QDir(m_cacheFolder)
+        .filePath(QStringLiteral("thumbnails/%1-stamped-%2x%3.bin")
+                      .arg(QString::fromLatin1(place.toHex().left(16)))
+                      .arg(m_size.width())
+                      .arg(m_size.height()));
+}
+
 int TPictureList::Append(TEntry entry)
 {
     entry.id = m_nextId++;
     m_entries.push_back(std::move(entry));
     m_thumbnails.emplace_back();
     m_state.push_back(TState::Unknown);
+    m_fingerprints.emplace_back();
+    m_cacheOffset.push_back(-1);
     return Count() - 1;
 }
 
@@ -183,9 +360,6 @@ std::vector<int> TPictureList::EntriesOf(int container) const
 
 int TPictureList::AddContainer(const QString &container)
 {
-    const int first = Count();
-    const int index = static_cast<int>(m_containers.size());
-    m_containers.push_back({container, QString(), false, 0});
     QString damage;
     std::vector<TStorageItem> items;
     try {
@@ -193,44 +367,151 @@ int TPictureList::AddContainer(const QString &container)
     } catch (const EVantelleError &e) {
         damage = e.message();
     }
+    std::vector<TEntry> entries;
     for (int entry = 0; entry < static_cast<int>(items.size()); ++entry) {
         const TStorageItem &item = items[static_cast<size_t>(entry)];
-        Append({container, entry, item.Offset, item.Length, QByteArray(), 0, index});
+        entries.push_back({container, entry, item.Offset, item.Length, QByteArray(), 0, -1, false});
     }
-    TContainer &added = m_containers.back();
-    const int count = Count() - first;
-    added.missing = count;
-    if (count == 0 || m_cacheFolder.isEmpty()) {
-        added.cacheLooked = true;
-    } else {
-        const QSize size = m_size;
-        const quint64 generation = m_generation;
-        // Hashing a large usr.stg takes a while; it runs on a worker, ahead of any decoding.
-        m_pool.start(
-            [this, generation, index, container, size, count] {
-                QFile file(container);
-                QByteArray bytes;
-                if (file.open(QIODevice::ReadOnly))
-                    bytes = file.readAll();
-                const QString cache = CacheFile(container, bytes);
-                std::vector<QImage> thumbnails;
-                std::vector<bool> damaged;
-                if (!ReadCache(cache, size, count, thumbnails, damaged))
-                    thumbnails.clear();
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, generation, index, cache, thumbnails = std::move(thumbnails),
-                     damaged = std::move(damaged)]() mutable {
-                        OnCacheRead(generation, index, cache, std::move(thumbnails),
-                                    std::move(damaged));
-                    },
-                    Qt::QueuedConnection);
-            },
-            100);
-    }
+    const int first = AddLocatedContainer(container, entries);
     if (!damage.isEmpty())
         throw EVantelleError(damage);
     return first;
+}
+
+int TPictureList::AddLocatedContainer(const QString &container, const std::vector<TEntry> &entries)
+{
+    const int first = Count();
+    const int index = static_cast<int>(m_containers.size());
+    TContainer added;
+    added.path = container;
+    added.byStamp = true;
+    added.stamp = StampOf(container);
+    added.stampSettled = IsSettled(added.stamp);
+    added.cacheLooked = true;
+    m_containers.push_back(std::move(added));
+    for (const TEntry &e : entries)
+        Append({container, e.entry, e.offset, e.length, QByteArray(), 0, index, false});
+    const int count = Count() - first;
+    TContainer &c = m_containers.back();
+    c.missing = count;
+    if (count == 0 || m_cacheFolder.isEmpty())
+        return first;
+    c.cacheFile = CacheFile(container);
+    const std::shared_ptr<TCacheIndex> cached = ReadCacheIndex(c.cacheFile, m_size, count);
+    if (!cached)
+        return first;
+    if (!c.stamp.IsNone() && cached->stamp == c.stamp) {
+        // Written for this very state of the container: nothing of it needs to be read.
+        Adopt(index, *cached);
+        return first;
+    }
+    // The container was written since (or too shortly before the cache): its entries are read
+    // and checked against the cache on a worker, ahead of any decoding.
+    c.cacheLooked = false;
+    const quint64 generation = m_generation;
+    const std::vector<TEntry> members(m_entries.begin() + first, m_entries.end());
+    const TFileStamp stamp = c.stamp;
+    m_pool.start(
+        [this, generation, index, members, stamp, cached] {
+            QFile file(members.front().container);
+            bool same = file.open(QIODevice::ReadOnly);
+            for (size_t k = 0; same && k < members.size(); ++k) {
+                const TEntry &e = members[k];
+                const QByteArray bytes = file.seek(e.offset) ? file.read(e.length) : QByteArray();
+                // An entry not made when the cache was written has nothing to check.
+                same = bytes.size() == e.length &&
+                       (cached->status[k] == 0 || Sha256(bytes) == cached->fingerprints[k]);
+            }
+            // Only bytes read while the container stayed as it was stamped answer for it.
+            same = same && StampOf(members.front().container) == stamp;
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, index, cached, same] {
+                    OnCacheChecked(generation, index, cached, same);
+                },
+                Qt::QueuedConnection);
+        },
+        100);
+    return first;
+}
+
+void TPictureList::OnCacheChecked(quint64 generation, int container,
+                                  std::shared_ptr<TCacheIndex> index, bool same)
+{
+    if (generation != m_generation)
+        return;
+    TContainer &c = m_containers[static_cast<size_t>(container)];
+    if (c.cacheLooked)
+        return; // given up meanwhile (the container is being changed)
+    c.cacheLooked = true;
+    if (same) {
+        Adopt(container, *index);
+        // The next start need not read the container again to trust the cache.
+        if (c.stampSettled && c.stamp == StampOf(c.path)) {
+            QFile file(c.cacheFile);
+            if (file.open(QIODevice::ReadWrite) && file.seek(StampedMagic.size() + 12)) {
+                QDataStream out(&file);
+                WriteStamp(out, c.stamp);
+            }
+        }
+    }
+    AfterCacheLooked(container);
+}
+
+void TPictureList::Adopt(int container, const TCacheIndex &index)
+{
+    TContainer &c = m_containers[static_cast<size_t>(container)];
+    const std::vector<int> members = EntriesOf(container);
+    if (members.size() != index.status.size())
+        return;
+    c.cacheIn = index.file;
+    c.missing = 0;
+    for (size_t k = 0; k < members.size(); ++k) {
+        const int i = members[k];
+        TState &state = m_state[static_cast<size_t>(i)];
+        if (state != TState::Unknown && state != TState::Queued)
+            continue;
+        if (index.status[k] == 0) {
+            ++c.missing;
+            continue;
+        }
+        m_fingerprints[static_cast<size_t>(i)] = index.fingerprints[k];
+        m_thumbnails[static_cast<size_t>(i)] = QImage();
+        if (index.status[k] == 2) {
+            state = TState::Damaged;
+        } else {
+            state = TState::Cached;
+            m_cacheOffset[static_cast<size_t>(i)] = index.offsets[k];
+        }
+    }
+    for (const int i : members) {
+        const TState state = m_state[static_cast<size_t>(i)];
+        if (state == TState::Cached || state == TState::Damaged)
+            emit ThumbnailReady(i);
+        if (state == TState::Damaged)
+            emit DamageFound(i, QString());
+    }
+}
+
+void TPictureList::AfterCacheLooked(int container)
+{
+    // What was asked for meanwhile, in the order it was asked.
+    std::vector<quint64> waiting;
+    waiting.swap(m_waiting);
+    int priority = 50;
+    for (quint64 id : waiting) {
+        const int i = IndexOf(id);
+        if (i < 0)
+            continue;
+        if (m_entries[static_cast<size_t>(i)].containerIndex == container)
+            QueueThumbnail(i, priority > 0 ? priority-- : 0);
+        else
+            m_waiting.push_back(id);
+    }
+    if (m_all)
+        for (const int i : EntriesOf(container))
+            if (!m_entries[static_cast<size_t>(i)].decoded)
+                QueueThumbnail(i, 0);
 }
 
 std::vector<bool> TPictureList::AddReadContainer(const QString &container,
@@ -239,11 +520,14 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
 {
     const int first = Count();
     const int index = static_cast<int>(m_containers.size());
-    m_containers.push_back({container, QString(), true, 0});
+    TContainer read;
+    read.path = container;
+    read.cacheLooked = true;
+    m_containers.push_back(std::move(read));
     for (const TEntry &e : entries)
         Append({container, e.entry, e.offset, e.length,
                 keepBytes ? QByteArray(fileBytes.constData() + e.offset, e.length) : QByteArray(),
-                0, index});
+                0, index, false});
     const int count = Count() - first;
     std::vector<bool> damaged(static_cast<size_t>(count), false);
     if (count == 0)
@@ -267,7 +551,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
                 QByteArray::fromRawData(fileBytes.constData() + e.offset,
                                         std::min<qsizetype>(e.length, fileBytes.size() - e.offset));
             m_pool.start([&thumbnails, k, bytes, size] {
-                thumbnails[static_cast<size_t>(k)] = MakeThumbnail(bytes, size);
+                thumbnails[static_cast<size_t>(k)] = DrawThumbnail(bytes, size);
             });
         }
         m_pool.waitForDone();
@@ -286,13 +570,13 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
 
 int TPictureList::AddBytes(const QByteArray &bytes)
 {
-    return Append({QString(), 0, 0, static_cast<qint32>(bytes.size()), bytes, 0, -1});
+    return Append({QString(), 0, 0, static_cast<qint32>(bytes.size()), bytes, 0, -1, true});
 }
 
 int TPictureList::AddStored(int containerIndex, int entry)
 {
     const QString path = m_containers[static_cast<size_t>(containerIndex)].path;
-    const int i = Append({path, entry, 0, 0, QByteArray(), 0, containerIndex});
+    const int i = Append({path, entry, 0, 0, QByteArray(), 0, containerIndex, true});
     ContainerChanged(containerIndex, entry);
     return i;
 }
@@ -312,9 +596,12 @@ void TPictureList::Remove(int i, bool deleted)
     const TEntry gone = m_entries[static_cast<size_t>(i)];
     std::erase_if(m_kept, [&](const auto &kept) { return kept.first == gone.id; });
     std::erase(m_waiting, gone.id);
+    std::erase(m_loaded, gone.id);
     m_entries.erase(m_entries.begin() + i);
     m_thumbnails.erase(m_thumbnails.begin() + i);
     m_state.erase(m_state.begin() + i);
+    m_fingerprints.erase(m_fingerprints.begin() + i);
+    m_cacheOffset.erase(m_cacheOffset.begin() + i);
     if (!deleted || gone.containerIndex < 0)
         return;
     for (TEntry &later : m_entries)
@@ -326,7 +613,7 @@ void TPictureList::Remove(int i, bool deleted)
 void TPictureList::ContainerChanged(int containerIndex, int fromEntry)
 {
     // Work still reading the container by its old places is finished first.
-    m_pool.waitForDone();
+    StopWork();
     TContainer &c = m_containers[static_cast<size_t>(containerIndex)];
     std::vector<TStorageItem> items;
     try {
@@ -343,28 +630,34 @@ void TPictureList::ContainerChanged(int containerIndex, int fromEntry)
         e.offset = item.Offset;
         e.length = item.Length;
     }
-    c.cacheLooked = true;
+    // The program's own change: the container is what it wrote, stamped anew.
+    c.stamp = StampOf(c.path);
+    c.stampSettled = IsSettled(c.stamp);
     c.cacheFile.clear();
     c.missing = 0;
-    for (int i : EntriesOf(containerIndex))
-        if (m_state[static_cast<size_t>(i)] != TState::Ready &&
-            m_state[static_cast<size_t>(i)] != TState::Damaged)
+    for (int i : EntriesOf(containerIndex)) {
+        const TState state = m_state[static_cast<size_t>(i)];
+        if (state != TState::Ready && state != TState::Damaged && state != TState::Cached)
             ++c.missing;
-    if (m_cacheFolder.isEmpty())
-        return;
-    QFile file(c.path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    c.cacheFile = CacheFile(c.path, file.readAll());
-    if (c.missing == 0)
-        WriteCache(containerIndex);
+    }
+    if (!m_cacheFolder.isEmpty()) {
+        if (c.byStamp) {
+            c.cacheFile = CacheFile(c.path);
+        } else {
+            QFile file(c.path);
+            if (file.open(QIODevice::ReadOnly))
+                c.cacheFile = CacheFile(c.path, file.readAll());
+        }
+        if (c.missing == 0)
+            WriteCache(containerIndex);
+    }
+    ResumeWork();
 }
 
 QByteArray TPictureList::Bytes(int i) const
 {
     return ReadEntry(m_entries[static_cast<size_t>(i)]);
 }
-
 QSize TPictureList::PictureSize(int i) const
 {
     // The signature, then the header chunk's length and type, then width and height.
@@ -378,41 +671,6 @@ QSize TPictureList::PictureSize(int i) const
                    quint8(bytes[at + 2]) << 8 | quint8(bytes[at + 3]));
     };
     return QSize(number(16), number(20));
-}
-
-void TPictureList::OnCacheRead(quint64 generation, int container, QString cacheFile,
-                               std::vector<QImage> thumbnails, std::vector<bool> damaged)
-{
-    if (generation != m_generation)
-        return;
-    TContainer &c = m_containers[static_cast<size_t>(container)];
-    c.cacheFile = std::move(cacheFile);
-    c.cacheLooked = true;
-    const std::vector<int> members = EntriesOf(container);
-    if (!thumbnails.empty() && thumbnails.size() == members.size()) {
-        c.missing = 0;
-        for (size_t k = 0; k < members.size(); ++k) {
-            const size_t i = static_cast<size_t>(members[k]);
-            if (m_state[i] == TState::Ready || m_state[i] == TState::Damaged)
-                continue;
-            m_thumbnails[i] = std::move(thumbnails[k]);
-            m_state[i] = damaged[k] ? TState::Damaged : TState::Ready;
-            emit ThumbnailReady(static_cast<int>(i));
-        }
-    }
-    // What was asked for meanwhile and the cache did not have, in the order it was asked.
-    std::vector<quint64> waiting;
-    waiting.swap(m_waiting);
-    int priority = 50;
-    for (quint64 id : waiting) {
-        const int i = IndexOf(id);
-        if (i < 0)
-            continue;
-        if (m_entries[static_cast<size_t>(i)].containerIndex == container)
-            QueueThumbnail(i, priority > 0 ? priority-- : 0);
-        else
-            m_waiting.push_back(id);
-    }
 }
 
 void TPictureList::RequestThumbnails(int first, int last)
@@ -434,6 +692,54 @@ void TPictureList::RequestThumbnails(int first, int last)
     }
 }
 
+void TPictureList::RequestAllThumbnails()
+{
+    m_all = true;
+    for (int i = 0; i < Count(); ++i) {
+        const TEntry &e = m_entries[static_cast<size_t>(i)];
+        // A container whose cache is being checked is asked for once the check is done.
+        if (!e.decoded && (e.containerIndex < 0 ||
+                           m_containers[static_cast<size_t>(e.containerIndex)].cacheLooked))
+            QueueThumbnail(i, 0);
+    }
+}
+
+bool TPictureList::ThumbnailsKnown() const
+{
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        if ((m_state[i] == TState::Unknown && !m_entries[i].decoded) ||
+            m_state[i] == TState::Queued)
+            return false;
+    return true;
+}
+
+QByteArray TPictureList::Fingerprint(int i) const
+{
+    return m_fingerprints[static_cast<size_t>(i)];
+}
+
+TFileStamp TPictureList::StampFor(const TEntry &entry) const
+{
+    if (entry.containerIndex < 0 || !entry.bytes.isNull())
+        return {};
+    const TContainer &c = m_containers[static_cast<size_t>(entry.containerIndex)];
+    return c.byStamp ? c.stamp : TFileStamp();
+}
+
+TPictureList::TMade TPictureList::Make(const TEntry &entry, QSize size, const TFileStamp &stamp)
+{
+    TMade made;
+    const QByteArray bytes = ReadEntry(entry);
+    // Bytes read from a container rewritten since it was located may be another picture's.
+    if (!stamp.IsNone() && StampOf(entry.container) != stamp) {
+        made.stale = true;
+        return made;
+    }
+    made.fingerprint = Sha256(bytes);
+    made.thumbnail = DrawThumbnail(bytes, size, &made.failure);
+    return made;
+}
+
 void TPictureList::QueueThumbnail(int i, int priority)
 {
     if (m_state[static_cast<size_t>(i)] != TState::Unknown)
@@ -441,36 +747,185 @@ void TPictureList::QueueThumbnail(int i, int priority)
     m_state[static_cast<size_t>(i)] = TState::Queued;
     const TEntry entry = m_entries[static_cast<size_t>(i)];
     const QSize size = m_size;
+    const TFileStamp stamp = StampFor(entry);
     m_pool.start(
-        [this, entry, size] {
-            QImage thumbnail = MakeThumbnail(ReadEntry(entry), size);
-            const bool damaged = thumbnail.isNull();
+        [this, entry, size, stamp] {
+            TMade made = Make(entry, size, stamp);
             const quint64 id = entry.id;
             QMetaObject::invokeMethod(
                 this,
-                [this, id, thumbnail = std::move(thumbnail), damaged]() mutable {
-                    OnThumbnail(id, std::move(thumbnail), damaged);
-                },
+                [this, id, made = std::move(made)]() mutable { OnThumbnail(id, std::move(made)); },
                 Qt::QueuedConnection);
         },
         priority);
 }
 
-void TPictureList::OnThumbnail(quint64 id, QImage thumbnail, bool damaged)
+void TPictureList::MakeThumbnail(int i)
+{
+    const TState state = m_state[static_cast<size_t>(i)];
+    if (state != TState::Unknown && state != TState::Queued)
+        return;
+    const TEntry &entry = m_entries[static_cast<size_t>(i)];
+    OnThumbnail(entry.id, Make(entry, m_size, StampFor(entry)));
+}
+
+void TPictureList::OnThumbnail(quint64 id, TMade made)
 {
     const int i = IndexOf(id);
     if (i < 0)
         return;
-    m_thumbnails[static_cast<size_t>(i)] = std::move(thumbnail);
-    m_state[static_cast<size_t>(i)] = damaged ? TState::Damaged : TState::Ready;
-    emit ThumbnailReady(i);
+    TState &state = m_state[static_cast<size_t>(i)];
+    // Made meanwhile on this thread, or taken from the cache.
+    if (state != TState::Unknown && state != TState::Queued)
+        return;
+    if (made.stale) {
+        state = TState::Stale;
+        return;
+    }
+    const bool damaged = made.thumbnail.isNull();
+    m_thumbnails[static_cast<size_t>(i)] = std::move(made.thumbnail);
+    m_fingerprints[static_cast<size_t>(i)] = std::move(made.fingerprint);
+    state = damaged ? TState::Damaged : TState::Ready;
     const int c = m_entries[static_cast<size_t>(i)].containerIndex;
+    if (c >= 0)
+        m_containers[static_cast<size_t>(c)].made = true;
+    emit ThumbnailReady(i);
+    if (damaged)
+        emit DamageFound(i, made.failure);
     if (c >= 0 && m_containers[static_cast<size_t>(c)].missing > 0 &&
         --m_containers[static_cast<size_t>(c)].missing == 0)
         WriteCache(c);
 }
 
 void TPictureList::WriteCache(int container)
+{
+    if (m_containers[static_cast<size_t>(container)].byStamp) {
+        WriteStampedCache(container);
+        return;
+    }
+    WriteContentCache(container);
+}
+
+void TPictureList::WriteStampedCache(int container, bool partly)
+{
+    TContainer &c = m_containers[static_cast<size_t>(container)];
+    if (c.cacheFile.isEmpty())
+        return;
+    const std::vector<int> members = EntriesOf(container);
+    std::vector<QImage> pixels;
+    std::vector<quint8> status;
+    for (const int i : members) {
+        const TState state = m_state[static_cast<size_t>(i)];
+        const bool known =
+            (state == TState::Ready || state == TState::Damaged || state == TState::Cached) &&
+            m_fingerprints[static_cast<size_t>(i)].size() == FingerprintSize;
+        if (!known && !partly)
+            return;
+        status.push_back(!known ? 0 : state == TState::Damaged ? 2 : 1);
+        if (status.back() != 1)
+            continue;
+        QImage image = m_thumbnails[static_cast<size_t>(i)];
+        if (image.isNull())
+            image = CachedPixels(static_cast<size_t>(i));
+        if (image.size() != m_size || image.format() != QImage::Format_RGB32)
+            return;
+        pixels.push_back(std::move(image));
+    }
+    // The stamp answers for the thumbnails only when no later write can leave it as it is;
+    // else the next start checks the entries' bytes against the fingerprints.
+    const TFileStamp stamp = c.stampSettled && StampOf(c.path) == c.stamp ? c.stamp : TFileStamp();
+    const QString path = c.cacheFile;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QDataStream out(&file);
+    out.writeRawData(StampedMagic.constData(), static_cast<int>(StampedMagic.size()));
+    out << qint32(m_size.width()) << qint32(m_size.height())
+        << qint32(static_cast<int>(members.size()));
+    WriteStamp(out, stamp);
+    for (size_t k = 0; k < members.size(); ++k) {
+        out << status[k];
+        const QByteArray &fingerprint = m_fingerprints[static_cast<size_t>(members[k])];
+        out.writeRawData(status[k] ? fingerprint.constData()
+                                   : QByteArray(FingerprintSize, '\0').constData(),
+                         FingerprintSize);
+    }
+    for (const QImage &image : pixels)
+        out.writeRawData(reinterpret_cast<const char *>(image.constBits()),
+                         static_cast<int>(image.sizeInBytes()));
+    // A cache that cannot be written is made again next time; nothing more is lost.
+    if (!file.commit())
+        return;
+    RemoveOtherCacheFiles(path);
+    // From now on the thumbnails are read from the file when they are shown, and only those
+    // shown last stay in memory.
+    auto in = std::make_shared<QFile>(path);
+    if (!in->open(QIODevice::ReadOnly))
+        return;
+    c.cacheIn = std::move(in);
+    c.made = false;
+    const qint64 size = qint64(m_size.width()) * m_size.height() * 4;
+    qint64 at = StampedHeaderSize(static_cast<int>(members.size()));
+    for (size_t k = 0; k < members.size(); ++k) {
+        const int i = members[k];
+        if (status[k] != 1)
+            continue;
+        m_state[static_cast<size_t>(i)] = TState::Cached;
+        m_cacheOffset[static_cast<size_t>(i)] = at;
+        m_thumbnails[static_cast<size_t>(i)] = QImage();
+        at += size;
+    }
+}
+
+void TPictureList::RemoveOtherCacheFiles(const QString &path) const
+{
+    // The container's earlier bytes will not come back often enough to keep their thumbnails.
+    const QFileInfo written(path);
+    const QString name = written.fileName();
+    const QString place = name.section(QLatin1Char('-'), 0, 0) + QLatin1Char('-');
+    const QString size = QLatin1Char('-') + name.section(QLatin1Char('-'), -1);
+    for (const QString &other : written.dir().entryList(QDir::Files))
+        if (other != name && other.startsWith(place) && other.endsWith(size))
+            QFile::remove(written.dir().filePath(other));
+}
+
+QImage TPictureList::CachedPixels(size_t i) const
+{
+    const int c = m_entries[i].containerIndex;
+    if (c < 0 || m_cacheOffset[i] < 0)
+        return {};
+    const std::shared_ptr<QFile> &in = m_containers[static_cast<size_t>(c)].cacheIn;
+    QImage image(m_size, QImage::Format_RGB32);
+    if (!in || !in->seek(m_cacheOffset[i]) ||
+        in->read(reinterpret_cast<char *>(image.bits()), image.sizeInBytes()) !=
+            image.sizeInBytes())
+        return {};
+    return image;
+}
+
+QImage TPictureList::Thumbnail(int i) const
+{
+    const size_t k = static_cast<size_t>(i);
+    if (m_state[k] == TState::Cached && m_thumbnails[k].isNull()) {
+        m_thumbnails[k] = CachedPixels(k);
+        if (m_thumbnails[k].isNull()) {
+            // The cache file let the list down: the thumbnail is made again when asked for.
+            m_state[k] = TState::Unknown;
+            return {};
+        }
+        m_loaded.push_front(m_entries[k].id);
+        while (m_loaded.size() > static_cast<size_t>(KeptThumbnails)) {
+            const int old = IndexOf(m_loaded.back());
+            m_loaded.pop_back();
+            if (old >= 0 && m_state[static_cast<size_t>(old)] == TState::Cached)
+                m_thumbnails[static_cast<size_t>(old)] = QImage();
+        }
+    }
+    return m_thumbnails[k];
+}
+
+void TPictureList::WriteContentCache(int container)
 {
     const TContainer &c = m_containers[static_cast<size_t>(container)];
     if (c.cacheFile.isEmpty())
@@ -498,19 +953,7 @@ void TPictureList::WriteCache(int container)
     // A cache that cannot be written is made again next time; nothing more is lost.
     if (!file.commit())
         return;
-    // The container's earlier bytes will not come back often enough to keep their thumbnails.
-    const QFileInfo written(path);
-    const QString name = written.fileName();
-    const QString place = name.section(QLatin1Char('-'), 0, 0) + QLatin1Char('-');
-    const QString size = QLatin1Char('-') + name.section(QLatin1Char('-'), 2);
-    for (const QString &other : written.dir().entryList(QDir::Files))
-        if (other != name && other.startsWith(place) && other.endsWith(size))
-            QFile::remove(written.dir().filePath(other));
-}
-
-QImage TPictureList::Thumbnail(int i) const
-{
-    return m_thumbnails[static_cast<size_t>(i)];
+    RemoveOtherCacheFiles(path);
 }
 
 bool TPictureList::IsDamaged(int i) const

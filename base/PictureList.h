@@ -16,10 +16,32 @@
 #include <QStringList>
 #include <QThreadPool>
 
+class QFile;
+
 #include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
+
+// What tells one state of a file from another without reading it: its size, its modification
+// and change times to the nanosecond, and which file it is on which device. Any write changes
+// the change time, which no program can set back.
+struct TFileStamp {
+    qint64 size = -1; // -1: no such file
+    qint64 modified = 0;
+    qint64 changed = 0;
+    quint64 inode = 0;
+    quint64 device = 0;
+
+    bool operator==(const TFileStamp &) const = default;
+    bool IsNone() const { return size < 0; }
+};
+
+// The stamp of path as it is now; none when it cannot be looked at.
+TFileStamp StampOf(const QString &path);
+// Whether every later change of the file is bound to change its stamp: its last change lies far
+// enough back that a new one cannot fall into the same tick of the file system's clock.
+bool IsSettled(const TFileStamp &stamp);
 
 class TPictureList : public QObject {
     Q_OBJECT
@@ -36,6 +58,9 @@ public:
         quint64 id = 0;
         // The list's index of the container, or -1.
         int containerIndex = -1;
+        // Decoded when the program added it, so known to decode: its thumbnail is made only when
+        // it is shown.
+        bool decoded = false;
     };
 
     // Thumbnails are thumbnailSize device pixels, drawn on white; the cache lives in
@@ -45,10 +70,16 @@ public:
     TPictureList(const TPictureList &) = delete;
     TPictureList &operator=(const TPictureList &) = delete;
 
-    // Appends the entries of container (a missing one has none) and starts looking for its
-    // thumbnails in the cache; returns the index of its first entry. Raises EVantelleError when
-    // the container is damaged or cannot be read; the entries before the damage are kept.
+    // Appends the entries of container (a missing one has none) and looks for its thumbnails in
+    // the cache; returns the index of its first entry. Raises EVantelleError when the container
+    // is damaged or cannot be read; the entries before the damage are kept.
     int AddContainer(const QString &container);
+    // Appends the entries of container found already (entries: where each lies), reading
+    // nothing but the cache: when the cache was written for the container's very stamp, every
+    // thumbnail is known at once (and DamageFound is emitted for the entries that do not
+    // decode); when only the stamp differs, a worker checks the entries' bytes against the
+    // cache; else the thumbnails are made as they are asked for.
+    int AddLocatedContainer(const QString &container, const std::vector<TEntry> &entries);
     // Appends the entries of a container already read (fileBytes: the whole file, entries: where
     // each entry lies in it) and makes every thumbnail of it before returning: from the cache
     // when it was made from these bytes, else on the worker threads (and then cached). Returns
@@ -82,14 +113,29 @@ public:
     QSize PictureSize(int i) const;
 
     // The thumbnail of entry i, or a null picture while it is not made yet (or the entry does
-    // not decode: see IsDamaged).
+    // not decode: see IsDamaged). One that lies in the cache file is read from it now; only the
+    // last KeptThumbnails read so are kept.
     QImage Thumbnail(int i) const;
+    static constexpr int KeptThumbnails = 64;
     QSize ThumbnailSize() const { return m_size; }
     // Whether entry i has been found not to decode.
     bool IsDamaged(int i) const;
     // Asks for the thumbnails of entries first to last (what the grid shows), earlier ones
     // first; each arrives with ThumbnailReady.
     void RequestThumbnails(int first, int last);
+    // Asks for every thumbnail not known yet (but those of pictures the program added itself),
+    // behind whatever the grid asks for: so every entry that does not decode is found, and the
+    // cache can be written.
+    void RequestAllThumbnails();
+    bool AllThumbnailsRequested() const noexcept { return m_all; }
+    // Makes entry i's thumbnail now, on this thread, unless it is known already.
+    void MakeThumbnail(int i);
+    // Whether the thumbnail of every entry that might not decode is known (made, found not to
+    // decode, in the cache, or given up because the container changed under the list).
+    bool ThumbnailsKnown() const;
+    // The SHA-256 of the bytes entry i's thumbnail was made from (or the cache's, for a thumbnail
+    // taken from there), or empty while it is not known.
+    QByteArray Fingerprint(int i) const;
 
     // Entry i decoded now on this thread (or the copy kept from a recent decode); raises
     // EVantelleError when it does not decode.
@@ -103,30 +149,77 @@ public:
 
     // Waits for the work asked for so far (tests, and the end of the program).
     void WaitForDone();
-    // The cache file of container when it holds these bytes. Named by the container's path and
-    // its bytes, so that writing one removes the files of the container's earlier bytes.
+    // Waits for the work asked for so far and takes in its results (tests).
+    void Finish();
+    // Drops the work not started, waits for the rest and takes in its results: called before the
+    // program changes a container, so that no worker reads it half written.
+    void StopWork();
+    // Asks again for what StopWork dropped of RequestAllThumbnails.
+    void ResumeWork();
+    // The cache file of container when it holds these bytes (a container added whole). Named by
+    // the container's path and its bytes, so that writing one removes the files of the
+    // container's earlier bytes.
     QString CacheFile(const QString &container, const QByteArray &containerBytes) const;
+    // The cache file of a container added by its entries: one per path and thumbnail size,
+    // holding the stamp and the entries' fingerprints it was made for.
+    QString CacheFile(const QString &container) const;
 
 signals:
     void ThumbnailReady(int i);
     void PictureReady(int i);
+    // Entry i does not decode; failure is the codec's message (empty when the entry was known
+    // from the cache not to decode).
+    void DamageFound(int i, const QString &failure);
 
 private:
-    enum class TState { Unknown, Queued, Ready, Damaged };
+    // Cached: known, its pixels in the cache file (read when shown). Stale: the container was
+    // changed by another program before the thumbnail was made, so it is not shown.
+    enum class TState { Unknown, Queued, Ready, Damaged, Cached, Stale };
     struct TContainer {
         QString path;
         QString cacheFile; // named by the hash of the container's bytes, once known
         bool cacheLooked = false;
         int missing = 0; // thumbnails still to make before the cache is written
+        // Added by its entries: the cache file is found by the stamp.
+        bool byStamp = false;
+        TFileStamp stamp;
+        // Whether the stamp was settled when it was taken: then it answers for every byte read
+        // since while it stays the same.
+        bool stampSettled = false;
+        // The cache file the Cached thumbnails are read from, held open.
+        std::shared_ptr<QFile> cacheIn;
+        // Thumbnails were made since the cache was last written.
+        bool made = false;
+    };
+    // What a worker made of one entry.
+    struct TMade {
+        QImage thumbnail;
+        QString failure;
+        QByteArray fingerprint;
+        bool stale = false;
     };
 
+public:
+    // The head of a cache file written for a container added by its entries.
+    struct TCacheIndex;
+
+private:
     int Append(TEntry entry);
     int IndexOf(quint64 id) const;
     std::vector<int> EntriesOf(int container) const;
     void QueueThumbnail(int i, int priority);
-    void OnCacheRead(quint64 generation, int container, QString cacheFile,
-                     std::vector<QImage> thumbnails, std::vector<bool> damaged);
-    void OnThumbnail(quint64 id, QImage thumbnail, bool damaged);
+    TFileStamp StampFor(const TEntry &entry) const;
+    static TMade Make(const TEntry &entry, QSize size, const TFileStamp &stamp);
+    void OnCacheChecked(quint64 generation, int container, std::shared_ptr<TCacheIndex> index,
+                        bool same);
+    void Adopt(int container, const TCacheIndex &index);
+    void AfterCacheLooked(int container);
+    void OnThumbnail(quint64 id, TMade made);
+    QImage CachedPixels(size_t i) const;
+    // With partly, the entries not known yet are written as not made.
+    void WriteStampedCache(int container, bool partly = false);
+    void WriteContentCache(int container);
+    void RemoveOtherCacheFiles(const QString &path) const;
     void OnPicture(quint64 id, std::shared_ptr<const TPNGObject> picture);
     void Keep(quint64 id, std::shared_ptr<const TPNGObject> picture);
     void WriteCache(int container);
@@ -134,8 +227,16 @@ private:
     QString m_cacheFolder;
     QSize m_size;
     std::vector<TEntry> m_entries;
-    std::vector<QImage> m_thumbnails;
-    std::vector<TState> m_state;
+    // Mutable: a thumbnail in the cache file is read when it is first looked at.
+    mutable std::vector<QImage> m_thumbnails;
+    mutable std::vector<TState> m_state;
+    std::vector<QByteArray> m_fingerprints;
+    // Where a Cached thumbnail's pixels lie in its container's cache file.
+    std::vector<qint64> m_cacheOffset;
+    // The Cached thumbnails read, the latest first.
+    mutable std::deque<quint64> m_loaded;
+    // RequestAllThumbnails was asked.
+    bool m_all = false;
     std::vector<TContainer> m_containers;
     std::vector<quint64> m_waiting; // asked for before their container's cache was looked at
     std::deque<std::pair<quint64, std::shared_ptr<const TPNGObject>>> m_kept;

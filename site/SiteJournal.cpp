@@ -50,7 +50,22 @@ namespace {
 
 QByteArray HashText(uint64_t hash)
 {
-    return QByteArray::number(static_cast<qulonglong>(hash), 16).rightJustified(16, '0');
+    QByteArray text(16, Qt::Uninitialized);
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        text[i] = "0123456789abcdef"[hash & 15];
+    return text;
+}
+
+// Whether a page name is written as it is: only letters, digits, "-._~" and "/".
+bool PlainName(const QString &page)
+{
+    for (const QChar c : page) {
+        const char16_t u = c.unicode();
+        if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+              u == '-' || u == '.' || u == '_' || u == '~' || u == '/'))
+            return false;
+    }
+    return true;
 }
 
 QByteArray BytesText(const QByteArray &bytes)
@@ -60,7 +75,8 @@ QByteArray BytesText(const QByteArray &bytes)
 
 QByteArray PageText(const QString &page)
 {
-    return QUrl::toPercentEncoding(page, "/");
+    // Most names need no encoding.
+    return PlainName(page) ? page.toLatin1() : QUrl::toPercentEncoding(page, "/");
 }
 
 } // namespace
@@ -136,7 +152,8 @@ TSiteJournal ParseSiteJournal(const QByteArray &bytes, const QString &fileName)
         const auto page = [&](QByteArrayView text) {
             if (text.isEmpty() || text.size() > JournalLimits::PathLength)
                 throw damaged("a page name is empty or too long");
-            const QString name = QUrl::fromPercentEncoding(text.toByteArray());
+            const QString name = text.contains('%') ? QUrl::fromPercentEncoding(text.toByteArray())
+                                                    : QString::fromUtf8(text);
             if (name.startsWith(u'/') || name == QLatin1String("..") ||
                 name.startsWith(QLatin1String("../")) || name.contains(QLatin1String("/../")) ||
                 name.endsWith(QLatin1String("/..")) || name.contains(QChar(0)))

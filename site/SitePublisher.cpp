@@ -58,12 +58,16 @@ bool SameFile(const struct stat &a, const struct stat &b)
 // The most folders held open at once.
 constexpr size_t kHeldFolders = 32;
 
-// Reads a whole file (name in the folder dir; path for messages) with its status, or gives the
-// reason it cannot be read.
-std::optional<QByteArray> ReadWithStatus(int dir, const QByteArray &name, const QString &path,
-                                         struct stat &info, QString &reason)
+// Reads a whole file (name in the folder dir; path for messages) into bytes (in its memory when
+// it has room) with its status, or gives the reason it cannot be read. With settled, a file
+// that changes while it is read is read again, so that the status is surely that of the bytes.
+bool ReadWithStatus(int dir, const QByteArray &name, const QString &path, struct stat &info,
+                    QByteArray &bytes, QString &reason, bool settled)
 {
-    const int fd = ::openat(dir, name.constData(), O_RDONLY | O_CLOEXEC);
+    // Reading a page is not using it: its access time stays (where the page's owner may ask).
+    int fd = ::openat(dir, name.constData(), O_RDONLY | O_CLOEXEC | O_NOATIME);
+    if (fd < 0 && errno == EPERM)
+        fd = ::openat(dir, name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > (qint64(1) << 31)) {
         reason = EFileError::CannotOpen(
@@ -73,25 +77,35 @@ std::optional<QByteArray> ReadWithStatus(int dir, const QByteArray &name, const 
                      .message();
         if (fd >= 0)
             ::close(fd);
-        return std::nullopt;
+        return false;
     }
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
+    bool failed = false;
+    for (int attempt = 0;; ++attempt) {
+        const auto size = static_cast<qsizetype>(info.st_size);
+        if (bytes.isDetached() && bytes.capacity() >= size)
+            bytes.resize(size);
+        else
+            bytes = QByteArray(size, Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < size) {
+            const ssize_t n = ::pread(fd, bytes.data() + got, static_cast<size_t>(size - got), got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        failed = got < size;
+        struct stat after {};
+        if (failed || !settled || ::fstat(fd, &after) != 0 || SameFile(after, info) ||
+            attempt == 2 || !S_ISREG(after.st_mode) || after.st_size > (qint64(1) << 31))
             break;
-        got += n;
+        info = after;
     }
-    const bool failed = got < bytes.size();
     if (failed)
         reason = EFileError::CannotOpen(path, SystemReason()).message();
     ::close(fd);
-    if (failed)
-        return std::nullopt;
-    return bytes;
+    return !failed;
 }
 
 bool WriteAll(int fd, const QByteArray &bytes)
@@ -447,7 +461,10 @@ QString TSitePublisher::PagePath(const QString &page) const
 
 namespace {
 
-TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString &scriptFile)
+// isOurs(path, source) says whether the script address source in the page at path is the
+// popup's script.
+template <typename IsOurs>
+TSitePageLook LookAt(const QString &path, const QByteArray &bytes, IsOurs isOurs)
 {
     TSitePageLook look;
     try {
@@ -467,9 +484,10 @@ TSitePageLook LookAt(const QString &path, const QByteArray &bytes, const QString
     if (markers.Blocks.empty() || markers.Blocks.front().Source.isEmpty())
         return look;
     const TPopupBlock &first = markers.Blocks.front();
-    if (ResolveScriptAddress(path, first.Source) == scriptFile) {
+    if (isOurs(path, first.Source)) {
         look.State = TSitePageState::ThisPopup;
         look.Block = first;
+        look.BlockBytes = bytes.sliced(first.Start, first.End - first.Start);
     } else {
         look.State = TSitePageState::OtherPopup;
         look.Reason = QCoreApplication::translate("SitePublisher", "It holds another popup (%1)")
@@ -550,41 +568,91 @@ QString TSitePublisher::WhyNotWritable(const QString &path, const struct stat &i
     return QString();
 }
 
-TSitePublisher::TReadPage *TSitePublisher::ReadPage(const QString &page, QString *reason) const
+TSitePublisher::TReadPage *TSitePublisher::ReadPage(const QString &page, QString *reason,
+                                                    bool withBytes) const
 {
-    const auto known = m_pages.find(page);
+    auto known = m_pages.find(page);
     if (known != m_pages.end()) {
         TReadPage &read = known->second;
-        struct stat info {};
-        if (read.Check == m_check)
+        const bool held = m_bytesOf == &read;
+        if (read.Check == m_check && (held || !withBytes))
             return &read;
-        Locate(read);
-        if (::fstatat(read.Dir, read.Name.constData(), &info, 0) == 0 &&
-            SameFile(info, read.Info)) {
-            read.Check = m_check;
-            return &read;
+        if (held || !withBytes) {
+            // Its status says whether what was learnt still holds.
+            struct stat info {};
+            Locate(read);
+            if (::fstatat(read.Dir, read.Name.constData(), &info, 0) == 0 &&
+                SameFile(info, read.Info)) {
+                read.Check = m_check;
+                return &read;
+            }
+            read.Info = {}; // changed: read anew
         }
+    } else {
+        known = m_pages.try_emplace(page).first;
+        known->second.Path = PagePath(page);
     }
-    TReadPage &read = known != m_pages.end() ? known->second : m_pages[page];
-    if (read.Path.isEmpty()) {
-        read.Path = PagePath(page);
-        Locate(read);
-    }
-    QString why;
-    std::optional<QByteArray> bytes =
-        ReadWithStatus(read.Dir, read.Name, read.Path, read.Info, why);
-    if (!bytes) {
-        if (reason)
-            *reason = why;
-        m_pages.erase(page);
+    TReadPage &read = known->second;
+    if (!Load(read, reason)) {
+        Forget(page);
         return nullptr;
     }
-    read.Bytes = std::move(*bytes);
+    return &read;
+}
+
+bool TSitePublisher::Load(TReadPage &read, QString *reason) const
+{
+    // What the page held last is worked out before its bytes go.
+    if (m_bytesOf && m_bytesOf != &read && !m_bytesOf->Look)
+        m_bytesOf->Look = LookAt(m_bytesOf->Path, m_bytes, IsOurScript());
+    m_bytesOf = nullptr;
+    Locate(read);
+    struct stat info {};
+    QString why;
+    // A page read before is taken as it was read when its status is the same and its bytes are
+    // those read then: they have the same hash when that is known, else the status is asked
+    // again after reading, so that it is surely the bytes'.
+    const bool before = read.Reading != 0;
+    if (!ReadWithStatus(read.Dir, read.Name, read.Path, info, m_bytes, why, before && !read.Hash)) {
+        if (reason)
+            *reason = why;
+        return false;
+    }
+    m_bytesOf = &read;
     read.Check = m_check;
-    read.Hash.reset();
+    std::optional<uint64_t> hash;
+    if (before && SameFile(info, read.Info)) {
+        if (!read.Hash)
+            return true;
+        hash = PageHash(m_bytes);
+        if (*hash == *read.Hash)
+            return true;
+    }
+    read.Info = info;
+    read.Hash = hash;
     read.Look.reset();
     read.Reading = ++m_readings;
-    return &read;
+    return true;
+}
+
+const QByteArray &TSitePublisher::BytesOf(TReadPage &page) const
+{
+    if (m_bytesOf != &page && !Load(page, nullptr)) {
+        // Gone since it was read: the bytes as they were are not to be had.
+        static const QByteArray none;
+        return none;
+    }
+    return m_bytes;
+}
+
+void TSitePublisher::Forget(const QString &page) const
+{
+    const auto known = m_pages.find(page);
+    if (known == m_pages.end())
+        return;
+    if (m_bytesOf == &known->second)
+        m_bytesOf = nullptr;
+    m_pages.erase(known);
 }
 
 TSitePublisher::TPlace TSitePublisher::Place(const QString &path) const
@@ -634,24 +702,29 @@ TSitePublisher::~TSitePublisher()
 
 uint64_t TSitePublisher::HashOf(TReadPage &page) const
 {
-    if (!page.Hash)
-        page.Hash = PageHash(page.Bytes);
+    if (!page.Hash) {
+        const QByteArray &bytes = BytesOf(page);
+        page.Hash = PageHash(bytes);
+    }
     return *page.Hash;
 }
 
 const TSitePageLook &TSitePublisher::LookOf(TReadPage &page) const
 {
-    if (!page.Look)
-        page.Look = LookAt(page.Path, page.Bytes, m_scriptFile);
+    if (!page.Look) {
+        const QByteArray &bytes = BytesOf(page);
+        page.Look = LookAt(page.Path, bytes, IsOurScript());
+    }
     return *page.Look;
 }
 
-TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown, TReadPage **as) const
+TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown, TReadPage **as,
+                                       bool withBytes) const
 {
     TSitePagePlan plan;
     plan.Page = page;
     QString reason;
-    TReadPage *read = ReadPage(page, &reason);
+    TReadPage *read = ReadPage(page, &reason, withBytes);
     if (as)
         *as = read;
     if (!read) {
@@ -670,9 +743,10 @@ TSitePagePlan TSitePublisher::PlanPage(const QString &page, bool takeDown, TRead
         if (takeDown)
             plan.Action = TSitePageAction::Remove;
         else
-            plan.Action = InsertPopupTag(read->Bytes, ScriptTagFor(page), read->Path) == read->Bytes
-                              ? TSitePageAction::Unchanged
-                              : TSitePageAction::Update;
+            // Publishing puts the tag in place of the block: nothing changes when the block is
+            // the tag already.
+            plan.Action = look.BlockBytes == ScriptTagFor(page) ? TSitePageAction::Unchanged
+                                                                : TSitePageAction::Update;
         break;
     default:
         plan.Action = TSitePageAction::Skip;
@@ -726,8 +800,9 @@ const TSiteJournal &TSitePublisher::ReadJournal() const
     }
     if (!m_journal || !SameFile(info, m_journal->Info)) {
         m_journal.reset();
-        TSiteJournal journal = ParseSiteJournal(ReadFileBytes(path), path);
-        m_journal = TReadJournal{std::move(journal), info, std::nullopt};
+        QByteArray bytes = ReadFileBytes(path);
+        TSiteJournal journal = ParseSiteJournal(bytes, path);
+        m_journal = TReadJournal{std::move(journal), std::move(bytes), info, std::nullopt};
     }
     return m_journal->Journal;
 }
@@ -779,13 +854,20 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
     NewCheck();
     TSitePlan plan;
     for (const QString &page : pages) {
-        plan.Pages.push_back(PlanPage(page, false));
+        TReadPage *read = nullptr;
+        plan.Pages.push_back(PlanPage(page, false, &read));
         const TSitePagePlan &last = plan.Pages.back();
+        // The hash a run needs is had now, while the page's bytes are here; the run reads
+        // the page again and knows it by this hash.
+        if (read && (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update))
+            HashOf(*read);
         if (plan.ExampleDiff.isEmpty() &&
             (last.Action == TSitePageAction::Add || last.Action == TSitePageAction::Update)) {
-            if (const TReadPage *read = ReadPage(page))
-                plan.ExampleDiff = UnifiedDiff(
-                    page, read->Bytes, InsertPopupTag(read->Bytes, ScriptTagFor(page), read->Path));
+            if (TReadPage *read = ReadPage(page)) {
+                const QByteArray &bytes = BytesOf(*read);
+                plan.ExampleDiff =
+                    UnifiedDiff(page, bytes, InsertPopupTag(bytes, ScriptTagFor(page), read->Path));
+            }
         }
     }
     return plan;
@@ -812,10 +894,10 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     for (const auto &[page, splices] : JournalState(ReadJournal()).Pages) {
         plan.Pages.push_back(PlanPage(page, true));
         if (plan.ExampleDiff.isEmpty() && plan.Pages.back().Action == TSitePageAction::Remove) {
-            if (TReadPage *read = ReadPage(page))
+            if (TReadPage *read = ReadPage(page, nullptr, true); read && LookOf(*read).Block)
                 plan.ExampleDiff = UnifiedDiff(
-                    page, read->Bytes,
-                    WithoutPopup(read->Bytes, HashOf(*read), *LookOf(*read).Block, splices));
+                    page, m_bytes,
+                    WithoutPopup(m_bytes, HashOf(*read), *LookOf(*read).Block, splices));
         }
     }
     return plan;
@@ -856,6 +938,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     if (m_journal && m_journal->Reconciled)
         reconciled = std::move(*m_journal->Reconciled);
     const TSiteJournal recorded = journalNow; // a copy: the run rewrites the journal
+    const QByteArray recordedBytes = m_journal ? m_journal->Bytes : QByteArray();
     if (m_journal)
         m_journal->Reconciled.reset();
     if (reconciled.Readings.empty())
@@ -886,14 +969,17 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     }
     // Every new page file a killed run left: each had its intent in the journal first.
     RemoveReplacements(recorded, [&](const QString &page) { return PagePath(page); });
-    const auto writeJournal = [&] {
+    // unlessAsRead: not written when the file holds these bytes already (as a run that ended
+    // well leaves it).
+    const auto writeJournal = [&](bool unlessAsRead) {
         QByteArray text = JournalHeader();
         if (!cookie.isEmpty())
             text += JournalCookieLine(cookie);
         for (const auto &[page, splices] : state)
             for (const TPageSplice &splice : splices)
                 text += JournalRecordLine({TJournalRecord::Publish, page, splice});
-        WriteFileBytes(journalPath, text, true);
+        if (!unlessAsRead || text != recordedBytes)
+            WriteFileBytes(journalPath, text, true);
     };
     // The popup's files first: a design that cannot be written stops the run before the
     // journal or any page is touched, and no page ever points to a script that is not there.
@@ -901,7 +987,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         TCookieSource withCookie(*source, cookie);
         WritePopupFiles(withCookie, QString(), m_popupFolder, false);
     }
-    writeJournal();
+    writeJournal(true);
 
     TSiteResult result;
     std::vector<size_t> work;
@@ -952,7 +1038,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         for (; next < work.size() && group.size() < static_cast<size_t>(kGroup); ++next) {
             TSitePageResult &out = result.Pages[work[next]];
             TReadPage *as = nullptr;
-            const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown, &as);
+            const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown, &as, true);
             reconcileAgain(out.Page, as);
             out.Action = now.Action;
             out.Reason = now.Reason;
@@ -966,7 +1052,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 const auto known = state.find(out.Page);
                 std::optional<uint64_t> after;
                 pending.Bytes =
-                    WithoutPopup(read.Bytes, HashOf(read), *LookOf(read).Block,
+                    WithoutPopup(BytesOf(read), HashOf(read), *LookOf(read).Block,
                                  known != state.end() ? known->second : std::vector<TPageSplice>(),
                                  &after, storage());
                 intents += JournalRecordLine(
@@ -975,8 +1061,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                      {HashOf(read), after ? *after : PageHash(pending.Bytes), 0, {}, {}}});
             } else {
                 pending.Bytes =
-                    InsertPopupTag(read.Bytes, ScriptTagFor(out.Page), read.Path, storage());
-                pending.Splice = SpliceOf(read.Bytes, HashOf(read), pending.Bytes);
+                    InsertPopupTag(BytesOf(read), ScriptTagFor(out.Page), read.Path, storage());
+                pending.Splice = SpliceOf(BytesOf(read), HashOf(read), pending.Bytes);
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
@@ -1015,7 +1101,6 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 continue;
             }
             const QString &name = result.Pages[page.Result].Page;
-            m_pages.erase(name);
             if (plan.TakeDown)
                 state.erase(name);
             else
@@ -1028,6 +1113,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     }
     journal.SyncFileSystem();
     m_pages.clear();
+    m_bytesOf = nullptr;
     ForgetFolders();
     // The whole journal again, with what this run did.
     if (plan.TakeDown && state.empty()) {
@@ -1039,7 +1125,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         if (QFileInfo(m_popupFolder).absolutePath() == JoinPath(m_site, QStringLiteral("popup")))
             QDir().rmdir(QFileInfo(m_popupFolder).absolutePath());
     } else {
-        writeJournal();
+        writeJournal(false);
     }
     return result;
 }
@@ -1053,4 +1139,15 @@ TSiteResult TSitePublisher::Publish(TPopupSource &source, const TSitePlan &plan,
 TSiteResult TSitePublisher::TakeDown(const TSitePlan &plan, const TSiteProgress &progress)
 {
     return Apply(plan, progress, nullptr);
+}
+
+bool TSitePublisher::IsOurScript(const QString &path, const QByteArray &address) const
+{
+    // The pages of a folder mostly name the same address.
+    const QString folder = path.left(path.lastIndexOf(u'/') + 1);
+    auto &known = m_addresses[folder];
+    if (known.first.isNull() || known.first != address)
+        known = {address.isNull() ? QByteArray("") : address,
+                 ResolveScriptAddress(path, address) == m_scriptFile};
+    return known.second;
 }

@@ -41,8 +41,9 @@ enum class TSitePageAction { Add, Update, Unchanged, Remove, Skip };
 struct TSitePageLook {
     TSitePageState State = TSitePageState::NoPopup;
     QString Reason;
-    // The first block of this popup, when the page has one first.
+    // The first block of this popup, when the page has one first, and its bytes.
     std::optional<TPopupBlock> Block;
+    QByteArray BlockBytes;
 };
 
 struct TSitePagePlan {
@@ -120,10 +121,11 @@ public:
     QByteArray ScriptTagFor(const QString &page) const;
 
 private:
-    // A page as last read, with what was learnt from its bytes.
+    // A page as last read, with what was learnt from its bytes. The bytes themselves are held
+    // only for the page read last (m_bytes): a plan keeps what it learnt of every page, not the
+    // pages, and a run reads each page again as it changes it.
     struct TReadPage {
         QString Path; // absolute
-        QByteArray Bytes;
         struct stat Info {};
         // The check that last found the file as read (see ReadPage).
         unsigned Check = 0;
@@ -148,9 +150,18 @@ private:
     QString PagePath(const QString &page) const;
     // The page (relative to the site), read again only when its status says it changed since it
     // was read, and its status asked only once per check (a plan, the start of a run, each group
-    // of a run); null, with the reason, when it cannot be read. The entry lives until the page
-    // is read anew or forgotten.
-    TReadPage *ReadPage(const QString &page, QString *reason = nullptr) const;
+    // of a run); null, with the reason, when it cannot be read. With withBytes, its bytes are
+    // held too, and reading them is the check. The entry lives until the page is read anew or
+    // forgotten.
+    TReadPage *ReadPage(const QString &page, QString *reason = nullptr,
+                        bool withBytes = false) const;
+    // Reads the page's bytes into m_bytes; what was learnt from them stays when the page is
+    // still as it was read, else this is a new reading. False, with the reason, when the page
+    // cannot be read.
+    bool Load(TReadPage &page, QString *reason) const;
+    // The page's bytes, read again when another page's are held (within the same check).
+    const QByteArray &BytesOf(TReadPage &page) const;
+    void Forget(const QString &page) const;
     void NewCheck() const { ++m_check; }
     // Where a file of the site is found: its folder held open and its name in it (or the whole
     // path from the working folder when its folder cannot be held). Valid until the next Place.
@@ -163,10 +174,21 @@ private:
     void Locate(TReadPage &page) const;
     // Closes the folders held, so that the next check finds each folder anew.
     void ForgetFolders() const;
+    // Whether a script address in a page is the popup's script, (path, address) -> bool;
+    // worked out once per folder and address.
+    auto IsOurScript() const
+    {
+        return [this](const QString &path, const QByteArray &address) {
+            return IsOurScript(path, address);
+        };
+    }
+    bool IsOurScript(const QString &path, const QByteArray &address) const;
     uint64_t HashOf(TReadPage &page) const;
     const TSitePageLook &LookOf(TReadPage &page) const;
-    // The page's plan; *as, when given, is set to the page as read (null when it cannot be).
-    TSitePagePlan PlanPage(const QString &page, bool takeDown, TReadPage **as = nullptr) const;
+    // The page's plan; *as, when given, is set to the page as read (null when it cannot be),
+    // with its bytes held when withBytes.
+    TSitePagePlan PlanPage(const QString &page, bool takeDown, TReadPage **as = nullptr,
+                           bool withBytes = false) const;
     QString WhyNotWritable(const QString &path, const struct stat &info) const;
     // The journal as parsed (empty when there is none); valid until the next ReadJournal.
     const TSiteJournal &ReadJournal() const;
@@ -176,8 +198,13 @@ private:
     QString m_popupFolder;
     QString m_scriptFile;
     mutable std::map<QString, QByteArray> m_tags; // by folder of the site
+    // The script address last found in pages of each folder, and whether it is the popup's.
+    mutable std::unordered_map<QString, std::pair<QByteArray, bool>> m_addresses;
     // Pages as a plan read them, for the run that follows the plan; by page.
     mutable std::unordered_map<QString, TReadPage> m_pages;
+    // The bytes of the page read last, and which page they are (null for none).
+    mutable QByteArray m_bytes;
+    mutable TReadPage *m_bytesOf = nullptr;
     mutable unsigned m_check = 0;
     mutable unsigned m_readings = 0;
     // The site's folders held open (or -1 when one cannot be), by path; a few at most.
@@ -188,6 +215,7 @@ private:
     // The journal as last parsed, with the status of its file then.
     struct TReadJournal {
         TSiteJournal Journal;
+        QByteArray Bytes; // the file's
         struct stat Info {};
         // As the last plan reconciled it, for the run that follows.
         std::optional<TJournalState> Reconciled;

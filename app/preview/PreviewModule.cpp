@@ -3,14 +3,18 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-extern "C" Q_DECL_EXPORT QWidget *VantelleCreatePreviewBrowser(QWidget *parent)
+extern "C" Q_DECL_EXPORT QWidget *VantelleCreatePreviewBrowser(QWidget *parent, QObject *page)
 {
-    return new QWebEngineView(parent);
+    auto *view = new QWebEngineView(parent);
+    if (auto *ahead = qobject_cast<QWebEnginePage *>(page)) {
+        // A page that is a child of its view goes with the view.
+        ahead->setParent(view);
+        view->setPage(ahead);
+    }
+    return view;
 }
 
-extern "C" Q_DECL_EXPORT void VantelleWarmPreviewEngine(QObject *owner)
+extern "C" Q_DECL_EXPORT QObject *VantelleCreatePreviewPage(QObject *owner)
 {
-    auto *page = new QWebEnginePage(owner);
-    page->setObjectName(QStringLiteral("PreviewWarmUp"));
-    page->setUrl(QUrl(QStringLiteral("about:blank")));
+    return new QWebEnginePage(owner);
 }

@@ -1,19 +1,20 @@
 #pragma once
 
-// What the preview's browser module offers the program: one function, looked up by name once
-// the module is loaded, that makes the browser view. The program drives the view through its
-// "url" property, so it needs none of the browser engine's headers or libraries.
-
-class QWidget;
+// What the preview's browser module offers the program: functions looked up by name once the
+// module is loaded. The program drives the view and the page through their "url" properties,
+// so it needs none of the browser engine's headers or libraries.
 
 class QObject;
+class QWidget;
 
+// Makes the browser view; it shows page (made by VANTELLE_PREVIEW_PAGE, and then owned by the
+// view) when page is not null.
 #define VANTELLE_PREVIEW_CREATE "VantelleCreatePreviewBrowser"
-// Starts the engine ahead of the view: a page of its own, without a view, loads an empty page;
-// it is owned by owner.
-#define VANTELLE_PREVIEW_WARM "VantelleWarmPreviewEngine"
+// Starts the engine ahead of the view: a page of its own, without a view, owned by owner. It
+// loads nothing; the caller gives it an address.
+#define VANTELLE_PREVIEW_PAGE "VantelleCreatePreviewPage"
 
 extern "C" {
-using TCreatePreviewBrowser = QWidget *(*)(QWidget *parent);
-using TWarmPreviewEngine = void (*)(QObject *owner);
+using TCreatePreviewBrowser = QWidget *(*)(QWidget *parent, QObject *page);
+using TCreatePreviewPage = QObject *(*)(QObject *owner);
 }

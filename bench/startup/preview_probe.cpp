@@ -2,22 +2,35 @@
 // shipped picture base. One measurement per process, so that every run starts the browser
 // engine afresh; the user stays a few seconds on pages 2 and 3 first, as a person would.
 //
-//   preview_probe [--no-warm-up]
+//   preview_probe [--no-warm-up] [--no-prepare] [--shot FILE]
 //
-// --no-warm-up starts the browser engine only when page 4 needs it.
+// --no-warm-up starts the browser engine only when page 4 needs it; --no-prepare leaves the
+// preview to be written and loaded on Next, as when the user does not stay on page 3; --shot saves
+// a picture of the window a second after the preview painted. Besides the total, the probe prints
+// when each step after Next was seen (ms after Next, -1 when it was not):
+//   files   the page switch wrote the preview's files (the view is made right after)
+//   view    the browser view was added to page 4
+//   window  the window's surface was made again (the view needs a GL-capable one)
+//   switch  the click returned: the page switch is over and the browser has its address
+//   loaded  the browser finished loading the preview's page
+//   painted the popup's picture shows in the view
 
 #include "app/AppStart.h"
 #include "app/Dialogs.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlatformSurfaceEvent>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <cstdio>
@@ -36,6 +49,36 @@ int paintedPixels(const QImage &image)
     return n;
 }
 
+// Notes the first time after start() that a view is added to a widget and that a window's
+// surface is made again.
+class StepWatch : public QObject {
+public:
+    QElapsedTimer clock;
+    QSet<QObject *> known; // widgets that were there before Next
+    qint64 filesWritten = -1;
+    qint64 viewMade = -1;
+    qint64 surfaceMade = -1;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!clock.isValid())
+            return false;
+        // The view is made right after the files are written: its first child event.
+        if (event->type() == QEvent::ChildAdded && filesWritten < 0 &&
+            watched->objectName() == QLatin1String("Panel4") &&
+            !known.contains(static_cast<QChildEvent *>(event)->child()))
+            filesWritten = clock.elapsed();
+        if (event->type() == QEvent::Show && viewMade < 0 &&
+            qobject_cast<QWebEngineView *>(watched))
+            viewMade = clock.elapsed();
+        if (event->type() == QEvent::PlatformSurface && surfaceMade < 0 &&
+            static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated)
+            surfaceMade = clock.elapsed();
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -45,20 +88,21 @@ int main(int argc, char *argv[])
     const bool warmUp = !QCoreApplication::arguments().contains(QStringLiteral("--no-warm-up"));
     QTemporaryDir folder;
     for (const char *name : {"img.stg", "cbs.stg"})
-        QFile::copy(QStringLiteral(VANTELLE_BINARY_DIR "/bin/") + QLatin1String(name),
-                    folder.filePath(QLatin1String(name)));
+        if (!QFile::copy(QStringLiteral(VANTELLE_BINARY_DIR "/bin/") + QLatin1String(name),
+                         folder.filePath(QLatin1String(name)))) {
+            std::fprintf(stderr, "preview_probe: the shipped %s is not built\n", name);
+            return 1;
+        }
     SetInitialTitle();
     // Leaving page 3 notes that a new design's popup has no link yet; the note is answered
     // (and the time to read it left out) rather than waited on in a modal loop.
     Dialogs::setRecordMessages(true);
     TMainForm window(folder.path());
-#if __has_include("app/PreviewLoader.h")
     window.Preview->Loader().ModuleFolders.prepend(QStringLiteral(VANTELLE_BINARY_DIR "/bin"));
     if (!warmUp)
         window.PreviewWarmUpDelay = -1;
-#else
-    (void)warmUp;
-#endif
+    if (QCoreApplication::arguments().contains(QStringLiteral("--no-prepare")))
+        window.Preview->PrepareDelay = 24 * 3600 * 1000;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -69,11 +113,19 @@ int main(int argc, char *argv[])
     next->click(); // page 3
     QTest::qWait(1000);
 
-    QElapsedTimer clock;
+    StepWatch steps;
+    app.installEventFilter(&steps);
+    qint64 loaded = -1;
+    for (QWidget *widget : window.findChildren<QWidget *>())
+        steps.known.insert(widget);
+    QElapsedTimer &clock = steps.clock;
     clock.start();
     next->click(); // page 4
     const qint64 switched = clock.elapsed();
     auto *browser = window.findChild<QWebEngineView *>(QStringLiteral("PreviewBrowser"));
+    if (browser)
+        QObject::connect(browser->page(), &QWebEnginePage::loadFinished, &app,
+                         [&] { loaded = clock.elapsed(); });
     qint64 painted = -1;
     while (browser && clock.elapsed() < 20000) {
         if (paintedPixels(browser->grab().toImage()) > 20000) {
@@ -82,7 +134,16 @@ int main(int argc, char *argv[])
         }
         QTest::qWait(5);
     }
-    std::printf("page switch %lld ms, preview painted %lld ms after Next\n",
-                static_cast<long long>(switched), static_cast<long long>(painted));
+    if (const int at = QCoreApplication::arguments().indexOf(QStringLiteral("--shot")); at > 0) {
+        QTest::qWait(1000);
+        window.grab().save(QCoreApplication::arguments().value(at + 1));
+    }
+    app.removeEventFilter(&steps);
+    std::printf("files %lld, view %lld, window %lld, switch %lld, loaded %lld ms; "
+                "page switch %lld ms, preview painted %lld ms after Next\n",
+                static_cast<long long>(steps.filesWritten), static_cast<long long>(steps.viewMade),
+                static_cast<long long>(steps.surfaceMade), static_cast<long long>(switched),
+                static_cast<long long>(loaded), static_cast<long long>(switched),
+                static_cast<long long>(painted));
     return painted < 0;
 }

@@ -1,6 +1,8 @@
 // Makes a usr.stg of N pictures the way Load... adds them, for the start-up bench: each a
 // 1024 x 768 picture of gradients, shapes and text (something like a screenshot or a banner),
-// encoded by Qt, then added through the picture base.
+// encoded by Qt, then added through the picture base. It returns once the file has been left
+// alone for a few seconds, as a user's base is between two starts (a file changed a moment ago
+// cannot yet be told from its next change by its time stamps alone).
 
 #include "base/PictureBase.h"
 
@@ -11,6 +13,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 #include <vector>
@@ -55,5 +58,7 @@ int main(int argc, char *argv[])
     }
     std::printf("%d pictures in %s (%lld bytes)\n", count, qPrintable(userStorage),
                 static_cast<long long>(QFileInfo(userStorage).size()));
+    while (!IsSettled(StampOf(userStorage)) && QFileInfo::exists(userStorage))
+        QThread::msleep(100);
     return 0;
 }

@@ -74,6 +74,21 @@ class MainWindowTest : public QObject {
         folder.container("usr.stg", {folder.png("u1.png", 21, 5), folder.png("u2.png", 22, 5)});
     }
     static TPictureBase &base(const TMainForm &w) { return w.Templates->Base(); }
+    // What start-up told the user: the boxes at once, and those about user pictures that do not
+    // decode, which come once every thumbnail is known.
+    static QList<Dialogs::ShownMessage> startUpMessages(const TMainForm &w)
+    {
+        QList<Dialogs::ShownMessage> shown;
+        const bool done = QTest::qWaitFor(
+            [&] {
+                shown += Dialogs::takeShownMessages();
+                return !w.Templates->DamageReportPending();
+            },
+            10000);
+        if (!done)
+            qWarning("the start-up messages never came to an end");
+        return shown + Dialogs::takeShownMessages();
+    }
     // The width of every picture of the grid, 0 for a damaged one.
     static std::vector<int> widths(const TMainForm &w)
     {
@@ -377,7 +392,7 @@ private slots:
         // One template; user pictures 21, one that does not decode, 23.
         BaseScenarios::Build(BaseScenarios::Scenarios()[4], folder.path());
         auto w = openWindow(folder);
-        QCOMPARE(Dialogs::takeShownMessages().size(), 1);
+        QCOMPARE(startUpMessages(*w).size(), 1);
         TTemplateGrid *g = grid(w.get());
         g->setFocus();
         auto names = [&] {
@@ -431,6 +446,34 @@ private slots:
         QCOMPARE(w->Document.Template().Picture->width(), 23);
     }
 
+    // A user picture that does not decode is told about once, after the window is up and only
+    // while page 1 is shown, never in the middle of the user's work on another page.
+    void damageIsReportedOnceOnPageOne()
+    {
+        ProgramFolder folder;
+        BaseScenarios::Build(BaseScenarios::Scenarios()[4], folder.path());
+        SetInitialTitle();
+        auto w = std::make_unique<TMainForm>(folder.path());
+        QTest::qWait(50);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        button(w.get(), "NextButton")->click();
+        QCOMPARE(w->CurrentPage, 2);
+        QTRY_VERIFY(base(*w).PicturesKnown());
+        QTest::qWait(400);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        button(w.get(), "BackButton")->click();
+        const auto shown = startUpMessages(*w);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].text.startsWith(
+            QStringLiteral("Entry 1 of the picture container \"%1\" cannot be used as a picture.")
+                .arg(folder.path("usr.stg"))));
+        QVERIFY(shown[0].text.endsWith(QStringLiteral("which Remove deletes.")));
+        QTest::qWait(400);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
     void aFileThatDoesNotDecodeIsRefused()
     {
         ProgramFolder folder;
@@ -463,7 +506,7 @@ private slots:
             ProgramFolder folder;
             BaseScenarios::Build(s, folder.path());
             auto w = openWindow(folder);
-            const auto shown = Dialogs::takeShownMessages();
+            const auto shown = startUpMessages(*w);
             QVERIFY2(shown.size() == s.messages, name);
             for (const auto &message : shown)
                 QVERIFY2(message.icon == QMessageBox::Critical, name);
@@ -665,9 +708,11 @@ private slots:
                                      folder.png("tall.png", 10, 300, QColor(0, 0, 200))});
         auto w = openWindow(folder);
         TTemplateGrid *g = grid(w.get());
-        const QImage shot = g->viewport()->grab().toImage();
         const QRect first = g->cellRect(0, 0);
         const QRect second = g->cellRect(1, 0);
+        // The user's pictures are painted as their thumbnails arrive.
+        QTRY_COMPARE(pixelOf(g->viewport(), second.left(), second.top()), QColor(0, 0, 200));
+        const QImage shot = g->viewport()->grab().toImage();
         const QRect empty = g->cellRect(2, 0);
         QCOMPARE(shot.pixelColor(first.topLeft()), QColor(128, 0, 0));
         QCOMPARE(shot.pixelColor(first.topLeft() + QPoint(1, 1)), QColor(128, 0, 0));

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -31,6 +32,37 @@ class WebEnginePreviewTest : public QObject {
                      qAbs(c.blue() - colour.blue()) < 8;
             }
         return n;
+    }
+
+    // The first column of the view where the magenta popup fills more than half the height,
+    // or -1.
+    static int PopupLeft(QWebEngineView *browser)
+    {
+        const QImage shot = browser->grab().toImage();
+        for (int x = 0; x < shot.width(); ++x)
+            if (Count(shot.copy(x, 0, 1, shot.height()), QColor(230, 20, 200)) > shot.height() / 2)
+                return x;
+        return -1;
+    }
+
+    // A window of its own on page 3, once the preview prepared there is written and loaded off
+    // screen; page is that preview's page.
+    void PrepareOnPageThree(QString &page)
+    {
+        m_form.reset(); // the picture base is kept by one window at a time
+        m_form = openWindow(m_program);
+        m_form->ShowPage(2);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead")), 5000);
+        auto *ahead = m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead"));
+        QUrl loaded;
+        connect(ahead, &QWebEnginePage::loadFinished, this,
+                [&loaded, ahead] { loaded = ahead->url(); });
+        m_form->ShowPage(3);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_form->TempFolders.isEmpty(), 5000);
+        page = m_form->TempFolders.first() + QStringLiteral("/index.htm");
+        QTRY_COMPARE_WITH_TIMEOUT(loaded, QUrl::fromLocalFile(page), 10000);
+        disconnect(ahead, nullptr, this, nullptr);
     }
 
 private slots:
@@ -102,6 +134,107 @@ private slots:
         m_form->ShowPage(5);
         m_form->ShowPage(4);
         QCOMPARE(m_form->TempFolders.size(), 2);
+    }
+
+    // Page 3 writes the preview and loads it off screen; Next shows that very page in the
+    // browser without writing or loading it again.
+    void nextShowsThePreviewPreparedOnPageThree()
+    {
+        QString page;
+        PrepareOnPageThree(page);
+        if (QTest::currentTestFailed())
+            return;
+        auto *ahead = m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead"));
+        const QStringList folders = m_form->TempFolders;
+        int loads = 0;
+        connect(ahead, &QWebEnginePage::loadStarted, this, [&loads] { ++loads; });
+        m_form->ShowPage(4);
+        QCOMPARE(m_form->TempFolders, folders);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QCOMPARE(browser->page(), ahead);
+        QCOMPARE(browser->url(), QUrl::fromLocalFile(page));
+        QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 114, 10000);
+        QCOMPARE(loads, 0);
+    }
+
+    // A change on page 3 empties the browser at once and drops the preview prepared before it
+    // (its files and folders, from the disk and from the lists of what to remove at exit);
+    // Next then shows the design as changed, whether the new preview was prepared in time
+    // or is written on Next. A folder holding anything else is left, and stays listed.
+    void aChangeOnPageThreeNeverShowsTheOldPreview_data()
+    {
+        QTest::addColumn<bool>("waitForIt");
+        QTest::addColumn<bool>("strangerInFolder");
+        QTest::newRow("prepared again") << true << false;
+        QTest::newRow("Next at once") << false << false;
+        QTest::newRow("folder holding another file") << true << true;
+    }
+    void aChangeOnPageThreeNeverShowsTheOldPreview()
+    {
+        QFETCH(bool, waitForIt);
+        QFETCH(bool, strangerInFolder);
+        QString old;
+        PrepareOnPageThree(old);
+        if (QTest::currentTestFailed())
+            return;
+        const QString oldFolder = QFileInfo(old).path();
+        const QStringList oldFiles = m_form->TempFiles;
+        QCOMPARE(m_form->TempFolders.size(), 2);
+        const QString stranger = oldFolder + QStringLiteral("/notes.txt");
+        if (strangerInFolder) {
+            QFile file(stranger);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        auto *ahead = m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead"));
+
+        // The popup at the page's top left corner instead of centred.
+        QTest::mouseClick(control<QRadioButton>(m_form.get(), "SetManual"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(ahead->url(), QUrl(QStringLiteral("about:blank")), 5000);
+        if (waitForIt)
+            QTRY_VERIFY_WITH_TIMEOUT(!m_form->TempFiles.contains(oldFiles.first()), 5000);
+        m_form->ShowPage(4);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QVERIFY(PopupLeft(browser) != 114);
+        QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 0, 10000);
+        QVERIFY(browser->url() != QUrl::fromLocalFile(old));
+
+        for (const QString &file : oldFiles) {
+            QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
+            QVERIFY(!m_form->TempFiles.contains(file));
+        }
+        QCOMPARE(QFileInfo::exists(stranger), strangerInFolder);
+        QCOMPARE(QFileInfo::exists(oldFolder), strangerInFolder);
+        QCOMPARE(m_form->TempFolders.contains(oldFolder), strangerInFolder);
+        QCOMPARE(m_form->TempFolders.size(), strangerInFolder ? 3 : 2);
+        if (strangerInFolder)
+            QVERIFY(QFile::remove(stranger));
+    }
+
+    // Back on page 3 the next preview is loaded into the view itself, off screen: a change
+    // made there shows on the next Next, and the preview before it never does.
+    void aRoundTripShowsTheChangedDesign()
+    {
+        QString first;
+        PrepareOnPageThree(first);
+        if (QTest::currentTestFailed())
+            return;
+        m_form->ShowPage(4);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 114, 10000);
+        const WId window = m_form->winId();
+        m_form->ShowPage(3);
+        QTest::mouseClick(control<QRadioButton>(m_form.get(), "SetManual"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_form->TempFolders.size(), 4, 5000);
+        // The window is not made again (it would flicker) when the old view goes.
+        QCOMPARE(m_form->winId(), window);
+        QTest::qWait(300);
+        m_form->ShowPage(4);
+        browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QVERIFY(PopupLeft(browser) != 114);
+        QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 0, 10000);
+        QCOMPARE(m_form->TempFolders.size(), 4);
+        QCOMPARE(browser->url(),
+                 QUrl::fromLocalFile(m_form->TempFolders.at(2) + QStringLiteral("/index.htm")));
     }
 
     // With VANTELLE_SCREENSHOT_DIR set: pictures of pages 3 to 5 with the shipped picture base,

@@ -127,7 +127,8 @@ private slots:
     void theStartUpErrorBoxIsCentredOverTheWindowsPlace()
     {
         ProgramFolder folder;
-        folder.container(QStringLiteral("usr.stg"), {folder.garbage(QStringLiteral("bad.png"))});
+        // A template that does not decode is told about while the window is made.
+        folder.container(QStringLiteral("img.stg"), {folder.garbage(QStringLiteral("bad.png"))});
         std::unique_ptr<TMainForm> w;
         const ShownBox box = modalBox([&] {
             SetInitialTitle();

@@ -8,6 +8,7 @@
 #include "imaging/AdditionalPng.h"
 
 #include "picture_base_scenarios.h"
+#include "unit_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 #include <functional>
@@ -30,6 +32,10 @@ protected:
     QTemporaryDir dir;
     // The base makeBase made last.
     TPictureBase *current = nullptr;
+
+    // The picture list hands its workers' results over through the event queue, as in the
+    // program.
+    void SetUp() override { EnsureGuiApp(); }
 
     QString path(const QString &name) const { return dir.filePath(name); }
     QString folder() const { return dir.path(); }
@@ -56,29 +62,55 @@ protected:
         current = base.get();
         return base;
     }
-    // The 3-template, 2-user base of the examples, loaded.
+    // The 3-template, 2-user base of the examples, loaded, every cell shown.
     std::unique_ptr<TPictureBase> standardBase()
     {
         Build(Scenarios()[0], folder());
         auto base = makeBase();
         EXPECT_TRUE(base->Load().isEmpty());
+        EXPECT_TRUE(base->WaitForPictures().isEmpty());
         return base;
     }
 };
 
 TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 {
-    // Each scenario twice: a first start makes the thumbnails and caches them, a later one on
-    // the same containers takes them from the cache; both tell the user the same.
+    // Each scenario twice on the same containers: a first start finds the user's pictures as it
+    // makes their thumbnails and caches them, a later one takes them from the cache; both tell
+    // the user the same, and Remove does the same after either (the first start's on a copy).
+    // The containers are left alone long enough first that any change of theirs would change
+    // their stamp, as a user's base is between two starts.
+    struct Case {
+        const Scenario *s;
+        std::unique_ptr<QTemporaryDir> scratch;
+        std::unique_ptr<QTemporaryDir> copy;
+    };
+    std::vector<Case> cases;
+    for (const Scenario &s : Scenarios()) {
+        cases.push_back({&s, std::make_unique<QTemporaryDir>(), std::make_unique<QTemporaryDir>()});
+        Build(s, cases.back().scratch->path());
+        Build(s, cases.back().copy->path());
+    }
+    // Another base that a different program rewrites after start-up, before the grid shows it.
+    QTemporaryDir rewritten;
+    Build(Scenarios()[0], rewritten.path());
+    QThread::msleep(3100);
+
     const QString cache = path("cache");
-    for (const char *start : {"first start", "later start"})
-        for (const Scenario &s : Scenarios()) {
+    for (const Case &c : cases)
+        for (const char *start : {"first start on the copy", "first start", "later start"}) {
+            const Scenario &s = *c.s;
             SCOPED_TRACE(std::string(s.name) + ", " + start);
-            QTemporaryDir scratch;
-            Build(s, scratch.path());
+            const QTemporaryDir &scratch =
+                std::string(start) == "first start on the copy" ? *c.copy : *c.scratch;
             const QString user = scratch.filePath("usr.stg");
             TPictureBase base(scratch.filePath("img.stg"), user, cache, QSize(20, 20));
-            const QStringList messages = base.Load();
+            QStringList messages = base.Load();
+            // A later start reads nothing of usr.stg: every thumbnail and damage is known at once.
+            if (std::string(start) == "later start") {
+                EXPECT_TRUE(base.PicturesKnown());
+            }
+            messages += base.WaitForPictures();
             EXPECT_EQ(messages.size(), s.messages) << messages.join('\n').toStdString();
             EXPECT_EQ(base.TemplateCount(), s.templateCount);
             EXPECT_EQ(widths(base), s.list);
@@ -97,7 +129,7 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
                     EXPECT_NO_THROW(base.CheckTemplateChoice(p));
                 }
             }
-            if (s.remove < 0)
+            if (s.remove < 0 || std::string(start) == "first start")
                 continue;
             EXPECT_EQ(base.RemovePicture(s.remove), s.removed);
             if (s.userAfter) {
@@ -106,6 +138,26 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
                 EXPECT_FALSE(QFile::exists(user));
             }
         }
+
+    // Rewritten in place after start-up, the same length, the two pictures swapped: cells not
+    // shown yet show nothing, cannot be chosen and Remove deletes nothing.
+    TPictureBase base(rewritten.filePath("img.stg"), rewritten.filePath("usr.stg"), cache,
+                      QSize(20, 20));
+    ASSERT_TRUE(base.Load().isEmpty());
+    QByteArray swapped = ContainerBytes(rewritten.path(), {22, 21});
+    {
+        QFile f(rewritten.filePath("usr.stg"));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_EQ(f.size(), swapped.size());
+        f.write(swapped);
+    }
+    EXPECT_TRUE(base.WaitForPictures().isEmpty());
+    EXPECT_TRUE(base.List().Thumbnail(3).isNull());
+    EXPECT_FALSE(base.IsDamaged(3));
+    EXPECT_EQ(base.Picture(4), nullptr);
+    EXPECT_THROW(base.RemovePicture(3), EPictureBaseChanged);
+    EXPECT_EQ(bytes(rewritten.filePath("usr.stg")), swapped);
+    EXPECT_EQ(widths(base), (std::vector<int>{11, 12, 13, 22, 21}));
 }
 
 TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
@@ -117,6 +169,7 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
     {
         TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
         ASSERT_TRUE(base.Load().isEmpty());
+        ASSERT_TRUE(base.WaitForPictures().isEmpty());
         first = base.List().Thumbnail(4);
         before = base.List().Thumbnail(3);
         ASSERT_EQ(first.size(), size);
@@ -135,6 +188,7 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
     {
         TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
         ASSERT_TRUE(base.Load().isEmpty());
+        ASSERT_TRUE(base.WaitForPictures().isEmpty());
         EXPECT_EQ(base.List().Thumbnail(4).pixelColor(8, 8), QColor(Qt::black));
         EXPECT_EQ(base.List().Thumbnail(3).pixelColor(8, 8), before.pixelColor(8, 8));
     }
@@ -142,6 +196,7 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
     WriteStorage({png(21), png(22), png(23)}, path("usr.stg"));
     TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
     ASSERT_TRUE(base.Load().isEmpty());
+    ASSERT_TRUE(base.WaitForPictures().isEmpty());
     EXPECT_EQ(base.List().Thumbnail(4), first);
     EXPECT_EQ(base.Picture(5)->width(), 23);
     // The cache of usr.stg's earlier bytes went when the one of its new bytes was written, here
@@ -154,6 +209,7 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
     };
     EXPECT_EQ(cacheFiles().size(), 2);
     base.AddUserPicture(png(24), 150);
+    base.WaitForPictures();
     EXPECT_EQ(cacheFiles().size(), 2);
 }
 
@@ -376,6 +432,7 @@ TEST_F(PictureBaseTest, RemoveDeletesNothingWhenTheEntryNoLongerHoldsTheCellsPic
     // Same length, other bytes: the hash tells them apart.
     WriteStorage({png(21)}, path("usr.stg"));
     base->Load();
+    base->WaitForPictures();
     QByteArray same = bytes(path("usr.stg"));
     same[same.size() - 20] = static_cast<char>(same[same.size() - 20] ^ 1);
     {
@@ -405,6 +462,7 @@ TEST_F(PictureBaseTest, AUserPictureChangedByAnotherProgramIsNotShownAsAnother)
     WriteStorage({red, blue}, path("usr.stg"));
     auto base = makeBase();
     ASSERT_TRUE(base->Load().isEmpty());
+    ASSERT_TRUE(base->WaitForPictures().isEmpty());
     // Swapped by another program: every entry lies where it did but holds the other picture,
     // and the cells still stand for red and blue.
     WriteStorage({blue, red}, path("usr.stg"));

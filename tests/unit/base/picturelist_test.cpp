@@ -129,6 +129,34 @@ TEST_F(PictureListTest, TheCacheServesTheSameBytesOnly)
     EXPECT_EQ(list.Thumbnail(3).pixelColor(20, 20), QColor(Qt::green));
 }
 
+TEST_F(PictureListTest, ARunEndedEarlyKeepsTheThumbnailsItMade)
+{
+    writeContainer();
+    {
+        TPictureList list(cache, Size);
+        list.AddContainer(container);
+        list.RequestThumbnails(2, 2);
+        arrivals(list, 1);
+    }
+    // Only blue was made: it comes from the cache unasked, the others once asked for, and then
+    // the cache holds them all.
+    {
+        TPictureList list(cache, Size);
+        list.AddContainer(container);
+        EXPECT_EQ(arrivals(list, 1), (std::set<int>{2}));
+        EXPECT_EQ(list.Thumbnail(2).pixelColor(20, 20), QColor(Qt::blue));
+        EXPECT_FALSE(list.ThumbnailsKnown());
+        list.RequestAllThumbnails();
+        EXPECT_EQ(arrivals(list, 2), (std::set<int>{0, 1}));
+        EXPECT_TRUE(list.ThumbnailsKnown());
+    }
+    TPictureList list(cache, Size);
+    list.AddContainer(container);
+    EXPECT_EQ(arrivals(list, 3), (std::set<int>{0, 1, 2}));
+    EXPECT_TRUE(list.IsDamaged(1));
+    EXPECT_EQ(list.Thumbnail(0).pixelColor(20, 20), QColor(Qt::red));
+}
+
 TEST_F(PictureListTest, ACacheFileThatDoesNotAddUpIsIgnored)
 {
     writeContainer();
@@ -144,14 +172,24 @@ TEST_F(PictureListTest, ACacheFileThatDoesNotAddUpIsIgnored)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray good = f.readAll();
     f.close();
+    // After magic, size, count and the stamp, each entry's status byte and fingerprint.
+    const qsizetype entries = 8 + 12 + 40;
+    const qsizetype perEntry = 1 + 32;
+    auto flipped = [&](qsizetype at) {
+        QByteArray bytes = good;
+        bytes[at] = static_cast<char>(bytes[at] ^ 1);
+        return bytes;
+    };
     const QList<QByteArray> damages{
         good.left(good.size() - 1),
         good + "x",
         QByteArray(good).replace(0, 1, "W"),
         // The status of the damaged entry claims a thumbnail: the pixels no longer add up.
-        QByteArray(good).replace(8 + 12 + 1, 1, "\x01"),
+        QByteArray(good).replace(entries + perEntry, 1, "\x01"),
         // A size the list does not use.
         QByteArray(good).replace(8 + 3, 1, "\x29"),
+        // The blue entry's fingerprint is not that of its bytes.
+        flipped(entries + 2 * perEntry + 1),
     };
     for (const QByteArray &damaged : damages) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -322,6 +322,11 @@ TEST(SitePublish, ManyFoldersAndPagesEditedAfterThePlan)
         now.remove(markers.Blocks[0].Start, markers.Blocks[0].End - markers.Blocks[0].Start);
         EXPECT_EQ(now, bytes) << page.toStdString();
     }
+    // The journal holds each page's hash as the run found it, the edited page's too.
+    const TSiteJournal journal = ParseSiteJournal(Read(publisher.JournalFile()), "j");
+    ASSERT_EQ(journal.Records.size(), pages.size());
+    for (const TJournalRecord &record : journal.Records)
+        EXPECT_EQ(record.Splice.Before, PageHash(pages[record.Page])) << record.Page.toStdString();
 
     const TSitePlan down = publisher.PlanTakeDown();
     EXPECT_EQ(down.Count(TSitePageAction::Remove), 120);
@@ -457,6 +462,28 @@ TEST(SiteJournal, ReadsWhatItWritesAndIgnoresATornLastLine)
         EXPECT_EQ(journal.Records[1].Type, TJournalRecord::TakeDown);
         EXPECT_EQ(journal.Records[1].Splice.After, 8u);
     }
+    // The lines' form is what journals already written hold: names percent-encoded but for
+    // "/" and the unreserved characters, hashes as 16 lower-case digits.
+    const struct {
+        TJournalRecord Record;
+        const char *Line;
+    } lines[] = {
+        {publish, "publish a%20b/%C3%A9.html 0000000000000001 ffffffffffffffff 42 - PHg+DQo=\n"},
+        {down, "takedown x.htm 0000000000000007 0000000000000008\n"},
+        {{TJournalRecord::TakeDown, QStringLiteral("d-1/p_2.~x.html"), {0xA, 0, 0, {}, {}}},
+         "takedown d-1/p_2.~x.html 000000000000000a 0000000000000000\n"},
+        {{TJournalRecord::TakeDown, QStringLiteral("100%.htm"), {0, 0, 0, {}, {}}},
+         "takedown 100%25.htm 0000000000000000 0000000000000000\n"},
+        {{TJournalRecord::TakeDown, QStringLiteral("a+b#?.htm"), {0, 0, 0, {}, {}}},
+         "takedown a%2Bb%23%3F.htm 0000000000000000 0000000000000000\n"},
+    };
+    for (const auto &c : lines) {
+        EXPECT_EQ(JournalRecordLine(c.Record), QByteArray(c.Line));
+        const TSiteJournal read = ParseSiteJournal(JournalHeader() + c.Line, "j");
+        ASSERT_EQ(read.Records.size(), 1u) << c.Line;
+        EXPECT_EQ(read.Records[0].Page, c.Record.Page);
+    }
+
     const QByteArray h = "0000000000000001";
     for (const QByteArray &line : QList<QByteArray>{
              "publish ../up.html " + h + ' ' + h + " 0 - -",
