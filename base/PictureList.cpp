@@ -70,54 +70,44 @@ constexpr int FingerprintSize = 32;
 // A cache file holds, after its magic, size and count, one status byte per entry (1 made,
 // 2 does not decode) and the pixels of every made thumbnail. Anything that does not add up
 // exactly is ignored: the file is only a cache, and the user's folder holds it.
-bool ReadCache(const QString &path, QSize size, int count, std::vector<QImage> &thumbnails,
-               std::vector<bool> &damaged)
+bool ReadCache(const QString &path, QSize size, int count, std::shared_ptr<QFile> &in,
+               std::vector<qint64> &offsets, std::vector<bool> &damaged)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
         return false;
     const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    if (file.size() < CacheMagic.size() + 12 + count ||
-        file.size() > CacheMagic.size() + 12 + count * (1 + pixels))
+    const qint64 head = CacheMagic.size() + 12 + count;
+    if (file->size() < head || file->size() > head + count * pixels)
         return false;
-    // Mapped where the system allows it: the pixels are copied once, from the file cache.
-    QByteArray bytes;
-    if (const uchar *map = file.map(0, file.size()))
-        bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(map),
-                                        static_cast<qsizetype>(file.size()));
-    else
-        bytes = file.readAll();
-    QDataStream in(bytes);
-    in.skipRawData(static_cast<int>(CacheMagic.size()));
+    // Only the head is read now; each thumbnail's pixels are read when it is first shown.
+    const QByteArray bytes = file->read(head);
+    if (bytes.size() != head || !bytes.startsWith(CacheMagic))
+        return false;
+    QDataStream stream(bytes);
+    stream.skipRawData(static_cast<int>(CacheMagic.size()));
     qint32 width = 0, height = 0, entries = 0;
-    in >> width >> height >> entries;
-    if (!bytes.startsWith(CacheMagic) || width != size.width() || height != size.height() ||
-        entries != count)
+    stream >> width >> height >> entries;
+    if (width != size.width() || height != size.height() || entries != count)
         return false;
-    std::vector<char> status(static_cast<size_t>(count));
-    if (in.readRawData(status.data(), count) != count)
-        return false;
-    qint64 made = 0;
-    for (char s : status) {
-        if (s != 1 && s != 2)
-            return false;
-        made += s == 1;
-    }
-    if (bytes.size() != CacheMagic.size() + 12 + count + made * pixels)
-        return false;
-    thumbnails.assign(static_cast<size_t>(count), QImage());
+    const char *status = bytes.constData() + CacheMagic.size() + 12;
+    offsets.assign(static_cast<size_t>(count), -1);
     damaged.assign(static_cast<size_t>(count), false);
+    qint64 at = head;
     for (int i = 0; i < count; ++i) {
-        if (status[static_cast<size_t>(i)] == 2) {
+        if (status[i] != 1 && status[i] != 2)
+            return false;
+        if (status[i] == 2) {
             damaged[static_cast<size_t>(i)] = true;
             continue;
         }
-        QImage image(size, QImage::Format_RGB32);
-        for (int y = 0; y < size.height(); ++y)
-            in.readRawData(reinterpret_cast<char *>(image.scanLine(y)), size.width() * 4);
-        thumbnails[static_cast<size_t>(i)] = std::move(image);
+        offsets[static_cast<size_t>(i)] = at;
+        at += pixels;
     }
-    return in.status() == QDataStream::Ok;
+    if (file->size() != at)
+        return false;
+    in = std::move(file);
+    return true;
 }
 
 // The cache of a container added by its entries: after its magic, size and count, the stamp of
@@ -535,14 +525,15 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
 
     TContainer &added = m_containers.back();
     std::vector<QImage> thumbnails;
+    std::vector<qint64> offsets;
+    bool cached = false;
     if (!m_cacheFolder.isEmpty()) {
         added.cacheFile = CacheFile(container, fileBytes);
-        if (!ReadCache(added.cacheFile, m_size, count, thumbnails, damaged))
-            thumbnails.clear();
+        cached = ReadCache(added.cacheFile, m_size, count, added.cacheIn, offsets, damaged);
     }
-    const bool cached = !thumbnails.empty();
     if (!cached) {
         // Made on the workers from the bytes already read; only the thumbnails stay.
+        damaged.assign(static_cast<size_t>(count), false);
         thumbnails.assign(static_cast<size_t>(count), QImage());
         const QSize size = m_size;
         for (int k = 0; k < count; ++k) {
@@ -558,10 +549,16 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     }
     for (int k = 0; k < count; ++k) {
         const size_t i = static_cast<size_t>(first + k);
-        if (!cached)
-            damaged[static_cast<size_t>(k)] = thumbnails[static_cast<size_t>(k)].isNull();
-        m_thumbnails[i] = std::move(thumbnails[static_cast<size_t>(k)]);
-        m_state[i] = damaged[static_cast<size_t>(k)] ? TState::Damaged : TState::Ready;
+        const size_t j = static_cast<size_t>(k);
+        if (cached) {
+            // Known from the cache; the pixels are read from it when the cell is first drawn.
+            m_cacheOffset[i] = offsets[j];
+            m_state[i] = damaged[j] ? TState::Damaged : TState::Cached;
+            continue;
+        }
+        damaged[j] = thumbnails[j].isNull();
+        m_thumbnails[i] = std::move(thumbnails[j]);
+        m_state[i] = damaged[j] ? TState::Damaged : TState::Ready;
     }
     if (!cached)
         WriteCache(index);
@@ -940,12 +937,17 @@ void TPictureList::WriteContentCache(int container)
     out.writeRawData(CacheMagic.constData(), static_cast<int>(CacheMagic.size()));
     out << qint32(m_size.width()) << qint32(m_size.height())
         << qint32(static_cast<int>(members.size()));
+    // A thumbnail still in the old cache file is read from it before that file goes.
+    auto made = [this](int i) {
+        const TState state = m_state[static_cast<size_t>(i)];
+        return state == TState::Ready || state == TState::Cached;
+    };
     for (int i : members)
-        out << quint8(m_state[static_cast<size_t>(i)] == TState::Ready ? 1 : 2);
+        out << quint8(made(i) ? 1 : 2);
     for (int i : members) {
-        const QImage &image = m_thumbnails[static_cast<size_t>(i)];
-        if (m_state[static_cast<size_t>(i)] != TState::Ready)
+        if (!made(i))
             continue;
+        const QImage image = Thumbnail(i);
         for (int y = 0; y < image.height(); ++y)
             out.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)),
                              image.width() * 4);

@@ -165,13 +165,14 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
     Build(Scenarios()[0], folder());
     const QString cache = path("cache");
     const QSize size(16, 16);
-    QImage first, before;
+    QImage first, before, templateBefore;
     {
         TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
         ASSERT_TRUE(base.Load().isEmpty());
         ASSERT_TRUE(base.WaitForPictures().isEmpty());
         first = base.List().Thumbnail(4);
         before = base.List().Thumbnail(3);
+        templateBefore = base.List().Thumbnail(base.TemplateCount() - 2);
         ASSERT_EQ(first.size(), size);
     }
     // Both containers cached; the last thumbnail of each is blacked out in its cache file.
@@ -189,6 +190,11 @@ TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
         TPictureBase base(path("img.stg"), path("usr.stg"), cache, size);
         ASSERT_TRUE(base.Load().isEmpty());
         ASSERT_TRUE(base.WaitForPictures().isEmpty());
+        // The templates' thumbnails too are read from their cache file, each at its place.
+        const int lastTemplate = base.TemplateCount() - 1;
+        EXPECT_EQ(base.List().Thumbnail(lastTemplate).pixelColor(8, 8), QColor(Qt::black));
+        EXPECT_EQ(base.List().Thumbnail(lastTemplate - 1).pixelColor(8, 8),
+                  templateBefore.pixelColor(8, 8));
         EXPECT_EQ(base.List().Thumbnail(4).pixelColor(8, 8), QColor(Qt::black));
         EXPECT_EQ(base.List().Thumbnail(3).pixelColor(8, 8), before.pixelColor(8, 8));
     }
