@@ -12,7 +12,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -149,7 +151,19 @@ struct TFileLike {
     std::optional<mode_t> Mask;
     // The group a new file gets in the page's folder (nullopt when unknown).
     std::optional<gid_t> NewFileGroup;
+    // Whether the file system keeps its files in memory only, where there is no writing out
+    // to start.
+    bool InMemory = false;
 };
+
+// Whether the file system of path keeps its files in memory only (asked once per run).
+bool InMemoryFileSystem(const QString &path)
+{
+    struct statfs info {};
+    if (::statfs(Native(path).constData(), &info) != 0)
+        return false;
+    return info.f_type == TMPFS_MAGIC || info.f_type == RAMFS_MAGIC;
+}
 
 // Writes the new file of a page (name in the folder dir; path for messages) with the page's
 // permissions (and owner, where allowed).
@@ -174,7 +188,7 @@ void WriteReplacement(int dir, const QByteArray &name, const QString &path, cons
         (void)!::fchown(fd, like.st_uid, like.st_gid);
     // Start writing the new page out now, so that the rename over the page, which makes the
     // file system write it first, finds it on its way (a hint only: no wait, no error).
-    if (ok)
+    if (ok && !how.InMemory)
         (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     const QString reason = ok ? QString() : SystemReason();
     if (::close(fd) != 0 && ok)
@@ -1021,6 +1035,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     };
     TJournalWriter journal(journalPath);
     const std::optional<mode_t> mask = CreationMask();
+    const bool inMemory = InMemoryFileSystem(m_site);
     size_t next = 0;
     while (next < work.size()) {
         if (result.Cancelled) {
@@ -1073,7 +1088,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         for (TPendingPage &page : group) {
             try {
                 const TPlace place = newPlace(page);
-                TFileLike how{mask, std::nullopt};
+                TFileLike how{mask, std::nullopt, inMemory};
                 if (const auto group = m_newFileGroup.find(place.Dir);
                     group != m_newFileGroup.end())
                     how.NewFileGroup = group->second;
