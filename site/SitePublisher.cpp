@@ -1036,6 +1036,20 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     TJournalWriter journal(journalPath);
     const std::optional<mode_t> mask = CreationMask();
     const bool inMemory = InMemoryFileSystem(m_site);
+    // Writes the new file of a page; a page that cannot have one is skipped.
+    const auto writeNew = [&](TPendingPage &page) {
+        try {
+            const TPlace place = newPlace(page);
+            TFileLike how{mask, std::nullopt, inMemory};
+            if (const auto group = m_newFileGroup.find(place.Dir); group != m_newFileGroup.end())
+                how.NewFileGroup = group->second;
+            WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Bytes);
+        } catch (const EVantelleError &error) {
+            result.Pages[page.Result].Action = TSitePageAction::Skip;
+            result.Pages[page.Result].Reason = error.message();
+            page.NewFile.clear();
+        }
+    };
     size_t next = 0;
     while (next < work.size()) {
         if (result.Cancelled) {
@@ -1081,24 +1095,21 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
+            // A page taken down is in the journal already, so a new file a killed run leaves
+            // of it is found and removed: it is written at once, and its memory serves the next
+            // page, rather than the group's pages all held until their intents are written.
+            if (plan.TakeDown) {
+                writeNew(pending);
+                spare.push_back(std::move(pending.Bytes));
+                pending.Bytes = QByteArray();
+            }
             group.push_back(std::move(pending));
         }
         // Intent first: once a page is replaced, the journal already says so.
         journal.Append(intents);
-        for (TPendingPage &page : group) {
-            try {
-                const TPlace place = newPlace(page);
-                TFileLike how{mask, std::nullopt, inMemory};
-                if (const auto group = m_newFileGroup.find(place.Dir);
-                    group != m_newFileGroup.end())
-                    how.NewFileGroup = group->second;
-                WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Bytes);
-            } catch (const EVantelleError &error) {
-                result.Pages[page.Result].Action = TSitePageAction::Skip;
-                result.Pages[page.Result].Reason = error.message();
-                page.NewFile.clear();
-            }
-        }
+        if (!plan.TakeDown)
+            for (TPendingPage &page : group)
+                writeNew(page);
         // No wait for the disk between the new files and the renames: a killed process leaves
         // the kernel both, in order, and the file system commits a file renamed over another
         // with its data.
@@ -1122,7 +1133,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 state[name].push_back(page.Splice);
         }
         for (TPendingPage &page : group)
-            spare.push_back(std::move(page.Bytes));
+            if (page.Bytes.capacity() > 0)
+                spare.push_back(std::move(page.Bytes));
         if (progress && !progress(static_cast<int>(next), total))
             result.Cancelled = true;
     }
