@@ -52,8 +52,8 @@ std::unique_ptr<TFileReplacement> OpenPageReplacement(const QString &page)
 }
 
 // The preview's pictures are thrown away after one look: they are encoded at zlib's fastest
-// level (the same pixels, about a tenth of the time), so preparing them while the user types on
-// page 3 does not stall the window. The outputs keep the default level.
+// level (the same pixels, sooner), so preparing them while the user types on page 3 stalls the
+// window less. The outputs keep the default level.
 constexpr int kPreviewLevel = 1;
 
 QByteArray EncodePicture(const TPNGObject &picture, bool ForPreview)
@@ -94,16 +94,16 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     // A folder that cannot be made shows up as the failure to create logo.png inside it.
     QDir().mkpath(folder);
 
-    WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded, ForPreview),
-                   kWaitForDisk);
+    WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")),
+                   EncodePicture(composed.Encoded, ForPreview), kWaitForDisk);
 
     const TPopupSettings settings = source.PopupSettings();
     bool hasSharpPicture = false;
     if (settings.SharpPicture) {
         TPNGObject sharp;
         if (source.ComposeSharpImage(sharp)) {
-            WriteFileBytes(JoinPath(folder, QStringLiteral("logo@2x.png")), EncodePicture(sharp, ForPreview),
-                           kWaitForDisk);
+            WriteFileBytes(JoinPath(folder, QStringLiteral("logo@2x.png")),
+                           EncodePicture(sharp, ForPreview), kWaitForDisk);
             hasSharpPicture = true;
         }
     }
