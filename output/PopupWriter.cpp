@@ -51,23 +51,23 @@ std::unique_ptr<TFileReplacement> OpenPageReplacement(const QString &page)
     }
 }
 
-// The preview's pictures are thrown away after one look: they are encoded at zlib's fastest
-// level (the same pixels, sooner), so preparing them while the user types on page 3 stalls the
-// window less. The outputs keep the default level.
-constexpr int kPreviewLevel = 1;
+// The preview folder's pictures are thrown away after one look: they are encoded at zlib's
+// fastest level (the same pixels, sooner), so preparing them while the user types on page 3
+// stalls the window less. Every output keeps the default level.
+constexpr int kFastLevel = 1;
 
-QByteArray EncodePicture(const TPNGObject &picture, bool ForPreview)
+QByteArray EncodePicture(const TPNGObject &picture, bool fast)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    picture.saveToStream(buffer, ForPreview ? kPreviewLevel : TPNGObject::kDefaultLevel);
+    picture.saveToStream(buffer, fast ? kFastLevel : TPNGObject::kDefaultLevel);
     return buffer.data();
 }
 
 } // namespace
 
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
-                              bool ForPreview)
+                              bool ForPreview, bool FastPictures)
 {
     if (folder.isEmpty())
         throw EVantelleError(
@@ -95,7 +95,7 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     QDir().mkpath(folder);
 
     WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")),
-                   EncodePicture(composed.Encoded, ForPreview), kWaitForDisk);
+                   EncodePicture(composed.Encoded, FastPictures), kWaitForDisk);
 
     const TPopupSettings settings = source.PopupSettings();
     bool hasSharpPicture = false;
@@ -103,7 +103,7 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
         TPNGObject sharp;
         if (source.ComposeSharpImage(sharp)) {
             WriteFileBytes(JoinPath(folder, QStringLiteral("logo@2x.png")),
-                           EncodePicture(sharp, ForPreview), kWaitForDisk);
+                           EncodePicture(sharp, FastPictures), kWaitForDisk);
             hasSharpPicture = true;
         }
     }
@@ -151,7 +151,7 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     const QDir written(files);
     for (const char *name : {"logo.png", "logo@2x.png", "pix.gif", "script.js"})
         TempFiles << written.filePath(QLatin1String(name));
-    WritePopupFiles(source, page, files, true);
+    WritePopupFiles(source, page, files, true, true);
     return page;
 }
 
