@@ -94,8 +94,40 @@ QIcon ProgramIcon()
 
 } // namespace
 
-TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(parent)
+// An error stops the decoding where it happens, as it would on the window's thread, and is kept
+// for LoadResourcePictures to report.
+void TMainForm::DecodeArtwork(TArtwork &art)
 {
+    try {
+        QFile bg(QStringLiteral(":/BG"));
+        if (!bg.open(QIODevice::ReadOnly))
+            throw EFileError::CannotOpen(bg.fileName(), bg.errorString());
+        // The view shares the decoded bitmap's memory, so the image must get a copy of its own.
+        const Bitmap32 picture = DecodeJpeg(bg.readAll());
+        art.background = picture.asQImage().convertToFormat(QImage::Format_RGB32);
+        art.moreText.loadFromResource(QStringLiteral("MORE_TEXT"));
+        art.logo.loadFromResource(QStringLiteral("LOGO"));
+        art.previewText.loadFromResource(QStringLiteral("PREVIEW_TEXT"));
+    } catch (...) {
+        art.error = std::current_exception();
+    }
+    for (const TPNGObject *picture : {&art.moreText, &art.logo, &art.previewText})
+        if (!picture->isEmpty())
+            try {
+                Bitmap32 pixels;
+                PngToBitmap32(*picture, pixels);
+                art.blends.emplace(picture, pixels.asQImage().copy());
+            } catch (...) {
+                // Left to the first paint, which draws nothing for it.
+            }
+}
+
+TMainForm::TMainForm(const QString &programFolder, QWidget *parent)
+    : QWidget(parent), m_art(std::make_unique<TArtwork>()), m_logoPicture(m_art->logo),
+      m_moreTextPicture(m_art->moreText), m_previewTextPicture(m_art->previewText)
+{
+    // The second core decodes the artwork while this one builds the controls.
+    m_artDecoded = std::async(std::launch::async, [art = m_art.get()] { DecodeArtwork(*art); });
     SetErrorBoxOwner(this);
     TProgramPaths paths;
     if (programFolder.isEmpty()) {
@@ -117,9 +149,6 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(724, 559);
-    // Looking the icon up in the desktop's icon theme takes tens of milliseconds: the window
-    // is given it as soon as it is on its way to the screen rather than kept waiting for it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
     // Start-up errors are shown before the window is; their boxes centre over this place.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -135,6 +164,18 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent) : QWidget(pa
     Templates->MorePicturesLink()->onPaint = [this](QPainter &painter) {
         PaintBlended(painter, m_moreTextPicture);
     };
+    TemplateStorage = m_programFolder + QStringLiteral("img.stg");
+    UserStorage = m_userFolder + QStringLiteral("usr.stg");
+    try {
+        Templates->LoadPictures(TemplateStorage, UserStorage);
+        // Encoding and decoding the template takes the second core while this one builds the
+        // other pages.
+        if (const TPNGObject *picture = SelectedPicture())
+            m_newTemplate =
+                std::async(std::launch::async, [picture] { return DesignPictureOf(*picture); });
+    } catch (...) {
+        m_picturesError = std::current_exception();
+    }
     Designer = std::make_unique<TDesignerPage>(PageContext());
     Designer->BuildControls(m_pages[1]);
     Behaviour = std::make_unique<TBehaviourPage>(PageContext());
@@ -361,8 +402,6 @@ void TMainForm::AnnouncePage(int n)
 void TMainForm::FormCreate()
 {
     GroupFillColor = QColor(245, 245, 245);
-    TemplateStorage = m_programFolder + QStringLiteral("img.stg");
-    UserStorage = m_userFolder + QStringLiteral("usr.stg");
     CloseButtonStorage = m_programFolder + QStringLiteral("cbs.stg");
     TemplateBitmap = Bitmap32();
     DesignBitmap.setSize(500, 500);
@@ -379,7 +418,8 @@ void TMainForm::FormCreate()
     setWindowTitle(tr("Vantelle Pro - popup wizard for your web pages"));
     SetApplicationTitle(QStringLiteral("Vantelle Pro"));
 
-    Templates->LoadPictures(TemplateStorage, UserStorage);
+    if (m_picturesError)
+        std::rethrow_exception(m_picturesError);
 
     TPaintBox *moreLink = Templates->MorePicturesLink();
     moreLink->resize(m_moreTextPicture.width(), m_moreTextPicture.height());
@@ -399,8 +439,8 @@ void TMainForm::FormCreate()
         Publish->ApplyDefaults();
     });
     // A new design starts on the grid's current picture; that is not a change to save.
-    if (const TPNGObject *picture = SelectedPicture())
-        Guarded([&] { Document.SetTemplate(DesignPictureOf(*picture)); });
+    if (m_newTemplate.valid())
+        Guarded([this] { Document.SetTemplate(m_newTemplate.get()); });
     Files->StartNewDesign();
 
     std::vector<TPanel *> groups = Behaviour->GroupPanels();
@@ -440,16 +480,13 @@ void TMainForm::FormDestroy()
 
 void TMainForm::LoadResourcePictures()
 {
-    QFile bg(QStringLiteral(":/BG"));
-    if (!bg.open(QIODevice::ReadOnly))
-        throw EFileError::CannotOpen(bg.fileName(), bg.errorString());
-    // The view shares the decoded bitmap's memory, so the pixmap must get a copy of its own.
-    const Bitmap32 picture = DecodeJpeg(bg.readAll());
-    m_bgPixmap = QPixmap::fromImage(picture.asQImage().convertToFormat(QImage::Format_RGB32));
-    m_moreTextPicture.loadFromResource(QStringLiteral("MORE_TEXT"));
-    m_logoPicture.loadFromResource(QStringLiteral("LOGO"));
-    m_previewTextPicture.loadFromResource(QStringLiteral("PREVIEW_TEXT"));
+    m_artDecoded.get();
+    m_bgPixmap = QPixmap::fromImage(std::move(m_art->background));
+    m_art->background = QImage();
+    m_blendImages.merge(m_art->blends);
     m_bg2->setGeometry(m_bg2->parentWidget()->rect());
+    if (m_art->error)
+        std::rethrow_exception(m_art->error);
     // The artwork at twice its size is decoded when a dense screen first paints it: on a
     // screen at scale 1 it is never needed, and start-up is not kept waiting for it.
 }
@@ -467,6 +504,12 @@ void TMainForm::LoadCloseButtons()
 
 void TMainForm::PaintBackground(QPainter &painter)
 {
+    if (m_iconPending) {
+        // Looking the icon up in the desktop's icon theme and handing its sizes to the window
+        // system takes tens of milliseconds: it comes once the window's first pixels are out.
+        m_iconPending = false;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
+    }
     const qreal dpr = painter.device()->devicePixelRatioF();
     if (dpr == 1) {
         painter.drawPixmap(0, 0, m_bgPixmap);

@@ -24,6 +24,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <exception>
+#include <future>
 #include <memory>
 #include <unordered_map>
 
@@ -136,9 +138,23 @@ private:
     std::unordered_map<const TPNGObject *, QImage> m_screenImages;
     // The decorations' pictures with their alpha, converted once for painting.
     std::unordered_map<const TPNGObject *, QImage> m_blendImages;
-    TPNGObject m_logoPicture;
-    TPNGObject m_moreTextPicture;
-    TPNGObject m_previewTextPicture;
+    // The artwork at its normal size, decoded on another thread while the controls are built;
+    // LoadResourcePictures waits for it.
+    struct TArtwork {
+        QImage background;
+        TPNGObject moreText, logo, previewText;
+        // The decorations converted for painting at scale 1, as PaintBlended keeps them.
+        std::unordered_map<const TPNGObject *, QImage> blends;
+        std::exception_ptr error;
+    };
+    static void DecodeArtwork(TArtwork &art);
+    std::unique_ptr<TArtwork> m_art;
+    std::future<void> m_artDecoded;
+    TPNGObject &m_logoPicture;
+    TPNGObject &m_moreTextPicture;
+    TPNGObject &m_previewTextPicture;
+    // The window icon waits for the first paint.
+    bool m_iconPending = true;
 
     QPushButton *m_updateBase = nullptr;
     QPushButton *m_backButton = nullptr;
@@ -146,4 +162,9 @@ private:
     TPanel *m_pages[5] = {};
     TPaintBox *m_bg2 = nullptr;
     TPaintBox *m_logoPaintBox = nullptr;
+    // Page 1's pictures are read before the other pages are built: what that throws is kept for
+    // FormCreate, and the new design's template is made from the grid's picture on another
+    // thread meanwhile. Last, so that it is waited for before the pages go.
+    std::exception_ptr m_picturesError;
+    std::future<TDesignPicture> m_newTemplate;
 };

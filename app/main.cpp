@@ -9,6 +9,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 int main(int argc, char *argv[])
 {
     const QStringList arguments = ArgumentsOf(argc, argv);
@@ -27,6 +31,9 @@ int main(int argc, char *argv[])
     if (commandLine.site.command != TSiteCommandLine::None)
         return RunSiteCommand(commandLine.site, argv[0]);
     PrepareProcess();
+    // The font configuration takes the first text drawn some 15 ms to read; the second core
+    // reads it while the application object connects to the window system.
+    const std::jthread fontConfiguration([] { FcInit(); });
     // Qt sees only the program name; the command line above was the program's own.
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};

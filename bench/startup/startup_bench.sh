@@ -5,7 +5,9 @@
 # portable copy of the program in a scratch folder (so its usr.stg is the bench's own) with a
 # fresh HOME and XDG folders, and measures two cases: the shipped templates alone, and with 200
 # pictures of the user's own. Each case runs with an empty cache folder (a first start) and
-# again with the cache the first runs left (every later start).
+# again with the cache the first runs left (every later start). STARTUP_PROGRAM=FILE measures
+# another build of the program (an older one, say) in place of BUILD_DIR's, beside the same
+# containers and peer, so that two builds can be measured in turn.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
@@ -30,6 +32,9 @@ for file in "$build/bin/"*; do
         *) cp -a "$file" "$scratch/program/" ;;
     esac
 done
+if [ "${STARTUP_PROGRAM:-}" ]; then
+    cp "$STARTUP_PROGRAM" "$scratch/program/vantelle-pro"
+fi
 export HOME="$scratch/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
 export XDG_STATE_HOME="$HOME/.local/state" XDG_CACHE_HOME="$HOME/.cache"

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -109,6 +110,8 @@ private slots:
     {
         ProgramFolder folder;
         auto w = openWindow(folder);
+        // The icon follows the window's first pixels.
+        QTRY_VERIFY(!w->windowHandle()->icon().isNull());
         QProcess xprop;
         xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
                                               QStringLiteral("_NET_WM_ICON")});
