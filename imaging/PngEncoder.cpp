@@ -18,9 +18,9 @@ constexpr int kIdatChunkSize = int(TChunk::kBlockSize);
 
 struct ZDeflate {
     z_stream z{};
-    ZDeflate()
+    explicit ZDeflate(int level)
     {
-        const int result = deflateInit(&z, 7);
+        const int result = deflateInit(&z, level);
         if (result != Z_OK)
             throw EPNGZLIBError(result);
     }
@@ -77,7 +77,7 @@ void pngdata::Picture::rawRow(int y, uint8_t *out) const
     }
 }
 
-void pngdata::Picture::writeImageData(QIODevice &stream) const
+void pngdata::Picture::writeImageData(QIODevice &stream, int level) const
 {
     const int width = header->width(), height = header->height();
     static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
@@ -85,7 +85,7 @@ void pngdata::Picture::writeImageData(QIODevice &stream) const
     const size_t rowBytes = (size_t(width) * bits + 7) / 8;
     const size_t bpp = std::max<size_t>(1, bits / 8);
 
-    ZDeflate deflater;
+    ZDeflate deflater(level);
     z_stream &z = deflater.z;
     // Chunk frame around the 65535 data bytes: length, name, data, CRC.
     std::vector<uchar> chunk(size_t(kIdatChunkSize) + 12);
@@ -144,7 +144,7 @@ void pngdata::Picture::writeImageData(QIODevice &stream) const
         flushChunk(last);
 }
 
-void TPNGObject::saveToStream(QIODevice &stream) const
+void TPNGObject::saveToStream(QIODevice &stream, int level) const
 {
     if (isEmpty())
         throw EPNGNoImageData();
@@ -154,7 +154,7 @@ void TPNGObject::saveToStream(QIODevice &stream) const
     // The image data goes where its chunk stands.
     for (const auto &chunk : m_impl->chunks) {
         if (chunk->name() == "IDAT")
-            m_impl->writeImageData(stream);
+            m_impl->writeImageData(stream, level);
         else
             chunk->saveToStream(stream);
     }

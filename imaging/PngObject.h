@@ -39,7 +39,10 @@ public:
     // EPNGCouldNotLoadResource.
     void loadFromResource(const QString &name);
 
-    void saveToStream(QIODevice &stream) const;
+    // zlib's level for the image data: the default makes the program's files; a lower one
+    // (down to 1, the fastest) gives the same pixels sooner, in a larger file.
+    static constexpr int kDefaultLevel = 7;
+    void saveToStream(QIODevice &stream, int level = kDefaultLevel) const;
     void saveToFile(const QString &path) const;
 
     bool isEmpty() const noexcept;

@@ -148,7 +148,7 @@ struct Picture {
 
     // Encoder (PngEncoder.cpp).
     void rawRow(int y, uint8_t *out) const;
-    void writeImageData(QIODevice &stream) const;
+    void writeImageData(QIODevice &stream, int level) const;
 };
 
 } // namespace pngdata

@@ -51,18 +51,23 @@ std::unique_ptr<TFileReplacement> OpenPageReplacement(const QString &page)
     }
 }
 
-QByteArray EncodePicture(const TPNGObject &picture)
+// The preview folder's pictures are thrown away after one look: they are encoded at zlib's
+// fastest level (the same pixels, sooner), so preparing them while the user types on page 3
+// stalls the window less. Every output keeps the default level.
+constexpr int kFastLevel = 1;
+
+QByteArray EncodePicture(const TPNGObject &picture, bool fast)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    picture.saveToStream(buffer);
+    picture.saveToStream(buffer, fast ? kFastLevel : TPNGObject::kDefaultLevel);
     return buffer.data();
 }
 
 } // namespace
 
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
-                              bool ForPreview)
+                              bool ForPreview, bool FastPictures)
 {
     if (folder.isEmpty())
         throw EVantelleError(
@@ -89,16 +94,16 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     // A folder that cannot be made shows up as the failure to create logo.png inside it.
     QDir().mkpath(folder);
 
-    WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")), EncodePicture(composed.Encoded),
-                   kWaitForDisk);
+    WriteFileBytes(JoinPath(folder, QStringLiteral("logo.png")),
+                   EncodePicture(composed.Encoded, FastPictures), kWaitForDisk);
 
     const TPopupSettings settings = source.PopupSettings();
     bool hasSharpPicture = false;
     if (settings.SharpPicture) {
         TPNGObject sharp;
         if (source.ComposeSharpImage(sharp)) {
-            WriteFileBytes(JoinPath(folder, QStringLiteral("logo@2x.png")), EncodePicture(sharp),
-                           kWaitForDisk);
+            WriteFileBytes(JoinPath(folder, QStringLiteral("logo@2x.png")),
+                           EncodePicture(sharp, FastPictures), kWaitForDisk);
             hasSharpPicture = true;
         }
     }
@@ -146,7 +151,7 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     const QDir written(files);
     for (const char *name : {"logo.png", "logo@2x.png", "pix.gif", "script.js"})
         TempFiles << written.filePath(QLatin1String(name));
-    WritePopupFiles(source, page, files, true);
+    WritePopupFiles(source, page, files, true, true);
     return page;
 }
 

@@ -47,13 +47,15 @@ struct TWrittenPopup {
 // is written; then creates folder, writes logo.png (and logo@2x.png when the settings ask for
 // it), replaces the page (only builds the page text when page is empty), then writes script.js
 // and pix.gif. The first failure ends it with an EVantelleError; files written before stay, and
-// a page is never left half-written.
+// a page is never left half-written. FastPictures encodes the pictures at zlib's fastest level
+// (the same pixels in larger files, for the preview's folder); else they are the smallest the
+// encoder's default makes.
 TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const QString &folder,
-                              bool ForPreview);
+                              bool ForPreview, bool FastPictures = false);
 
-// A fresh "Popup_<number>" folder under tempDir with index.htm and a "files" folder; returns the
-// page's full path. The folders and the four files are appended to TempFolders and TempFiles
-// before anything is written into them.
+// A fresh "Popup_<number>" folder under tempDir with index.htm and a "files" folder, its pictures
+// encoded fast; returns the page's full path. The folders and the four files are appended to
+// TempFolders and TempFiles before anything is written into them.
 QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
                           QStringList &TempFolders);
 

@@ -12,7 +12,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -149,7 +151,19 @@ struct TFileLike {
     std::optional<mode_t> Mask;
     // The group a new file gets in the page's folder (nullopt when unknown).
     std::optional<gid_t> NewFileGroup;
+    // Whether the file system keeps its files in memory only, where there is no writing out
+    // to start.
+    bool InMemory = false;
 };
+
+// Whether the file system of path keeps its files in memory only (asked once per run).
+bool InMemoryFileSystem(const QString &path)
+{
+    struct statfs info {};
+    if (::statfs(Native(path).constData(), &info) != 0)
+        return false;
+    return info.f_type == TMPFS_MAGIC || info.f_type == RAMFS_MAGIC;
+}
 
 // Writes the new file of a page (name in the folder dir; path for messages) with the page's
 // permissions (and owner, where allowed).
@@ -174,7 +188,7 @@ void WriteReplacement(int dir, const QByteArray &name, const QString &path, cons
         (void)!::fchown(fd, like.st_uid, like.st_gid);
     // Start writing the new page out now, so that the rename over the page, which makes the
     // file system write it first, finds it on its way (a hint only: no wait, no error).
-    if (ok)
+    if (ok && !how.InMemory)
         (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     const QString reason = ok ? QString() : SystemReason();
     if (::close(fd) != 0 && ok)
@@ -1021,6 +1035,21 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     };
     TJournalWriter journal(journalPath);
     const std::optional<mode_t> mask = CreationMask();
+    const bool inMemory = InMemoryFileSystem(m_site);
+    // Writes the new file of a page; a page that cannot have one is skipped.
+    const auto writeNew = [&](TPendingPage &page) {
+        try {
+            const TPlace place = newPlace(page);
+            TFileLike how{mask, std::nullopt, inMemory};
+            if (const auto group = m_newFileGroup.find(place.Dir); group != m_newFileGroup.end())
+                how.NewFileGroup = group->second;
+            WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Bytes);
+        } catch (const EVantelleError &error) {
+            result.Pages[page.Result].Action = TSitePageAction::Skip;
+            result.Pages[page.Result].Reason = error.message();
+            page.NewFile.clear();
+        }
+    };
     size_t next = 0;
     while (next < work.size()) {
         if (result.Cancelled) {
@@ -1066,24 +1095,21 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
+            // A page taken down is in the journal already, so a new file a killed run leaves
+            // of it is found and removed: it is written at once, and its memory serves the next
+            // page, rather than the group's pages all held until their intents are written.
+            if (plan.TakeDown) {
+                writeNew(pending);
+                spare.push_back(std::move(pending.Bytes));
+                pending.Bytes = QByteArray();
+            }
             group.push_back(std::move(pending));
         }
         // Intent first: once a page is replaced, the journal already says so.
         journal.Append(intents);
-        for (TPendingPage &page : group) {
-            try {
-                const TPlace place = newPlace(page);
-                TFileLike how{mask, std::nullopt};
-                if (const auto group = m_newFileGroup.find(place.Dir);
-                    group != m_newFileGroup.end())
-                    how.NewFileGroup = group->second;
-                WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Bytes);
-            } catch (const EVantelleError &error) {
-                result.Pages[page.Result].Action = TSitePageAction::Skip;
-                result.Pages[page.Result].Reason = error.message();
-                page.NewFile.clear();
-            }
-        }
+        if (!plan.TakeDown)
+            for (TPendingPage &page : group)
+                writeNew(page);
         // No wait for the disk between the new files and the renames: a killed process leaves
         // the kernel both, in order, and the file system commits a file renamed over another
         // with its data.
@@ -1107,7 +1133,8 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 state[name].push_back(page.Splice);
         }
         for (TPendingPage &page : group)
-            spare.push_back(std::move(page.Bytes));
+            if (page.Bytes.capacity() > 0)
+                spare.push_back(std::move(page.Bytes));
         if (progress && !progress(static_cast<int>(next), total))
             result.Cancelled = true;
     }

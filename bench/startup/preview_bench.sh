@@ -1,7 +1,8 @@
 #!/bin/sh
 # Next on page 3 to the preview painted: with the preview prepared while page 3 is on show (the
 # program as it is), with the browser engine started ahead but nothing prepared, and with
-# neither. The three cases take turns, so that they share the machine's load.
+# neither. The three cases take turns, so that they share the machine's load. Then the stall
+# that each change on page 3 causes while the preview is prepared for it.
 #   bench/startup/preview_bench.sh [BUILD_DIR] [RUNS]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -44,3 +45,4 @@ for mode in $modes; do
             "$scratch/steps.$mode" | median)"
     done
 done
+"$build/bench/preview_probe" --stall 2>/dev/null || true

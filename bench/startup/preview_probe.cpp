@@ -3,11 +3,14 @@
 // engine afresh; the user stays a few seconds on pages 2 and 3 first, as a person would.
 //
 //   preview_probe [--no-warm-up] [--no-prepare] [--shot FILE]
+//   preview_probe --stall
 //
 // --no-warm-up starts the browser engine only when page 4 needs it; --no-prepare leaves the
 // preview to be written and loaded on Next, as when the user does not stay on page 3; --shot saves
-// a picture of the window a second after the preview painted. Besides the total, the probe prints
-// when each step after Next was seen (ms after Next, -1 when it was not):
+// a picture of the window a second after the preview painted. --stall instead makes a change on
+// page 3 seven times, a second apart, and prints the longest time the window's thread was busy
+// after each (the preview prepared for the change is the stall the user feels). Besides the total,
+// the probe prints when each step after Next was seen (ms after Next, -1 when it was not):
 //   files   the page switch wrote the preview's files (the view is made right after)
 //   view    the browser view was added to page 4
 //   window  the window's surface was made again (the view needs a GL-capable one)
@@ -33,6 +36,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -79,6 +83,39 @@ public:
     }
 };
 
+// The longest time within ms milliseconds that the event loop did not come round.
+qint64 longestStall(int ms)
+{
+    QElapsedTimer clock, gap;
+    clock.start();
+    gap.start();
+    qint64 longest = 0;
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        longest = std::max(longest, gap.restart());
+    }
+    return longest;
+}
+
+// Changes the design on page 3 a few times and prints the stall that follows each change.
+int measureStalls(TMainForm &window)
+{
+    QList<qint64> stalls;
+    for (int i = 0; i < 7; ++i) {
+        const TDesignState before = window.Document.Snapshot();
+        window.Document.Settings.RepeatDays = window.Document.Settings.RepeatDays % 30 + 1;
+        window.Document.Announce(before);
+        stalls << longestStall(1000);
+    }
+    std::sort(stalls.begin(), stalls.end());
+    QStringList all;
+    for (const qint64 stall : std::as_const(stalls))
+        all << QString::number(stall);
+    std::printf("stall per change on page 3: median %lld ms (%s)\n",
+                static_cast<long long>(stalls[stalls.size() / 2]), qPrintable(all.join(u' ')));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -112,6 +149,8 @@ int main(int argc, char *argv[])
     QTest::qWait(3000);
     next->click(); // page 3
     QTest::qWait(1000);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--stall")))
+        return measureStalls(window);
 
     StepWatch steps;
     app.installEventFilter(&steps);

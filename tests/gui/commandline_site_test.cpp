@@ -282,6 +282,7 @@ void SiteCommandLineTest::killedAtAnyMomentTheSiteComesBack()
     QVERIFY2(left > 0 && left < kPages, qPrintable(QString::number(left)));
     QCOMPARE(Run(takedown).Status, 0);
     QCOMPARE(Snapshot(site), original);
+    QCOMPARE(strayFiles(), QStringList());
     QVERIFY(!QFileInfo::exists(journal));
 }
 

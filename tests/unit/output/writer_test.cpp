@@ -249,6 +249,53 @@ TEST_F(WriterTest, PreviewFoldersAreFreshAndAllRemovedAtTheEnd)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
+// The preview's pictures are encoded at zlib's fastest level: the same pixels as the output's,
+// whose bytes stay at the default level.
+TEST_F(WriterTest, PreviewPicturesAreEncodedFastWithTheSamePixels)
+{
+    class TSharpSource : public TTestSource {
+    public:
+        bool ComposeSharpImage(TPNGObject &picture) override
+        {
+            QImage image(40, 30, QImage::Format_ARGB32);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 40; ++x)
+                    image.setPixel(x, y, qRgba(x * 6, y * 8, (x * y) & 0xFF, 255));
+            picture.assignImage(image);
+            return true;
+        }
+    } source;
+    source.Settings.SharpPicture = true;
+    QStringList files, folders;
+    const QDir preview = QFileInfo(WritePreviewFiles(source, m_dir.path(), files, folders)).dir();
+    const QString output = Path(QStringLiteral("out"));
+    WritePopupFiles(source, QString(), output, false);
+
+    // The zlib header after the first IDAT name: its level bits are 0 for the fastest level.
+    const auto levelBits = [](const QByteArray &png) {
+        const qsizetype at = png.indexOf("IDAT");
+        return at < 0 ? -1 : (uchar(png[at + 5]) >> 6);
+    };
+    const auto rows = [](const QByteArray &png) {
+        TPNGObject picture;
+        picture.loadFromData(png);
+        std::vector<uint32_t> argb(size_t(picture.width() * picture.height()));
+        for (int y = 0; y < picture.height(); ++y)
+            picture.argbScanline(y, argb.data() + size_t(y) * size_t(picture.width()));
+        return std::make_tuple(picture.width(), picture.height(), argb);
+    };
+    for (const char *name : {"logo.png", "logo@2x.png"}) {
+        SCOPED_TRACE(name);
+        const QByteArray fast = Read(preview.filePath("files/" + QLatin1String(name)));
+        const QByteArray normal = Read(output + "/" + QLatin1String(name));
+        EXPECT_EQ(levelBits(fast), 0);
+        EXPECT_EQ(levelBits(normal), 3); // above 6
+        EXPECT_EQ(rows(fast), rows(normal));
+        EXPECT_GT(std::get<0>(rows(fast)), 0);
+    }
+    RemoveTempFiles(files, folders);
+}
+
 // A preview that fails half-way (script.js meets the file-size limit) still leaves nothing in
 // the temporary folder once the lists are cleaned up.
 TEST_F(WriterTest, FailedPreviewIsCleanedUpAsWell)
