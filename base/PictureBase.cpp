@@ -495,7 +495,7 @@ bool TPictureBase::RemovePicture(int p)
     // then name some other picture. What the cell shows is what its thumbnail was made from.
     const TStoredEntry shown = KnownEntry(p);
     m_list->StopWork();
-    const TResumeWork resume(*m_list);
+    const TResumeWork resume{*m_list};
     const std::optional<QByteArray> now = ReadStorageItem(m_userStorage, record.entry);
     if (!now || !shown.sameBytes(*now)) {
         LoadBase(false);
