@@ -67,6 +67,28 @@ QByteArray Sha256(const QByteArray &bytes)
 
 constexpr int FingerprintSize = 32;
 
+// Opens a cache file and reads its head: the magic, the thumbnails' size and count (which must
+// be those asked for) and what follows up to head bytes. Empty when the file is missing or its
+// length cannot be that of such a file with count thumbnails.
+QByteArray ReadCacheHead(QFile &file, const QByteArray &magic, qint64 head, QSize size, int count)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const qint64 pixels = qint64(size.width()) * size.height() * 4;
+    if (file.size() < head || file.size() > head + count * pixels)
+        return {};
+    QByteArray bytes = file.read(head);
+    if (bytes.size() != head || !bytes.startsWith(magic))
+        return {};
+    QDataStream stream(bytes);
+    stream.skipRawData(static_cast<int>(magic.size()));
+    qint32 width = 0, height = 0, entries = 0;
+    stream >> width >> height >> entries;
+    if (width != size.width() || height != size.height() || entries != count)
+        return {};
+    return bytes;
+}
+
 // A cache file holds, after its magic, size and count, one status byte per entry (1 made,
 // 2 does not decode) and the pixels of every made thumbnail. Anything that does not add up
 // exactly is ignored: the file is only a cache, and the user's folder holds it.
@@ -74,21 +96,11 @@ bool ReadCache(const QString &path, QSize size, int count, std::shared_ptr<QFile
                std::vector<qint64> &offsets, std::vector<bool> &damaged)
 {
     auto file = std::make_shared<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return false;
-    const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    const qint64 head = CacheMagic.size() + 12 + count;
-    if (file->size() < head || file->size() > head + count * pixels)
-        return false;
     // Only the head is read now; each thumbnail's pixels are read when it is first shown.
-    const QByteArray bytes = file->read(head);
-    if (bytes.size() != head || !bytes.startsWith(CacheMagic))
-        return false;
-    QDataStream stream(bytes);
-    stream.skipRawData(static_cast<int>(CacheMagic.size()));
-    qint32 width = 0, height = 0, entries = 0;
-    stream >> width >> height >> entries;
-    if (width != size.width() || height != size.height() || entries != count)
+    const qint64 head = CacheMagic.size() + 12 + count;
+    const qint64 pixels = qint64(size.width()) * size.height() * 4;
+    const QByteArray bytes = ReadCacheHead(*file, CacheMagic, head, size, count);
+    if (bytes.isEmpty())
         return false;
     const char *status = bytes.constData() + CacheMagic.size() + 12;
     offsets.assign(static_cast<size_t>(count), -1);
@@ -147,21 +159,13 @@ std::shared_ptr<TPictureList::TCacheIndex> ReadCacheIndex(const QString &path, Q
                                                           int count)
 {
     auto file = std::make_shared<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return nullptr;
     const qint64 head = StampedHeaderSize(count);
     const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    if (file->size() < head || file->size() > head + count * pixels)
-        return nullptr;
-    const QByteArray bytes = file->read(head);
-    if (bytes.size() != head || !bytes.startsWith(StampedMagic))
+    const QByteArray bytes = ReadCacheHead(*file, StampedMagic, head, size, count);
+    if (bytes.isEmpty())
         return nullptr;
     QDataStream in(bytes);
-    in.skipRawData(static_cast<int>(StampedMagic.size()));
-    qint32 width = 0, height = 0, entries = 0;
-    in >> width >> height >> entries;
-    if (width != size.width() || height != size.height() || entries != count)
-        return nullptr;
+    in.skipRawData(static_cast<int>(StampedMagic.size()) + 12);
     auto index = std::make_shared<TPictureList::TCacheIndex>();
     qint64 stampSize = 0, modified = 0, changed = 0;
     quint64 inode = 0, device = 0;

@@ -105,69 +105,62 @@ const QString &Site()
     return site;
 }
 
+// Publishing and taking down, each timed alone. Fresh: the memory the process freed is given
+// back to the system before each run, as a process that publishes once finds it (what a run
+// holds it must first touch); else the run reuses what the last one freed.
+void PublishRuns(benchmark::State &state, bool fresh)
+{
+    TBenchSource &source = Source();
+    TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
+    for (auto _ : state) {
+        if (fresh) {
+            state.PauseTiming();
+            malloc_trim(0);
+            state.ResumeTiming();
+        }
+        const TSiteResult result = publisher.Publish(source, publisher.PlanPublish());
+        state.PauseTiming();
+        if (result.Count(TSitePageAction::Add) != kPages)
+            state.SkipWithError("not every page was published");
+        publisher.TakeDown(publisher.PlanTakeDown());
+        state.ResumeTiming();
+    }
+}
+
+void TakeDownRuns(benchmark::State &state, bool fresh)
+{
+    TBenchSource &source = Source();
+    TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        publisher.Publish(source, publisher.PlanPublish());
+        if (fresh)
+            malloc_trim(0);
+        state.ResumeTiming();
+        const TSiteResult result = publisher.TakeDown(publisher.PlanTakeDown());
+        if (result.Count(TSitePageAction::Remove) != kPages)
+            state.SkipWithError("not every page was taken down");
+    }
+}
+
 void BM_SitePublish(benchmark::State &state)
 {
-    TBenchSource &source = Source();
-    TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
-    for (auto _ : state) {
-        const TSiteResult result = publisher.Publish(source, publisher.PlanPublish());
-        state.PauseTiming();
-        if (result.Count(TSitePageAction::Add) != kPages)
-            state.SkipWithError("not every page was published");
-        publisher.TakeDown(publisher.PlanTakeDown());
-        state.ResumeTiming();
-    }
+    PublishRuns(state, false);
 }
 BENCHMARK(BM_SitePublish)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
-
 void BM_SiteTakeDown(benchmark::State &state)
 {
-    TBenchSource &source = Source();
-    TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        publisher.Publish(source, publisher.PlanPublish());
-        state.ResumeTiming();
-        const TSiteResult result = publisher.TakeDown(publisher.PlanTakeDown());
-        if (result.Count(TSitePageAction::Remove) != kPages)
-            state.SkipWithError("not every page was taken down");
-    }
+    TakeDownRuns(state, false);
 }
 BENCHMARK(BM_SiteTakeDown)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
-
-// The same two with the memory the process freed given back to the system before each run, as
-// a process that publishes once finds it: what a run holds it must first touch.
 void BM_SitePublishFresh(benchmark::State &state)
 {
-    TBenchSource &source = Source();
-    TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        malloc_trim(0);
-        state.ResumeTiming();
-        const TSiteResult result = publisher.Publish(source, publisher.PlanPublish());
-        state.PauseTiming();
-        if (result.Count(TSitePageAction::Add) != kPages)
-            state.SkipWithError("not every page was published");
-        publisher.TakeDown(publisher.PlanTakeDown());
-        state.ResumeTiming();
-    }
+    PublishRuns(state, true);
 }
 BENCHMARK(BM_SitePublishFresh)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
-
 void BM_SiteTakeDownFresh(benchmark::State &state)
 {
-    TBenchSource &source = Source();
-    TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        publisher.Publish(source, publisher.PlanPublish());
-        malloc_trim(0);
-        state.ResumeTiming();
-        const TSiteResult result = publisher.TakeDown(publisher.PlanTakeDown());
-        if (result.Count(TSitePageAction::Remove) != kPages)
-            state.SkipWithError("not every page was taken down");
-    }
+    TakeDownRuns(state, true);
 }
 BENCHMARK(BM_SiteTakeDownFresh)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
