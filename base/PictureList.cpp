@@ -67,6 +67,13 @@ QByteArray Sha256(const QByteArray &bytes)
 
 constexpr int FingerprintSize = 32;
 
+// Writes the head ReadCacheHead checks: the magic, the thumbnails' size and their count.
+void WriteCacheHead(QDataStream &out, const QByteArray &magic, QSize size, int count)
+{
+    out.writeRawData(magic.constData(), static_cast<int>(magic.size()));
+    out << qint32(size.width()) << qint32(size.height()) << qint32(count);
+}
+
 // Opens a cache file and reads its head: the magic, the thumbnails' size and count (which must
 // be those asked for) and what follows up to head bytes. Empty when the file is missing or its
 // length cannot be that of such a file with count thumbnails.
@@ -841,9 +848,7 @@ void TPictureList::WriteStampedCache(int container, bool partly)
     if (!file.open(QIODevice::WriteOnly))
         return;
     QDataStream out(&file);
-    out.writeRawData(StampedMagic.constData(), static_cast<int>(StampedMagic.size()));
-    out << qint32(m_size.width()) << qint32(m_size.height())
-        << qint32(static_cast<int>(members.size()));
+    WriteCacheHead(out, StampedMagic, m_size, static_cast<int>(members.size()));
     WriteStamp(out, stamp);
     for (size_t k = 0; k < members.size(); ++k) {
         out << status[k];
@@ -938,9 +943,7 @@ void TPictureList::WriteContentCache(int container)
     if (!file.open(QIODevice::WriteOnly))
         return;
     QDataStream out(&file);
-    out.writeRawData(CacheMagic.constData(), static_cast<int>(CacheMagic.size()));
-    out << qint32(m_size.width()) << qint32(m_size.height())
-        << qint32(static_cast<int>(members.size()));
+    WriteCacheHead(out, CacheMagic, m_size, static_cast<int>(members.size()));
     // A thumbnail still in the old cache file is read from it before that file goes.
     auto made = [this](int i) {
         const TState state = m_state[static_cast<size_t>(i)];
