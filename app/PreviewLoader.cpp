@@ -143,8 +143,18 @@ void TPreviewLoader::SetUrl(const QUrl &url)
     QWidget *browser = Browser();
     if (m_pageUrl == url)
         return;
-    browser->setProperty("url", url);
+    Load(browser, url);
     m_pageUrl = url;
+}
+
+void TPreviewLoader::Load(QObject *target, const QUrl &url)
+{
+    const auto load = m_module ? reinterpret_cast<TLoadPreview>(m_module->resolve(VANTELLE_PREVIEW_LOAD))
+                               : nullptr;
+    if (load)
+        load(target, url);
+    else
+        target->setProperty("url", url);
 }
 
 void TPreviewLoader::DropBrowser()
@@ -168,7 +178,7 @@ void TPreviewLoader::Clear()
     const QUrl blank(QStringLiteral("about:blank"));
     QObject *target = m_browser ? static_cast<QObject *>(m_browser.data()) : m_page.data();
     if (target && m_pageUrl != blank) {
-        target->setProperty("url", blank);
+        Load(target, blank);
         m_pageUrl = blank;
     }
 }
@@ -188,7 +198,7 @@ bool TPreviewLoader::Preload(const QUrl &url)
     if (!target)
         return false;
     if (m_pageUrl != url) {
-        target->setProperty("url", url);
+        Load(target, url);
         m_pageUrl = url;
     }
     return true;

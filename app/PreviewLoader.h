@@ -63,6 +63,8 @@ private:
     void LoadModule();
     // The page made ahead of the view, made now if needed (the module must be loaded).
     QObject *PageAhead();
+    // Has target (the view or the page made ahead of it) load url, after the load under way.
+    void Load(QObject *target, const QUrl &url);
 
     QPointer<QWidget> m_place;
     // The browser's object name, which its place has while there is no browser.

@@ -3,6 +3,8 @@
 
 #include "gui_helpers.h"
 
+#include "app/PreviewLoader.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -235,6 +238,44 @@ private slots:
         QCOMPARE(m_form->TempFolders.size(), 4);
         QCOMPARE(browser->url(),
                  QUrl::fromLocalFile(m_form->TempFolders.at(2) + QStringLiteral("/index.htm")));
+    }
+
+    // Addresses given one after another, the first still loading, each before the page has
+    // drawn anything: the page ends with the last one, loaded (it once ended with the empty
+    // page and never loaded the file, on a busy machine).
+    void theLastAddressGivenIsLoaded()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QStringList pages;
+        for (const char *name : {"a.htm", "b.htm"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("<p>") + name);
+            pages << file.fileName();
+        }
+        QWidget window;
+        auto *place = new QWidget(&window);
+        TPreviewLoader loader(place);
+        loader.ModuleFolders = {QStringLiteral(VANTELLE_BINARY_DIR "/bin")};
+        loader.WarmUp(0);
+        QTRY_VERIFY_WITH_TIMEOUT(place->findChild<QWebEnginePage *>(), 10000);
+        auto *page = place->findChild<QWebEnginePage *>();
+        QList<QUrl> finished;
+        connect(page, &QWebEnginePage::loadFinished, this,
+                [&finished, page](bool ok) { finished << (ok ? page->url() : QUrl()); });
+        bool started = false;
+        connect(page, &QWebEnginePage::loadStarted, this, [&started] { started = true; });
+        // The warm-up's empty page is loading now.
+        QTRY_VERIFY_WITH_TIMEOUT(started, 10000);
+        QVERIFY(finished.isEmpty());
+        for (const QString &file : pages)
+            QVERIFY(loader.Preload(QUrl::fromLocalFile(file)));
+        QTRY_VERIFY_WITH_TIMEOUT(finished.contains(QUrl::fromLocalFile(pages.last())), 10000);
+        QTest::qWait(300);
+        QCOMPARE(page->url(), QUrl::fromLocalFile(pages.last()));
+        QCOMPARE(finished.last(), QUrl::fromLocalFile(pages.last()));
+        QVERIFY(!finished.contains(QUrl::fromLocalFile(pages.first())));
     }
 
     // With VANTELLE_SCREENSHOT_DIR set: pictures of pages 3 to 5 with the shipped picture base,
