@@ -27,6 +27,7 @@
 #include <filesystem>
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -105,6 +106,15 @@ const QString &Site()
     return site;
 }
 
+// The page faults of the process so far: on a virtual machine each first touch of a page of
+// memory costs about as much as copying it several times, so the rows report how many they take.
+long PageFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt + usage.ru_majflt;
+}
+
 // Publishing and taking down, each timed alone. Fresh: the memory the process freed is given
 // back to the system before each run, as a process that publishes once finds it (what a run
 // holds it must first touch); else the run reuses what the last one freed.
@@ -112,35 +122,45 @@ void PublishRuns(benchmark::State &state, bool fresh)
 {
     TBenchSource &source = Source();
     TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
+    long faults = 0;
     for (auto _ : state) {
         if (fresh) {
             state.PauseTiming();
             malloc_trim(0);
             state.ResumeTiming();
         }
+        const long before = PageFaults();
         const TSiteResult result = publisher.Publish(source, publisher.PlanPublish());
+        faults += PageFaults() - before;
         state.PauseTiming();
         if (result.Count(TSitePageAction::Add) != kPages)
             state.SkipWithError("not every page was published");
         publisher.TakeDown(publisher.PlanTakeDown());
         state.ResumeTiming();
     }
+    state.counters["faults"] =
+        benchmark::Counter(double(faults), benchmark::Counter::kAvgIterations);
 }
 
 void TakeDownRuns(benchmark::State &state, bool fresh)
 {
     TBenchSource &source = Source();
     TSitePublisher publisher(Site(), {}, QStringLiteral("Sale"));
+    long faults = 0;
     for (auto _ : state) {
         state.PauseTiming();
         publisher.Publish(source, publisher.PlanPublish());
         if (fresh)
             malloc_trim(0);
         state.ResumeTiming();
+        const long before = PageFaults();
         const TSiteResult result = publisher.TakeDown(publisher.PlanTakeDown());
+        faults += PageFaults() - before;
         if (result.Count(TSitePageAction::Remove) != kPages)
             state.SkipWithError("not every page was taken down");
     }
+    state.counters["faults"] =
+        benchmark::Counter(double(faults), benchmark::Counter::kAvgIterations);
 }
 
 void BM_SitePublish(benchmark::State &state)
@@ -179,16 +199,21 @@ void CopyPage(const QString &from, const QString &to)
 void BM_PeerCopyPages(benchmark::State &state)
 {
     const QStringList pages = ListSitePages(Site());
+    long faults = 0;
     for (auto _ : state) {
+        const long before = PageFaults();
         for (const QString &page : pages) {
             const QString path = Site() + u'/' + page;
             CopyPage(path, path + QStringLiteral(".copy"));
         }
+        faults += PageFaults() - before;
         state.PauseTiming();
         for (const QString &page : pages)
             QFile::remove(Site() + u'/' + page + QStringLiteral(".copy"));
         state.ResumeTiming();
     }
+    state.counters["faults"] =
+        benchmark::Counter(double(faults), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_PeerCopyPages)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 

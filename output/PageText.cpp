@@ -420,44 +420,42 @@ TPopupMarkers ReadPopupMarkers(const QByteArray &page)
     return found;
 }
 
+TPopupTagPlace PopupTagPlace(const QByteArray &text, const QByteArray &tag, const QString &path)
+{
+    const TPopupMarkers markers = ReadPopupMarkers(text);
+    if (!markers.Mismatches.empty())
+        throw EVantelleError(
+            QCoreApplication::translate("PageText", "The page \"%1\" was left unchanged. %2")
+                .arg(path, markers.MismatchReason()));
+    if (!markers.Blocks.empty()) {
+        const TPopupBlock &block = markers.Blocks.front();
+        return {block.Start, block.End, tag};
+    }
+    if (const qsizetype at = FindBodyTagEnd(text); at >= 0)
+        return {at, at, tag};
+    // The tag becomes the last line; the page keeps its final line break, or its lack of one.
+    const QByteArray lineEnd = LineEndOf(text);
+    const qsizetype end = text.size();
+    if (text.isEmpty() || text.endsWith('\n') || text.endsWith('\r'))
+        return {end, end, tag + lineEnd};
+    return {end, end, lineEnd + tag};
+}
+
 QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag,
                           const QString &path, QByteArray storage)
 {
     if (!page)
         return "<BODY>\r\n" + tag + "\r\n</BODY>\r\n";
     const QByteArray &text = *page;
-    const TPopupMarkers markers = ReadPopupMarkers(text);
-    if (!markers.Mismatches.empty())
-        throw EVantelleError(
-            QCoreApplication::translate("PageText", "The page \"%1\" was left unchanged. %2")
-                .arg(path, markers.MismatchReason()));
-    // The page's bytes before `from`, the parts added, and its bytes from `to` on, in one pass.
-    const auto build = [&](qsizetype from, qsizetype to,
-                           std::initializer_list<QByteArrayView> added) {
-        qsizetype size = text.size() - (to - from);
-        for (const QByteArrayView part : added)
-            size += part.size();
-        QByteArray result = std::move(storage);
-        result.resize(0);
-        result.reserve(size);
-        result.append(QByteArrayView(text).first(from));
-        for (const QByteArrayView part : added)
-            result.append(part);
-        result.append(QByteArrayView(text).sliced(to));
-        return result;
-    };
-    if (!markers.Blocks.empty()) {
-        const TPopupBlock &block = markers.Blocks.front();
-        return build(block.Start, block.End, {tag});
-    }
-    if (const qsizetype at = FindBodyTagEnd(text); at >= 0)
-        return build(at, at, {tag});
-    // The tag becomes the last line; the page keeps its final line break, or its lack of one.
-    const QByteArray lineEnd = LineEndOf(text);
-    const qsizetype end = text.size();
-    if (text.isEmpty() || text.endsWith('\n') || text.endsWith('\r'))
-        return build(end, end, {tag, lineEnd});
-    return build(end, end, {lineEnd, tag});
+    const TPopupTagPlace place = PopupTagPlace(text, tag, path);
+    // The page's bytes before the place, the tag, and its bytes behind it, in one pass.
+    QByteArray result = std::move(storage);
+    result.resize(0);
+    result.reserve(text.size() - (place.To - place.From) + place.Added.size());
+    result.append(QByteArrayView(text).first(place.From));
+    result.append(place.Added);
+    result.append(QByteArrayView(text).sliced(place.To));
+    return result;
 }
 
 void CheckSingleByteText(const QByteArray &text, const QString &path)

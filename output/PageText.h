@@ -70,6 +70,15 @@ TPopupMarkers ReadPopupMarkers(const QByteArray &page);
 QByteArray InsertPopupTag(const std::optional<QByteArray> &page, const QByteArray &tag,
                           const QString &path, QByteArray storage = {});
 
+// Where InsertPopupTag puts the tag in a page: the page's bytes from From to To are replaced by
+// Added. For a caller that writes the page from its pieces rather than build it.
+struct TPopupTagPlace {
+    qsizetype From = 0;
+    qsizetype To = 0;
+    QByteArray Added;
+};
+TPopupTagPlace PopupTagPlace(const QByteArray &page, const QByteArray &tag, const QString &path);
+
 // Refuses text stored in a wider encoding (UTF-16/UTF-32 byte-order marks, NUL bytes), which
 // would be damaged by byte-wise editing.
 void CheckSingleByteText(const QByteArray &text, const QString &path);

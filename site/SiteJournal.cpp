@@ -6,44 +6,89 @@
 #include <QList>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstring>
 
-uint64_t PageHash(const QByteArray &bytes)
+namespace {
+
+constexpr uint64_t kHashMul = 0x9E3779B97F4A7C15ull;
+
+inline uint64_t Word(const char *p)
 {
-    // Four lanes of eight bytes, each mixed in with a multiply and a shift, so that the
-    // processor works on the four at once; then the lanes, the tail and the length.
-    constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
-    const char *p = bytes.constData();
-    const size_t n = static_cast<size_t>(bytes.size());
-    uint64_t lane[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
-                        0x082EFA98EC4E6C89ull};
-    size_t i = 0;
-    for (; i + 32 <= n; i += 32) {
-        for (int k = 0; k < 4; ++k) {
-            uint64_t word;
-            std::memcpy(&word, p + i + 8 * static_cast<size_t>(k), 8);
-            lane[k] = (lane[k] ^ word) * kMul;
-            lane[k] ^= lane[k] >> 29;
-        }
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+} // namespace
+
+// Four lanes of eight bytes, each mixed in with a multiply and a shift, so that the processor
+// works on the four at once; then the lanes, the tail and the length.
+void TPageHasher::Blocks(const char *p, size_t blocks)
+{
+    uint64_t a = m_lane[0], b = m_lane[1], c = m_lane[2], d = m_lane[3];
+    for (; blocks > 0; --blocks, p += kBlock) {
+        a = (a ^ Word(p)) * kHashMul;
+        a ^= a >> 29;
+        b = (b ^ Word(p + 8)) * kHashMul;
+        b ^= b >> 29;
+        c = (c ^ Word(p + 16)) * kHashMul;
+        c ^= c >> 29;
+        d = (d ^ Word(p + 24)) * kHashMul;
+        d ^= d >> 29;
     }
-    uint64_t h = lane[0];
+    m_lane[0] = a;
+    m_lane[1] = b;
+    m_lane[2] = c;
+    m_lane[3] = d;
+}
+
+TPageHasher &TPageHasher::Add(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    size_t n = static_cast<size_t>(bytes.size());
+    m_size += n;
+    if (m_held > 0) {
+        const size_t take = std::min(n, kBlock - m_held);
+        std::memcpy(m_tail + m_held, p, take);
+        m_held += take;
+        p += take;
+        n -= take;
+        if (m_held < kBlock)
+            return *this;
+        Blocks(m_tail, 1);
+        m_held = 0;
+    }
+    Blocks(p, n / kBlock);
+    m_held = n % kBlock;
+    std::memcpy(m_tail, p + n - m_held, m_held);
+    return *this;
+}
+
+uint64_t TPageHasher::Finish() const
+{
+    uint64_t h = m_lane[0];
     for (int k = 1; k < 4; ++k) {
-        h = (h ^ lane[k]) * kMul;
+        h = (h ^ m_lane[k]) * kHashMul;
         h ^= h >> 29;
     }
-    for (; i + 8 <= n; i += 8) {
-        uint64_t word;
-        std::memcpy(&word, p + i, 8);
-        h = (h ^ word) * kMul;
+    size_t i = 0;
+    for (; i + 8 <= m_held; i += 8) {
+        h = (h ^ Word(m_tail + i)) * kHashMul;
         h ^= h >> 29;
     }
     uint64_t tail = 0;
-    std::memcpy(&tail, p + i, n - i);
-    h = (h ^ tail) * kMul;
+    std::memcpy(&tail, m_tail + i, m_held - i);
+    h = (h ^ tail) * kHashMul;
     h ^= h >> 32;
-    h = (h ^ n) * kMul;
+    h = (h ^ m_size) * kHashMul;
     h ^= h >> 29;
     return h;
+}
+
+uint64_t PageHash(const QByteArray &bytes)
+{
+    return TPageHasher().Add(bytes).Finish();
 }
 
 namespace {

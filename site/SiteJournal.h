@@ -19,6 +19,7 @@
 // base64 ("-" for none).
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -28,6 +29,24 @@
 // A 64-bit hash of a page's bytes, to tell an unchanged page from an edited one (not a defence
 // against someone who forges pages).
 uint64_t PageHash(const QByteArray &bytes);
+
+// The same hash of bytes given in parts, as of the parts one after the other: a page that is
+// the pieces of another is hashed without being built.
+class TPageHasher {
+public:
+    TPageHasher &Add(QByteArrayView bytes);
+    uint64_t Finish() const;
+
+private:
+    static constexpr size_t kBlock = 32;
+    void Blocks(const char *p, size_t blocks);
+
+    uint64_t m_lane[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
+                          0x082EFA98EC4E6C89ull};
+    char m_tail[kBlock] = {};
+    size_t m_held = 0; // bytes in m_tail, short of a block
+    uint64_t m_size = 0;
+};
 
 // One change of a page: at Offset, Removed was replaced by Inserted.
 struct TPageSplice {

@@ -14,22 +14,28 @@
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace {
 
 // Pages are replaced in groups: the intents of a group go to the journal and the disk first,
-// then the group's pages are renamed into place, then the progress is told.
-constexpr int kGroup = 256;
+// then the group's pages are renamed into place, then the progress is told. A group's pages
+// are held in memory until its intents are on the disk; where the file system keeps its files
+// in memory, that wait costs nothing and smaller groups hold less.
+constexpr size_t kGroup = 256;
+constexpr size_t kGroupInMemory = 32;
 
 QByteArray Native(const QString &path)
 {
@@ -84,10 +90,12 @@ bool ReadWithStatus(int dir, const QByteArray &name, const QString &path, struct
     bool failed = false;
     for (int attempt = 0;; ++attempt) {
         const auto size = static_cast<qsizetype>(info.st_size);
-        if (bytes.isDetached() && bytes.capacity() >= size)
-            bytes.resize(size);
-        else
-            bytes = QByteArray(size, Qt::Uninitialized);
+        if (!bytes.isDetached() || bytes.capacity() < size) {
+            // With room for a page somewhat longer, so that the memory serves the next pages.
+            bytes = QByteArray();
+            bytes.reserve((size + 4096) & ~qsizetype(4095));
+        }
+        bytes.resize(size);
         qsizetype got = 0;
         while (got < size) {
             const ssize_t n = ::pread(fd, bytes.data() + got, static_cast<size_t>(size - got), got);
@@ -108,6 +116,39 @@ bool ReadWithStatus(int dir, const QByteArray &name, const QString &path, struct
         reason = EFileError::CannotOpen(path, SystemReason()).message();
     ::close(fd);
     return !failed;
+}
+
+// A new page as it is written: up to three parts one after the other (the page's bytes around
+// its change, and what the change puts in).
+using TPageParts = std::array<QByteArrayView, 3>;
+
+bool WriteAll(int fd, TPageParts parts)
+{
+    size_t first = 0;
+    for (;;) {
+        while (first < parts.size() && parts[first].isEmpty())
+            ++first;
+        if (first == parts.size())
+            return true;
+        iovec pieces[3];
+        int count = 0;
+        for (size_t k = first; k < parts.size(); ++k)
+            pieces[count++] = {const_cast<char *>(parts[k].data()),
+                               static_cast<size_t>(parts[k].size())};
+        const ssize_t n = ::writev(fd, pieces, count);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        // What was written goes from the front.
+        for (qsizetype left = n; left > 0;) {
+            const qsizetype take = std::min(left, parts[first].size());
+            parts[first] = parts[first].sliced(take);
+            left -= take;
+            if (parts[first].isEmpty())
+                ++first;
+        }
+    }
 }
 
 bool WriteAll(int fd, const QByteArray &bytes)
@@ -168,7 +209,7 @@ bool InMemoryFileSystem(const QString &path)
 // Writes the new file of a page (name in the folder dir; path for messages) with the page's
 // permissions (and owner, where allowed).
 void WriteReplacement(int dir, const QByteArray &name, const QString &path, const struct stat &like,
-                      const TFileLike &how, const QByteArray &bytes)
+                      const TFileLike &how, const TPageParts &parts)
 {
     static const uid_t user = ::geteuid();
     const mode_t mode = like.st_mode & 07777;
@@ -183,7 +224,7 @@ void WriteReplacement(int dir, const QByteArray &name, const QString &path, cons
     if (fd < 0)
         throw EFileError::CannotCreate(path, SystemReason());
     const bool setMode = setOwner || !how.Mask || (created & ~*how.Mask) != mode;
-    bool ok = (!setMode || ::fchmod(fd, mode) == 0) && WriteAll(fd, bytes);
+    bool ok = (!setMode || ::fchmod(fd, mode) == 0) && WriteAll(fd, parts);
     if (ok && setOwner)
         (void)!::fchown(fd, like.st_uid, like.st_gid);
     // Start writing the new page out now, so that the rename over the page, which makes the
@@ -250,36 +291,71 @@ template <typename PathOf> void RemoveReplacements(const TSiteJournal &journal, 
     }
 }
 
-// The length of the common start of a and b (forward) or of their common end (backward), at
-// most limit; compared a block at a time first.
-qsizetype CommonLength(const char *a, const char *b, qsizetype limit, bool forward)
+// The smallest change that turns before (of hash beforeHash) into before with the bytes from
+// from to to replaced by added, found without building the new page: the bytes up to from and
+// from to on are the same in both, so only the bytes beside the change are compared.
+TPageSplice SpliceOf(const QByteArray &before, uint64_t beforeHash, qsizetype from, qsizetype to,
+                     const QByteArray &added)
 {
-    constexpr qsizetype kBlock = 64;
-    qsizetype n = 0;
-    const auto at = [&](const char *p, qsizetype length) {
-        return forward ? p + n : p - n - length;
+    const qsizetype beforeSize = before.size();
+    const qsizetype afterSize = beforeSize - (to - from) + added.size();
+    const auto afterAt = [&](qsizetype i) {
+        if (i < from)
+            return before[i];
+        if (i - from < added.size())
+            return added[i - from];
+        return before[i - added.size() + (to - from)];
     };
-    while (n + kBlock <= limit && std::memcmp(at(a, kBlock), at(b, kBlock), kBlock) == 0)
-        n += kBlock;
-    while (n < limit && *at(a, 1) == *at(b, 1))
-        ++n;
-    return n;
-}
-
-// The smallest change that turns before (of hash beforeHash) into after.
-TPageSplice SpliceOf(const QByteArray &before, uint64_t beforeHash, const QByteArray &after)
-{
-    const qsizetype limit = std::min(before.size(), after.size());
-    const qsizetype prefix = CommonLength(before.constData(), after.constData(), limit, true);
-    const qsizetype suffix = CommonLength(before.constData() + before.size(),
-                                          after.constData() + after.size(), limit - prefix, false);
+    const qsizetype limit = std::min(beforeSize, afterSize);
+    qsizetype prefix = from;
+    while (prefix < limit && before[prefix] == afterAt(prefix))
+        ++prefix;
+    const qsizetype kept = beforeSize - to;
+    qsizetype suffix = std::min(kept, limit - prefix);
+    if (suffix == kept)
+        while (suffix < limit - prefix &&
+               before[beforeSize - 1 - suffix] == afterAt(afterSize - 1 - suffix))
+            ++suffix;
     TPageSplice splice;
     splice.Before = beforeHash;
-    splice.After = PageHash(after);
+    splice.After = TPageHasher()
+                       .Add(QByteArrayView(before).first(from))
+                       .Add(added)
+                       .Add(QByteArrayView(before).sliced(to))
+                       .Finish();
     splice.Offset = prefix;
-    splice.Removed = before.mid(prefix, before.size() - prefix - suffix);
-    splice.Inserted = after.mid(prefix, after.size() - prefix - suffix);
+    splice.Removed = before.mid(prefix, beforeSize - prefix - suffix);
+    splice.Inserted.resize(afterSize - prefix - suffix);
+    for (qsizetype i = 0; i < splice.Inserted.size(); ++i)
+        splice.Inserted[i] = afterAt(prefix + i);
     return splice;
+}
+
+// The original of a page published once (of hash hash) as the page with the bytes from from to
+// to replaced by removed, found without building it, when nobody has changed the page since:
+// false otherwise. *originalHash is the original's.
+bool OriginalInPlace(const QByteArray &bytes, uint64_t hash,
+                     const std::vector<TPageSplice> &splices, qsizetype &from, qsizetype &to,
+                     QByteArray &removed, uint64_t &originalHash)
+{
+    if (splices.size() != 1 || hash != splices.front().After)
+        return false;
+    const TPageSplice &splice = splices.front();
+    if (splice.Offset > bytes.size() || bytes.size() - splice.Offset < splice.Inserted.size() ||
+        QByteArrayView(bytes).sliced(splice.Offset, splice.Inserted.size()) != splice.Inserted)
+        return false;
+    const QByteArrayView page(bytes);
+    originalHash = TPageHasher()
+                       .Add(page.first(splice.Offset))
+                       .Add(splice.Removed)
+                       .Add(page.sliced(splice.Offset + splice.Inserted.size()))
+                       .Finish();
+    if (originalHash != splice.Before)
+        return false;
+    from = splice.Offset;
+    to = splice.Offset + splice.Inserted.size();
+    removed = splice.Removed;
+    return true;
 }
 
 QStringList SplitLines(const QByteArray &text)
@@ -470,7 +546,9 @@ QString TSitePublisher::JournalFile() const
 
 QString TSitePublisher::PagePath(const QString &page) const
 {
-    return JoinPath(m_site, page);
+    // Pages are relative to the site, without "." or ".." (as listed, and as the journal
+    // takes them).
+    return m_site.endsWith(u'/') ? m_site + page : m_site + u'/' + page;
 }
 
 namespace {
@@ -659,6 +737,15 @@ const QByteArray &TSitePublisher::BytesOf(TReadPage &page) const
     return m_bytes;
 }
 
+QByteArray TSitePublisher::TakeBytes(TReadPage &page, QByteArray storage) const
+{
+    if (m_bytesOf != &page)
+        return QByteArray();
+    LookOf(page);
+    m_bytesOf = nullptr;
+    return std::exchange(m_bytes, std::move(storage));
+}
+
 void TSitePublisher::Forget(const QString &page) const
 {
     const auto known = m_pages.find(page);
@@ -672,13 +759,14 @@ void TSitePublisher::Forget(const QString &page) const
 TSitePublisher::TPlace TSitePublisher::Place(const QString &path) const
 {
     const qsizetype slash = path.lastIndexOf(u'/');
-    const QString folder = path.left(slash);
+    const QStringView folder = QStringView(path).first(slash);
     auto held = m_folders.find(folder);
     if (held == m_folders.end()) {
         if (m_folders.size() >= kHeldFolders)
             ForgetFolders();
-        const int fd = ::open(Native(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        held = m_folders.emplace(folder, fd).first;
+        const int fd =
+            ::open(Native(folder.toString()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        held = m_folders.emplace(folder.toString(), fd).first;
         struct stat info {};
         if (fd >= 0 && ::fstat(fd, &info) == 0)
             m_newFileGroup[fd] = (info.st_mode & S_ISGID) != 0 ? info.st_gid : ::getegid();
@@ -686,7 +774,8 @@ TSitePublisher::TPlace TSitePublisher::Place(const QString &path) const
     // A folder that cannot be held is gone through by the whole path.
     if (held->second < 0)
         return {AT_FDCWD, Native(path)};
-    return {held->second, Native(path.mid(slash + 1))};
+    // The name as QFile::encodeName gives it (UTF-8), without a copy of the name first.
+    return {held->second, QStringView(path).sliced(slash + 1).toUtf8()};
 }
 
 void TSitePublisher::Locate(TReadPage &page) const
@@ -867,6 +956,7 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
     ForgetFolders();
     NewCheck();
     TSitePlan plan;
+    plan.Pages.reserve(pages.size());
     for (const QString &page : pages) {
         TReadPage *read = nullptr;
         plan.Pages.push_back(PlanPage(page, false, &read));
@@ -893,7 +983,9 @@ TSitePlan TSitePublisher::PlanUpdate() const
     ForgetFolders();
     NewCheck();
     TSitePlan plan;
-    for (const auto &[page, splices] : JournalState(ReadJournal()).Pages)
+    const TJournalState state = JournalState(ReadJournal());
+    plan.Pages.reserve(state.Pages.size());
+    for (const auto &[page, splices] : state.Pages)
         plan.Pages.push_back(PlanPage(page, false));
     return plan;
 }
@@ -905,7 +997,9 @@ TSitePlan TSitePublisher::PlanTakeDown() const
     m_writable.clear();
     ForgetFolders();
     NewCheck();
-    for (const auto &[page, splices] : JournalState(ReadJournal()).Pages) {
+    const TJournalState state = JournalState(ReadJournal());
+    plan.Pages.reserve(state.Pages.size());
+    for (const auto &[page, splices] : state.Pages) {
         plan.Pages.push_back(PlanPage(page, true));
         if (plan.ExampleDiff.isEmpty() && plan.Pages.back().Action == TSitePageAction::Remove) {
             if (TReadPage *read = ReadPage(page, nullptr, true); read && LookOf(*read).Block)
@@ -923,13 +1017,22 @@ struct TPendingPage {
     size_t Result; // index into the run's results
     QString Path;
     QString NewFile;
+    // The new page is Bytes with the bytes from From to To replaced by Added.
     QByteArray Bytes;
+    qsizetype From = 0;
+    qsizetype To = 0;
+    QByteArray Added;
     TPageSplice Splice;
     struct stat Info {};
     // Where the page is found while the folders held are those of generation Folders.
     int Dir = -1;
     QByteArray Name;
     unsigned Folders = 0;
+
+    TPageParts Parts() const
+    {
+        return {QByteArrayView(Bytes).first(From), Added, QByteArrayView(Bytes).sliced(To)};
+    }
 };
 
 } // namespace
@@ -945,16 +1048,20 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     ForgetFolders();
     NewCheck();
     const QString journalPath = JournalFile();
-    const TSiteJournal &journalNow = ReadJournal();
+    ReadJournal();
     // As the plan reconciled it when the journal is the same file still; a page read anew since
-    // is reconciled again when its group is replaced.
+    // is reconciled again when its group is replaced. The run rewrites the journal: it is read
+    // again after.
     TJournalState reconciled;
-    if (m_journal && m_journal->Reconciled)
-        reconciled = std::move(*m_journal->Reconciled);
-    const TSiteJournal recorded = journalNow; // a copy: the run rewrites the journal
-    const QByteArray recordedBytes = m_journal ? m_journal->Bytes : QByteArray();
-    if (m_journal)
-        m_journal->Reconciled.reset();
+    TSiteJournal recorded;
+    QByteArray recordedBytes;
+    if (m_journal) {
+        if (m_journal->Reconciled)
+            reconciled = std::move(*m_journal->Reconciled);
+        recorded = std::move(m_journal->Journal);
+        recordedBytes = std::move(m_journal->Bytes);
+        m_journal.reset();
+    }
     if (reconciled.Readings.empty())
         reconciled = JournalState(recorded);
     std::map<QString, std::vector<TPageSplice>> &state = reconciled.Pages;
@@ -986,14 +1093,39 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     // unlessAsRead: not written when the file holds these bytes already (as a run that ended
     // well leaves it).
     const auto writeJournal = [&](bool unlessAsRead) {
-        QByteArray text = JournalHeader();
+        if (unlessAsRead) {
+            // Compared line by line with the file's bytes, not built first.
+            QByteArrayView left(recordedBytes);
+            const auto same = [&left](const QByteArray &line) {
+                if (!left.startsWith(line))
+                    return false;
+                left = left.sliced(line.size());
+                return true;
+            };
+            bool asRead =
+                same(JournalHeader()) && (cookie.isEmpty() || same(JournalCookieLine(cookie)));
+            for (auto page = state.begin(); asRead && page != state.end(); ++page)
+                for (const TPageSplice &splice : page->second)
+                    if (asRead)
+                        asRead =
+                            same(JournalRecordLine({TJournalRecord::Publish, page->first, splice}));
+            if (asRead && left.isEmpty() && !recordedBytes.isNull())
+                return;
+        }
+        // Room for it all at once, rather than new memory again and again as it grows.
+        qsizetype size = recordedBytes.size() + 256;
+        for (const auto &[page, splices] : state)
+            for (const TPageSplice &splice : splices)
+                size += 3 * page.size() + 2 * (splice.Removed.size() + splice.Inserted.size()) + 80;
+        QByteArray text;
+        text.reserve(size);
+        text += JournalHeader();
         if (!cookie.isEmpty())
             text += JournalCookieLine(cookie);
         for (const auto &[page, splices] : state)
             for (const TPageSplice &splice : splices)
                 text += JournalRecordLine({TJournalRecord::Publish, page, splice});
-        if (!unlessAsRead || text != recordedBytes)
-            WriteFileBytes(journalPath, text, true);
+        WriteFileBytes(journalPath, text, true);
     };
     // The popup's files first: a design that cannot be written stops the run before the
     // journal or any page is touched, and no page ever points to a script that is not there.
@@ -1004,6 +1136,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
     writeJournal(true);
 
     TSiteResult result;
+    result.Pages.reserve(plan.Pages.size());
     std::vector<size_t> work;
     for (const TSitePagePlan &page : plan.Pages) {
         result.Pages.push_back({page.Page, page.Action, page.Reason});
@@ -1043,13 +1176,18 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
             TFileLike how{mask, std::nullopt, inMemory};
             if (const auto group = m_newFileGroup.find(place.Dir); group != m_newFileGroup.end())
                 how.NewFileGroup = group->second;
-            WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Bytes);
+            WriteReplacement(place.Dir, place.Name, page.NewFile, page.Info, how, page.Parts());
         } catch (const EVantelleError &error) {
             result.Pages[page.Result].Action = TSitePageAction::Skip;
             result.Pages[page.Result].Reason = error.message();
             page.NewFile.clear();
         }
     };
+    // A group's pages and intents, their memory serving every group.
+    const size_t groupSize = inMemory ? kGroupInMemory : kGroup;
+    std::vector<TPendingPage> group;
+    group.reserve(groupSize);
+    QByteArray intents;
     size_t next = 0;
     while (next < work.size()) {
         if (result.Cancelled) {
@@ -1062,9 +1200,9 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
         }
         // The group's new pages, from the pages as they are now.
         NewCheck();
-        std::vector<TPendingPage> group;
-        QByteArray intents;
-        for (; next < work.size() && group.size() < static_cast<size_t>(kGroup); ++next) {
+        group.clear();
+        intents.resize(0);
+        for (; next < work.size() && group.size() < groupSize; ++next) {
             TSitePageResult &out = result.Pages[work[next]];
             TReadPage *as = nullptr;
             const TSitePagePlan now = PlanPage(out.Page, plan.TakeDown, &as, true);
@@ -1075,33 +1213,63 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 continue;
             TReadPage &read = *as;
             Locate(read);
-            TPendingPage pending{work[next], read.Path, {},        {},          {},
-                                 read.Info,  read.Dir,  read.Name, read.Folders};
+            TPendingPage pending;
+            pending.Result = work[next];
+            pending.Path = read.Path;
+            pending.Info = read.Info;
+            pending.Dir = read.Dir;
+            pending.Name = read.Name;
+            pending.Folders = read.Folders;
             if (plan.TakeDown) {
+                // The page's bytes, shared until the new file is written, which is at once.
+                pending.Bytes = BytesOf(read);
                 const auto known = state.find(out.Page);
-                std::optional<uint64_t> after;
-                pending.Bytes =
-                    WithoutPopup(BytesOf(read), HashOf(read), *LookOf(read).Block,
-                                 known != state.end() ? known->second : std::vector<TPageSplice>(),
-                                 &after, storage());
+                const std::vector<TPageSplice> none;
+                const std::vector<TPageSplice> &splices =
+                    known != state.end() ? known->second : none;
+                uint64_t after = 0;
+                if (!OriginalInPlace(pending.Bytes, HashOf(read), splices, pending.From, pending.To,
+                                     pending.Added, after)) {
+                    std::optional<uint64_t> original;
+                    pending.Bytes = WithoutPopup(pending.Bytes, HashOf(read), *LookOf(read).Block,
+                                                 splices, &original, storage());
+                    pending.From = pending.To = pending.Bytes.size();
+                    pending.Added = QByteArray();
+                    after = original ? *original : PageHash(pending.Bytes);
+                }
                 intents += JournalRecordLine(
-                    {TJournalRecord::TakeDown,
-                     out.Page,
-                     {HashOf(read), after ? *after : PageHash(pending.Bytes), 0, {}, {}}});
+                    {TJournalRecord::TakeDown, out.Page, {HashOf(read), after, 0, {}, {}}});
             } else {
-                pending.Bytes =
-                    InsertPopupTag(BytesOf(read), ScriptTagFor(out.Page), read.Path, storage());
-                pending.Splice = SpliceOf(BytesOf(read), HashOf(read), pending.Bytes);
+                // Written from the page's bytes as read and the tag: the page's bytes are
+                // held until the group's intents are on the disk, the new page never built.
+                const uint64_t hash = HashOf(read);
+                QByteArray spareBytes = storage();
+                pending.Bytes = TakeBytes(read, std::move(spareBytes));
+                if (pending.Bytes.isNull()) {
+                    // Gone since it was read.
+                    out.Action = TSitePageAction::Skip;
+                    out.Reason = EFileError::CannotOpen(read.Path, SystemReason()).message();
+                    continue;
+                }
+                TPopupTagPlace place =
+                    PopupTagPlace(pending.Bytes, ScriptTagFor(out.Page), read.Path);
+                pending.From = place.From;
+                pending.To = place.To;
+                pending.Added = std::move(place.Added);
+                pending.Splice =
+                    SpliceOf(pending.Bytes, hash, pending.From, pending.To, pending.Added);
                 intents += JournalRecordLine({TJournalRecord::Publish, out.Page, pending.Splice});
             }
             pending.NewFile = ReplacementPath(pending.Path);
             // A page taken down is in the journal already, so a new file a killed run leaves
-            // of it is found and removed: it is written at once, and its memory serves the next
-            // page, rather than the group's pages all held until their intents are written.
+            // of it is found and removed: it is written at once, rather than the group's pages
+            // all held until their intents are written.
             if (plan.TakeDown) {
                 writeNew(pending);
-                spare.push_back(std::move(pending.Bytes));
+                if (pending.Bytes.isDetached())
+                    spare.push_back(std::move(pending.Bytes));
                 pending.Bytes = QByteArray();
+                pending.Added = QByteArray();
             }
             group.push_back(std::move(pending));
         }
@@ -1133,7 +1301,7 @@ TSiteResult TSitePublisher::Apply(const TSitePlan &plan, const TSiteProgress &pr
                 state[name].push_back(page.Splice);
         }
         for (TPendingPage &page : group)
-            if (page.Bytes.capacity() > 0)
+            if (page.Bytes.isDetached() && page.Bytes.capacity() > 0)
                 spare.push_back(std::move(page.Bytes));
         if (progress && !progress(static_cast<int>(next), total))
             result.Cancelled = true;

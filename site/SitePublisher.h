@@ -161,6 +161,9 @@ private:
     bool Load(TReadPage &page, QString *reason) const;
     // The page's bytes, read again when another page's are held (within the same check).
     const QByteArray &BytesOf(TReadPage &page) const;
+    // The page's bytes given away, with what was learnt from them kept: the page holds its
+    // bytes no longer, and storage is the memory the next page is read into.
+    QByteArray TakeBytes(TReadPage &page, QByteArray storage) const;
     void Forget(const QString &page) const;
     void NewCheck() const { ++m_check; }
     // Where a file of the site is found: its folder held open and its name in it (or the whole
@@ -208,7 +211,7 @@ private:
     mutable unsigned m_check = 0;
     mutable unsigned m_readings = 0;
     // The site's folders held open (or -1 when one cannot be), by path; a few at most.
-    mutable std::map<QString, int> m_folders;
+    mutable std::map<QString, int, std::less<>> m_folders;
     // The group a new file gets in each folder held (by its descriptor).
     mutable std::map<int, gid_t> m_newFileGroup;
     mutable unsigned m_folderGeneration = 1;

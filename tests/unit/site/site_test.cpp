@@ -445,6 +445,38 @@ TEST(SitePublish, ReplacedPagesKeepTheirModeAndOwner)
         EXPECT_EQ(Read(site + u'/' + QLatin1String(c.Page)), page) << c.Page;
 }
 
+TEST(SiteJournal, PageHashKeepsItsValuesWhateverTheParts)
+{
+    // Journals already written hold these hashes: they must not change.
+    QByteArray big;
+    for (int i = 0; i < 1000; ++i)
+        big += char(i * 7 + i / 13);
+    const struct {
+        QByteArray Bytes;
+        uint64_t Hash;
+    } known[] = {
+        {"", 0xeffa8636212cbb16ull},
+        {"a", 0xaaaa944d6405f567ull},
+        {"<!DOCTYPE html>", 0x7854c87dd19086e2ull},
+        {"0123456789abcdef0123456789abcdef", 0x148806ed0481a599ull},
+        {"0123456789abcdef0123456789abcdef0123456789abcdef01234", 0x5f0a57075f152093ull},
+        {big, 0xf83a048d932fc3f4ull},
+    };
+    for (const auto &c : known) {
+        EXPECT_EQ(PageHash(c.Bytes), c.Hash) << c.Bytes.size();
+        // In three parts cut anywhere, empty ones too, the hash is the whole's.
+        const qsizetype n = c.Bytes.size();
+        const qsizetype step = n > 100 ? 37 : 1;
+        for (qsizetype a = 0; a <= n; a += step)
+            for (qsizetype b = a; b <= n; b += step) {
+                const QByteArrayView bytes(c.Bytes);
+                TPageHasher hasher;
+                hasher.Add(bytes.first(a)).Add(bytes.sliced(a, b - a)).Add(bytes.sliced(b));
+                ASSERT_EQ(hasher.Finish(), c.Hash) << n << ' ' << a << ' ' << b;
+            }
+    }
+}
+
 TEST(SiteJournal, ReadsWhatItWritesAndIgnoresATornLastLine)
 {
     TJournalRecord publish{TJournalRecord::Publish,
