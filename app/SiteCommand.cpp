@@ -129,8 +129,11 @@ int RunSiteCommand(const TSiteCommandLine &command, char *programName)
         std::unique_ptr<TDesignFileSource> design;
         if (publish)
             design = std::make_unique<TDesignFileSource>(command.designFile);
-        const TSitePlan plan = publish ? publisher.PlanPublish(command.pages, command.excluded)
-                                       : publisher.PlanTakeDown();
+        // A publish that follows at once reads each page once, as it changes it.
+        const TSitePlan plan = !publish ? publisher.PlanTakeDown()
+                               : command.dryRun
+                                   ? publisher.PlanPublish(command.pages, command.excluded)
+                                   : publisher.ChoosePages(command.pages, command.excluded);
         std::vector<TRow> rows;
         if (command.dryRun) {
             for (const TSitePagePlan &page : plan.Pages)

@@ -977,6 +977,16 @@ TSitePlan TSitePublisher::PlanPages(const QStringList &pages) const
     return plan;
 }
 
+TSitePlan TSitePublisher::ChoosePages(const QStringList &include, const QStringList &exclude) const
+{
+    TSitePlan plan;
+    const QStringList pages = FilterPages(ListSitePages(m_site), include, exclude);
+    plan.Pages.reserve(pages.size());
+    for (const QString &page : pages)
+        plan.Pages.push_back({page, TSitePageState::NoPopup, TSitePageAction::Add, {}});
+    return plan;
+}
+
 TSitePlan TSitePublisher::PlanUpdate() const
 {
     m_writable.clear();

@@ -103,6 +103,11 @@ public:
     TSitePlan PlanPublish(const QStringList &include = {}, const QStringList &exclude = {}) const;
     // What a publish of exactly these pages (relative to the site) would change.
     TSitePlan PlanPages(const QStringList &pages) const;
+    // The pages matching the patterns for a publish that follows at once, none of them read:
+    // the run works out each page as it comes to it (what a plan would have found), so each
+    // page is read once. Every page is put down as to be added; the run's result says what
+    // was done.
+    TSitePlan ChoosePages(const QStringList &include = {}, const QStringList &exclude = {}) const;
     // Publish to the pages the journal lists (after the design changed).
     TSitePlan PlanUpdate() const;
     // Take the popup off every page the journal lists.

@@ -445,6 +445,71 @@ TEST(SitePublish, ReplacedPagesKeepTheirModeAndOwner)
         EXPECT_EQ(Read(site + u'/' + QLatin1String(c.Page)), page) << c.Page;
 }
 
+// The smallest change from a to b: their common start, then their common end in what is left.
+TPageSplice SmallestChange(const QByteArray &a, const QByteArray &b)
+{
+    const qsizetype limit = std::min(a.size(), b.size());
+    qsizetype start = 0;
+    while (start < limit && a[start] == b[start])
+        ++start;
+    qsizetype end = 0;
+    while (end < limit - start && a[a.size() - 1 - end] == b[b.size() - 1 - end])
+        ++end;
+    return {PageHash(a), PageHash(b), start, a.mid(start, a.size() - start - end),
+            b.mid(start, b.size() - start - end)};
+}
+
+TEST(SitePublish, JournalHoldsTheSmallestChangeAndOnePassPublishesTheSame)
+{
+    // Pages whose change reaches into the bytes beside the tag: a comment after the body tag
+    // starts as the tag does, a last line ends as the tag does, blanks in a block of this popup.
+    const std::map<QString, QByteArray> pages = {
+        {"comment.html", "<html><body><!-- c -->\n</body></html>\n"},
+        {"crlf.html", "<html>\r\n<body>\r\n<p>x</p>\r\n</body>\r\n</html>\r\n"},
+        {"marked.html", "<html><body>\n<!-- POPUP --><!-- END -->\n<p>ready</p></body>\n"},
+        {"blanks.html", "<body><!-- POPUP --> <script src=popup/Sale/script.js></script> "
+                        "<!-- END -->\n</body>\n"},
+        {"a/tail.html", "<p>no body, ends as the tag: END -->"},
+        {"a/last.html", "<p>no body</p>\n"},
+    };
+    QTemporaryDir planned, onePass;
+    for (const QTemporaryDir *dir : {&planned, &onePass})
+        for (const auto &[page, bytes] : pages)
+            Write(dir->filePath(page), bytes);
+    TTestSource source;
+    TSitePublisher first(planned.path(), {}, QStringLiteral("Sale"));
+    const TSiteResult a = first.Publish(source, first.PlanPublish());
+    TSitePublisher second(onePass.path(), {}, QStringLiteral("Sale"));
+    const TSiteResult b = second.Publish(source, second.ChoosePages());
+    EXPECT_EQ(a.Count(TSitePageAction::Add), 5);
+    EXPECT_EQ(a.Count(TSitePageAction::Update), 1);
+    ASSERT_EQ(a.Pages.size(), b.Pages.size());
+    for (size_t i = 0; i < a.Pages.size(); ++i) {
+        EXPECT_EQ(a.Pages[i].Page, b.Pages[i].Page);
+        EXPECT_EQ(a.Pages[i].Action, b.Pages[i].Action) << a.Pages[i].Page.toStdString();
+    }
+    // The same journal (each site has a cookie name of its own).
+    const TSiteJournal read = ParseSiteJournal(Read(first.JournalFile()), QStringLiteral("j"));
+    const TSiteJournal other = ParseSiteJournal(Read(second.JournalFile()), QStringLiteral("j"));
+    ASSERT_EQ(read.Records.size(), pages.size());
+    ASSERT_EQ(other.Records.size(), pages.size());
+    for (size_t i = 0; i < pages.size(); ++i)
+        EXPECT_EQ(JournalRecordLine(other.Records[i]), JournalRecordLine(read.Records[i]));
+    for (const TJournalRecord &record : read.Records) {
+        const QByteArray now = Read(planned.filePath(record.Page));
+        EXPECT_EQ(Read(onePass.filePath(record.Page)), now) << record.Page.toStdString();
+        EXPECT_EQ(record.Splice, SmallestChange(pages.at(record.Page), now))
+            << record.Page.toStdString();
+    }
+    // And back, byte for byte.
+    first.TakeDown(first.PlanTakeDown());
+    second.TakeDown(second.PlanTakeDown());
+    for (const auto &[page, bytes] : pages) {
+        EXPECT_EQ(Read(planned.filePath(page)), bytes) << page.toStdString();
+        EXPECT_EQ(Read(onePass.filePath(page)), bytes) << page.toStdString();
+    }
+}
+
 TEST(SiteJournal, PageHashKeepsItsValuesWhateverTheParts)
 {
     // Journals already written hold these hashes: they must not change.
