@@ -45,6 +45,8 @@ void TPageHasher::Blocks(const char *p, size_t blocks)
 
 TPageHasher &TPageHasher::Add(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return *this; // (its data may be no pointer at all)
     const char *p = bytes.data();
     size_t n = static_cast<size_t>(bytes.size());
     m_size += n;
