@@ -618,6 +618,8 @@ void TMainForm::ShowPage(int n)
             Guarded([this, &page] { Preview->ShowPreview(page); });
     }
     CurrentPage = n;
+    if (n == 1)
+        Templates->PageShown();
     Files->PageShown(n);
     AnnouncePage(n);
 }

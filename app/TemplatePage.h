@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 class QLabel;
+class QObject;
 class QPainter;
 class QPushButton;
 class QRect;
@@ -42,6 +43,8 @@ public:
                       const QString &cacheFolder = QString());
     // The picture base the grid shows: the templates first, then the user's pictures.
     TPictureBase &Base() const { return *m_base; }
+    // Page 1 has come on show (the window tells): a message that waited for it may be told now.
+    void PageShown();
     // Whether pictures that do not decode may still be found or are still to be reported.
     bool DamageReportPending() const;
 
@@ -77,7 +80,7 @@ private:
     void OpenMorePicturesPage();
     // Asks the list for every thumbnail not known yet, once.
     void StartBackground();
-    void ScheduleDamageReport(int delay);
+    void ScheduleDamageReport();
     void ReportDamage();
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
@@ -112,4 +115,6 @@ private:
     TPaintBox *m_morePicturesClick = nullptr;
     bool m_backgroundStarted = false;
     bool m_reportScheduled = false;
+    // Present while a message waits for the user to be back on page 1 with no box open.
+    QObject *m_reportWatch = nullptr;
 };
