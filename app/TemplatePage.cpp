@@ -232,6 +232,14 @@ const TPNGObject *TTemplatePage::SelectedPicture() const
     return m_selected.get();
 }
 
+QByteArray TTemplatePage::SelectedTemplateBytes() const
+{
+    const int p = CurrentIndex();
+    if (!m_base || p < 0 || p >= m_base->TemplateCount())
+        return {};
+    return m_base->List().Bytes(p);
+}
+
 void TTemplatePage::CheckChoice() const
 {
     m_base->CheckTemplateChoice(CurrentIndex());

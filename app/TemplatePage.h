@@ -7,6 +7,7 @@
 
 #include "app/PageContext.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -51,6 +52,10 @@ public:
     // The picture under the grid's current cell, decoded now, or nullptr when there is none or
     // it is damaged; it stays valid until the next call.
     const TPNGObject *SelectedPicture() const;
+    // The bytes of the picture under the grid's current cell when it is one of the program's
+    // templates (those that do not decode are left out of the grid), else empty: they can be
+    // decoded on another thread.
+    QByteArray SelectedTemplateBytes() const;
     // Makes picture p of the list the design's template, as one undoable step.
     void ChooseTemplate(int p);
     // Puts the grid's current cell on the document's template; a template that is not in the
