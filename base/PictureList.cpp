@@ -276,8 +276,11 @@ void TPictureList::StopWork()
         if (state == TState::Queued)
             state = TState::Unknown;
     m_waiting.clear();
-    for (TContainer &c : m_containers)
+    for (TContainer &c : m_containers) {
         c.cacheLooked = true;
+        // A copy dropped before it started is asked for again with the thumbnails.
+        c.copying = false;
+    }
 }
 
 void TPictureList::ResumeWork()
@@ -638,9 +641,8 @@ void TPictureList::KeepCacheByStamp(int containerIndex, const TFileStamp &stamp)
 void TPictureList::CopyBytes(int container)
 {
     TContainer &c = m_containers[static_cast<size_t>(container)];
-    if (!c.copyBytes)
+    if (!c.copyBytes || c.copying)
         return;
-    c.copyBytes = false;
     std::vector<quint64> ids;
     std::vector<TEntry> members;
     std::vector<QByteArray> fingerprints;
@@ -652,13 +654,16 @@ void TPictureList::CopyBytes(int container)
         members.push_back(e);
         fingerprints.push_back(m_fingerprints[static_cast<size_t>(i)]);
     }
-    if (members.empty())
+    if (members.empty()) {
+        c.copyBytes = false;
         return;
+    }
+    c.copying = true;
     const quint64 generation = m_generation;
     const QString path = c.path;
     const TFileStamp stamp = c.stamp;
     m_pool.start(
-        [this, generation, ids, members, fingerprints, path, stamp] {
+        [this, generation, container, ids, members, fingerprints, path, stamp] {
             std::vector<QByteArray> bytes(members.size());
             QFile file(path);
             if (file.open(QIODevice::ReadOnly)) {
@@ -681,20 +686,23 @@ void TPictureList::CopyBytes(int container)
                     same[k] = !bytes[k].isNull() && Sha256(bytes[k]) == fingerprints[k];
             QMetaObject::invokeMethod(
                 this,
-                [this, generation, ids, bytes = std::move(bytes), same = std::move(same)] {
-                    OnBytesCopied(generation, ids, bytes, same);
+                [this, generation, container, ids, bytes = std::move(bytes),
+                 same = std::move(same)] {
+                    OnBytesCopied(generation, container, ids, bytes, same);
                 },
                 Qt::QueuedConnection);
         },
         0);
 }
 
-void TPictureList::OnBytesCopied(quint64 generation, const std::vector<quint64> &ids,
+void TPictureList::OnBytesCopied(quint64 generation, int container, const std::vector<quint64> &ids,
                                  const std::vector<QByteArray> &bytes,
                                  const std::vector<bool> &same)
 {
     if (generation != m_generation)
         return;
+    m_containers[static_cast<size_t>(container)].copyBytes = false;
+    m_containers[static_cast<size_t>(container)].copying = false;
     for (size_t k = 0; k < ids.size(); ++k) {
         const int i = IndexOf(ids[k]);
         if (i < 0 || !m_entries[static_cast<size_t>(i)].bytes.isNull())

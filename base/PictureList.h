@@ -202,8 +202,10 @@ private:
         std::shared_ptr<QFile> cacheIn;
         // Thumbnails were made since the cache was last written.
         bool made = false;
-        // The entries' bytes are to be copied into memory (AddCachedContainer).
+        // The entries' bytes are to be copied into memory (AddCachedContainer), and whether a
+        // worker is at it.
         bool copyBytes = false;
+        bool copying = false;
     };
     // What a worker made of one entry.
     struct TMade {
@@ -225,7 +227,7 @@ private:
     TFileStamp StampFor(const TEntry &entry) const;
     static TMade Make(const TEntry &entry, QSize size, const TFileStamp &stamp);
     void CopyBytes(int container);
-    void OnBytesCopied(quint64 generation, const std::vector<quint64> &ids,
+    void OnBytesCopied(quint64 generation, int container, const std::vector<quint64> &ids,
                        const std::vector<QByteArray> &bytes, const std::vector<bool> &same);
     void OnCacheChecked(quint64 generation, int container, std::shared_ptr<TCacheIndex> index,
                         bool same);
