@@ -343,11 +343,13 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
         badTemplates = std::move(*known);
     } else {
         // Stamped before it is read, so that the stamp answers for no later bytes.
+        // A settled file's cache is written once, in the form found by the stamp.
         const TFileStamp stamp = StampOf(m_templateStorage);
+        const bool settled = IsSettled(stamp);
         templates = ReadContainer(m_templateStorage, true);
-        badTemplates =
-            m_list->AddReadContainer(m_templateStorage, templates.file, templates.entries, true);
-        if (!templates.entries.empty())
+        badTemplates = m_list->AddReadContainer(m_templateStorage, templates.file,
+                                                templates.entries, true, !settled);
+        if (settled && !templates.entries.empty())
             m_list->KeepCacheByStamp(m_list->Entry(0).containerIndex, stamp);
     }
     // A template that does not decode is reported and left out.

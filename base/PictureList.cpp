@@ -520,7 +520,8 @@ void TPictureList::AfterCacheLooked(int container)
 
 std::vector<bool> TPictureList::AddReadContainer(const QString &container,
                                                  const QByteArray &fileBytes,
-                                                 const std::vector<TEntry> &entries, bool keepBytes)
+                                                 const std::vector<TEntry> &entries, bool keepBytes,
+                                                 bool writeCache)
 {
     const int first = Count();
     const int index = static_cast<int>(m_containers.size());
@@ -574,7 +575,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
         m_thumbnails[i] = std::move(thumbnails[j]);
         m_state[i] = damaged[j] ? TState::Damaged : TState::Ready;
     }
-    if (!cached)
+    if (!cached && writeCache)
         WriteCache(index);
     return damaged;
 }
