@@ -343,7 +343,8 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
         badTemplates = std::move(*known);
     } else {
         // Stamped before it is read, so that the stamp answers for no later bytes.
-        // A settled file's cache is written once, in the form found by the stamp.
+        // A settled file's cache is the one found by the stamp: none named by its bytes is
+        // looked for or written.
         const TFileStamp stamp = StampOf(m_templateStorage);
         const bool settled = IsSettled(stamp);
         templates = ReadContainer(m_templateStorage, true);

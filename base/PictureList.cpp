@@ -521,7 +521,7 @@ void TPictureList::AfterCacheLooked(int container)
 std::vector<bool> TPictureList::AddReadContainer(const QString &container,
                                                  const QByteArray &fileBytes,
                                                  const std::vector<TEntry> &entries, bool keepBytes,
-                                                 bool writeCache)
+                                                 bool contentCache)
 {
     const int first = Count();
     const int index = static_cast<int>(m_containers.size());
@@ -542,7 +542,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     std::vector<QImage> thumbnails;
     std::vector<qint64> offsets;
     bool cached = false;
-    if (!m_cacheFolder.isEmpty()) {
+    if (!m_cacheFolder.isEmpty() && contentCache) {
         added.cacheFile = CacheFile(container, fileBytes);
         cached = ReadCache(added.cacheFile, m_size, count, added.cacheIn, offsets, damaged);
     }
@@ -575,7 +575,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
         m_thumbnails[i] = std::move(thumbnails[j]);
         m_state[i] = damaged[j] ? TState::Damaged : TState::Ready;
     }
-    if (!cached && writeCache)
+    if (!cached && contentCache)
         WriteCache(index);
     return damaged;
 }

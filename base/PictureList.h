@@ -86,11 +86,11 @@ public:
     // when it was made from these bytes, else on the worker threads (and then cached). Returns
     // for each of its entries whether it does not decode. With keepBytes the entries' bytes stay
     // in memory, so that the pictures stay what they were if the file is rewritten (the program's
-    // own templates, which are small). Without writeCache the thumbnails made are not cached
-    // (KeepCacheByStamp is to cache them).
+    // own templates, which are small). Without contentCache the cache named by the container's
+    // bytes is neither looked for nor written (KeepCacheByStamp is to cache the thumbnails).
     std::vector<bool> AddReadContainer(const QString &container, const QByteArray &fileBytes,
                                        const std::vector<TEntry> &entries, bool keepBytes = false,
-                                       bool writeCache = true);
+                                       bool contentCache = true);
     // Appends the entries of container found already, as AddReadContainer would, but only when
     // the cache holds every thumbnail of it under the container's settled stamp: then nothing
     // of the container is read now, and its entries' bytes are copied into memory once the rest
