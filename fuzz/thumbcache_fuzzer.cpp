@@ -1,9 +1,10 @@
 // Treats arbitrary bytes as the thumbnail cache of a small picture container, in both of the
 // cache's forms: the list takes the container by its entries (the cache found by the file's
-// stamp) and, in a second list, read whole (the cache found by the container's bytes). Inputs
-// that start like a stamped cache and end in an odd byte get the container's real stamp written
-// in, so that the list trusts the head and reads what follows. Whatever the file holds, nothing
-// may crash, every thumbnail ends known, and each one shown has the list's thumbnail size.
+// stamp), in a second list read whole (the cache found by the container's bytes), and in a third
+// only located, when the stamped cache answers for every thumbnail (the templates' later start).
+// Inputs that start like a stamped cache and end in an odd byte get the container's real stamp
+// written in, so that the list trusts the head and reads what follows. Whatever the file holds,
+// nothing may crash, every thumbnail ends known, and each one shown has the list's thumbnail size.
 
 #include "base/FileStorage.h"
 #include "base/PictureList.h"
@@ -150,6 +151,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (static_cast<int>(damaged.size()) != count)
             std::abort();
         checkEveryThumbnail(list, count);
+        // From now on found by the stamp: the cache written here is the input of no run, but
+        // its writing follows whatever the list read.
+        list.KeepCacheByStamp(list.Entry(0).containerIndex, f.stamp);
+    }
+    {
+        // The container only located, its thumbnails taken from the cache when that answers for
+        // all of them, the bytes copied once the rest is asked for.
+        TPictureList list(f.cacheFolder, ThumbnailSize);
+        writeBytes(list.CacheFile(f.container), input);
+        if (const auto damaged = list.AddCachedContainer(f.container, f.entries)) {
+            if (static_cast<int>(damaged->size()) != count)
+                std::abort();
+            checkEveryThumbnail(list, count);
+        }
     }
     return 0;
 }
