@@ -149,8 +149,9 @@ void TPreviewLoader::SetUrl(const QUrl &url)
 
 void TPreviewLoader::Load(QObject *target, const QUrl &url)
 {
-    const auto load = m_module ? reinterpret_cast<TLoadPreview>(m_module->resolve(VANTELLE_PREVIEW_LOAD))
-                               : nullptr;
+    const auto load = m_module
+                          ? reinterpret_cast<TLoadPreview>(m_module->resolve(VANTELLE_PREVIEW_LOAD))
+                          : nullptr;
     if (load)
         load(target, url);
     else

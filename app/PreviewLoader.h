@@ -63,7 +63,8 @@ private:
     void LoadModule();
     // The page made ahead of the view, made now if needed (the module must be loaded).
     QObject *PageAhead();
-    // Has target (the view or the page made ahead of it) load url, after the load under way.
+    // Has target (the view or the page made ahead of it) load url (after the empty page, if
+    // that is loading).
     void Load(QObject *target, const QUrl &url);
 
     QPointer<QWidget> m_place;

@@ -14,8 +14,8 @@ class QWidget;
 // Starts the engine ahead of the view: a page of its own, without a view, owned by owner. It
 // loads nothing; the caller gives it an address.
 #define VANTELLE_PREVIEW_PAGE "VantelleCreatePreviewPage"
-// Has a view, or a page made ahead of its view, load url: at once, or when the load under way
-// ends (the newest address given in the meantime wins).
+// Has a view, or a page made ahead of its view, load url: at once, or when the empty page under
+// way has loaded (the newest address given in the meantime wins).
 #define VANTELLE_PREVIEW_LOAD "VantelleLoadPreview"
 
 extern "C" {
