@@ -168,9 +168,20 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent)
     UserStorage = m_userFolder + QStringLiteral("usr.stg");
     try {
         Templates->LoadPictures(TemplateStorage, UserStorage);
-        // Encoding and decoding the template takes the second core while this one builds the
-        // other pages.
-        if (const TPNGObject *picture = SelectedPicture())
+        // Decoding, encoding and decoding the template again takes the second core while this
+        // one builds the other pages.
+        if (QByteArray bytes = Templates->SelectedTemplateBytes(); !bytes.isEmpty())
+            m_newTemplate = std::async(std::launch::async, [bytes = std::move(bytes)] {
+                TPNGObject picture;
+                try {
+                    picture.loadFromData(bytes);
+                } catch (const EVantelleError &) {
+                    // Changed on disk since its thumbnail was made: the design starts without.
+                    return TDesignPicture();
+                }
+                return DesignPictureOf(picture);
+            });
+        else if (const TPNGObject *picture = SelectedPicture())
             m_newTemplate =
                 std::async(std::launch::async, [picture] { return DesignPictureOf(*picture); });
     } catch (...) {
@@ -440,7 +451,10 @@ void TMainForm::FormCreate()
     });
     // A new design starts on the grid's current picture; that is not a change to save.
     if (m_newTemplate.valid())
-        Guarded([this] { Document.SetTemplate(m_newTemplate.get()); });
+        Guarded([this] {
+            if (TDesignPicture picture = m_newTemplate.get(); !picture.IsNone())
+                Document.SetTemplate(std::move(picture));
+        });
     Files->StartNewDesign();
 
     std::vector<TPanel *> groups = Behaviour->GroupPanels();
@@ -618,6 +632,8 @@ void TMainForm::ShowPage(int n)
             Guarded([this, &page] { Preview->ShowPreview(page); });
     }
     CurrentPage = n;
+    if (n == 1)
+        Templates->PageShown();
     Files->PageShown(n);
     AnnouncePage(n);
 }

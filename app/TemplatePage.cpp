@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <unordered_set>
 
 namespace {
@@ -173,11 +175,16 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
     // Every picture that cannot be read is reported once; the rest of the base loads. A user
     // picture that does not decode is found as its thumbnail is made, after the window is up.
     QObject::connect(&m_base->List(), &TPictureList::DamageFound, m_grid,
-                     [this] { ScheduleDamageReport(0); });
+                     [this] { ScheduleDamageReport(); });
+    // A message waiting for the last thumbnail is told once that one is known.
+    QObject::connect(&m_base->List(), &TPictureList::ThumbnailReady, m_grid, [this] {
+        if (m_reportWatch && m_base->PicturesKnown())
+            ScheduleDamageReport();
+    });
     for (const QString &error : m_base->Load())
         ShowErrorBox(error);
     if (m_base->HasDamageMessages())
-        ScheduleDamageReport(0);
+        ScheduleDamageReport();
     // The thumbnails not in the cache are made once the grid is first painted; should page 1
     // not be shown at start, soon after anyway.
     QTimer::singleShot(1000, m_grid, [this] { StartBackground(); });
@@ -225,6 +232,14 @@ const TPNGObject *TTemplatePage::SelectedPicture() const
     return m_selected.get();
 }
 
+QByteArray TTemplatePage::SelectedTemplateBytes() const
+{
+    const int p = CurrentIndex();
+    if (!m_base || p < 0 || p >= m_base->TemplateCount())
+        return {};
+    return m_base->List().Bytes(p);
+}
+
 void TTemplatePage::CheckChoice() const
 {
     m_base->CheckTemplateChoice(CurrentIndex());
@@ -254,28 +269,71 @@ bool TTemplatePage::DamageReportPending() const
     return m_base && (m_base->HasDamageMessages() || !m_base->PicturesKnown());
 }
 
-void TTemplatePage::ScheduleDamageReport(int delay)
+void TTemplatePage::ScheduleDamageReport()
 {
     if (m_reportScheduled)
         return;
     m_reportScheduled = true;
-    QTimer::singleShot(delay, m_grid, [this] {
+    // Looked at once whatever is switching now (a page, a box closing) has ended.
+    QTimer::singleShot(0, m_grid, [this] {
         m_reportScheduled = false;
         ReportDamage();
     });
 }
 
+namespace {
+
+// While a message waits for its moment: what may end the wait is a window (a box, a menu)
+// going away and the grid coming into view. The rest (a thumbnail made, page 1 shown) the page
+// hears of from the list and the window.
+class TReportWatch : public QObject {
+public:
+    TReportWatch(QObject *grid, std::function<void()> recheck)
+        : QObject(grid), m_grid(grid), m_recheck(std::move(recheck))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((event->type() == QEvent::Show && watched == m_grid) ||
+            (event->type() == QEvent::Hide && watched->isWidgetType() &&
+             static_cast<QWidget *>(watched)->isWindow()))
+            m_recheck();
+        return false;
+    }
+
+private:
+    QObject *m_grid;
+    std::function<void()> m_recheck;
+};
+
+} // namespace
+
+void TTemplatePage::PageShown()
+{
+    if (m_reportWatch)
+        ScheduleDamageReport();
+}
+
 void TTemplatePage::ReportDamage()
 {
-    if (!m_base->HasDamageMessages())
+    if (!m_base->HasDamageMessages()) {
+        delete m_reportWatch;
+        m_reportWatch = nullptr;
         return;
+    }
     // Told together once every picture is known, on page 1 where the pictures are, and never on
     // top of another box or an open menu: not while the user is busy with something else.
     if (!m_base->PicturesKnown() || !m_grid->isVisible() || m_context.Navigation.ShownPage() != 1 ||
         QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        ScheduleDamageReport(250);
+        if (!m_reportWatch)
+            m_reportWatch = new TReportWatch(m_grid, [this] { ScheduleDamageReport(); });
         return;
     }
+    delete m_reportWatch;
+    m_reportWatch = nullptr;
     for (const QString &message : m_base->TakeDamageMessages())
         ShowErrorBox(message);
 }
@@ -388,6 +446,9 @@ void TTemplatePage::KeepClick()
 
 void TTemplatePage::ShowGridAt(int p)
 {
+    // Removing the last picture not known yet may be what a waiting message waited for.
+    if (m_reportWatch)
+        ScheduleDamageReport();
     // Pictures that left the list lose their link to the design; the design keeps its copy.
     std::unordered_set<quint64> listed;
     for (int i = 0; i < PictureCount(); ++i)

@@ -7,6 +7,7 @@
 
 #include "app/PageContext.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -15,6 +16,7 @@
 #include <unordered_map>
 
 class QLabel;
+class QObject;
 class QPainter;
 class QPushButton;
 class QRect;
@@ -42,12 +44,18 @@ public:
                       const QString &cacheFolder = QString());
     // The picture base the grid shows: the templates first, then the user's pictures.
     TPictureBase &Base() const { return *m_base; }
+    // Page 1 has come on show (the window tells): a message that waited for it may be told now.
+    void PageShown();
     // Whether pictures that do not decode may still be found or are still to be reported.
     bool DamageReportPending() const;
 
     // The picture under the grid's current cell, decoded now, or nullptr when there is none or
     // it is damaged; it stays valid until the next call.
     const TPNGObject *SelectedPicture() const;
+    // The bytes of the picture under the grid's current cell when it is one of the program's
+    // templates (those that do not decode are left out of the grid), else empty: they can be
+    // decoded on another thread.
+    QByteArray SelectedTemplateBytes() const;
     // Makes picture p of the list the design's template, as one undoable step.
     void ChooseTemplate(int p);
     // Puts the grid's current cell on the document's template; a template that is not in the
@@ -77,7 +85,7 @@ private:
     void OpenMorePicturesPage();
     // Asks the list for every thumbnail not known yet, once.
     void StartBackground();
-    void ScheduleDamageReport(int delay);
+    void ScheduleDamageReport();
     void ReportDamage();
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
@@ -112,4 +120,6 @@ private:
     TPaintBox *m_morePicturesClick = nullptr;
     bool m_backgroundStarted = false;
     bool m_reportScheduled = false;
+    // Present while a message waits for the user to be back on page 1 with no box open.
+    QObject *m_reportWatch = nullptr;
 };

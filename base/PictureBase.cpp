@@ -106,11 +106,6 @@ struct TReadContainer {
     QString ending;
     bool unreadable = false;
 
-    // Entry e's bytes, valid while the container is.
-    QByteArray View(const TPictureList::TEntry &e) const
-    {
-        return QByteArray::fromRawData(file.constData() + e.offset, e.length);
-    }
     QByteArray Bytes(const TPictureList::TEntry &e) const
     {
         return QByteArray(file.constData() + e.offset, e.length);
@@ -338,17 +333,34 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
         return entry.failure;
     };
 
-    const TReadContainer templates = ReadContainer(m_templateStorage, true);
-    const std::vector<bool> badTemplates =
-        m_list->AddReadContainer(m_templateStorage, templates.file, templates.entries, true);
+    // On a later start the templates' cache answers for img.stg by its stamp: the file is only
+    // located. Else it is read whole and its thumbnails made or found by its bytes.
+    TReadContainer templates = ReadContainer(m_templateStorage, false);
+    std::vector<bool> badTemplates;
+    if (auto known = templates.ending.isEmpty()
+                         ? m_list->AddCachedContainer(m_templateStorage, templates.entries)
+                         : std::nullopt) {
+        badTemplates = std::move(*known);
+    } else {
+        // Stamped before it is read, so that the stamp answers for no later bytes.
+        // A settled file's cache is the one found by the stamp: none named by its bytes is
+        // looked for or written.
+        const TFileStamp stamp = StampOf(m_templateStorage);
+        const bool settled = IsSettled(stamp);
+        templates = ReadContainer(m_templateStorage, true);
+        badTemplates = m_list->AddReadContainer(m_templateStorage, templates.file,
+                                                templates.entries, true, !settled);
+        if (settled && !templates.entries.empty())
+            m_list->KeepCacheByStamp(m_list->Entry(0).containerIndex, stamp);
+    }
     // A template that does not decode is reported and left out.
-    for (size_t k = badTemplates.size(); k-- > 0;)
-        if (badTemplates[k])
-            m_list->Remove(static_cast<int>(k), false);
     for (size_t k = 0; k < badTemplates.size(); ++k)
         if (badTemplates[k])
             messages << EntryMessage(m_templateStorage, templates.entries[k].entry,
-                                     failure(templates.View(templates.entries[k])));
+                                     failure(m_list->Bytes(static_cast<int>(k))));
+    for (size_t k = badTemplates.size(); k-- > 0;)
+        if (badTemplates[k])
+            m_list->Remove(static_cast<int>(k), false);
     if (!templates.ending.isEmpty())
         messages << templates.ending;
     m_templateCount = m_list->Count();
@@ -554,8 +566,10 @@ const TStoredEntry &TPictureBase::KnownEntry(int p)
 
 void TPictureBase::OnDamageFound(int p, const QString &failure)
 {
+    if (!m_reportDamage)
+        return;
     const TStoredEntry *record = UserRecord(p);
-    if (!m_reportDamage || !record || record->entry < 0)
+    if (!record || record->entry < 0)
         return;
     QString why = failure;
     if (why.isEmpty()) {

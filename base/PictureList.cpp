@@ -276,8 +276,11 @@ void TPictureList::StopWork()
         if (state == TState::Queued)
             state = TState::Unknown;
     m_waiting.clear();
-    for (TContainer &c : m_containers)
+    for (TContainer &c : m_containers) {
         c.cacheLooked = true;
+        // A copy dropped before it started is asked for again with the thumbnails.
+        c.copying = false;
+    }
 }
 
 void TPictureList::ResumeWork()
@@ -517,7 +520,8 @@ void TPictureList::AfterCacheLooked(int container)
 
 std::vector<bool> TPictureList::AddReadContainer(const QString &container,
                                                  const QByteArray &fileBytes,
-                                                 const std::vector<TEntry> &entries, bool keepBytes)
+                                                 const std::vector<TEntry> &entries, bool keepBytes,
+                                                 bool contentCache)
 {
     const int first = Count();
     const int index = static_cast<int>(m_containers.size());
@@ -538,7 +542,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     std::vector<QImage> thumbnails;
     std::vector<qint64> offsets;
     bool cached = false;
-    if (!m_cacheFolder.isEmpty()) {
+    if (!m_cacheFolder.isEmpty() && contentCache) {
         added.cacheFile = CacheFile(container, fileBytes);
         cached = ReadCache(added.cacheFile, m_size, count, added.cacheIn, offsets, damaged);
     }
@@ -571,9 +575,163 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
         m_thumbnails[i] = std::move(thumbnails[j]);
         m_state[i] = damaged[j] ? TState::Damaged : TState::Ready;
     }
-    if (!cached)
+    if (!cached && contentCache)
         WriteCache(index);
     return damaged;
+}
+
+std::optional<std::vector<bool>>
+TPictureList::AddCachedContainer(const QString &container, const std::vector<TEntry> &entries)
+{
+    if (m_cacheFolder.isEmpty() || entries.empty())
+        return std::nullopt;
+    // Only a stamp no later write can repeat answers for the bytes without reading them.
+    const TFileStamp stamp = StampOf(container);
+    if (!IsSettled(stamp))
+        return std::nullopt;
+    const int count = static_cast<int>(entries.size());
+    const QString cacheFile = CacheFile(container);
+    const std::shared_ptr<TCacheIndex> index = ReadCacheIndex(cacheFile, m_size, count);
+    if (!index || index->stamp != stamp ||
+        std::find(index->status.begin(), index->status.end(), 0) != index->status.end())
+        return std::nullopt;
+    const int containerIndex = static_cast<int>(m_containers.size());
+    TContainer added;
+    added.path = container;
+    added.byStamp = true;
+    added.stamp = stamp;
+    added.stampSettled = true;
+    added.cacheLooked = true;
+    added.cacheFile = cacheFile;
+    added.cacheIn = index->file;
+    added.copyBytes = true;
+    m_containers.push_back(std::move(added));
+    std::vector<bool> damaged(static_cast<size_t>(count), false);
+    for (int k = 0; k < count; ++k) {
+        const TEntry &e = entries[static_cast<size_t>(k)];
+        const size_t i = static_cast<size_t>(Append(
+            {container, e.entry, e.offset, e.length, QByteArray(), 0, containerIndex, false}));
+        const size_t j = static_cast<size_t>(k);
+        m_fingerprints[i] = index->fingerprints[j];
+        damaged[j] = index->status[j] == 2;
+        m_state[i] = damaged[j] ? TState::Damaged : TState::Cached;
+        m_cacheOffset[i] = index->offsets[j];
+    }
+    return damaged;
+}
+
+void TPictureList::KeepCacheByStamp(int containerIndex, const TFileStamp &stamp)
+{
+    TContainer &c = m_containers[static_cast<size_t>(containerIndex)];
+    if (m_cacheFolder.isEmpty() || !IsSettled(stamp) || StampOf(c.path) != stamp)
+        return;
+    const std::vector<int> members = EntriesOf(containerIndex);
+    for (const int i : members) {
+        const TEntry &e = m_entries[static_cast<size_t>(i)];
+        if (e.bytes.isNull())
+            return;
+        m_fingerprints[static_cast<size_t>(i)] = Sha256(e.bytes);
+    }
+    c.byStamp = true;
+    c.stamp = stamp;
+    c.stampSettled = true;
+    c.cacheFile = CacheFile(c.path);
+    WriteStampedCache(containerIndex);
+}
+
+void TPictureList::CopyBytes(int container)
+{
+    TContainer &c = m_containers[static_cast<size_t>(container)];
+    if (!c.copyBytes || c.copying)
+        return;
+    std::vector<quint64> ids;
+    std::vector<TEntry> members;
+    std::vector<QByteArray> fingerprints;
+    for (const int i : EntriesOf(container)) {
+        const TEntry &e = m_entries[static_cast<size_t>(i)];
+        if (!e.bytes.isNull())
+            continue;
+        ids.push_back(e.id);
+        members.push_back(e);
+        fingerprints.push_back(m_fingerprints[static_cast<size_t>(i)]);
+    }
+    if (members.empty()) {
+        c.copyBytes = false;
+        return;
+    }
+    c.copying = true;
+    const quint64 generation = m_generation;
+    const QString path = c.path;
+    const TFileStamp stamp = c.stamp;
+    m_pool.start(
+        [this, generation, container, ids, members, fingerprints, path, stamp] {
+            std::vector<QByteArray> bytes(members.size());
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly)) {
+                const uchar *map = file.map(0, file.size());
+                const QByteArray whole =
+                    map ? QByteArray::fromRawData(reinterpret_cast<const char *>(map),
+                                                  static_cast<qsizetype>(file.size()))
+                        : file.readAll();
+                for (size_t k = 0; k < members.size(); ++k) {
+                    const TEntry &e = members[k];
+                    if (qint64(e.offset) + e.length <= whole.size())
+                        bytes[k] = QByteArray(whole.constData() + e.offset, e.length);
+                }
+            }
+            // Read while the container stayed as stamped, the bytes are those the thumbnails
+            // were made from; else each is checked against its fingerprint.
+            std::vector<bool> same(members.size(), StampOf(path) == stamp);
+            for (size_t k = 0; k < members.size(); ++k)
+                if (!same[k])
+                    same[k] = !bytes[k].isNull() && Sha256(bytes[k]) == fingerprints[k];
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, container, ids, bytes = std::move(bytes),
+                 same = std::move(same)] {
+                    OnBytesCopied(generation, container, ids, bytes, same);
+                },
+                Qt::QueuedConnection);
+        },
+        0);
+}
+
+void TPictureList::OnBytesCopied(quint64 generation, int container, const std::vector<quint64> &ids,
+                                 const std::vector<QByteArray> &bytes,
+                                 const std::vector<bool> &same)
+{
+    if (generation != m_generation)
+        return;
+    m_containers[static_cast<size_t>(container)].copyBytes = false;
+    m_containers[static_cast<size_t>(container)].copying = false;
+    for (size_t k = 0; k < ids.size(); ++k) {
+        const int i = IndexOf(ids[k]);
+        if (i < 0 || !m_entries[static_cast<size_t>(i)].bytes.isNull())
+            continue;
+        const size_t j = static_cast<size_t>(i);
+        if (bytes[k].isNull() && !same[k]) {
+            // Gone from the container: the cell shows nothing rather than the cache's picture.
+            std::erase(m_loaded, ids[k]);
+            m_thumbnails[j] = QImage();
+            m_state[j] = TState::Stale;
+            emit ThumbnailReady(i);
+            continue;
+        }
+        // Bytes that could not be read are read again when the picture is asked for.
+        if (bytes[k].isNull())
+            continue;
+        m_entries[j].bytes = bytes[k];
+        if (same[k])
+            continue;
+        // The container was rewritten before its bytes were copied: the cell shows what the
+        // picture now is, made from the bytes kept, never the cache's thumbnail of other bytes.
+        std::erase(m_loaded, ids[k]);
+        m_thumbnails[j] = QImage();
+        m_fingerprints[j].clear();
+        m_cacheOffset[j] = -1;
+        m_state[j] = TState::Unknown;
+        QueueThumbnail(i, 50);
+    }
 }
 
 int TPictureList::AddBytes(const QByteArray &bytes)
@@ -703,6 +861,8 @@ void TPictureList::RequestThumbnails(int first, int last)
 void TPictureList::RequestAllThumbnails()
 {
     m_all = true;
+    for (size_t c = 0; c < m_containers.size(); ++c)
+        CopyBytes(static_cast<int>(c));
     for (int i = 0; i < Count(); ++i) {
         const TEntry &e = m_entries[static_cast<size_t>(i)];
         // A container whose cache is being checked is asked for once the check is done.
@@ -787,7 +947,9 @@ void TPictureList::OnThumbnail(quint64 id, TMade made)
     if (state != TState::Unknown && state != TState::Queued)
         return;
     if (made.stale) {
+        // Known as far as it will be: the cell stays empty.
         state = TState::Stale;
+        emit ThumbnailReady(i);
         return;
     }
     const bool damaged = made.thumbnail.isNull();

@@ -20,6 +20,7 @@ class QFile;
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -85,9 +86,22 @@ public:
     // when it was made from these bytes, else on the worker threads (and then cached). Returns
     // for each of its entries whether it does not decode. With keepBytes the entries' bytes stay
     // in memory, so that the pictures stay what they were if the file is rewritten (the program's
-    // own templates, which are small).
+    // own templates, which are small). Without contentCache the cache named by the container's
+    // bytes is neither looked for nor written (KeepCacheByStamp is to cache the thumbnails).
     std::vector<bool> AddReadContainer(const QString &container, const QByteArray &fileBytes,
-                                       const std::vector<TEntry> &entries, bool keepBytes = false);
+                                       const std::vector<TEntry> &entries, bool keepBytes = false,
+                                       bool contentCache = true);
+    // Appends the entries of container found already, as AddReadContainer would, but only when
+    // the cache holds every thumbnail of it under the container's settled stamp: then nothing
+    // of the container is read now, and its entries' bytes are copied into memory once the rest
+    // of the thumbnails is asked for (RequestAllThumbnails). Returns for each entry whether it
+    // does not decode, or nothing (and nothing is appended) when the cache cannot answer.
+    std::optional<std::vector<bool>> AddCachedContainer(const QString &container,
+                                                        const std::vector<TEntry> &entries);
+    // From now on the cache of the container at containerIndex (added with AddReadContainer,
+    // its bytes kept) is found by stamp, the one it had before it was read: written so now,
+    // when the container is still as stamped and stamp is settled.
+    void KeepCacheByStamp(int containerIndex, const TFileStamp &stamp);
     // Appends a picture held in memory; its thumbnail is made when asked for. Returns its index.
     int AddBytes(const QByteArray &bytes);
     // Appends entry number entry of the container at containerIndex (one just written there).
@@ -190,6 +204,10 @@ private:
         std::shared_ptr<QFile> cacheIn;
         // Thumbnails were made since the cache was last written.
         bool made = false;
+        // The entries' bytes are to be copied into memory (AddCachedContainer), and whether a
+        // worker is at it.
+        bool copyBytes = false;
+        bool copying = false;
     };
     // What a worker made of one entry.
     struct TMade {
@@ -210,6 +228,9 @@ private:
     void QueueThumbnail(int i, int priority);
     TFileStamp StampFor(const TEntry &entry) const;
     static TMade Make(const TEntry &entry, QSize size, const TFileStamp &stamp);
+    void CopyBytes(int container);
+    void OnBytesCopied(quint64 generation, int container, const std::vector<quint64> &ids,
+                       const std::vector<QByteArray> &bytes, const std::vector<bool> &same);
     void OnCacheChecked(quint64 generation, int container, std::shared_ptr<TCacheIndex> index,
                         bool same);
     void Adopt(int container, const TCacheIndex &index);

@@ -463,7 +463,15 @@ private slots:
         QTRY_VERIFY(base(*w).PicturesKnown());
         QTest::qWait(400);
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        // Back on page 1 with a box open, the message waits for the box to close.
+        QDialog box(w.get());
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
         button(w.get(), "BackButton")->click();
+        QCOMPARE(w->CurrentPage, 1);
+        QTest::qWait(400);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        box.hide();
         const auto shown = startUpMessages(*w);
         QCOMPARE(shown.size(), 1);
         QVERIFY(shown[0].text.startsWith(

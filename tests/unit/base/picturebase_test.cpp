@@ -94,6 +94,9 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
     // Another base that a different program rewrites after start-up, before the grid shows it.
     QTemporaryDir rewritten;
     Build(Scenarios()[0], rewritten.path());
+    // And one whose img.stg is rewritten the same way after a later start.
+    QTemporaryDir templates;
+    Build(Scenarios()[0], templates.path());
     QThread::msleep(3100);
 
     const QString cache = path("cache");
@@ -158,6 +161,46 @@ TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
     EXPECT_THROW(base.RemovePicture(3), EPictureBaseChanged);
     EXPECT_EQ(bytes(rewritten.filePath("usr.stg")), swapped);
     EXPECT_EQ(widths(base), (std::vector<int>{11, 12, 13, 22, 21}));
+
+    // A later start takes the templates from the cache without copying them out of img.stg.
+    // Rewritten before they are copied, the cells show what the file now holds, never the
+    // cache's thumbnails of the earlier bytes; once copied, they stay as they were copied.
+    const QString img = templates.filePath("img.stg");
+    std::vector<QImage> made;
+    {
+        TPictureBase first(img, templates.filePath("usr.stg"), cache, QSize(20, 20));
+        ASSERT_TRUE(first.Load().isEmpty());
+        ASSERT_TRUE(first.WaitForPictures().isEmpty());
+        for (int p = 0; p < 3; ++p)
+            made.push_back(first.List().Thumbnail(p));
+    }
+    TPictureBase later(img, templates.filePath("usr.stg"), cache, QSize(20, 20));
+    ASSERT_TRUE(later.Load().isEmpty());
+    EXPECT_TRUE(later.PicturesKnown());
+    EXPECT_TRUE(later.List().Entry(0).bytes.isNull());
+    const QByteArray original = bytes(img);
+    QByteArray swappedTemplates = ContainerBytes(templates.path(), {12, 11, 13});
+    {
+        QFile f(img);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_EQ(f.size(), swappedTemplates.size());
+        f.write(swappedTemplates);
+    }
+    EXPECT_TRUE(later.WaitForPictures().isEmpty());
+    EXPECT_EQ(widths(later), (std::vector<int>{12, 11, 13, 21, 22}));
+    EXPECT_EQ(later.List().Thumbnail(0), made[1]);
+    EXPECT_EQ(later.List().Thumbnail(1), made[0]);
+    EXPECT_EQ(later.List().Thumbnail(2), made[2]);
+    {
+        QFile f(img);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(original);
+    }
+    for (int p = 0; p < 3; ++p) {
+        TPNGObject decoded;
+        decoded.loadFromData(later.List().Bytes(p));
+        EXPECT_EQ(decoded.width(), (std::vector<int>{12, 11, 13})[size_t(p)]) << p;
+    }
 }
 
 TEST_F(PictureBaseTest, ThumbnailsComeFromTheCacheMadeForTheseVeryContainers)
