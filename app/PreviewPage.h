@@ -3,8 +3,10 @@
 // Page 4 of the wizard: the popup as a browser shows it, from files written into a fresh
 // preview folder each time the page is entered from page 3. While page 3 is on show the
 // preview of the design as it stands is written and loaded off screen ahead of Next, again
-// after each change; Next then shows it when the design has not changed since. The browser is
-// made from its module when first needed (TPreviewLoader).
+// after each change; Next then shows it when the design has not changed since. Those files are
+// composed and written on a worker thread from a copy of the design, so typing on page 3 never
+// waits for them; a preview that comes back for a design changed since is thrown away. The
+// browser is made from its module when first needed (TPreviewLoader).
 
 #include "app/PageContext.h"
 #include "app/PreviewLoader.h"
@@ -15,7 +17,9 @@
 
 #include <memory>
 
+template <typename T> class QFutureWatcher;
 class QLabel;
+class QThreadPool;
 class QTimer;
 class QWidget;
 class TPaintBox;
@@ -57,6 +61,10 @@ public:
     QWidget *PreviewBrowser() const noexcept { return m_previewBrowser; }
     // What makes the browser (the window starts it early, tests point it at their module).
     TPreviewLoader &Loader() noexcept { return *m_loader; }
+    // The one thread that writes the preview prepared ahead (tests hold it to see a job outlast
+    // a change). Qt's own image work waits for threads of the global pool, so the preview
+    // keeps out of it.
+    QThreadPool &Workers() noexcept { return *m_workers; }
 
 private:
     // The one place the page's browser is made.
@@ -69,6 +77,21 @@ private:
     void DropPrepared();
     // The design changed: a browser holding its old preview is emptied at once, off screen.
     void DesignChanged();
+
+    // A preview being written on a worker thread.
+    struct TJob;
+    // Starts writing the preview of the design as it is now on a worker.
+    void StartJob();
+    // The worker is done with the job under way (called on the window's thread).
+    void JobEnded();
+    // Takes a job that has ended: a preview of the design as it is now becomes the one prepared
+    // (listed for the exit); any other is removed. True when it was taken.
+    bool TakeJob(TJob &job);
+    // Removes a preview's files and its folders where they hold nothing else; listed says
+    // whether TempFiles and TempFolders name them. A folder that stays is listed for the exit.
+    void RemovePreview(const QStringList &files, const QStringList &folders, bool listed);
+    // The note beside the heading follows the design's schedule and devices.
+    void ShowNote();
 
     TPageContext m_context;
     std::unique_ptr<TPopupSource> m_source;
@@ -83,4 +106,8 @@ private:
     quint64 m_preparedRevision = 0;
     QStringList m_preparedFiles;
     QStringList m_preparedFolders;
+    std::unique_ptr<QThreadPool> m_workers;
+    // The job under way, if any, and what tells the window's thread that it ended.
+    std::shared_ptr<TJob> m_job;
+    std::unique_ptr<QFutureWatcher<void>> m_jobWatch;
 };

@@ -127,8 +127,7 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
     return written;
 }
 
-QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
-                          QStringList &TempFolders)
+QString MakePreviewFolder(const QString &tempDir, QStringList &TempFiles, QStringList &TempFolders)
 {
     const QString base = JoinPath(tempDir, QStringLiteral("Popup_"));
     QString folder;
@@ -151,7 +150,20 @@ QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringL
     const QDir written(files);
     for (const char *name : {"logo.png", "logo@2x.png", "pix.gif", "script.js"})
         TempFiles << written.filePath(QLatin1String(name));
-    WritePopupFiles(source, page, files, true, true);
+    return page;
+}
+
+void WritePreviewInto(TPopupSource &source, const QString &page)
+{
+    WritePopupFiles(source, page, QFileInfo(page).dir().filePath(QStringLiteral("files")), true,
+                    true);
+}
+
+QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
+                          QStringList &TempFolders)
+{
+    const QString page = MakePreviewFolder(tempDir, TempFiles, TempFolders);
+    WritePreviewInto(source, page);
     return page;
 }
 

@@ -55,9 +55,17 @@ TWrittenPopup WritePopupFiles(TPopupSource &source, const QString &page, const Q
 
 // A fresh "Popup_<number>" folder under tempDir with index.htm and a "files" folder, its pictures
 // encoded fast; returns the page's full path. The folders and the four files are appended to
-// TempFolders and TempFiles before anything is written into them.
+// TempFolders and TempFiles before anything is written into them. The same as MakePreviewFolder
+// followed by WritePreviewInto.
 QString WritePreviewFiles(TPopupSource &source, const QString &tempDir, QStringList &TempFiles,
                           QStringList &TempFolders);
+
+// The first half of WritePreviewFiles: makes the fresh folder and its "files" folder, lists them
+// and the files to come, and returns the page's full path. Names are drawn on the calling thread.
+QString MakePreviewFolder(const QString &tempDir, QStringList &TempFiles, QStringList &TempFolders);
+// The second half: writes the page and files of the folder made for page. It touches nothing but
+// source and those files, so a worker thread may run it with a source of its own.
+void WritePreviewInto(TPopupSource &source, const QString &page);
 
 // Removes what previews left: the files first in list order, then the folders from last to
 // first (only when empty).

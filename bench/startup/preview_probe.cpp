@@ -8,8 +8,9 @@
 // --no-warm-up starts the browser engine only when page 4 needs it; --no-prepare leaves the
 // preview to be written and loaded on Next, as when the user does not stay on page 3; --shot saves
 // a picture of the window a second after the preview painted. --stall instead makes a change on
-// page 3 seven times, a second apart, and prints the longest time the window's thread was busy
-// after each (the preview prepared for the change is the stall the user feels). Besides the total,
+// page 3 seven times, two seconds apart, and prints the longest time the window's thread was busy
+// in the second after each (the preview prepared for the change is the stall the user feels) and
+// in the second after that, without a change (the machine's load alone). Besides the total,
 // the probe prints when each step after Next was seen (ms after Next, -1 when it was not):
 //   files   the page switch wrote the preview's files (the view is made right after)
 //   view    the browser view was added to page 4
@@ -97,22 +98,30 @@ qint64 longestStall(int ms)
     return longest;
 }
 
-// Changes the design on page 3 a few times and prints the stall that follows each change.
+// The median of times, and all of them in order.
+QString medianOf(QList<qint64> times)
+{
+    std::sort(times.begin(), times.end());
+    QStringList all;
+    for (const qint64 time : std::as_const(times))
+        all << QString::number(time);
+    return QStringLiteral("median %1 ms (%2)").arg(times[times.size() / 2]).arg(all.join(u' '));
+}
+
+// Changes the design on page 3 a few times and prints the stall that follows each change, and
+// the longest wait in as many seconds without a change (what the machine's load alone costs).
 int measureStalls(TMainForm &window)
 {
-    QList<qint64> stalls;
+    QList<qint64> stalls, idle;
     for (int i = 0; i < 7; ++i) {
         const TDesignState before = window.Document.Snapshot();
         window.Document.Settings.RepeatDays = window.Document.Settings.RepeatDays % 30 + 1;
         window.Document.Announce(before);
         stalls << longestStall(1000);
+        idle << longestStall(1000);
     }
-    std::sort(stalls.begin(), stalls.end());
-    QStringList all;
-    for (const qint64 stall : std::as_const(stalls))
-        all << QString::number(stall);
-    std::printf("stall per change on page 3: median %lld ms (%s)\n",
-                static_cast<long long>(stalls[stalls.size() / 2]), qPrintable(all.join(u' ')));
+    std::printf("stall per change on page 3: %s; without a change: %s\n",
+                qPrintable(medianOf(stalls)), qPrintable(medianOf(idle)));
     return 0;
 }
 
