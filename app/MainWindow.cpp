@@ -619,7 +619,7 @@ void TMainForm::ShowPage(int n)
     } else if (n == 3) {
         Behaviour->Enter();
         Preview->PrepareAhead();
-    } else if (n == 4 && CurrentPage != 5) {
+    } else if (n == 4 && (CurrentPage != 5 || !Preview->ShowsDesign())) {
         Preview->ClearBrowser();
         // A Back or Next click already waiting is dropped while the page is switching: handled
         // here it would show another page, which this switch would then half overwrite.

@@ -289,6 +289,11 @@ QString TPreviewPage::PreviewFiles()
     return WritePreviewFiles();
 }
 
+bool TPreviewPage::ShowsDesign() const
+{
+    return m_loader->ExistingBrowser() && m_loader->PageUrl().isLocalFile();
+}
+
 void TPreviewPage::ClearBrowser()
 {
     const bool coming = m_job && m_job->Revision == m_context.Document.Revision();

@@ -49,6 +49,9 @@ public:
     // The page to show on entering page 4 from page 3: the one prepared ahead when it is of
     // the design as it is now, else one written now (WritePreviewFiles).
     QString PreviewFiles();
+    // Whether the view is there and shows a preview of the design as it is (a change drops
+    // the view): coming back from page 5 it is shown again only when it is not.
+    bool ShowsDesign() const;
 
     // Shows the page's preview: an empty browser while the files are written (unless it
     // already holds the preview of the design as it is), then the page they make. Raises

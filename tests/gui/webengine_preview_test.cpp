@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -242,6 +243,27 @@ private slots:
         QCOMPARE(m_form->TempFolders.size(), 4);
         QCOMPARE(browser->url(),
                  QUrl::fromLocalFile(m_form->TempFolders.at(2) + QStringLiteral("/index.htm")));
+    }
+
+    // A change made on page 4 (an undo there) and page 5 shown before its preview is written:
+    // back on page 4 the preview shows the design as it is, not an empty place.
+    void anUndoOnPageFourShowsWhenComingBackFromPageFive()
+    {
+        QString first;
+        PrepareOnPageThree(first);
+        if (QTest::currentTestFailed())
+            return;
+        QTest::mouseClick(control<QRadioButton>(m_form.get(), "SetManual"), Qt::LeftButton);
+        m_form->ShowPage(4);
+        auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 0, 10000);
+        m_form->History->Stack().undo();
+        m_form->ShowPage(5);
+        QTest::qWait(800);
+        m_form->ShowPage(4);
+        QTRY_VERIFY_WITH_TIMEOUT(m_form->findChild<QWebEngineView *>(), 5000);
+        browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 114, 10000);
     }
 
     // Addresses given while the page loads the empty page (the warm-up's, or a clearing's): the
