@@ -59,9 +59,9 @@ public:
 
     void SetViewAhead(QWidget *view) { m_viewAhead = view; }
     QWidget *ViewAhead() const { return m_viewAhead; }
-    // The view made ahead has been shown since the page loaded its last address: it has the
-    // engine's picture of that page, and of no older one.
-    bool Drawn() const { return m_viewAhead && m_drawn; }
+    // The view made ahead has been shown since the page loaded its last address, or has only
+    // ever been shown the empty page: it holds no picture older than the page's last address.
+    bool Drawn() const { return m_viewAhead && (m_drawn || !m_drewPreview); }
     void TakeViewAhead() { m_viewAhead = nullptr; }
 
 private:
@@ -76,6 +76,7 @@ private:
         m_aheadShown = true;
         m_viewAhead->show();
         m_drawn = !IsBlank(m_last);
+        m_drewPreview = m_drewPreview || m_drawn;
     }
 
     void BlankEnded()
@@ -94,6 +95,7 @@ private:
     QUrl m_last;
     bool m_drawn = false;
     bool m_aheadShown = false;
+    bool m_drewPreview = false;
     QPointer<QWidget> m_viewAhead;
     QTimer m_stuck;
 };

@@ -10,9 +10,9 @@ class QWidget;
 
 // Makes the browser view; it shows page (made by VANTELLE_PREVIEW_PAGE, and then owned by the
 // view) when page is not null. A page with a view made ahead (VANTELLE_PREVIEW_AHEAD) that has
-// drawn the page's last address gets that view, moved into parent; one whose view has not drawn
-// it may still hold an older picture: the page and its view are then deleted, and a view with a
-// page of its own is made instead.
+// drawn the page's last address, or never more than the empty page, gets that view, moved into
+// parent; any other may still hold an older picture: the page and its view are then deleted,
+// and a view with a page of its own is made instead.
 #define VANTELLE_PREVIEW_CREATE "VantelleCreatePreviewBrowser"
 // Makes a view of page (made by VANTELLE_PREVIEW_PAGE, which keeps its owner) in a window of its
 // own that is never put on screen: each time the page has loaded the address it was last given,
