@@ -5,14 +5,18 @@
 // none of the browser engine's libraries.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
 #include <memory>
+#include <thread>
 
 class QLibrary;
+class TInputWatch;
 class QTimer;
 class QWidget;
 
@@ -44,10 +48,12 @@ public:
     void DropBrowser();
     // Empties the view, or the page made ahead of it, if either exists.
     void Clear();
-    // Loads the module and starts the browser engine with an empty page (no view) after delayMs
-    // of the event loop being free, so that page 4 later only has to make the view; a failure
-    // here stays quiet (page 4 will report it). Only the first call counts; a negative delay
-    // turns the warm-up off for good.
+    // Loads the module and starts the browser engine with an empty page and its view off screen,
+    // after delayMs of the event loop being free, so that page 4 later only has to show the
+    // view; a failure here stays quiet (page 4 will report it). The module's libraries load on
+    // a thread of their own; the engine's objects are made on the window's thread a piece at a
+    // time, with the event loop coming round between pieces, so that the window keeps answering
+    // the user. Only the first call counts; a negative delay turns the warm-up off for good.
     void WarmUp(int delayMs);
     // Loads url, off screen, into the page the view shows (or will show once it is made), so
     // that page 4 finds it loaded. Does nothing (and returns false) unless the warm-up is on;
@@ -61,8 +67,13 @@ public:
 private:
     // Loads the module if it is not loaded; raises EVantelleError when it cannot.
     void LoadModule();
-    // The page made ahead of the view, made now if needed (the module must be loaded).
-    QObject *PageAhead();
+    // The page made ahead of the view, and its view unless withView is false, made now if
+    // needed (the module must be loaded).
+    QObject *PageAhead(bool withView = true);
+    // The module's file in the first folder that has one, or empty.
+    QString FindModule() const;
+    // Does the warm-up's next piece.
+    void WarmUpStep();
     // Has target (the view or the page made ahead of it) load url (after the empty page, if
     // that is loading).
     void Load(QObject *target, const QUrl &url);
@@ -79,4 +90,14 @@ private:
     QUrl m_pageUrl;
     bool m_warmUpAsked = false;
     bool m_warmUpOn = false;
+    int m_warmUpStep = 0;
+    bool m_viewAheadTried = false;
+    // Loads the module's libraries for the warm-up; done before the window's thread loads the
+    // module itself.
+    std::thread m_loading;
+    // Receives the loading thread's end on the window's thread.
+    QObject m_loaded;
+    // The user's input while the warm-up waits for a pause in it, and how long it has waited.
+    std::unique_ptr<TInputWatch> m_input;
+    QElapsedTimer m_waiting;
 };

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
@@ -128,6 +129,11 @@ extern "C" Q_DECL_EXPORT QWidget *VantelleCreatePreviewBrowser(QWidget *parent, 
     ahead->setParent(view);
     view->setPage(ahead);
     return view;
+}
+
+extern "C" Q_DECL_EXPORT void VantelleStartPreviewEngine()
+{
+    QWebEngineProfile::defaultProfile();
 }
 
 extern "C" Q_DECL_EXPORT QObject *VantelleCreatePreviewPage(QObject *owner)

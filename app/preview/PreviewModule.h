@@ -22,6 +22,9 @@ class QWidget;
 // Starts the engine ahead of the view: a page of its own, without a view, owned by owner. It
 // loads nothing; the caller gives it an address.
 #define VANTELLE_PREVIEW_PAGE "VantelleCreatePreviewPage"
+// Starts the browser engine: its context and the profile that the pages share. Made ahead of
+// the first page, it lets the two cost the window's thread one at a time.
+#define VANTELLE_PREVIEW_ENGINE "VantelleStartPreviewEngine"
 // Has a view, or a page made ahead of its view, load url: at once, or when the empty page under
 // way has loaded (the newest address given in the meantime wins).
 #define VANTELLE_PREVIEW_LOAD "VantelleLoadPreview"
@@ -30,5 +33,6 @@ extern "C" {
 using TCreatePreviewBrowser = QWidget *(*)(QWidget *parent, QObject *page);
 using TCreatePreviewPage = QObject *(*)(QObject *owner);
 using TCreatePreviewAhead = QWidget *(*)(QObject *page);
+using TStartPreviewEngine = void (*)();
 using TLoadPreview = void (*)(QObject *target, const QUrl &url);
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -109,6 +110,25 @@ private slots:
         // The window is not made again while the user designs (it would flicker).
         QCOMPARE(m_form->winId(), window);
         QVERIFY(!m_form->findChild<QWebEngineView *>());
+    }
+
+    // Starting the engine holds the window for a moment: it waits while the user types on
+    // page 2, and comes in the first pause.
+    void theEngineStartsInAPauseOfTheUsersTyping()
+    {
+        m_form.reset();
+        m_form = openWindow(m_program);
+        m_form->PreviewWarmUpDelay = 0;
+        m_form->ShowPage(2);
+        QElapsedTimer typing;
+        typing.start();
+        while (typing.elapsed() < 1500) {
+            QTest::keyClick(m_form.get(), Qt::Key_Shift);
+            QTest::qWait(50);
+            QVERIFY(!m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead")));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead")), 5000);
     }
 
     void previewShowsThePopup()
