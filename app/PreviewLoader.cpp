@@ -198,30 +198,25 @@ void TPreviewLoader::LoadModule()
     }
 }
 
-QObject *TPreviewLoader::PageAhead(bool withView)
+QObject *TPreviewLoader::PageAhead()
 {
-    if (m_browser || !m_place)
-        return m_page;
-    if (!m_page) {
+    if (!m_page && !m_browser && m_place) {
         const auto create =
             reinterpret_cast<TCreatePreviewPage>(m_module->resolve(VANTELLE_PREVIEW_PAGE));
-        if (!create)
-            return nullptr;
-        m_page = create(m_place);
-        m_page->setObjectName(QStringLiteral("PreviewAhead"));
-    }
-    // Its view too, off screen: in the window on screen it would have the window made again
-    // while the user looks at it (page 4 does that once anyway), and the first showing of a
-    // view, in the window or not, is most of the time to the preview.
-    if (withView && m_page && !m_viewAheadTried) {
-        m_viewAheadTried = true;
-        const auto ahead =
-            reinterpret_cast<TCreatePreviewAhead>(m_module->resolve(VANTELLE_PREVIEW_AHEAD));
-        if (ahead && (m_viewAhead = ahead(m_page))) {
-            m_viewAhead->setObjectName(m_name + QStringLiteral("Ahead"));
-            m_viewAhead->setAccessibleName(m_place->accessibleName());
-            m_viewAhead->setAccessibleDescription(m_place->accessibleDescription());
-            m_viewAhead->resize(m_place->size());
+        if (create) {
+            m_page = create(m_place);
+            m_page->setObjectName(QStringLiteral("PreviewAhead"));
+            // Its view too, off screen: in the window on screen it would have the window made
+            // again while the user looks at it (page 4 does that once anyway), and the first
+            // showing of a view, in the window or not, is most of the time to the preview.
+            const auto ahead =
+                reinterpret_cast<TCreatePreviewAhead>(m_module->resolve(VANTELLE_PREVIEW_AHEAD));
+            if (ahead && (m_viewAhead = ahead(m_page))) {
+                m_viewAhead->setObjectName(m_name + QStringLiteral("Ahead"));
+                m_viewAhead->setAccessibleName(m_place->accessibleName());
+                m_viewAhead->setAccessibleDescription(m_place->accessibleDescription());
+                m_viewAhead->resize(m_place->size());
+            }
         }
     }
     return m_page;
@@ -366,20 +361,10 @@ void TPreviewLoader::WarmUpStep()
             start();
         next();
         break;
-    case 3:
-        if (m_page)
-            return;
-        PageAhead(false);
-        next();
-        break;
-    case 4:
-        if (!m_page || m_viewAheadTried)
-            return;
-        PageAhead(true);
-        next();
-        break;
     default:
-        if (m_page && m_pageUrl.isEmpty())
+        // The page, its view and the empty page's load, in one piece, as before the warm-up was
+        // cut up: a page made ahead is given its first address in the turn it is made.
+        if (!m_page)
             Preload(QUrl(QStringLiteral("about:blank")));
         break;
     }

@@ -67,9 +67,9 @@ public:
 private:
     // Loads the module if it is not loaded; raises EVantelleError when it cannot.
     void LoadModule();
-    // The page made ahead of the view, and its view unless withView is false, made now if
-    // needed (the module must be loaded).
-    QObject *PageAhead(bool withView = true);
+    // The page made ahead of the view, and its view, made now if needed (the module must be
+    // loaded).
+    QObject *PageAhead();
     // The module's file in the first folder that has one, or empty.
     QString FindModule() const;
     // Does the warm-up's next piece.
@@ -91,7 +91,6 @@ private:
     bool m_warmUpAsked = false;
     bool m_warmUpOn = false;
     int m_warmUpStep = 0;
-    bool m_viewAheadTried = false;
     // Loads the module's libraries for the warm-up; done before the window's thread loads the
     // module itself.
     std::thread m_loading;
