@@ -19,12 +19,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+
 #include <QUrl>
 #include <QWidget>
+#include <utility>
 
 #include <algorithm>
 #include <functional>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -159,7 +162,7 @@ void TTemplatePage::CreatePictureButtons()
     m_removeButton->SetEnabled(m_deleteUserPngSimple->isEnabled());
 }
 
-void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &userStorage,
+void TTemplatePage::ReadPictures(const QString &templateStorage, const QString &userStorage,
                                  const QString &cacheFolder)
 {
     // Thumbnails at the screen's density, so a high-density screen shows them sharp.
@@ -168,6 +171,14 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
     m_base = std::make_unique<TPictureBase>(
         templateStorage, userStorage, cacheFolder.isEmpty() ? ProgramCacheFolder() : cacheFolder,
         thumbnail);
+    m_readMessages = m_base->Load();
+}
+
+void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &userStorage,
+                                 const QString &cacheFolder)
+{
+    if (!m_base)
+        ReadPictures(templateStorage, userStorage, cacheFolder);
     QObject::connect(&m_base->List(), &TPictureList::ThumbnailReady, m_grid, [this](int i) {
         m_grid->viewport()->update(m_grid->cellRect(i % GridColumns, i / GridColumns));
     });
@@ -181,7 +192,7 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
         if (m_reportWatch && m_base->PicturesKnown())
             ScheduleDamageReport();
     });
-    for (const QString &error : m_base->Load())
+    for (const QString &error : std::exchange(m_readMessages, QStringList()))
         ShowErrorBox(error);
     if (m_base->HasDamageMessages())
         ScheduleDamageReport();
