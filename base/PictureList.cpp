@@ -2,6 +2,7 @@
 
 #include "base/FileStorage.h"
 #include "base/TemplatePicture.h"
+#include "base/ThumbnailCacheFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -13,12 +14,8 @@
 #include <QThread>
 
 #include <algorithm>
-#include <ctime>
-#include <sys/stat.h>
 
 namespace {
-
-const QByteArray CacheMagic("VPTHUMB1");
 
 QByteArray ReadEntry(const TPictureList::TEntry &entry)
 {
@@ -65,167 +62,7 @@ QByteArray Sha256(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-constexpr int FingerprintSize = 32;
-
-// Writes the head ReadCacheHead checks: the magic, the thumbnails' size and their count.
-void WriteCacheHead(QDataStream &out, const QByteArray &magic, QSize size, int count)
-{
-    out.writeRawData(magic.constData(), static_cast<int>(magic.size()));
-    out << qint32(size.width()) << qint32(size.height()) << qint32(count);
-}
-
-// Opens a cache file and reads its head: the magic, the thumbnails' size and count (which must
-// be those asked for) and what follows up to head bytes. Empty when the file is missing or its
-// length cannot be that of such a file with count thumbnails.
-QByteArray ReadCacheHead(QFile &file, const QByteArray &magic, qint64 head, QSize size, int count)
-{
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    if (file.size() < head || file.size() > head + count * pixels)
-        return {};
-    QByteArray bytes = file.read(head);
-    if (bytes.size() != head || !bytes.startsWith(magic))
-        return {};
-    QDataStream stream(bytes);
-    stream.skipRawData(static_cast<int>(magic.size()));
-    qint32 width = 0, height = 0, entries = 0;
-    stream >> width >> height >> entries;
-    if (width != size.width() || height != size.height() || entries != count)
-        return {};
-    return bytes;
-}
-
-// A cache file holds, after its magic, size and count, one status byte per entry (1 made,
-// 2 does not decode) and the pixels of every made thumbnail. Anything that does not add up
-// exactly is ignored: the file is only a cache, and the user's folder holds it.
-bool ReadCache(const QString &path, QSize size, int count, std::shared_ptr<QFile> &in,
-               std::vector<qint64> &offsets, std::vector<bool> &damaged)
-{
-    auto file = std::make_shared<QFile>(path);
-    // Only the head is read now; each thumbnail's pixels are read when it is first shown.
-    const qint64 head = CacheMagic.size() + 12 + count;
-    const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    const QByteArray bytes = ReadCacheHead(*file, CacheMagic, head, size, count);
-    if (bytes.isEmpty())
-        return false;
-    const char *status = bytes.constData() + CacheMagic.size() + 12;
-    offsets.assign(static_cast<size_t>(count), -1);
-    damaged.assign(static_cast<size_t>(count), false);
-    qint64 at = head;
-    for (int i = 0; i < count; ++i) {
-        if (status[i] != 1 && status[i] != 2)
-            return false;
-        if (status[i] == 2) {
-            damaged[static_cast<size_t>(i)] = true;
-            continue;
-        }
-        offsets[static_cast<size_t>(i)] = at;
-        at += pixels;
-    }
-    if (file->size() != at)
-        return false;
-    in = std::move(file);
-    return true;
-}
-
-// The cache of a container added by its entries: after its magic, size and count, the stamp of
-// the container it was made for (size -1: none that could be trusted), then per entry a status
-// byte (1 made, 2 does not decode, 0 not made when the cache was written) and the fingerprint
-// of its bytes, then the pixels of every made thumbnail. The fingerprints let a cache whose stamp
-// no longer matches be checked against the container's bytes.
-const QByteArray StampedMagic("VPTHUMB2");
-constexpr qint64 StampBytes = 5 * 8;
-
-qint64 StampedHeaderSize(int count)
-{
-    return StampedMagic.size() + 12 + StampBytes + qint64(count) * (1 + FingerprintSize);
-}
-
-void WriteStamp(QDataStream &out, const TFileStamp &stamp)
-{
-    out << qint64(stamp.size) << qint64(stamp.modified) << qint64(stamp.changed)
-        << quint64(stamp.inode) << quint64(stamp.device);
-}
-
 } // namespace
-
-struct TPictureList::TCacheIndex {
-    TFileStamp stamp;
-    std::vector<char> status;
-    std::vector<QByteArray> fingerprints;
-    std::vector<qint64> offsets; // -1 for an entry that does not decode
-    std::shared_ptr<QFile> file;
-};
-
-namespace {
-
-// Reads the head of a stamped cache file, leaving the pixels where they are; null when the file
-// is missing or does not add up exactly.
-std::shared_ptr<TPictureList::TCacheIndex> ReadCacheIndex(const QString &path, QSize size,
-                                                          int count)
-{
-    auto file = std::make_shared<QFile>(path);
-    const qint64 head = StampedHeaderSize(count);
-    const qint64 pixels = qint64(size.width()) * size.height() * 4;
-    const QByteArray bytes = ReadCacheHead(*file, StampedMagic, head, size, count);
-    if (bytes.isEmpty())
-        return nullptr;
-    QDataStream in(bytes);
-    in.skipRawData(static_cast<int>(StampedMagic.size()) + 12);
-    auto index = std::make_shared<TPictureList::TCacheIndex>();
-    qint64 stampSize = 0, modified = 0, changed = 0;
-    quint64 inode = 0, device = 0;
-    in >> stampSize >> modified >> changed >> inode >> device;
-    index->stamp = TFileStamp{stampSize, modified, changed, inode, device};
-    index->status.resize(static_cast<size_t>(count));
-    index->fingerprints.resize(static_cast<size_t>(count));
-    index->offsets.assign(static_cast<size_t>(count), -1);
-    qint64 at = head;
-    for (int i = 0; i < count; ++i) {
-        char status = 0;
-        QByteArray fingerprint(FingerprintSize, '\0');
-        in.readRawData(&status, 1);
-        in.readRawData(fingerprint.data(), FingerprintSize);
-        if (status != 0 && status != 1 && status != 2)
-            return nullptr;
-        index->status[static_cast<size_t>(i)] = status;
-        index->fingerprints[static_cast<size_t>(i)] = fingerprint;
-        if (status == 1) {
-            index->offsets[static_cast<size_t>(i)] = at;
-            at += pixels;
-        }
-    }
-    if (in.status() != QDataStream::Ok || at != file->size())
-        return nullptr;
-    index->file = std::move(file);
-    return index;
-}
-
-} // namespace
-
-TFileStamp StampOf(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return TFileStamp{static_cast<qint64>(st.st_size),
-                      qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-                      qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec,
-                      static_cast<quint64>(st.st_ino), static_cast<quint64>(st.st_dev)};
-}
-
-bool IsSettled(const TFileStamp &stamp)
-{
-    if (stamp.IsNone())
-        return false;
-    // Some file systems keep times to two seconds; the rest to a tick of a few milliseconds.
-    constexpr qint64 Margin = 3'000'000'000;
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    const qint64 nanoseconds = qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-    return stamp.changed < nanoseconds - Margin;
-}
 
 TPictureList::TPictureList(QString cacheFolder, QSize thumbnailSize, QObject *parent)
     : QObject(parent), m_cacheFolder(std::move(cacheFolder)), m_size(thumbnailSize)
@@ -401,7 +238,7 @@ int TPictureList::AddLocatedContainer(const QString &container, const std::vecto
     if (count == 0 || m_cacheFolder.isEmpty())
         return first;
     c.cacheFile = CacheFile(container);
-    const std::shared_ptr<TCacheIndex> cached = ReadCacheIndex(c.cacheFile, m_size, count);
+    const std::shared_ptr<TCacheIndex> cached = ReadStampedCache(c.cacheFile, m_size, count);
     if (!cached)
         return first;
     if (!c.stamp.IsNone() && cached->stamp == c.stamp) {
@@ -453,10 +290,8 @@ void TPictureList::OnCacheChecked(quint64 generation, int container,
         // The next start need not read the container again to trust the cache.
         if (c.stampSettled && c.stamp == StampOf(c.path)) {
             QFile file(c.cacheFile);
-            if (file.open(QIODevice::ReadWrite) && file.seek(StampedMagic.size() + 12)) {
-                QDataStream out(&file);
-                WriteStamp(out, c.stamp);
-            }
+            if (file.open(QIODevice::ReadWrite))
+                RewriteCacheStamp(file, c.stamp);
         }
     }
     AfterCacheLooked(container);
@@ -544,7 +379,7 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
     bool cached = false;
     if (!m_cacheFolder.isEmpty() && contentCache) {
         added.cacheFile = CacheFile(container, fileBytes);
-        cached = ReadCache(added.cacheFile, m_size, count, added.cacheIn, offsets, damaged);
+        cached = ReadWholeCache(added.cacheFile, m_size, count, added.cacheIn, offsets, damaged);
     }
     if (!cached) {
         // Made on the workers from the bytes already read; only the thumbnails stay.
@@ -591,7 +426,7 @@ TPictureList::AddCachedContainer(const QString &container, const std::vector<TEn
         return std::nullopt;
     const int count = static_cast<int>(entries.size());
     const QString cacheFile = CacheFile(container);
-    const std::shared_ptr<TCacheIndex> index = ReadCacheIndex(cacheFile, m_size, count);
+    const std::shared_ptr<TCacheIndex> index = ReadStampedCache(cacheFile, m_size, count);
     if (!index || index->stamp != stamp ||
         std::find(index->status.begin(), index->status.end(), 0) != index->status.end())
         return std::nullopt;
@@ -1010,8 +845,7 @@ void TPictureList::WriteStampedCache(int container, bool partly)
     if (!file.open(QIODevice::WriteOnly))
         return;
     QDataStream out(&file);
-    WriteCacheHead(out, StampedMagic, m_size, static_cast<int>(members.size()));
-    WriteStamp(out, stamp);
+    WriteStampedCacheHead(out, m_size, static_cast<int>(members.size()), stamp);
     for (size_t k = 0; k < members.size(); ++k) {
         out << status[k];
         const QByteArray &fingerprint = m_fingerprints[static_cast<size_t>(members[k])];
@@ -1063,13 +897,8 @@ QImage TPictureList::CachedPixels(size_t i) const
     const int c = m_entries[i].containerIndex;
     if (c < 0 || m_cacheOffset[i] < 0)
         return {};
-    const std::shared_ptr<QFile> &in = m_containers[static_cast<size_t>(c)].cacheIn;
-    QImage image(m_size, QImage::Format_RGB32);
-    if (!in || !in->seek(m_cacheOffset[i]) ||
-        in->read(reinterpret_cast<char *>(image.bits()), image.sizeInBytes()) !=
-            image.sizeInBytes())
-        return {};
-    return image;
+    return ReadCachedPixels(m_containers[static_cast<size_t>(c)].cacheIn.get(), m_cacheOffset[i],
+                            m_size);
 }
 
 QImage TPictureList::Thumbnail(int i) const
@@ -1105,7 +934,7 @@ void TPictureList::WriteContentCache(int container)
     if (!file.open(QIODevice::WriteOnly))
         return;
     QDataStream out(&file);
-    WriteCacheHead(out, CacheMagic, m_size, static_cast<int>(members.size()));
+    WriteWholeCacheHead(out, m_size, static_cast<int>(members.size()));
     // A thumbnail still in the old cache file is read from it before that file goes.
     auto made = [this](int i) {
         const TState state = m_state[static_cast<size_t>(i)];

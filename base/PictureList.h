@@ -6,6 +6,7 @@
 // threads in the order the grid asks; full pictures decoded only when asked for, and only a few
 // kept. Memory so grows with what is shown, not with the size of the base.
 
+#include "base/FileStamp.h"
 #include "imaging/PngObject.h"
 
 #include <QByteArray>
@@ -17,32 +18,13 @@
 #include <QThreadPool>
 
 class QFile;
+struct TThumbnailCacheIndex;
 
 #include <deque>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
-
-// What tells one state of a file from another without reading it: its size, its modification
-// and change times to the nanosecond, and which file it is on which device. Any write changes
-// the change time, which no program can set back.
-struct TFileStamp {
-    qint64 size = -1; // -1: no such file
-    qint64 modified = 0;
-    qint64 changed = 0;
-    quint64 inode = 0;
-    quint64 device = 0;
-
-    bool operator==(const TFileStamp &) const = default;
-    bool IsNone() const { return size < 0; }
-};
-
-// The stamp of path as it is now; none when it cannot be looked at.
-TFileStamp StampOf(const QString &path);
-// Whether every later change of the file is bound to change its stamp: its last change lies far
-// enough back that a new one cannot fall into the same tick of the file system's clock.
-bool IsSettled(const TFileStamp &stamp);
 
 class TPictureList : public QObject {
     Q_OBJECT
@@ -219,7 +201,7 @@ private:
 
 public:
     // The head of a cache file written for a container added by its entries.
-    struct TCacheIndex;
+    using TCacheIndex = TThumbnailCacheIndex;
 
 private:
     int Append(TEntry entry);
