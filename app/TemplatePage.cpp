@@ -33,6 +33,7 @@ namespace {
 
 constexpr int GridColumns = 5;
 constexpr int CellSize = 125;
+constexpr int GridHeight = 289;
 const QColor SelectedFrameColor(128, 0, 0);
 // Where the hidden more-pictures link would send the user.
 const char MorePicturesAddress[] = "https://www.vantelle-pro.com/more.php";
@@ -75,7 +76,7 @@ void TTemplatePage::BuildControls(TPanel *page)
                   tr("for your SoftName, then click the next button to continue"), 24, 76);
 
     m_grid = new TTemplateGrid(m_templatePanel, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
-    m_grid->setGeometry(24, 112, 657, 289);
+    m_grid->setGeometry(24, 112, 657, GridHeight);
     m_grid->setAccessibleName(QCoreApplication::translate("TTemplatePage", "Pictures"));
     m_grid->onDrawCell = [this](QPainter &painter, int column, int row, const QRect &cell,
                                 bool selected) { DrawCell(painter, column, row, cell, selected); };
@@ -171,6 +172,10 @@ void TTemplatePage::ReadPictures(const QString &templateStorage, const QString &
     m_base = std::make_unique<TPictureBase>(
         templateStorage, userStorage, cacheFolder.isEmpty() ? ProgramCacheFolder() : cacheFolder,
         thumbnail);
+    // The templates the grid shows before it is scrolled are checked before the window shows;
+    // the rest after its first paint.
+    m_base->SetShownFirst(GridColumns * ((GridHeight + CellSize) / (CellSize + 1)),
+                          [this](int p) { TemplateLeft(p); });
     m_readMessages = m_base->Load();
 }
 
@@ -409,6 +414,12 @@ bool TTemplatePage::SelectCell(int column, int row)
     const int p = row * GridColumns + column;
     if (p >= PictureCount())
         return false;
+    // A template that does not decode is never chosen, also before it has left the grid.
+    if (p < m_base->TemplateCount()) {
+        m_base->List().MakeThumbnail(p);
+        if (m_base->List().IsDamaged(p))
+            return false;
+    }
     ShowPictureButtons(p);
     return true;
 }
@@ -473,6 +484,19 @@ void TTemplatePage::ShowGridAt(int p)
     ShowPictureButtons(current);
     m_grid->viewport()->update();
     ChooseTemplate(current);
+}
+
+void TTemplatePage::TemplateLeft(int p)
+{
+    if (!m_grid)
+        return;
+    // The cell current stays on its picture, which the cells after p follow one place back.
+    const int current = CurrentIndex();
+    UpdateGridRows();
+    const int now = std::max(0, std::min(current > p ? current - 1 : current, PictureCount() - 1));
+    m_grid->setCurrentCell(now % GridColumns, now / GridColumns);
+    ShowPictureButtons(now);
+    m_grid->viewport()->update();
 }
 
 void TTemplatePage::ChooseTemplate(int p)

@@ -96,6 +96,8 @@ private:
     void ReportDamage();
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
+    // A template found not to decode after start-up has left the list at p.
+    void TemplateLeft(int p);
     // Index in the list of the picture the document's template was made from, or -1.
     int TemplateIndex() const;
 
