@@ -63,6 +63,8 @@ TPreviewLoader::~TPreviewLoader()
     // view may still be in the middle of deleting itself.
     if (m_module)
         m_module->setLoadHints(QLibrary::PreventUnloadHint);
+    // The view made ahead belongs to no window.
+    delete m_viewAhead;
 }
 
 QString TPreviewLoader::ModuleFile() const
@@ -83,6 +85,8 @@ QWidget *TPreviewLoader::Browser()
                                  .arg(m_module->fileName()));
     QWidget *parent = m_place ? m_place->parentWidget() : nullptr;
     m_browser = create(parent, m_page);
+    // Taken into the page, or gone with a page that was not ready.
+    m_viewAhead = nullptr;
     if (!m_page)
         m_pageUrl = QUrl();
     if (m_place) {
@@ -133,6 +137,17 @@ QObject *TPreviewLoader::PageAhead()
         if (create) {
             m_page = create(m_place);
             m_page->setObjectName(QStringLiteral("PreviewAhead"));
+            // Its view too, off screen: in the window on screen it would have the window made
+            // again while the user looks at it (page 4 does that once anyway), and the first
+            // showing of a view, in the window or not, is most of the time to the preview.
+            const auto ahead =
+                reinterpret_cast<TCreatePreviewAhead>(m_module->resolve(VANTELLE_PREVIEW_AHEAD));
+            if (ahead && (m_viewAhead = ahead(m_page))) {
+                m_viewAhead->setObjectName(m_name + QStringLiteral("Ahead"));
+                m_viewAhead->setAccessibleName(m_place->accessibleName());
+                m_viewAhead->setAccessibleDescription(m_place->accessibleDescription());
+                m_viewAhead->resize(m_place->size());
+            }
         }
     }
     return m_page;
@@ -213,8 +228,8 @@ void TPreviewLoader::WarmUp(int delayMs)
     if (delayMs < 0 || m_browser || !m_place)
         return;
     m_warmUpOn = true;
-    // Only the engine and a page without a view start here: a view added to a window on screen
-    // has the window made again (it would flicker), which page 4 does once anyway.
+    // Only the engine, a page and its view off screen start here: a view added to a window on
+    // screen has the window made again (it would flicker), which page 4 does once anyway.
     QTimer::singleShot(delayMs, m_place, [this] {
         if (m_page || m_browser)
             return;

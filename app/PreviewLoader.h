@@ -74,6 +74,8 @@ private:
     std::unique_ptr<QLibrary> m_module;
     // The page the view shows (made ahead of it, or its own).
     QPointer<QObject> m_page;
+    // The page's view, off screen, until page 4 takes it.
+    QPointer<QWidget> m_viewAhead;
     QUrl m_pageUrl;
     bool m_warmUpAsked = false;
     bool m_warmUpOn = false;

@@ -1,5 +1,6 @@
 #include "app/preview/PreviewModule.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -27,6 +28,8 @@ public:
         connect(this, &QWebEnginePage::loadFinished, this, [this](bool ok) {
             if (ok && IsBlank(url()))
                 BlankEnded();
+            if (ok && !m_blankLoading && url() == m_last)
+                LastLoaded();
         });
         // An end that is never announced (the page's process gone) must not hold the next
         // address back for good.
@@ -37,6 +40,12 @@ public:
 
     void Load(QUrl url)
     {
+        // Hidden while it loads: shown, the view would have the engine draw the empty page and
+        // every step of the load in the window's thread.
+        m_last = url;
+        m_drawn = false;
+        if (m_viewAhead)
+            m_viewAhead->hide();
         if (m_blankLoading) {
             m_next = url;
             return;
@@ -48,7 +57,28 @@ public:
         setUrl(url);
     }
 
+    void SetViewAhead(QWidget *view) { m_viewAhead = view; }
+    QWidget *ViewAhead() const { return m_viewAhead; }
+    // The view made ahead has been shown since the page loaded its last address, or has only
+    // ever been shown the empty page: it holds no picture older than the page's last address.
+    bool Drawn() const { return m_viewAhead && (m_drawn || !m_drewPreview); }
+    void TakeViewAhead() { m_viewAhead = nullptr; }
+
 private:
+    void LastLoaded()
+    {
+        if (!m_viewAhead)
+            return;
+        // The empty page is not worth drawing, but the view's first showing sets up its drawing
+        // once, while the engine starts, rather than when the first preview has loaded.
+        if (IsBlank(m_last) && m_aheadShown)
+            return;
+        m_aheadShown = true;
+        m_viewAhead->show();
+        m_drawn = !IsBlank(m_last);
+        m_drewPreview = m_drewPreview || m_drawn;
+    }
+
     void BlankEnded()
     {
         if (!m_blankLoading)
@@ -61,6 +91,12 @@ private:
 
     bool m_blankLoading = false;
     QUrl m_next;
+    // The address given last, and whether the view made ahead has been shown with it loaded.
+    QUrl m_last;
+    bool m_drawn = false;
+    bool m_aheadShown = false;
+    bool m_drewPreview = false;
+    QPointer<QWidget> m_viewAhead;
     QTimer m_stuck;
 };
 
@@ -68,8 +104,24 @@ private:
 
 extern "C" Q_DECL_EXPORT QWidget *VantelleCreatePreviewBrowser(QWidget *parent, QObject *page)
 {
-    auto *view = new QWebEngineView(parent);
     auto *ahead = dynamic_cast<TPreviewPage *>(page);
+    if (ahead && ahead->Drawn()) {
+        QWidget *view = ahead->ViewAhead();
+        ahead->TakeViewAhead();
+        view->hide();
+        view->setParent(parent);
+        view->setAttribute(Qt::WA_DontShowOnScreen, false);
+        view->setAttribute(Qt::WA_QuitOnClose);
+        ahead->setParent(view);
+        return view;
+    }
+    if (ahead && ahead->ViewAhead()) {
+        // What the page drew last may be older than what it loads now: it goes, with its view.
+        delete ahead->ViewAhead();
+        delete ahead;
+        ahead = nullptr;
+    }
+    auto *view = new QWebEngineView(parent);
     if (!ahead)
         ahead = new TPreviewPage(view);
     // A page that is a child of its view goes with the view.
@@ -81,6 +133,22 @@ extern "C" Q_DECL_EXPORT QWidget *VantelleCreatePreviewBrowser(QWidget *parent, 
 extern "C" Q_DECL_EXPORT QObject *VantelleCreatePreviewPage(QObject *owner)
 {
     return new TPreviewPage(owner);
+}
+
+extern "C" Q_DECL_EXPORT QWidget *VantelleCreatePreviewAhead(QObject *page)
+{
+    auto *ahead = dynamic_cast<TPreviewPage *>(page);
+    if (!ahead)
+        return nullptr;
+    QObject *owner = ahead->parent();
+    auto *view = new QWebEngineView;
+    view->setAttribute(Qt::WA_DontShowOnScreen);
+    // Never on screen, it is no window the program waits for to be closed.
+    view->setAttribute(Qt::WA_QuitOnClose, false);
+    view->setPage(ahead);
+    ahead->setParent(owner);
+    ahead->SetViewAhead(view);
+    return view;
 }
 
 extern "C" Q_DECL_EXPORT void VantelleLoadPreview(QObject *target, const QUrl &url)

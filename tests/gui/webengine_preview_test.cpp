@@ -5,6 +5,7 @@
 
 #include "app/PreviewLoader.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 
 using namespace GuiTest;
 
@@ -48,6 +50,15 @@ class WebEnginePreviewTest : public QObject {
             if (Count(shot.copy(x, 0, 1, shot.height()), QColor(230, 20, 200)) > shot.height() / 2)
                 return x;
         return -1;
+    }
+
+    // The view made ahead of page 4, in a window of its own that is never on screen.
+    static QWebEngineView *ViewAhead()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QLatin1String("PreviewBrowserAhead"))
+                return qobject_cast<QWebEngineView *>(widget);
+        return nullptr;
     }
 
     // A window of its own on page 3, once the preview prepared there is written and loaded off
@@ -144,8 +155,8 @@ private slots:
         QCOMPARE(m_form->TempFolders.size(), 2);
     }
 
-    // Page 3 writes the preview and loads it off screen; Next shows that very page in the
-    // browser without writing or loading it again.
+    // Page 3 writes the preview and loads it off screen, where a view of its own draws it; Next
+    // shows that very page in that very view, without writing or loading it again.
     void nextShowsThePreviewPreparedOnPageThree()
     {
         QString page;
@@ -153,12 +164,19 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         auto *ahead = m_form->findChild<QWebEnginePage *>(QStringLiteral("PreviewAhead"));
+        QWebEngineView *viewAhead = ViewAhead();
+        QVERIFY(viewAhead);
+        QCOMPARE(viewAhead->page(), ahead);
+        QTRY_VERIFY_WITH_TIMEOUT(viewAhead->isVisible(), 5000);
+        QVERIFY(!viewAhead->windowHandle() || !viewAhead->windowHandle()->isExposed());
         const QStringList folders = m_form->TempFolders;
         int loads = 0;
         connect(ahead, &QWebEnginePage::loadStarted, this, [&loads] { ++loads; });
         m_form->ShowPage(4);
         QCOMPARE(m_form->TempFolders, folders);
         auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
+        QCOMPARE(browser, viewAhead);
+        QCOMPARE(browser->window(), m_form.get());
         QCOMPARE(browser->page(), ahead);
         QCOMPARE(browser->url(), QUrl::fromLocalFile(page));
         QTRY_COMPARE_WITH_TIMEOUT(PopupLeft(browser), 114, 10000);
@@ -172,14 +190,17 @@ private slots:
     void aChangeOnPageThreeNeverShowsTheOldPreview_data()
     {
         QTest::addColumn<bool>("waitForIt");
+        QTest::addColumn<bool>("drawnAgain");
         QTest::addColumn<bool>("strangerInFolder");
-        QTest::newRow("prepared again") << true << false;
-        QTest::newRow("Next at once") << false << false;
-        QTest::newRow("folder holding another file") << true << true;
+        QTest::newRow("prepared again") << true << false << false;
+        QTest::newRow("drawn again off screen") << true << true << false;
+        QTest::newRow("Next at once") << false << false << false;
+        QTest::newRow("folder holding another file") << true << false << true;
     }
     void aChangeOnPageThreeNeverShowsTheOldPreview()
     {
         QFETCH(bool, waitForIt);
+        QFETCH(bool, drawnAgain);
         QFETCH(bool, strangerInFolder);
         QString old;
         PrepareOnPageThree(old);
@@ -200,6 +221,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ahead->url(), QUrl(QStringLiteral("about:blank")), 5000);
         if (waitForIt)
             QTRY_VERIFY_WITH_TIMEOUT(!m_form->TempFiles.contains(oldFiles.first()), 5000);
+        // The view that drew the old preview off screen has drawn the new one there.
+        if (drawnAgain)
+            QTRY_VERIFY_WITH_TIMEOUT(ViewAhead() && ViewAhead()->isVisible() &&
+                                         ahead->url().isLocalFile() &&
+                                         ahead->url() != QUrl::fromLocalFile(old),
+                                     10000);
         m_form->ShowPage(4);
         auto *browser = control<QWebEngineView>(m_form.get(), "PreviewBrowser");
         QVERIFY(PopupLeft(browser) != 114);
