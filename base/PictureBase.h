@@ -89,13 +89,13 @@ public:
     TPictureBase &operator=(const TPictureBase &) = delete;
 
     // Fills the list with img.stg's pictures, then usr.stg's; returns what the user should be
-    // told at once: templates that could not be read (they are left out), a container that is
-    // damaged or cannot be read, and once that the base is in use elsewhere. The templates'
-    // thumbnails are there when it returns (from the cache, else made now); the user's pictures
-    // are only located: their thumbnails come from the cache when usr.stg is as it was, else
-    // they are made as the grid asks (and all of them once RequestAllThumbnails is asked), and
-    // a user picture that does not decode is reported when it is found (TakeDamageMessages).
-    // No full picture stays decoded.
+    // told at once: a container that is damaged or cannot be read, and once that the base is in
+    // use elsewhere. The templates' thumbnails are there when it returns (from the cache, else
+    // made now, see SetShownFirst); the user's pictures are only located: their thumbnails come
+    // from the cache when usr.stg is as it was, else they are made as the grid asks (and all of
+    // them once RequestAllThumbnails is asked). A template or user picture that does not decode
+    // is reported when it is found (TakeDamageMessages); such a template is left out. No full
+    // picture stays decoded.
     QStringList Load();
     // How many pictures the grid shows before it is scrolled: on a first start only these
     // templates' thumbnails are made by Load, the rest after it (RequestAllThumbnails). A
