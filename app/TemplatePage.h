@@ -43,10 +43,10 @@ public:
     void ReadPictures(const QString &templateStorage, const QString &userStorage,
                       const QString &cacheFolder = QString());
     // Reads the templates and the user's pictures into the page's picture base (unless
-    // ReadPictures did); every picture
-    // that cannot be read is reported once, the rest is shown with the first cell current.
-    // Thumbnails are kept in cacheFolder (empty: the user's cache folder). The user's pictures
-    // that do not decode are reported once all thumbnails are known, while page 1 is shown.
+    // ReadPictures did); every picture that cannot be read is reported once, the rest is shown
+    // with the first cell current. Thumbnails are kept in cacheFolder (empty: the user's cache
+    // folder). The pictures that do not decode are reported once all thumbnails are known,
+    // while page 1 is shown; a template among them leaves the grid then.
     void LoadPictures(const QString &templateStorage, const QString &userStorage,
                       const QString &cacheFolder = QString());
     // The picture base the grid shows: the templates first, then the user's pictures.
