@@ -144,6 +144,25 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent)
     // The user's own folder may not exist yet on a first start of an installed program.
     if (!paths.portable)
         QDir().mkpath(m_userFolder);
+    // The picture base and the close buttons are read before any control is made: the first
+    // control starts the screen-reader bridge, which waits for the session bus that the second
+    // core is connecting to meanwhile.
+    History = std::make_unique<TDesignHistory>(Document);
+    Templates = std::make_unique<TTemplatePage>(PageContext());
+    TemplateStorage = m_programFolder + QStringLiteral("img.stg");
+    UserStorage = m_userFolder + QStringLiteral("usr.stg");
+    CloseButtonStorage = m_programFolder + QStringLiteral("cbs.stg");
+    try {
+        Templates->ReadPictures(TemplateStorage, UserStorage);
+    } catch (...) {
+        m_picturesError = std::current_exception();
+    }
+    try {
+        m_closeButtonsRead =
+            std::make_unique<TLoadedPictures>(LoadContainerPictures(CloseButtonStorage, true));
+    } catch (...) {
+        // Read again by FormCreate, whose guard reports it.
+    }
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -158,35 +177,32 @@ TMainForm::TMainForm(const QString &programFolder, QWidget *parent)
     windowFont.setPixelSize(11);
     setFont(windowFont);
     BuildWindowControls();
-    History = std::make_unique<TDesignHistory>(Document);
-    Templates = std::make_unique<TTemplatePage>(PageContext());
     Templates->BuildControls(m_pages[0]);
     Templates->MorePicturesLink()->onPaint = [this](QPainter &painter) {
         PaintBlended(painter, m_moreTextPicture);
     };
-    TemplateStorage = m_programFolder + QStringLiteral("img.stg");
-    UserStorage = m_userFolder + QStringLiteral("usr.stg");
-    try {
-        Templates->LoadPictures(TemplateStorage, UserStorage);
-        // Decoding, encoding and decoding the template again takes the second core while this
-        // one builds the other pages.
-        if (QByteArray bytes = Templates->SelectedTemplateBytes(); !bytes.isEmpty())
-            m_newTemplate = std::async(std::launch::async, [bytes = std::move(bytes)] {
-                TPNGObject picture;
-                try {
-                    picture.loadFromData(bytes);
-                } catch (const EVantelleError &) {
-                    // Changed on disk since its thumbnail was made: the design starts without.
-                    return TDesignPicture();
-                }
-                return DesignPictureOf(picture);
-            });
-        else if (const TPNGObject *picture = SelectedPicture())
-            m_newTemplate =
-                std::async(std::launch::async, [picture] { return DesignPictureOf(*picture); });
-    } catch (...) {
-        m_picturesError = std::current_exception();
-    }
+    if (!m_picturesError)
+        try {
+            Templates->LoadPictures(TemplateStorage, UserStorage);
+            // Decoding, encoding and decoding the template again takes the second core while this
+            // one builds the other pages.
+            if (QByteArray bytes = Templates->SelectedTemplateBytes(); !bytes.isEmpty())
+                m_newTemplate = std::async(std::launch::async, [bytes = std::move(bytes)] {
+                    TPNGObject picture;
+                    try {
+                        picture.loadFromData(bytes);
+                    } catch (const EVantelleError &) {
+                        // Changed on disk since its thumbnail was made: the design starts without.
+                        return TDesignPicture();
+                    }
+                    return DesignPictureOf(picture);
+                });
+            else if (const TPNGObject *picture = SelectedPicture())
+                m_newTemplate =
+                    std::async(std::launch::async, [picture] { return DesignPictureOf(*picture); });
+        } catch (...) {
+            m_picturesError = std::current_exception();
+        }
     Designer = std::make_unique<TDesignerPage>(PageContext());
     Designer->BuildControls(m_pages[1]);
     Behaviour = std::make_unique<TBehaviourPage>(PageContext());
@@ -507,7 +523,10 @@ void TMainForm::LoadResourcePictures()
 
 void TMainForm::LoadCloseButtons()
 {
-    TLoadedPictures loaded = LoadContainerPictures(CloseButtonStorage, true);
+    // Read with the picture base when the window was made.
+    TLoadedPictures loaded = m_closeButtonsRead ? std::move(*m_closeButtonsRead)
+                                                : LoadContainerPictures(CloseButtonStorage, true);
+    m_closeButtonsRead.reset();
     CloseButtonList.clear();
     for (auto &picture : loaded.pictures)
         CloseButtonList.push_back(std::move(picture));
@@ -518,6 +537,10 @@ void TMainForm::LoadCloseButtons()
 
 void TMainForm::PaintBackground(QPainter &painter)
 {
+    static bool traced = false;
+    if (!traced) {
+        traced = true;
+    }
     if (m_iconPending) {
         // Looking the icon up in the desktop's icon theme and handing its sizes to the window
         // system takes tens of milliseconds: it comes once the window's first pixels are out.

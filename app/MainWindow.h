@@ -36,6 +36,7 @@ class QPainter;
 class QPushButton;
 class TPanel;
 class TPaintBox;
+struct TLoadedPictures;
 
 class TMainForm : public QWidget, private TNavigation {
     Q_OBJECT
@@ -166,5 +167,7 @@ private:
     // FormCreate, and the new design's template is made from the grid's picture on another
     // thread meanwhile. Last, so that it is waited for before the pages go.
     std::exception_ptr m_picturesError;
+    // The close buttons read before the controls were made, until FormCreate lists them.
+    std::unique_ptr<TLoadedPictures> m_closeButtonsRead;
     std::future<TDesignPicture> m_newTemplate;
 };

@@ -19,17 +19,21 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+
 #include <QUrl>
 #include <QWidget>
+#include <utility>
 
 #include <algorithm>
 #include <functional>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
 constexpr int GridColumns = 5;
 constexpr int CellSize = 125;
+constexpr int GridHeight = 289;
 const QColor SelectedFrameColor(128, 0, 0);
 // Where the hidden more-pictures link would send the user.
 const char MorePicturesAddress[] = "https://www.vantelle-pro.com/more.php";
@@ -72,7 +76,7 @@ void TTemplatePage::BuildControls(TPanel *page)
                   tr("for your SoftName, then click the next button to continue"), 24, 76);
 
     m_grid = new TTemplateGrid(m_templatePanel, QStringLiteral("DrawGrid1"), GridColumns, CellSize);
-    m_grid->setGeometry(24, 112, 657, 289);
+    m_grid->setGeometry(24, 112, 657, GridHeight);
     m_grid->setAccessibleName(QCoreApplication::translate("TTemplatePage", "Pictures"));
     m_grid->onDrawCell = [this](QPainter &painter, int column, int row, const QRect &cell,
                                 bool selected) { DrawCell(painter, column, row, cell, selected); };
@@ -159,7 +163,7 @@ void TTemplatePage::CreatePictureButtons()
     m_removeButton->SetEnabled(m_deleteUserPngSimple->isEnabled());
 }
 
-void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &userStorage,
+void TTemplatePage::ReadPictures(const QString &templateStorage, const QString &userStorage,
                                  const QString &cacheFolder)
 {
     // Thumbnails at the screen's density, so a high-density screen shows them sharp.
@@ -168,6 +172,18 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
     m_base = std::make_unique<TPictureBase>(
         templateStorage, userStorage, cacheFolder.isEmpty() ? ProgramCacheFolder() : cacheFolder,
         thumbnail);
+    // The templates the grid shows before it is scrolled are checked before the window shows;
+    // the rest after its first paint.
+    m_base->SetShownFirst(GridColumns * ((GridHeight + CellSize) / (CellSize + 1)),
+                          [this](int p) { TemplateLeft(p); });
+    m_readMessages = m_base->Load();
+}
+
+void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &userStorage,
+                                 const QString &cacheFolder)
+{
+    if (!m_base)
+        ReadPictures(templateStorage, userStorage, cacheFolder);
     QObject::connect(&m_base->List(), &TPictureList::ThumbnailReady, m_grid, [this](int i) {
         m_grid->viewport()->update(m_grid->cellRect(i % GridColumns, i / GridColumns));
     });
@@ -181,7 +197,7 @@ void TTemplatePage::LoadPictures(const QString &templateStorage, const QString &
         if (m_reportWatch && m_base->PicturesKnown())
             ScheduleDamageReport();
     });
-    for (const QString &error : m_base->Load())
+    for (const QString &error : std::exchange(m_readMessages, QStringList()))
         ShowErrorBox(error);
     if (m_base->HasDamageMessages())
         ScheduleDamageReport();
@@ -398,6 +414,12 @@ bool TTemplatePage::SelectCell(int column, int row)
     const int p = row * GridColumns + column;
     if (p >= PictureCount())
         return false;
+    // A template that does not decode is never chosen, also before it has left the grid.
+    if (p < m_base->TemplateCount()) {
+        m_base->List().MakeThumbnail(p);
+        if (m_base->List().IsDamaged(p))
+            return false;
+    }
     ShowPictureButtons(p);
     return true;
 }
@@ -462,6 +484,19 @@ void TTemplatePage::ShowGridAt(int p)
     ShowPictureButtons(current);
     m_grid->viewport()->update();
     ChooseTemplate(current);
+}
+
+void TTemplatePage::TemplateLeft(int p)
+{
+    if (!m_grid)
+        return;
+    // The cell current stays on its picture, which the cells after p follow one place back.
+    const int current = CurrentIndex();
+    UpdateGridRows();
+    const int now = std::max(0, std::min(current > p ? current - 1 : current, PictureCount() - 1));
+    m_grid->setCurrentCell(now % GridColumns, now / GridColumns);
+    ShowPictureButtons(now);
+    m_grid->viewport()->update();
 }
 
 void TTemplatePage::ChooseTemplate(int p)

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <unordered_map>
@@ -36,10 +37,16 @@ public:
     TTemplatePage &operator=(const TTemplatePage &) = delete;
 
     void BuildControls(TPanel *page);
-    // Reads the templates and the user's pictures into the page's picture base; every picture
-    // that cannot be read is reported once, the rest is shown with the first cell current.
-    // Thumbnails are kept in cacheFolder (empty: the user's cache folder). The user's pictures
-    // that do not decode are reported once all thumbnails are known, while page 1 is shown.
+    // The part of LoadPictures that needs no control: makes the picture base and reads it,
+    // keeping what the user is to be told for LoadPictures. The window runs it before it makes
+    // its controls.
+    void ReadPictures(const QString &templateStorage, const QString &userStorage,
+                      const QString &cacheFolder = QString());
+    // Reads the templates and the user's pictures into the page's picture base (unless
+    // ReadPictures did); every picture that cannot be read is reported once, the rest is shown
+    // with the first cell current. Thumbnails are kept in cacheFolder (empty: the user's cache
+    // folder). The pictures that do not decode are reported once all thumbnails are known,
+    // while page 1 is shown; a template among them leaves the grid then.
     void LoadPictures(const QString &templateStorage, const QString &userStorage,
                       const QString &cacheFolder = QString());
     // The picture base the grid shows: the templates first, then the user's pictures.
@@ -89,6 +96,8 @@ private:
     void ReportDamage();
     // Shows the grid after the list changed, with cell p (or the last picture) current.
     void ShowGridAt(int p);
+    // A template found not to decode after start-up has left the list at p.
+    void TemplateLeft(int p);
     // Index in the list of the picture the document's template was made from, or -1.
     int TemplateIndex() const;
 
@@ -118,6 +127,8 @@ private:
     TPngButton *m_removeButton = nullptr;
     TPngButton *m_keepButton = nullptr;
     TPaintBox *m_morePicturesClick = nullptr;
+    // What ReadPictures found to tell, until LoadPictures tells it.
+    QStringList m_readMessages;
     bool m_backgroundStarted = false;
     bool m_reportScheduled = false;
     // Present while a message waits for the user to be back on page 1 with no box open.

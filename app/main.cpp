@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QTimer>
 
 #include <fontconfig/fontconfig.h>
@@ -38,6 +39,10 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    // The first control made starts the screen-reader bridge, which waits for a connection to
+    // the session bus (where there is none, the failed attempt to launch one takes some 10 ms).
+    // The second core connects while the window reads its picture base.
+    const std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     // A new design's popup speaks the program's language until page 3 chooses another.
     SetDefaultPopupLanguage(InstallTranslations());
     // Lets the desktop match the window to the installed entry and its icon.

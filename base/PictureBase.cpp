@@ -288,6 +288,9 @@ TPictureBase::TPictureBase(QString templateStorage, QString userStorage, QString
     // else when its thumbnail is made), with the codec's message.
     QObject::connect(m_list.get(), &TPictureList::DamageFound, m_list.get(),
                      [this](int p, const QString &failure) { OnDamageFound(p, failure); });
+    // The last thumbnail known may be what a template that does not decode waits for to leave.
+    QObject::connect(m_list.get(), &TPictureList::ThumbnailReady, m_list.get(),
+                     [this] { ScheduleLeaving(); });
 }
 
 TPictureBase::~TPictureBase() = default;
@@ -324,6 +327,9 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
     m_list->Clear();
     m_user.clear();
     m_found.clear();
+    m_leaving = false;
+    m_failedTemplates = 0;
+    m_templateCount = 0;
     m_reportDamage = false;
     // The list learns which templates do not decode as it makes (or finds) their thumbnails;
     // only those are decoded again here, for the codec's message.
@@ -349,15 +355,17 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
         const bool settled = IsSettled(stamp);
         templates = ReadContainer(m_templateStorage, true);
         badTemplates = m_list->AddReadContainer(m_templateStorage, templates.file,
-                                                templates.entries, true, !settled);
+                                                templates.entries, true, !settled, m_shownFirst);
         if (settled && !templates.entries.empty())
             m_list->KeepCacheByStamp(m_list->Entry(0).containerIndex, stamp);
     }
-    // A template that does not decode is reported and left out.
+    // A template that does not decode is reported as a user picture that does not decode is
+    // (TakeDamageMessages), and left out; one found later leaves once every thumbnail is known.
     for (size_t k = 0; k < badTemplates.size(); ++k)
-        if (badTemplates[k])
-            messages << EntryMessage(m_templateStorage, templates.entries[k].entry,
-                                     failure(m_list->Bytes(static_cast<int>(k))));
+        if (badTemplates[k] && reportDamage)
+            m_found.push_back({true, templates.entries[k].entry,
+                               EntryMessage(m_templateStorage, templates.entries[k].entry,
+                                            failure(m_list->Bytes(static_cast<int>(k))))});
     for (size_t k = badTemplates.size(); k-- > 0;)
         if (badTemplates[k])
             m_list->Remove(static_cast<int>(k), false);
@@ -566,6 +574,21 @@ const TStoredEntry &TPictureBase::KnownEntry(int p)
 
 void TPictureBase::OnDamageFound(int p, const QString &failure)
 {
+    if (p < m_templateCount) {
+        // Found after start-up (the grid's first templates are checked before it shows): told
+        // with the codec's message as at start-up, and taken out of the list once every
+        // thumbnail is known, when the cache has been written with it.
+        ++m_failedTemplates;
+        if (m_reportDamage) {
+            TReadEntry entry{0, m_list->Bytes(p), nullptr, QString()};
+            DecodeEntry(entry, false);
+            m_found.push_back(
+                {true, m_list->Entry(p).entry,
+                 EntryMessage(m_templateStorage, m_list->Entry(p).entry, entry.failure)});
+        }
+        ScheduleLeaving();
+        return;
+    }
     if (!m_reportDamage)
         return;
     const TStoredEntry *record = UserRecord(p);
@@ -578,17 +601,47 @@ void TPictureBase::OnDamageFound(int p, const QString &failure)
         DecodeEntry(entry, false);
         why = entry.failure;
     }
-    m_found.emplace_back(record->entry,
-                         EntryMessage(m_userStorage, record->entry, why) + DamagedSuffix());
+    m_found.push_back(
+        {false, record->entry, EntryMessage(m_userStorage, record->entry, why) + DamagedSuffix()});
+}
+
+void TPictureBase::ScheduleLeaving()
+{
+    if (m_failedTemplates == 0 || m_leaving || !m_list->ThumbnailsKnown())
+        return;
+    m_leaving = true;
+    // After the thumbnail just made has been cached with the others.
+    QMetaObject::invokeMethod(
+        m_list.get(),
+        [this] {
+            if (m_leaving)
+                RemoveFailedTemplates();
+        },
+        Qt::QueuedConnection);
+}
+
+void TPictureBase::RemoveFailedTemplates()
+{
+    m_leaving = false;
+    m_failedTemplates = 0;
+    for (int p = m_templateCount; p-- > 0;)
+        if (m_list->IsDamaged(p)) {
+            m_list->Remove(p, false);
+            --m_templateCount;
+            if (m_templateLeft)
+                m_templateLeft(p);
+        }
 }
 
 QStringList TPictureBase::TakeDamageMessages()
 {
-    std::stable_sort(m_found.begin(), m_found.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    // The templates first, each container in the order of its entries.
+    std::stable_sort(m_found.begin(), m_found.end(), [](const TFound &a, const TFound &b) {
+        return a.templ != b.templ ? a.templ : a.entry < b.entry;
+    });
     QStringList messages;
-    for (const auto &found : m_found)
-        messages << found.second;
+    for (const TFound &found : m_found)
+        messages << found.message;
     m_found.clear();
     return messages;
 }
@@ -607,5 +660,6 @@ QStringList TPictureBase::WaitForPictures()
 {
     m_list->RequestAllThumbnails();
     m_list->Finish();
+    RemoveFailedTemplates();
     return TakeDamageMessages();
 }

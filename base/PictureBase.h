@@ -89,14 +89,23 @@ public:
     TPictureBase &operator=(const TPictureBase &) = delete;
 
     // Fills the list with img.stg's pictures, then usr.stg's; returns what the user should be
-    // told at once: templates that could not be read (they are left out), a container that is
-    // damaged or cannot be read, and once that the base is in use elsewhere. The templates'
-    // thumbnails are there when it returns (from the cache, else made now); the user's pictures
-    // are only located: their thumbnails come from the cache when usr.stg is as it was, else
-    // they are made as the grid asks (and all of them once RequestAllThumbnails is asked), and
-    // a user picture that does not decode is reported when it is found (TakeDamageMessages).
-    // No full picture stays decoded.
+    // told at once: a container that is damaged or cannot be read, and once that the base is in
+    // use elsewhere. The templates' thumbnails are there when it returns (from the cache, else
+    // made now, see SetShownFirst); the user's pictures are only located: their thumbnails come
+    // from the cache when usr.stg is as it was, else they are made as the grid asks (and all of
+    // them once RequestAllThumbnails is asked). A template or user picture that does not decode
+    // is reported when it is found (TakeDamageMessages); such a template is left out. No full
+    // picture stays decoded.
     QStringList Load();
+    // How many pictures the grid shows before it is scrolled: on a first start only these
+    // templates' thumbnails are made by Load, the rest after it (RequestAllThumbnails). A
+    // template found then not to decode is told by TakeDamageMessages and taken out of the list
+    // once every thumbnail is known; templateLeft is told its index. Every one by default.
+    void SetShownFirst(int count, std::function<void(int)> templateLeft = {})
+    {
+        m_shownFirst = count;
+        m_templateLeft = std::move(templateLeft);
+    }
     // The messages about user pictures that do not decode found since the last call (each one
     // once, in the order of their entries), and whether there are any.
     QStringList TakeDamageMessages();
@@ -152,6 +161,9 @@ private:
     // it was not yet (an empty one matches nothing).
     const TStoredEntry &KnownEntry(int p);
     void OnDamageFound(int p, const QString &failure);
+    // Takes the templates found not to decode out of the list, once every thumbnail is known.
+    void ScheduleLeaving();
+    void RemoveFailedTemplates();
     const TStoredEntry *UserRecord(int p) const;
     void RefuseChange() const;
     // RefuseChange, and also while usr.stg could not be read at start-up.
@@ -167,8 +179,20 @@ private:
     QString m_userStorage;
     // The fingerprints are empty until KnownEntry works them out.
     std::vector<TStoredEntry> m_user;
-    // Damage found and not yet taken: the entry and the message.
-    std::vector<std::pair<int, QString>> m_found;
+    // Damage found and not yet taken: whose entry (a template's or a user picture's), and the
+    // message.
+    struct TFound {
+        bool templ = false;
+        int entry = 0;
+        QString message;
+    };
+    std::vector<TFound> m_found;
+    int m_shownFirst = -1;
+    std::function<void(int)> m_templateLeft;
+    // A removal of templates that do not decode is on its way.
+    bool m_leaving = false;
+    // Templates found not to decode after Load, still in the list.
+    int m_failedTemplates = 0;
     bool m_reportDamage = false;
     std::unique_ptr<QLockFile> m_lock;
     bool m_lockTried = false;

@@ -356,7 +356,7 @@ void TPictureList::AfterCacheLooked(int container)
 std::vector<bool> TPictureList::AddReadContainer(const QString &container,
                                                  const QByteArray &fileBytes,
                                                  const std::vector<TEntry> &entries, bool keepBytes,
-                                                 bool contentCache)
+                                                 bool contentCache, int makeNow)
 {
     const int first = Count();
     const int index = static_cast<int>(m_containers.size());
@@ -381,12 +381,14 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
         added.cacheFile = CacheFile(container, fileBytes);
         cached = ReadWholeCache(added.cacheFile, m_size, count, added.cacheIn, offsets, damaged);
     }
+    // Without their bytes kept, the entries not made now would be read again from the file.
+    const int made = makeNow < 0 || !keepBytes ? count : std::min(makeNow, count);
     if (!cached) {
         // Made on the workers from the bytes already read; only the thumbnails stay.
         damaged.assign(static_cast<size_t>(count), false);
         thumbnails.assign(static_cast<size_t>(count), QImage());
         const QSize size = m_size;
-        for (int k = 0; k < count; ++k) {
+        for (int k = 0; k < made; ++k) {
             const TEntry &e = entries[static_cast<size_t>(k)];
             const QByteArray bytes =
                 QByteArray::fromRawData(fileBytes.constData() + e.offset,
@@ -406,11 +408,16 @@ std::vector<bool> TPictureList::AddReadContainer(const QString &container,
             m_state[i] = damaged[j] ? TState::Damaged : TState::Cached;
             continue;
         }
+        if (k >= made) {
+            // Made as the grid asks, or with the rest; the cache is written once they are.
+            continue;
+        }
         damaged[j] = thumbnails[j].isNull();
         m_thumbnails[i] = std::move(thumbnails[j]);
         m_state[i] = damaged[j] ? TState::Damaged : TState::Ready;
     }
-    if (!cached && contentCache)
+    added.missing = cached ? 0 : count - made;
+    if (!cached && contentCache && added.missing == 0)
         WriteCache(index);
     return damaged;
 }

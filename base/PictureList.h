@@ -70,9 +70,12 @@ public:
     // in memory, so that the pictures stay what they were if the file is rewritten (the program's
     // own templates, which are small). Without contentCache the cache named by the container's
     // bytes is neither looked for nor written (KeepCacheByStamp is to cache the thumbnails).
+    // With keepBytes and makeNow >= 0, only the first makeNow thumbnails not in the cache are
+    // made before it returns (what the grid shows first); the others are made as they are asked
+    // for, found not to decode then (DamageFound), and cached once all are known.
     std::vector<bool> AddReadContainer(const QString &container, const QByteArray &fileBytes,
                                        const std::vector<TEntry> &entries, bool keepBytes = false,
-                                       bool contentCache = true);
+                                       bool contentCache = true, int makeNow = -1);
     // Appends the entries of container found already, as AddReadContainer would, but only when
     // the cache holds every thumbnail of it under the container's settled stamp: then nothing
     // of the container is read now, and its entries' bytes are copied into memory once the rest

@@ -482,6 +482,41 @@ private slots:
         QVERIFY(Dialogs::takeShownMessages().isEmpty());
     }
 
+    // A template that does not decode, past the cells the grid shows first, is found after the
+    // window is up: it is told then as at start-up, is never chosen, and leaves the grid with
+    // the templates after it moving up one place.
+    void aTemplateFoundDamagedLaterIsToldAndNeverChosen()
+    {
+        ProgramFolder folder;
+        QStringList templates;
+        for (int n = 1; n <= 17; ++n)
+            templates << folder.png(QStringLiteral("t%1.png").arg(n), 10 + n, 5);
+        templates << folder.garbage("bad.png") << folder.png("last.png", 40, 5);
+        folder.container("img.stg", templates);
+        SetInitialTitle();
+        auto w = std::make_unique<TMainForm>(folder.path());
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+        QVERIFY(!grid(w.get())->onSelectCell(17 % 5, 17 / 5));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const auto shown = startUpMessages(*w);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].text.startsWith(
+            QStringLiteral("Entry 17 of the picture container \"%1\" cannot be used as a picture.")
+                .arg(folder.path("img.stg"))));
+        // Nothing of it is left to remove.
+        QVERIFY(!shown[0].text.contains(QStringLiteral("Remove")));
+        QTRY_COMPARE(base(*w).TemplateCount(), 18);
+        QCOMPARE(widths(*w).back(), 40);
+        QCOMPARE(grid(w.get())->rowCount(), 4);
+        clickCell(w.get(), 17);
+        QCOMPARE(currentIndex(w.get()), 17);
+        button(w.get(), "NextButton")->click();
+        QCOMPARE(w->CurrentPage, 2);
+        QCOMPARE(w->Document.Template().Picture->width(), 40);
+        QVERIFY(Dialogs::takeShownMessages().isEmpty());
+    }
+
     void aFileThatDoesNotDecodeIsRefused()
     {
         ProgramFolder folder;

@@ -127,8 +127,8 @@ private slots:
     void theStartUpErrorBoxIsCentredOverTheWindowsPlace()
     {
         ProgramFolder folder;
-        // A template that does not decode is told about while the window is made.
-        folder.container(QStringLiteral("img.stg"), {folder.garbage(QStringLiteral("bad.png"))});
+        // A template container that is damaged is told about while the window is made.
+        folder.garbage(QStringLiteral("img.stg"));
         std::unique_ptr<TMainForm> w;
         const ShownBox box = modalBox([&] {
             SetInitialTitle();

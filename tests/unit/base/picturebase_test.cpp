@@ -73,6 +73,32 @@ protected:
     }
 };
 
+TEST_F(PictureBaseTest, TemplatesPastTheFirstShownAreCheckedAfterLoadAndCachedWhole)
+{
+    // Only the first template is made by Load; the one that does not decode comes to light
+    // afterwards, is told once and leaves, and the cache then holds every template, so that a
+    // later start knows all of them at once and tells the same.
+    WriteStorage(Sources(folder(), {11, NotAPicture, 13}), path("img.stg"));
+    const QString cache = path("cache");
+    for (const char *start : {"first start", "later start"}) {
+        SCOPED_TRACE(start);
+        TPictureBase base(path("img.stg"), path("usr.stg"), cache, QSize(20, 20));
+        std::vector<int> left;
+        base.SetShownFirst(1, [&](int p) { left.push_back(p); });
+        EXPECT_TRUE(base.Load().isEmpty());
+        const bool later = std::string(start) == "later start";
+        EXPECT_EQ(base.PicturesKnown(), later);
+        EXPECT_EQ(base.TemplateCount(), later ? 2 : 3);
+        const QStringList messages = base.TakeDamageMessages() + base.WaitForPictures();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].startsWith(
+            QStringLiteral("Entry 1 of the picture container \"%1\"").arg(path("img.stg"))));
+        EXPECT_EQ(left, later ? std::vector<int>{} : std::vector<int>{1});
+        EXPECT_EQ(base.TemplateCount(), 2);
+        EXPECT_EQ(widths(base), (std::vector<int>{11, 13}));
+    }
+}
+
 TEST_F(PictureBaseTest, StartUpAndRemoveFollowTheSharedScenarios)
 {
     // Each scenario twice on the same containers: a first start finds the user's pictures as it
