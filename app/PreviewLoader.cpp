@@ -25,14 +25,11 @@ Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 namespace {
 
 const QLatin1String ModuleName("vantelle-pro-preview.so");
-// The warm-up's stall comes after this long without the user's input, or after the second time
-// at the latest.
+// The engine's start waits for a pause this long in the user's input, though not longer than the
+// second time in all.
 constexpr int InputPauseMs = 400;
 constexpr int InputWaitMs = 5000;
 
-// What the application object would make at its start if asked to share GL contexts; made here,
-// just before the browser engine loads, because making it loads the whole GL stack, which took
-// more than half of the program's start-up and which pages 1 to 3 never use.
 // Asks the application object to share GL contexts. Qt warns that the attribute belongs before
 // the application object; that holds for the context it would make then, which is made here
 // instead.
@@ -297,6 +294,8 @@ void TPreviewLoader::WarmUp(int delayMs)
     if (delayMs < 0 || m_browser || !m_place)
         return;
     m_warmUpOn = true;
+    // Only the engine, a page and its view off screen start here: a view added to a window on
+    // screen has the window made again (it would flicker), which page 4 does once anyway.
     // The click that showed the page is the last input so far.
     m_input = std::make_unique<TInputWatch>();
     QCoreApplication::instance()->installEventFilter(m_input.get());
@@ -306,13 +305,17 @@ void TPreviewLoader::WarmUp(int delayMs)
 void TPreviewLoader::WarmUpStep()
 {
     // Page 4 made the browser, or Preload the page, in the meantime: what is left is done.
-    if (m_browser || !m_place)
+    if (m_browser || !m_place) {
+        m_input.reset();
         return;
+    }
     const auto next = [this] { QTimer::singleShot(0, &m_loaded, [this] { WarmUpStep(); }); };
     switch (m_warmUpStep++) {
     case 0: {
-        if (FindModule().isEmpty())
+        if (FindModule().isEmpty()) {
+            m_input.reset();
             return;
+        }
         AskToShareGlContexts();
         // Loading the GL stack and the engine's libraries (mapping them and binding their
         // symbols) is most of the engine's start, and needs no particular thread: all of it is
