@@ -537,10 +537,6 @@ void TMainForm::LoadCloseButtons()
 
 void TMainForm::PaintBackground(QPainter &painter)
 {
-    static bool traced = false;
-    if (!traced) {
-        traced = true;
-    }
     if (m_iconPending) {
         // Looking the icon up in the desktop's icon theme and handing its sizes to the window
         // system takes tens of milliseconds: it comes once the window's first pixels are out.

@@ -19,10 +19,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
-
 #include <QUrl>
 #include <QWidget>
-#include <utility>
 
 #include <algorithm>
 #include <functional>

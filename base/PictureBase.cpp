@@ -69,6 +69,15 @@ void DecodeEntry(TReadEntry &read, bool createAlpha)
     read.picture = std::move(picture);
 }
 
+// Why bytes do not make a picture, as the codec puts it; empty when they do. For a picture
+// known not to decode from the thumbnail cache, whose message was not kept.
+QString DecodeFailure(const QByteArray &bytes)
+{
+    TReadEntry entry{0, bytes, nullptr, QString()};
+    DecodeEntry(entry, false);
+    return entry.failure;
+}
+
 // Decodes every entry, on as many threads as there are cores; the entries are independent.
 void DecodeEntries(std::vector<TReadEntry> &entries, bool createAlpha)
 {
@@ -333,11 +342,6 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
     m_reportDamage = false;
     // The list learns which templates do not decode as it makes (or finds) their thumbnails;
     // only those are decoded again here, for the codec's message.
-    auto failure = [](const QByteArray &bytes) {
-        TReadEntry entry{0, bytes, nullptr, QString()};
-        DecodeEntry(entry, false);
-        return entry.failure;
-    };
 
     // On a later start the templates' cache answers for img.stg by its stamp: the file is only
     // located. Else it is read whole and its thumbnails made or found by its bytes.
@@ -365,7 +369,7 @@ QStringList TPictureBase::LoadBase(bool reportDamage)
         if (badTemplates[k] && reportDamage)
             m_found.push_back({true, templates.entries[k].entry,
                                EntryMessage(m_templateStorage, templates.entries[k].entry,
-                                            failure(m_list->Bytes(static_cast<int>(k))))});
+                                            DecodeFailure(m_list->Bytes(static_cast<int>(k))))});
     for (size_t k = badTemplates.size(); k-- > 0;)
         if (badTemplates[k])
             m_list->Remove(static_cast<int>(k), false);
@@ -579,13 +583,11 @@ void TPictureBase::OnDamageFound(int p, const QString &failure)
         // with the codec's message as at start-up, and taken out of the list once every
         // thumbnail is known, when the cache has been written with it.
         ++m_failedTemplates;
-        if (m_reportDamage) {
-            TReadEntry entry{0, m_list->Bytes(p), nullptr, QString()};
-            DecodeEntry(entry, false);
+        if (m_reportDamage)
             m_found.push_back(
                 {true, m_list->Entry(p).entry,
-                 EntryMessage(m_templateStorage, m_list->Entry(p).entry, entry.failure)});
-        }
+                 EntryMessage(m_templateStorage, m_list->Entry(p).entry,
+                              failure.isEmpty() ? DecodeFailure(m_list->Bytes(p)) : failure)});
         ScheduleLeaving();
         return;
     }
@@ -594,13 +596,8 @@ void TPictureBase::OnDamageFound(int p, const QString &failure)
     const TStoredEntry *record = UserRecord(p);
     if (!record || record->entry < 0)
         return;
-    QString why = failure;
-    if (why.isEmpty()) {
-        // Known from the cache: decoded again for the codec's message.
-        TReadEntry entry{0, m_list->Bytes(p), nullptr, QString()};
-        DecodeEntry(entry, false);
-        why = entry.failure;
-    }
+    // Known from the cache: decoded again for the codec's message.
+    const QString why = failure.isEmpty() ? DecodeFailure(m_list->Bytes(p)) : failure;
     m_found.push_back(
         {false, record->entry, EntryMessage(m_userStorage, record->entry, why) + DamagedSuffix()});
 }
